@@ -1,0 +1,38 @@
+# Two entry points: `make run` and `make test`. Both install what is missing first.
+BUILD_DIR ?= build
+TEST_BUILD_DIR ?= build-tests
+JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
+
+ifeq ($(shell uname -s),Darwin)
+APP_BINARY = $(BUILD_DIR)/src/app/Orvando.app/Contents/MacOS/orvando
+CMAKE_PREFIX = -DCMAKE_PREFIX_PATH="$(shell brew --prefix qt 2>/dev/null);$(shell brew --prefix qcoro 2>/dev/null)"
+else
+APP_BINARY = $(BUILD_DIR)/src/app/orvando
+CMAKE_PREFIX =
+endif
+
+.PHONY: deps build run test bench format clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_PREFIX) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(APP_BINARY)
+
+test: deps
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANDO_SANITIZE=ON $(CMAKE_PREFIX) >/dev/null
+	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
+	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b || exit 1; done
+
+format:
+	git ls-files '*.cpp' '*.h' '*.mm' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR)
