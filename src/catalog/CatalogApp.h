@@ -36,8 +36,8 @@ struct InstallSource
 {
     std::variant<QString, DirectDownload> payload; // cask token, or a direct download
 
-    static InstallSource homebrewCask(const QString &token) { return {token}; }
-    static InstallSource directDownload(const DirectDownload &download) { return {download}; }
+    static InstallSource homebrewCask(const QString &token) { return { token }; }
+    static InstallSource directDownload(const DirectDownload &download) { return { download }; }
 
     bool isHomebrewCask() const { return std::holds_alternative<QString>(payload); }
     // Empty when this is a direct download.
@@ -70,6 +70,7 @@ struct CatalogApp
     bool requiresScreenRecordingPermission() const;
 
     static QList<Category> allCategories();
+    static QList<License> allLicenses();
     static QString label(Category category);
     static QString symbol(Category category); // the symbol name shown beside the label
     static QString label(License license);

@@ -1,0 +1,73 @@
+#include "views/BrandMark.h"
+
+#include "views/Brand.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+// The mark is designed on a 60 x 60 grid; every measure below is in grid units.
+constexpr qreal gridSide = 60;
+
+void square(QPainter *painter, qreal unit, qreal w, qreal r, qreal cx, qreal cy, const QColor &color, qreal angle)
+{
+    const qreal side = w * unit;
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    path.addRoundedRect(QRectF(-side / 2, -side / 2, side, side), r * unit, r * unit);
+
+    painter->save();
+    painter->translate(cx * unit, cy * unit);
+    painter->rotate(angle); // positive turns clockwise, as y points down
+    painter->fillPath(path, color);
+    painter->restore();
+}
+
+} // namespace
+
+BrandMark::BrandMark(qreal size, QWidget *parent)
+    : QWidget(parent)
+    , m_size(size)
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void BrandMark::setMarkSize(qreal size)
+{
+    if (qFuzzyCompare(size, m_size))
+        return;
+    m_size = size;
+    updateGeometry();
+    update();
+}
+
+QSize BrandMark::sizeHint() const
+{
+    const int side = int(std::ceil(m_size));
+    return { side, side };
+}
+
+void BrandMark::paint(QPainter *painter, const QRectF &frame, qreal size)
+{
+    if (size <= 0)
+        return;
+    const qreal unit = size / gridSide;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->translate(frame.center() - QPointF(size / 2, size / 2));
+    square(painter, unit, 26, 5.5, 15, 31, Brand::honey, -16);
+    square(painter, unit, 26, 5.5, 45, 31, Brand::deepTerra, 16);
+    square(painter, unit, 30, 6, 30, 29, Brand::primary, 0);
+    painter->restore();
+}
+
+void BrandMark::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paint(&painter, rect(), m_size);
+}

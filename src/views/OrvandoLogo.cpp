@@ -1,0 +1,96 @@
+#include "views/OrvandoLogo.h"
+
+#include "views/Brand.h"
+#include "views/BrandMark.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qreal spacing = 8;
+constexpr qreal wordmarkScale = 0.62;
+constexpr qreal suffixOpacity = 0.55;
+
+} // namespace
+
+OrvandoLogo::OrvandoLogo(qreal markSize, QWidget *parent)
+    : QWidget(parent)
+    , m_markSize(markSize)
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Painted as one piece with no child widgets, so assistive tools see a single labelled element.
+    setAccessibleName(text());
+}
+
+QString OrvandoLogo::word()
+{
+    return u"orvando"_s;
+}
+
+QString OrvandoLogo::suffix()
+{
+    return u".app"_s;
+}
+
+void OrvandoLogo::setMarkSize(qreal markSize)
+{
+    if (qFuzzyCompare(markSize, m_markSize))
+        return;
+    m_markSize = markSize;
+    updateGeometry();
+    update();
+}
+
+QFont OrvandoLogo::wordmarkFont(const QPaintDevice *device) const
+{
+    // Sizes are in device-independent pixels (a Mac point); convert through the device's
+    // logical resolution so the text keeps its proportion to the mark everywhere.
+    QFont wordmark = font();
+    const int dpi = device ? device->logicalDpiY() : 72;
+    wordmark.setPointSizeF(m_markSize * wordmarkScale * 72.0 / (dpi > 0 ? dpi : 72));
+    wordmark.setWeight(QFont::Medium);
+    return wordmark;
+}
+
+QSize OrvandoLogo::sizeHint() const
+{
+    const QFontMetricsF metrics(wordmarkFont(this), this);
+    const qreal width = m_markSize + spacing + metrics.horizontalAdvance(text());
+    const qreal height = std::max(m_markSize, metrics.height());
+    return { int(std::ceil(width)), int(std::ceil(height)) };
+}
+
+void OrvandoLogo::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const qreal centreY = height() / 2.0;
+    BrandMark::paint(&painter, QRectF(0, centreY - m_markSize / 2, m_markSize, m_markSize), m_markSize);
+
+    const QFont wordmark = wordmarkFont(painter.device());
+    const QFontMetricsF metrics(wordmark, painter.device());
+    const qreal baseline = centreY + (metrics.ascent() - metrics.descent()) / 2;
+    const qreal x = m_markSize + spacing;
+    painter.setFont(wordmark);
+    painter.setPen(Brand::warmBlack);
+    painter.drawText(QPointF(x, baseline), word());
+    QColor dimmed = Brand::warmBlack;
+    dimmed.setAlphaF(suffixOpacity);
+    painter.setPen(dimmed);
+    painter.drawText(QPointF(x + metrics.horizontalAdvance(word()), baseline), suffix());
+}
+
+void OrvandoLogo::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        updateGeometry();
+    QWidget::changeEvent(event);
+}
