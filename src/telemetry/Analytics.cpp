@@ -119,13 +119,13 @@ void Analytics::send(const QString &event, const QVariantMap &properties)
     const VersionInfo version = m_configuration.versionInfo ? m_configuration.versionInfo() : VersionInfo();
     props.insert(u"app_version"_s, version.shortVersion.value_or(u"dev"_s));
 
-    const std::optional<QUrl> url = captureURL(m_configuration.host);
-    if (!url)
-        return;
     const QJsonObject body { { u"api_key"_s, *m_configuration.apiKey }, { u"event"_s, event },
         { u"distinct_id"_s, anonymousID() }, { u"properties"_s, props },
         { u"timestamp"_s, QDateTime::currentDateTimeUtc().toString(Qt::ISODate) } };
 
+    const std::optional<QUrl> url = captureURL(m_configuration.host);
+    if (!url)
+        return;
     QNetworkRequest request(*url);
     request.setHeader(QNetworkRequest::ContentTypeHeader, u"application/json"_s);
     request.setTransferTimeout(requestTimeoutMs);

@@ -1,0 +1,88 @@
+#include "AskpassDialog.h"
+
+#include "views/Brand.h"
+
+#include <QDialogButtonBox>
+#include <QIODevice>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+AskpassDialog::AskpassDialog(const QString &appName, QWidget *parent)
+    : QDialog(parent)
+    , m_password(new QLineEdit(this))
+    , m_ok(new QPushButton(u"OK"_s, this))
+    , m_cancel(new QPushButton(u"Cancel"_s, this))
+{
+    setWindowTitle(u"Administrator password"_s);
+    setObjectName(u"askpassDialog"_s);
+    setModal(true);
+
+    auto *title = new QLabel(u"Administrator password"_s, this);
+    title->setObjectName(u"askpassTitle"_s);
+    auto *prompt = new QLabel(promptText(appName), this);
+    prompt->setObjectName(u"askpassPrompt"_s);
+    prompt->setWordWrap(true);
+
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setObjectName(u"askpassPassword"_s);
+    m_password->setAccessibleName(u"Password"_s);
+    // Keep the secret out of input-method history and predictive text.
+    m_password->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
+
+    m_ok->setDefault(true);
+    m_ok->setAutoDefault(true);
+    m_ok->setObjectName(u"askpassOk"_s);
+    m_cancel->setObjectName(u"askpassCancel"_s);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_cancel, QDialogButtonBox::RejectRole);
+    buttons->addButton(m_ok, QDialogButtonBox::AcceptRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 22, 24, 18);
+    layout->setSpacing(10);
+    layout->addWidget(title);
+    layout->addWidget(prompt);
+    layout->addSpacing(4);
+    layout->addWidget(m_password);
+    layout->addSpacing(6);
+    layout->addWidget(buttons);
+
+    setStyleSheet(uR"(
+        #askpassDialog { background: %1; }
+        #askpassTitle { color: %2; font-size: 15px; font-weight: 600; }
+        #askpassPrompt { color: %3; font-size: 13px; }
+        #askpassPassword { background: white; color: %2; border: 1px solid %4; border-radius: 6px; padding: 5px 8px; }
+        #askpassPassword:focus { border-color: %5; }
+        #askpassOk { background: %5; color: white; border: none; border-radius: 6px; padding: 5px 18px; }
+        #askpassCancel { background: %6; color: %2; border: 1px solid %4; border-radius: 6px; padding: 5px 14px; }
+    )"_s.arg(Brand::cream.name(), Brand::warmBlack.name(), Brand::n3.name(), Brand::n2.name(), Brand::primary.name(),
+        Brand::n1.name()));
+    setMinimumWidth(380);
+    m_password->setFocus();
+}
+
+QString AskpassDialog::promptText(const QString &appName)
+{
+    if (appName.trimmed().isEmpty())
+        return u"Homebrew needs your Mac password to continue."_s;
+    return u"Homebrew needs your Mac password to finish with %1."_s.arg(appName);
+}
+
+int AskpassDialog::run(QIODevice &out)
+{
+    if (exec() != QDialog::Accepted)
+        return 1;
+    QByteArray answer = m_password->text().toUtf8();
+    answer.append('\n');
+    const bool written = out.write(answer) == answer.size();
+    // Don't leave the secret lying around in memory longer than needed.
+    answer.fill('\0');
+    m_password->clear();
+    return written ? 0 : 1;
+}

@@ -1,0 +1,114 @@
+#include "views/Symbols.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Symbol name -> file among the vendored Tabler icons (resources/symbols).
+const QHash<QString, QString> &files()
+{
+    static const QHash<QString, QString> table {
+        { u"magnifyingglass"_s, u"search"_s },
+        { u"xmark"_s, u"x"_s },
+        { u"xmark.circle.fill"_s, u"circle-x-filled"_s },
+        { u"checkmark"_s, u"check"_s },
+        { u"chevron.up"_s, u"chevron-up"_s },
+        { u"chevron.down"_s, u"chevron-down"_s },
+        { u"chevron.left"_s, u"chevron-left"_s },
+        { u"chevron.right"_s, u"chevron-right"_s },
+        { u"gear"_s, u"settings"_s },
+        { u"gearshape"_s, u"settings"_s },
+        { u"envelope"_s, u"mail"_s },
+        { u"rosette"_s, u"rosette"_s },
+        { u"square.grid.2x2"_s, u"layout-grid"_s },
+        { u"macwindow"_s, u"app-window"_s },
+        { u"doc.on.clipboard"_s, u"clipboard-text"_s },
+        { u"play.rectangle"_s, u"movie"_s },
+        { u"menubar.rectangle"_s, u"layout-navbar"_s },
+        { u"lock.shield"_s, u"shield-lock"_s },
+        { u"internaldrive"_s, u"server"_s },
+        { u"sparkles"_s, u"sparkles"_s },
+        { u"hand.raised"_s, u"hand-stop"_s },
+        { u"arrow.up.forward"_s, u"arrow-up-right"_s },
+        { u"arrow.up.forward.app"_s, u"external-link"_s },
+        { u"rectangle.dashed.badge.record"_s, u"screenshot"_s },
+        { u"play.fill"_s, u"player-play-filled"_s },
+        { u"wrench.and.screwdriver"_s, u"tools"_s },
+    };
+    return table;
+}
+
+QImage render(const QString &file, const QColor &color, int side)
+{
+    QSvgRenderer renderer(u":/symbols/"_s + file + u".svg"_s);
+    if (!renderer.isValid())
+        return {};
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, side, side));
+    // Keep the drawn shape's coverage, replace its colour.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(image.rect(), color);
+    return image;
+}
+
+} // namespace
+
+namespace Symbols {
+
+QPixmap pixmap(const QString &name, const QColor &color, int size, qreal devicePixelRatio)
+{
+    const auto file = files().constFind(name);
+    if (file == files().cend() || size <= 0) {
+        if (file == files().cend())
+            qWarning("Symbols: no image for symbol \"%s\"", qUtf8Printable(name));
+        return {};
+    }
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : qGuiApp->devicePixelRatio();
+    const int side = int(std::lround(size * ratio));
+    const QString key = u"orvando-symbol:%1:%2:%3"_s.arg(*file, color.name(QColor::HexArgb)).arg(side);
+
+    QPixmap cached;
+    if (!QPixmapCache::find(key, &cached)) {
+        cached = QPixmap::fromImage(render(*file, color, side));
+        QPixmapCache::insert(key, cached);
+    }
+    cached.setDevicePixelRatio(ratio);
+    return cached;
+}
+
+QIcon icon(const QString &name, const QColor &color, int size)
+{
+    if (!contains(name))
+        return {};
+    QIcon result;
+    result.addPixmap(pixmap(name, color, size, 1));
+    result.addPixmap(pixmap(name, color, size, 2));
+    return result;
+}
+
+bool contains(const QString &name)
+{
+    return files().contains(name);
+}
+
+QStringList names()
+{
+    QStringList all = files().keys();
+    all.sort();
+    return all;
+}
+
+} // namespace Symbols

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+class QColor;
+
+// The small line symbols the views show, looked up by the symbol names the views use
+// ("magnifyingglass", "lock.shield", …) and tinted with one colour.
+namespace Symbols {
+
+// The symbol drawn in a size x size square (device-independent pixels) in color, at the given
+// device pixel ratio (0: the application's). A null pixmap for an unknown name.
+QPixmap pixmap(const QString &name, const QColor &color, int size, qreal devicePixelRatio = 0);
+
+// The same symbol as an icon, sharp at 1x and 2x. A null icon for an unknown name.
+QIcon icon(const QString &name, const QColor &color, int size);
+
+bool contains(const QString &name);
+QStringList names();
+
+} // namespace Symbols
