@@ -1,0 +1,130 @@
+// User defaults: values by key, keys kept as written, and change notices across instances.
+#include "platform/UserDefaults.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class TestUserDefaults : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void cleanup()
+    {
+        UserDefaults::setStandardLocation(QString());
+        m_dir.reset();
+    }
+
+    void valuesSurviveANewInstance()
+    {
+        {
+            UserDefaults defaults(path(u"a.ini"_s));
+            QCOMPARE(defaults.boolValue(u"orvando.analytics_opt_in"_s), false);
+            QCOMPARE(defaults.boolValue(u"orvando.analytics_opt_in"_s, true), true);
+            QCOMPARE(defaults.stringValue(u"orvando.anon_id"_s), std::nullopt);
+            defaults.setBool(u"orvando.analytics_opt_in"_s, true);
+            defaults.setBool(u"hasSeenWelcome"_s, false);
+            defaults.setString(u"orvando.anon_id"_s, u"0A1B-ü £"_s);
+            defaults.setString(u"empty"_s, QString());
+        }
+        UserDefaults again(path(u"a.ini"_s));
+        QCOMPARE(again.boolValue(u"orvando.analytics_opt_in"_s), true);
+        QVERIFY(again.contains(u"hasSeenWelcome"_s));
+        QCOMPARE(again.boolValue(u"hasSeenWelcome"_s, true), false);
+        QCOMPARE(again.stringValue(u"orvando.anon_id"_s), u"0A1B-ü £"_s);
+        QCOMPARE(again.stringValue(u"empty"_s), QString());
+        again.remove(u"orvando.anon_id"_s);
+        QVERIFY(!again.contains(u"orvando.anon_id"_s));
+        QCOMPARE(UserDefaults(path(u"a.ini"_s)).stringValue(u"orvando.anon_id"_s), std::nullopt);
+    }
+
+    void keysAreStoredAsWritten()
+    {
+        UserDefaults defaults(path(u"keys.ini"_s));
+        defaults.setBool(u"orvando.analytics_opt_in"_s, true);
+        defaults.setBool(u"hasSeenWelcome"_s, true);
+        QFile file(path(u"keys.ini"_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY2(text.contains("orvando.analytics_opt_in=true"), text.constData());
+        QVERIFY2(text.contains("hasSeenWelcome=true"), text.constData());
+    }
+
+    void everyInstanceOverTheStoreHearsAChange()
+    {
+        UserDefaults writer(path(u"shared.ini"_s));
+        UserDefaults reader(path(u"shared.ini"_s));
+        UserDefaults elsewhere(path(u"other.ini"_s));
+        QSignalSpy writerSpy(&writer, &UserDefaults::changed);
+        QSignalSpy readerSpy(&reader, &UserDefaults::changed);
+        QSignalSpy elsewhereSpy(&elsewhere, &UserDefaults::changed);
+
+        writer.setBool(u"hasSeenWelcome"_s, true);
+        writer.setString(u"orvando.anon_id"_s, u"X"_s);
+        writer.remove(u"hasSeenWelcome"_s);
+
+        const QList<QList<QVariant>> expected { { u"hasSeenWelcome"_s }, { u"orvando.anon_id"_s },
+            { u"hasSeenWelcome"_s } };
+        QCOMPARE(QList<QList<QVariant>>(readerSpy), expected);
+        QCOMPARE(QList<QList<QVariant>>(writerSpy), expected);
+        QCOMPARE(elsewhereSpy.size(), 0);
+        QCOMPARE(reader.stringValue(u"orvando.anon_id"_s), u"X"_s);
+    }
+
+    void standardStoreCanBePointedElsewhere()
+    {
+        UserDefaults::setStandardLocation(path(u"standard.ini"_s));
+        UserDefaults &standard = UserDefaults::standard();
+        QCOMPARE(&standard, &UserDefaults::standard());
+        QCOMPARE(standard.location(), path(u"standard.ini"_s));
+        QVERIFY(!standard.contains(u"hasSeenWelcome"_s));
+
+        // A window's sheet listens to the standard store; the menu may write through another instance.
+        QSignalSpy spy(&standard, &UserDefaults::changed);
+        UserDefaults menu(path(u"standard.ini"_s));
+        menu.setBool(u"hasSeenWelcome"_s, false);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.first().first().toString(), u"hasSeenWelcome"_s);
+        QVERIFY(standard.contains(u"hasSeenWelcome"_s));
+
+        UserDefaults::setStandardLocation(QString());
+        QVERIFY(standard.location() != path(u"standard.ini"_s));
+    }
+
+    void writesFromAnotherThreadAreAnnounced()
+    {
+        UserDefaults defaults(path(u"threads.ini"_s));
+        QSignalSpy spy(&defaults, &UserDefaults::changed);
+        std::unique_ptr<QThread> worker(QThread::create([&defaults] {
+            for (int i = 0; i < 50; ++i)
+                defaults.setString(u"key%1"_s.arg(i % 5), QString::number(i));
+        }));
+        worker->start();
+        for (int i = 0; i < 50; ++i)
+            defaults.setBool(u"main%1"_s.arg(i % 5), i % 2 == 0);
+        QVERIFY(worker->wait(30000));
+        QCOMPARE(spy.size(), 100);
+        QCOMPARE(defaults.stringValue(u"key4"_s), u"49"_s);
+        QCOMPARE(defaults.boolValue(u"main4"_s, true), false);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUserDefaults)
+#include "TestUserDefaults.moc"

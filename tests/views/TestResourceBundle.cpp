@@ -1,0 +1,122 @@
+#include "views/ResourceBundle.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+// Where the resource bundle is found: the override, an app bundle's layout, beside the executable.
+class TestResourceBundle : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString bundleName() { return ResourceBundle::name(); }
+
+    // Runs a copy of this test executable placed at executable and returns the bundle it finds.
+    static QString bundleFoundBy(const QString &executable)
+    {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"ORVANDO_RESOURCES"_s);
+        child.setProcessEnvironment(environment);
+        child.start(executable, { u"--resource-bundle-path"_s });
+        if (!child.waitForFinished(60000) || child.exitCode() != 0)
+            return u"<child failed>"_s;
+        return QString::fromUtf8(child.readAllStandardOutput());
+    }
+
+private Q_SLOTS:
+    void overrideNamesTheBundleOrItsFolder()
+    {
+        QTemporaryDir root;
+        const QString bundle = root.filePath(bundleName());
+        QVERIFY(QDir().mkpath(bundle + u"/Assets.xcassets/a.imageset"_s));
+        QFile file(bundle + u"/Assets.xcassets/a.imageset/a.png"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+
+        const QStringList overrides { bundle, root.path() };
+        for (const QString &value : overrides) {
+            qputenv("ORVANDO_RESOURCES", QFile::encodeName(value));
+            QCOMPARE(ResourceBundle::path(), bundle);
+            QCOMPARE(
+                ResourceBundle::urlForResource(u"a"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s), file.fileName());
+            QVERIFY(ResourceBundle::urlForResource(u"b"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s).isEmpty());
+        }
+
+        // An override that names nothing yields no files rather than falling back elsewhere.
+        qputenv("ORVANDO_RESOURCES", QFile::encodeName(root.filePath(u"missing"_s)));
+        QVERIFY(ResourceBundle::urlForResource(u"a"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s).isEmpty());
+        qunsetenv("ORVANDO_RESOURCES");
+    }
+
+    void searchStartsBesideAPlainExecutable()
+    {
+        const QStringList paths = ResourceBundle::searchPaths();
+        QVERIFY(!paths.isEmpty());
+        QCOMPARE(paths.first(), QDir(QCoreApplication::applicationDirPath()).filePath(bundleName()));
+        for (const QString &path : paths)
+            QVERIFY2(path.endsWith(u'/' + bundleName()), qPrintable(path));
+    }
+
+    void findsTheBundleInAnAppBundle_data()
+    {
+        QTest::addColumn<QStringList>("bundles"); // folders, relative to Orvando.app, holding a bundle
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Contents/Resources") << QStringList { u"Contents/Resources"_s } << u"Contents/Resources"_s;
+        QTest::newRow("top folder") << QStringList { u"."_s } << u"."_s;
+        QTest::newRow("beside the executable") << QStringList { u"Contents/MacOS"_s } << u"Contents/MacOS"_s;
+        QTest::newRow("Resources before top folder")
+            << QStringList { u"."_s, u"Contents/Resources"_s } << u"Contents/Resources"_s;
+        QTest::newRow("top folder before executable") << QStringList { u"Contents/MacOS"_s, u"."_s } << u"."_s;
+    }
+
+    void findsTheBundleInAnAppBundle()
+    {
+        QFETCH(QStringList, bundles);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        const QDir app(root.filePath(u"Orvando.app"_s));
+        QVERIFY(QDir().mkpath(app.filePath(u"Contents/MacOS"_s)));
+        const QString executable = app.filePath(u"Contents/MacOS/orvando"_s);
+        QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), executable));
+        for (const QString &folder : bundles)
+            QVERIFY(QDir().mkpath(app.filePath(folder + u'/' + bundleName())));
+
+        QCOMPARE(bundleFoundBy(executable), QDir::cleanPath(app.filePath(expected + u'/' + bundleName())));
+    }
+
+    void findsTheBundleBesideThisExecutable()
+    {
+        qunsetenv("ORVANDO_RESOURCES");
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(bundleName());
+        QVERIFY(!QFileInfo::exists(beside));
+        QVERIFY(QDir().mkpath(beside));
+        const QString found = ResourceBundle::path();
+        QDir(beside).removeRecursively();
+        QCOMPARE(found, beside);
+        QVERIFY(ResourceBundle::urlForResource(u"a"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s).isEmpty());
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // The child-process mode used by findsTheBundleInAnAppBundle.
+    if (argc == 2 && qstrcmp(argv[1], "--resource-bundle-path") == 0) {
+        QCoreApplication app(argc, argv);
+        std::fputs(ResourceBundle::path().toUtf8().constData(), stdout);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestResourceBundle test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestResourceBundle.moc"
