@@ -76,7 +76,7 @@ QPixmap pixmap(const QString &name, const QColor &color, int size, qreal deviceP
             qWarning("Symbols: no image for symbol \"%s\"", qUtf8Printable(name));
         return {};
     }
-    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : qGuiApp->devicePixelRatio();
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : (qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
     const int side = int(std::lround(size * ratio));
     const QString key = u"orvando-symbol:%1:%2:%3"_s.arg(*file, color.name(QColor::HexArgb)).arg(side);
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "engine/EngineError.h"
+
+#include <optional>
+
+// The outcome of one brew command: success, or the error the caller shows.
+struct BrewResult
+{
+    std::optional<EngineError> error; // absent on success
+
+    bool succeeded() const { return !error.has_value(); }
+    static BrewResult success() { return {}; }
+    static BrewResult failure(const EngineError &e) { return { e }; }
+
+    friend bool operator==(const BrewResult &, const BrewResult &) = default;
+};

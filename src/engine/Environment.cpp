@@ -1,0 +1,71 @@
+#include "engine/Environment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A folder we made or may trust: a real directory (no symlink), ours, closed to others.
+bool isPrivateFolder(const QByteArray &path)
+{
+    struct stat info = {};
+    if (lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid())
+        return false;
+    if ((info.st_mode & 077) != 0 && chmod(path.constData(), 0700) != 0)
+        return false;
+    return true;
+}
+
+} // namespace
+
+QString Environment::makePrivateTempDir(const QString &parent)
+{
+    const QString stable = QDir(parent).absoluteFilePath(u"orvando-"_s + QString::number(getuid()));
+    const QByteArray stablePath = QFile::encodeName(stable);
+    mkdir(stablePath.constData(), 0700);
+    if (isPrivateFolder(stablePath))
+        return stable;
+    // Someone else holds the stable name: take a fresh, unguessable one instead.
+    QByteArray pattern = QFile::encodeName(QDir(parent).absoluteFilePath(u"orvando-XXXXXX"_s));
+    if (mkdtemp(pattern.data()) == nullptr)
+        return {};
+    return QFile::decodeName(pattern);
+}
+
+Environment Environment::system()
+{
+    Environment env;
+    env.home = QDir::homePath();
+    env.applicationFolders = { u"/Applications"_s, env.userApplications() };
+    env.tempDir = makePrivateTempDir(QDir::tempPath());
+    // On macOS the first application-support folder is ~/Library/Application Support.
+    const QString appSupport = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    env.userHomebrewPrefix = appSupport + u"/orvando/Homebrew"_s;
+    env.brewCandidates = { env.userHomebrewPrefix + u"/bin/brew"_s, u"/opt/homebrew/bin/brew"_s,
+        u"/usr/local/bin/brew"_s };
+    if (QCoreApplication::instance())
+        env.helperDir = QCoreApplication::applicationDirPath();
+
+    const QString ditto = u"/usr/bin/ditto"_s;
+    if (QFileInfo(ditto).isExecutable()) {
+        env.tools.unzip = ditto;
+    } else {
+        const QString bsdtar = QStandardPaths::findExecutable(u"bsdtar"_s);
+        env.tools.unzip = bsdtar.isEmpty() ? u"/usr/bin/bsdtar"_s : bsdtar;
+    }
+    env.tools.xattr = u"/usr/bin/xattr"_s;
+    env.tools.tccutil = u"/usr/bin/tccutil"_s;
+    env.tools.osascript = u"/usr/bin/osascript"_s;
+    env.tools.sh = u"/bin/sh"_s;
+
+    env.githubApi = QUrl(u"https://api.github.com"_s);
+    env.homebrewInstallHost = QUrl(u"https://raw.githubusercontent.com"_s);
+    return env;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+// Every place outside itself the engine touches: folders, tools and service addresses. The real
+// one comes from system(); tests build one inside a temporary folder.
+struct Environment
+{
+    QString home;
+    QStringList applicationFolders; // searched in this order, direct entries only
+    QString tempDir; // private to this user (mode 0700), never the shared /tmp itself
+    QString userHomebrewPrefix; // the per-user prefix, preferred when it holds bin/brew
+    QStringList brewCandidates; // brew executables tried in this order
+    QString helperDir; // where the orvando-askpass helper is looked for
+
+    struct Tools
+    {
+        QString unzip; // ditto on macOS ("-x -k"), bsdtar elsewhere
+        QString xattr;
+        QString tccutil;
+        QString osascript;
+        QString sh;
+    } tools;
+
+    QUrl githubApi; // base address of the GitHub REST API
+    QUrl homebrewInstallHost; // host of Homebrew's install script
+
+    // The user's Applications folder, home + "/Applications".
+    QString userApplications() const { return home + QStringLiteral("/Applications"); }
+
+    static Environment system();
+
+    // Creates (or checks) a folder only this user may enter under parent and returns its path;
+    // empty when no such folder can be had.
+    static QString makePrivateTempDir(const QString &parent);
+};

@@ -1,0 +1,61 @@
+#include "engine/InstallEngine.h"
+
+#include "engine/BundleLocator.h"
+#include "platform/Workspace.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+std::optional<QString> InstallEngine::installedAppURL(const Environment &env, const QString &bundleID)
+{
+    return BundleLocator(env.applicationFolders).find(bundleID);
+}
+
+std::optional<QString> InstallEngine::installedAppURL(const QString &bundleID) const
+{
+    return installedAppURL(m_env, bundleID);
+}
+
+bool InstallEngine::isCaskInstalled(const QString &token) const
+{
+    // A token is one folder name; anything else could point outside the Caskroom.
+    if (!m_brewBinary || token.isEmpty() || token.contains(u'/') || token == u"."_s || token == u".."_s)
+        return false;
+    return QFileInfo::exists(brewPrefix(*m_brewBinary) + u"/Caskroom/"_s + token);
+}
+
+std::optional<InstallMethod> InstallEngine::installMethod(const CatalogApp &app) const
+{
+    const std::optional<QString> bundle = app.bundleID ? installedAppURL(*app.bundleID) : std::nullopt;
+    if (app.install.isHomebrewCask() && isCaskInstalled(app.install.caskToken()))
+        return InstallMethod::homebrewCask(app.install.caskToken());
+    if (bundle)
+        return InstallMethod::directApp(*bundle);
+    return std::nullopt;
+}
+
+void InstallEngine::refreshInstalledStatus(const QList<CatalogApp> &apps)
+{
+    // One pass over the disk for the whole list; a new locator next time, so nothing is cached.
+    BundleLocator locator(m_env.applicationFolders);
+    for (const CatalogApp &app : apps) {
+        if (app.bundleID && locator.find(*app.bundleID))
+            setState(app.id, InstallState::installed());
+        else if (!m_states.contains(app.id))
+            setState(app.id, InstallState::notInstalled());
+    }
+}
+
+bool InstallEngine::launch(const CatalogApp &app)
+{
+    if (!app.bundleID)
+        return false;
+    const std::optional<QString> bundle = installedAppURL(*app.bundleID);
+    if (!bundle)
+        return false;
+    // Whether the system then starts it is not observed.
+    Workspace::openApplication(*bundle);
+    appendLog(u"==> Opening "_s + app.name, app.id);
+    return true;
+}

@@ -1,0 +1,61 @@
+#include "platform/PlistReader.h"
+
+#include <QFile>
+
+#include <plist/plist.h>
+
+#include <cstring>
+#include <limits>
+#include <memory>
+
+namespace {
+
+struct PlistFree
+{
+    void operator()(plist_t node) const { plist_free(node); }
+};
+using PlistPtr = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistFree>;
+
+} // namespace
+
+std::optional<QString> PlistReader::stringValue(const QByteArray &data, const QString &key)
+{
+    QByteArrayView bytes(data);
+    // libplist rejects a byte-order mark that editors like to leave in XML files.
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    if (bytes.isEmpty() || bytes.size() > maxFileSize)
+        return std::nullopt;
+
+    const auto length = static_cast<uint32_t>(bytes.size());
+    plist_t parsed = nullptr;
+    if (plist_is_binary(bytes.data(), length))
+        plist_from_bin(bytes.data(), length, &parsed);
+    else
+        plist_from_xml(bytes.data(), length, &parsed);
+    const PlistPtr root(parsed);
+    if (!root || plist_get_node_type(root.get()) != PLIST_DICT)
+        return std::nullopt;
+
+    const plist_t node = plist_dict_get_item(root.get(), key.toUtf8().constData());
+    if (!node || plist_get_node_type(node) != PLIST_STRING)
+        return std::nullopt;
+    uint64_t size = 0;
+    const char *text = plist_get_string_ptr(node, &size);
+    // An embedded NUL means the value is not the text it claims to be.
+    if (!text || size > uint64_t(std::numeric_limits<qsizetype>::max()) || strnlen(text, size) != size)
+        return std::nullopt;
+    return QString::fromUtf8(text, qsizetype(size));
+}
+
+std::optional<QString> PlistReader::stringValueInFile(const QString &path, const QString &key)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Read one byte past the limit so an oversized file is recognised without reading it whole.
+    const QByteArray data = file.read(maxFileSize + 1);
+    if (data.size() > maxFileSize)
+        return std::nullopt;
+    return stringValue(data, key);
+}

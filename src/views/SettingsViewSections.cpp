@@ -1,0 +1,144 @@
+// The sections of the settings sheet, top to bottom.
+#include "platform/UrlOpener.h"
+#include "telemetry/ProductInfo.h"
+#include "views/Brand.h"
+#include "views/BrandSwitch.h"
+#include "views/PlainButton.h"
+#include "views/RowButton.h"
+#include "views/SettingsView.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QUrl>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QVBoxLayout *section(const QString &title, int spacing)
+{
+    auto *layout = new QVBoxLayout;
+    layout->setSpacing(spacing);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QLabel *label = Typography::label(title.toUpper(), 11, QFont::DemiBold, Brand::n3);
+    QFont tracked = label->font();
+    tracked.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
+    label->setFont(tracked);
+    layout->addWidget(label);
+    return layout;
+}
+
+QLabel *caption(const QString &text)
+{
+    return Typography::label(text, 12, QFont::Normal, Brand::n3, true);
+}
+
+RowButton *legalLink(const QString &title, const QString &path, const char *name)
+{
+    auto *link = new RowButton(title, Brand::primary, u"arrow.up.forward"_s);
+    link->setObjectName(QString::fromLatin1(name));
+    const QUrl url(ProductInfo::website() + path);
+    link->setToolTip(url.toString());
+    QObject::connect(link, &QAbstractButton::clicked, link, [url] { UrlOpener::open(url); });
+    return link;
+}
+
+} // namespace
+
+QWidget *SettingsView::header()
+{
+    auto *bar = new QWidget;
+    bar->setObjectName(u"settingsHeader"_s);
+    bar->setAutoFillBackground(true);
+    QPalette fill = bar->palette();
+    fill.setColor(QPalette::Window, Brand::n1);
+    bar->setPalette(fill);
+
+    auto *done
+        = new PlainButton(u"Done"_s, { Typography::font(13), Brand::primary, QColor(), 0, QMargins(4, 2, 4, 2) });
+    done->setObjectName(u"done"_s);
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(16, 12, 12, 12);
+    row->addWidget(Typography::label(u"Settings"_s, 15, QFont::DemiBold, Brand::warmBlack), 0, Qt::AlignVCenter);
+    row->addStretch(1);
+    row->addWidget(done, 0, Qt::AlignVCenter);
+    return bar;
+}
+
+QLayout *SettingsView::legalSection()
+{
+    QVBoxLayout *layout = section(u"Legal"_s, 10);
+    layout->addWidget(legalLink(u"Privacy policy"_s, u"/privacy"_s, "privacyLink"));
+    layout->addWidget(legalLink(u"Terms of use"_s, u"/terms"_s, "termsLink"));
+    layout->addWidget(caption(u"Questions: "_s + ProductInfo::supportEmail()));
+    return layout;
+}
+
+QLayout *SettingsView::privacySection()
+{
+    QVBoxLayout *layout = section(u"Privacy"_s, 8);
+    auto *label = new QVBoxLayout;
+    label->setSpacing(4);
+    const QString title = u"Share analytics with developer"_s;
+    label->addWidget(Typography::label(title, 13, QFont::Medium, Brand::warmBlack));
+    label->addWidget(caption(u"Only anonymous product events, such as installs, are shared. "
+                             u"No account, no browsing content. Off by default."_s));
+
+    m_analyticsSwitch = new BrandSwitch;
+    m_analyticsSwitch->setObjectName(u"analyticsSwitch"_s);
+    m_analyticsSwitch->setAccessibleName(title);
+    auto *row = new QHBoxLayout;
+    row->setSpacing(12);
+    row->addLayout(label, 1);
+    row->addWidget(m_analyticsSwitch, 0, Qt::AlignTop);
+    layout->addLayout(row);
+    return layout;
+}
+
+QLayout *SettingsView::suggestSection()
+{
+    QVBoxLayout *layout = section(u"Suggest apps"_s, 8);
+    layout->addWidget(caption(u"Tell us a tool you wish was in Orvando."_s));
+
+    m_suggestEditor = new QPlainTextEdit;
+    m_suggestEditor->setObjectName(u"suggestEditor"_s);
+    m_suggestEditor->setFont(Typography::font(13));
+    m_suggestEditor->setTabChangesFocus(true);
+    m_suggestEditor->setMinimumHeight(72);
+    m_suggestEditor->setMaximumHeight(100);
+    m_suggestEditor->setStyleSheet(
+        u"QPlainTextEdit#suggestEditor { background: %1; color: %2; border: 1px solid %3; border-radius: 10px;"
+        u" padding: 8px; selection-background-color: %4; }"_s.arg(Brand::n1.name(), Brand::warmBlack.name(),
+            Brand::n2.name(),
+            QColor(Brand::primary.red(), Brand::primary.green(), Brand::primary.blue(), 70).name(QColor::HexArgb)));
+    m_suggestEditor->document()->setDocumentMargin(0);
+    layout->addWidget(m_suggestEditor);
+
+    m_sendSuggestion = new PlainButton(u"Send suggestion"_s,
+        { Typography::font(13, QFont::Medium), Brand::cream, Brand::primary, 10, QMargins(14, 8, 14, 8) });
+    m_sendSuggestion->setObjectName(u"sendSuggestion"_s);
+    m_sendSuggestion->setEnabled(false);
+    layout->addWidget(m_sendSuggestion, 0, Qt::AlignLeft);
+    return layout;
+}
+
+QLayout *SettingsView::uninstallSection()
+{
+    QVBoxLayout *layout = section(u"Uninstall"_s, 10);
+    auto *all = new RowButton(u"Uninstall all apps"_s, Brand::deepTerra);
+    all->setObjectName(u"uninstallAll"_s);
+    all->setToolTip(u"Removes catalog apps Orvando installed. Leaves Orvando itself."_s);
+    connect(all, &QAbstractButton::clicked, this, &SettingsView::confirmUninstallAll);
+    auto *self = new RowButton(u"Uninstall Orvando but keep my apps"_s, Brand::deepTerra);
+    self->setObjectName(u"removeOrvando"_s);
+    self->setToolTip(u"Deletes only Orvando. Apps in Applications stay."_s);
+    connect(self, &QAbstractButton::clicked, this, &SettingsView::confirmRemoveOrvando);
+    layout->addWidget(all);
+    layout->addWidget(self);
+    return layout;
+}

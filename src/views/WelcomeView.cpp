@@ -1,0 +1,125 @@
+#include "views/WelcomeView.h"
+
+#include "platform/UserDefaults.h"
+#include "views/Brand.h"
+#include "views/OrvandoLogo.h"
+#include "views/PlainButton.h"
+#include "views/Symbols.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int sheetWidth = 460;
+constexpr int sideMargin = 32;
+
+struct Panel
+{
+    QString symbol;
+    QString title;
+    QString body;
+};
+
+const QList<Panel> &panels()
+{
+    static const QList<Panel> list {
+        { u"sparkles"_s, u"Try great Mac apps"_s,
+            u"Browse a handpicked catalog and try great Mac apps before you buy. Install and uninstall cleanly, "
+            u"with no leftovers."_s },
+        { u"hand.raised"_s, u"The first open"_s,
+            u"macOS may ask you to confirm opening an app, and some apps need a permission in System Settings. We "
+            u"guide you when it happens."_s },
+    };
+    return list;
+}
+
+} // namespace
+
+QString WelcomeView::hasSeenWelcomeKey()
+{
+    return u"hasSeenWelcome"_s;
+}
+
+WelcomeView::WelcomeView(UserDefaults *defaults, QWidget *parent)
+    : QDialog(parent)
+    , m_defaults(defaults ? defaults : &UserDefaults::standard())
+{
+    setObjectName(u"welcomeView"_s);
+    setWindowTitle(u"Welcome to Orvando"_s);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Brand::cream);
+    setPalette(background);
+
+    auto *header = new QVBoxLayout;
+    header->setSpacing(10);
+    header->setContentsMargins(0, 32, 0, 24);
+    header->addWidget(new OrvandoLogo(36), 0, Qt::AlignHCenter);
+    header->addWidget(
+        Typography::label(u"Welcome to Orvando."_s, 22, QFont::Medium, Brand::warmBlack), 0, Qt::AlignHCenter);
+
+    auto *rows = new QVBoxLayout;
+    rows->setSpacing(18);
+    rows->setContentsMargins(sideMargin, 0, sideMargin, 0);
+    for (const Panel &panel : panels())
+        rows->addWidget(panelRow(panel.symbol, panel.title, panel.body));
+
+    auto *getStarted = new PlainButton(u"Get started"_s,
+        { Typography::font(15, QFont::DemiBold), Brand::cream, Brand::primary, 9, QMargins(0, 11, 0, 11), true });
+    getStarted->setObjectName(u"getStarted"_s);
+    getStarted->setDefault(true);
+    connect(getStarted, &QPushButton::clicked, this, &QDialog::accept);
+    auto *footer = new QVBoxLayout;
+    footer->setContentsMargins(sideMargin, 28, sideMargin, 32);
+    footer->addWidget(getStarted);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(header);
+    layout->addLayout(rows);
+    layout->addLayout(footer);
+
+    // As wide as designed, as high as the wrapped panel texts need.
+    setFixedWidth(sheetWidth);
+    setFixedHeight(layout->totalHeightForWidth(sheetWidth));
+    getStarted->setFocus();
+}
+
+QWidget *WelcomeView::panelRow(const QString &symbol, const QString &title, const QString &body)
+{
+    auto *row = new QWidget;
+    auto *icon = new QLabel(row);
+    icon->setFixedSize(32, 28);
+    icon->setAlignment(Qt::AlignCenter);
+    icon->setPixmap(Symbols::pixmap(symbol, Brand::primary, 22));
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->setContentsMargins(0, 0, 0, 0);
+    texts->addWidget(Typography::label(title, 15, QFont::DemiBold, Brand::warmBlack));
+    QLabel *bodyLabel = Typography::label(body, 13, QFont::Normal, Brand::n3, true);
+    bodyLabel->setObjectName(u"panelBody"_s);
+    texts->addWidget(bodyLabel);
+
+    auto *layout = new QHBoxLayout(row);
+    layout->setSpacing(16);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(icon, 0, Qt::AlignTop);
+    layout->addLayout(texts, 1);
+    return row;
+}
+
+void WelcomeView::done(int result)
+{
+    // Every way out counts as seen; writing only on a change keeps other windows' sheets from
+    // echoing the write back.
+    if (!m_defaults->boolValue(hasSeenWelcomeKey(), false))
+        m_defaults->setBool(hasSeenWelcomeKey(), true);
+    QDialog::done(result);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QThread>
+#include <QUrl>
+
+#include <memory>
+
+class QTcpServer;
+class QTcpSocket;
+
+// An HTTP/1.1 server on 127.0.0.1 for tests: canned answers per path, every request recorded
+// (method, path, headers, body). It runs on a thread of its own, so it keeps answering while the
+// test's thread waits, and a client that blocks its caller is caught. One request per connection.
+class LocalHttpServer
+{
+public:
+    struct Request
+    {
+        QByteArray method;
+        QByteArray target; // path and query as sent
+        QByteArray path; // without the query
+        QHash<QByteArray, QByteArray> headers; // names in lower case
+        QByteArray body;
+    };
+
+    struct Response
+    {
+        int status = 200;
+        QByteArray body;
+        QList<std::pair<QByteArray, QByteArray>> headers; // besides Content-Length and Connection
+        qint64 streamedBytes = -1; // >= 0: a generated body of this size, written as the client reads
+        bool hang = false; // read the request, then never answer
+    };
+
+    LocalHttpServer();
+    ~LocalHttpServer();
+    LocalHttpServer(const LocalHttpServer &) = delete;
+    LocalHttpServer &operator=(const LocalHttpServer &) = delete;
+
+    bool isListening() const { return m_port != 0; }
+    // http://127.0.0.1:<port> followed by path ("/repos/a/b").
+    QUrl url(const QString &path = {}) const;
+
+    // Answers for a path; the full target with its query is matched first, then the path alone.
+    // Paths with no answer get 404.
+    void setResponse(const QByteArray &path, const Response &response);
+    void serve(const QByteArray &path, const QByteArray &body, int status = 200,
+        const QByteArray &contentType = "application/json");
+    void serveLarge(const QByteArray &path, qint64 bytes);
+    void hang(const QByteArray &path);
+    void redirect(const QByteArray &path, const QUrl &location, int status = 302);
+
+    QList<Request> requests() const;
+    QList<Request> requests(const QByteArray &path) const;
+
+    // The bytes serveLarge sends at offset: a pattern that shows a lost or repeated chunk.
+    static QByteArray largeBody(qint64 offset, qint64 length);
+
+private:
+    struct Connection;
+    void start();
+    void accept();
+    void readFrom(QTcpSocket *socket, Connection *connection);
+    qint64 answer(QTcpSocket *socket, const Request &request);
+    static void pump(QTcpSocket *socket, qint64 *remaining, qint64 *offset);
+
+    QThread m_thread;
+    QObject m_context; // lives on m_thread; the server's objects hang off it
+    QTcpServer *m_server = nullptr;
+    quint16 m_port = 0;
+    mutable QMutex m_mutex;
+    QHash<QByteArray, Response> m_responses;
+    QList<Request> m_requests;
+};
