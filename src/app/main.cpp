@@ -1,12 +1,16 @@
+#include "app/OrvandoApp.h"
+
 #include <QApplication>
-#include <QMainWindow>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvando"));
-    QMainWindow window;
-    window.resize(1100, 720);
-    window.show();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(u"Orvando"_s);
+    QApplication::setOrganizationDomain(u"orvando.app"_s);
+
+    OrvandoApp app;
+    app.newWindow();
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include "catalog/CatalogApp.h"
 #include "engine/BrewResult.h"
 #include "engine/Environment.h"
+#include "engine/GHRelease.h"
 #include "engine/InstallLog.h"
 #include "engine/InstallMethod.h"
 #include "engine/InstallState.h"
@@ -18,6 +19,7 @@
 #include <optional>
 
 class Analytics;
+class GitHubReleaseClient;
 
 // The one object per window that installs, opens and removes catalog applications and holds what
 // it is doing: the state of each application, the Homebrew setup flag, the permission notes and
@@ -63,7 +65,8 @@ public:
     static QString brewPrefix(const QString &brewBinary);
     // Runs brew with args. onLine gets each non-empty output line (stdout and stderr merged), in
     // order, on the main thread, all of them before the result. appName, when given, is the
-    // application the command is for, passed to the password helper.
+    // application the command is for, passed to the password helper. onLine must not spin an
+    // event loop of its own.
     QCoro::Task<BrewResult> runBrew(QStringList args, LineHandler onLine, std::optional<QString> appName = {});
 
     // Installed-state detection and launch (InstallEngineDetection.cpp).
@@ -78,6 +81,39 @@ public:
     // Install flow, direct download, uninstall and Homebrew setup are added here, one source file
     // per flow (InstallEngineInstall.cpp, InstallEngineDirect.cpp, InstallEngineUninstall.cpp,
     // InstallEngineBootstrap.cpp).
+
+    // Install flow (InstallEngineInstall.cpp). install() never fails: the outcome is in states.
+    // Views start it with startDetached(engine->install(app)); the Homebrew setup awaits it.
+    QCoro::Task<> install(CatalogApp app);
+    QCoro::Task<> installViaBrew(CatalogApp app, QString cask);
+    // The card's short note for one line of brew output; pure, callable from any thread.
+    static QString humanize(const QString &line, const CatalogApp &app);
+
+    // Direct download from the latest GitHub release (InstallEngineDirect.cpp).
+    QCoro::Task<> installViaDirectDownload(CatalogApp app, DirectDownload download);
+    // The asset this build installs: assetX64 on Intel Macs, assetArm64 everywhere else.
+    static QString assetName(const DirectDownload &download);
+    static QCoro::Task<Outcome<GHAsset>> resolveReleaseAsset(GitHubReleaseClient &client, DirectDownload download);
+    // Blocking; returns the installed bundle's path.
+    static Outcome<QString> extractAndInstallApp(Environment env, QString archive, QString appName);
+
+    // Uninstall and leftover sweep (InstallEngineUninstall.cpp). uninstall ends in notInstalled or
+    // failed; uninstallAllCatalogApps removes every installed catalog application, one after the
+    // other, and returns how many it removed.
+    QCoro::Task<> uninstall(CatalogApp app);
+    QCoro::Task<int> uninstallAllCatalogApps();
+    static QStringList leftoverPaths(const Environment &env, const QString &bundleID);
+    static QStringList sweepLeftovers(const Environment &env, const QString &bundleID);
+    static std::optional<QStringList> accessibilityResetArguments(const QString &bundleID);
+    static bool resetAccessibilityPermission(const Environment &env, const QString &bundleID);
+    static QString humanizeUninstall(const QString &line, const CatalogApp &app);
+
+    // One-time Homebrew setup (InstallEngineBootstrap.cpp). bootstrapHomebrew is true when brew is
+    // ready afterwards, false when the setup failed or another one was running.
+    QCoro::Task<> setUpHomebrewThenInstall(CatalogApp app);
+    QCoro::Task<bool> bootstrapHomebrew(QString triggeringAppID);
+    // The setup's output file, in the private temporary folder, while the setup runs.
+    QString bootstrapLogPath(const QString &appID) const;
 
     // Starts a coroutine nobody awaits; an exception it throws is logged instead of vanishing.
     static void startDetached(QCoro::Task<> task);
@@ -98,6 +134,18 @@ protected:
     void setBrewBinary(std::optional<QString> path) { m_brewBinary = std::move(path); }
     // Sends an analytics event when there is a client; fire-and-forget.
     void capture(const QString &event, const QVariantMap &properties = {}) const;
+
+    // Asks running instances of bundleID to quit, forcing those still there after 0.8 seconds.
+    QCoro::Task<> quitIfRunning(QString bundleID);
+    // The privileged part of the setup: Homebrew's installer package on macOS
+    // (InstallEngineHomebrewPackage.cpp), its install script elsewhere. The exit status, or -1
+    // when the command could not run.
+    QCoro::Task<int> runPrivilegedHomebrewInstall(QString appID);
+    QCoro::Task<int> installHomebrewPackage(QString appID);
+    QCoro::Task<int> runHomebrewInstallScript(QString appID);
+    // Runs one setup command whose output goes to bootstrapLogPath(appID), copying that file into
+    // the log while it runs.
+    QCoro::Task<int> runSetupCommand(QString appID, QString program, QStringList arguments);
 
 private:
     QProcessEnvironment brewEnvironment(const QString &brew, const std::optional<QString> &appName) const;

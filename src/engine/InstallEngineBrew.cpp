@@ -22,6 +22,30 @@ bool isExecutableFile(const QString &path)
 
 const QString notFinished = u"Install did not finish. You can try again."_s;
 
+// Resumes once the process has left the Starting state: it runs, or it could not start (which
+// QProcess reports only as an error, never as finished). Queued, so the coroutine never goes on
+// inside QProcess's own signal.
+struct StartSettled
+{
+    QProcess *process;
+    QMetaObject::Connection connection;
+
+    bool await_ready() const { return process->state() != QProcess::Starting; }
+    void await_suspend(std::coroutine_handle<> waiting)
+    {
+        connection = QObject::connect(
+            process, &QProcess::stateChanged, process,
+            [this, waiting] {
+                if (process->state() == QProcess::Starting)
+                    return;
+                QObject::disconnect(connection);
+                waiting.resume();
+            },
+            Qt::QueuedConnection);
+    }
+    void await_resume() const { }
+};
+
 } // namespace
 
 std::optional<QString> InstallEngine::resolveBrewBinary(const Environment &env)
@@ -88,9 +112,7 @@ QCoro::Task<BrewResult> InstallEngine::runBrew(QStringList args, LineHandler onL
         [&] { deliver(splitter.feed(process.readAllStandardOutput())); });
 
     process.start();
-    while (process.state() == QProcess::Starting)
-        co_await qCoro(&process, &QProcess::stateChanged);
-    // A program that cannot start reports only an error, never finished.
+    co_await StartSettled { &process, {} };
     if (process.error() == QProcess::FailedToStart)
         co_return BrewResult::failure(EngineError { u"system"_s, -2, process.errorString() });
     if (process.state() != QProcess::NotRunning)

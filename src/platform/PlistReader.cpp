@@ -1,12 +1,12 @@
 #include "platform/PlistReader.h"
 
 #include <QFile>
-
-#include <plist/plist.h>
+#include <QFileInfo>
 
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <plist/plist.h>
 
 namespace {
 
@@ -50,6 +50,9 @@ std::optional<QString> PlistReader::stringValue(const QByteArray &data, const QS
 
 std::optional<QString> PlistReader::stringValueInFile(const QString &path, const QString &key)
 {
+    // Only a regular file: opening a FIFO planted in a bundle would block the caller for good.
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

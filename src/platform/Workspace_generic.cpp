@@ -1,6 +1,5 @@
-#include "platform/Workspace.h"
-
 #include "platform/PlistReader.h"
+#include "platform/Workspace.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -207,13 +207,12 @@ QCoro::Task<> SettingsView::runUninstallAll()
     const QPointer<InstallEngine> engine = m_engine;
     Analytics *analytics = m_analytics;
     setBusyNote(u"Uninstalling apps…"_s);
-    const int count = engine ? 0 : 0; // H4WIP co_await engine->uninstallAllCatalogApps()
+    const int count = engine ? co_await engine->uninstallAllCatalogApps() : 0;
     if (self) {
         self->setBusyNote(removedNote(count));
         Q_EMIT self->uninstallAllFinished(count);
     }
     analytics->capture(u"uninstall_all"_s, { { u"count"_s, QString::number(count) } });
-    co_return; // H4WIP
 }
 
 void SettingsView::removeOrvandoKeepApps()

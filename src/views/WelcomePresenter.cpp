@@ -19,6 +19,11 @@ WelcomePresenter::WelcomePresenter(QWidget *window, UserDefaults *defaults)
     });
 }
 
+WelcomeView *WelcomePresenter::sheet() const
+{
+    return m_sheet;
+}
+
 void WelcomePresenter::sync()
 {
     if (!m_window->isVisible())

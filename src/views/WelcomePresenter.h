@@ -19,7 +19,7 @@ public:
     explicit WelcomePresenter(QWidget *window, UserDefaults *defaults = nullptr);
 
     // The sheet on screen, or null.
-    WelcomeView *sheet() const { return m_sheet; }
+    WelcomeView *sheet() const;
 
     // Shows or closes the sheet to match the flag; nothing happens while the window is hidden.
     void sync();

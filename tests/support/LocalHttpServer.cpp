@@ -41,7 +41,8 @@ LocalHttpServer::LocalHttpServer()
 {
     m_context.moveToThread(&m_thread);
     m_thread.start();
-    QMetaObject::invokeMethod(&m_context, [this] { start(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        &m_context, [this] { start(); }, Qt::BlockingQueuedConnection);
 }
 
 LocalHttpServer::~LocalHttpServer()
@@ -89,6 +90,13 @@ void LocalHttpServer::redirect(const QByteArray &path, const QUrl &location, int
     setResponse(path, Response { status, {}, { { "Location", location.toEncoded() } }, -1, false });
 }
 
+void LocalHttpServer::serveCutShort(const QByteArray &path, const QByteArray &body, qint64 bytes)
+{
+    Response response { 200, body, { { "Content-Type", "application/zip" } }, -1, false };
+    response.dropAfter = bytes;
+    setResponse(path, response);
+}
+
 QList<LocalHttpServer::Request> LocalHttpServer::requests() const
 {
     QMutexLocker lock(&m_mutex);
@@ -125,9 +133,8 @@ void LocalHttpServer::accept()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         auto connection = std::make_shared<Connection>();
-        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, connection] {
-            readFrom(socket, connection.get());
-        });
+        QObject::connect(
+            socket, &QTcpSocket::readyRead, socket, [this, socket, connection] { readFrom(socket, connection.get()); });
         QObject::connect(socket, &QTcpSocket::bytesWritten, socket,
             [socket, connection] { pump(socket, &connection->remaining, &connection->offset); });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -148,8 +155,8 @@ void LocalHttpServer::readFrom(QTcpSocket *socket, Connection *connection)
     const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
     request.method = requestLine.value(0);
     request.target = requestLine.value(1);
-    request.path = request.target.left(request.target.indexOf('?') < 0 ? request.target.size()
-                                                                        : request.target.indexOf('?'));
+    request.path
+        = request.target.left(request.target.indexOf('?') < 0 ? request.target.size() : request.target.indexOf('?'));
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines.at(i).indexOf(':');
         if (colon > 0)
@@ -192,7 +199,7 @@ qint64 LocalHttpServer::answer(QTcpSocket *socket, const Request &request)
     socket->write(head);
     if (response.streamedBytes > 0)
         return response.streamedBytes;
-    socket->write(response.body);
+    socket->write(response.dropAfter >= 0 ? response.body.left(response.dropAfter) : response.body);
     socket->disconnectFromHost(); // after the pending bytes are written
     return 0;
 }

@@ -35,6 +35,7 @@ public:
         QList<std::pair<QByteArray, QByteArray>> headers; // besides Content-Length and Connection
         qint64 streamedBytes = -1; // >= 0: a generated body of this size, written as the client reads
         bool hang = false; // read the request, then never answer
+        qint64 dropAfter = -1; // >= 0: announce the whole body, send this many bytes of it, then close
     };
 
     LocalHttpServer();
@@ -54,6 +55,8 @@ public:
     void serveLarge(const QByteArray &path, qint64 bytes);
     void hang(const QByteArray &path);
     void redirect(const QByteArray &path, const QUrl &location, int status = 302);
+    // Announces body but closes the connection after its first bytes.
+    void serveCutShort(const QByteArray &path, const QByteArray &body, qint64 bytes);
 
     QList<Request> requests() const;
     QList<Request> requests(const QByteArray &path) const;

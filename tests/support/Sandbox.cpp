@@ -53,7 +53,8 @@ bool Sandbox::installFakeBrew(const QString &appsFolder) const
         return false;
     const QString apps = appsFolder.isEmpty() ? userApplications() : appsFolder;
     return writeFile(brewPath(), source.readAll(), true)
-        && writeFile(brewPrefix() + u"/fake-brew.conf"_s, "FAKE_BREW_APPDIR=${FAKE_BREW_APPDIR:-" + shellQuoted(apps) + "}\n");
+        && writeFile(
+            brewPrefix() + u"/fake-brew.conf"_s, "FAKE_BREW_APPDIR=${FAKE_BREW_APPDIR:-" + shellQuoted(apps) + "}\n");
 }
 
 bool Sandbox::registerCask(const QString &token, const QString &appName, const QString &bundleID) const

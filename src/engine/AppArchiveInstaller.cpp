@@ -1,0 +1,86 @@
+#include "engine/AppArchiveInstaller.h"
+
+#include "engine/ArchiveUnpacker.h"
+#include "engine/BundlePlacer.h"
+#include "engine/DirectInstallError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+EngineError fileProblem(const QString &what)
+{
+    return { u"system"_s, -3, what };
+}
+
+} // namespace
+
+AppArchiveInstaller::AppArchiveInstaller(Environment env)
+    : m_env(std::move(env))
+{
+}
+
+QString AppArchiveInstaller::unpackFolder(const QString &appName) const
+{
+    QString safeName = appName;
+    safeName.replace(u'/', u'-');
+    return QDir(m_env.tempDir).absoluteFilePath(u"orvando-dl-"_s + safeName);
+}
+
+Outcome<QString> AppArchiveInstaller::install(const QString &download, const QString &appName) const
+{
+    const QString archive = download + u".zip"_s;
+    QFile::remove(archive);
+    if (!QFile::rename(download, archive))
+        return Outcome<QString>::failure(fileProblem(u"The download could not be prepared for unpacking."_s));
+
+    // A fresh folder each time: a failed unpack leaves partial files behind.
+    const QString folder = unpackFolder(appName);
+    QDir(folder).removeRecursively();
+    if (!QDir().mkpath(folder))
+        return Outcome<QString>::failure(fileProblem(u"There is no room to unpack the download."_s));
+
+    if (const auto error = ArchiveUnpacker(m_env.tools.unzip).unpack(archive, folder))
+        return Outcome<QString>::failure(*error);
+    const std::optional<QString> bundle = findAppBundle(folder);
+    if (!bundle)
+        return Outcome<QString>::failure(DirectInstallError::noAppInArchive().toError());
+
+    const Outcome<QString> placed = BundlePlacer::place(*bundle, BundlePlacer::destinationFolder(m_env));
+    if (!placed.succeeded())
+        return placed;
+    stripQuarantine(m_env.tools.xattr, *placed);
+
+    QDir(folder).removeRecursively();
+    QFile::remove(archive);
+    return placed;
+}
+
+std::optional<QString> AppArchiveInstaller::findAppBundle(const QString &folder)
+{
+    const QFileInfoList entries
+        = QDir(folder).entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink() || !entry.isDir())
+            continue;
+        if (entry.suffix() == u"app"_s)
+            return entry.absoluteFilePath();
+        if (const auto inside = findAppBundle(entry.absoluteFilePath()))
+            return inside;
+    }
+    return std::nullopt;
+}
+
+void AppArchiveInstaller::stripQuarantine(const QString &xattrTool, const QString &bundle)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(xattrTool, { u"-dr"_s, u"com.apple.quarantine"_s, bundle });
+    if (process.waitForStarted(-1))
+        process.waitForFinished(-1);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/Environment.h"
+#include "engine/Outcome.h"
+
+#include <QString>
+
+#include <optional>
+
+// Turns a downloaded zip into an installed application: unpacks it in the private temporary
+// folder, finds the first app bundle inside, places it in an Applications folder and strips the
+// download quarantine. Blocking, and touches no engine state: run it off the main thread.
+class AppArchiveInstaller
+{
+public:
+    explicit AppArchiveInstaller(Environment env);
+
+    // Returns the installed bundle's path. The download is renamed to "<download>.zip" and
+    // unpacked into unpackFolder(appName); both are removed after a success.
+    Outcome<QString> install(const QString &download, const QString &appName) const;
+
+    QString unpackFolder(const QString &appName) const;
+
+    // The first real folder named "*.app" in a walk that lists a folder before its contents,
+    // skips hidden entries and never follows symbolic links.
+    static std::optional<QString> findAppBundle(const QString &folder);
+
+    // Removes com.apple.quarantine from the bundle, where the system has such a thing; whether
+    // the tool runs or succeeds does not matter.
+    static void stripQuarantine(const QString &xattrTool, const QString &bundle);
+
+private:
+    Environment m_env;
+};

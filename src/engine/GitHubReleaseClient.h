@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/GHRelease.h"
+
+#include <QCoroTask>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class QNetworkAccessManager;
+
+// Asks the GitHub REST API for the latest release of a repository, picks an asset and streams it
+// into a private temporary folder, checking GitHub's published digest when there is one. Keep the
+// client alive until its tasks have finished.
+class GitHubReleaseClient
+{
+public:
+    using AssetPredicate = std::function<bool(const GHAsset &asset)>;
+    static constexpr int defaultTimeoutMs = 60 * 1000;
+
+    // apiBase: "https://api.github.com" or a local stand-in; tempDir: where downloads land.
+    GitHubReleaseClient(QUrl apiBase, QString tempDir);
+    ~GitHubReleaseClient();
+    GitHubReleaseClient(const GitHubReleaseClient &) = delete;
+    GitHubReleaseClient &operator=(const GitHubReleaseClient &) = delete;
+
+    // Longest silence on a connection before a request fails.
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+
+    // GET <apiBase>/repos/<repo>/releases/latest. The HTTP status is not looked at: an error reply
+    // has no "assets" and fails to decode.
+    QCoro::Task<Outcome<GHRelease>> latestRelease(QString repo);
+
+    // The first asset of the latest release that matches and has an http(s) address; otherwise
+    // DirectInstallError::assetNotFound(wantedName).
+    QCoro::Task<Outcome<GHAsset>> findAsset(QString repo, AssetPredicate matches, QString wantedName);
+
+    // Streams url's body into a new file of the temporary folder and returns its path. With a
+    // digest "sha256:<hex>" the file must match it. On any failure the file is removed.
+    QCoro::Task<Outcome<QString>> download(QUrl url, QString digest = {});
+
+    // http or https with a host: the only addresses a download may come from.
+    static bool isDownloadAddress(const QUrl &url);
+    // "owner/name", each part made of letters, digits, ".", "-" and "_".
+    static bool isRepositoryName(const QString &repo);
+
+private:
+    QNetworkAccessManager *network();
+
+    QUrl m_apiBase;
+    QString m_tempDir;
+    int m_timeoutMs = defaultTimeoutMs;
+    std::unique_ptr<QNetworkAccessManager> m_network;
+};

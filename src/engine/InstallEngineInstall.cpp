@@ -1,0 +1,100 @@
+#include "engine/InstallEngine.h"
+
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QVariantMap appProperties(const CatalogApp &app)
+{
+    return { { u"app_id"_s, app.id } };
+}
+
+} // namespace
+
+QCoro::Task<> InstallEngine::install(CatalogApp app)
+{
+    // A note about a leftover permission no longer applies once the app comes back.
+    setPermissionNote(app.id, false);
+    setState(app.id, InstallState::installing(u"Getting "_s + app.name + u" ready."_s));
+    capture(u"app_install_started"_s, appProperties(app));
+
+    if (app.bundleID && isAppInstalled(*app.bundleID)) {
+        setState(app.id, InstallState::installed());
+        capture(u"app_install_succeeded"_s, appProperties(app));
+        co_return;
+    }
+    if (app.install.isHomebrewCask()) {
+        co_await installViaBrew(app, app.install.caskToken());
+    } else if (const DirectDownload *download = app.install.download()) {
+        const DirectDownload copy = *download;
+        co_await installViaDirectDownload(app, copy);
+    }
+}
+
+QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
+{
+    if (!brewAvailable()) {
+        appendLog(u"note: "_s + app.name
+                + u" installs through Homebrew, which isn't set up on this Mac yet — offering a one-time in-app setup."_s,
+            app.id);
+        setState(app.id, InstallState::needsHomebrew());
+        co_return;
+    }
+
+    // runBrew hands every line over on the main thread before it returns, and none once the engine
+    // is gone, so no note can land after the final state written below.
+    const LineHandler onLine = [this, app](const QString &line) {
+        const QString note = humanize(line, app);
+        appendLog(line, app.id);
+        setState(app.id, InstallState::installing(note));
+    };
+    const QPointer<InstallEngine> self(this);
+    const QStringList arguments { u"install"_s, u"--cask"_s, cask };
+    const BrewResult result = co_await runBrew(arguments, onLine, app.name);
+    if (!self)
+        co_return;
+
+    if (!result.succeeded()) {
+        setState(app.id, InstallState::failed(result.error->description));
+        capture(u"app_install_failed"_s, appProperties(app));
+        co_return;
+    }
+    // brew can report success for a cask whose app then is not where it should be.
+    if (app.bundleID && !isAppInstalled(*app.bundleID)) {
+        appendLog(u"warning: brew finished but "_s + app.name + u" was not found on disk"_s, app.id);
+        setState(app.id,
+            InstallState::failed(u"Install finished but "_s + app.name + u" was not found. You can try again."_s));
+        capture(u"app_install_failed"_s, appProperties(app));
+        co_return;
+    }
+    setState(app.id, InstallState::installed());
+    capture(u"app_install_succeeded"_s, appProperties(app));
+}
+
+QString InstallEngine::humanize(const QString &line, const CatalogApp &app)
+{
+    // Tested in this order; the first word found anywhere in the line decides.
+    struct Rule
+    {
+        QLatin1StringView word;
+        QString before;
+        QString after;
+    };
+    static const Rule rules[] = {
+        { QLatin1StringView("downloading"), u"Downloading "_s, u"."_s },
+        { QLatin1StringView("installing"), u"Installing "_s, u"."_s },
+        { QLatin1StringView("pouring"), u"Installing "_s, u"."_s },
+        { QLatin1StringView("linking"), u"Putting "_s, u" in place."_s },
+        { QLatin1StringView("moving"), u"Putting "_s, u" in place."_s },
+    };
+    const QString lower = line.toLower();
+    for (const Rule &rule : rules) {
+        if (lower.contains(rule.word))
+            return rule.before + app.name + rule.after;
+    }
+    if (lower.contains(QLatin1StringView("caveats")))
+        return u"Almost done."_s;
+    return u"Working on "_s + app.name + u"."_s;
+}

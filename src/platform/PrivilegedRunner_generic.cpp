@@ -1,0 +1,6 @@
+#include "platform/PrivilegedRunner.h"
+
+bool PrivilegedRunner::hasAdministratorPrompt()
+{
+    return false;
+}

@@ -1,0 +1,49 @@
+#include "platform/Trash.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString couldNotMove(const QString &path, const QString &reason)
+{
+    return u"“%1” couldn’t be moved to the Trash (%2)."_s.arg(QFileInfo(path).fileName(), reason);
+}
+
+} // namespace
+
+bool Trash::moveToTrash(const QString &path, QString *error, QString *trashedPath)
+{
+    QString ignored;
+    QString &message = error ? *error : ignored;
+    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
+        message = couldNotMove(path, u"it no longer exists"_s);
+        return false;
+    }
+    // Without the data folder, Qt 6.4 "succeeds" by moving the item into ./files under the
+    // current directory: make sure the freedesktop Trash has a home first.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (data.isEmpty() || !QDir().mkpath(data) || !QFileInfo(data).isDir()) {
+        message = couldNotMove(path, u"there is no Trash folder"_s);
+        return false;
+    }
+    QFile item(path);
+    if (!item.moveToTrash()) {
+        message = couldNotMove(path, item.errorString());
+        return false;
+    }
+    const QString landed = item.fileName(); // where the item is now
+    if (!QDir::isAbsolutePath(landed)) {
+        // Whatever happened, the item is not in a Trash: put it back.
+        QFile::rename(landed, path);
+        message = couldNotMove(path, u"there is no Trash folder"_s);
+        return false;
+    }
+    if (trashedPath)
+        *trashedPath = landed;
+    return true;
+}

@@ -1,0 +1,7 @@
+#include "platform/WindowStyle.h"
+
+namespace WindowStyle {
+
+void hideTitleBar(QWindow *) { }
+
+} // namespace WindowStyle

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "catalog/CatalogApp.h"
+#include "views/RoundedPanel.h"
+
+#include <QPointer>
+
+class AppCardActionArea;
+class AppDetailView;
+class ContentButton;
+class InstallEngine;
+
+// One catalog application in the grid: icon, name, tagline, pricing and the paid app it replaces,
+// above an action area that follows the application's state in the engine. Clicking the upper part
+// opens the detail sheet. Every action is one call on the shared engine.
+class AppCard : public RoundedPanel
+{
+    Q_OBJECT
+
+public:
+    AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent = nullptr);
+
+    const CatalogApp &app() const { return m_app; }
+    AppCardActionArea *actionArea() const { return m_actions; }
+    ContentButton *summaryButton() const { return m_summary; }
+
+    // The detail sheet while it is open.
+    bool showDetail() const { return !m_detail.isNull(); }
+    AppDetailView *detailView() const { return m_detail; }
+    void setShowDetail(bool show);
+
+Q_SIGNALS:
+    void detailShown(AppDetailView *sheet);
+
+private:
+    QWidget *buildSummary();
+
+    CatalogApp m_app;
+    QPointer<InstallEngine> m_engine;
+    ContentButton *m_summary = nullptr;
+    AppCardActionArea *m_actions = nullptr;
+    QPointer<AppDetailView> m_detail;
+};

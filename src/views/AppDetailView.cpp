@@ -1,0 +1,182 @@
+#include "views/AppDetailView.h"
+
+#include "engine/InstallEngine.h"
+#include "views/AppCardContent.h"
+#include "views/AppDetailModel.h"
+#include "views/AppIconTile.h"
+#include "views/Brand.h"
+#include "views/DetailActionArea.h"
+#include "views/EngineActions.h"
+#include "views/Pill.h"
+#include "views/ReplacesLine.h"
+#include "views/RoundedPanel.h"
+#include "views/ScreenshotStrip.h"
+#include "views/ShapedButton.h"
+#include "views/Symbols.h"
+#include "views/Typography.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void fill(QWidget *widget, const QColor &color)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
+    : QDialog(parent)
+    , m_app(app)
+    , m_engine(engine)
+{
+    setObjectName(u"appDetail_"_s + app.id);
+    setWindowTitle(app.name);
+    setMinimumSize(640, 520);
+    resize(sizeHint());
+    fill(this, Brand::cream);
+
+    m_actions = new DetailActionArea(app, engine);
+    connect(m_actions, &DetailActionArea::installRequested, this, [this] { EngineActions::install(m_engine, m_app); });
+    connect(
+        m_actions, &DetailActionArea::uninstallRequested, this, [this] { EngineActions::uninstall(m_engine, m_app); });
+    connect(m_actions, &DetailActionArea::setUpHomebrewRequested, this,
+        [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
+
+    auto *body = new QWidget;
+    fill(body, Brand::cream);
+    auto *sections = new QVBoxLayout(body);
+    sections->setContentsMargins(28, 28, 28, 28);
+    sections->setSpacing(24);
+    sections->addWidget(header());
+    // Looked up now, on the main thread, as the image caches require.
+    const QList<AppDetailModel::Screenshot> screenshots = AppDetailModel(app).resolvedScreenshots();
+    if (!screenshots.isEmpty()) {
+        m_gallery = new ScreenshotStrip(screenshots);
+        sections->addWidget(m_gallery);
+    }
+    sections->addLayout(about());
+    sections->addStretch();
+
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(u"detailScroll"_s);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(body);
+    fill(scroll->viewport(), Brand::cream);
+
+    auto *frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->addWidget(topBar());
+    frame->addWidget(scroll, 1);
+}
+
+QWidget *AppDetailView::topBar()
+{
+    auto *bar = new QWidget;
+    bar->setObjectName(u"topBar"_s);
+    fill(bar, Brand::n1);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(20, 14, 20, 14);
+    row->addStretch();
+    ShapedButton::Look look;
+    look.font = Typography::font(14, QFont::Medium);
+    look.text = Brand::primary;
+    auto *done = new ShapedButton(u"Done"_s, look);
+    done->setObjectName(u"doneButton"_s);
+    connect(done, &ShapedButton::clicked, this, &QDialog::accept);
+    row->addWidget(done);
+    return bar;
+}
+
+QWidget *AppDetailView::header()
+{
+    const AppCardContent content = AppCardContent::make(m_app, std::nullopt, {});
+    auto *header = new QWidget;
+    header->setObjectName(u"header"_s);
+    auto *row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(18);
+    row->addWidget(new AppIconTile(m_app.id, content.letter, 72, 18, 34), 0, Qt::AlignTop);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(8);
+    auto *name = Typography::label(m_app.name, 28, QFont::Medium, Brand::warmBlack, true);
+    name->setObjectName(u"nameLabel"_s);
+    texts->addWidget(name);
+    auto *tagline = Typography::label(m_app.tagline, 15, QFont::Normal, Brand::n3, true);
+    tagline->setObjectName(u"taglineLabel"_s);
+    texts->addWidget(tagline);
+    if (m_app.replaces) {
+        auto *replaces = new ReplacesLine(*m_app.replaces, 13);
+        replaces->setObjectName(u"replacesLine"_s);
+        texts->addWidget(replaces);
+    }
+    auto *pills = new QHBoxLayout;
+    pills->setContentsMargins(0, 2, 0, 0);
+    pills->setSpacing(8);
+    pills->addWidget(new Pill(CatalogApp::label(m_app.category), Brand::primary));
+    pills->addWidget(new Pill(CatalogApp::label(m_app.license), Brand::forest));
+    pills->addWidget(new Pill(CatalogApp::label(m_app.pricing), Brand::deepTerra));
+    pills->addStretch();
+    texts->addLayout(pills);
+    row->addLayout(texts, 1);
+    row->addWidget(m_actions, 0, Qt::AlignTop);
+    return header;
+}
+
+QLayout *AppDetailView::about()
+{
+    auto *about = new QVBoxLayout;
+    about->setSpacing(12);
+    about->addWidget(Typography::label(u"About"_s, 13, QFont::DemiBold, Brand::n3));
+    about->addWidget(Typography::label(m_app.tagline, 15, QFont::Normal, Brand::warmBlack, true));
+    const AppCardContent content = AppCardContent::make(m_app, std::nullopt, {});
+    if (!content.freemiumNote.isEmpty()) {
+        auto *note = Typography::label(content.freemiumNote, 13, QFont::Normal, Brand::deepTerra, true);
+        note->setObjectName(u"freemiumNote"_s);
+        about->addWidget(note);
+    }
+    if (content.accessibilityGuidance)
+        about->addWidget(permissionBox(u"Permission required: "_s + m_app.name
+            + u" needs Accessibility permission to work. It will ask on first launch — turn it on in System "
+              u"Settings › Privacy & Security › Accessibility, then switch on "_s
+            + m_app.name + u'.'));
+    if (content.screenRecordingGuidance)
+        about->addWidget(permissionBox(u"Permission required: "_s + m_app.name
+            + u" needs Screen Recording permission to capture your screen. It will ask on first launch — turn it "
+              u"on in System Settings › Privacy & Security › Screen Recording, then switch on "_s
+            + m_app.name + u'.'));
+    return about;
+}
+
+QWidget *AppDetailView::permissionBox(const QString &text)
+{
+    auto *box = new RoundedPanel(Brand::n1, 12);
+    box->setObjectName(u"permissionBox"_s);
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(12, 12, 12, 12);
+    row->setSpacing(8);
+    auto *icon = new QLabel;
+    icon->setFixedWidth(16);
+    icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    icon->setContentsMargins(0, 2, 0, 0);
+    icon->setPixmap(Symbols::pixmap(u"lock.shield"_s, Brand::forest, 13));
+    row->addWidget(icon, 0, Qt::AlignTop);
+    auto *label = Typography::label(text, 13, QFont::Normal, Brand::n3, true);
+    label->setObjectName(u"permissionText"_s);
+    row->addWidget(label, 1);
+    return box;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// An application's icon on a rounded square: the first character of its name on a light tile,
+// covered by the icon image when the resource bundle has one.
+class AppIconTile : public QWidget
+{
+    Q_OBJECT
+
+public:
+    AppIconTile(
+        const QString &appID, const QString &letter, int side, qreal radius, int letterSize, QWidget *parent = nullptr);
+
+    QString letter() const { return m_letter; }
+    bool hasImage() const { return !m_image.isNull(); }
+
+    QSize sizeHint() const override { return { m_side, m_side }; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_image;
+    QImage m_scaled; // m_image fitted to the tile at the last device pixel ratio drawn
+    QString m_letter;
+    int m_side;
+    qreal m_radius;
+    int m_letterSize;
+};

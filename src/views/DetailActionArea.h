@@ -1,0 +1,40 @@
+#pragma once
+
+#include "catalog/CatalogApp.h"
+#include "views/AppCardContent.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class InstallEngine;
+class ShapedButton;
+class SpinnerRow;
+
+// The detail sheet's action control, beside its header: the same states as the card's action area
+// in a compact form (a failure shows only "Try again"; the card carries the message).
+class DetailActionArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DetailActionArea(const CatalogApp &app, InstallEngine *engine, QWidget *parent = nullptr);
+
+    const AppCardContent &content() const { return m_content; }
+
+Q_SIGNALS:
+    void installRequested();
+    void uninstallRequested();
+    void setUpHomebrewRequested();
+
+private:
+    void refresh();
+
+    CatalogApp m_app;
+    QPointer<InstallEngine> m_engine;
+    AppCardContent m_content;
+
+    SpinnerRow *m_progress;
+    ShapedButton *m_install;
+    QWidget *m_installed;
+    ShapedButton *m_setUp;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "catalog/CatalogApp.h"
+
+class InstallEngine;
+
+// What the card's and the sheet's buttons do: start one engine operation on the main thread and
+// return at once, leaving the engine's state to show how it goes. A null engine does nothing.
+namespace EngineActions {
+
+void install(InstallEngine *engine, const CatalogApp &app);
+void uninstall(InstallEngine *engine, const CatalogApp &app);
+void setUpHomebrewThenInstall(InstallEngine *engine, const CatalogApp &app);
+void launch(InstallEngine *engine, const CatalogApp &app);
+
+} // namespace EngineActions

@@ -1,0 +1,127 @@
+#include "views/LogDrawer.h"
+
+#include "views/Brand.h"
+#include "views/Divider.h"
+#include "views/DrawerToggle.h"
+#include "views/LogListView.h"
+
+#include <QAbstractItemModel>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+#include <QVariantAnimation>
+
+using namespace Qt::StringLiterals;
+
+LogDrawer::LogDrawer(QAbstractItemModel *log, QWidget *parent)
+    : QWidget(parent)
+    , m_log(log)
+    , m_toggle(new DrawerToggle(this))
+    , m_area(new QWidget(this))
+    , m_pages(new QStackedLayout(m_area))
+    , m_empty(new QLabel(emptyText(), m_area))
+    , m_list(new LogListView(m_area))
+    , m_slide(new QVariantAnimation(this))
+{
+    setObjectName(u"logDrawer"_s);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Brand::n1);
+    setPalette(p);
+
+    auto *stack = new QVBoxLayout(this);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    stack->addWidget(new Divider(this));
+    stack->addWidget(m_toggle);
+    stack->addWidget(m_area);
+
+    m_area->setObjectName(u"logArea"_s);
+    m_area->setAutoFillBackground(true);
+    QPalette areaPalette = m_area->palette();
+    areaPalette.setColor(QPalette::Window, Brand::cream);
+    m_area->setPalette(areaPalette);
+    m_area->setFixedHeight(0);
+    m_area->hide();
+
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setPixelSize(12);
+    m_empty->setFont(mono);
+    m_empty->setTextFormat(Qt::PlainText);
+    m_empty->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_empty->setContentsMargins(20, 8, 20, 8);
+    QPalette emptyPalette = m_empty->palette();
+    emptyPalette.setColor(QPalette::WindowText, Brand::n3);
+    m_empty->setPalette(emptyPalette);
+    m_pages->addWidget(m_empty);
+    m_pages->addWidget(m_list);
+    m_list->setModel(log);
+
+    const auto &motion = Brand::motion();
+    m_slide->setDuration(motion.durationMs);
+    m_slide->setEasingCurve(motion.curve);
+    connect(m_slide, &QVariantAnimation::valueChanged, this,
+        [this](const QVariant &height) { m_area->setFixedHeight(height.toInt()); });
+    connect(m_slide, &QVariantAnimation::finished, this, [this] {
+        if (!m_open)
+            m_area->hide();
+    });
+
+    connect(m_toggle, &DrawerToggle::clicked, this, &LogDrawer::toggle);
+    connect(log, &QAbstractItemModel::rowsInserted, this, &LogDrawer::scheduleCountCheck);
+    connect(log, &QAbstractItemModel::rowsRemoved, this, &LogDrawer::scheduleCountCheck);
+    connect(log, &QAbstractItemModel::modelReset, this, &LogDrawer::scheduleCountCheck);
+    checkCount();
+}
+
+QString LogDrawer::emptyText()
+{
+    return u"No installs yet. The raw Homebrew log shows here."_s;
+}
+
+bool LogDrawer::isShowingEmptyText() const
+{
+    return m_pages->currentWidget() == m_empty;
+}
+
+void LogDrawer::setOpen(bool open)
+{
+    if (open == m_open)
+        return;
+    m_open = open;
+    m_toggle->setOpen(open);
+    m_slide->stop();
+    m_slide->setStartValue(m_area->isVisible() ? m_area->height() : 0);
+    m_slide->setEndValue(open ? areaHeight : 0);
+    if (open) {
+        m_area->show();
+        // A drawer opened after lines arrived shows them from the oldest.
+        m_list->scrollToOldest();
+    }
+    m_slide->start();
+    Q_EMIT openChanged(open);
+}
+
+void LogDrawer::scheduleCountCheck()
+{
+    // An append at the cap inserts one row and then removes one; look once both are done, so the
+    // count reads unchanged and nothing scrolls.
+    if (m_checkPending)
+        return;
+    m_checkPending = true;
+    QMetaObject::invokeMethod(this, &LogDrawer::checkCount, Qt::QueuedConnection);
+}
+
+void LogDrawer::checkCount()
+{
+    m_checkPending = false;
+    const int count = m_log->rowCount();
+    m_pages->setCurrentWidget(count > 0 ? static_cast<QWidget *>(m_list) : m_empty);
+    if (count == m_lastCount)
+        return;
+    m_lastCount = count;
+    m_toggle->setLineCount(count);
+    if (m_open && count > 0)
+        m_list->scrollToNewest(true);
+}

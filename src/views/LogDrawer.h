@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+class DrawerToggle;
+class LogListView;
+class QAbstractItemModel;
+class QLabel;
+class QStackedLayout;
+class QVariantAnimation;
+
+// The collapsible strip under the grid that shows the installer log as it is written. It starts
+// closed and changes only through its toggle; while open, each change in the number of lines
+// scrolls to the newest one.
+class LogDrawer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int areaHeight = 180;
+
+    explicit LogDrawer(QAbstractItemModel *log, QWidget *parent = nullptr);
+
+    bool isOpen() const { return m_open; }
+    void setOpen(bool open);
+    void toggle() { setOpen(!m_open); }
+
+    static QString emptyText(); // "No installs yet. The raw Homebrew log shows here."
+
+    DrawerToggle *toggleButton() const { return m_toggle; }
+    LogListView *list() const { return m_list; }
+    QWidget *logArea() const { return m_area; }
+    bool isShowingEmptyText() const;
+
+Q_SIGNALS:
+    void openChanged(bool open);
+
+private:
+    void scheduleCountCheck();
+    void checkCount();
+
+    QAbstractItemModel *m_log;
+    DrawerToggle *m_toggle;
+    QWidget *m_area;
+    QStackedLayout *m_pages;
+    QLabel *m_empty;
+    LogListView *m_list;
+    QVariantAnimation *m_slide;
+    bool m_open = false;
+    bool m_checkPending = false;
+    int m_lastCount = 0;
+};

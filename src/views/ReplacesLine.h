@@ -1,0 +1,20 @@
+#pragma once
+
+#include "catalog/CatalogApp.h"
+
+#include <QLabel>
+
+// "Replaces Paste - $30/yr": the paid application an entry stands in for, its price dimmed.
+class ReplacesLine : public QLabel
+{
+    Q_OBJECT
+
+public:
+    ReplacesLine(const Replacement &replaces, int pixelSize, QWidget *parent = nullptr);
+
+    // The line as read aloud and as plain text.
+    QString plainText() const { return m_plain; }
+
+private:
+    QString m_plain;
+};

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "catalog/CatalogApp.h"
+#include "engine/Environment.h"
+#include "views/AppGrid.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+class Analytics;
+class EmptyState;
+class InstallEngine;
+class LogDrawer;
+class QScrollArea;
+class QSplitter;
+class SearchBar;
+class SettingsView;
+class Sidebar;
+class UserDefaults;
+class WelcomePresenter;
+
+// The content of a main window: the sidebar, the search field, the grid of cards and the install
+// log drawer. It owns the window's one InstallEngine and hands it to every card and sheet; it holds
+// the window's filters (curated or all, category, search) and presents the settings and welcome
+// sheets. Each time it is shown it refreshes what is installed and records the launch.
+class RootView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // What the view works with; the defaults are the real system, shared analytics and standard
+    // user defaults, and the real application card.
+    struct Options
+    {
+        Environment environment = Environment::system();
+        Analytics *analytics = nullptr;
+        UserDefaults *defaults = nullptr;
+        AppGrid::CardFactory cardFactory;
+    };
+
+    explicit RootView(QWidget *parent = nullptr);
+    explicit RootView(Options options, QWidget *parent = nullptr);
+    ~RootView() override;
+
+    InstallEngine *engine() const { return m_engine; }
+
+    bool showAllApps() const { return m_showAllApps; }
+    std::optional<CatalogApp::Category> selectedCategory() const { return m_selectedCategory; }
+    QString searchText() const { return m_searchText; }
+    bool showProgressDrawer() const;
+    bool showSettings() const { return !m_settings.isNull(); }
+    QList<CatalogApp> visibleApps() const;
+
+    // The row actions of the sidebar.
+    void chooseHandselected();
+    void chooseAllApps();
+    void chooseCategory(CatalogApp::Category category);
+    void setSearchText(const QString &text);
+    void openSettings();
+
+    Sidebar *sidebar() const { return m_sidebar; }
+    SearchBar *searchBar() const { return m_searchBar; }
+    AppGrid *grid() const { return m_grid; }
+    EmptyState *emptyState() const { return m_emptyState; }
+    QScrollArea *catalogScrollArea() const { return m_scroll; }
+    LogDrawer *logDrawer() const { return m_drawer; }
+    WelcomePresenter *welcomePresenter() const { return m_welcome; }
+    SettingsView *settingsSheet() const { return m_settings; }
+
+Q_SIGNALS:
+    void settingsPresented(SettingsView *sheet);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *detailColumn(AppGrid::CardFactory factory);
+    void applyFilters();
+    void recordLaunch();
+
+    Analytics *m_analytics;
+    UserDefaults *m_defaults;
+    InstallEngine *m_engine;
+
+    bool m_showAllApps = false;
+    std::optional<CatalogApp::Category> m_selectedCategory;
+    QString m_searchText;
+
+    QSplitter *m_split = nullptr;
+    Sidebar *m_sidebar = nullptr;
+    SearchBar *m_searchBar = nullptr;
+    QScrollArea *m_scroll = nullptr;
+    AppGrid *m_grid = nullptr;
+    EmptyState *m_emptyState = nullptr;
+    LogDrawer *m_drawer = nullptr;
+    WelcomePresenter *m_welcome = nullptr;
+    QPointer<SettingsView> m_settings;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "views/AppDetailModel.h"
+
+#include <QWidget>
+
+class ScreenshotView;
+
+// The detail sheet's gallery: a "Screenshots" heading over a horizontally scrolling row of the
+// application's screenshots, each 300 high, in catalog order.
+class ScreenshotStrip : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ScreenshotStrip(const QList<AppDetailModel::Screenshot> &screenshots, QWidget *parent = nullptr);
+
+    QList<ScreenshotView *> views() const { return m_views; }
+
+private:
+    QList<ScreenshotView *> m_views;
+};

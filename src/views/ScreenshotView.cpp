@@ -1,0 +1,37 @@
+#include "views/ScreenshotView.h"
+
+#include "views/Brand.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+ScreenshotView::ScreenshotView(const QString &name, const QImage &image, int height, QWidget *parent)
+    : QWidget(parent)
+    , m_name(name)
+    , m_image(image)
+{
+    const int width = image.height() > 0 ? qRound(qreal(height) * image.width() / image.height()) : height;
+    m_size = QSize(width, height);
+    setFixedSize(m_size);
+    setAccessibleName(name);
+}
+
+void ScreenshotView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12, 12);
+    // Screenshots are large; one smooth scale per pixel ratio beats filtering at every paint.
+    const QSize pixels = m_size * devicePixelRatioF();
+    if (m_scaled.size() != pixels) {
+        m_scaled = m_image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled.setDevicePixelRatio(devicePixelRatioF());
+    }
+    painter.save();
+    painter.setClipPath(frame);
+    painter.drawImage(rect(), m_scaled);
+    painter.restore();
+    painter.setPen(QPen(Brand::n2, 1));
+    painter.drawPath(frame);
+}

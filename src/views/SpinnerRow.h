@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+// A spinner beside a monospaced status line: the progress of an install, a removal or the Homebrew
+// setup. Announced to assistive technology by its text.
+class SpinnerRow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SpinnerRow(const QString &text = QString(), QWidget *parent = nullptr);
+
+    QString text() const;
+    void setText(const QString &text);
+
+private:
+    QLabel *m_label;
+};

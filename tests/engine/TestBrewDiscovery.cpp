@@ -1,0 +1,123 @@
+#include "engine/InstallEngine.h"
+#include "support/Sandbox.h"
+#include "support/ScopedEnvironmentVariable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+class TestBrewDiscovery : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { qunsetenv("ORVANDO_FORCE_NO_BREW"); }
+    void picksTheFirstUsableCandidate_data();
+    void picksTheFirstUsableCandidate();
+    void forcedAbsenceWinsEvenWhenEmpty();
+    void systemEnvironmentHasTheKnownPlaces();
+    void privateTempDirIsClosedToOthers();
+};
+
+void TestBrewDiscovery::picksTheFirstUsableCandidate_data()
+{
+    // Three candidates in order; each is missing, a plain file, a folder, or executable.
+    QTest::addColumn<QStringList>("kinds");
+    QTest::addColumn<int>("expected"); // index of the chosen candidate, -1 for none
+    QTest::newRow("per-user prefix first") << QStringList { u"exec"_s, u"exec"_s, u"exec"_s } << 0;
+    QTest::newRow("Apple silicon before Intel") << QStringList { u"missing"_s, u"exec"_s, u"exec"_s } << 1;
+    QTest::newRow("Intel when alone") << QStringList { u"missing"_s, u"missing"_s, u"exec"_s } << 2;
+    QTest::newRow("not executable is skipped") << QStringList { u"plain"_s, u"plain"_s, u"exec"_s } << 2;
+    QTest::newRow("a folder is not a program") << QStringList { u"folder"_s, u"exec"_s, u"missing"_s } << 1;
+    QTest::newRow("nothing usable") << QStringList { u"plain"_s, u"missing"_s, u"folder"_s } << -1;
+}
+
+void TestBrewDiscovery::picksTheFirstUsableCandidate()
+{
+    QFETCH(QStringList, kinds);
+    QFETCH(int, expected);
+    Sandbox sandbox;
+    Environment env = sandbox.environment();
+    env.brewCandidates = { sandbox.brewPath(), sandbox.root() + u"/opt/homebrew/bin/brew"_s,
+        sandbox.root() + u"/usr/local/bin/brew"_s };
+    for (int i = 0; i < kinds.size(); ++i) {
+        const QString path = env.brewCandidates.at(i);
+        if (kinds.at(i) == u"folder"_s)
+            QVERIFY(QDir().mkpath(path));
+        else if (kinds.at(i) != u"missing"_s)
+            QVERIFY(Sandbox::writeFile(path, "#!/bin/sh\n", kinds.at(i) == u"exec"_s));
+    }
+
+    const std::optional<QString> found = InstallEngine::resolveBrewBinary(env);
+    QCOMPARE(found, expected < 0 ? std::nullopt : std::optional<QString>(env.brewCandidates.at(expected)));
+    InstallEngine engine(env);
+    QCOMPARE(engine.brewBinary(), found);
+    QCOMPARE(engine.brewAvailable(), expected >= 0);
+}
+
+void TestBrewDiscovery::forcedAbsenceWinsEvenWhenEmpty()
+{
+    Sandbox sandbox;
+    QVERIFY(sandbox.installFakeBrew());
+    {
+        ScopedEnvironmentVariable force("ORVANDO_FORCE_NO_BREW", QByteArray(""));
+        QCOMPARE(InstallEngine::resolveBrewBinary(sandbox.environment()), std::nullopt);
+        InstallEngine engine(sandbox.environment());
+        QVERIFY(!engine.brewAvailable());
+    }
+    // Read at each search, not once per run.
+    QCOMPARE(InstallEngine::resolveBrewBinary(sandbox.environment()), std::optional<QString>(sandbox.brewPath()));
+}
+
+void TestBrewDiscovery::systemEnvironmentHasTheKnownPlaces()
+{
+    const Environment env = Environment::system();
+    QCOMPARE(env.home, QDir::homePath());
+    QCOMPARE(env.applicationFolders, (QStringList { u"/Applications"_s, QDir::homePath() + u"/Applications"_s }));
+    QVERIFY(env.userHomebrewPrefix.endsWith(u"/orvando/Homebrew"_s));
+    QCOMPARE(env.brewCandidates,
+        (QStringList {
+            env.userHomebrewPrefix + u"/bin/brew"_s, u"/opt/homebrew/bin/brew"_s, u"/usr/local/bin/brew"_s }));
+    QCOMPARE(InstallEngine::brewPrefix(u"/opt/homebrew/bin/brew"_s), u"/opt/homebrew"_s);
+    QCOMPARE(InstallEngine::brewPrefix(u"/usr/local/bin/brew"_s), u"/usr/local"_s);
+    QCOMPARE(env.tools.sh, u"/bin/sh"_s);
+    QVERIFY(QFileInfo(env.tools.unzip).isExecutable());
+    QCOMPARE(env.githubApi.scheme(), u"https"_s);
+    QVERIFY(!env.homebrewInstallHost.host().isEmpty());
+    QVERIFY(!env.tempDir.isEmpty());
+    QVERIFY(QDir::cleanPath(env.tempDir) != QDir::cleanPath(QDir::tempPath()));
+}
+
+void TestBrewDiscovery::privateTempDirIsClosedToOthers()
+{
+    Sandbox sandbox;
+    const QString shared = sandbox.root() + u"/shared"_s;
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+
+    const QString first = Environment::makePrivateTempDir(shared);
+    QVERIFY(!first.isEmpty());
+    QCOMPARE(QFileInfo(first).absolutePath(), shared);
+    struct stat info = {};
+    QCOMPARE(::lstat(QFile::encodeName(first).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, 0700u);
+    QCOMPARE(Environment::makePrivateTempDir(shared), first); // stable for this user
+
+    // A name taken by a symlink (someone else's trap) is never used.
+    QVERIFY(QDir(first).removeRecursively());
+    QVERIFY(QFile::link(sandbox.root(), first));
+    const QString other = Environment::makePrivateTempDir(shared);
+    QVERIFY(!other.isEmpty());
+    QVERIFY(other != first);
+    QCOMPARE(::lstat(QFile::encodeName(other).constData(), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(info.st_mode & 0777, 0700u);
+}
+
+QTEST_GUILESS_MAIN(TestBrewDiscovery)
+#include "TestBrewDiscovery.moc"

@@ -1,0 +1,270 @@
+#include "engine/InstallEngine.h"
+#include "support/Sandbox.h"
+#include "support/ScopedEnvironmentVariable.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    QStringList lines;
+    std::optional<BrewResult> result;
+    qsizetype linesAtResult = -1;
+    bool offMainThread = false;
+};
+
+// Runs one brew command to its end, recording what reached the line handler and when.
+Run runToEnd(InstallEngine &engine, const QStringList &args, const std::optional<QString> &appName = {})
+{
+    auto run = std::make_shared<Run>();
+    const auto onLine = [run](const QString &line) {
+        run->lines.append(line);
+        run->offMainThread |= QThread::currentThread() != QCoreApplication::instance()->thread();
+    };
+    engine.runBrew(args, onLine, appName).then([run](const BrewResult &result) {
+        run->linesAtResult = run->lines.size();
+        run->result = result;
+    });
+    if (!QTest::qWaitFor([run] { return run->result.has_value(); }, 60000))
+        qWarning("brew did not finish in time");
+    return *run;
+}
+
+const QString notFinished = u"Install did not finish. You can try again."_s;
+
+} // namespace
+
+class TestBrewRunner : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void deliversEveryLineBeforeTheOutcome_data();
+    void deliversEveryLineBeforeTheOutcome();
+    void cutsAVeryLongLineIntoBoundedPieces();
+    void keepsEveryLineOfAFlood();
+    void installsAndRemovesACask();
+    void givesBrewItsFixedEnvironment_data();
+    void givesBrewItsFixedEnvironment();
+    void failsAtOnceWithoutBrew();
+    void reportsTheSystemErrorWhenBrewCannotStart();
+    void survivesTheEngineGoingAwayMidRun();
+
+private:
+    std::unique_ptr<Sandbox> m_sandbox;
+};
+
+void TestBrewRunner::initTestCase()
+{
+    m_sandbox = std::make_unique<Sandbox>();
+    QVERIFY(m_sandbox->installFakeBrew());
+}
+
+void TestBrewRunner::deliversEveryLineBeforeTheOutcome_data()
+{
+    QTest::addColumn<QByteArray>("switchName");
+    QTest::addColumn<QByteArray>("switchValue");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("code"); // 0: success
+
+    const QStringList version { u"--version"_s };
+    const QString homebrew = u"Homebrew 4.4.0"_s;
+    QTest::newRow("plain") << QByteArray() << QByteArray() << version << QStringList { homebrew } << 0;
+    QTest::newRow("split mid-line and mid-character") << QByteArray("FAKE_BREW_SPLIT") << QByteArray("1") << version
+                                                      << QStringList { u"==> Downloading café menu"_s, homebrew } << 0;
+    QTest::newRow("invalid UTF-8 keeps the rest") << QByteArray("FAKE_BREW_INVALID_UTF8") << QByteArray("1") << version
+                                                  << QStringList { u"bad \uFFFD\uFFFD bytes kept"_s, homebrew } << 0;
+    QTest::newRow("no final line feed") << QByteArray("FAKE_BREW_NO_FINAL_NEWLINE") << QByteArray("1") << version
+                                        << QStringList { homebrew } << 0;
+    QTest::newRow("failing exit status, stderr merged")
+        << QByteArray("FAKE_BREW_EXIT") << QByteArray("3") << QStringList { u"install"_s, u"--cask"_s, u"maccy"_s }
+        << QStringList { u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s } << 3;
+    QTest::newRow("unknown command") << QByteArray() << QByteArray() << QStringList { u"frobnicate"_s }
+                                     << QStringList { u"Error: Unknown command: frobnicate"_s } << 1;
+    QTest::newRow("terminated by a signal")
+        << QByteArray("FAKE_BREW_SIGNAL") << QByteArray("TERM") << version << QStringList { homebrew } << 128 + 15;
+    QTest::newRow("killed, signal number 9 is no exit status")
+        << QByteArray("FAKE_BREW_SIGNAL") << QByteArray("KILL") << version << QStringList { homebrew } << 128 + 9;
+}
+
+void TestBrewRunner::deliversEveryLineBeforeTheOutcome()
+{
+    QFETCH(QByteArray, switchName);
+    QFETCH(QByteArray, switchValue);
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, lines);
+    QFETCH(int, code);
+
+    std::optional<ScopedEnvironmentVariable> toggle;
+    if (!switchName.isEmpty())
+        toggle.emplace(switchName.constData(), switchValue);
+    InstallEngine engine(m_sandbox->environment());
+    const Run run = runToEnd(engine, args);
+
+    QVERIFY(run.result);
+    QCOMPARE(run.lines, lines);
+    QCOMPARE(run.linesAtResult, lines.size());
+    QVERIFY(!run.offMainThread);
+    if (code == 0) {
+        QVERIFY(run.result->succeeded());
+    } else {
+        QVERIFY(!run.result->succeeded());
+        QCOMPARE(*run.result->error, EngineError::install(code, notFinished));
+    }
+    QCOMPARE(m_sandbox->brewCalls().last(), args.join(u' '));
+}
+
+void TestBrewRunner::cutsAVeryLongLineIntoBoundedPieces()
+{
+    ScopedEnvironmentVariable longLine("FAKE_BREW_LONG_LINE", QByteArray("300000"));
+    InstallEngine engine(m_sandbox->environment());
+    const Run run = runToEnd(engine, { u"--version"_s });
+    QVERIFY(run.result && run.result->succeeded());
+    QCOMPARE(run.lines.last(), u"Homebrew 4.4.0"_s);
+    const QStringList pieces = run.lines.mid(0, run.lines.size() - 1);
+    QVERIFY(pieces.size() >= 5);
+    for (const QString &piece : pieces)
+        QVERIFY(piece.size() <= 64 * 1024);
+    QCOMPARE(pieces.join(QString()), QString(300000, u'x'));
+}
+
+void TestBrewRunner::keepsEveryLineOfAFlood()
+{
+    ScopedEnvironmentVariable flood("FAKE_BREW_FLOOD", QByteArray("20000"));
+    InstallEngine engine(m_sandbox->environment());
+    const Run run = runToEnd(engine, { u"--version"_s });
+    QVERIFY(run.result && run.result->succeeded());
+    QCOMPARE(run.lines.size(), 20001);
+    for (int i = 0; i < 20000; ++i) {
+        if (run.lines.at(i) != u"==> Downloading https://example.invalid/pkg-%1.zip"_s.arg(i + 1))
+            QFAIL(qPrintable(u"line %1 is %2"_s.arg(i + 1).arg(run.lines.at(i))));
+    }
+    QCOMPARE(run.lines.last(), u"Homebrew 4.4.0"_s);
+}
+
+void TestBrewRunner::installsAndRemovesACask()
+{
+    QVERIFY(m_sandbox->registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
+    ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.05"));
+    InstallEngine engine(m_sandbox->environment());
+
+    const Run install = runToEnd(engine, { u"install"_s, u"--cask"_s, u"maccy"_s }, u"Maccy"_s);
+    QVERIFY(install.result && install.result->succeeded());
+    const QString bundle = m_sandbox->userApplications() + u"/Maccy.app"_s;
+    QCOMPARE(install.lines,
+        (QStringList { u"==> Downloading https://example.invalid/maccy.zip"_s, u"==> Installing Cask maccy"_s,
+            u"==> Moving App 'Maccy.app' to '%1'"_s.arg(bundle), u"🍺  maccy was successfully installed!"_s }));
+    QVERIFY(engine.isCaskInstalled(u"maccy"_s));
+    QCOMPARE(engine.installedAppURL(u"org.p0deje.maccy"_s), std::optional<QString>(bundle));
+
+    const Run removal = runToEnd(engine, { u"uninstall"_s, u"--cask"_s, u"maccy"_s });
+    QVERIFY(removal.result && removal.result->succeeded());
+    QCOMPARE(removal.lines.first(), u"==> Uninstalling Cask maccy"_s);
+    QVERIFY(!engine.isCaskInstalled(u"maccy"_s));
+    QVERIFY(!QFileInfo::exists(bundle));
+
+    const Run again = runToEnd(engine, { u"uninstall"_s, u"--cask"_s, u"maccy"_s });
+    QCOMPARE(again.lines, QStringList { u"Error: Cask 'maccy' is not installed."_s });
+    QCOMPARE(again.result->error->code, 1);
+}
+
+void TestBrewRunner::givesBrewItsFixedEnvironment_data()
+{
+    QTest::addColumn<QString>("helper"); // none, plain file, executable
+    QTest::addColumn<std::optional<QString>>("appName");
+    QTest::newRow("helper present, app named") << u"exec"_s << std::optional<QString>(u"Café Clock"_s);
+    QTest::newRow("helper present, no app") << u"exec"_s << std::optional<QString>();
+    QTest::newRow("helper not executable") << u"plain"_s << std::optional<QString>(u"Maccy"_s);
+    QTest::newRow("no helper") << u"none"_s << std::optional<QString>();
+}
+
+void TestBrewRunner::givesBrewItsFixedEnvironment()
+{
+    QFETCH(QString, helper);
+    QFETCH(std::optional<QString>, appName);
+    Sandbox sandbox;
+    QVERIFY(sandbox.installFakeBrew());
+    const QString askpass = sandbox.helperDir() + u"/orvando-askpass"_s;
+    if (helper != u"none"_s)
+        QVERIFY(Sandbox::writeFile(askpass, "#!/bin/sh\necho secret\n", helper == u"exec"_s));
+
+    ScopedEnvironmentVariable print("FAKE_BREW_PRINT_ENV", QByteArray("1"));
+    ScopedEnvironmentVariable analytics("HOMEBREW_NO_ANALYTICS", QByteArray("0")); // overwritten
+    ScopedEnvironmentVariable inherited("ORVANDO_TEST_INHERITED", QByteArray("kept as is"));
+    ScopedEnvironmentVariable noAskpass("SUDO_ASKPASS", std::nullopt);
+    ScopedEnvironmentVariable noFor("ORVANDO_ASKPASS_FOR", std::nullopt);
+    InstallEngine engine(sandbox.environment());
+    const Run run = runToEnd(engine, { u"--version"_s }, appName);
+    QVERIFY(run.result && run.result->succeeded());
+
+    QHash<QString, QString> env;
+    for (const QString &line : run.lines) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals > 0)
+            env.insert(line.left(equals), line.mid(equals + 1));
+    }
+    QCOMPARE(env.value(u"HOMEBREW_PREFIX"_s), sandbox.brewPrefix());
+    QCOMPARE(env.value(u"HOMEBREW_NO_AUTO_UPDATE"_s), u"1"_s);
+    QCOMPARE(env.value(u"HOMEBREW_NO_ANALYTICS"_s), u"1"_s);
+    QCOMPARE(env.value(u"HOMEBREW_NO_ENV_HINTS"_s), u"1"_s);
+    QCOMPARE(env.value(u"ORVANDO_TEST_INHERITED"_s), u"kept as is"_s);
+    QCOMPARE(env.value(u"PATH"_s), qEnvironmentVariable("PATH"));
+    QCOMPARE(env.value(u"SUDO_ASKPASS"_s), helper == u"exec"_s ? askpass : QString());
+    QCOMPARE(env.contains(u"ORVANDO_ASKPASS_FOR"_s), appName.has_value());
+    if (appName)
+        QCOMPARE(env.value(u"ORVANDO_ASKPASS_FOR"_s), *appName);
+}
+
+void TestBrewRunner::failsAtOnceWithoutBrew()
+{
+    Sandbox sandbox; // no brew installed
+    InstallEngine engine(sandbox.environment());
+    const Run run = runToEnd(engine, { u"install"_s, u"--cask"_s, u"maccy"_s });
+    QCOMPARE(run.result->error, EngineError::install(-1, u"No Homebrew found on this Mac."_s));
+    QVERIFY(run.lines.isEmpty());
+    QVERIFY(sandbox.brewCalls().isEmpty());
+}
+
+void TestBrewRunner::reportsTheSystemErrorWhenBrewCannotStart()
+{
+    Sandbox sandbox;
+    QVERIFY(sandbox.installFakeBrew());
+    InstallEngine engine(sandbox.environment());
+    QVERIFY(engine.brewAvailable());
+    QVERIFY(QFile::remove(sandbox.brewPath())); // gone after discovery
+    const Run run = runToEnd(engine, { u"--version"_s });
+    QVERIFY(run.result && !run.result->succeeded());
+    QCOMPARE(run.result->error->domain, u"system"_s);
+    QVERIFY(!run.result->error->description.isEmpty());
+    QVERIFY(run.lines.isEmpty());
+}
+
+void TestBrewRunner::survivesTheEngineGoingAwayMidRun()
+{
+    ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.2"));
+    auto *engine = new InstallEngine(m_sandbox->environment());
+    auto lines = std::make_shared<int>(0);
+    auto done = std::make_shared<bool>(false);
+    engine->runBrew({ u"install"_s, u"--cask"_s, u"slowpoke"_s }, [lines](const QString &) { ++*lines; })
+        .then([done](const BrewResult &) { *done = true; });
+    QTRY_VERIFY(*lines >= 1);
+    const int seen = *lines;
+    delete engine;
+    QTRY_VERIFY_WITH_TIMEOUT(*done, 30000);
+    QCOMPARE(*lines, seen); // nothing delivered to a handler whose engine is gone
+}
+
+QTEST_GUILESS_MAIN(TestBrewRunner)
+#include "TestBrewRunner.moc"

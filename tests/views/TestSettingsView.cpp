@@ -1,0 +1,400 @@
+// The settings sheet driven like a user would, with a sandboxed engine, a recording analytics
+// endpoint on 127.0.0.1 and caught mailto:/https: hand-offs.
+#include "catalog/Catalog.h"
+#include "engine/InstallEngine.h"
+#include "platform/UserDefaults.h"
+#include "support/Sandbox.h"
+#include "telemetry/Analytics.h"
+#include "telemetry/CaptureServer.h"
+#include "telemetry/ProductInfo.h"
+#include "views/BrandSwitch.h"
+#include "views/SettingsView.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// Receives what would have gone to the mail application or the browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void handle(const QUrl &url) { opened.append(url); }
+};
+
+class TestSettingsView : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Sandbox> m_sandbox;
+    std::unique_ptr<CaptureServer> m_server;
+    std::unique_ptr<Analytics> m_analytics;
+    std::unique_ptr<InstallEngine> m_engine;
+    std::unique_ptr<SettingsView> m_view;
+    UrlCatcher m_urls;
+    int m_quits = 0;
+
+    template <typename T> T *child(const QString &name) const
+    {
+        T *found = m_view->findChild<T *>(name);
+        if (!found)
+            qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+
+    // Events in arrival order, with their "count" property where there is one.
+    QStringList events() const
+    {
+        QStringList names;
+        for (const CaptureServer::Request &request : m_server->requests()) {
+            const QJsonObject body = QJsonDocument::fromJson(request.body).object();
+            QString name = body.value(u"event"_s).toString();
+            const QJsonValue count = body.value(u"properties"_s).toObject().value(u"count"_s);
+            if (!count.isUndefined())
+                name += u" count="_s + count.toString();
+            names.append(name);
+        }
+        return names;
+    }
+
+    // Sends a marker through a client of its own and waits for it: whatever the view sent
+    // before has then arrived too.
+    QStringList eventsSettled()
+    {
+        UserDefaults markerDefaults(m_sandbox->root() + u"/marker.ini"_s);
+        markerDefaults.setBool(u"orvando.analytics_opt_in"_s, true);
+        Analytics marker({ u"phc_test"_s, m_server->url().toString() }, &markerDefaults);
+        marker.capture(u"marker"_s);
+        bool arrived = QTest::qWaitFor([this] { return events().contains(u"marker"_s); }, 10000);
+        if (!arrived)
+            return { u"marker lost"_s };
+        QStringList list = events();
+        list.removeAll(u"marker"_s);
+        m_server->requests(); // keep the list for later calls
+        return list;
+    }
+
+    QMessageBox *openAlert(const QString &rowName, const QString &alertName)
+    {
+        QTest::mouseClick(child<QAbstractButton>(rowName), Qt::LeftButton);
+        QMessageBox *alert = nullptr;
+        QTest::qWaitFor([&] {
+            alert = m_view->findChild<QMessageBox *>(alertName);
+            return alert && alert->isVisible();
+        });
+        return alert;
+    }
+
+    static QAbstractButton *button(QMessageBox *alert, const QString &text)
+    {
+        for (QAbstractButton *candidate : alert->buttons())
+            if (candidate->text() == text)
+                return candidate;
+        return nullptr;
+    }
+
+    QStringList installCatalogApps(int count)
+    {
+        QStringList bundles;
+        for (const CatalogApp &app : Catalog::v1()) {
+            if (bundles.size() == count)
+                break;
+            if (app.bundleID)
+                bundles.append(m_sandbox->makeBundle(m_sandbox->userApplications(), app.name, *app.bundleID));
+        }
+        return bundles;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QDesktopServices::setUrlHandler(u"mailto"_s, &m_urls, "handle");
+        QDesktopServices::setUrlHandler(u"https"_s, &m_urls, "handle");
+    }
+
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(u"mailto"_s);
+        QDesktopServices::unsetUrlHandler(u"https"_s);
+    }
+
+    void init()
+    {
+        m_sandbox = std::make_unique<Sandbox>();
+        QVERIFY(m_sandbox->isValid());
+        // The Trash of removed apps lands in the sandbox, not in this machine's.
+        qputenv("XDG_DATA_HOME", (m_sandbox->home() + u"/.local/share"_s).toUtf8());
+        UserDefaults::setStandardLocation(m_sandbox->root() + u"/defaults.ini"_s);
+        m_server = std::make_unique<CaptureServer>();
+        Analytics::Configuration config { u"phc_test"_s, m_server->url().toString() };
+        m_analytics = std::make_unique<Analytics>(config, &UserDefaults::standard());
+        m_engine = std::make_unique<InstallEngine>(m_sandbox->environment());
+        m_view = std::make_unique<SettingsView>(m_engine.get());
+        m_view->setAnalytics(m_analytics.get());
+        m_view->setInstallationPath(m_sandbox->root() + u"/Applications/Orvando.app"_s);
+        m_quits = 0;
+        m_view->setQuitHandler([this] { ++m_quits; });
+        m_urls.opened.clear();
+        m_view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    }
+
+    void cleanup()
+    {
+        m_view.reset();
+        m_engine.reset();
+        m_analytics.reset();
+        m_server.reset();
+        UserDefaults::setStandardLocation(QString());
+        qunsetenv("XDG_DATA_HOME");
+        m_sandbox.reset();
+    }
+
+    void legalLinksOpenTheProductSite_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("privacy policy") << u"privacyLink"_s << u"/privacy"_s;
+        QTest::newRow("terms of use") << u"termsLink"_s << u"/terms"_s;
+    }
+
+    void legalLinksOpenTheProductSite()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, path);
+        QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton);
+        QCOMPARE(m_urls.opened, QList<QUrl> { QUrl(ProductInfo::website() + path) });
+        bool captionShown = false;
+        for (QLabel *label : m_view->findChildren<QLabel *>())
+            captionShown |= label->text() == u"Questions: "_s + ProductInfo::supportEmail();
+        QVERIFY(captionShown);
+    }
+
+    void sendButtonFollowsTheText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("spaces") << u"    "_s << false;
+        QTest::newRow("spaces, tabs and line breaks") << u" \n\t \n "_s << false;
+        QTest::newRow("one letter") << u"x"_s << true;
+        QTest::newRow("word between line breaks") << u"\n\nRectangle\n"_s << true;
+    }
+
+    void sendButtonFollowsTheText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, enabled);
+        auto *editor = child<QPlainTextEdit>(u"suggestEditor"_s);
+        editor->setPlainText(u"something"_s);
+        editor->setPlainText(text);
+        auto *send = child<QPushButton>(u"sendSuggestion"_s);
+        QCOMPARE(send->isEnabled(), enabled);
+        QTest::mouseClick(send, Qt::LeftButton);
+        QCOMPARE(m_urls.opened.size(), enabled ? 1 : 0);
+    }
+
+    void sendsTheSuggestionAsTyped_data()
+    {
+        QTest::addColumn<QStringList>("lines"); // typed with Return between them
+        QTest::newRow("surrounding spaces") << QStringList { u"  Rectangle  "_s };
+        QTest::newRow("query characters and lines") << QStringList { u"a&b=c?d+e#f"_s, u""_s, u"second line"_s };
+        QTest::newRow("no-break space and accents") << QStringList { u"Zoë\u00a0Café ✓"_s };
+    }
+
+    void sendsTheSuggestionAsTyped()
+    {
+        QFETCH(QStringList, lines);
+        auto *editor = child<QPlainTextEdit>(u"suggestEditor"_s);
+        editor->setFocus();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                QTest::keyClick(editor, Qt::Key_Return);
+            QTest::keyClicks(editor, lines[i]);
+        }
+        QTest::mouseClick(child<QPushButton>(u"sendSuggestion"_s), Qt::LeftButton);
+
+        QCOMPARE(m_urls.opened.size(), 1);
+        const QByteArray encoded = m_urls.opened.first().toEncoded();
+        const QByteArray body = encoded.mid(encoded.indexOf("&body=") + 6);
+        const QString expected
+            = u"Suggested app / tool:\n\n\n"_s + lines.join(u'\n') + u"\n\n\nWhy it should be in Orvando:\n\n"_s;
+        QCOMPARE(QString::fromUtf8(QByteArray::fromPercentEncoding(body)), expected);
+        QVERIFY(editor->toPlainText().isEmpty());
+        QVERIFY(!child<QPushButton>(u"sendSuggestion"_s)->isEnabled());
+        QCOMPARE(m_view->busyNote(), u"Opened your mail app with the suggestion."_s);
+    }
+
+    void analyticsSwitchRecordsChangesOnly()
+    {
+        UserDefaults::standard().setBool(u"orvando.analytics_opt_in"_s, true);
+        SettingsView second(m_engine.get());
+        second.setAnalytics(m_analytics.get());
+        second.show();
+        auto *toggle = second.findChild<BrandSwitch *>(u"analyticsSwitch"_s);
+        QVERIFY(toggle->isChecked());
+
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(!UserDefaults::standard().boolValue(u"orvando.analytics_opt_in"_s, true));
+        // The other open sheet follows without recording anything of its own.
+        QVERIFY(!child<BrandSwitch>(u"analyticsSwitch"_s)->isChecked());
+        QTest::keyClick(toggle, Qt::Key_Space);
+        QVERIFY(UserDefaults::standard().boolValue(u"orvando.analytics_opt_in"_s, false));
+        QCOMPARE(eventsSettled(), (QStringList { u"analytics_opt_out"_s, u"analytics_opt_in"_s }));
+    }
+
+    void uninstallAllReportsTheCount_data()
+    {
+        QTest::addColumn<int>("installed");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("none") << 0 << u"No catalog apps were installed."_s;
+        QTest::newRow("one") << 1 << u"Removed 1 app."_s;
+        QTest::newRow("three") << 3 << u"Removed 3 apps."_s;
+    }
+
+    void uninstallAllReportsTheCount()
+    {
+        QFETCH(int, installed);
+        QFETCH(QString, note);
+        const QStringList bundles = installCatalogApps(installed);
+        QCOMPARE(bundles.size(), installed);
+
+        QMessageBox *alert = openAlert(u"uninstallAll"_s, u"confirmUninstallAll"_s);
+        QVERIFY(alert);
+        QCOMPARE(alert->text(), u"Uninstall every app Orvando installed?"_s);
+        QCOMPARE(alert->informativeText(),
+            u"This removes catalog apps from your Mac via Homebrew or Trash. Your files stay. Orvando itself stays "
+            u"installed."_s);
+        QSignalSpy finished(m_view.get(), &SettingsView::uninstallAllFinished);
+        QAbstractButton *confirm = button(alert, u"Uninstall all"_s);
+        QCOMPARE(alert->buttonRole(confirm), QMessageBox::DestructiveRole);
+        QTest::mouseClick(confirm, Qt::LeftButton);
+
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+        QCOMPARE(finished.first().first().toInt(), installed);
+        QCOMPARE(m_view->busyNote(), note);
+        QVERIFY(child<QLabel>(u"busyNote"_s)->isVisible());
+        for (const QString &bundle : bundles)
+            QVERIFY2(!QFileInfo::exists(bundle), qPrintable(bundle));
+        QCOMPARE(eventsSettled(), QStringList { u"uninstall_all count=%1"_s.arg(installed) });
+        QVERIFY(!m_view->findChild<QMessageBox *>(u"confirmUninstallAll"_s));
+    }
+
+    void cancelChangesNothing_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("alertName");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("uninstall all") << u"uninstallAll"_s << u"confirmUninstallAll"_s
+                                       << u"Uninstall every app Orvando installed?"_s
+                                       << u"This removes catalog apps from your Mac via Homebrew or Trash. Your files "
+                                          u"stay. Orvando itself stays installed."_s
+                                       << u"Uninstall all"_s;
+        QTest::newRow("remove Orvando") << u"removeOrvando"_s << u"confirmRemoveOrvando"_s
+                                        << u"Remove Orvando but keep my apps?"_s
+                                        << u"Apps already in Applications stay. Only the Orvando app is removed."_s
+                                        << u"Remove Orvando"_s;
+    }
+
+    void cancelChangesNothing()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, alertName);
+        QFETCH(QString, title);
+        QFETCH(QString, message);
+        QFETCH(QString, action);
+        const QStringList bundles = installCatalogApps(2);
+        const QString own = m_sandbox->makeBundle(m_sandbox->systemApplications(), u"Orvando"_s, u"app.orvando"_s);
+
+        QMessageBox *alert = openAlert(row, alertName);
+        QVERIFY(alert);
+        QCOMPARE(alert->text(), title);
+        QCOMPARE(alert->informativeText(), message);
+        QCOMPARE(alert->buttons().size(), 2);
+        QAbstractButton *cancel = button(alert, u"Cancel"_s);
+        QCOMPARE(alert->buttonRole(cancel), QMessageBox::RejectRole);
+        QCOMPARE(alert->buttonRole(button(alert, action)), QMessageBox::DestructiveRole);
+        QTest::mouseClick(cancel, Qt::LeftButton);
+
+        QTRY_VERIFY(!m_view->findChild<QMessageBox *>(alertName));
+        QCOMPARE(m_quits, 0);
+        QVERIFY(m_view->busyNote().isEmpty());
+        for (const QString &bundle : bundles + QStringList { own })
+            QVERIFY(QFileInfo::exists(bundle));
+        QCOMPARE(eventsSettled(), QStringList());
+    }
+
+    void removeOrvandoDeletesOnlyItsBundle()
+    {
+        const QStringList apps = installCatalogApps(2);
+        const QString own
+            = m_sandbox->makeBundle(m_sandbox->systemApplications(), u"Bob's Orvando"_s, u"app.orvando"_s);
+        m_view->setInstallationPath(own);
+
+        QMessageBox *alert = openAlert(u"removeOrvando"_s, u"confirmRemoveOrvando"_s);
+        QVERIFY(alert);
+        QTest::mouseClick(button(alert, u"Remove Orvando"_s), Qt::LeftButton);
+        QCOMPARE(m_quits, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(own), 15000);
+        for (const QString &app : apps)
+            QVERIFY(QFileInfo::exists(app));
+        QVERIFY(QFileInfo::exists(m_sandbox->systemApplications()));
+        QCOMPARE(eventsSettled(), QStringList { u"uninstall_orvando_keep_apps"_s });
+    }
+
+    void removeOrvandoFromABuildFolderOnlyQuits()
+    {
+        const QString build = m_sandbox->root() + u"/build"_s;
+        QVERIFY(Sandbox::writeFile(build + u"/src/app/orvando"_s, "x", true));
+        m_view->setInstallationPath(build);
+        QMessageBox *alert = openAlert(u"removeOrvando"_s, u"confirmRemoveOrvando"_s);
+        QVERIFY(alert);
+        QTest::mouseClick(button(alert, u"Remove Orvando"_s), Qt::LeftButton);
+        QCOMPARE(m_quits, 1);
+        QVERIFY(QFileInfo::exists(build + u"/src/app/orvando"_s));
+    }
+
+    void sheetHasItsSize()
+    {
+        QCOMPARE(m_view->size(), QSize(440, 560));
+        QTest::keyClicks(child<QPlainTextEdit>(u"suggestEditor"_s), u"Rectangle, the window manager"_s);
+        QDir().mkpath(QStringLiteral(ORVANDO_BINARY_DIR "/screenshots"));
+        QVERIFY(m_view->grab().save(QStringLiteral(ORVANDO_BINARY_DIR "/screenshots/settings.png")));
+        auto *scroll = child<QScrollArea>(u"settingsScroll"_s);
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        QVERIFY(m_view->grab().save(QStringLiteral(ORVANDO_BINARY_DIR "/screenshots/settings-bottom.png")));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    // Drawn for a Retina screen, as the saved screenshots should look.
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestSettingsView test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestSettingsView.moc"
