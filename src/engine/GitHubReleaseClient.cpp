@@ -100,7 +100,8 @@ QCoro::Task<Outcome<GHRelease>> GitHubReleaseClient::latestRelease(QString repo)
 
     if (isTransportFailure(reply->error()))
         co_return Outcome<GHRelease>::failure({ u"orvando.network"_s, int(reply->error()),
-            u"Could not get the latest release from "_s + url.host() + u" ("_s + transportProblem(*reply) + u")."_s });
+            u"Could not get the latest release from "_s + url.host() + u" ("_s + transportProblem(*reply)
+                + u"). You can try again."_s });
     co_return GHRelease::decode(reply->readAll());
 }
 
@@ -155,7 +156,8 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
             { u"orvando.direct"_s, -12, u"The download could not be saved: "_s + file.errorString() });
     if (isTransportFailure(reply->error()))
         co_return Outcome<QString>::failure({ u"orvando.network"_s, int(reply->error()),
-            u"The download from "_s + url.host() + u" did not finish ("_s + transportProblem(*reply) + u")."_s });
+            u"The download from "_s + url.host() + u" did not finish ("_s + transportProblem(*reply)
+                + u"). You can try again."_s });
     if (!digest.isEmpty()) {
         const qsizetype colon = digest.indexOf(u':');
         // Only SHA-256 is published today; a digest in another form cannot be checked.

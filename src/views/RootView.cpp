@@ -6,6 +6,7 @@
 #include "telemetry/Analytics.h"
 #include "telemetry/Feedback.h"
 #include "views/AppCard.h"
+#include "views/AppDetailView.h" // AppCard.h returns a QPointer to it inline
 #include "views/Brand.h"
 #include "views/EmptyState.h"
 #include "views/LogDrawer.h"
@@ -137,6 +138,16 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
     stack->addWidget(catalog, 1);
     stack->addWidget(m_drawer);
     return column;
+}
+
+bool RootView::showSettings() const
+{
+    return !m_settings.isNull();
+}
+
+SettingsView *RootView::settingsSheet() const
+{
+    return m_settings;
 }
 
 bool RootView::showProgressDrawer() const

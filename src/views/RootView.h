@@ -50,7 +50,7 @@ public:
     std::optional<CatalogApp::Category> selectedCategory() const { return m_selectedCategory; }
     QString searchText() const { return m_searchText; }
     bool showProgressDrawer() const;
-    bool showSettings() const { return !m_settings.isNull(); }
+    bool showSettings() const;
     QList<CatalogApp> visibleApps() const;
 
     // The row actions of the sidebar.
@@ -67,7 +67,7 @@ public:
     QScrollArea *catalogScrollArea() const { return m_scroll; }
     LogDrawer *logDrawer() const { return m_drawer; }
     WelcomePresenter *welcomePresenter() const { return m_welcome; }
-    SettingsView *settingsSheet() const { return m_settings; }
+    SettingsView *settingsSheet() const;
 
 Q_SIGNALS:
     void settingsPresented(SettingsView *sheet);

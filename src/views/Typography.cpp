@@ -23,10 +23,8 @@ QLabel *label(
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
-    if (wraps) {
-        label->setWordWrap(true);
-        label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
-    }
+    // Wrapping makes the label report its height for a width, so layouts give it every line.
+    label->setWordWrap(wraps);
     return label;
 }
 
