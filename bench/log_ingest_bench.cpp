@@ -1,5 +1,5 @@
-// Feeds 200,000 lines from the fake brew through runBrew with a handler that does what an install
-// does per line (make a progress note, append to the capped log, update the state), against the
+// Feeds 200,000 lines from the fake brew through runBrew with the handler of a cask install
+// (humanize the line, append it to the capped log, show the note in the state), against the
 // same process writing to /dev/null. Peak memory must not grow with the number of lines.
 
 #include "engine/InstallEngine.h"
@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QStringMatcher>
 #include <QTimer>
 
 #include <algorithm>
@@ -44,29 +43,6 @@ long peakRssKiB()
     return usage.ru_maxrss;
 }
 
-// Stands in for the install flow's note-making: the same kind of look at each line, with the
-// word searches prepared once.
-QString noteFor(const QString &line, const QString &name)
-{
-    struct Word
-    {
-        QStringMatcher matcher;
-        QString note;
-    };
-    static const QList<Word> words = [] {
-        QList<Word> list;
-        for (const QString &word :
-            { u"downloading"_s, u"installing"_s, u"pouring"_s, u"linking"_s, u"moving"_s, u"caveats"_s })
-            list.append({ QStringMatcher(word, Qt::CaseInsensitive), word.left(1).toUpper() + word.mid(1) + u' ' });
-        return list;
-    }();
-    for (const Word &word : words) {
-        if (word.matcher.indexIn(line) >= 0)
-            return word.note + name + u"…"_s;
-    }
-    return u"Working on "_s + name + u"…"_s;
-}
-
 double devNullMs(const QString &brew)
 {
     QProcess process;
@@ -84,13 +60,17 @@ double ingestMs(Engine &engine, int *lines)
     bool done = false;
     QElapsedTimer timer;
     timer.start();
-    const QString id = u"maccy"_s;
+    CatalogApp maccy;
+    maccy.id = u"maccy"_s;
+    maccy.name = u"Maccy"_s;
     engine
         .runBrew({ u"--version"_s },
             [&](const QString &line) {
                 ++*lines;
-                engine.appendLog(line, id);
-                engine.setState(id, InstallState::installing(noteFor(line, u"Maccy"_s)));
+                // What the cask install does with each line.
+                const QString note = InstallEngine::humanize(line, maccy);
+                engine.appendLog(line, maccy.id);
+                engine.setState(maccy.id, InstallState::installing(note));
             })
         .then([&](const BrewResult &) { done = true; });
     while (!done)

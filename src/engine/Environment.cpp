@@ -39,6 +39,23 @@ QString Environment::makePrivateTempDir(const QString &parent)
     return QFile::decodeName(pattern);
 }
 
+Environment::Tools Environment::systemTools()
+{
+    Tools tools;
+    const QString ditto = u"/usr/bin/ditto"_s;
+    if (QFileInfo(ditto).isExecutable()) {
+        tools.unzip = ditto;
+    } else {
+        const QString bsdtar = QStandardPaths::findExecutable(u"bsdtar"_s);
+        tools.unzip = bsdtar.isEmpty() ? u"/usr/bin/bsdtar"_s : bsdtar;
+    }
+    tools.xattr = u"/usr/bin/xattr"_s;
+    tools.tccutil = u"/usr/bin/tccutil"_s;
+    tools.osascript = u"/usr/bin/osascript"_s;
+    tools.sh = u"/bin/sh"_s;
+    return tools;
+}
+
 Environment Environment::system()
 {
     Environment env;
@@ -48,22 +65,12 @@ Environment Environment::system()
     // On macOS the first application-support folder is ~/Library/Application Support.
     const QString appSupport = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     env.userHomebrewPrefix = appSupport + u"/orvando/Homebrew"_s;
-    env.brewCandidates = { env.userHomebrewPrefix + u"/bin/brew"_s, u"/opt/homebrew/bin/brew"_s,
-        u"/usr/local/bin/brew"_s };
+    env.brewCandidates
+        = { env.userHomebrewPrefix + u"/bin/brew"_s, u"/opt/homebrew/bin/brew"_s, u"/usr/local/bin/brew"_s };
     if (QCoreApplication::instance())
         env.helperDir = QCoreApplication::applicationDirPath();
 
-    const QString ditto = u"/usr/bin/ditto"_s;
-    if (QFileInfo(ditto).isExecutable()) {
-        env.tools.unzip = ditto;
-    } else {
-        const QString bsdtar = QStandardPaths::findExecutable(u"bsdtar"_s);
-        env.tools.unzip = bsdtar.isEmpty() ? u"/usr/bin/bsdtar"_s : bsdtar;
-    }
-    env.tools.xattr = u"/usr/bin/xattr"_s;
-    env.tools.tccutil = u"/usr/bin/tccutil"_s;
-    env.tools.osascript = u"/usr/bin/osascript"_s;
-    env.tools.sh = u"/bin/sh"_s;
+    env.tools = systemTools();
 
     env.githubApi = QUrl(u"https://api.github.com"_s);
     env.homebrewInstallHost = QUrl(u"https://raw.githubusercontent.com"_s);

@@ -31,6 +31,8 @@ struct Environment
     QString userApplications() const { return home + QStringLiteral("/Applications"); }
 
     static Environment system();
+    // The tool paths of this machine, as system() sets them.
+    static Tools systemTools();
 
     // Creates (or checks) a folder only this user may enter under parent and returns its path;
     // empty when no such folder can be had.

@@ -138,9 +138,9 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
     const ReplyPtr reply(network()->get(request));
     // Straight to disk as it arrives, so an asset of any size never sits in memory.
     const auto drain = [&] {
-        const QByteArray chunk = reply->readAll();
-        if (writeFailed || chunk.isEmpty())
+        if (writeFailed || !reply->isOpen())
             return;
+        const QByteArray chunk = reply->readAll();
         sha256.addData(chunk);
         if (file.write(chunk) != chunk.size()) {
             writeFailed = true;

@@ -1,9 +1,9 @@
 #include "engine/HomebrewSetupCommand.h"
 #include "engine/InstallEngine.h"
+#include "engine/ProcessExit.h"
 #include "engine/SetupLogTailer.h"
 #include "platform/PrivilegedRunner.h"
 
-#include <QCoroSignal>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -132,15 +132,7 @@ QCoro::Task<int> InstallEngine::runSetupCommand(QString appID, QString program, 
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start();
-    while (process.state() == QProcess::Starting)
-        co_await qCoro(&process, &QProcess::stateChanged);
-    int code = -1;
-    if (process.error() != QProcess::FailedToStart) {
-        if (process.state() != QProcess::NotRunning)
-            co_await qCoro(&process, &QProcess::finished);
-        // Ended by a signal is never a success, whatever exitCode() holds.
-        code = process.exitStatus() == QProcess::CrashExit ? 128 + process.exitCode() : process.exitCode();
-    }
+    const int code = co_await ProcessExit::wait(&process);
 
     if (self)
         tailer.finish();

@@ -28,8 +28,7 @@ QCoro::Task<> InstallEngine::install(CatalogApp app)
     if (app.install.isHomebrewCask()) {
         co_await installViaBrew(app, app.install.caskToken());
     } else if (const DirectDownload *download = app.install.download()) {
-        const DirectDownload copy = *download;
-        co_await installViaDirectDownload(app, copy);
+        co_await installViaDirectDownload(app, *download);
     }
 }
 

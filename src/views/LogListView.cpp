@@ -1,6 +1,7 @@
 #include "views/LogListView.h"
 
 #include "views/Brand.h"
+#include "views/SlimScrollBars.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -46,6 +47,7 @@ LogListView::LogListView(QWidget *parent)
     p.setColor(QPalette::HighlightedText, Brand::warmBlack);
     setPalette(p);
     setAutoFillBackground(true);
+    SlimScrollBars::apply(this);
 
     const auto &curve = Brand::motionFast();
     m_scroll->setDuration(curve.durationMs);

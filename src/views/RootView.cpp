@@ -13,6 +13,7 @@
 #include "views/SearchBar.h"
 #include "views/SettingsView.h"
 #include "views/Sidebar.h"
+#include "views/SlimScrollBars.h"
 #include "views/WelcomePresenter.h"
 
 #include <QHBoxLayout>
@@ -132,6 +133,7 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
     fill(m_scroll->viewport(), Brand::cream);
     content->setAutoFillBackground(false);
     m_scroll->setWidget(content);
+    SlimScrollBars::apply(m_scroll);
     catalogStack->addWidget(m_scroll, 1);
 
     m_drawer = new LogDrawer(m_engine->log(), column);

@@ -29,16 +29,17 @@ namespace {
 
 const QString optInKey = u"orvando.analytics_opt_in"_s;
 
-QString scrollBarStyle()
+QString scrollAreaStyle()
 {
-    // A slim bar like the Mac's: no arrows, a rounded thumb on a clear track.
-    return u"QScrollArea#settingsScroll QScrollBar:vertical { background: transparent; width: 10px; margin: 2px; }"
-           u" QScrollArea#settingsScroll QScrollBar::handle:vertical { background: %1; border-radius: 3px;"
+    // Cream behind the content, and a slim bar like the Mac's: no arrows, a rounded thumb on a clear track.
+    return u"QScrollArea#settingsScroll, QWidget#qt_scrollarea_viewport, QWidget#settingsContent { background: %1; }"
+           u" QScrollArea#settingsScroll QScrollBar:vertical { background: transparent; width: 10px; margin: 2px; }"
+           u" QScrollArea#settingsScroll QScrollBar::handle:vertical { background: %2; border-radius: 3px;"
            u" min-height: 32px; }"
            u" QScrollArea#settingsScroll QScrollBar::add-line:vertical, QScrollArea#settingsScroll"
            u" QScrollBar::sub-line:vertical { height: 0; }"
            u" QScrollArea#settingsScroll QScrollBar::add-page:vertical, QScrollArea#settingsScroll"
-           u" QScrollBar::sub-page:vertical { background: transparent; }"_s.arg(Brand::n2.name());
+           u" QScrollBar::sub-page:vertical { background: transparent; }"_s.arg(Brand::cream.name(), Brand::n2.name());
 }
 
 } // namespace
@@ -67,6 +68,7 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     divider->setPalette(line);
 
     auto *content = new QWidget;
+    content->setObjectName(u"settingsContent"_s);
     auto *items = new QVBoxLayout(content);
     items->setSpacing(22);
     items->setContentsMargins(20, 20, 20, 20);
@@ -86,7 +88,7 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
-    scroll->setStyleSheet(scrollBarStyle());
+    scroll->setStyleSheet(scrollAreaStyle());
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(0);
@@ -159,7 +161,10 @@ QMessageBox *SettingsView::confirm(
     alert->setObjectName(QString::fromLatin1(name));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setWindowTitle(title);
+    alert->setTextFormat(Qt::PlainText);
     alert->setText(title);
+    // The title reads as a heading, as in a Mac alert.
+    alert->setStyleSheet(u"QLabel#qt_msgbox_label { font-weight: bold; }"_s);
     alert->setInformativeText(message);
     QPixmap mark(QSize(64, 64) * devicePixelRatio());
     mark.setDevicePixelRatio(devicePixelRatio());

@@ -5,6 +5,7 @@
 #include "views/Divider.h"
 #include "views/NavRow.h"
 #include "views/OrvandoLogo.h"
+#include "views/SlimScrollBars.h"
 #include "views/SymbolButton.h"
 #include "views/Typography.h"
 
@@ -78,6 +79,7 @@ QWidget *Sidebar::navigationList()
     scroll->viewport()->setAutoFillBackground(false);
     list->setAutoFillBackground(false);
     scroll->setWidget(list);
+    SlimScrollBars::apply(scroll);
     return scroll;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/UserDefaults.h"
 #include "support/Sandbox.h"
 #include "views/LogDrawer.h"
+#include "views/LogListView.h"
 #include "views/RootView.h"
 #include "views/WelcomeView.h"
 

@@ -23,10 +23,13 @@ template <typename T> std::optional<T> finish(QCoro::Task<T> task)
     return *result;
 }
 
-const QByteArray release = R"({"assets": [
-    {"name": "Setup.dmg", "browser_download_url": "http://127.0.0.1:1/Setup.dmg"},
-    {"name": "Homebrew-4.4.0.pkg", "browser_download_url": "http://127.0.0.1:1/first.pkg", "digest": "sha256:ab"},
-    {"name": "Homebrew-4.3.0.pkg", "browser_download_url": "http://127.0.0.1:1/second.pkg"}]})";
+// Built from one line per asset; moc stumbles over raw strings that span lines.
+const QByteArray release
+    = "{\"assets\": ["
+      R"({"name": "Setup.dmg", "browser_download_url": "http://127.0.0.1:1/Setup.dmg"},)"
+      R"({"name": "Homebrew-4.4.0.pkg", "browser_download_url": "http://127.0.0.1:1/first.pkg",)"
+      R"( "digest": "sha256:ab"},)"
+      R"({"name": "Homebrew-4.3.0.pkg", "browser_download_url": "http://127.0.0.1:1/second.pkg"}]})";
 
 } // namespace
 

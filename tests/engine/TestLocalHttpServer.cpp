@@ -18,6 +18,7 @@ private Q_SLOTS:
     void answersAndRecords();
     void streamsALargeBodyWhole();
     void followsRedirectsAndHangsWhenTold();
+    void cutsADownloadShortWhenTold();
 
 private:
     QNetworkAccessManager m_network;
@@ -37,7 +38,7 @@ void TestLocalHttpServer::answersAndRecords()
     QCOMPARE(reply->readAll(), QByteArray(R"({"name":"v1"})"));
 
     request.setUrl(server.url(u"/capture/"_s));
-    request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+    request.setRawHeader("Content-Type", "application/json");
     std::unique_ptr<QNetworkReply> post(m_network.post(request, R"({"event":"x"})"));
     QTRY_VERIFY(post->isFinished());
     QCOMPARE(post->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 404);
@@ -55,7 +56,7 @@ void TestLocalHttpServer::answersAndRecords()
 void TestLocalHttpServer::streamsALargeBodyWhole()
 {
     LocalHttpServer server;
-    const qint64 size = 20 * 1024 * 1024 + 123;
+    const qint64 size = 8 * 1024 * 1024 + 123;
     server.serveLarge("/asset.zip", size);
     std::unique_ptr<QNetworkReply> reply(m_network.get(QNetworkRequest(server.url(u"/asset.zip"_s))));
     QCryptographicHash got(QCryptographicHash::Sha1);
@@ -96,6 +97,19 @@ void TestLocalHttpServer::followsRedirectsAndHangsWhenTold()
     QTRY_VERIFY(hung->isFinished());
     QCOMPARE(hung->error(), QNetworkReply::OperationCanceledError);
     QCOMPARE(server.requests("/slow").size(), 1);
+}
+
+void TestLocalHttpServer::cutsADownloadShortWhenTold()
+{
+    LocalHttpServer server;
+    server.serveTruncated("/asset.zip", 1 << 20, 100000);
+    std::unique_ptr<QNetworkReply> reply(m_network.get(QNetworkRequest(server.url(u"/asset.zip"_s))));
+    QByteArray received;
+    connect(reply.get(), &QNetworkReply::readyRead, this, [&] { received += reply->readAll(); });
+    QTRY_VERIFY(reply->isFinished());
+    received += reply->readAll();
+    QVERIFY(reply->error() != QNetworkReply::NoError);
+    QCOMPARE(received, LocalHttpServer::largeBody(0, 100000));
 }
 
 QTEST_GUILESS_MAIN(TestLocalHttpServer)

@@ -35,6 +35,7 @@ struct LocalHttpServer::Connection
     QByteArray buffer;
     qint64 remaining = 0; // of a streamed body
     qint64 offset = 0;
+    qint64 cutAt = -1; // offset at which the connection is dropped
 };
 
 LocalHttpServer::LocalHttpServer()
@@ -72,29 +73,32 @@ void LocalHttpServer::setResponse(const QByteArray &path, const Response &respon
 
 void LocalHttpServer::serve(const QByteArray &path, const QByteArray &body, int status, const QByteArray &contentType)
 {
-    setResponse(path, Response { status, body, { { "Content-Type", contentType } }, -1, false });
+    setResponse(path, Response { status, body, { { "Content-Type", contentType } }, -1, false, -1 });
 }
 
 void LocalHttpServer::serveLarge(const QByteArray &path, qint64 bytes)
 {
-    setResponse(path, Response { 200, {}, { { "Content-Type", "application/octet-stream" } }, bytes, false });
+    setResponse(path, Response { 200, {}, { { "Content-Type", "application/octet-stream" } }, bytes, false, -1 });
+}
+
+void LocalHttpServer::serveTruncated(const QByteArray &path, qint64 bytes, qint64 sent)
+{
+    setResponse(path, Response { 200, {}, { { "Content-Type", "application/octet-stream" } }, bytes, false, sent });
 }
 
 void LocalHttpServer::hang(const QByteArray &path)
 {
-    setResponse(path, Response { 200, {}, {}, -1, true });
+    setResponse(path, Response { 200, {}, {}, -1, true, -1 });
 }
 
 void LocalHttpServer::redirect(const QByteArray &path, const QUrl &location, int status)
 {
-    setResponse(path, Response { status, {}, { { "Location", location.toEncoded() } }, -1, false });
+    setResponse(path, Response { status, {}, { { "Location", location.toEncoded() } }, -1, false, -1 });
 }
 
 void LocalHttpServer::serveCutShort(const QByteArray &path, const QByteArray &body, qint64 bytes)
 {
-    Response response { 200, body, { { "Content-Type", "application/zip" } }, -1, false };
-    response.dropAfter = bytes;
-    setResponse(path, response);
+    setResponse(path, Response { 200, body, { { "Content-Type", "application/zip" } }, -1, false, bytes });
 }
 
 QList<LocalHttpServer::Request> LocalHttpServer::requests() const
@@ -135,8 +139,8 @@ void LocalHttpServer::accept()
         auto connection = std::make_shared<Connection>();
         QObject::connect(
             socket, &QTcpSocket::readyRead, socket, [this, socket, connection] { readFrom(socket, connection.get()); });
-        QObject::connect(socket, &QTcpSocket::bytesWritten, socket,
-            [socket, connection] { pump(socket, &connection->remaining, &connection->offset); });
+        QObject::connect(
+            socket, &QTcpSocket::bytesWritten, socket, [socket, connection] { pump(socket, connection.get()); });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
 }
@@ -173,22 +177,24 @@ void LocalHttpServer::readFrom(QTcpSocket *socket, Connection *connection)
         QMutexLocker lock(&m_mutex);
         m_requests.append(request);
     }
-    connection->remaining = answer(socket, request);
-    pump(socket, &connection->remaining, &connection->offset);
+    const Response response = responseFor(request);
+    connection->remaining = answer(socket, response);
+    connection->cutAt = response.dropAfter;
+    pump(socket, connection);
+}
+
+LocalHttpServer::Response LocalHttpServer::responseFor(const Request &request) const
+{
+    QMutexLocker lock(&m_mutex);
+    const auto it = m_responses.constFind(request.target);
+    if (it != m_responses.constEnd())
+        return *it;
+    return m_responses.value(request.path, Response { 404, "not found", {}, -1, false, -1 });
 }
 
 // Writes the answer, or its head only for a streamed body; returns how much body is left to stream.
-qint64 LocalHttpServer::answer(QTcpSocket *socket, const Request &request)
+qint64 LocalHttpServer::answer(QTcpSocket *socket, const Response &response)
 {
-    Response response;
-    {
-        QMutexLocker lock(&m_mutex);
-        const auto it = m_responses.constFind(request.target);
-        if (it != m_responses.constEnd())
-            response = *it;
-        else
-            response = m_responses.value(request.path, Response { 404, "not found", {}, -1, false });
-    }
     if (response.hang)
         return 0;
     const qint64 length = response.streamedBytes >= 0 ? response.streamedBytes : response.body.size();
@@ -206,16 +212,24 @@ qint64 LocalHttpServer::answer(QTcpSocket *socket, const Request &request)
 
 // Writes the next chunks of a streamed body while the client keeps reading, so a large body never
 // sits in memory whole.
-void LocalHttpServer::pump(QTcpSocket *socket, qint64 *remaining, qint64 *offset)
+void LocalHttpServer::pump(QTcpSocket *socket, Connection *connection)
 {
-    if (*remaining <= 0)
+    if (connection->remaining <= 0)
         return;
-    while (*remaining > 0 && socket->bytesToWrite() < 4 * chunkSize) {
-        const qint64 length = qMin(chunkSize, *remaining);
-        socket->write(largeBody(*offset, length));
-        *offset += length;
-        *remaining -= length;
+    while (connection->remaining > 0 && socket->bytesToWrite() < 4 * chunkSize) {
+        qint64 length = qMin(chunkSize, connection->remaining);
+        if (connection->cutAt >= 0)
+            length = qMin(length, connection->cutAt - connection->offset);
+        if (length <= 0) {
+            // Let what was written go out, then drop the connection before the body is complete.
+            connection->remaining = 0;
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(largeBody(connection->offset, length));
+        connection->offset += length;
+        connection->remaining -= length;
     }
-    if (*remaining == 0)
+    if (connection->remaining == 0)
         socket->disconnectFromHost();
 }

@@ -35,7 +35,8 @@ public:
         QList<std::pair<QByteArray, QByteArray>> headers; // besides Content-Length and Connection
         qint64 streamedBytes = -1; // >= 0: a generated body of this size, written as the client reads
         bool hang = false; // read the request, then never answer
-        qint64 dropAfter = -1; // >= 0: announce the whole body, send this many bytes of it, then close
+        // >= 0: announce the whole body (given or streamed), send this many bytes of it, then close
+        qint64 dropAfter = -1;
     };
 
     LocalHttpServer();
@@ -53,6 +54,8 @@ public:
     void serve(const QByteArray &path, const QByteArray &body, int status = 200,
         const QByteArray &contentType = "application/json");
     void serveLarge(const QByteArray &path, qint64 bytes);
+    // Announces a streamed body of bytes but drops the connection after sent of them.
+    void serveTruncated(const QByteArray &path, qint64 bytes, qint64 sent);
     void hang(const QByteArray &path);
     void redirect(const QByteArray &path, const QUrl &location, int status = 302);
     // Announces body but closes the connection after its first bytes.
@@ -69,8 +72,9 @@ private:
     void start();
     void accept();
     void readFrom(QTcpSocket *socket, Connection *connection);
-    qint64 answer(QTcpSocket *socket, const Request &request);
-    static void pump(QTcpSocket *socket, qint64 *remaining, qint64 *offset);
+    Response responseFor(const Request &request) const;
+    qint64 answer(QTcpSocket *socket, const Response &response);
+    static void pump(QTcpSocket *socket, Connection *connection);
 
     QThread m_thread;
     QObject m_context; // lives on m_thread; the server's objects hang off it

@@ -29,15 +29,14 @@ Sandbox::Sandbox()
 
 Environment Sandbox::environment() const
 {
-    Environment env = Environment::system();
+    Environment env;
     env.home = home();
     env.applicationFolders = { systemApplications(), userApplications() };
     env.tempDir = tempDir();
     env.userHomebrewPrefix = brewPrefix();
     env.brewCandidates = { brewPath() };
     env.helperDir = helperDir();
-    env.githubApi = QUrl();
-    env.homebrewInstallHost = QUrl();
+    env.tools = Environment::systemTools();
     return env;
 }
 

@@ -24,7 +24,8 @@ public:
     QString helperDir() const { return root() + QStringLiteral("/helpers"); }
 
     // Folders {systemApplications, userApplications}; brew candidates {brewPath} only, so no
-    // Homebrew of the machine is ever found; tools as on this machine; no service addresses.
+    // Homebrew of the machine is ever found; tools as on this machine; no service addresses (point
+    // them at a LocalHttpServer).
     Environment environment() const;
 
     // Puts the fake brew at brewPath; the casks it installs land in appsFolder (default: the user's).

@@ -238,7 +238,7 @@ void TestAppCard::guidanceDisclosureKeepsItsStateAcrossStates()
     QTest::mouseClick(disclosure, Qt::LeftButton);
     QVERIFY(!card.actionArea()->showGuidance());
     QTRY_VERIFY(!panel->isVisibleTo(&card));
-    QCOMPARE(disclosure->angle(), 0.0);
+    QTRY_COMPARE(disclosure->angle(), 0.0);
 }
 
 void TestAppCard::launchOpensTheInstalledBundle()

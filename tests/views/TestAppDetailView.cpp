@@ -6,8 +6,6 @@
 #include "views/ScreenshotStrip.h"
 #include "views/ScreenshotView.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -130,12 +128,11 @@ void TestAppDetailView::galleryShowsResolvedScreenshotsInOrder()
 
 void TestAppDetailView::galleryIsLeftOutWithoutScreenshots()
 {
-    QTemporaryDir empty;
-    QVERIFY(QDir(empty.path()).mkpath(u"Orvando_Orvando.bundle/Assets.xcassets"_s));
-    qputenv("ORVANDO_RESOURCES", QFile::encodeName(empty.path()));
     Sandbox sandbox;
     CardTestEngine engine(sandbox.environment());
-    AppDetailView sheet(catalogApp(u"maccy"_s), &engine);
+    CatalogApp app = catalogApp(u"maccy"_s);
+    app.screenshots = { u"maccy-shot-8"_s, u"maccy-shot-9"_s };
+    AppDetailView sheet(app, &engine);
     QVERIFY(!sheet.gallery());
     QVERIFY(!visibleTexts(&sheet).contains(u"Screenshots"_s));
     QVERIFY(visibleTexts(&sheet).contains(u"About"_s));

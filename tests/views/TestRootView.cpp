@@ -194,7 +194,7 @@ void TestRootView::emptyStateQuotesSearchAsTyped_data()
     QTest::addColumn<QString>("search");
     QTest::newRow("plain word") << u"zzzz"_s;
     QTest::newRow("surrounding spaces kept") << u"  no such app "_s;
-    QTest::newRow("quotes and symbols") << u"\u201Cx\u201D & <b>y</b>"_s;
+    QTest::newRow("quotes and markup") << u"\"x\" & <b>y</b>"_s;
 }
 
 void TestRootView::emptyStateQuotesSearchAsTyped()
