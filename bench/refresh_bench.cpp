@@ -22,17 +22,12 @@ namespace {
 constexpr int bundleCount = 1000;
 constexpr int rounds = 15;
 
-// The fastest of several rounds: the least disturbed by the rest of the machine.
-double bestMs(const std::function<void()> &work)
+double elapsedMs(const std::function<void()> &work)
 {
-    double best = 1e300;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 int bareScan(const QStringList &folders)
@@ -71,22 +66,29 @@ int main(int argc, char **argv)
     }
     const Environment env = sandbox.environment();
 
-    int found = 0;
-    const double bare = bestMs([&] { found = bareScan(env.applicationFolders); });
-    const double refresh = bestMs([&] {
-        InstallEngine engine(env);
-        engine.refreshInstalledStatus(catalog);
-    });
-    // The same refresh when one catalog application is missing, so every bundle must be read.
+    // One catalog application missing: then every bundle must be read.
     QList<CatalogApp> withMissing = catalog;
     CatalogApp missing = catalog.first();
     missing.id = u"missing"_s;
     missing.bundleID = u"com.example.not-installed"_s;
     withMissing.append(missing);
-    const double fullScan = bestMs([&] {
-        InstallEngine engine(env);
-        engine.refreshInstalledStatus(withMissing);
-    });
+
+    // Rounds interleaved, fastest of each kept: the least disturbed by the rest of the machine.
+    int found = 0;
+    double bare = 1e300;
+    double refresh = 1e300;
+    double fullScan = 1e300;
+    for (int round = 0; round < rounds; ++round) {
+        refresh = std::min(refresh, elapsedMs([&] {
+            InstallEngine engine(env);
+            engine.refreshInstalledStatus(catalog);
+        }));
+        fullScan = std::min(fullScan, elapsedMs([&] {
+            InstallEngine engine(env);
+            engine.refreshInstalledStatus(withMissing);
+        }));
+        bare = std::min(bare, elapsedMs([&] { found = bareScan(env.applicationFolders); }));
+    }
 
     std::printf("bundles=%d (catalog %d, plists read by bare scan %d)\n", bundleCount, made, found);
     std::printf("bare_scan_ms=%.2f\n", bare);

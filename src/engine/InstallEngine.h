@@ -78,10 +78,6 @@ public:
     void refreshInstalledStatus(const QList<CatalogApp> &apps);
     bool launch(const CatalogApp &app);
 
-    // Install flow, direct download, uninstall and Homebrew setup are added here, one source file
-    // per flow (InstallEngineInstall.cpp, InstallEngineDirect.cpp, InstallEngineUninstall.cpp,
-    // InstallEngineBootstrap.cpp).
-
     // Install flow (InstallEngineInstall.cpp). install() never fails: the outcome is in states.
     // Views start it with startDetached(engine->install(app)); the Homebrew setup awaits it.
     QCoro::Task<> install(CatalogApp app);

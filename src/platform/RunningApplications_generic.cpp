@@ -25,18 +25,30 @@ bool liesInside(const QString &path, const QString &bundle)
     return resolved.startsWith(bundle + u'/');
 }
 
-// A script the kernel started through its "#!" line: an executable file that begins with it.
-bool isScript(const QString &path)
+// Whether the script at path, started through its "#!" line, is what the interpreter exe runs:
+// exe is that interpreter (or, for "#!/usr/bin/env name", a program called name). A process that
+// merely reads the script, such as an editor, is not running it.
+bool runsScript(const QString &path, const QString &exe)
 {
     QFile file(path);
     if (!QFileInfo(path).isExecutable() || !file.open(QIODevice::ReadOnly))
         return false;
-    return file.read(2) == "#!";
+    const QByteArray line = file.readLine(4096);
+    if (!line.startsWith("#!"))
+        return false;
+    const QList<QByteArray> words = line.mid(2).simplified().split(' ');
+    const QFileInfo interpreter(QFile::decodeName(words.value(0)));
+    const QFileInfo running(exe);
+    if (interpreter.canonicalFilePath() == running.canonicalFilePath())
+        return true;
+    return interpreter.fileName() == u"env"_s && words.size() > 1
+        && QFile::decodeName(words.at(1)) == running.fileName();
 }
 
 bool runsFromBundle(const QString &proc, const QString &bundle)
 {
-    if (liesInside(QFileInfo(proc + u"/exe"_s).symLinkTarget(), bundle))
+    const QString exe = QFileInfo(proc + u"/exe"_s).symLinkTarget();
+    if (liesInside(exe, bundle))
         return true;
     QFile cmdline(proc + u"/cmdline"_s);
     if (!cmdline.open(QIODevice::ReadOnly))
@@ -49,7 +61,7 @@ bool runsFromBundle(const QString &proc, const QString &bundle)
         if (arg.isEmpty())
             continue;
         const QString path = QDir::isAbsolutePath(arg) ? arg : cwd.absoluteFilePath(arg);
-        if (liesInside(path, bundle) && isScript(path))
+        if (liesInside(path, bundle) && runsScript(path, exe))
             return true;
     }
     return false;

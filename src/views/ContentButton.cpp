@@ -11,6 +11,9 @@ ContentButton::ContentButton(QWidget *parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
+    // A button's roles would turn every label inside it to button text colour.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);

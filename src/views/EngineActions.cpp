@@ -4,13 +4,27 @@
 
 namespace EngineActions {
 
-// PENDING(h8): install, uninstall and the Homebrew setup are wired as the engine gains them.
-void install(InstallEngine *, const CatalogApp &) { }
-void uninstall(InstallEngine *, const CatalogApp &) { }
-void setUpHomebrewThenInstall(InstallEngine *, const CatalogApp &) { }
+void install(InstallEngine *engine, const CatalogApp &app)
+{
+    if (engine)
+        InstallEngine::startDetached(engine->install(app));
+}
+
+void uninstall(InstallEngine *engine, const CatalogApp &app)
+{
+    if (engine)
+        InstallEngine::startDetached(engine->uninstall(app));
+}
+
+void setUpHomebrewThenInstall(InstallEngine *engine, const CatalogApp &app)
+{
+    if (engine)
+        InstallEngine::startDetached(engine->setUpHomebrewThenInstall(app));
+}
 
 void launch(InstallEngine *engine, const CatalogApp &app)
 {
+    // Whether it opened is not shown; a missing bundle leaves the card as it is.
     if (engine)
         engine->launch(app);
 }

@@ -30,6 +30,5 @@ ReplacesLine::ReplacesLine(const Replacement &replaces, int pixelSize, QWidget *
     setText(u"<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>"_s.arg(
         Brand::n3.name(), lead.toHtmlEscaped(), dimmedOnCream().name(), price.toHtmlEscaped()));
     setWordWrap(true);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     setAccessibleName(m_plain);
 }

@@ -45,7 +45,6 @@ ScreenshotStrip::ScreenshotStrip(const QList<AppDetailModel::Screenshot> &screen
     strip->addWidget(heading);
 
     auto *row = new QWidget;
-    row->setAutoFillBackground(false);
     auto *shots = new QHBoxLayout(row);
     shots->setContentsMargins(0, 2, 0, 2);
     shots->setSpacing(16);
@@ -63,8 +62,14 @@ ScreenshotStrip::ScreenshotStrip(const QList<AppDetailModel::Screenshot> &screen
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setStyleSheet(scrollBarStyle());
-    scroll->viewport()->setAutoFillBackground(false);
     scroll->setWidget(row);
+    // The scroll area fills its content with the window grey; the strip sits on the sheet's cream.
+    for (QWidget *surface : { scroll->viewport(), row }) {
+        QPalette palette = surface->palette();
+        palette.setColor(QPalette::Window, Brand::cream);
+        surface->setPalette(palette);
+        surface->setAutoFillBackground(true);
+    }
     // Room for the row and for the bar under it, so the bar never covers a screenshot.
     scroll->setFixedHeight(shotHeight + 4 + barHeight);
     strip->addWidget(scroll);

@@ -32,7 +32,8 @@ const QString optInKey = u"orvando.analytics_opt_in"_s;
 QString scrollAreaStyle()
 {
     // Cream behind the content, and a slim bar like the Mac's: no arrows, a rounded thumb on a clear track.
-    return u"QScrollArea#settingsScroll, QWidget#qt_scrollarea_viewport, QWidget#settingsContent { background: %1; }"
+    return u"QScrollArea#settingsScroll, QScrollArea#settingsScroll > QWidget#qt_scrollarea_viewport,"
+           u" QWidget#settingsContent { background: %1; }"
            u" QScrollArea#settingsScroll QScrollBar:vertical { background: transparent; width: 10px; margin: 2px; }"
            u" QScrollArea#settingsScroll QScrollBar::handle:vertical { background: %2; border-radius: 3px;"
            u" min-height: 32px; }"

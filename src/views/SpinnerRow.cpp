@@ -17,7 +17,6 @@ SpinnerRow::SpinnerRow(const QString &text, QWidget *parent)
     m_label->setTextFormat(Qt::PlainText);
     // A long brew line wraps rather than widening the card.
     m_label->setWordWrap(true);
-    m_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     QPalette palette = m_label->palette();
     palette.setColor(QPalette::WindowText, Brand::n3);
     m_label->setPalette(palette);

@@ -84,8 +84,8 @@ void TestDetection::findsBundlesByIdentifier()
     const auto folderOf = [&](const QString &key) {
         return key.startsWith(u"sys"_s) ? sandbox.systemApplications() + key.mid(3) : sandbox.userApplications();
     };
-    for (const QString &spec : bundles) {
-        const QStringList f = spec.split(u'|');
+    for (const QString &entry : bundles) {
+        const QStringList f = entry.split(u'|');
         const QString folder = folderOf(f[0]);
         QVERIFY(QDir().mkpath(folder));
         const QString name = f[1].endsWith(u".APP"_s) ? f[1].chopped(4) : f[1];

@@ -4,6 +4,7 @@
 #include "views/AppCard.h"
 #include "views/AppDetailView.h"
 #include "views/Brand.h"
+#include "views/ContentButton.h"
 #include "views/DisclosureButton.h"
 #include "views/RevealContainer.h"
 
@@ -25,6 +26,13 @@ QString outputFolder()
     const QString folder = QStringLiteral(ORVANDO_BINARY_DIR) + u"/screenshots/cards"_s;
     QDir().mkpath(folder);
     return folder;
+}
+
+// Nested layouts each post their own request; run them all before painting.
+void settleLayouts()
+{
+    for (int pass = 0; pass < 5; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 bool near(const QColor &a, const QColor &b)
@@ -110,12 +118,13 @@ void TestAppCardRendering::card()
         QTRY_COMPARE(card->findChild<RevealContainer *>()->progress(), 1.0);
     }
     backdrop.setFixedHeight(backdrop.heightForWidth(backdrop.width()));
-    QCoreApplication::processEvents();
+    settleLayouts();
 
     const QImage picture = backdrop.grab().toImage();
     QVERIFY(picture.save(outputFolder() + u"/card-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s));
     // Nothing was cut off: the card's own height is what its content asks for at this width.
     QCOMPARE(card->height(), card->heightForWidth(card->width()));
+    QCOMPARE(card->summaryButton()->height(), card->summaryButton()->heightForWidth(card->summaryButton()->width()));
     if (!colouredButton.isEmpty()) {
         QAbstractButton *button = visibleButton(card, colouredButton);
         QVERIFY(button);
@@ -151,6 +160,7 @@ void TestAppCardRendering::detailSheet()
     AppDetailView sheet(catalogApp(id), &engine);
     sheet.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+    settleLayouts();
     const QImage picture = sheet.grab().toImage();
     QVERIFY(picture.save(outputFolder() + u"/detail-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s));
     const qreal ratio = picture.devicePixelRatio();

@@ -259,11 +259,14 @@ private Q_SLOTS:
         second.show();
         auto *toggle = second.findChild<BrandSwitch *>(u"analyticsSwitch"_s);
         QVERIFY(toggle->isChecked());
+        QCOMPARE(toggle->knobPosition(), 1.0);
 
         QTest::mouseClick(toggle, Qt::LeftButton);
         QVERIFY(!UserDefaults::standard().boolValue(u"orvando.analytics_opt_in"_s, true));
-        // The other open sheet follows without recording anything of its own.
+        QTRY_COMPARE(toggle->knobPosition(), 0.0);
+        // The other open sheet follows, knob included, without recording anything of its own.
         QVERIFY(!child<BrandSwitch>(u"analyticsSwitch"_s)->isChecked());
+        QTRY_COMPARE(child<BrandSwitch>(u"analyticsSwitch"_s)->knobPosition(), 0.0);
         QTest::keyClick(toggle, Qt::Key_Space);
         QVERIFY(UserDefaults::standard().boolValue(u"orvando.analytics_opt_in"_s, false));
         QCOMPARE(eventsSettled(2), (QStringList { u"analytics_opt_in"_s, u"analytics_opt_out"_s }));

@@ -1,0 +1,104 @@
+#include "platform/RunningApplications.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool writeExecutable(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        return false;
+    file.close();
+    return file.setPermissions(file.permissions() | QFile::ExeOwner);
+}
+
+} // namespace
+
+class TestRunningApplications : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void findsTheProcessesOfOneBundle_data();
+    void findsTheProcessesOfOneBundle();
+    void asksThenForces();
+};
+
+void TestRunningApplications::findsTheProcessesOfOneBundle_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("script inside the bundle") << u"script"_s << true;
+    QTest::newRow("program copied into the bundle") << u"binary"_s << true;
+    QTest::newRow("program that only reads a file of the bundle") << u"reader"_s << false;
+    QTest::newRow("script in a bundle whose name starts the same") << u"neighbour"_s << false;
+}
+
+void TestRunningApplications::findsTheProcessesOfOneBundle()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, found);
+    QTemporaryDir dir;
+    const QString bundle = dir.path() + u"/Maccy.app"_s;
+    QVERIFY(writeExecutable(bundle + u"/Contents/MacOS/Maccy"_s, "#!/bin/sh\nwhile :; do sleep 1; done\n"));
+    QVERIFY(writeExecutable(
+        dir.path() + u"/Maccy.app-old/Contents/MacOS/Maccy"_s, "#!/bin/sh\nwhile :; do sleep 1; done\n"));
+    const QString sleep = QStandardPaths::findExecutable(u"sleep"_s);
+    QVERIFY(!sleep.isEmpty());
+    QVERIFY(QFile::copy(sleep, bundle + u"/Contents/MacOS/sleeper"_s));
+
+    QProcess process;
+    if (kind == u"script"_s)
+        process.start(u"/bin/sh"_s, { bundle + u"/Contents/MacOS/Maccy"_s });
+    else if (kind == u"binary"_s)
+        process.start(bundle + u"/Contents/MacOS/sleeper"_s, { u"30"_s });
+    else if (kind == u"reader"_s)
+        process.start(u"tail"_s, { u"-f"_s, bundle + u"/Contents/MacOS/Maccy"_s });
+    else
+        process.start(dir.path() + u"/Maccy.app-old/Contents/MacOS/Maccy"_s, QStringList());
+    QVERIFY(process.waitForStarted());
+    const qint64 pid = process.processId();
+    QTRY_COMPARE(RunningApplications::find(u"org.p0deje.Maccy"_s, bundle).contains(pid), found);
+    QCOMPARE(RunningApplications::find(u"org.p0deje.Maccy"_s, QString()), QList<qint64>());
+    process.kill();
+    process.waitForFinished();
+}
+
+void TestRunningApplications::asksThenForces()
+{
+    QTemporaryDir dir;
+    const QString bundle = dir.path() + u"/Stubborn.app"_s;
+    const QString ready = dir.path() + u"/ready"_s;
+    QVERIFY(writeExecutable(bundle + u"/Contents/MacOS/Stubborn"_s,
+        "#!/bin/sh\ntrap '' TERM\ntouch '" + ready.toUtf8() + "'\nwhile :; do sleep 0.05; done\n"));
+    QProcess process;
+    process.start(bundle + u"/Contents/MacOS/Stubborn"_s, QStringList());
+    QVERIFY(process.waitForStarted());
+    QTRY_VERIFY(QFile::exists(ready));
+    const qint64 pid = process.processId();
+    QCOMPARE(RunningApplications::find(QString(), bundle), QList<qint64> { pid });
+
+    RunningApplications::terminate(pid);
+    QVERIFY(!process.waitForFinished(300)); // it ignores the request
+    QVERIFY(!RunningApplications::isTerminated(pid));
+    RunningApplications::forceTerminate(pid);
+    // Ended but not yet collected by its parent: terminated all the same.
+    QTRY_VERIFY(RunningApplications::isTerminated(pid));
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(RunningApplications::find(QString(), bundle), QList<qint64>());
+}
+
+QTEST_GUILESS_MAIN(TestRunningApplications)
+#include "TestRunningApplications.moc"
