@@ -31,8 +31,8 @@ bool BundleLocator::scanNext()
             return false;
         m_folder = m_folders.at(m_folderIndex);
         // A folder that cannot be listed (no ~/Applications, say) is simply skipped.
-        m_entries = QDir(m_folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-            QDir::Unsorted);
+        m_entries = QDir(m_folder).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
         m_entryIndex = 0;
     }
     const QString name = m_entries.at(m_entryIndex++);

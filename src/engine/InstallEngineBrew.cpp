@@ -1,5 +1,4 @@
 #include "engine/InstallEngine.h"
-
 #include "engine/LineSplitter.h"
 
 #include <QCoroProcess>

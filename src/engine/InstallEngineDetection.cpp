@@ -1,6 +1,5 @@
-#include "engine/InstallEngine.h"
-
 #include "engine/BundleLocator.h"
+#include "engine/InstallEngine.h"
 #include "platform/Workspace.h"
 
 #include <QFileInfo>
