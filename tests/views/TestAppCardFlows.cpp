@@ -146,6 +146,7 @@ void TestAppCardFlows::uninstallStartsWithoutConfirmation()
     // The note under Install follows the engine: shown exactly while it holds one for Rectangle.
     const QString note = u"Removed Rectangle. We could not clear its Accessibility permission automatically. You can "
                          u"remove the leftover entry in System Settings > Privacy & Security > Accessibility."_s;
+    qDebug() << "NOTE" << engine.hasPermissionNote(u"rectangle"_s);
     QCOMPARE(shownByCard(card).contains(note), engine.hasPermissionNote(u"rectangle"_s));
     QVERIFY(visibleButton(&card, u"Install"_s));
     QTest::mouseClick(visibleButton(&card, u"Install"_s), Qt::LeftButton);
