@@ -48,7 +48,6 @@ ShapedButton::Look link(const QString &symbol)
     look.font = Typography::font(12, QFont::Medium);
     look.text = Brand::primary;
     look.symbol = symbol;
-    look.wraps = true;
     return look;
 }
 

@@ -14,6 +14,7 @@ constexpr int symbolGap = 5;
 constexpr qreal pressedOpacity = 0.7;
 constexpr qreal disabledOpacity = 0.4;
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+constexpr int lineFlags = Qt::AlignLeft | Qt::AlignVCenter;
 
 } // namespace
 
@@ -43,7 +44,8 @@ int ShapedButton::symbolSpace() const
 QSize ShapedButton::sizeHint() const
 {
     const QFontMetrics metrics(font());
-    const QSize label(symbolSpace() + metrics.horizontalAdvance(text()), metrics.height());
+    // One pixel of slack: at fractional scales the drawn run can be a hair wider than the advance.
+    const QSize label(symbolSpace() + metrics.horizontalAdvance(text()) + 1, metrics.height());
     return label.grownBy(m_look.padding);
 }
 
@@ -105,7 +107,7 @@ void ShapedButton::paintEvent(QPaintEvent *)
             m_look.padding.left(), y, Symbols::pixmap(m_look.symbol, m_look.text, side, devicePixelRatioF()));
     }
     painter.setPen(m_look.text);
-    painter.drawText(title, textFlags, text());
+    painter.drawText(title, m_look.wraps ? textFlags : lineFlags, text());
 
     if (hasFocus() && m_keyboardFocus) {
         QColor ring = Brand::primary;

@@ -1,5 +1,6 @@
 #include "CardTestEngine.h"
 #include "WidgetTexts.h"
+
 #include "support/Sandbox.h"
 #include "views/AppCard.h"
 #include "views/AppCardActionArea.h"

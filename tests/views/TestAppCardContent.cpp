@@ -52,12 +52,10 @@ void TestAppCardContent::actionFollowsState_data()
                                       << u"Install"_s << false;
     QTest::newRow("not installed") << OptionalState(InstallState::notInstalled()) << false << false
                                    << int(Action::Install) << QString() << u"Install"_s << false;
-    QTest::newRow("not installed, permission note")
-        << OptionalState(InstallState::notInstalled()) << true << false << int(Action::Install) << QString()
-        << u"Install"_s << true;
-    QTest::newRow("note is only shown under Install")
-        << OptionalState(InstallState::installed()) << true << false << int(Action::Installed) << QString()
-        << QString() << false;
+    QTest::newRow("not installed, permission note") << OptionalState(InstallState::notInstalled()) << true << false
+                                                    << int(Action::Install) << QString() << u"Install"_s << true;
+    QTest::newRow("note is only shown under Install") << OptionalState(InstallState::installed()) << true << false
+                                                      << int(Action::Installed) << QString() << QString() << false;
     QTest::newRow("installing, note verbatim") << OptionalState(InstallState::installing(ready)) << false << false
                                                << int(Action::Progress) << ready << QString() << false;
     QTest::newRow("uninstalling") << OptionalState(InstallState::uninstalling(u"Removing leftovers…"_s)) << false
@@ -86,8 +84,8 @@ void TestAppCardContent::actionFollowsState()
     QFETCH(QString, button);
     QFETCH(bool, showsNote);
 
-    const AppCardContent content
-        = AppCardContent::make(catalogApp(u"rectangle"_s), state, { .permissionNote = note, .bootstrapInProgress = bootstrap });
+    const AppCardContent content = AppCardContent::make(
+        catalogApp(u"rectangle"_s), state, { .permissionNote = note, .bootstrapInProgress = bootstrap });
     QCOMPARE(int(content.action), action);
     QCOMPARE(content.statusText, status);
     QCOMPARE(content.buttonTitle, button);
@@ -111,8 +109,8 @@ void TestAppCardContent::summaryFollowsCatalogEntry_data()
         << u"maccy"_s << u"Free"_s << Brand::forest << false << u"Replaces Paste - $30/yr"_s << false << false;
     QTest::newRow("freemium, screen recording")
         << u"shottr"_s << u"Freemium"_s << Brand::deepTerra << true << u"Replaces CleanShot X - $29"_s << false << true;
-    QTest::newRow("accessibility") << u"rectangle"_s << u"Free"_s << Brand::forest << false
-                                   << u"Replaces Magnet - $8"_s << true << false;
+    QTest::newRow("accessibility") << u"rectangle"_s << u"Free"_s << Brand::forest << false << u"Replaces Magnet - $8"_s
+                                   << true << false;
 }
 
 void TestAppCardContent::summaryFollowsCatalogEntry()
@@ -150,8 +148,7 @@ void TestAppCardContent::letterIsFirstGrapheme_data()
     QTest::newRow("combining accent stays with its letter") << u"E\u0301tude"_s << u"E\u0301"_s;
     QTest::newRow("surrogate pair") << u"\U0001D4D0pp"_s << u"\U0001D4D0"_s;
     QTest::newRow("flag is two code points") << u"\U0001F1EB\U0001F1F7 Paris"_s << u"\U0001F1EB\U0001F1F7"_s;
-    QTest::newRow("joined emoji")
-        << u"\U0001F469\u200D\U0001F4BB app"_s << u"\U0001F469\u200D\U0001F4BB"_s;
+    QTest::newRow("joined emoji") << u"\U0001F469\u200D\U0001F4BB app"_s << u"\U0001F469\u200D\U0001F4BB"_s;
     QTest::newRow("empty") << QString() << QString();
 }
 

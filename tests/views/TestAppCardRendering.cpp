@@ -1,5 +1,6 @@
 #include "CardTestEngine.h"
 #include "WidgetTexts.h"
+
 #include "support/Sandbox.h"
 #include "views/AppCard.h"
 #include "views/AppDetailView.h"
@@ -69,15 +70,14 @@ void TestAppCardRendering::card_data()
     QTest::newRow("not-installed") << u"maccy"_s << OptionalState() << false << false << u"Install"_s << QString();
     QTest::newRow("permission-note") << u"rectangle"_s << OptionalState(InstallState::notInstalled()) << true << false
                                      << u"Install"_s << QString();
-    QTest::newRow("installing") << u"shottr"_s
-                                << OptionalState(InstallState::installing(u"Downloading Shottr…"_s)) << false
-                                << false << QString() << QString();
+    QTest::newRow("installing") << u"shottr"_s << OptionalState(InstallState::installing(u"Downloading Shottr…"_s))
+                                << false << false << QString() << QString();
     QTest::newRow("failed") << u"iina"_s
                             << OptionalState(InstallState::failed(
                                    u"Homebrew could not install IINA (exit 1). Check the log for details."_s))
                             << false << false << u"Try again"_s << QString();
-    QTest::newRow("installed") << u"maccy"_s << OptionalState(InstallState::installed()) << false << false
-                               << QString() << u"Installed"_s;
+    QTest::newRow("installed") << u"maccy"_s << OptionalState(InstallState::installed()) << false << false << QString()
+                               << u"Installed"_s;
     QTest::newRow("installed-guidance-accessibility")
         << u"rectangle"_s << OptionalState(InstallState::installed()) << false << true << QString() << u"Installed"_s;
     QTest::newRow("installed-guidance-screen-recording")
@@ -144,8 +144,7 @@ void TestAppCardRendering::detailSheet_data()
     QTest::addColumn<OptionalState>("state");
     QTest::newRow("maccy") << u"maccy"_s << OptionalState();
     QTest::newRow("shottr") << u"shottr"_s << OptionalState(InstallState::installed());
-    QTest::newRow("iina-installing") << u"iina"_s
-                                     << OptionalState(InstallState::installing(u"Getting IINA ready."_s));
+    QTest::newRow("iina-installing") << u"iina"_s << OptionalState(InstallState::installing(u"Getting IINA ready."_s));
 }
 
 void TestAppCardRendering::detailSheet()

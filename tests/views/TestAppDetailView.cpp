@@ -1,5 +1,6 @@
 #include "CardTestEngine.h"
 #include "WidgetTexts.h"
+
 #include "support/Sandbox.h"
 #include "views/AppDetailView.h"
 #include "views/DetailActionArea.h"
@@ -49,8 +50,7 @@ void TestAppDetailView::headerShowsPillsAndReplaces_data()
                           << false;
     QTest::newRow("freemium") << u"shottr"_s
                               << QStringList { u"Shottr"_s, u"Screenshot, annotate, and pull text out of any image."_s,
-                                     u"Replaces CleanShot X - $29"_s, u"Media"_s, u"Proprietary"_s,
-                                     u"Freemium"_s }
+                                     u"Replaces CleanShot X - $29"_s, u"Media"_s, u"Proprietary"_s, u"Freemium"_s }
                               << true;
 }
 
