@@ -121,8 +121,37 @@ double median(QList<double> values)
 
 } // namespace
 
+#include "views/RootView.h"
+#include "views/AppCard.h"
+#include "views/AppDetailView.h"
+#include "engine/InstallEngine.h"
+#include "catalog/Catalog.h"
+#include "telemetry/Analytics.h"
+#include <QElapsedTimer>
+int runProfile(int argc, char **argv)
+{
+    QElapsedTimer t; t.start();
+    QApplication application(argc, argv);
+    qInfo("app %lld", t.restart());
+    UserDefaults::setStandardLocation(qEnvironmentVariable("STARTUP_BENCH_DEFAULTS"));
+    UserDefaults::standard().setBool(WelcomeView::hasSeenWelcomeKey(), true);
+    qInfo("defaults %lld", t.restart());
+    Environment env = Environment::system();
+    qInfo("env %lld", t.restart());
+    Analytics::shared();
+    qInfo("analytics %lld", t.restart());
+    { InstallEngine e(env); qInfo("engine %lld", t.restart()); e.refreshInstalledStatus(Catalog::v1()); qInfo("refresh %lld", t.restart()); }
+    { RootView::Options o; o.cardFactory = [](const CatalogApp &, InstallEngine *) { return new QWidget; };
+      RootView v(o); qInfo("root no cards %lld", t.restart()); v.resize(1000,680); v.show(); QCoreApplication::processEvents(); qInfo("root shown %lld", t.restart()); }
+    { InstallEngine e(env); QList<AppCard*> cards; for (const auto &a : Catalog::curated()) cards.append(new AppCard(a, &e)); qInfo("16 cards %lld", t.restart()); qDeleteAll(cards); }
+    { InstallEngine e(env); QList<AppCard*> cards; for (const auto &a : Catalog::curated()) cards.append(new AppCard(a, &e)); qInfo("16 cards again %lld", t.restart()); qDeleteAll(cards); }
+    { RootView v; qInfo("root %lld", t.restart()); v.resize(1000,680); v.show(); QCoreApplication::processEvents(); qInfo("root shown %lld", t.restart()); }
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc == 2 && qstrcmp(argv[1], "--profile") == 0) return runProfile(argc, argv);
     if (argc == 3 && qstrcmp(argv[1], "--child") == 0)
         return qstrcmp(argv[2], "minimal") == 0 ? runMinimal(argc, argv) : runOrvando(argc, argv);
 

@@ -1,6 +1,7 @@
 #include "engine/InstallEngine.h"
 
 #include <QPointer>
+#include <QStringMatcher>
 
 using namespace Qt::StringLiterals;
 
@@ -74,26 +75,27 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
 
 QString InstallEngine::humanize(const QString &line, const CatalogApp &app)
 {
-    // Tested in this order; the first word found anywhere in the line decides.
+    // Tested in this order; the first word found anywhere in the line decides. brew can print
+    // hundreds of thousands of lines, so the case-insensitive matchers are built once.
     struct Rule
     {
-        QLatin1StringView word;
+        QStringMatcher word;
         QString before;
         QString after;
     };
     static const Rule rules[] = {
-        { QLatin1StringView("downloading"), u"Downloading "_s, u"."_s },
-        { QLatin1StringView("installing"), u"Installing "_s, u"."_s },
-        { QLatin1StringView("pouring"), u"Installing "_s, u"."_s },
-        { QLatin1StringView("linking"), u"Putting "_s, u" in place."_s },
-        { QLatin1StringView("moving"), u"Putting "_s, u" in place."_s },
+        { QStringMatcher(u"downloading"_s, Qt::CaseInsensitive), u"Downloading "_s, u"."_s },
+        { QStringMatcher(u"installing"_s, Qt::CaseInsensitive), u"Installing "_s, u"."_s },
+        { QStringMatcher(u"pouring"_s, Qt::CaseInsensitive), u"Installing "_s, u"."_s },
+        { QStringMatcher(u"linking"_s, Qt::CaseInsensitive), u"Putting "_s, u" in place."_s },
+        { QStringMatcher(u"moving"_s, Qt::CaseInsensitive), u"Putting "_s, u" in place."_s },
     };
-    const QString lower = line.toLower();
+    static const QStringMatcher caveats(u"caveats"_s, Qt::CaseInsensitive);
     for (const Rule &rule : rules) {
-        if (lower.contains(rule.word))
+        if (rule.word.indexIn(line) >= 0)
             return rule.before + app.name + rule.after;
     }
-    if (lower.contains(QLatin1StringView("caveats")))
+    if (caveats.indexIn(line) >= 0)
         return u"Almost done."_s;
     return u"Working on "_s + app.name + u"."_s;
 }

@@ -39,6 +39,8 @@ ShapedButton::Look settings(const QString &symbol)
     look.radius = 8;
     look.padding = QMargins(10, 5, 10, 5);
     look.symbol = symbol;
+    // "Open System Settings › Screen Recording" is wider than a narrow card.
+    look.wraps = true;
     return look;
 }
 
