@@ -51,6 +51,7 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
+            std::fprintf(stderr, "paint %lld\n", (long long)nowNs());
             // Queued behind the rest of this paint pass: the children and the flush to the screen.
             QTimer::singleShot(0, [] {
                 std::printf("painted %lld\n", static_cast<long long>(nowNs()));
@@ -67,7 +68,9 @@ private:
 
 int runMinimal(int argc, char **argv)
 {
+    std::fprintf(stderr, "main %lld\n", (long long)nowNs());
     QApplication application(argc, argv);
+    std::fprintf(stderr, "qapp %lld\n", (long long)nowNs());
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     layout->addWidget(new QLabel(u"Hello"_s));
@@ -79,13 +82,16 @@ int runMinimal(int argc, char **argv)
 
 int runOrvando(int argc, char **argv)
 {
+    std::fprintf(stderr, "main %lld\n", (long long)nowNs());
     QApplication application(argc, argv);
+    std::fprintf(stderr, "qapp %lld\n", (long long)nowNs());
     QApplication::setApplicationName(u"Orvando"_s);
     // A returning user: the welcome sheet would come after the first frame anyway.
     UserDefaults::setStandardLocation(qEnvironmentVariable("STARTUP_BENCH_DEFAULTS"));
     UserDefaults::standard().setBool(WelcomeView::hasSeenWelcomeKey(), true);
     OrvandoApp app;
     QWidget *window = app.newWindow();
+    std::fprintf(stderr, "window %lld\n", (long long)nowNs());
     new FirstFrame(window);
     return QApplication::exec();
 }
@@ -132,20 +138,27 @@ int runProfile(int argc, char **argv)
 {
     QElapsedTimer t; t.start();
     QApplication application(argc, argv);
-    qInfo("app %lld", t.restart());
+    qInfo("app %.2f", t.nsecsElapsed()/1e6); t.restart();
     UserDefaults::setStandardLocation(qEnvironmentVariable("STARTUP_BENCH_DEFAULTS"));
-    UserDefaults::standard().setBool(WelcomeView::hasSeenWelcomeKey(), true);
-    qInfo("defaults %lld", t.restart());
-    Environment env = Environment::system();
-    qInfo("env %lld", t.restart());
+    bool seen = UserDefaults::standard().boolValue(WelcomeView::hasSeenWelcomeKey());
+    qInfo("defaults read %d %.2f", seen, t.nsecsElapsed()/1e6); t.restart();
     Analytics::shared();
-    qInfo("analytics %lld", t.restart());
-    { InstallEngine e(env); qInfo("engine %lld", t.restart()); e.refreshInstalledStatus(Catalog::v1()); qInfo("refresh %lld", t.restart()); }
-    { RootView::Options o; o.cardFactory = [](const CatalogApp &, InstallEngine *) { return new QWidget; };
-      RootView v(o); qInfo("root no cards %lld", t.restart()); v.resize(1000,680); v.show(); QCoreApplication::processEvents(); qInfo("root shown %lld", t.restart()); }
-    { InstallEngine e(env); QList<AppCard*> cards; for (const auto &a : Catalog::curated()) cards.append(new AppCard(a, &e)); qInfo("16 cards %lld", t.restart()); qDeleteAll(cards); }
-    { InstallEngine e(env); QList<AppCard*> cards; for (const auto &a : Catalog::curated()) cards.append(new AppCard(a, &e)); qInfo("16 cards again %lld", t.restart()); qDeleteAll(cards); }
-    { RootView v; qInfo("root %lld", t.restart()); v.resize(1000,680); v.show(); QCoreApplication::processEvents(); qInfo("root shown %lld", t.restart()); }
+    qInfo("analytics %.2f", t.nsecsElapsed()/1e6); t.restart();
+    Environment env = Environment::system();
+    qInfo("env %.2f", t.nsecsElapsed()/1e6); t.restart();
+    auto *e = new InstallEngine(env);
+    qInfo("engine %.2f", t.nsecsElapsed()/1e6); t.restart();
+    e->refreshInstalledStatus(Catalog::v1());
+    qInfo("refresh %.2f", t.nsecsElapsed()/1e6); t.restart();
+    QList<AppCard*> cards; for (const auto &a : Catalog::curated()) cards.append(new AppCard(a, e));
+    qInfo("16 cards %.2f", t.nsecsElapsed()/1e6); t.restart();
+    RootView::Options o; o.cardFactory = [](const CatalogApp &, InstallEngine *) { return new QWidget; };
+    auto *v = new RootView(o); qInfo("root no cards %.2f", t.nsecsElapsed()/1e6); t.restart();
+    v->resize(1000,680); v->show(); qInfo("root show() %.2f", t.nsecsElapsed()/1e6); t.restart();
+    QCoreApplication::processEvents(); qInfo("root processEvents %.2f", t.nsecsElapsed()/1e6); t.restart();
+    auto *v2 = new RootView(); qInfo("root2 %.2f", t.nsecsElapsed()/1e6); t.restart();
+    v2->resize(1000,680); v2->show(); qInfo("root2 show() %.2f", t.nsecsElapsed()/1e6); t.restart();
+    QCoreApplication::processEvents(); qInfo("root2 processEvents %.2f", t.nsecsElapsed()/1e6); t.restart();
     return 0;
 }
 
