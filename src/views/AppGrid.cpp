@@ -2,6 +2,8 @@
 
 #include "views/AdaptiveGridLayout.h"
 
+#include <QTimer>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -9,6 +11,8 @@ namespace {
 constexpr int minimumColumnWidth = 300;
 constexpr int spacing = 20;
 constexpr int padding = 28;
+// Cards made per turn of the event loop once the first screenful is up.
+constexpr int cardsPerTurn = 4;
 
 } // namespace
 
@@ -24,23 +28,67 @@ AppGrid::AppGrid(InstallEngine *engine, CardFactory factory, QWidget *parent)
 
 void AppGrid::setApps(const QList<CatalogApp> &apps)
 {
-    QList<QWidget *> order;
-    QStringList ids;
-    order.reserve(apps.size());
+    m_visibleIDs.clear();
+    m_pending.clear();
+    int made = 0;
     for (const CatalogApp &app : apps) {
-        QWidget *&card = m_cards[app.id];
-        if (!card) {
-            card = m_factory(app, m_engine);
-            card->setParent(this);
-            card->setProperty("appID", app.id);
-            m_layout->addWidget(card);
+        m_visibleIDs.append(app.id);
+        if (m_cards.contains(app.id))
+            continue;
+        if (made < eagerCards) {
+            makeCard(app);
+            ++made;
+        } else {
+            m_pending.append(app);
         }
-        order.append(card);
-        ids.append(app.id);
+    }
+    arrange();
+    // The rest are made once the grid has been painted with what it has (paintEvent).
+    update();
+}
+
+void AppGrid::paintEvent(QPaintEvent *)
+{
+    if (!m_pending.isEmpty() && !m_makeScheduled) {
+        m_makeScheduled = true;
+        QTimer::singleShot(0, this, &AppGrid::makePendingCards);
+    }
+}
+
+void AppGrid::makeCard(const CatalogApp &app)
+{
+    QWidget *card = m_factory(app, m_engine);
+    card->setParent(this);
+    card->setProperty("appID", app.id);
+    card->hide();
+    m_cards.insert(app.id, card);
+    m_layout->addWidget(card);
+}
+
+void AppGrid::makePendingCards()
+{
+    m_makeScheduled = false;
+    for (int i = 0; i < cardsPerTurn && !m_pending.isEmpty(); ++i)
+        makeCard(m_pending.takeFirst());
+    arrange();
+    if (!m_pending.isEmpty()) {
+        m_makeScheduled = true;
+        QTimer::singleShot(0, this, &AppGrid::makePendingCards);
+    } else {
+        Q_EMIT completed();
+    }
+}
+
+void AppGrid::arrange()
+{
+    QList<QWidget *> order;
+    order.reserve(m_visibleIDs.size());
+    for (const QString &id : std::as_const(m_visibleIDs)) {
+        if (QWidget *card = m_cards.value(id))
+            order.append(card);
     }
     m_layout->reorder(order);
     for (QWidget *card : std::as_const(m_cards))
         card->setVisible(order.contains(card));
-    m_visibleIDs = ids;
     updateGeometry();
 }

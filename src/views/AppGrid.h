@@ -12,7 +12,9 @@ class InstallEngine;
 
 // The grid of application cards. Each card is made the first time its application is to be shown
 // and then kept for the window's life, only shown, hidden and moved as the filters change, so it
-// keeps its own view state (an open guidance panel, say).
+// keeps its own view state (an open guidance panel, say). Only the first screenful of new cards is
+// made at once; the rest follow a few at a time once the grid has been painted, so a window
+// shows its first frame quickly and a grid never painted never makes them.
 class AppGrid : public QWidget
 {
     Q_OBJECT
@@ -20,22 +22,40 @@ class AppGrid : public QWidget
 public:
     using CardFactory = std::function<QWidget *(const CatalogApp &app, InstallEngine *engine)>;
 
+    // How many missing cards are made at once; about what a window of the default size shows.
+    static constexpr int eagerCards = 4;
+
     AppGrid(InstallEngine *engine, CardFactory factory, QWidget *parent = nullptr);
 
     // Shows exactly these applications' cards, in this order.
     void setApps(const QList<CatalogApp> &apps);
 
-    // The ids of the cards on show, in grid order.
+    // The ids of the cards to show, in grid order.
     QStringList visibleIDs() const { return m_visibleIDs; }
-    // The card made for id, or null when it has not been needed yet.
+    // Whether every card to show has been made.
+    bool isComplete() const { return m_pending.isEmpty(); }
+    // The card made for id, or null when it has not been needed (or made) yet.
     QWidget *card(const QString &id) const { return m_cards.value(id); }
     int cardCount() const { return int(m_cards.size()); }
     AdaptiveGridLayout *gridLayout() const { return m_layout; }
 
+Q_SIGNALS:
+    // Emitted once the last pending card has been made.
+    void completed();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
+    void makeCard(const CatalogApp &app);
+    void makePendingCards();
+    void arrange();
+
     InstallEngine *m_engine;
     CardFactory m_factory;
     AdaptiveGridLayout *m_layout;
     QHash<QString, QWidget *> m_cards;
     QStringList m_visibleIDs;
+    QList<CatalogApp> m_pending; // to show, not made yet, in grid order
+    bool m_makeScheduled = false;
 };

@@ -20,7 +20,8 @@ RevealContainer::RevealContainer(QWidget *content, QWidget *parent)
     m_slide->setEasingCurve(QEasingCurve::InOutQuad);
     connect(m_slide, &QVariantAnimation::valueChanged, this,
         [this](const QVariant &value) { setProgress(value.toReal()); });
-    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // Not Fixed: a fixed policy caps the height at sizeHint, below the wrapped height for a width.
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
     setVisible(false);

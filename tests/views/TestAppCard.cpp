@@ -103,6 +103,12 @@ void TestAppCard::showsTheControlsOfEachState()
         QVERIFY2(!texts.contains(text), qPrintable(text + u" shown in "_s + texts.join(u" | "_s)));
     // The guidance stays folded until asked for.
     QVERIFY(!visibleTexts(&card).contains(u"Didn’t open?"_s));
+    // Assistive technology can name every control, and hears the progress line itself.
+    for (QAbstractButton *button : card.findChildren<QAbstractButton *>())
+        QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
+    auto *spinner = card.findChild<SpinnerRow *>(u"progressRow"_s);
+    if (spinner->isVisibleTo(&card))
+        QCOMPARE(spinner->accessibleName(), state->text);
 }
 
 void TestAppCard::permissionNoteComesAndGoesWithTheEngine()

@@ -110,7 +110,7 @@ void TestAppCardRendering::card()
     if (state)
         engine.setState(id, *state);
     engine.setPermissionNote(id, note);
-    backdrop.setFixedWidth(340 + 40);
+    backdrop.setFixedWidth(300 + 40); // the narrowest column the grid makes
     backdrop.show();
     QVERIFY(QTest::qWaitForWindowExposed(&backdrop));
     if (guidance) {
@@ -125,6 +125,11 @@ void TestAppCardRendering::card()
     // Nothing was cut off: the card's own height is what its content asks for at this width.
     QCOMPARE(card->height(), card->heightForWidth(card->width()));
     QCOMPARE(card->summaryButton()->height(), card->summaryButton()->heightForWidth(card->summaryButton()->width()));
+    // Nor is any wrapped text, button or the guidance panel cut short inside it.
+    for (const QWidget *widget : card->findChildren<QWidget *>())
+        if (widget->isVisibleTo(card) && widget->hasHeightForWidth())
+            QVERIFY2(widget->height() >= widget->heightForWidth(widget->width()),
+                qPrintable(QString::fromLatin1(widget->metaObject()->className()) + u' ' + widget->objectName()));
     if (!colouredButton.isEmpty()) {
         QAbstractButton *button = visibleButton(card, colouredButton);
         QVERIFY(button);
