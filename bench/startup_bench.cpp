@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <chrono>
@@ -56,7 +57,7 @@ protected:
             return false;
         }
         const bool frame = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
-        if (!frame || !m_window->windowHandle() || watched != m_window->windowHandle())
+        if (!frame || !m_window->windowHandle() || watched != static_cast<QObject *>(m_window->windowHandle()))
             return false;
         // Delivered here, so the clock is read after the paint pass and its flush, not before.
         m_delivering = true;

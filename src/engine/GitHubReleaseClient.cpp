@@ -158,6 +158,11 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
         co_return Outcome<QString>::failure({ u"orvando.network"_s, int(reply->error()),
             u"The download from "_s + url.host() + u" did not finish ("_s + transportProblem(*reply)
                 + u"). You can try again."_s });
+    // A server that answers with an error page has not sent the asset, whatever the body holds.
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 400)
+        co_return Outcome<QString>::failure({ u"orvando.network"_s, status,
+            u"The download from "_s + url.host() + u" failed (HTTP %1). You can try again."_s.arg(status) });
     if (!digest.isEmpty()) {
         const qsizetype colon = digest.indexOf(u':');
         // Only SHA-256 is published today; a digest in another form cannot be checked.

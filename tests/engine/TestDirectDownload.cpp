@@ -96,6 +96,8 @@ private Q_SLOTS:
     void installsTheLatestReleaseAndOpensIt();
     void failsWithASentenceAndInstallsNothing_data();
     void failsWithASentenceAndInstallsNothing();
+    void refusesAnAssetServedWithAnErrorStatus_data();
+    void refusesAnAssetServedWithAnErrorStatus();
     void placesTheBundleFoundInTheArchive_data();
     void placesTheBundleFoundInTheArchive();
     void fallsBackToTheHomeApplicationsFolder_data();
@@ -275,6 +277,31 @@ void TestDirectDownload::failsWithASentenceAndInstallsNothing()
         (QStringList { u"app_install_failed parabolic"_s, u"app_install_started parabolic"_s }));
     QCOMPARE(entriesOf(sandbox.systemApplications()), QStringList());
     QCOMPARE(entriesOf(sandbox.userApplications()), QStringList());
+}
+
+void TestDirectDownload::refusesAnAssetServedWithAnErrorStatus_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::newRow("not found") << 404;
+    QTest::newRow("server error") << 500;
+}
+
+void TestDirectDownload::refusesAnAssetServedWithAnErrorStatus()
+{
+    QFETCH(int, status);
+    Sandbox sandbox;
+    LocalHttpServer server;
+    // Even a body that is a perfectly good zip is not the asset when the status says otherwise.
+    server.serve(releasePath, release({ asset(assetName, server.url(QString::fromUtf8(assetPath)).toString()) }));
+    server.serve(assetPath, zipWithBundle(u"Parabolic.app"_s), status, "application/zip");
+    InstallEngine engine(environment(sandbox, server));
+
+    QVERIFY(runToEnd(engine, parabolic()));
+
+    QCOMPARE(*engine.state(u"parabolic"_s),
+        InstallState::failed(u"The download from 127.0.0.1 failed (HTTP %1). You can try again."_s.arg(status)));
+    QCOMPARE(entriesOf(sandbox.userApplications()), QStringList());
+    QCOMPARE(entriesOf(sandbox.systemApplications()), QStringList());
 }
 
 void TestDirectDownload::placesTheBundleFoundInTheArchive_data()
