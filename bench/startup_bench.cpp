@@ -50,12 +50,12 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (m_done || m_delivering)
-            return false;
         if (watched == m_window && event->type() == QEvent::Paint) {
             m_painted = true;
             return false;
         }
+        if (m_done || m_delivering)
+            return false;
         const bool frame = event->type() == QEvent::Expose || event->type() == QEvent::UpdateRequest;
         if (!frame || !m_window->windowHandle() || watched != static_cast<QObject *>(m_window->windowHandle()))
             return false;

@@ -78,8 +78,9 @@ QSize AdaptiveGridLayout::minimumSize() const
 
 QSize AdaptiveGridLayout::sizeHint() const
 {
-    const int width = minimumSize().width();
-    return { width, heightForWidth(width) };
+    // The real height depends on the width it gets (heightForWidth); measuring every card at a
+    // width that is never used would only cost time.
+    return minimumSize();
 }
 
 void AdaptiveGridLayout::setGeometry(const QRect &rect)

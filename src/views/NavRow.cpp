@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -98,9 +99,19 @@ void NavRow::setSelected(bool selected)
 
 QSize NavRow::sizeHint() const
 {
-    const QFontMetrics metrics(font());
-    const int height = std::max(metrics.height(), symbolSize) + 2 * padY;
-    return { padX + symbolSize + symbolGap + metrics.horizontalAdvance(text()) + padX, height };
+    if (m_sizeHint.isEmpty()) {
+        const QFontMetrics metrics(font());
+        const int height = std::max(metrics.height(), symbolSize) + 2 * padY;
+        m_sizeHint = { padX + symbolSize + symbolGap + metrics.horizontalAdvance(text()) + padX, height };
+    }
+    return m_sizeHint;
+}
+
+void NavRow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_sizeHint = QSize();
+    QAbstractButton::changeEvent(event);
 }
 
 void NavRow::paintEvent(QPaintEvent *)

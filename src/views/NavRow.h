@@ -20,9 +20,11 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QString m_symbol;
     bool m_selected = false;
     bool m_keyboardFocus = false;
+    mutable QSize m_sizeHint; // layouts ask often; measuring text is not free
 };

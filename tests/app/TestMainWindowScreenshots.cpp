@@ -3,6 +3,7 @@
 #include "engine/InstallEngine.h"
 #include "platform/UserDefaults.h"
 #include "support/Sandbox.h"
+#include "views/AppGrid.h"
 #include "views/LogDrawer.h"
 #include "views/LogListView.h"
 #include "views/RootView.h"
@@ -93,6 +94,7 @@ void TestMainWindowScreenshots::rendersMainWindow()
     if (category)
         root->chooseCategory(*category);
     root->setSearchText(search);
+    QTRY_VERIFY(root->grid()->isComplete());
     if (drawer) {
         const QStringList lines { u"==> Installing Maccy with Homebrew"_s,
             u"==> Downloading https://github.com/p0deje/Maccy/releases/download/2.1.0/Maccy.app.zip"_s,

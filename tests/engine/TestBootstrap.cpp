@@ -1,4 +1,5 @@
 #include "engine/InstallEngine.h"
+#include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 
 #include <QCoroSignal>
@@ -8,6 +9,7 @@
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
+using namespace EngineTestKit;
 
 namespace {
 
@@ -16,26 +18,6 @@ const QString ready = u"🍺  Homebrew is ready. From now on installs are silent
 const QString notFound = u"error: Homebrew setup finished but brew was not found afterward."_s;
 const QString setupFailed = u"Homebrew setup didn't finish. You can try again — it asks for your Mac password once, "
                             u"then all installs are silent."_s;
-
-CatalogApp maccy()
-{
-    CatalogApp app;
-    app.id = u"maccy"_s;
-    app.name = u"Maccy"_s;
-    app.install = InstallSource::homebrewCask(u"maccy"_s);
-    app.bundleID = u"org.p0deje.Maccy"_s;
-    return app;
-}
-
-QStringList logTexts(const InstallEngine &engine, const QString &appID = u"maccy"_s)
-{
-    QStringList texts;
-    for (const LogLine &line : engine.log()->lines()) {
-        if (line.appID == appID)
-            texts.append(line.text);
-    }
-    return texts;
-}
 
 } // namespace
 
@@ -101,8 +83,8 @@ private Q_SLOTS:
     void endsAsTheRunnerSays_data();
     void endsAsTheRunnerSays();
     void runsOneSetupAtATime();
-    void startsTheInstallAgainAfterASetup();
-    void failsTheAppWhenTheSetupFails();
+    void installsAfterTheSetup_data();
+    void installsAfterTheSetup();
 };
 
 void TestBootstrap::endsAsTheRunnerSays_data()
@@ -115,8 +97,6 @@ void TestBootstrap::endsAsTheRunnerSays_data()
 
     QTest::newRow("exit 1: brew is not looked for again")
         << 1 << true << false << false << u"error: Homebrew setup did not complete (code 1)."_s;
-    QTest::newRow("could not start") << -1 << false << false << false
-                                     << u"error: Homebrew setup did not complete (code -1)."_s;
     QTest::newRow("exit 0 without brew") << 0 << false << false << false << notFound;
     QTest::newRow("exit 0 with brew") << 0 << true << false << true << ready;
     QTest::newRow("runner throws") << 0 << true << true << false
@@ -186,31 +166,18 @@ void TestBootstrap::runsOneSetupAtATime()
     QCOMPARE(setup.calls, 1);
 }
 
-void TestBootstrap::startsTheInstallAgainAfterASetup()
+void TestBootstrap::installsAfterTheSetup_data()
 {
-    Sandbox sandbox;
-    FakeSetup setup(sandbox, 0, true);
-    InstallEngine engine(sandbox.environment());
-    engine.setBootstrapRunnerOverride(setup.runner());
-    QList<InstallState> seen;
-    connect(
-        &engine, &InstallEngine::stateChanged, this, [&](const QString &appID) { seen.append(*engine.state(appID)); });
-
-    InstallEngine::startDetached(engine.setUpHomebrewThenInstall(maccy()));
-    QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"maccy"_s), std::optional(InstallState::installed()), 30000);
-    QCOMPARE(seen.first(), InstallState::installing(u"Setting up Homebrew (one-time)."_s));
-    QCOMPARE(seen.at(1), InstallState::installing(u"Getting Maccy ready."_s));
-    QCOMPARE(sandbox.brewCalls(), QStringList { u"install --cask maccy"_s });
-    const QStringList texts = logTexts(engine);
-    QCOMPARE(texts.mid(0, 3), (QStringList { settingUp, u"==> Installing Homebrew for maccy"_s, ready }));
-    QCOMPARE(texts.last(), u"🍺  maccy was successfully installed!"_s);
-    QVERIFY(!engine.bootstrapInProgress());
+    QTest::addColumn<bool>("installsBrew");
+    QTest::newRow("setup succeeds: the install starts over") << true;
+    QTest::newRow("setup fails: the app fails") << false;
 }
 
-void TestBootstrap::failsTheAppWhenTheSetupFails()
+void TestBootstrap::installsAfterTheSetup()
 {
+    QFETCH(bool, installsBrew);
     Sandbox sandbox;
-    FakeSetup setup(sandbox, 0, false);
+    FakeSetup setup(sandbox, 0, installsBrew);
     InstallEngine engine(sandbox.environment());
     engine.setBootstrapRunnerOverride(setup.runner());
     QList<InstallState> seen;
@@ -218,12 +185,23 @@ void TestBootstrap::failsTheAppWhenTheSetupFails()
         &engine, &InstallEngine::stateChanged, this, [&](const QString &appID) { seen.append(*engine.state(appID)); });
 
     InstallEngine::startDetached(engine.setUpHomebrewThenInstall(maccy()));
-    QTRY_COMPARE(engine.state(u"maccy"_s), std::optional(InstallState::failed(setupFailed)));
-    QCOMPARE(seen,
-        (QList<InstallState> {
-            InstallState::installing(u"Setting up Homebrew (one-time)."_s), InstallState::failed(setupFailed) }));
-    QCOMPARE(logTexts(engine).last(), notFound);
-    QVERIFY(sandbox.brewCalls().isEmpty());
+
+    const InstallState outcome = installsBrew ? InstallState::installed() : InstallState::failed(setupFailed);
+    QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"maccy"_s), std::optional(outcome), 30000);
+    QCOMPARE(seen.first(), InstallState::installing(u"Setting up Homebrew (one-time)."_s));
+    const QStringList texts = logTexts(engine);
+    QCOMPARE(texts.mid(0, 3),
+        (QStringList { settingUp, u"==> Installing Homebrew for maccy"_s, installsBrew ? ready : notFound }));
+    QVERIFY(!engine.bootstrapInProgress());
+    if (!installsBrew) {
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(texts.size(), 3);
+        QVERIFY(sandbox.brewCalls().isEmpty());
+        return;
+    }
+    QCOMPARE(seen.at(1), InstallState::installing(u"Getting Maccy ready."_s));
+    QCOMPARE(sandbox.brewCalls(), QStringList { u"install --cask maccy"_s });
+    QCOMPARE(texts.last(), u"🍺  maccy was successfully installed!"_s);
 }
 
 QTEST_GUILESS_MAIN(TestBootstrap)

@@ -54,11 +54,10 @@ private Q_SLOTS:
     void deliversEveryLineBeforeTheOutcome();
     void cutsAVeryLongLineIntoBoundedPieces();
     void keepsEveryLineOfAFlood();
-    void installsAndRemovesACask();
     void givesBrewItsFixedEnvironment_data();
     void givesBrewItsFixedEnvironment();
-    void failsAtOnceWithoutBrew();
-    void reportsTheSystemErrorWhenBrewCannotStart();
+    void failsWithoutStartingBrew_data();
+    void failsWithoutStartingBrew();
     void survivesTheEngineGoingAwayMidRun();
 
 private:
@@ -91,12 +90,8 @@ void TestBrewRunner::deliversEveryLineBeforeTheOutcome_data()
     QTest::newRow("failing exit status, stderr merged")
         << QByteArray("FAKE_BREW_EXIT") << QByteArray("3") << QStringList { u"install"_s, u"--cask"_s, u"maccy"_s }
         << QStringList { u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s } << 3;
-    QTest::newRow("unknown command") << QByteArray() << QByteArray() << QStringList { u"frobnicate"_s }
-                                     << QStringList { u"Error: Unknown command: frobnicate"_s } << 1;
     QTest::newRow("terminated by a signal")
         << QByteArray("FAKE_BREW_SIGNAL") << QByteArray("TERM") << version << QStringList { homebrew } << 128 + 15;
-    QTest::newRow("killed, signal number 9 is no exit status")
-        << QByteArray("FAKE_BREW_SIGNAL") << QByteArray("KILL") << version << QStringList { homebrew } << 128 + 9;
 }
 
 void TestBrewRunner::deliversEveryLineBeforeTheOutcome()
@@ -146,38 +141,10 @@ void TestBrewRunner::keepsEveryLineOfAFlood()
     InstallEngine engine(m_sandbox->environment());
     const Run run = runToEnd(engine, { u"--version"_s });
     QVERIFY(run.result && run.result->succeeded());
-    QCOMPARE(run.lines.size(), 20001);
-    for (int i = 0; i < 20000; ++i) {
-        if (run.lines.at(i) != u"==> Downloading https://example.invalid/pkg-%1.zip"_s.arg(i + 1))
-            QFAIL(qPrintable(u"line %1 is %2"_s.arg(i + 1).arg(run.lines.at(i))));
-    }
-    QCOMPARE(run.lines.last(), u"Homebrew 4.4.0"_s);
-}
-
-void TestBrewRunner::installsAndRemovesACask()
-{
-    QVERIFY(m_sandbox->registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
-    ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.05"));
-    InstallEngine engine(m_sandbox->environment());
-
-    const Run install = runToEnd(engine, { u"install"_s, u"--cask"_s, u"maccy"_s }, u"Maccy"_s);
-    QVERIFY(install.result && install.result->succeeded());
-    const QString bundle = m_sandbox->userApplications() + u"/Maccy.app"_s;
-    QCOMPARE(install.lines,
-        (QStringList { u"==> Downloading https://example.invalid/maccy.zip"_s, u"==> Installing Cask maccy"_s,
-            u"==> Moving App 'Maccy.app' to '%1'"_s.arg(bundle), u"🍺  maccy was successfully installed!"_s }));
-    QVERIFY(engine.isCaskInstalled(u"maccy"_s));
-    QCOMPARE(engine.installedAppURL(u"org.p0deje.maccy"_s), std::optional<QString>(bundle));
-
-    const Run removal = runToEnd(engine, { u"uninstall"_s, u"--cask"_s, u"maccy"_s });
-    QVERIFY(removal.result && removal.result->succeeded());
-    QCOMPARE(removal.lines.first(), u"==> Uninstalling Cask maccy"_s);
-    QVERIFY(!engine.isCaskInstalled(u"maccy"_s));
-    QVERIFY(!QFileInfo::exists(bundle));
-
-    const Run again = runToEnd(engine, { u"uninstall"_s, u"--cask"_s, u"maccy"_s });
-    QCOMPARE(again.lines, QStringList { u"Error: Cask 'maccy' is not installed."_s });
-    QCOMPARE(again.result->error->code, 1);
+    QStringList expected;
+    for (int i = 1; i <= 20000; ++i)
+        expected.append(u"==> Downloading https://example.invalid/pkg-%1.zip"_s.arg(i));
+    QCOMPARE(run.lines, expected << u"Homebrew 4.4.0"_s);
 }
 
 void TestBrewRunner::givesBrewItsFixedEnvironment_data()
@@ -227,28 +194,31 @@ void TestBrewRunner::givesBrewItsFixedEnvironment()
         QCOMPARE(env.value(u"ORVANDO_ASKPASS_FOR"_s), *appName);
 }
 
-void TestBrewRunner::failsAtOnceWithoutBrew()
+void TestBrewRunner::failsWithoutStartingBrew_data()
 {
-    Sandbox sandbox; // no brew installed
-    InstallEngine engine(sandbox.environment());
-    const Run run = runToEnd(engine, { u"install"_s, u"--cask"_s, u"maccy"_s });
-    QCOMPARE(run.result->error, EngineError::install(-1, u"No Homebrew found on this Mac."_s));
-    QVERIFY(run.lines.isEmpty());
-    QVERIFY(sandbox.brewCalls().isEmpty());
+    QTest::addColumn<bool>("goneAfterDiscovery");
+    QTest::newRow("no brew found") << false;
+    QTest::newRow("brew gone after discovery") << true;
 }
 
-void TestBrewRunner::reportsTheSystemErrorWhenBrewCannotStart()
+void TestBrewRunner::failsWithoutStartingBrew()
 {
+    QFETCH(bool, goneAfterDiscovery);
     Sandbox sandbox;
-    QVERIFY(sandbox.installFakeBrew());
+    QVERIFY(!goneAfterDiscovery || sandbox.installFakeBrew());
     InstallEngine engine(sandbox.environment());
-    QVERIFY(engine.brewAvailable());
-    QVERIFY(QFile::remove(sandbox.brewPath())); // gone after discovery
-    const Run run = runToEnd(engine, { u"--version"_s });
+    QCOMPARE(engine.brewAvailable(), goneAfterDiscovery);
+    QVERIFY(!goneAfterDiscovery || QFile::remove(sandbox.brewPath()));
+    const Run run = runToEnd(engine, { u"install"_s, u"--cask"_s, u"maccy"_s });
     QVERIFY(run.result && !run.result->succeeded());
-    QCOMPARE(run.result->error->domain, u"system"_s);
-    QVERIFY(!run.result->error->description.isEmpty());
+    if (goneAfterDiscovery) { // the system's own error text
+        QCOMPARE(run.result->error->domain, u"system"_s);
+        QVERIFY(!run.result->error->description.isEmpty());
+    } else {
+        QCOMPARE(*run.result->error, EngineError::install(-1, u"No Homebrew found on this Mac."_s));
+    }
     QVERIFY(run.lines.isEmpty());
+    QVERIFY(sandbox.brewCalls().isEmpty());
 }
 
 void TestBrewRunner::survivesTheEngineGoingAwayMidRun()

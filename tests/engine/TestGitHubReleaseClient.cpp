@@ -31,6 +31,8 @@ const QByteArray release
       R"( "digest": "sha256:ab"},)"
       R"({"name": "Homebrew-4.3.0.pkg", "browser_download_url": "http://127.0.0.1:1/second.pkg"}]})";
 
+constexpr qint64 size = 3 * 1024 * 1024 + 17;
+
 } // namespace
 
 class TestGitHubReleaseClient : public QObject
@@ -38,7 +40,6 @@ class TestGitHubReleaseClient : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void findsTheFirstAssetThatMatches_data();
     void findsTheFirstAssetThatMatches();
     void streamsALargeRedirectedDownloadAndChecksIt_data();
     void streamsALargeRedirectedDownloadAndChecksIt();
@@ -47,53 +48,35 @@ private Q_SLOTS:
     void acceptsOnlyWebAddressesAndRepositoryNames();
 };
 
-void TestGitHubReleaseClient::findsTheFirstAssetThatMatches_data()
-{
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<QString>("found"); // empty: none
-    QTest::newRow("first of two") << u".pkg"_s << u"http://127.0.0.1:1/first.pkg"_s;
-    QTest::newRow("none") << u".zip"_s << QString();
-}
-
 void TestGitHubReleaseClient::findsTheFirstAssetThatMatches()
 {
-    QFETCH(QString, suffix);
-    QFETCH(QString, found);
     LocalHttpServer server;
     server.serve("/api/v3/repos/Homebrew/brew/releases/latest", release);
     QTemporaryDir temp;
     GitHubReleaseClient client(server.url(u"/api/v3/"_s), temp.path());
 
     const auto asset = finish(client.findAsset(
-        u"Homebrew/brew"_s, [suffix](const GHAsset &a) { return a.name.endsWith(suffix); }, u"Homebrew.pkg"_s));
+        u"Homebrew/brew"_s, [](const GHAsset &a) { return a.name.endsWith(u".pkg"_s); }, u"Homebrew.pkg"_s));
 
-    QVERIFY(asset);
-    if (found.isEmpty()) {
-        QCOMPARE(asset->error.description, u"Could not find a download named Homebrew.pkg in the latest release."_s);
-        return;
-    }
-    QVERIFY(asset->succeeded());
-    QCOMPARE((*asset)->browserDownloadURL, found);
+    QVERIFY(asset && asset->succeeded());
+    QCOMPARE((*asset)->browserDownloadURL, u"http://127.0.0.1:1/first.pkg"_s);
     QCOMPARE((*asset)->digest, u"sha256:ab"_s);
 }
 
 void TestGitHubReleaseClient::streamsALargeRedirectedDownloadAndChecksIt_data()
 {
-    constexpr qint64 size = 3 * 1024 * 1024 + 17;
     const QByteArray body = LocalHttpServer::largeBody(0, size);
     const QString digest = QString::fromLatin1(QCryptographicHash::hash(body, QCryptographicHash::Sha256).toHex());
-    QTest::addColumn<qint64>("size");
     QTest::addColumn<QString>("digest");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("no digest") << size << QString() << true;
-    QTest::newRow("matching digest") << size << u"sha256:"_s + digest << true;
-    QTest::newRow("digest in capitals") << size << u"SHA256:"_s + digest.toUpper() << true;
-    QTest::newRow("other digest") << size << u"sha256:"_s + QString(64, u'0') << false;
+    QTest::newRow("no digest") << QString() << true;
+    QTest::newRow("matching digest") << u"sha256:"_s + digest << true;
+    QTest::newRow("digest in capitals") << u"SHA256:"_s + digest.toUpper() << true;
+    QTest::newRow("other digest") << u"sha256:"_s + QString(64, u'0') << false;
 }
 
 void TestGitHubReleaseClient::streamsALargeRedirectedDownloadAndChecksIt()
 {
-    QFETCH(qint64, size);
     QFETCH(QString, digest);
     QFETCH(bool, accepted);
     LocalHttpServer server;
@@ -114,10 +97,7 @@ void TestGitHubReleaseClient::streamsALargeRedirectedDownloadAndChecksIt()
     QCOMPARE(QFileInfo(**file).absolutePath(), QFileInfo(temp.path()).absoluteFilePath());
     QFile saved(**file);
     QVERIFY(saved.open(QIODevice::ReadOnly));
-    QCOMPARE(saved.size(), size);
-    for (qint64 offset = 0; offset < size; offset += 1024 * 1024)
-        QVERIFY(
-            saved.read(1024 * 1024) == LocalHttpServer::largeBody(offset, qMin<qint64>(1024 * 1024, size - offset)));
+    QVERIFY(saved.readAll() == LocalHttpServer::largeBody(0, size)); // nothing lost or repeated
     QCOMPARE(server.requests("/objects/a").value(0).headers.value("user-agent"), QByteArray("orvando"));
 }
 

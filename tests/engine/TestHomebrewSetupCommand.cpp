@@ -47,9 +47,6 @@ private Q_SLOTS:
     void shellQuotingKeepsAnyPathOneWord();
     void appleScriptQuotingEscapesBackslashesFirst_data();
     void appleScriptQuotingEscapesBackslashesFirst();
-    void buildsTheExactInstallerCommand();
-    void buildsTheInstallScriptCommand();
-    void aLogPathSurvivesBothQuotingsIntoTheShell_data();
     void aLogPathSurvivesBothQuotingsIntoTheShell();
 };
 
@@ -98,42 +95,9 @@ void TestHomebrewSetupCommand::appleScriptQuotingEscapesBackslashesFirst()
     QCOMPARE(appleScriptLiteralValue(quoted), text);
 }
 
-void TestHomebrewSetupCommand::buildsTheExactInstallerCommand()
-{
-    const QString package = u"/var/folders/zz/T/orvando-501/orvando-download-Ab12Cd.pkg"_s;
-    const QString log = u"/var/folders/zz/T/orvando-501/orvando-brew-bootstrap-maccy.log"_s;
-    const QString command = HomebrewSetupCommand::installerPackageCommand(package, log);
-    QCOMPARE(command,
-        u"/usr/sbin/installer -verboseR -pkg '/var/folders/zz/T/orvando-501/orvando-download-Ab12Cd.pkg' -target / > "
-        u"'/var/folders/zz/T/orvando-501/orvando-brew-bootstrap-maccy.log' 2>&1"_s);
-    QCOMPARE(HomebrewSetupCommand::appleScriptSource(command),
-        u"do shell script \"/usr/sbin/installer -verboseR -pkg "
-        u"'/var/folders/zz/T/orvando-501/orvando-download-Ab12Cd.pkg' -target / > "
-        u"'/var/folders/zz/T/orvando-501/orvando-brew-bootstrap-maccy.log' 2>&1\" with administrator privileges"_s);
-}
-
-void TestHomebrewSetupCommand::buildsTheInstallScriptCommand()
-{
-    const QUrl script = HomebrewSetupCommand::installScriptUrl(QUrl(u"https://raw.githubusercontent.com"_s));
-    QCOMPARE(script, QUrl(u"https://raw.githubusercontent.com/Homebrew/install/HEAD/install.sh"_s));
-    QCOMPARE(HomebrewSetupCommand::installScriptCommand(script, u"/tmp/orvando-0/orvando-brew-bootstrap-ice.log"_s),
-        u"NONINTERACTIVE=1 /bin/bash -c \"$(curl -fsSL 'https://raw.githubusercontent.com/Homebrew/install/HEAD/"
-        u"install.sh')\" > '/tmp/orvando-0/orvando-brew-bootstrap-ice.log' 2>&1"_s);
-    QVERIFY(HomebrewSetupCommand::installScriptUrl(QUrl()).isEmpty());
-}
-
-void TestHomebrewSetupCommand::aLogPathSurvivesBothQuotingsIntoTheShell_data()
-{
-    QTest::addColumn<QString>("folderName");
-    QTest::newRow("double quote") << u"say \"hi\""_s;
-    QTest::newRow("backslash") << u"back\\slash"_s;
-    QTest::newRow("single quote") << u"it's"_s;
-    QTest::newRow("all of them and an expansion") << u"a'b\"c\\d $(touch pwned) `x`"_s;
-}
-
 void TestHomebrewSetupCommand::aLogPathSurvivesBothQuotingsIntoTheShell()
 {
-    QFETCH(QString, folderName);
+    const QString folderName = u"a'b\"c\\d $(touch pwned) `x`"_s;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir(folderName));

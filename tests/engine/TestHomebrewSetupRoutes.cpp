@@ -1,5 +1,6 @@
 #include "engine/HomebrewSetupCommand.h"
 #include "engine/InstallEngine.h"
+#include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
 
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace EngineTestKit;
 
 namespace {
 
@@ -27,24 +29,6 @@ public:
     using InstallEngine::runHomebrewInstallScript;
 };
 
-CatalogApp maccy()
-{
-    CatalogApp app;
-    app.id = u"maccy"_s;
-    app.name = u"Maccy"_s;
-    app.install = InstallSource::homebrewCask(u"maccy"_s);
-    app.bundleID = u"org.p0deje.Maccy"_s;
-    return app;
-}
-
-QStringList logTexts(const InstallEngine &engine)
-{
-    QStringList texts;
-    for (const LogLine &line : engine.log()->lines())
-        texts.append(line.text);
-    return texts;
-}
-
 QByteArray quoted(const QString &path)
 {
     return HomebrewSetupCommand::shellQuoted(path).toUtf8();
@@ -54,11 +38,6 @@ QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
 // Puts the fake brew aside, where a setup can fetch it from, so none is found before the setup.
@@ -130,7 +109,7 @@ void TestHomebrewSetupRoutes::runsTheInstallScriptAndStreamsItsOutput()
     QCOMPARE(engine.bootstrapLinesEmitted(), 5);
     QCOMPARE(engine.brewBinary(), std::optional(sandbox.brewPath()));
     QVERIFY(!engine.bootstrapInProgress());
-    QCOMPARE(entries(env.tempDir), QStringList());
+    QCOMPARE(entriesOf(env.tempDir), QStringList());
     QCOMPARE(server.requests("/Homebrew/install/HEAD/install.sh").size(), 1);
 }
 
@@ -176,7 +155,7 @@ void TestHomebrewSetupRoutes::reportsAFailingInstallScript()
     QTRY_VERIFY_WITH_TIMEOUT(outcome.has_value(), 30000);
     QCOMPARE(*outcome, false);
     QCOMPARE(logTexts(engine), lines);
-    QCOMPARE(entries(env.tempDir), QStringList());
+    QCOMPARE(entriesOf(env.tempDir), QStringList());
 }
 
 void TestHomebrewSetupRoutes::installsTheOfficialPackageWithAdministratorRights_data()
@@ -251,7 +230,7 @@ void TestHomebrewSetupRoutes::installsTheOfficialPackageWithAdministratorRights(
     QCOMPARE(*outcome, osascriptRan);
     QCOMPARE(QFileInfo::exists(record), osascriptRan);
     // Nothing is left behind: no package, no setup log.
-    QCOMPARE(entries(env.tempDir), QStringList());
+    QCOMPARE(entriesOf(env.tempDir), QStringList());
     if (!osascriptRan)
         return;
 

@@ -1,4 +1,5 @@
 #include "engine/InstallEngine.h"
+#include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
@@ -6,6 +7,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace EngineTestKit;
 
 namespace {
 
@@ -16,16 +18,6 @@ public:
     using InstallEngine::InstallEngine;
     using InstallEngine::setPermissionNote;
 };
-
-CatalogApp maccy(std::optional<QString> bundleID = u"org.p0deje.Maccy"_s)
-{
-    CatalogApp app;
-    app.id = u"maccy"_s;
-    app.name = u"Maccy"_s;
-    app.install = InstallSource::homebrewCask(u"maccy"_s);
-    app.bundleID = std::move(bundleID);
-    return app;
-}
 
 bool isFinal(const std::optional<InstallState> &state)
 {
@@ -43,6 +35,8 @@ private Q_SLOTS:
     void offersHomebrewWhenThereIsNone();
     void installsACask_data();
     void installsACask();
+    void humanizesBrewLines_data();
+    void humanizesBrewLines();
 };
 
 void TestInstallFlow::skipsAnAppAlreadyOnTheMac()
@@ -149,6 +143,35 @@ void TestInstallFlow::installsACask()
     events.sort();
     QCOMPARE(analytics.settledEvents(), events);
     QCOMPARE(engine.state(u"maccy"_s), std::optional(outcome));
+}
+
+void TestInstallFlow::humanizesBrewLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("download") << u"==> Downloading https://example.com/Maccy.zip"_s << u"Downloading Maccy."_s;
+    QTest::newRow("any case") << u"DOWNLOADING the cask"_s << u"Downloading Maccy."_s;
+    QTest::newRow("install") << u"==> Installing Cask maccy"_s << u"Installing Maccy."_s;
+    QTest::newRow("pour") << u"==> Pouring maccy--1.0.bottle.tar.gz"_s << u"Installing Maccy."_s;
+    QTest::newRow("link") << u"==> Linking Binary 'maccy'"_s << u"Putting Maccy in place."_s;
+    QTest::newRow("move") << u"==> Moving App 'Maccy.app' to '/Applications/Maccy.app'"_s
+                          << u"Putting Maccy in place."_s;
+    QTest::newRow("caveats, without the name") << u"==> Caveats"_s << u"Almost done."_s;
+    QTest::newRow("nothing known") << u"==> Fetching downloads for: maccy"_s << u"Working on Maccy."_s;
+    QTest::newRow("download without -ing") << u"Error: Download failed"_s << u"Working on Maccy."_s;
+    // Plain substrings, tested in a fixed order: the first row that matches wins.
+    QTest::newRow("uninstalling holds installing") << u"==> Uninstalling Cask maccy"_s << u"Installing Maccy."_s;
+    QTest::newRow("downloading before installing") << u"installing after downloading"_s << u"Downloading Maccy."_s;
+    QTest::newRow("pouring before linking") << u"linking what pouring left"_s << u"Installing Maccy."_s;
+    QTest::newRow("linking before caveats") << u"caveats about linking"_s << u"Putting Maccy in place."_s;
+    QTest::newRow("inside a word") << u"unmoving"_s << u"Putting Maccy in place."_s;
+}
+
+void TestInstallFlow::humanizesBrewLines()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, note);
+    QCOMPARE(InstallEngine::humanize(line, maccy()), note);
 }
 
 QTEST_GUILESS_MAIN(TestInstallFlow)

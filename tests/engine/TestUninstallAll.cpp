@@ -1,5 +1,6 @@
 #include "catalog/Catalog.h"
 #include "engine/InstallEngine.h"
+#include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
@@ -8,6 +9,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace EngineTestKit;
 
 namespace {
 
@@ -37,26 +39,8 @@ class TestUninstallAll : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void removesNothingWhenNothingIsInstalled();
     void goesOnPastAFailureAndCountsTheRest();
 };
-
-void TestUninstallAll::removesNothingWhenNothingIsInstalled()
-{
-    Sandbox sandbox;
-    RecordingAnalytics analytics;
-    QVERIFY(sandbox.installFakeBrew());
-    InstallEngine engine(sandbox.environment(), analytics.client());
-
-    QCOMPARE(removeAll(engine), 0);
-    QCOMPARE(engine.states().size(), Catalog::v1().size());
-    for (const CatalogApp &app : Catalog::v1())
-        QCOMPARE(engine.state(app.id), std::optional(InstallState::notInstalled()));
-    QCOMPARE(engine.log()->size(), 0);
-    QVERIFY(engine.permissionNotes().isEmpty());
-    QVERIFY(sandbox.brewCalls().isEmpty());
-    QCOMPARE(analytics.settledEvents(), QStringList());
-}
 
 void TestUninstallAll::goesOnPastAFailureAndCountsTheRest()
 {
@@ -73,9 +57,7 @@ void TestUninstallAll::goesOnPastAFailureAndCountsTheRest()
     QVERIFY(!sandbox.makeBundle(sandbox.userApplications(), u"Stats"_s, *stats.bundleID).isEmpty());
     QVERIFY(sandbox.registerCask(u"iina"_s, u"IINA"_s, *iina.bundleID));
     InstallEngine engine(sandbox.environment(), analytics.client());
-    auto done = std::make_shared<bool>(false);
-    engine.install(iina).then([done] { *done = true; });
-    QVERIFY(QTest::qWaitFor([done] { return *done; }, 60000));
+    QVERIFY(finish(engine.install(iina)));
     QCOMPARE(engine.state(u"iina"_s), std::optional(InstallState::installed()));
 
     ScopedEnvironmentVariable exit("FAKE_BREW_EXIT", QByteArray("1"));

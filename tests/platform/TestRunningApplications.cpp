@@ -1,29 +1,13 @@
 #include "platform/RunningApplications.h"
+#include "support/Sandbox.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-bool writeExecutable(const QString &path, const QByteArray &content)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return false;
-    file.close();
-    return file.setPermissions(file.permissions() | QFile::ExeOwner);
-}
-
-} // namespace
 
 class TestRunningApplications : public QObject
 {
@@ -51,9 +35,9 @@ void TestRunningApplications::findsTheProcessesOfOneBundle()
     QFETCH(bool, found);
     QTemporaryDir dir;
     const QString bundle = dir.path() + u"/Maccy.app"_s;
-    QVERIFY(writeExecutable(bundle + u"/Contents/MacOS/Maccy"_s, "#!/bin/sh\nwhile :; do sleep 1; done\n"));
-    QVERIFY(writeExecutable(
-        dir.path() + u"/Maccy.app-old/Contents/MacOS/Maccy"_s, "#!/bin/sh\nwhile :; do sleep 1; done\n"));
+    QVERIFY(Sandbox::writeFile(bundle + u"/Contents/MacOS/Maccy"_s, "#!/bin/sh\nwhile :; do sleep 1; done\n", true));
+    QVERIFY(Sandbox::writeFile(
+        dir.path() + u"/Maccy.app-old/Contents/MacOS/Maccy"_s, "#!/bin/sh\nwhile :; do sleep 1; done\n", true));
     const QString sleep = QStandardPaths::findExecutable(u"sleep"_s);
     QVERIFY(!sleep.isEmpty());
     QVERIFY(QFile::copy(sleep, bundle + u"/Contents/MacOS/sleeper"_s));
@@ -80,8 +64,8 @@ void TestRunningApplications::asksThenForces()
     QTemporaryDir dir;
     const QString bundle = dir.path() + u"/Stubborn.app"_s;
     const QString ready = dir.path() + u"/ready"_s;
-    QVERIFY(writeExecutable(bundle + u"/Contents/MacOS/Stubborn"_s,
-        "#!/bin/sh\ntrap '' TERM\ntouch '" + ready.toUtf8() + "'\nwhile :; do sleep 0.05; done\n"));
+    QVERIFY(Sandbox::writeFile(bundle + u"/Contents/MacOS/Stubborn"_s,
+        "#!/bin/sh\ntrap '' TERM\ntouch '" + ready.toUtf8() + "'\nwhile :; do sleep 0.05; done\n", true));
     QProcess process;
     process.start(bundle + u"/Contents/MacOS/Stubborn"_s, QStringList());
     QVERIFY(process.waitForStarted());

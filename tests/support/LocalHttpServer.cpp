@@ -12,22 +12,6 @@ namespace {
 constexpr qint64 chunkSize = 64 * 1024;
 constexpr qint64 maxHeaderBytes = 64 * 1024;
 
-QByteArray reason(int status)
-{
-    switch (status) {
-    case 200:
-        return "OK";
-    case 301:
-        return "Moved Permanently";
-    case 302:
-        return "Found";
-    case 404:
-        return "Not Found";
-    default:
-        return "Status";
-    }
-}
-
 } // namespace
 
 struct LocalHttpServer::Connection
@@ -79,11 +63,6 @@ void LocalHttpServer::serve(const QByteArray &path, const QByteArray &body, int 
 void LocalHttpServer::serveLarge(const QByteArray &path, qint64 bytes)
 {
     setResponse(path, Response { 200, {}, { { "Content-Type", "application/octet-stream" } }, bytes, false, -1 });
-}
-
-void LocalHttpServer::serveTruncated(const QByteArray &path, qint64 bytes, qint64 sent)
-{
-    setResponse(path, Response { 200, {}, { { "Content-Type", "application/octet-stream" } }, bytes, false, sent });
 }
 
 void LocalHttpServer::hang(const QByteArray &path)
@@ -198,7 +177,7 @@ qint64 LocalHttpServer::answer(QTcpSocket *socket, const Response &response)
     if (response.hang)
         return 0;
     const qint64 length = response.streamedBytes >= 0 ? response.streamedBytes : response.body.size();
-    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reason(response.status) + "\r\n";
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
     for (const auto &[name, value] : response.headers)
         head += name + ": " + value + "\r\n";
     head += "Content-Length: " + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n";

@@ -13,9 +13,8 @@
 class QTcpServer;
 class QTcpSocket;
 
-// An HTTP/1.1 server on 127.0.0.1 for tests: canned answers per path, every request recorded
-// (method, path, headers, body). It runs on a thread of its own, so it keeps answering while the
-// test's thread waits, and a client that blocks its caller is caught. One request per connection.
+// An HTTP/1.1 server on 127.0.0.1 with canned answers per path, recording every request. It runs on
+// its own thread, so it answers while the test's thread waits. One request per connection.
 class LocalHttpServer
 {
 public:
@@ -44,18 +43,13 @@ public:
     LocalHttpServer(const LocalHttpServer &) = delete;
     LocalHttpServer &operator=(const LocalHttpServer &) = delete;
 
-    bool isListening() const { return m_port != 0; }
     // http://127.0.0.1:<port> followed by path ("/repos/a/b").
     QUrl url(const QString &path = {}) const;
 
-    // Answers for a path; the full target with its query is matched first, then the path alone.
-    // Paths with no answer get 404.
-    void setResponse(const QByteArray &path, const Response &response);
+    // The full target with its query is matched first, then the path alone; the rest get 404.
     void serve(const QByteArray &path, const QByteArray &body, int status = 200,
         const QByteArray &contentType = "application/json");
     void serveLarge(const QByteArray &path, qint64 bytes);
-    // Announces a streamed body of bytes but drops the connection after sent of them.
-    void serveTruncated(const QByteArray &path, qint64 bytes, qint64 sent);
     void hang(const QByteArray &path);
     void redirect(const QByteArray &path, const QUrl &location, int status = 302);
     // Announces body but closes the connection after its first bytes.
@@ -69,6 +63,7 @@ public:
 
 private:
     struct Connection;
+    void setResponse(const QByteArray &path, const Response &response);
     void start();
     void accept();
     void readFrom(QTcpSocket *socket, Connection *connection);

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -40,14 +39,9 @@ Environment Sandbox::environment() const
     return env;
 }
 
-QString Sandbox::fakeBrewSource()
-{
-    return QStringLiteral(ORVANDO_TEST_SUPPORT_DIR) + u"/fake-brew"_s;
-}
-
 bool Sandbox::installFakeBrew(const QString &appsFolder) const
 {
-    QFile source(fakeBrewSource());
+    QFile source(QStringLiteral(ORVANDO_TEST_SUPPORT_DIR) + u"/fake-brew"_s);
     if (!source.open(QIODevice::ReadOnly))
         return false;
     const QString apps = appsFolder.isEmpty() ? userApplications() : appsFolder;

@@ -41,7 +41,6 @@ public:
         PlistFile::Format format = PlistFile::Format::Xml, const QByteArray &executableScript = {}) const;
 
     static bool writeFile(const QString &path, const QByteArray &content, bool executable = false);
-    static QString fakeBrewSource();
 
 private:
     QTemporaryDir m_dir;

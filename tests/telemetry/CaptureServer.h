@@ -1,11 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QHash>
-#include <QHostAddress>
-#include <QList>
 #include <QMutex>
-#include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -50,9 +46,6 @@ public:
         m_thread.wait();
     }
 
-    CaptureServer(const CaptureServer &) = delete;
-    CaptureServer &operator=(const CaptureServer &) = delete;
-
     QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port)); }
 
     QList<Request> requests() const
@@ -75,37 +68,31 @@ private:
         m_server->listen(QHostAddress::LocalHost);
         m_port = m_server->serverPort();
         QObject::connect(m_server, &QTcpServer::newConnection, m_server, [this] {
-            while (QTcpSocket *socket = m_server->nextPendingConnection()) {
-                auto *buffer = new QByteArray;
-                QObject::connect(socket, &QObject::destroyed, [buffer] { delete buffer; });
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
-                    buffer->append(socket->readAll());
-                    read(socket, buffer);
-                });
-            }
+            while (QTcpSocket *socket = m_server->nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { read(socket); });
         });
     }
 
-    void read(QTcpSocket *socket, QByteArray *buffer)
+    // Unread bytes stay in the socket until the whole request is there.
+    void read(QTcpSocket *socket)
     {
-        const qsizetype end = buffer->indexOf("\r\n\r\n");
+        const QByteArray buffer = socket->peek(socket->bytesAvailable());
+        const qsizetype end = buffer.indexOf("\r\n\r\n");
         if (end < 0)
             return;
         Request request;
-        const QList<QByteArray> lines = buffer->left(end).split('\n');
+        const QList<QByteArray> lines = buffer.left(end).split('\n');
         const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
         request.method = first.value(0);
         request.target = first.value(1);
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            const qsizetype colon = lines[i].indexOf(':');
-            if (colon > 0)
-                request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
-        }
+        for (const QByteArray &line : lines.mid(1))
+            if (const qsizetype colon = line.indexOf(':'); colon > 0)
+                request.headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
         const qsizetype length = request.headers.value("content-length", "0").toLongLong();
-        if (buffer->size() < end + 4 + length)
+        if (buffer.size() < end + 4 + length)
             return;
-        request.body = buffer->mid(end + 4, length);
-        buffer->remove(0, end + 4 + length);
+        request.body = buffer.mid(end + 4, length);
+        socket->skip(end + 4 + length);
         std::function<void(const Request &)> callback;
         {
             QMutexLocker lock(&m_mutex);

@@ -11,53 +11,31 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString suggestionTemplate = u"Suggested app / tool:\n\n\n%1\n\n\nWhy it should be in Orvando:\n\n"_s;
-
-// The raw (still encoded) value of one parameter, split the way a mail application splits it.
-QByteArray rawParameter(const QUrl &url, const QByteArray &name)
+// One parameter, split out of the still encoded address the way a mail application splits it.
+QString decoded(const QUrl &url, const QByteArray &name)
 {
     const QByteArray query = url.toEncoded().mid(url.toEncoded().indexOf('?') + 1);
-    for (const QByteArray &pair : query.split('&')) {
+    for (const QByteArray &pair : query.split('&'))
         if (pair.startsWith(name + '='))
-            return pair.mid(name.size() + 1);
-    }
+            return QString::fromUtf8(QByteArray::fromPercentEncoding(pair.mid(name.size() + 1)));
     return {};
 }
 
-QString decoded(const QUrl &url, const QByteArray &name)
-{
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(rawParameter(url, name)));
-}
-
 } // namespace
-
-// Receives what would have gone to the system's mail application.
-class MailCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public Q_SLOTS:
-    void handle(const QUrl &url) { opened.append(url); }
-};
 
 class TestFeedback : public QObject
 {
     Q_OBJECT
 
+public:
+    Q_INVOKABLE void openUrl(const QUrl &url) { m_opened.append(url); }
+
 private:
-    MailCatcher m_catcher;
+    QList<QUrl> m_opened; // what would have gone to the system's mail application
 
 private Q_SLOTS:
-    void init()
-    {
-        m_catcher.opened.clear();
-        QDesktopServices::setUrlHandler(u"mailto"_s, &m_catcher, "handle");
-    }
-
-    void cleanup() { QDesktopServices::unsetUrlHandler(u"mailto"_s); }
+    void initTestCase() { QDesktopServices::setUrlHandler(u"mailto"_s, this, "openUrl"); }
+    void init() { m_opened.clear(); }
 
     void suggestionArrivesUnchanged_data()
     {
@@ -74,16 +52,15 @@ private Q_SLOTS:
         QFETCH(QString, text);
         const std::optional<QUrl> url = Feedback::suggestionURL(text);
         QVERIFY(url);
-        QCOMPARE(url->scheme(), u"mailto"_s);
-        QCOMPARE(url->path(), ProductInfo::supportEmail());
+        QCOMPARE(url->scheme() + u':' + url->path(), u"mailto:"_s + ProductInfo::supportEmail());
         QCOMPARE(url->toEncoded().count('&'), 1);
         QCOMPARE(url->toEncoded().count('?'), 1);
         QCOMPARE(decoded(*url, "subject"), u"Orvando app suggestion"_s);
-        QCOMPARE(decoded(*url, "body"), suggestionTemplate.arg(text));
-        QCOMPARE(QUrlQuery(*url).queryItemValue(u"body"_s, QUrl::FullyDecoded), suggestionTemplate.arg(text));
-
+        const QString body = u"Suggested app / tool:\n\n\n%1\n\n\nWhy it should be in Orvando:\n\n"_s.arg(text);
+        QCOMPARE(decoded(*url, "body"), body);
+        QCOMPARE(QUrlQuery(*url).queryItemValue(u"body"_s, QUrl::FullyDecoded), body);
         QVERIFY(Feedback::openSuggestEmail(text));
-        QCOMPARE(m_catcher.opened, QList<QUrl> { *url });
+        QCOMPARE(m_opened, QList<QUrl> { *url });
     }
 
     void encodesAgainstTheQuerySetWithoutDelimiters_data()
@@ -119,37 +96,23 @@ private Q_SLOTS:
         const std::optional<QUrl> url = Feedback::mailtoURL(version);
         QVERIFY(url);
         QCOMPARE(decoded(*url, "subject"), subject);
-        QCOMPARE(decoded(*url, "body"), Feedback::body());
-    }
-
-    void feedbackBodyIsTheTemplate()
-    {
-        QCOMPARE(Feedback::body(),
+        QCOMPARE(decoded(*url, "body"),
             u"What did you try?\n\n\nWhat worked?\n\n\nWhat broke or felt confusing?\n\n\n"
             u"Your Mac (model + macOS version):\n"_s);
-        const std::optional<QUrl> url = Feedback::mailtoURL(VersionInfo { u"1.2"_s, u"34"_s });
-        QVERIFY(url);
-        QVERIFY(url->toEncoded().startsWith("mailto:" + ProductInfo::supportEmail().toUtf8()
-            + "?subject=Orvando%20v1.2%20(34)%20feedback&body=What%20did%20you%20try%3F%0A%0A%0AWhat%20worked%3F"));
+        QVERIFY(url->toEncoded().startsWith("mailto:" + ProductInfo::supportEmail().toUtf8() + "?subject=Orvando%20v"));
         QVERIFY(url->toEncoded().endsWith("Your%20Mac%20(model%20%2B%20macOS%20version):%0A"));
     }
 
-    void openFeedbackEmailHandsOverTheCurrentVersionsAddress()
+    void openingHandsOverTheCurrentVersionsAddress()
     {
         QVERIFY(Feedback::openFeedbackEmail());
-        QCOMPARE(m_catcher.opened.size(), 1);
-        QCOMPARE(m_catcher.opened.first(), *Feedback::mailtoURL());
-        QCOMPARE(decoded(m_catcher.opened.first(), "subject"),
+        QCOMPARE(m_opened, QList<QUrl> { *Feedback::mailtoURL() });
+        QCOMPARE(decoded(m_opened.first(), "subject"),
             u"Orvando v"_s + Feedback::appVersion(VersionInfo::current()) + u" feedback"_s);
-    }
-
-    void openerRefusesAnInvalidAddress()
-    {
+        // An invalid address is refused, not handed over.
         QVERIFY(!UrlOpener::open(QUrl()));
         QVERIFY(!UrlOpener::open(QUrl(u"mailto:a b%zz"_s, QUrl::StrictMode)));
-        QVERIFY(m_catcher.opened.isEmpty());
-        QVERIFY(UrlOpener::open(QUrl(u"mailto:someone@example.org"_s)));
-        QCOMPARE(m_catcher.opened.size(), 1);
+        QCOMPARE(m_opened.size(), 1);
     }
 };
 

@@ -9,25 +9,23 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QImage render(qreal size, int canvas)
+{
+    QImage image(canvas, canvas, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    BrandMark::paint(&painter, QRectF(0, 0, canvas, canvas), size);
+    return image;
+}
+
+} // namespace
+
 // The mark drawn at any size from its 60-unit grid.
 class TestBrandMark : public QObject
 {
     Q_OBJECT
-
-private:
-    static QImage render(qreal size, int canvas)
-    {
-        QImage image(canvas, canvas, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        BrandMark::paint(&painter, QRectF(0, 0, canvas, canvas), size);
-        return image;
-    }
-
-    static bool near(QColor a, QColor b)
-    {
-        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <= 6;
-    }
 
 private Q_SLOTS:
     void drawsEachSquareWhereTheGridSays_data()
@@ -54,21 +52,21 @@ private Q_SLOTS:
         QTest::newRow("lower left stays in") << 60.0 << QPointF(2.5, 39.5) << none;
         QTest::newRow("lower right stays in") << 60.0 << QPointF(57.5, 39.5) << none;
     }
-
     void drawsEachSquareWhereTheGridSays()
     {
         QFETCH(qreal, size);
         QFETCH(QPointF, point);
         QFETCH(QColor, expected);
-        const QImage image = render(size, int(size));
         // The pixel whose centre is nearest the point.
-        const QPoint pixel(int(point.x() * size / 60), int(point.y() * size / 60));
-        const QColor actual = image.pixelColor(pixel);
+        const QColor actual
+            = render(size, int(size)).pixelColor(int(point.x() * size / 60), int(point.y() * size / 60));
         if (expected.alpha() == 0) {
             QVERIFY2(actual.alpha() < 64, qPrintable(actual.name(QColor::HexArgb)));
         } else {
             QCOMPARE(actual.alpha(), 255);
-            QVERIFY2(near(actual, expected), qPrintable(actual.name() + u" vs "_s + expected.name()));
+            const int distance = std::abs(actual.red() - expected.red()) + std::abs(actual.green() - expected.green())
+                + std::abs(actual.blue() - expected.blue());
+            QVERIFY2(distance <= 6, qPrintable(actual.name() + u" vs "_s + expected.name()));
         }
     }
 
@@ -95,9 +93,7 @@ private Q_SLOTS:
         BrandMark mark(32);
         QCOMPARE(mark.sizeHint(), QSize(32, 32));
         mark.resize(mark.sizeHint());
-        const QImage image = mark.grab().toImage();
-        QCOMPARE(image.pixelColor(16, 15), QColor(Brand::primary));
-
+        QCOMPARE(mark.grab().toImage().pixelColor(16, 15), QColor(Brand::primary));
         mark.setMarkSize(48);
         QCOMPARE(mark.sizeHint(), QSize(48, 48));
         if (const QByteArray dir = qgetenv("ORVANDO_RENDER_DIR"); !dir.isEmpty())

@@ -9,41 +9,44 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QImage render(OrvandoLogo &logo, const QString &reviewName)
+{
+    logo.resize(logo.sizeHint());
+    QImage image(logo.size(), QImage::Format_ARGB32);
+    image.fill(Brand::cream);
+    logo.render(&image);
+    if (const QByteArray dir = qgetenv("ORVANDO_RENDER_DIR"); !dir.isEmpty())
+        image.save(QDir(QString::fromLocal8Bit(dir)).filePath(reviewName));
+    return image;
+}
+
+// The first and last rows holding text ink (pixels clearly darker than the cream) right of fromX.
+QPair<int, int> inkRows(const QImage &image, int fromX)
+{
+    int top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = fromX; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 160) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return { top, bottom };
+}
+
+} // namespace
+
 // The mark followed by the two-run wordmark, announced as one element.
 class TestOrvandoLogo : public QObject
 {
     Q_OBJECT
-
-private:
-    static QImage render(OrvandoLogo &logo)
-    {
-        logo.resize(logo.sizeHint());
-        QImage image(logo.size(), QImage::Format_ARGB32);
-        image.fill(Brand::cream);
-        logo.render(&image);
-        return image;
-    }
-
-    // The rows holding text ink (pixels clearly darker than the cream) right of the mark.
-    static QPair<int, int> inkRows(const QImage &image, int fromX)
-    {
-        int top = image.height(), bottom = -1;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = fromX; x < image.width(); ++x)
-                if (qGray(image.pixel(x, y)) < 160) {
-                    top = std::min(top, y);
-                    bottom = std::max(bottom, y);
-                }
-        return { top, bottom };
-    }
 
 private Q_SLOTS:
     void isAnnouncedOnceByItsJoinedText()
     {
         OrvandoLogo logo(32);
         logo.show();
-        QCOMPARE(OrvandoLogo::text(), OrvandoLogo::word() + OrvandoLogo::suffix());
-        QCOMPARE(OrvandoLogo::word(), u"orvando"_s);
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&logo);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), u"orvando"_s + OrvandoLogo::suffix());
@@ -53,44 +56,32 @@ private Q_SLOTS:
     void drawsMarkThenWordAndDimmedSuffix()
     {
         OrvandoLogo logo(36);
-        const QImage image = render(logo);
-        QCOMPARE(image.height(), logo.sizeHint().height());
+        const QImage image = render(logo, u"logo-36.png"_s);
         QVERIFY(image.height() >= 36);
         QCOMPARE(image.pixelColor(18, image.height() / 2 - 1), QColor(Brand::primary));
-
         // The word is drawn in warmBlack; the suffix, right of it, never gets that dark.
         const int wordEnd
             = 36 + 8 + QFontMetrics(logo.wordmarkFont(&image), &image).horizontalAdvance(OrvandoLogo::word());
         int darkestWord = 255, darkestSuffix = 255;
-        for (int y = 0; y < image.height(); ++y) {
+        for (int y = 0; y < image.height(); ++y)
             for (int x = 36 + 8; x < image.width(); ++x) {
                 int &darkest = x < wordEnd - 1 ? darkestWord : darkestSuffix;
                 darkest = std::min(darkest, qGray(image.pixel(x, y)));
             }
-        }
         QVERIFY2(darkestWord <= qGray(Brand::warmBlack.rgb()) + 8, qPrintable(QString::number(darkestWord)));
         QVERIFY2(darkestSuffix > 100 && darkestSuffix < 200, qPrintable(QString::number(darkestSuffix)));
-        if (const QByteArray dir = qgetenv("ORVANDO_RENDER_DIR"); !dir.isEmpty())
-            image.save(QDir(QString::fromLocal8Bit(dir)).filePath(u"logo-36.png"_s));
     }
 
-    void wordmarkGrowsWithTheMark()
+    void wordmarkGrowsWithTheMarkAndSitsOnItsMiddle()
     {
-        OrvandoLogo small(36);
-        OrvandoLogo large(72);
-        const QImage smallImage = render(small);
-        const QImage largeImage = render(large);
+        OrvandoLogo small(36), large(72);
+        const QImage smallImage = render(small, u"logo-36.png"_s);
         const auto [smallTop, smallBottom] = inkRows(smallImage, 36 + 8);
-        const auto [largeTop, largeBottom] = inkRows(largeImage, 72 + 8);
+        const auto [largeTop, largeBottom] = inkRows(render(large, u"logo-72.png"_s), 72 + 8);
         const qreal ratio = qreal(largeBottom - largeTop + 1) / (smallBottom - smallTop + 1);
         QVERIFY2(ratio > 1.8 && ratio < 2.2, qPrintable(QString::number(ratio)));
         QVERIFY(large.sizeHint().width() > 2 * small.sizeHint().width() - 10);
-
-        // The text sits centred on the mark's middle line.
-        const qreal textMiddle = (smallTop + smallBottom) / 2.0;
-        QVERIFY(std::abs(textMiddle - smallImage.height() / 2.0) < 5);
-        if (const QByteArray dir = qgetenv("ORVANDO_RENDER_DIR"); !dir.isEmpty())
-            largeImage.save(QDir(QString::fromLocal8Bit(dir)).filePath(u"logo-72.png"_s));
+        QVERIFY(std::abs((smallTop + smallBottom) / 2.0 - smallImage.height() / 2.0) < 5);
     }
 };
 

@@ -11,59 +11,39 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QString iconA()
+{
+    return ResourceBundle::urlForResource(u"a"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s);
+}
+
+} // namespace
+
 // Where the resource bundle is found: the override, an app bundle's layout, beside the executable.
 class TestResourceBundle : public QObject
 {
     Q_OBJECT
 
-private:
-    static QString bundleName() { return ResourceBundle::name(); }
-
-    // Runs a copy of this test executable placed at executable and returns the bundle it finds.
-    static QString bundleFoundBy(const QString &executable)
-    {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(u"ORVANDO_RESOURCES"_s);
-        child.setProcessEnvironment(environment);
-        child.start(executable, { u"--resource-bundle-path"_s });
-        if (!child.waitForFinished(60000) || child.exitCode() != 0)
-            return u"<child failed>"_s;
-        return QString::fromUtf8(child.readAllStandardOutput());
-    }
-
 private Q_SLOTS:
     void overrideNamesTheBundleOrItsFolder()
     {
         QTemporaryDir root;
-        const QString bundle = root.filePath(bundleName());
+        const QString bundle = root.filePath(ResourceBundle::name());
         QVERIFY(QDir().mkpath(bundle + u"/Assets.xcassets/a.imageset"_s));
         QFile file(bundle + u"/Assets.xcassets/a.imageset/a.png"_s);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-
-        const QStringList overrides { bundle, root.path() };
-        for (const QString &value : overrides) {
+        for (const QString &value : { bundle, root.path() }) {
             qputenv("ORVANDO_RESOURCES", QFile::encodeName(value));
             QCOMPARE(ResourceBundle::path(), bundle);
-            QCOMPARE(
-                ResourceBundle::urlForResource(u"a"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s), file.fileName());
+            QCOMPARE(iconA(), file.fileName());
             QVERIFY(ResourceBundle::urlForResource(u"b"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s).isEmpty());
         }
-
         // An override that names nothing yields no files rather than falling back elsewhere.
         qputenv("ORVANDO_RESOURCES", QFile::encodeName(root.filePath(u"missing"_s)));
-        QVERIFY(ResourceBundle::urlForResource(u"a"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s).isEmpty());
+        QVERIFY(iconA().isEmpty());
         qunsetenv("ORVANDO_RESOURCES");
-    }
-
-    void searchStartsBesideAPlainExecutable()
-    {
-        const QStringList paths = ResourceBundle::searchPaths();
-        QVERIFY(!paths.isEmpty());
-        QCOMPARE(paths.first(), QDir(QCoreApplication::applicationDirPath()).filePath(bundleName()));
-        for (const QString &path : paths)
-            QVERIFY2(path.endsWith(u'/' + bundleName()), qPrintable(path));
     }
 
     void findsTheBundleInAnAppBundle_data()
@@ -77,7 +57,6 @@ private Q_SLOTS:
             << QStringList { u"."_s, u"Contents/Resources"_s } << u"Contents/Resources"_s;
         QTest::newRow("top folder before executable") << QStringList { u"Contents/MacOS"_s, u"."_s } << u"."_s;
     }
-
     void findsTheBundleInAnAppBundle()
     {
         QFETCH(QStringList, bundles);
@@ -88,33 +67,43 @@ private Q_SLOTS:
         const QString executable = app.filePath(u"Contents/MacOS/orvando"_s);
         QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), executable));
         for (const QString &folder : bundles)
-            QVERIFY(QDir().mkpath(app.filePath(folder + u'/' + bundleName())));
-
-        QCOMPARE(bundleFoundBy(executable), QDir::cleanPath(app.filePath(expected + u'/' + bundleName())));
+            QVERIFY(QDir().mkpath(app.filePath(folder + u'/' + ResourceBundle::name())));
+        // A copy of this executable, run in its child mode, prints the bundle it finds.
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"ORVANDO_RESOURCES"_s);
+        child.setProcessEnvironment(environment);
+        child.start(executable, { u"--resource-bundle-path"_s });
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()),
+            QDir::cleanPath(app.filePath(expected + u'/' + ResourceBundle::name())));
     }
 
-    void findsTheBundleBesideThisExecutable()
+    void findsTheBundleBesideAPlainExecutable()
     {
         qunsetenv("ORVANDO_RESOURCES");
-        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(bundleName());
+        const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(ResourceBundle::name());
+        const QStringList paths = ResourceBundle::searchPaths();
+        QCOMPARE(paths.value(0), beside);
+        for (const QString &path : paths)
+            QVERIFY2(path.endsWith(u'/' + ResourceBundle::name()), qPrintable(path));
         QVERIFY(!QFileInfo::exists(beside));
         QVERIFY(QDir().mkpath(beside));
         const QString found = ResourceBundle::path();
         QDir(beside).removeRecursively();
         QCOMPARE(found, beside);
-        QVERIFY(ResourceBundle::urlForResource(u"a"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s).isEmpty());
+        QVERIFY(iconA().isEmpty());
     }
 };
 
 int main(int argc, char *argv[])
 {
-    // The child-process mode used by findsTheBundleInAnAppBundle.
-    if (argc == 2 && qstrcmp(argv[1], "--resource-bundle-path") == 0) {
-        QCoreApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], "--resource-bundle-path") == 0) { // the child mode
         std::fputs(ResourceBundle::path().toUtf8().constData(), stdout);
         return 0;
     }
-    QCoreApplication app(argc, argv);
     TestResourceBundle test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -75,6 +75,7 @@ private Q_SLOTS:
     void rowsHighlightIndependently_data();
     void rowsHighlightIndependently();
     void cardsAreMadeOnceAndKeptAcrossFilters();
+    void cardsPastFirstScreenfulWaitForFirstPaint();
     void drawerCountsLinesAndOpensAndCloses();
     void openDrawerScrollsToEachNewLine();
     void closedDrawerDoesNotScrollAndOpensAtTop();
@@ -272,6 +273,8 @@ void TestRootView::cardsAreMadeOnceAndKeptAcrossFilters()
 
     QCOMPARE(grid->card(u"maccy"_s), maccy);
     QVERIFY(maccy->isVisible());
+    // Cards past the first screenful follow once the grid has painted.
+    QTRY_VERIFY(grid->isComplete());
     QVERIFY(grid->cardCount() <= Catalog::v1().size());
     // Shown cards sit in list order, top-left to bottom-right.
     const QStringList ids = grid->visibleIDs();
@@ -284,6 +287,27 @@ void TestRootView::cardsAreMadeOnceAndKeptAcrossFilters()
     // 1000 wide, less the sidebar and padding, fits two 300-wide columns.
     QCOMPARE(grid->card(ids.at(0))->geometry().top(), grid->card(ids.at(1))->geometry().top());
     QVERIFY(grid->card(ids.at(0))->width() >= 300);
+}
+
+void TestRootView::cardsPastFirstScreenfulWaitForFirstPaint()
+{
+    auto view = makeView();
+    AppGrid *grid = view->grid();
+    const QStringList curated = idsOf(Catalog::curated());
+    QVERIFY(curated.size() > AppGrid::eagerCards);
+    QCOMPARE(grid->visibleIDs(), curated);
+    QCOMPARE(grid->cardCount(), AppGrid::eagerCards);
+    QVERIFY(!grid->isComplete());
+    QCoreApplication::processEvents();
+    QCOMPARE(grid->cardCount(), AppGrid::eagerCards); // never painted, nothing more made
+
+    QSignalSpy completed(grid, &AppGrid::completed);
+    view->show();
+    QVERIFY(completed.wait());
+    QCOMPARE(grid->cardCount(), curated.size());
+    for (const QString &id : curated)
+        QVERIFY(grid->card(id)->isVisible());
+    QVERIFY(grid->card(curated.last())->geometry().top() > grid->card(curated.first())->geometry().top());
 }
 
 void TestRootView::drawerCountsLinesAndOpensAndCloses()

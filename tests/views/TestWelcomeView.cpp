@@ -23,10 +23,19 @@ bool seen()
     return UserDefaults::standard().boolValue(seenKey, false);
 }
 
-bool showing(const WelcomePresenter &presenter)
+// A main window as the root view sets it up: the presenter attached, then shown.
+struct Window
 {
-    return presenter.sheet() && presenter.sheet()->isVisible();
-}
+    QWidget widget;
+    WelcomePresenter *presenter = new WelcomePresenter(&widget);
+    explicit Window(bool show = true)
+    {
+        widget.resize(1000, 680);
+        widget.setVisible(show);
+    }
+    bool showing() const { return presenter->sheet() && presenter->sheet()->isVisible(); }
+    QPushButton *getStarted() const { return presenter->sheet()->findChild<QPushButton *>(u"getStarted"_s); }
+};
 
 } // namespace
 
@@ -34,44 +43,18 @@ class TestWelcomeView : public QObject
 {
     Q_OBJECT
 
-private:
     std::unique_ptr<QTemporaryDir> m_dir;
-
-    // A main window as the root view sets it up: the presenter attached, then shown.
-    struct Window
-    {
-        QWidget widget;
-        WelcomePresenter *presenter;
-        Window()
-            : presenter(new WelcomePresenter(&widget))
-        {
-            widget.resize(1000, 680);
-            widget.show();
-        }
-    };
 
 private Q_SLOTS:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
         UserDefaults::setStandardLocation(m_dir->filePath(u"defaults.ini"_s));
     }
-
     void cleanup()
     {
         UserDefaults::setStandardLocation(QString());
         m_dir.reset();
-    }
-
-    void firstRunShowsTheSheetOverTheWindow()
-    {
-        Window window;
-        QTRY_VERIFY(showing(*window.presenter));
-        WelcomeView *sheet = window.presenter->sheet();
-        QCOMPARE(sheet->parentWidget(), &window.widget);
-        QCOMPARE(sheet->windowModality(), Qt::WindowModal);
-        QVERIFY(!seen());
     }
 
     void everyDismissalStoresSeen_data()
@@ -82,23 +65,23 @@ private Q_SLOTS:
         QTest::newRow("Escape key") << u"escape"_s;
         QTest::newRow("window closed") << u"close"_s;
     }
-
     void everyDismissalStoresSeen()
     {
         QFETCH(QString, how);
         {
-            Window window;
-            QTRY_VERIFY(showing(*window.presenter));
+            Window window; // the first run shows the sheet over the window
+            QTRY_VERIFY(window.showing());
             WelcomeView *sheet = window.presenter->sheet();
+            QCOMPARE(sheet->parentWidget(), &window.widget);
+            QCOMPARE(sheet->windowModality(), Qt::WindowModal);
+            QVERIFY(!seen());
             if (how == u"click"_s)
-                QTest::mouseClick(sheet->findChild<QPushButton *>(u"getStarted"_s), Qt::LeftButton);
-            else if (how == u"return"_s)
-                QTest::keyClick(sheet, Qt::Key_Return);
-            else if (how == u"escape"_s)
-                QTest::keyClick(sheet, Qt::Key_Escape);
-            else
+                QTest::mouseClick(window.getStarted(), Qt::LeftButton);
+            else if (how == u"close"_s)
                 sheet->close();
-            QTRY_VERIFY(!showing(*window.presenter));
+            else
+                QTest::keyClick(sheet, how == u"return"_s ? Qt::Key_Return : Qt::Key_Escape);
+            QTRY_VERIFY(!window.showing());
             QVERIFY(seen());
         }
         // A later launch does not show it again.
@@ -110,38 +93,28 @@ private Q_SLOTS:
     void helpMenuShowsItAgainInEveryWindow()
     {
         UserDefaults::standard().setBool(seenKey, true);
-        Window first;
-        Window second;
+        Window first, second;
         QCoreApplication::processEvents();
-        QVERIFY(!first.presenter->sheet());
-        QVERIFY(!second.presenter->sheet());
-
-        // What "Welcome to Orvando…" in the Help menu does.
-        UserDefaults::standard().setBool(seenKey, false);
-        QTRY_VERIFY(showing(*first.presenter));
-        QTRY_VERIFY(showing(*second.presenter));
-
-        // Getting started in one window closes the other's sheet as well.
-        QTest::mouseClick(second.presenter->sheet()->findChild<QPushButton *>(u"getStarted"_s), Qt::LeftButton);
-        QTRY_VERIFY(!showing(*first.presenter));
-        QTRY_VERIFY(!showing(*second.presenter));
-        QVERIFY(seen());
-
-        // And it can come back once more.
-        UserDefaults::standard().setBool(seenKey, false);
-        QTRY_VERIFY(showing(*first.presenter));
-        QTRY_VERIFY(showing(*second.presenter));
+        QVERIFY(!first.presenter->sheet() && !second.presenter->sheet());
+        for (int round = 0; round < 2; ++round) { // and again after it was dismissed
+            UserDefaults::standard().setBool(seenKey, false); // what "Welcome to Orvando…" does
+            QTRY_VERIFY(first.showing());
+            QTRY_VERIFY(second.showing());
+            // Getting started in one window closes the other's sheet as well.
+            QTest::mouseClick(second.getStarted(), Qt::LeftButton);
+            QTRY_VERIFY(!first.showing());
+            QTRY_VERIFY(!second.showing());
+            QVERIFY(seen());
+        }
     }
 
     void hiddenWindowWaitsUntilShown()
     {
-        QWidget widget;
-        WelcomePresenter presenter(&widget);
-        UserDefaults::standard().setBool(seenKey, false);
+        Window window(false);
         QCoreApplication::processEvents();
-        QVERIFY(!presenter.sheet());
-        widget.show();
-        QTRY_VERIFY(showing(presenter));
+        QVERIFY(!window.presenter->sheet());
+        window.widget.show();
+        QTRY_VERIFY(window.showing());
     }
 
     void panelTextsWrapWithinTheSheet()
@@ -154,8 +127,8 @@ private Q_SLOTS:
         QCOMPARE(bodies.size(), 2);
         for (QLabel *body : bodies) {
             const QRect inSheet(body->mapTo(&view, QPoint(0, 0)), body->size());
-            QVERIFY2(inSheet.right() < view.width() - 32 + 1, qPrintable(body->text()));
-            QVERIFY2(inSheet.bottom() < view.height(), qPrintable(body->text()));
+            QVERIFY2(
+                inSheet.right() < view.width() - 32 + 1 && inSheet.bottom() < view.height(), qPrintable(body->text()));
             // Given the height its wrapped text needs, on more than one line.
             QVERIFY(body->height() >= body->heightForWidth(body->width()));
             QVERIFY(body->height() > 1.5 * body->fontMetrics().height());
@@ -167,8 +140,7 @@ private Q_SLOTS:
 
 int main(int argc, char **argv)
 {
-    // Drawn for a Retina screen, as the saved screenshot should look.
-    qputenv("QT_SCALE_FACTOR", "2");
+    qputenv("QT_SCALE_FACTOR", "2"); // drawn for a Retina screen, as the saved screenshot should look
     QApplication app(argc, argv);
     TestWelcomeView test;
     return QTest::qExec(&test, argc, argv);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/InstallEngine.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <memory>
+
+// What the engine tests share: a catalog entry, waiting for a task, reading the log and folders.
+namespace EngineTestKit {
+
+inline CatalogApp caskApp(const QString &id, const QString &name, std::optional<QString> bundleID)
+{
+    CatalogApp app;
+    app.id = id;
+    app.name = name;
+    app.install = InstallSource::homebrewCask(id);
+    app.bundleID = std::move(bundleID);
+    return app;
+}
+
+inline CatalogApp maccy(std::optional<QString> bundleID = QStringLiteral("org.p0deje.Maccy"))
+{
+    return caskApp(QStringLiteral("maccy"), QStringLiteral("Maccy"), std::move(bundleID));
+}
+
+// Runs a task to its end on this thread's event loop; false when it did not end in time.
+inline bool finish(QCoro::Task<> task)
+{
+    auto done = std::make_shared<bool>(false);
+    std::move(task).then([done] { *done = true; });
+    return QTest::qWaitFor([done] { return *done; }, 60000);
+}
+
+// The log's texts, only those of appID when given.
+inline QStringList logTexts(const InstallEngine &engine, const QString &appID = {})
+{
+    QStringList texts;
+    for (const LogLine &line : engine.log()->lines()) {
+        if (appID.isEmpty() || line.appID == appID)
+            texts.append(line.text);
+    }
+    return texts;
+}
+
+inline QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace EngineTestKit
