@@ -4,7 +4,7 @@ TEST_BUILD_DIR ?= build-tests
 JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 
 ifeq ($(shell uname -s),Darwin)
-APP_BINARY = $(BUILD_DIR)/src/app/Orvando.app/Contents/MacOS/orvando
+APP_BINARY = $(BUILD_DIR)/src/app/Orvando.app/Contents/MacOS/Orvando
 CMAKE_PREFIX = -DCMAKE_PREFIX_PATH="$(shell brew --prefix qt 2>/dev/null);$(shell brew --prefix qcoro 2>/dev/null)"
 else
 APP_BINARY = $(BUILD_DIR)/src/app/orvando

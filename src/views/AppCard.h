@@ -1,12 +1,12 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
+#include "views/AppDetailView.h"
 #include "views/RoundedPanel.h"
 
 #include <QPointer>
 
 class AppCardActionArea;
-class AppDetailView;
 class ContentButton;
 class InstallEngine;
 

@@ -28,16 +28,14 @@ AppCardActionArea::AppCardActionArea(const CatalogApp &app, InstallEngine *engin
     setObjectName(u"actionArea"_s);
     m_progress = new SpinnerRow;
     m_progress->setObjectName(u"progressRow"_s);
-    m_homebrew = new HomebrewSetupPanel(app.name);
-    connect(m_homebrew, &HomebrewSetupPanel::setUpRequested, this, &AppCardActionArea::setUpHomebrewRequested);
 
-    auto *area = new QVBoxLayout(this);
-    area->setContentsMargins(0, 0, 0, 0);
-    area->setSpacing(0);
-    area->addWidget(m_progress);
-    area->addWidget(buildInstallBox());
-    area->addWidget(buildInstalledBox());
-    area->addWidget(m_homebrew);
+    // The installed row and the Homebrew panel are built the first time they are needed: most
+    // cards never show either, and building them for every card slows the window's first frame.
+    m_area = new QVBoxLayout(this);
+    m_area->setContentsMargins(0, 0, 0, 0);
+    m_area->setSpacing(0);
+    m_area->addWidget(m_progress);
+    m_area->addWidget(buildInstallBox());
 
     if (engine) {
         connect(engine, &InstallEngine::stateChanged, this, [this](const QString &appID) {
@@ -113,7 +111,17 @@ QWidget *AppCardActionArea::buildInstalledBox()
 
 bool AppCardActionArea::showGuidance() const
 {
-    return m_disclosure->isChecked();
+    return m_disclosure && m_disclosure->isChecked();
+}
+
+HomebrewSetupPanel *AppCardActionArea::homebrewPanel()
+{
+    if (!m_homebrew) {
+        m_homebrew = new HomebrewSetupPanel(m_app.name);
+        connect(m_homebrew, &HomebrewSetupPanel::setUpRequested, this, &AppCardActionArea::setUpHomebrewRequested);
+        m_area->addWidget(m_homebrew);
+    }
+    return m_homebrew;
 }
 
 void AppCardActionArea::refresh()
@@ -143,8 +151,14 @@ void AppCardActionArea::refresh()
         m_permissionText->setText(m_content.permissionNote);
     }
 
-    m_installedBox->setVisible(action == Action::Installed);
+    const bool installed = action == Action::Installed;
+    if (installed && !m_installedBox)
+        m_area->addWidget(buildInstalledBox());
+    if (m_installedBox)
+        m_installedBox->setVisible(installed);
     const bool homebrew = action == Action::SetUpHomebrew || action == Action::SettingUpHomebrew;
-    m_homebrew->setVisible(homebrew);
-    m_homebrew->setBootstrapInProgress(action == Action::SettingUpHomebrew);
+    if (homebrew)
+        homebrewPanel()->setBootstrapInProgress(action == Action::SettingUpHomebrew);
+    if (m_homebrew)
+        m_homebrew->setVisible(homebrew);
 }

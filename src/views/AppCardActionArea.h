@@ -40,11 +40,13 @@ private:
     void refresh();
     QWidget *buildInstallBox();
     QWidget *buildInstalledBox();
+    HomebrewSetupPanel *homebrewPanel();
 
     CatalogApp m_app;
     QPointer<InstallEngine> m_engine;
     AppCardContent m_content;
 
+    QVBoxLayout *m_area = nullptr;
     SpinnerRow *m_progress = nullptr;
     QWidget *m_installBox = nullptr;
     QVBoxLayout *m_installLayout = nullptr;

@@ -1,6 +1,5 @@
 #include "engine/InstallEngine.h"
 #include "support/Sandbox.h"
-#include "support/ScopedEnvironmentVariable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +18,6 @@ private Q_SLOTS:
     void init() { qunsetenv("ORVANDO_FORCE_NO_BREW"); }
     void picksTheFirstUsableCandidate_data();
     void picksTheFirstUsableCandidate();
-    void forcedAbsenceWinsEvenWhenEmpty();
     void systemEnvironmentHasTheKnownPlaces();
     void privateTempDirIsClosedToOthers();
 };
@@ -58,20 +56,6 @@ void TestBrewDiscovery::picksTheFirstUsableCandidate()
     InstallEngine engine(env);
     QCOMPARE(engine.brewBinary(), found);
     QCOMPARE(engine.brewAvailable(), expected >= 0);
-}
-
-void TestBrewDiscovery::forcedAbsenceWinsEvenWhenEmpty()
-{
-    Sandbox sandbox;
-    QVERIFY(sandbox.installFakeBrew());
-    {
-        ScopedEnvironmentVariable force("ORVANDO_FORCE_NO_BREW", QByteArray(""));
-        QCOMPARE(InstallEngine::resolveBrewBinary(sandbox.environment()), std::nullopt);
-        InstallEngine engine(sandbox.environment());
-        QVERIFY(!engine.brewAvailable());
-    }
-    // Read at each search, not once per run.
-    QCOMPARE(InstallEngine::resolveBrewBinary(sandbox.environment()), std::optional<QString>(sandbox.brewPath()));
 }
 
 void TestBrewDiscovery::systemEnvironmentHasTheKnownPlaces()

@@ -125,7 +125,6 @@ void TestGitHubReleaseClient::acceptsOnlyWebAddressesAndRepositoryNames_data()
     QTest::newRow("https") << u"https://github.com/a/b/releases/download/v1/A.zip"_s << true << false;
     QTest::newRow("http") << u"http://127.0.0.1:8080/A.zip"_s << true << false;
     QTest::newRow("file") << u"file:///etc/passwd"_s << false << false;
-    QTest::newRow("ftp") << u"ftp://example.com/A.zip"_s << false << false;
     QTest::newRow("no host") << u"https:///A.zip"_s << false << false;
     QTest::newRow("repository") << u"NickvisionApps/Parabolic"_s << false << true;
     QTest::newRow("dots and dashes") << u"owner-1/name.app_2"_s << false << true;

@@ -31,8 +31,6 @@ void TestLineSplitter::cutsReadsIntoLines_data()
     QTest::newRow("blank lines in CRLF give nothing") << QList<QByteArray> { "\r\n\r\n\n" } << QStringList {};
     QTest::newRow("line split across reads")
         << QList<QByteArray> { "hal", "f\nne", "xt\n" } << QStringList { u"half"_s, u"next"_s };
-    QTest::newRow("character split across reads")
-        << QList<QByteArray> { "caf\xC3", "\xA9\n" } << QStringList { u"café"_s };
     QTest::newRow("four-byte character split three ways")
         << QList<QByteArray> { "mug \xF0\x9F", "\x8D", "\xBA!\n" } << QStringList { u"mug 🍺!"_s };
     QTest::newRow("invalid bytes become replacement characters")

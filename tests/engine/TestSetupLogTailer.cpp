@@ -36,7 +36,6 @@ void TestSetupLogTailer::takesCompleteLinesAndCountsEmptyOnes_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<qint64>("emittedAfter");
 
-    QTest::newRow("empty file") << QString() << qint64(0) << false << QStringList() << qint64(0);
     QTest::newRow("empty file, final copy") << QString() << qint64(0) << true << QStringList() << qint64(1);
     QTest::newRow("line, empty line, unfinished line")
         << u"one\n\nthr"_s << qint64(0) << false << QStringList { u"one"_s } << qint64(2);

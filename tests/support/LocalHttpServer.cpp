@@ -80,16 +80,11 @@ void LocalHttpServer::serveCutShort(const QByteArray &path, const QByteArray &bo
     setResponse(path, Response { 200, body, { { "Content-Type", "application/zip" } }, -1, false, bytes });
 }
 
-QList<LocalHttpServer::Request> LocalHttpServer::requests() const
-{
-    QMutexLocker lock(&m_mutex);
-    return m_requests;
-}
-
 QList<LocalHttpServer::Request> LocalHttpServer::requests(const QByteArray &path) const
 {
+    QMutexLocker lock(&m_mutex);
     QList<Request> matching;
-    for (const Request &request : requests()) {
+    for (const Request &request : m_requests) {
         if (request.path == path)
             matching.append(request);
     }

@@ -55,7 +55,6 @@ public:
     // Announces body but closes the connection after its first bytes.
     void serveCutShort(const QByteArray &path, const QByteArray &body, qint64 bytes);
 
-    QList<Request> requests() const;
     QList<Request> requests(const QByteArray &path) const;
 
     // The bytes serveLarge sends at offset: a pattern that shows a lost or repeated chunk.

@@ -140,45 +140,35 @@ private Q_SLOTS:
         QCOMPARE(body(server)[u"properties"_s].toObject()[u"count"_s], QJsonValue(u"3"_s));
     }
 
-    void appVersionOverridesTheCallers_data()
+    // "/capture/" under the host's own path, and the program's version over the caller's.
+    void pathAndVersion_data()
     {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QByteArray>("target");
         QTest::addColumn<VersionInfo>("version");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("short version") << VersionInfo { u"2.0"_s, u"7"_s } << u"2.0"_s;
-        QTest::newRow("build only") << VersionInfo { std::nullopt, u"7"_s } << u"dev"_s;
-        QTest::newRow("none") << VersionInfo {} << u"dev"_s;
+        QTest::newRow("no path, short version")
+            << QString() << QByteArray("/capture/") << VersionInfo { u"2.0"_s, u"7"_s } << u"2.0"_s;
+        QTest::newRow("root, build only")
+            << u"/"_s << QByteArray("/capture/") << VersionInfo { std::nullopt, u"7"_s } << u"dev"_s;
+        QTest::newRow("a path, no version")
+            << u"/ingest"_s << QByteArray("/ingest/capture/") << VersionInfo {} << u"dev"_s;
+        QTest::newRow("a path with slash")
+            << u"/ingest/"_s << QByteArray("/ingest/capture/") << VersionInfo { u"1.2"_s, std::nullopt } << u"1.2"_s;
     }
-    void appVersionOverridesTheCallers()
+    void pathAndVersion()
     {
+        QFETCH(QString, path);
+        QFETCH(QByteArray, target);
         QFETCH(VersionInfo, version);
         QFETCH(QString, expected);
         CaptureServer server;
         m_defaults->setBool(optIn, true);
-        Analytics analytics(config(server, u"phc_test"_s, QString(), version), m_defaults.get());
+        Analytics analytics(config(server, u"phc_test"_s, path, version), m_defaults.get());
         analytics.capture(u"app_launched"_s, { { u"app_version"_s, u"9.9"_s } });
         QTRY_COMPARE(server.requests().size(), 1);
-        QCOMPARE(body(server)[u"properties"_s].toObject(), QJsonObject({ { u"app_version"_s, expected } }));
-    }
-
-    void appendsCaptureToTheHostPath_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QByteArray>("target");
-        QTest::newRow("no path") << QString() << QByteArray("/capture/");
-        QTest::newRow("root") << u"/"_s << QByteArray("/capture/");
-        QTest::newRow("a path") << u"/ingest"_s << QByteArray("/ingest/capture/");
-        QTest::newRow("a path with slash") << u"/ingest/"_s << QByteArray("/ingest/capture/");
-    }
-    void appendsCaptureToTheHostPath()
-    {
-        QFETCH(QString, path);
-        QFETCH(QByteArray, target);
-        CaptureServer server;
-        m_defaults->setBool(optIn, true);
-        Analytics analytics(config(server, u"phc_test"_s, path), m_defaults.get());
-        analytics.capture(u"app_launched"_s);
-        QTRY_COMPARE(server.requests().size(), 1);
         QCOMPARE(server.requests().first().target, target);
+        QCOMPARE(body(server)[u"properties"_s].toObject(), QJsonObject({ { u"app_version"_s, expected } }));
     }
 
     void identifierPersistsAcrossClientsSharingAStore()

@@ -35,6 +35,7 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QDesktopServices::setUrlHandler(u"mailto"_s, this, "openUrl"); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(u"mailto"_s); }
     void init() { m_opened.clear(); }
 
     void suggestionArrivesUnchanged_data()

@@ -44,6 +44,7 @@ private Q_SLOTS:
         qputenv("ORVANDO_RESOURCES", ORVANDO_SOURCE_DIR "/resources/Orvando_Orvando.bundle");
         QDesktopServices::setUrlHandler(u"x-apple.systempreferences"_s, this, "openUrl");
     }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(u"x-apple.systempreferences"_s); }
     void init() { m_opened.clear(); }
 
     // Shown: exactly these of the card's controls and texts; every other one stays hidden.

@@ -58,7 +58,7 @@ private:
         QStringList names;
         for (const CaptureServer::Request &request : m_server->requests()) {
             const QJsonObject body = QJsonDocument::fromJson(request.body).object();
-            const QJsonValue count = body[u"properties"_s].toObject()[u"count"_s];
+            const QJsonValue count = body.value(u"properties"_s).toObject().value(u"count"_s);
             names.append(
                 body[u"event"_s].toString() + (count.isUndefined() ? QString() : u" count="_s + count.toString()));
         }
@@ -122,6 +122,11 @@ private Q_SLOTS:
     {
         for (const QString &scheme : { u"mailto"_s, u"https"_s })
             QDesktopServices::setUrlHandler(scheme, this, "openUrl");
+    }
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(u"mailto"_s);
+        QDesktopServices::unsetUrlHandler(u"https"_s);
     }
 
     void init()
