@@ -17,14 +17,14 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_PREFIX) >/dev/null
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF $(CMAKE_PREFIX) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
 	$(APP_BINARY)
 
 test: deps
-	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANDO_SANITIZE=ON $(CMAKE_PREFIX) >/dev/null
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANDO_SANITIZE=ON -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) >/dev/null
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
