@@ -35,8 +35,8 @@ public:
     // -> exit code. The sink is called on the main thread.
     using BootstrapRunner = std::function<QCoro::Task<int>(QString appID, LineHandler sink)>;
 
-    explicit InstallEngine(Environment env = Environment::system(), Analytics *analytics = nullptr,
-        QObject *parent = nullptr);
+    explicit InstallEngine(
+        Environment env = Environment::system(), Analytics *analytics = nullptr, QObject *parent = nullptr);
     ~InstallEngine() override;
 
     // Published state (InstallEngine.cpp).
