@@ -1,27 +1,13 @@
 #include "views/PlainButton.h"
 
-#include "views/Brand.h"
-
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
-namespace {
-
-constexpr qreal pressedOpacity = 0.7;
-constexpr qreal disabledOpacity = 0.4;
-
-} // namespace
-
 PlainButton::PlainButton(const QString &text, const Look &look, QWidget *parent)
-    : QPushButton(text, parent)
+    : PaintedButton(text, look.font, parent)
     , m_look(look)
 {
-    setFont(look.font);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
-    setAutoDefault(false);
     setSizePolicy(look.fullWidth ? QSizePolicy::Expanding : QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -37,7 +23,7 @@ void PlainButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     // Like a borderless Mac button: dimmed while held down, faded while disabled.
-    painter.setOpacity(!isEnabled() ? disabledOpacity : isDown() ? pressedOpacity : 1.0);
+    painter.setOpacity(stateOpacity());
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     if (m_look.fill.isValid()) {
         QPainterPath shape;
@@ -47,20 +33,5 @@ void PlainButton::paintEvent(QPaintEvent *)
     painter.setPen(m_look.text);
     painter.setFont(font());
     painter.drawText(rect().marginsRemoved(m_look.padding), Qt::AlignCenter, text());
-
-    if (hasFocus() && m_keyboardFocus) {
-        QColor ring = Brand::primary;
-        ring.setAlphaF(0.5);
-        painter.setOpacity(1.0);
-        painter.setPen(QPen(ring, 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(box.adjusted(1, 1, -1, -1), m_look.radius, m_look.radius);
-    }
-}
-
-void PlainButton::focusInEvent(QFocusEvent *event)
-{
-    // A ring only when the keyboard moved focus here, not after every click.
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    QPushButton::focusInEvent(event);
+    paintFocusRing(painter, box, m_look.radius);
 }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "views/PaintedButton.h"
+
 #include <QColor>
 #include <QFont>
 #include <QMargins>
-#include <QPushButton>
 
 // A push button without system chrome: its label alone, or on a filled rounded rectangle. Being a
 // QPushButton it can be a dialog's default button, which Return presses.
-class PlainButton : public QPushButton
+class PlainButton : public PaintedButton
 {
     Q_OBJECT
 
@@ -29,9 +30,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
 
 private:
     Look m_look;
-    bool m_keyboardFocus = false;
 };

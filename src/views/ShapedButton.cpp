@@ -1,9 +1,7 @@
 #include "views/ShapedButton.h"
 
-#include "views/Brand.h"
 #include "views/Symbols.h"
 
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,21 +9,15 @@
 namespace {
 
 constexpr int symbolGap = 5;
-constexpr qreal pressedOpacity = 0.7;
-constexpr qreal disabledOpacity = 0.4;
 constexpr int textFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 constexpr int lineFlags = Qt::AlignLeft | Qt::AlignVCenter;
 
 } // namespace
 
 ShapedButton::ShapedButton(const QString &text, const Look &look, QWidget *parent)
-    : QPushButton(text, parent)
+    : PaintedButton(text, look.font, parent)
     , m_look(look)
 {
-    setFont(look.font);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
-    setAutoDefault(false);
     QSizePolicy policy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     policy.setHeightForWidth(look.wraps);
     setSizePolicy(policy);
@@ -82,7 +74,7 @@ void ShapedButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     // Like a borderless Mac button: dimmed while held down, faded while disabled.
-    painter.setOpacity(!isEnabled() ? disabledOpacity : isDown() ? pressedOpacity : 1.0);
+    painter.setOpacity(stateOpacity());
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     QPainterPath shape;
     shape.addRoundedRect(box, m_look.radius, m_look.radius);
@@ -108,21 +100,5 @@ void ShapedButton::paintEvent(QPaintEvent *)
     }
     painter.setPen(m_look.text);
     painter.drawText(title, m_look.wraps ? textFlags : lineFlags, text());
-
-    if (hasFocus() && m_keyboardFocus) {
-        QColor ring = Brand::primary;
-        ring.setAlphaF(0.5);
-        painter.setOpacity(1.0);
-        painter.setPen(QPen(ring, 2));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(
-            box.adjusted(1, 1, -1, -1), qMax<qreal>(m_look.radius, 4), qMax<qreal>(m_look.radius, 4));
-    }
-}
-
-void ShapedButton::focusInEvent(QFocusEvent *event)
-{
-    // A ring only when the keyboard moved focus here, not after every click.
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    QPushButton::focusInEvent(event);
+    paintFocusRing(painter, box, qMax<qreal>(m_look.radius, 4));
 }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "views/PaintedButton.h"
+
 #include <QColor>
 #include <QFont>
 #include <QMargins>
-#include <QPushButton>
 
 // A borderless button drawn like a Mac plain-style button: an optional leading symbol and a title,
 // on an optional filled or outlined rounded rectangle. A wrapping title grows the button in height
 // instead of being cut off.
-class ShapedButton : public QPushButton
+class ShapedButton : public PaintedButton
 {
     Q_OBJECT
 
@@ -36,7 +37,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
 
 private:
     int symbolSide() const;
@@ -44,5 +44,4 @@ private:
     QRect titleRect(int width) const;
 
     Look m_look;
-    bool m_keyboardFocus = false;
 };
