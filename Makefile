@@ -10,6 +10,11 @@ else
 APP_BINARY = $(BUILD_DIR)/src/app/orvando
 CMAKE_PREFIX =
 endif
+# A compiler cache, when one is installed, makes rebuilds across checkouts cheap.
+ifneq ($(shell command -v ccache 2>/dev/null),)
+CMAKE_PREFIX += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+export CCACHE_BASEDIR ?= $(CURDIR)
+endif
 
 .PHONY: deps build run test bench format clean
 
