@@ -14,6 +14,7 @@ struct Environment
     QString userHomebrewPrefix; // the per-user prefix, preferred when it holds bin/brew
     QStringList brewCandidates; // brew executables tried in this order
     QString helperDir; // where the orvando-askpass helper is looked for
+    QString logDir; // where each day's install log lines are appended; empty: no log files
 
     struct Tools
     {
