@@ -60,6 +60,19 @@ QString programOf(const QString &command)
     return words.isEmpty() ? QString() : QFileInfo(words.constFirst()).fileName();
 }
 
+// Every line that can explain a failure has one of these words right before a colon; a progress
+// line is ruled out by one scan for colons.
+bool mayExplain(const QString &line)
+{
+    for (qsizetype colon = line.indexOf(u':'); colon >= 0; colon = line.indexOf(u':', colon + 1)) {
+        const QStringView before = QStringView(line).left(colon);
+        if (before.endsWith(u"Error") || before.endsWith(u"curl") || before.endsWith(u"sudo")
+            || before.endsWith(u"installer"))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 FailureExplainer::FailureExplainer(QString appName, Operation operation)
@@ -70,11 +83,13 @@ FailureExplainer::FailureExplainer(QString appName, Operation operation)
 
 void FailureExplainer::observe(const QString &line, qint64 logLine)
 {
-    // Most lines are progress; they cost a prefix test or a few substring scans and keep nothing.
+    // Most lines are progress; they cost a prefix test and a scan for colons, and keep nothing.
     if (line.startsWith(u"==> Downloading")) {
         m_lastDownload = line;
         return;
     }
+    if (!mayExplain(line))
+        return;
     if (const qsizetype error = line.indexOf(u"Error: "); error >= 0) {
         observeError(QStringView(line).mid(error + 7), logLine);
         return;

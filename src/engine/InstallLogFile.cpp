@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -14,8 +16,16 @@ namespace {
 
 // How long lines may wait in memory before the worker writes them.
 constexpr std::chrono::milliseconds writeInterval { 500 };
-// A burst this long wakes the worker early, so the queue stays small.
-constexpr size_t wakeAt = 4096;
+// A burst this long (in bytes) wakes the worker early, so the queue stays small.
+constexpr qsizetype wakeAt = 256 * 1024;
+
+// What precedes a line's app id and text in the queue.
+struct Header
+{
+    qint64 msecs;
+    qint32 appBytes;
+    qint32 textBytes;
+};
 
 // Local time of a line, formatted once per second: a burst of output shares a handful of stamps.
 class Stamps
@@ -58,6 +68,7 @@ std::shared_ptr<InstallLogFile> InstallLogFile::forFolder(const QString &folder)
 
 InstallLogFile::InstallLogFile(QString folder)
     : m_folder(std::move(folder))
+    , m_encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless)
 {
     m_worker = std::thread([this] { run(); });
 }
@@ -79,18 +90,29 @@ QString InstallLogFile::fileName(QDate day)
 
 void InstallLogFile::append(const QString &appID, const QString &text, qint64 msecsSinceEpoch)
 {
-    const qint64 msecs = msecsSinceEpoch >= 0 ? msecsSinceEpoch : QDateTime::currentMSecsSinceEpoch();
+    const Header header { msecsSinceEpoch >= 0 ? msecsSinceEpoch : QDateTime::currentMSecsSinceEpoch(), 0, 0 };
     bool wake = false;
     {
         const std::lock_guard lock(m_mutex);
         ++m_queued;
-        if (m_queue.size() >= queueLimit) {
+        const qsizetype start = m_queue.size();
+        const qsizetype needed = start + qsizetype(sizeof(Header)) + 3 * (appID.size() + text.size());
+        if (needed > queueLimit) {
             ++m_dropped;
             ++m_done;
             return;
         }
-        m_queue.push_back({ msecs, appID, text });
-        wake = m_queue.size() == wakeAt;
+        if (m_queue.capacity() < needed)
+            m_queue.reserve(std::max(needed, 2 * m_queue.capacity()));
+        m_queue.resize(needed);
+        char *const headerAt = m_queue.data() + start;
+        char *const appAt = headerAt + sizeof(Header);
+        char *const textAt = m_encoder.appendToBuffer(appAt, appID);
+        char *const end = m_encoder.appendToBuffer(textAt, text);
+        const Header filled { header.msecs, qint32(textAt - appAt), qint32(end - textAt) };
+        std::memcpy(headerAt, &filled, sizeof(Header));
+        m_queue.resize(end - m_queue.constData());
+        wake = start < wakeAt && m_queue.size() >= wakeAt;
     }
     if (wake)
         m_wake.notify_one();
@@ -108,36 +130,44 @@ void InstallLogFile::flush()
 void InstallLogFile::run()
 {
     prune(QDate::currentDate());
+    // Two buffers trade places, so neither side allocates again once a burst has sized them.
+    QByteArray batch;
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait_for(
             lock, writeInterval, [this] { return m_stopping || m_flushWanted || m_queue.size() >= wakeAt; });
-        std::vector<Entry> batch;
         batch.swap(m_queue);
         const quint64 dropped = std::exchange(m_dropped, 0);
         const bool stopping = m_stopping;
         m_flushWanted = false;
         lock.unlock();
 
-        if (dropped > 0)
-            batch.push_back({ QDateTime::currentMSecsSinceEpoch(), QString(),
-                u"note: %1 lines were left out of this file while the disk was too slow."_s.arg(dropped) });
-        write(batch);
+        const quint64 written = write(batch);
+        batch.resize(0);
+        if (dropped > 0) {
+            QByteArray note;
+            const QString text
+                = u"note: %1 lines were left out of this file while the disk was too slow."_s.arg(dropped);
+            const Header header { QDateTime::currentMSecsSinceEpoch(), 0, qint32(text.toUtf8().size()) };
+            note.append(reinterpret_cast<const char *>(&header), sizeof(Header)).append(text.toUtf8());
+            write(note);
+        }
 
         lock.lock();
-        m_done += batch.size() - (dropped > 0 ? 1 : 0);
+        m_done += written;
         m_written.notify_all();
-        if (stopping && m_queue.empty())
+        if (stopping && m_queue.isEmpty())
             return;
     }
 }
 
-void InstallLogFile::write(const std::vector<Entry> &batch)
+quint64 InstallLogFile::write(const QByteArray &queue)
 {
-    // One write per day file and batch; lines of a batch that spans midnight go to two files.
+    // A few large writes per batch; lines of a batch that spans midnight go to two files.
     Stamps stamps;
     QDate openDay;
     QByteArray chunk;
+    chunk.reserve(wakeAt + 64 * 1024);
     const auto save = [&] {
         if (chunk.isEmpty() || !QDir().mkpath(m_folder))
             return;
@@ -145,25 +175,36 @@ void InstallLogFile::write(const std::vector<Entry> &batch)
         // Append mode: other writers of the folder (another copy of the program) never clobber.
         if (file.open(QIODevice::WriteOnly | QIODevice::Append))
             file.write(chunk);
-        chunk.clear();
+        chunk.resize(0); // keeps its capacity for the next piece
     };
-    for (const Entry &entry : batch) {
+    quint64 lines = 0;
+    for (qsizetype at = 0; at + qsizetype(sizeof(Header)) <= queue.size(); ++lines) {
+        Header header;
+        std::memcpy(&header, queue.constData() + at, sizeof(Header));
+        const char *const app = queue.constData() + at + sizeof(Header);
+        at += qsizetype(sizeof(Header)) + header.appBytes + header.textBytes;
+
         QDate day;
-        const QByteArray &stamp = stamps.of(entry.msecs, &day);
-        if (day != openDay) {
+        const QByteArray &stamp = stamps.of(header.msecs, &day);
+        if (day != openDay || chunk.size() >= wakeAt) {
             save();
             openDay = day;
         }
         if (day != m_prunedFor)
             prune(day);
         chunk += stamp;
-        if (!entry.appID.isEmpty())
-            chunk += '[' + entry.appID.toUtf8() + "] ";
+        if (header.appBytes > 0)
+            chunk.append('[').append(app, header.appBytes).append("] ");
         // One line of the file per log line, whatever the tool printed inside it.
-        chunk += entry.text.toUtf8().replace('\n', ' ');
+        const char *const text = app + header.appBytes;
+        const qsizetype textAt = chunk.size();
+        chunk.append(text, header.textBytes);
+        if (std::memchr(text, '\n', size_t(header.textBytes)))
+            std::replace(chunk.begin() + textAt, chunk.end(), '\n', ' ');
         chunk += '\n';
     }
     save();
+    return lines;
 }
 
 void InstallLogFile::prune(QDate today)

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringEncoder>
 
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 // The install log on disk, so it is still there after the program quits: each day's lines are
 // appended to one file of a folder ("install-2025-05-01.log"), files older than keptDays are
@@ -19,8 +20,9 @@ class InstallLogFile
 {
 public:
     static constexpr int keptDays = 14;
-    // Past this many unwritten lines (a disk that stalls), new ones are counted and dropped.
-    static constexpr size_t queueLimit = 100000;
+    // Past this many unwritten bytes (a disk that stalls, a flood of output on a busy machine),
+    // new lines are counted and dropped, so memory stays bounded.
+    static constexpr qsizetype queueLimit = 4 * 1024 * 1024;
 
     // The writer of folder, made on first use and shared while anyone holds it.
     static std::shared_ptr<InstallLogFile> forFolder(const QString &folder);
@@ -41,22 +43,19 @@ public:
     static QString fileName(QDate day);
 
 private:
-    struct Entry
-    {
-        qint64 msecs;
-        QString appID;
-        QString text;
-    };
-
     void run();
-    void write(const std::vector<Entry> &batch);
+    // Writes the records of queue; returns how many lines they held.
+    quint64 write(const QByteArray &queue);
     void prune(QDate today);
 
     QString m_folder;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_written;
-    std::vector<Entry> m_queue;
+    // Lines as records (time, app id, text in UTF-8) back to back: the worker shares no string
+    // with the stream, and a burst costs no allocation once the two buffers have grown.
+    QByteArray m_queue;
+    QStringEncoder m_encoder;
     quint64 m_queued = 0; // lines handed to append() so far, dropped ones included
     quint64 m_done = 0; // of those, how many the worker has dealt with
     quint64 m_dropped = 0;

@@ -96,10 +96,6 @@ void TestFailureExplanations::explainsBrewOutput_data()
     row("no such cask", install, u"Hidden Bar"_s,
         { u"Error: Cask 'hiddenbar' is unavailable: No Cask with this name exists."_s }, FailureKind::Unavailable,
         u"Homebrew no longer offers Hidden Bar."_s, 0);
-    row("no such cask, with suggestions", install, u"Etcher"_s,
-        { u"Error: Cask 'etcher' is unavailable: No Cask with this name exists. Did you mean one of these?"_s,
-            u"balenaetcher                graphsketcher               wireframe-sketcher"_s },
-        FailureKind::Unavailable, u"Homebrew no longer offers Etcher."_s, 0);
     row("disabled, said twice", install, u"ExifCleaner"_s,
         { u"==> Would install 1 cask:"_s, u"exifcleaner"_s,
             u"Error: exifcleaner: Cask 'exifcleaner' has been disabled because it does not pass the macOS Gatekeeper check! It was disabled on 2026-09-01."_s,
@@ -144,11 +140,6 @@ void TestFailureExplanations::explainsBrewOutput_data()
             u"Error: Permission denied @ dir_s_mkdir - /usr/local/Caskroom/dozer"_s },
         FailureKind::Permission,
         u"Homebrew could not write to /usr/local/Caskroom/dozer. Its folders may belong to another user."_s, 2);
-    row("permission denied on metadata", uninstall, u"IINA"_s,
-        { u"Error: Permission denied @ apply2files - /opt/homebrew/Caskroom/.metadata/iina/1.3.5"_s },
-        FailureKind::Permission,
-        u"Homebrew could not write to /opt/homebrew/Caskroom/.metadata/iina/1.3.5. Its folders may belong to another user."_s,
-        0);
     row("host not found", install, u"KeepingYouAwake"_s,
         { u"==> Downloading https://github.com/newmarcel/KeepingYouAwake/releases/download/1.6.5/KeepingYouAwake-1.6.5.zip"_s,
             u"curl: (6) Could not resolve host: github.com"_s,
@@ -169,11 +160,6 @@ void TestFailureExplanations::explainsBrewOutput_data()
         FailureKind::Unknown,
         u"Homebrew could not remove Fig: uninstall script /Applications/Fig.app/Contents/MacOS/fig-darwin-universal does not exist."_s,
         2);
-    row("uninstall script missing, tap token first", uninstall, u"Netclient"_s,
-        { u"Error: gravitl/netclient/netclient: uninstall script /opt/homebrew/Caskroom/netclient/0.17.1/blank.sh does not exist."_s },
-        FailureKind::Unknown,
-        u"Homebrew could not remove Netclient: uninstall script /opt/homebrew/Caskroom/netclient/0.17.1/blank.sh does not exist."_s,
-        0);
     row("quit step failed", uninstall, u"CleanMyMac"_s,
         { u"==> Quitting application ID com.macpaw.CleanMyMac4"_s,
             u"==> osascript: can't open default scripting component."_s,
