@@ -1,11 +1,17 @@
 # Two entry points: `make run` and `make test`. Both install what is missing first.
 BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-tests
+PACKAGE_BUILD_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
+# `make package CODESIGN_IDENTITY="Developer ID Application: …"` signs for distribution; without
+# it the disk image holds an ad hoc signed application. BUILD_NUMBER becomes CFBundleVersion.
+CODESIGN_IDENTITY ?= -
+BUILD_NUMBER ?= 1
 
 ifeq ($(shell uname -s),Darwin)
 APP_BINARY = $(BUILD_DIR)/src/app/Orvando.app/Contents/MacOS/Orvando
-CMAKE_PREFIX = -DCMAKE_PREFIX_PATH="$(shell brew --prefix qt 2>/dev/null);$(shell brew --prefix qcoro 2>/dev/null)"
+# Homebrew's Qt and libplist live under its prefix (/opt/homebrew on Apple silicon).
+CMAKE_PREFIX = -DCMAKE_PREFIX_PATH="$(shell brew --prefix 2>/dev/null)"
 else
 APP_BINARY = $(BUILD_DIR)/src/app/orvando
 CMAKE_PREFIX =
@@ -16,14 +22,15 @@ CMAKE_PREFIX += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR ?= $(CURDIR)
 endif
 
-.PHONY: deps build run test bench format clean
+.PHONY: deps build run test bench package format clean
 
 deps:
 	@scripts/install-deps
 
+# The program and the password helper it starts: nothing else, so a first run is short.
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF $(CMAKE_PREFIX) >/dev/null
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvando orvando-askpass
 
 run: build
 	$(APP_BINARY)
@@ -34,10 +41,20 @@ test: deps
 	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
+	cmake --build $(BUILD_DIR) -j $(JOBS)
 	@for b in $(BUILD_DIR)/bench/*_bench; do echo "== $$b"; $$b || exit 1; done
 
+# The signed Orvando.dmg of a release build, in $(PACKAGE_BUILD_DIR)/package/ (macOS only).
+package:
+	@[ "$$(uname -s)" = Darwin ] || { echo "make package: the disk image is made on macOS only" >&2; exit 1; }
+	@scripts/install-deps --package
+	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANDO_BUILD_TESTS=OFF -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) \
+		"-DORVANDO_CODESIGN_IDENTITY=$(CODESIGN_IDENTITY)" -DORVANDO_BUILD_NUMBER=$(BUILD_NUMBER) >/dev/null
+	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target package
+
 format:
+	@command -v clang-format >/dev/null || { echo "make format: clang-format is missing; install it with 'sudo apt-get install clang-format' (Debian) or 'brew install clang-format' (macOS)" >&2; exit 1; }
 	git ls-files '*.cpp' '*.h' '*.mm' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(PACKAGE_BUILD_DIR)

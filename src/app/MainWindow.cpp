@@ -28,6 +28,10 @@ MainWindow::MainWindow(RootView::Options options, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title());
     setUnifiedTitleAndToolBarOnMac(true);
+    // Without a title bar the content reaches the top edge, under the Mac's window buttons; the
+    // root view leaves them their corner itself rather than being pushed down by the safe area.
+    setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
+    m_root->setAttribute(Qt::WA_ContentsMarginsRespectsSafeArea, false);
     m_root->setMinimumSize(minimumContentSize());
     setCentralWidget(m_root);
     resize(defaultSize());

@@ -1,5 +1,6 @@
 #include "AskpassDialog.h"
 
+#include "platform/AppActivation.h"
 #include "views/Brand.h"
 
 #include <QDialogButtonBox>
@@ -20,6 +21,8 @@ AskpassDialog::AskpassDialog(const QString &appName, QWidget *parent)
     setWindowTitle(u"Administrator password"_s);
     setObjectName(u"askpassDialog"_s);
     setModal(true);
+    // sudo starts the prompt while the user works in Orvando: it must not open behind it.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto *title = new QLabel(u"Administrator password"_s, this);
     title->setObjectName(u"askpassTitle"_s);
@@ -72,6 +75,14 @@ QString AskpassDialog::promptText(const QString &appName)
     if (appName.trimmed().isEmpty())
         return u"Homebrew needs your Mac password to continue."_s;
     return u"Homebrew needs your Mac password to finish with %1."_s.arg(appName);
+}
+
+void AskpassDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    AppActivation::activate();
+    raise();
+    activateWindow();
 }
 
 int AskpassDialog::run(QIODevice &out)

@@ -5,6 +5,7 @@
 class QLineEdit;
 class QIODevice;
 class QPushButton;
+class QShowEvent;
 
 // The one password prompt Homebrew's sudo shows through SUDO_ASKPASS: it asks for the Mac
 // password on behalf of the catalog application being installed or removed.
@@ -25,6 +26,9 @@ public:
     // Shows the dialog modally. On OK writes the password and a line feed to out and returns 0;
     // on Cancel or close writes nothing and returns 1. The password goes nowhere else.
     int run(QIODevice &out);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     QLineEdit *m_password;

@@ -2,8 +2,16 @@
 
 #import <Foundation/Foundation.h>
 
+using namespace Qt::StringLiterals;
+
 bool Trash::moveToTrash(const QString &path, QString *error, QString *trashedPath)
 {
+    // NSURL raises on an empty path.
+    if (path.isEmpty()) {
+        if (error)
+            *error = u"“” couldn’t be moved to the Trash because it doesn’t exist."_s;
+        return false;
+    }
     @autoreleasepool {
         NSURL *url = [NSURL fileURLWithPath:path.toNSString()];
         NSURL *result = nil;

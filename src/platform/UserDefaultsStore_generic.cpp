@@ -29,12 +29,11 @@ UserDefaultsStore::~UserDefaultsStore() = default;
 
 std::optional<bool> UserDefaultsStore::boolValue(const QString &key) const
 {
+    // The file keeps every value as text.
     const QVariant value = d->settings.value(key);
     if (!value.isValid())
         return std::nullopt;
-    // The file keeps every value as text; read "true"/"1" the way the macOS defaults would.
-    const QString text = value.toString().trimmed().toLower();
-    return text == u"true"_s || text == u"yes"_s || text == u"1"_s;
+    return boolFromText(value.toString());
 }
 
 std::optional<QString> UserDefaultsStore::stringValue(const QString &key) const

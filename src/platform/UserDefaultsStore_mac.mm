@@ -12,6 +12,8 @@ struct UserDefaultsStore::Impl
     {
     }
     ~Impl() { CFRelease(domain); }
+    Impl(const Impl &) = delete;
+    Impl &operator=(const Impl &) = delete;
 
     CFStringRef domain;
 };
@@ -54,13 +56,28 @@ std::optional<bool> UserDefaultsStore::boolValue(const QString &key) const
     const CFPropertyListRef value = copyValue(d->domain, key);
     if (!value)
         return std::nullopt;
+    // Read by type, not with CFPreferencesGetAppBooleanValue, which gives false for a value it
+    // cannot read as a boolean where the caller's default should apply.
+    std::optional<bool> result;
+    const CFTypeID type = CFGetTypeID(value);
+    if (type == CFBooleanGetTypeID()) {
+        result = CFBooleanGetValue(static_cast<CFBooleanRef>(value));
+    } else if (type == CFNumberGetTypeID()) {
+        const CFNumberRef number = static_cast<CFNumberRef>(value);
+        if (CFNumberIsFloatType(number)) {
+            double real = 0;
+            CFNumberGetValue(number, kCFNumberDoubleType, &real);
+            result = real != 0;
+        } else {
+            long long integer = 0;
+            CFNumberGetValue(number, kCFNumberLongLongType, &integer);
+            result = integer != 0;
+        }
+    } else if (type == CFStringGetTypeID()) {
+        result = boolFromText(QString::fromCFString(static_cast<CFStringRef>(value)));
+    }
     CFRelease(value);
-    const CFStringRef name = key.toCFString();
-    Boolean valid = false;
-    // Reads booleans, numbers and "YES"/"true" strings the way NSUserDefaults' boolForKey: does.
-    const bool result = CFPreferencesGetAppBooleanValue(name, d->domain, &valid);
-    CFRelease(name);
-    return valid && result;
+    return result;
 }
 
 std::optional<QString> UserDefaultsStore::stringValue(const QString &key) const

@@ -1,6 +1,9 @@
 #include "platform/UserDefaults.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QOperatingSystemVersion>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,8 +19,43 @@ class TestUserDefaults : public QObject
     Q_OBJECT
 
 private:
+    static bool onMac() { return QOperatingSystemVersion::currentType() == QOperatingSystemVersion::MacOS; }
+
+    // A store of this test's own: a defaults domain on the Mac (CFPreferences), an INI file in the
+    // test's folder elsewhere.
+    QString location(const QString &name)
+    {
+        if (!onMac())
+            return m_dir->filePath(name + u".ini"_s);
+        const QString domain
+            = u"app.orvando.tests.%1.%2.%3"_s.arg(QCoreApplication::applicationPid()).arg(++m_serial).arg(name);
+        m_domains << domain;
+        return domain;
+    }
+
+    // What the system's own tools find stored under key: `defaults read` on the Mac, the file's
+    // line elsewhere.
+    QByteArray storedText(const QString &location, const QString &key) const
+    {
+        if (onMac()) {
+            QProcess defaults;
+            defaults.start(u"/usr/bin/defaults"_s, { u"read"_s, location, key });
+            return defaults.waitForFinished() ? defaults.readAllStandardOutput().trimmed() : QByteArray();
+        }
+        QFile file(location);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray prefix = key.toUtf8() + '=';
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (line.startsWith(prefix))
+                return line.mid(prefix.size()).trimmed();
+        }
+        return {};
+    }
+
     std::unique_ptr<QTemporaryDir> m_dir;
-    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QStringList m_domains;
+    int m_serial = 0;
 
 private Q_SLOTS:
     void init()
@@ -29,13 +67,17 @@ private Q_SLOTS:
     void cleanup()
     {
         UserDefaults::setStandardLocation(QString());
+        for (const QString &domain : std::as_const(m_domains))
+            QProcess::execute(u"/usr/bin/defaults"_s, { u"delete"_s, domain });
+        m_domains.clear();
         m_dir.reset();
     }
 
     void valuesSurviveANewInstance()
     {
+        const QString store = location(u"a"_s);
         {
-            UserDefaults defaults(path(u"a.ini"_s));
+            UserDefaults defaults(store);
             QCOMPARE(defaults.boolValue(u"orvando.analytics_opt_in"_s), false);
             QCOMPARE(defaults.boolValue(u"orvando.analytics_opt_in"_s, true), true);
             QCOMPARE(defaults.stringValue(u"orvando.anon_id"_s), std::nullopt);
@@ -44,7 +86,7 @@ private Q_SLOTS:
             defaults.setString(u"orvando.anon_id"_s, u"0A1B-ü £"_s);
             defaults.setString(u"empty"_s, QString());
         }
-        UserDefaults again(path(u"a.ini"_s));
+        UserDefaults again(store);
         QCOMPARE(again.boolValue(u"orvando.analytics_opt_in"_s), true);
         QVERIFY(again.contains(u"hasSeenWelcome"_s));
         QCOMPARE(again.boolValue(u"hasSeenWelcome"_s, true), false);
@@ -52,18 +94,41 @@ private Q_SLOTS:
         QCOMPARE(again.stringValue(u"empty"_s), QString());
         again.remove(u"orvando.anon_id"_s);
         QVERIFY(!again.contains(u"orvando.anon_id"_s));
-        QCOMPARE(UserDefaults(path(u"a.ini"_s)).stringValue(u"orvando.anon_id"_s), std::nullopt);
-        // Keys are stored as written: dots make no groups.
-        QFile file(path(u"a.ini"_s));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY2(file.readAll().contains("orvando.analytics_opt_in=true"), "key not stored as written");
+        QCOMPARE(UserDefaults(store).stringValue(u"orvando.anon_id"_s), std::nullopt);
+        // Keys are stored as written, where the system looks for them: dots make no groups and
+        // are not rewritten.
+        QCOMPARE(storedText(store, u"orvando.analytics_opt_in"_s), onMac() ? QByteArray("1") : QByteArray("true"));
+    }
+
+    void storedTextReadsAsABooleanOrAsAbsent_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<bool>>("value");
+        QTest::newRow("true") << u"true"_s << std::optional(true);
+        QTest::newRow("YES") << u"YES"_s << std::optional(true);
+        QTest::newRow("no") << u"no"_s << std::optional(false);
+        QTest::newRow("0") << u"0"_s << std::optional(false);
+        QTest::newRow("2") << u"2"_s << std::optional(true);
+        QTest::newRow("other text: the default") << u"maybe"_s << std::optional<bool>();
+        QTest::newRow("empty text: the default") << QString() << std::optional<bool>();
+    }
+
+    void storedTextReadsAsABooleanOrAsAbsent()
+    {
+        QFETCH(QString, text);
+        QFETCH(std::optional<bool>, value);
+        UserDefaults defaults(location(u"text"_s));
+        defaults.setString(u"hasSeenWelcome"_s, text);
+        QCOMPARE(defaults.boolValue(u"hasSeenWelcome"_s, false), value.value_or(false));
+        QCOMPARE(defaults.boolValue(u"hasSeenWelcome"_s, true), value.value_or(true));
     }
 
     void everyInstanceOverTheStoreHearsAChange()
     {
-        UserDefaults writer(path(u"shared.ini"_s));
-        UserDefaults reader(path(u"shared.ini"_s));
-        UserDefaults elsewhere(path(u"other.ini"_s));
+        const QString shared = location(u"shared"_s);
+        UserDefaults writer(shared);
+        UserDefaults reader(shared);
+        UserDefaults elsewhere(location(u"other"_s));
         QSignalSpy writerSpy(&writer, &UserDefaults::changed);
         QSignalSpy readerSpy(&reader, &UserDefaults::changed);
         QSignalSpy elsewhereSpy(&elsewhere, &UserDefaults::changed);
@@ -82,26 +147,27 @@ private Q_SLOTS:
 
     void standardStoreCanBePointedElsewhere()
     {
-        UserDefaults::setStandardLocation(path(u"standard.ini"_s));
+        const QString store = location(u"standard"_s);
+        UserDefaults::setStandardLocation(store);
         UserDefaults &standard = UserDefaults::standard();
-        QCOMPARE(standard.location(), path(u"standard.ini"_s));
+        QCOMPARE(standard.location(), store);
         QVERIFY(!standard.contains(u"hasSeenWelcome"_s));
 
         // A window's sheet listens to the standard store; the menu may write through another instance.
         QSignalSpy spy(&standard, &UserDefaults::changed);
-        UserDefaults menu(path(u"standard.ini"_s));
+        UserDefaults menu(store);
         menu.setBool(u"hasSeenWelcome"_s, false);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.first().first().toString(), u"hasSeenWelcome"_s);
         QVERIFY(standard.contains(u"hasSeenWelcome"_s));
 
         UserDefaults::setStandardLocation(QString());
-        QVERIFY(standard.location() != path(u"standard.ini"_s));
+        QVERIFY(standard.location() != store);
     }
 
     void writesFromAnotherThreadAreAnnounced()
     {
-        UserDefaults defaults(path(u"threads.ini"_s));
+        UserDefaults defaults(location(u"threads"_s));
         // Announced from the writing thread, so a QSignalSpy (not thread-safe) cannot count them.
         std::atomic<int> announced = 0;
         connect(

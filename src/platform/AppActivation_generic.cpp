@@ -1,0 +1,3 @@
+#include "platform/AppActivation.h"
+
+void AppActivation::activate() { }
