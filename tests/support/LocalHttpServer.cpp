@@ -85,7 +85,7 @@ QList<LocalHttpServer::Request> LocalHttpServer::requests(const QByteArray &path
     QMutexLocker lock(&m_mutex);
     QList<Request> matching;
     for (const Request &request : m_requests) {
-        if (request.path == path)
+        if (path.isEmpty() || request.path == path)
             matching.append(request);
     }
     return matching;

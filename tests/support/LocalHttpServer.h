@@ -13,8 +13,10 @@
 class QTcpServer;
 class QTcpSocket;
 
-// An HTTP/1.1 server on 127.0.0.1 with canned answers per path, recording every request. It runs on
-// its own thread, so it answers while the test's thread waits. One request per connection.
+// The loopback HTTP/1.1 server of every test that talks to the network (GitHub, downloads,
+// analytics): canned answers per path, every request recorded. It runs on its own thread, so it
+// answers while the test's thread waits, and a client that blocks its caller shows up. One request
+// per connection.
 class LocalHttpServer
 {
 public:
@@ -55,7 +57,8 @@ public:
     // Announces body but closes the connection after its first bytes.
     void serveCutShort(const QByteArray &path, const QByteArray &body, qint64 bytes);
 
-    QList<Request> requests(const QByteArray &path) const;
+    // The requests for path so far, or all of them for an empty path.
+    QList<Request> requests(const QByteArray &path = {}) const;
 
     // The bytes serveLarge sends at offset: a pattern that shows a lost or repeated chunk.
     static QByteArray largeBody(qint64 offset, qint64 length);

@@ -58,7 +58,8 @@ private Q_SLOTS:
         QVERIFY(SelfRemoval::removeAndQuit(own, [&quits] { ++quits; }));
         QCOMPARE(quits, 3);
         QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(own), 15000);
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList { u"Link.app"_s, u"victim"_s }));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+            (QStringList { u"Link.app"_s, u"victim"_s }));
         QVERIFY(QFileInfo::exists(folder + u"/victim/keep.txt"_s));
         // Run from the build folder, the program is no installation to delete.
         QVERIFY(!SelfRemoval::isOwnInstallation(SelfRemoval::installationPath()));
