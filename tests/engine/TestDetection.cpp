@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
 
@@ -27,11 +29,15 @@ CatalogApp directApp(const QString &id, std::optional<QString> bundleID)
 
 } // namespace
 
+// What is on this Mac: brew, the bundles and casks of the catalog, and a private temporary folder.
 class TestDetection : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void picksTheFirstUsableBrew_data();
+    void picksTheFirstUsableBrew();
+    void privateTempDirIsClosedToOthers();
     void findsBundlesByIdentifier_data();
     void findsBundlesByIdentifier();
     void checksTheCaskroomOfTheBrewInUse();
@@ -40,6 +46,65 @@ private Q_SLOTS:
     void refreshMarksFoundAndKeepsTheRest();
     void launchOpensTheBundleAndLogsIt();
 };
+
+void TestDetection::picksTheFirstUsableBrew_data()
+{
+    // Three candidates in order; each is missing, a plain file, a folder, or executable.
+    QTest::addColumn<QStringList>("kinds");
+    QTest::addColumn<int>("expected"); // index of the chosen candidate, -1 for none
+    QTest::newRow("per-user prefix first") << QStringList { u"exec"_s, u"exec"_s, u"exec"_s } << 0;
+    QTest::newRow("Apple silicon before Intel") << QStringList { u"missing"_s, u"exec"_s, u"exec"_s } << 1;
+    QTest::newRow("not executable is skipped") << QStringList { u"plain"_s, u"plain"_s, u"exec"_s } << 2;
+    QTest::newRow("a folder is not a program") << QStringList { u"folder"_s, u"exec"_s, u"missing"_s } << 1;
+    QTest::newRow("nothing usable") << QStringList { u"plain"_s, u"missing"_s, u"folder"_s } << -1;
+}
+
+void TestDetection::picksTheFirstUsableBrew()
+{
+    QFETCH(QStringList, kinds);
+    QFETCH(int, expected);
+    Sandbox sandbox;
+    Environment env = sandbox.environment();
+    env.brewCandidates = { sandbox.brewPath(), sandbox.root() + u"/opt/homebrew/bin/brew"_s,
+        sandbox.root() + u"/usr/local/bin/brew"_s };
+    for (int i = 0; i < kinds.size(); ++i) {
+        const QString path = env.brewCandidates.at(i);
+        if (kinds.at(i) == u"folder"_s)
+            QVERIFY(QDir().mkpath(path));
+        else if (kinds.at(i) != u"missing"_s)
+            QVERIFY(Sandbox::writeFile(path, "#!/bin/sh\n", kinds.at(i) == u"exec"_s));
+    }
+    const std::optional<QString> found = expected < 0 ? std::nullopt : std::optional(env.brewCandidates.at(expected));
+    QCOMPARE(InstallEngine(env).brewBinary(), found);
+    qputenv("ORVANDO_FORCE_NO_BREW", "");
+    QCOMPARE(InstallEngine(env).brewBinary(), std::nullopt);
+    qunsetenv("ORVANDO_FORCE_NO_BREW");
+}
+
+void TestDetection::privateTempDirIsClosedToOthers()
+{
+    Sandbox sandbox;
+    const QString shared = sandbox.root() + u"/shared"_s;
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    const auto isPrivateFolder = [](const QString &path) {
+        struct stat info = {};
+        return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+            && (info.st_mode & 0777) == 0700;
+    };
+
+    const QString first = Environment::makePrivateTempDir(shared);
+    QCOMPARE(QFileInfo(first).absolutePath(), shared);
+    QVERIFY(isPrivateFolder(first));
+    QCOMPARE(Environment::makePrivateTempDir(shared), first); // stable for this user
+    // A name taken by a symlink (someone else's trap) is never used.
+    QVERIFY(QDir(first).removeRecursively());
+    QVERIFY(QFile::link(sandbox.root(), first));
+    const QString other = Environment::makePrivateTempDir(shared);
+    QVERIFY(other != first && isPrivateFolder(other));
+    // The real one is never the shared folder itself.
+    QVERIFY(QDir::cleanPath(Environment::system().tempDir) != QDir::cleanPath(QDir::tempPath()));
+}
 
 void TestDetection::findsBundlesByIdentifier_data()
 {
@@ -59,8 +124,6 @@ void TestDetection::findsBundlesByIdentifier_data()
         << QStringList { u"sys/Utilities|Deep|com.x.deep|xml"_s } << u"com.x.deep"_s << QString();
     QTest::newRow("suffix is case-sensitive")
         << QStringList { u"sys|Shout.APP|com.x.shout|xml"_s } << u"com.x.shout"_s << QString();
-    QTest::newRow("other identifiers do not match")
-        << QStringList { u"sys|Maccy|org.p0deje.Maccy|xml"_s } << u"org.p0deje"_s << QString();
     QTest::newRow("bundle without Info.plist is skipped")
         << QStringList { u"sys|Broken|none|none"_s, u"user|Good|com.x.b|xml"_s } << u"com.x.b"_s << u"user/Good"_s;
     QTest::newRow("malformed plist is no match")
