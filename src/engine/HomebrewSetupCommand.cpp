@@ -31,8 +31,9 @@ QString HomebrewSetupCommand::appleScriptSource(const QString &commandLine)
 QString HomebrewSetupCommand::installScriptCommand(const QUrl &scriptUrl, const QString &logPath)
 {
     // The address is quoted too: it comes from configuration, and "$(…)" would expand it.
-    return u"NONINTERACTIVE=1 /bin/bash -c \"$(curl -fsSL "_s + ShellQuote::quoted(scriptUrl.toString(QUrl::FullyEncoded))
-        + u")\" > "_s + ShellQuote::quoted(logPath) + u" 2>&1"_s;
+    return u"NONINTERACTIVE=1 /bin/bash -c \"$(curl -fsSL "_s
+        + ShellQuote::quoted(scriptUrl.toString(QUrl::FullyEncoded)) + u")\" > "_s + ShellQuote::quoted(logPath)
+        + u" 2>&1"_s;
 }
 
 QString HomebrewSetupCommand::installerPackageCommand(const QString &packagePath, const QString &logPath)

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,8 +50,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("bundles"); // folders, relative to Orvando.app, holding a bundle
         QTest::addColumn<QString>("expected");
         QTest::newRow("Contents/Resources") << QStringList { u"Contents/Resources"_s } << u"Contents/Resources"_s;
-        QTest::newRow("top folder") << QStringList { u"."_s } << u"."_s;
-        QTest::newRow("beside the executable") << QStringList { u"Contents/MacOS"_s } << u"Contents/MacOS"_s;
         QTest::newRow("Resources before top folder")
             << QStringList { u"."_s, u"Contents/Resources"_s } << u"Contents/Resources"_s;
         QTest::newRow("top folder before executable") << QStringList { u"Contents/MacOS"_s, u"."_s } << u"."_s;
