@@ -9,6 +9,8 @@
 
 using namespace Qt::StringLiterals;
 
+// Running copies are found by where their program lies: inside the bundle, not merely near it.
+// (Asking them to quit and forcing them is followed through a removal in TestUninstall.)
 class TestRunningApplications : public QObject
 {
     Q_OBJECT
@@ -16,7 +18,6 @@ class TestRunningApplications : public QObject
 private Q_SLOTS:
     void findsTheProcessesOfOneBundle_data();
     void findsTheProcessesOfOneBundle();
-    void asksThenForces();
 };
 
 void TestRunningApplications::findsTheProcessesOfOneBundle_data()
@@ -57,31 +58,6 @@ void TestRunningApplications::findsTheProcessesOfOneBundle()
     QCOMPARE(RunningApplications::find(u"org.p0deje.Maccy"_s, QString()), QList<qint64>());
     process.kill();
     process.waitForFinished();
-}
-
-void TestRunningApplications::asksThenForces()
-{
-    QTemporaryDir dir;
-    const QString bundle = dir.path() + u"/Stubborn.app"_s;
-    const QString ready = dir.path() + u"/ready"_s;
-    QVERIFY(Sandbox::writeFile(bundle + u"/Contents/MacOS/Stubborn"_s,
-        "#!/bin/sh\ntrap '' TERM\ntouch '" + ready.toUtf8() + "'\nwhile :; do sleep 0.05; done\n", true));
-    QProcess process;
-    process.start(bundle + u"/Contents/MacOS/Stubborn"_s, QStringList());
-    QVERIFY(process.waitForStarted());
-    QTRY_VERIFY(QFile::exists(ready));
-    const qint64 pid = process.processId();
-    QCOMPARE(RunningApplications::find(QString(), bundle), QList<qint64> { pid });
-
-    RunningApplications::terminate(pid);
-    QVERIFY(!process.waitForFinished(300)); // it ignores the request
-    QVERIFY(!RunningApplications::isTerminated(pid));
-    RunningApplications::forceTerminate(pid);
-    // Ended but not yet collected by its parent: terminated all the same.
-    QTRY_VERIFY(RunningApplications::isTerminated(pid));
-    QTRY_COMPARE(process.state(), QProcess::NotRunning); // may already be collected while waiting above
-    QCOMPARE(process.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(RunningApplications::find(QString(), bundle), QList<qint64>());
 }
 
 QTEST_GUILESS_MAIN(TestRunningApplications)

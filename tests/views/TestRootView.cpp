@@ -63,7 +63,7 @@ public Q_SLOTS:
 private:
     QTemporaryDir m_dir;
     Sandbox m_sandbox;
-    LocalHttpServer m_server;
+    std::unique_ptr<LocalHttpServer> m_server;
     std::unique_ptr<UserDefaults> m_defaults;
     std::unique_ptr<Analytics> m_analytics;
     QList<QUrl> m_opened;
@@ -94,9 +94,10 @@ private Q_SLOTS:
         m_defaults = std::make_unique<UserDefaults>(m_dir.filePath(u"defaults-%1.ini"_s.arg(++serial)));
         m_defaults->setBool(u"orvando.analytics_opt_in"_s, true);
         m_defaults->setBool(WelcomeView::hasSeenWelcomeKey(), true);
-        m_server.serve("/capture/", "{}");
+        m_server = std::make_unique<LocalHttpServer>();
+        m_server->serve("/capture/", "{}");
         m_analytics = std::make_unique<Analytics>(
-            Analytics::Configuration { u"test-key"_s, m_server.url().toString() }, m_defaults.get());
+            Analytics::Configuration { u"test-key"_s, m_server->url().toString() }, m_defaults.get());
         m_opened.clear();
         QDesktopServices::setUrlHandler(u"mailto"_s, this, "openURL");
     }
@@ -228,14 +229,14 @@ private Q_SLOTS:
         auto view = shownView();
         QCOMPARE(view->engine()->states().size(), Catalog::v1().size());
         QCOMPARE(view->engine()->state(u"maccy"_s), InstallState::notInstalled());
-        QTRY_COMPARE(m_server.requests("/capture/").size(), 1);
+        QTRY_COMPARE(m_server->requests("/capture/").size(), 1);
         // Installed behind the program's back, then shown again: looked at afresh.
         m_sandbox.makeBundle(m_sandbox.userApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s);
         view->hide();
         view->show();
         QCOMPARE(view->engine()->state(u"maccy"_s), InstallState::installed());
-        QTRY_COMPARE(m_server.requests("/capture/").size(), 2);
-        for (const LocalHttpServer::Request &request : m_server.requests("/capture/"))
+        QTRY_COMPARE(m_server->requests("/capture/").size(), 2);
+        for (const LocalHttpServer::Request &request : m_server->requests("/capture/"))
             QVERIFY(request.body.contains("\"event\":\"app_launched\""));
         QVERIFY(QDir(m_sandbox.userApplications() + u"/Maccy.app"_s).removeRecursively());
     }

@@ -58,7 +58,7 @@ private Q_SLOTS:
         QVERIFY(SelfRemoval::removeAndQuit(own, [&quits] { ++quits; }));
         QCOMPARE(quits, 3);
         QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(own), 15000);
-        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
             (QStringList { u"Link.app"_s, u"victim"_s }));
         QVERIFY(QFileInfo::exists(folder + u"/victim/keep.txt"_s));
         // Run from the build folder, the program is no installation to delete.

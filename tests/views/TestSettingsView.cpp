@@ -48,18 +48,17 @@ private:
     {
         m_analytics->capture(u"marker"_s);
         QStringList names;
-        QTest::qWaitFor([&] {
+        const bool arrived = QTest::qWaitFor([&] {
             names.clear();
             for (const LocalHttpServer::Request &request : m_server->requests()) {
                 const QJsonObject body = QJsonDocument::fromJson(request.body).object();
-                const QJsonValue count = body[u"properties"_s].toObject()[u"count"_s];
+                const QJsonValue count = body.value(u"properties"_s).toObject().value(u"count"_s);
                 names.append(body[u"event"_s].toString() + (count.isUndefined() ? QString() : u' ' + count.toString()));
             }
-            return names.contains(u"marker"_s);
+            return names.removeAll(u"marker"_s) > 0;
         });
-        names.removeAll(u"marker"_s);
         names.sort();
-        return names;
+        return arrived ? names : QStringList { u"the marker never arrived"_s };
     }
 
     // Presses the row and, in the alert it opens, the button titled answer; returns the alert's title.
