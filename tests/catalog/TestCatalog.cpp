@@ -174,7 +174,7 @@ private Q_SLOTS:
             QTest::addRow("missing %s", key) << "{\"" + QByteArray(key) + "\": null}";
         for (const char *patch :
             { R"({"install": {}})", R"({"install": {"homebrewCask": {"_0": "a"}, "directDownload": {"_0": {}}}})",
-                R"({"category": "window"})", R"({"pricing": "Paid"})", R"({"install": {"homebrewCask": {"_0": 7}}})",
+                R"({"category": "window"})", R"({"install": {"homebrewCask": {"_0": 7}}})",
                 R"({"install": {"directDownload": {"_0": {"githubRepo": "a/b", "assetArm64": "x"}}}})",
                 R"({"replaces": {"app": "Paste"}})", R"({"isCurated": "true"})", R"({"screenshots": ["a", 2]})",
                 R"({"bundleID": 5})" })

@@ -182,7 +182,8 @@ void TestInstallFlow::keepsTheNewest500Lines()
     engine.appendLog(u"new"_s, u"maccy"_s);
 
     QCOMPARE(inserted.size(), 1);
-    QCOMPARE(QList<QList<QVariant>>(removed).value(0).mid(1), (removals ? QList<QVariant> { 0, 0 } : QList<QVariant>()));
+    QCOMPARE(
+        QList<QList<QVariant>>(removed).value(0).mid(1), (removals ? QList<QVariant> { 0, 0 } : QList<QVariant>()));
     const int rows = qMin(before + 1, 500);
     QCOMPARE(engine.log()->rowCount(), rows);
     QCOMPARE(engine.log()->at(rows - 1), (LogLine { before + 1, u"maccy"_s, u"new"_s }));

@@ -129,7 +129,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("allApps");
         QTest::addColumn<std::optional<Category>>("category");
-        QTest::newRow("handselected") << false << std::optional<Category>();
         QTest::newRow("handselected, window") << false << std::optional<Category>(Category::Window);
         QTest::newRow("all apps, files") << true << std::optional<Category>(Category::Files);
     }

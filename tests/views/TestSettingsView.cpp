@@ -135,9 +135,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("spaces, tabs and line breaks") << QStringList { u" \t "_s, u""_s, u" "_s };
-        QTest::newRow("surrounding spaces") << QStringList { u"  Rectangle  "_s };
-        QTest::newRow("query characters and lines") << QStringList { u"a&b=c?d+e#f"_s, u""_s, u"second line"_s };
-        QTest::newRow("no-break space and accents") << QStringList { u"Zoë\u00a0Café ✓"_s };
+        QTest::newRow("query characters, lines, accents")
+            << QStringList { u"  a&b=c?d+e#f"_s, u""_s, u"Zoë\u00a0Café ✓ "_s };
     }
     void sendsTheSuggestionAsTyped()
     {
