@@ -165,37 +165,6 @@ private Q_SLOTS:
         object.remove(key);
         QCOMPARE(app->toJson(), object);
     }
-
-    void refusesWhatItCannotDecode_data()
-    {
-        QTest::addColumn<QByteArray>("patch"); // merged over the valid entry; a null value removes the key
-        for (const char *key :
-            { "id", "name", "category", "install", "license", "pricing", "isCurated", "screenshots" })
-            QTest::addRow("missing %s", key) << "{\"" + QByteArray(key) + "\": null}";
-        for (const char *patch :
-            { R"({"install": {}})", R"({"install": {"homebrewCask": {"_0": "a"}, "directDownload": {"_0": {}}}})",
-                R"({"category": "window"})", R"({"install": {"homebrewCask": {"_0": 7}}})",
-                R"({"install": {"directDownload": {"_0": {"githubRepo": "a/b", "assetArm64": "x"}}}})",
-                R"({"replaces": {"app": "Paste"}})", R"({"isCurated": "true"})", R"({"screenshots": ["a", 2]})",
-                R"({"bundleID": 5})" })
-            QTest::newRow(patch) << QByteArray(patch);
-    }
-    void refusesWhatItCannotDecode()
-    {
-        QFETCH(QByteArray, patch);
-        QJsonObject object = validEntry();
-        const QJsonObject changes = QJsonDocument::fromJson(patch).object();
-        QVERIFY(!changes.isEmpty());
-        for (auto it = changes.constBegin(); it != changes.constEnd(); ++it) {
-            if (it.value().isNull())
-                object.remove(it.key());
-            else
-                object[it.key()] = it.value();
-        }
-        QString error;
-        QVERIFY(!CatalogApp::fromJson(object, &error));
-        QVERIFY(!error.isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCatalog)

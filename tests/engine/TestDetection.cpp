@@ -176,20 +176,6 @@ private Q_SLOTS:
         QVERIFY(engine.isCaskInstalled(u"maccy"_s));
         QVERIFY(!engine.isCaskInstalled(u"../Caskroom/maccy"_s) && !engine.isCaskInstalled(QString()));
     }
-
-    void launchOpensTheBundleAndLogsIt()
-    {
-        Sandbox sandbox;
-        const QString marker = sandbox.root() + u"/launched"_s;
-        sandbox.makeBundle(sandbox.userApplications(), u"Sol"_s, u"com.ospfranco.sol"_s, PlistFile::Format::Binary,
-            "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
-        InstallEngine engine(sandbox.environment());
-        QVERIFY(!engine.launch(caskApp(u"nobundle"_s, u"None"_s, std::nullopt)));
-        QVERIFY(!engine.launch(caskApp(u"missing"_s, u"Missing"_s, u"com.x.missing"_s)));
-        QVERIFY(engine.launch(caskApp(u"sol"_s, u"Sol"_s, u"com.ospfranco.sol"_s)));
-        QCOMPARE(engine.log()->lines(), (QList<LogLine> { { 1, u"sol"_s, u"==> Opening Sol"_s } }));
-        QTRY_VERIFY(QFileInfo::exists(marker));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDetection)

@@ -36,8 +36,6 @@ private Q_SLOTS:
     void installsACask();
     void turnsBrewLinesIntoNotes_data();
     void turnsBrewLinesIntoNotes();
-    void keepsTheNewest500Lines_data();
-    void keepsTheNewest500Lines();
 };
 
 void TestInstallFlow::skipsAnAppAlreadyOnTheMac()
@@ -156,41 +154,6 @@ void TestInstallFlow::turnsBrewLinesIntoNotes()
     QFETCH(QString, uninstallNote);
     QCOMPARE(InstallEngine::humanize(line, maccy()), installNote);
     QCOMPARE(InstallEngine::humanizeUninstall(line, maccy()), uninstallNote);
-}
-
-void TestInstallFlow::keepsTheNewest500Lines_data()
-{
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("removals");
-    QTest::newRow("empty log") << 0 << 0;
-    QTest::newRow("at the cap") << 500 << 1;
-    QTest::newRow("long after the cap") << 1234 << 1;
-}
-
-// One insertion, then at most one removal of the oldest row; ids count on and are never reused.
-void TestInstallFlow::keepsTheNewest500Lines()
-{
-    QFETCH(int, before);
-    QFETCH(int, removals);
-    Sandbox sandbox;
-    InstallEngine engine(sandbox.environment());
-    for (int i = 1; i <= before; ++i)
-        engine.appendLog(u"line %1"_s.arg(i), u"app%1"_s.arg(i % 3));
-    QSignalSpy inserted(engine.log(), &QAbstractItemModel::rowsInserted);
-    QSignalSpy removed(engine.log(), &QAbstractItemModel::rowsRemoved);
-
-    engine.appendLog(u"new"_s, u"maccy"_s);
-
-    QCOMPARE(inserted.size(), 1);
-    QCOMPARE(
-        QList<QList<QVariant>>(removed).value(0).mid(1), (removals ? QList<QVariant> { 0, 0 } : QList<QVariant>()));
-    const int rows = qMin(before + 1, 500);
-    QCOMPARE(engine.log()->rowCount(), rows);
-    QCOMPARE(engine.log()->at(rows - 1), (LogLine { before + 1, u"maccy"_s, u"new"_s }));
-    const int first = before + 2 - rows;
-    QCOMPARE(engine.log()->at(0).id, first);
-    QCOMPARE(engine.log()->data(engine.log()->index(0), InstallLog::AppIdRole).toString(),
-        rows > 1 ? u"app%1"_s.arg(first % 3) : u"maccy"_s);
 }
 
 QTEST_GUILESS_MAIN(TestInstallFlow)

@@ -54,24 +54,6 @@ private Q_SLOTS:
         UserDefaults::setStandardLocation(QString());
         QVERIFY(standard.location() != path(u"standard.ini"_s));
     }
-
-    void writesFromAnotherThreadAreAnnounced()
-    {
-        UserDefaults defaults(path(u"threads.ini"_s));
-        std::atomic<int> announced = 0; // from the writing thread: a QSignalSpy could not count them
-        connect(
-            &defaults, &UserDefaults::changed, this, [&announced] { ++announced; }, Qt::DirectConnection);
-        std::unique_ptr<QThread> worker(QThread::create([&defaults] {
-            for (int i = 0; i < 50; ++i)
-                defaults.setString(u"key%1"_s.arg(i % 5), QString::number(i));
-        }));
-        worker->start();
-        for (int i = 0; i < 50; ++i)
-            defaults.setBool(u"main%1"_s.arg(i % 5), i % 2 == 0);
-        QVERIFY(worker->wait(30000));
-        QCOMPARE(announced.load(), 100);
-        QCOMPARE(defaults.stringValue(u"key4"_s), u"49"_s);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestUserDefaults)

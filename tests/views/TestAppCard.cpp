@@ -239,22 +239,6 @@ private Q_SLOTS:
         QTRY_VERIFY(!card->showDetail());
     }
 
-    void galleryShowsFoundScreenshotsInOrder()
-    {
-        Sandbox sandbox;
-        CardTestEngine engine(sandbox.environment());
-        CatalogApp app = catalogApp(u"iina"_s);
-        app.screenshots = QStringList { u"iina-shot-2"_s, u"iina-no-such-shot"_s, u"iina-shot-1"_s };
-        AppDetailView sheet(app, &engine);
-        QStringList shots;
-        for (ScreenshotView *view : sheet.gallery()->views())
-            shots.append(view->name());
-        QCOMPARE(shots, (QStringList { u"iina-shot-2"_s, u"iina-shot-1"_s }));
-        app.screenshots = QStringList { u"iina-no-such-shot"_s };
-        AppDetailView none(app, &engine);
-        QVERIFY(!none.gallery() && !visibleTexts(&none).contains(u"Screenshots"_s));
-    }
-
     void letterIsTheFirstGrapheme_data()
     {
         QTest::addColumn<QString>("name");

@@ -70,18 +70,6 @@ private Q_SLOTS:
         QCOMPARE(ScreenshotLoader::image(u"late-shot-1"_s).cacheKey(), shot.cacheKey());
     }
 
-    // By exact name only (no icon suffixes, case-sensitive), never outside the bundle.
-    void screenshotsAreFoundByTheirExactNameOnly()
-    {
-        writeImage(u"demo-shot-2"_s, u"demo-shot-2-2x"_s, 64);
-        writeImage(u"Demo-shot-3"_s, u"Demo-shot-3"_s, 64);
-        writeImage(u"outside"_s, u"outside"_s, 8);
-        QVERIFY(QFile::copy(assets() + u"outside.imageset/outside.png"_s, assets() + u"escape.png"_s));
-        for (const QString &name : { u"demo-shot-2"_s, u"demo-shot-3"_s, u"../escape"_s })
-            QVERIFY2(ScreenshotLoader::image(name).isNull(), qPrintable(name));
-        QVERIFY(AppIconLoader::image(u"x/../../escape"_s).isNull());
-    }
-
     void shippedBundleHoldsTheCatalogsImages()
     {
         const QString shipped = QStringLiteral(ORVANDO_SOURCE_DIR "/resources");

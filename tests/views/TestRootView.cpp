@@ -206,23 +206,6 @@ private Q_SLOTS:
         QTRY_VERIFY(!drawer->logArea()->isVisible());
     }
 
-    void logLinesCanBeSelectedAndCopied()
-    {
-        auto view = shownView();
-        append(*view, 3);
-        view->logDrawer()->setOpen(true);
-        LogListView *list = view->logDrawer()->list();
-        const auto at = [list](int row) { return list->visualRect(list->model()->index(row, 0)).center(); };
-        QTRY_VERIFY(!view->logDrawer()->isShowingEmptyText());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at(0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, at(2));
-        QGuiApplication::clipboard()->clear();
-        QTest::keySequence(list, QKeySequence::Copy);
-        QCOMPARE(QGuiApplication::clipboard()->text(), u"line 0\nline 1\nline 2"_s);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at(1)); // for reading: no editor opens
-        QVERIFY(!list->isPersistentEditorOpen(list->model()->index(1, 0)));
-    }
-
     void eachShowRefreshesStatesAndRecordsLaunch()
     {
         auto view = shownView();
@@ -254,18 +237,6 @@ private Q_SLOTS:
         sheet->reject();
         QVERIFY(!view->showSettings());
         QTRY_VERIFY(sheet.isNull());
-    }
-
-    void welcomeSheetOnTheFirstRunOnly()
-    {
-        m_defaults->remove(WelcomeView::hasSeenWelcomeKey());
-        auto first = shownView();
-        QTRY_VERIFY(first->welcomePresenter()->sheet());
-        first->welcomePresenter()->sheet()->reject();
-        QVERIFY(m_defaults->boolValue(WelcomeView::hasSeenWelcomeKey()));
-        auto later = shownView();
-        QCoreApplication::processEvents();
-        QVERIFY(!later->welcomePresenter()->sheet());
     }
 };
 

@@ -122,14 +122,6 @@ private Q_SLOTS:
         m_sandbox.reset();
     }
 
-    void legalLinksOpenTheProductSite()
-    {
-        QTest::mouseClick(child<QAbstractButton>(u"privacyLink"_s), Qt::LeftButton);
-        QTest::mouseClick(child<QAbstractButton>(u"termsLink"_s), Qt::LeftButton);
-        QCOMPARE(m_opened,
-            (QList<QUrl> { QUrl(ProductInfo::website() + u"/privacy"_s), QUrl(ProductInfo::website() + u"/terms"_s) }));
-    }
-
     // Typed as the keyboard sends it, Return between lines; blank text cannot be sent.
     void sendsTheSuggestionAsTyped_data()
     {

@@ -60,23 +60,6 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QVERIFY(!presenter.sheet());
     }
-
-    void panelTextsWrapWithinTheSheet()
-    {
-        WelcomeView view;
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const QList<QLabel *> bodies = view.findChildren<QLabel *>(u"panelBody"_s);
-        QCOMPARE(bodies.size(), 2);
-        for (QLabel *body : bodies) {
-            const QRect inSheet(body->mapTo(&view, QPoint(0, 0)), body->size());
-            QVERIFY2(
-                inSheet.right() < view.width() - 32 + 1 && inSheet.bottom() < view.height(), qPrintable(body->text()));
-            // Given the height its wrapped text needs, on more than one line.
-            QVERIFY(body->height() >= body->heightForWidth(body->width()));
-            QVERIFY(body->height() > 1.5 * body->fontMetrics().height());
-        }
-    }
 };
 
 QTEST_MAIN(TestWelcomeView)
