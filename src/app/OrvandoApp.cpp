@@ -1,6 +1,8 @@
 #include "app/OrvandoApp.h"
 
 #include "app/MainWindow.h"
+#include "engine/InstallEngine.h"
+#include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
 #include "views/Brand.h"
@@ -8,9 +10,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +52,11 @@ QString OrvandoApp::welcomeTitle()
 QString OrvandoApp::feedbackTitle()
 {
     return u"Send Feedback\u2026"_s;
+}
+
+QString OrvandoApp::installLogsTitle()
+{
+    return u"Show Install Logs"_s;
 }
 
 MainWindow *OrvandoApp::newWindow()
@@ -94,6 +103,23 @@ void OrvandoApp::sendFeedback()
     Feedback::openFeedbackEmail();
 }
 
+QString OrvandoApp::installLogFolder() const
+{
+    // Every window's engine writes to the same folder; without a window, where one would.
+    const QList<MainWindow *> open = windows();
+    if (!open.isEmpty())
+        return open.constFirst()->rootView()->engine()->environment().logDir;
+    return m_options().environment.logDir;
+}
+
+void OrvandoApp::showInstallLogs()
+{
+    const QString folder = installLogFolder();
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return;
+    UrlOpener::open(QUrl::fromLocalFile(folder));
+}
+
 void OrvandoApp::installMenus(MainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
@@ -122,4 +148,7 @@ void OrvandoApp::installMenus(MainWindow *window)
     welcome->setMenuRole(QAction::NoRole);
     QAction *feedback = help->addAction(feedbackTitle(), this, &OrvandoApp::sendFeedback);
     feedback->setMenuRole(QAction::NoRole);
+    QAction *logs = help->addAction(installLogsTitle(), this, &OrvandoApp::showInstallLogs);
+    logs->setObjectName(u"showInstallLogsAction"_s);
+    logs->setMenuRole(QAction::NoRole);
 }

@@ -14,8 +14,9 @@ class QMenuBar;
 class UserDefaults;
 
 // The application: opens main windows, each with its own root view and engine, and gives each the
-// menus: File with New Window, Close Window and Quit, and a Help menu holding only
-// "Welcome to Orvando…" and "Send Feedback…". It keeps no state of its own beyond its windows.
+// menus: File with New Window, Close Window and Quit, and a Help menu holding
+// "Welcome to Orvando…", "Send Feedback…" and "Show Install Logs". It keeps no state of its own
+// beyond its windows.
 class OrvandoApp : public QObject
 {
     Q_OBJECT
@@ -30,6 +31,7 @@ public:
 
     static QString welcomeTitle(); // "Welcome to Orvando…"
     static QString feedbackTitle(); // "Send Feedback…"
+    static QString installLogsTitle(); // "Show Install Logs"
 
     // Opens and shows a new window, a little below and right of the active one.
     MainWindow *newWindow();
@@ -38,6 +40,9 @@ public:
     // The Help menu's actions.
     void showWelcomeAgain();
     void sendFeedback();
+    // Reveals the folder of the install log files, making it first if no line was written yet.
+    void showInstallLogs();
+    QString installLogFolder() const;
 
 Q_SIGNALS:
     void windowOpened(MainWindow *window);

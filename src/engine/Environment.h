@@ -14,6 +14,8 @@ struct Environment
     QString userHomebrewPrefix; // the per-user prefix, preferred when it holds bin/brew
     QStringList brewCandidates; // brew executables tried in this order
     QString helperDir; // where the orvando-askpass helper is looked for
+    QString logDir; // where each day's install log lines are appended; empty: no log files
+    QString cacheDir; // the user's cache folder for this program; empty: nothing is cached
 
     struct Tools
     {
@@ -26,6 +28,7 @@ struct Environment
 
     QUrl githubApi; // base address of the GitHub REST API
     QUrl homebrewInstallHost; // host of Homebrew's install script
+    QUrl homebrewApi; // base address of Homebrew's public JSON API ("<base>/api/cask/<token>.json")
 
     // The user's Applications folder, home + "/Applications".
     QString userApplications() const { return home + QStringLiteral("/Applications"); }

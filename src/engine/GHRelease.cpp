@@ -52,6 +52,8 @@ Outcome<GHRelease> GHRelease::decode(const QByteArray &json)
         return Outcome<GHRelease>::failure(wrongType(u"assets"_s));
 
     GHRelease release;
+    // Optional as well: only the version shown and the update check read it.
+    release.tagName = document.object().value(u"tag_name"_s).toString();
     for (const QJsonValue &entry : assets.toArray()) {
         if (!entry.isObject())
             return Outcome<GHRelease>::failure(wrongType(u"assets"_s));
@@ -63,6 +65,9 @@ Outcome<GHRelease> GHRelease::decode(const QByteArray &json)
             return Outcome<GHRelease>::failure(*error);
         // Optional: older releases have no digest, and an unexpected form is simply not used.
         asset.digest = object.value(u"digest"_s).toString();
+        const QJsonValue size = object.value(u"size"_s);
+        if (size.isDouble() && size.toDouble() >= 0)
+            asset.size = qint64(size.toDouble());
         release.assets.append(asset);
     }
     return Outcome<GHRelease>::success(release);

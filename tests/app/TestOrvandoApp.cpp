@@ -81,9 +81,10 @@ private Q_SLOTS:
         window->resize(400, 300); // no smaller than the content allows
         QVERIFY(window->rootView()->width() >= 900 && window->rootView()->height() >= 600);
         const QList<QAction *> help = menu(window, u"Help"_s);
-        QCOMPARE(help.size(), 2);
-        QCOMPARE(help.at(0)->text() + u'|' + help.at(1)->text(), u"Welcome to Orvando…|Send Feedback…"_s);
-        QVERIFY(help.at(0)->shortcuts().isEmpty() && help.at(1)->shortcuts().isEmpty());
+        QStringList items;
+        for (QAction *item : help)
+            items << item->text() + (item->shortcuts().isEmpty() ? QString() : u" (shortcut)"_s);
+        QCOMPARE(items, (QStringList { u"Welcome to Orvando…"_s, u"Send Feedback…"_s, u"Show Install Logs"_s }));
         QCOMPARE(action(window, u"File"_s, u"New Window"_s)->shortcut(), QKeySequence(QKeySequence::New));
         action(window, u"Help"_s, u"Send Feedback…"_s)->trigger();
         QCOMPARE(m_opened.size(), 1);

@@ -20,7 +20,6 @@ public:
     using InstallEngine::setPermissionNote;
 };
 
-const QString notFinished = u"Install did not finish. You can try again."_s;
 
 } // namespace
 
@@ -86,7 +85,9 @@ void TestInstallFlow::installsACask_data()
         << id << u"org.other.Thing"_s << QByteArray()
         << InstallState::failed(u"Install finished but Maccy was not found. You can try again."_s)
         << u"warning: brew finished but Maccy was not found on disk"_s;
-    QTest::newRow("brew exits 1") << id << *id << QByteArray("1") << InstallState::failed(notFinished)
+    QTest::newRow("brew exits 1") << id << *id << QByteArray("1")
+                                  << InstallState::failed(u"The download of Maccy failed. The app's publisher may have "
+                                                          u"moved it; try again later."_s)
                                   << u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s;
 }
 

@@ -16,7 +16,8 @@ using namespace EngineTestKit;
 namespace {
 
 const QString bundleID = u"org.p0deje.Maccy"_s;
-const QString notFinished = u"Install did not finish. You can try again."_s;
+const QString brewFailed
+    = u"Homebrew could not remove %1: Download failed on Cask '%2' with message: simulated failure."_s;
 const InstallState removing = InstallState::uninstalling(u"Removing Maccy."_s);
 const InstallState closing = InstallState::uninstalling(u"Closing Maccy."_s);
 const InstallState cleaning = InstallState::uninstalling(u"Cleaning up."_s);
@@ -92,7 +93,8 @@ private Q_SLOTS:
             << std::optional<QString>() << QByteArray("ok") << QList<InstallState> { removing, cleaning, gone };
         QTest::newRow("brew fails: nothing swept")
             << std::optional(bundleID) << QByteArray("fails")
-            << QList<InstallState> { removing, closing, removing, InstallState::failed(notFinished) };
+            << QList<InstallState> { removing, closing, removing,
+                   InstallState::failed(brewFailed.arg(u"Maccy"_s, u"maccy"_s)) };
         QTest::newRow("no brew, no bundle id: nothing to do")
             << std::optional<QString>() << QByteArray("none") << QList<InstallState> { removing, gone };
     }
@@ -270,7 +272,7 @@ private Q_SLOTS:
         auto count = std::make_shared<int>(-1);
         engine.uninstallAllCatalogApps().then([count](int removed) { *count = removed; });
         QTRY_COMPARE_WITH_TIMEOUT(*count, 2, 60000);
-        QCOMPARE(engine.state(u"iina"_s), std::optional(InstallState::failed(notFinished)));
+        QCOMPARE(engine.state(u"iina"_s), std::optional(InstallState::failed(brewFailed.arg(u"IINA"_s, u"iina"_s))));
         QCOMPARE(engine.state(u"stats"_s), std::optional(InstallState::notInstalled()));
         QCOMPARE(entriesOf(m_sandbox->userApplications()), QStringList { u"IINA.app"_s });
     }

@@ -93,7 +93,8 @@ private Q_SLOTS:
         row("installing", InstallState::installing(getting), false, false, { getting }, { getting });
         row("uninstalling, note", InstallState::uninstalling(u"Removing leftovers…"_s), true, false,
             { u"Removing leftovers…"_s }, { u"Removing leftovers…"_s });
-        row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s }, { u"Try again"_s });
+        row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s, u"Show in log"_s },
+            { u"Try again"_s });
         row("installed, note only under Install", InstallState::installed(), true, true,
             installed + QStringList { u"Need help opening it?"_s }, installed);
         row("needs Homebrew", InstallState::needsHomebrew(), false, false,
