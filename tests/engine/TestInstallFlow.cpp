@@ -20,7 +20,6 @@ public:
     using InstallEngine::setPermissionNote;
 };
 
-
 } // namespace
 
 // Installing a cask application, from the card's press to the outcome, and the log it writes.
