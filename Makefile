@@ -22,7 +22,7 @@ CMAKE_PREFIX += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR ?= $(CURDIR)
 endif
 
-.PHONY: deps build run test bench package format clean
+.PHONY: deps build run test bench screenshots package format clean
 
 deps:
 	@scripts/install-deps
@@ -39,6 +39,12 @@ test: deps
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANDO_SANITIZE=ON -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) >/dev/null
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The main window and its sheets as PNG files in $(BUILD_DIR)/screenshots.
+screenshots: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF $(CMAKE_PREFIX) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvando-screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/orvando-screenshots
 
 bench: build
 	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -1,5 +1,7 @@
 #include "engine/HomebrewSetupCommand.h"
 
+#include "engine/ShellQuote.h"
+
 using namespace Qt::StringLiterals;
 
 QUrl HomebrewSetupCommand::installScriptUrl(const QUrl &host)
@@ -11,13 +13,6 @@ QUrl HomebrewSetupCommand::installScriptUrl(const QUrl &host)
     url.setQuery(QString());
     url.setFragment(QString());
     return url;
-}
-
-QString HomebrewSetupCommand::shellQuoted(const QString &text)
-{
-    QString quoted = text;
-    quoted.replace(u"'"_s, u"'\\''"_s);
-    return u"'"_s + quoted + u"'"_s;
 }
 
 QString HomebrewSetupCommand::appleScriptQuoted(const QString &text)
@@ -36,12 +31,13 @@ QString HomebrewSetupCommand::appleScriptSource(const QString &commandLine)
 QString HomebrewSetupCommand::installScriptCommand(const QUrl &scriptUrl, const QString &logPath)
 {
     // The address is quoted too: it comes from configuration, and "$(…)" would expand it.
-    return u"NONINTERACTIVE=1 /bin/bash -c \"$(curl -fsSL "_s + shellQuoted(scriptUrl.toString(QUrl::FullyEncoded))
-        + u")\" > "_s + shellQuoted(logPath) + u" 2>&1"_s;
+    return u"NONINTERACTIVE=1 /bin/bash -c \"$(curl -fsSL "_s
+        + ShellQuote::quoted(scriptUrl.toString(QUrl::FullyEncoded)) + u")\" > "_s + ShellQuote::quoted(logPath)
+        + u" 2>&1"_s;
 }
 
 QString HomebrewSetupCommand::installerPackageCommand(const QString &packagePath, const QString &logPath)
 {
-    return u"/usr/sbin/installer -verboseR -pkg "_s + shellQuoted(packagePath) + u" -target / > "_s
-        + shellQuoted(logPath) + u" 2>&1"_s;
+    return u"/usr/sbin/installer -verboseR -pkg "_s + ShellQuote::quoted(packagePath) + u" -target / > "_s
+        + ShellQuote::quoted(logPath) + u" 2>&1"_s;
 }

@@ -3,15 +3,12 @@
 #include <QString>
 #include <QUrl>
 
-// The command lines of the one-time Homebrew setup, and the quoting that keeps every path inside
-// them one word whatever characters it holds.
+// The command lines of the one-time Homebrew setup; every path in them stays one word whatever
+// characters it holds.
 namespace HomebrewSetupCommand {
 
 // Homebrew's install script under host: "/Homebrew/install/HEAD/install.sh".
 QUrl installScriptUrl(const QUrl &host);
-
-// text as one single-quoted shell word, each ' written as '\'' (text without ' is kept as is).
-QString shellQuoted(const QString &text);
 
 // text escaped for an AppleScript string literal: backslashes doubled first, then each double
 // quote preceded by a backslash (the other order would double the backslashes just added).

@@ -22,12 +22,10 @@ QStringList LineSplitter::feed(QByteArrayView bytes)
         start = newline + 1;
     }
     m_buffer.append(bytes.sliced(start));
-
-    while (m_buffer.size() > m_maxLineBytes) {
-        const qsizetype length = pieceLength();
-        out.append(QString::fromUtf8(m_buffer.constData(), length));
-        m_buffer.remove(0, length);
-    }
+    // The pieces cut from an unfinished line are the ones the whole line would give: a piece
+    // never reaches the byte that decides whether the line ends here (a carriage return before a
+    // line feed still to come), since it needs one byte past the cap to be cut.
+    m_buffer.remove(0, emitPieces(m_buffer, out));
     return out;
 }
 
@@ -46,29 +44,30 @@ void LineSplitter::emitLine(QByteArrayView line, QStringList &out) const
 {
     if (line.endsWith('\r'))
         line.chop(1);
-    if (line.size() > m_maxLineBytes) {
-        // A long line that arrived in one read is delivered in pieces as well.
-        LineSplitter pieces(m_maxLineBytes);
-        out.append(pieces.feed(line));
-        out.append(pieces.finish());
-        return;
-    }
+    line = line.sliced(emitPieces(line, out));
     if (!line.isEmpty())
         out.append(QString::fromUtf8(line));
 }
 
-// A piece ends on a character boundary, and never right after a carriage return that may belong
-// to a line feed in the next read.
-qsizetype LineSplitter::pieceLength() const
+qsizetype LineSplitter::emitPieces(QByteArrayView text, QStringList &out) const
 {
-    const auto isContinuation
-        = [this](qsizetype i) { return i < m_buffer.size() && (uchar(m_buffer.at(i)) & 0xC0) == 0x80; };
+    qsizetype start = 0;
+    while (text.size() - start > m_maxLineBytes) {
+        const qsizetype length = pieceLength(text.sliced(start));
+        out.append(QString::fromUtf8(text.sliced(start, length)));
+        start += length;
+    }
+    return start;
+}
+
+// A piece ends on a character boundary. text is longer than the cap, so the byte after a full
+// piece is known.
+qsizetype LineSplitter::pieceLength(QByteArrayView text) const
+{
+    const auto isContinuation = [&text](qsizetype i) { return (uchar(text.at(i)) & 0xC0) == 0x80; };
     qsizetype cut = m_maxLineBytes;
-    for (int i = 0; i < 3 && cut > 1 && isContinuation(cut); ++i)
+    while (cut > m_maxLineBytes - 3 && isContinuation(cut))
         --cut;
     // More than three continuation bytes in a row is not UTF-8: cut anywhere.
-    qsizetype length = isContinuation(cut) ? m_maxLineBytes : cut;
-    if (length > 1 && m_buffer.at(length - 1) == '\r')
-        --length;
-    return length;
+    return isContinuation(cut) ? m_maxLineBytes : cut;
 }

@@ -7,6 +7,7 @@
 // (a carriage return right before it goes with it); a line split across reads, even inside a
 // UTF-8 character, comes out whole; invalid UTF-8 becomes U+FFFD. Empty lines are dropped, and a
 // line longer than maxLineBytes comes out in pieces so that output without line feeds stays bounded.
+// However the output is cut into reads, the lines are those of the whole output read at once.
 class LineSplitter
 {
 public:
@@ -23,7 +24,9 @@ public:
 
 private:
     void emitLine(QByteArrayView line, QStringList &out) const;
-    qsizetype pieceLength() const;
+    // Cuts pieces off the front of text while more than the cap is left; returns the bytes used.
+    qsizetype emitPieces(QByteArrayView text, QStringList &out) const;
+    qsizetype pieceLength(QByteArrayView text) const;
 
     qsizetype m_maxLineBytes;
     QByteArray m_buffer; // the unfinished line; never holds a line feed

@@ -38,9 +38,14 @@ QString name()
 
 QStringList searchPaths()
 {
+    return searchPaths(QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString());
+}
+
+QStringList searchPaths(const QString &executableFolder)
+{
     QStringList paths;
-    if (QCoreApplication::instance()) {
-        const QDir executableDir(QCoreApplication::applicationDirPath());
+    if (!executableFolder.isEmpty()) {
+        const QDir executableDir(executableFolder);
         if (executableDir.absolutePath().endsWith(u"/Contents/MacOS"_s)) {
             paths << QDir::cleanPath(executableDir.absoluteFilePath(u"../Resources/"_s + name()));
             paths << QDir::cleanPath(executableDir.absoluteFilePath(u"../../"_s + name()));

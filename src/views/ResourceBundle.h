@@ -14,6 +14,8 @@ QString name(); // "Orvando_Orvando.bundle"
 // Contents/Resources and top folder (only when running from inside an app bundle), the folder
 // of the executable, then the installed data folders.
 QStringList searchPaths();
+// The same for an executable in executableFolder.
+QStringList searchPaths(const QString &executableFolder);
 
 // The bundle folder in use, or an empty string when there is none. "ORVANDO_RESOURCES" names the
 // bundle folder itself (or a folder holding it) and replaces the search.

@@ -1,5 +1,7 @@
 #include "views/SelfRemoval.h"
 
+#include "engine/ShellQuote.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,15 +12,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Folders that many programs share: a marker found in one of them was put there by mistake.
-bool isSharedFolder(const QString &path)
+bool isSharedFolder(const QString &path, const QString &home)
 {
     static const QStringList shared { u"/"_s, u"/usr"_s, u"/usr/local"_s, u"/opt"_s, u"/opt/homebrew"_s,
         u"/Applications"_s, u"/Library"_s, u"/System"_s, u"/Users"_s, u"/home"_s, u"/bin"_s, u"/sbin"_s };
     if (shared.contains(path))
         return true;
     // The home folder, or any folder above it, holds the user's own files.
-    const QString home = QDir::cleanPath(QDir::homePath());
-    return home == path || home.startsWith(path + u'/');
+    const QString cleanHome = QDir::cleanPath(home);
+    return cleanHome == path || cleanHome.startsWith(path + u'/');
 }
 
 } // namespace
@@ -39,30 +41,28 @@ QString installationPath()
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + u"/.."_s);
 }
 
-bool isOwnInstallation(const QString &path)
+bool isOwnInstallation(const QString &path, const Found &found, const QString &home)
 {
-    if (path.isEmpty() || !QDir::isAbsolutePath(path))
+    if (path.isEmpty() || !QDir::isAbsolutePath(path) || found.isSymLink || !found.isFolder)
         return false;
     const QString clean = QDir::cleanPath(path);
-    const QFileInfo folder(clean);
-    if (folder.isSymLink() || !folder.isDir())
-        return false;
-    if (folder.fileName().endsWith(u".app"_s, Qt::CaseInsensitive)
-        && QFileInfo(clean + u"/Contents/Info.plist"_s).isFile())
+    if (clean.endsWith(u".app"_s, Qt::CaseInsensitive) && found.hasInfoPlist)
         return true;
-    return QFileInfo(clean + u'/' + markerFileName()).isFile() && !isSharedFolder(clean);
+    return found.hasMarker && !isSharedFolder(clean, home);
 }
 
-QString shellQuoted(const QString &path)
+bool isOwnInstallation(const QString &path)
 {
-    QString escaped = path;
-    escaped.replace(u"'"_s, u"'\\''"_s);
-    return u'\'' + escaped + u'\'';
+    const QString clean = QDir::cleanPath(path);
+    const QFileInfo folder(clean);
+    const Found found { folder.isSymLink(), folder.isDir(), QFileInfo(clean + u"/Contents/Info.plist"_s).isFile(),
+        QFileInfo(clean + u'/' + markerFileName()).isFile() };
+    return isOwnInstallation(path, found, QDir::homePath());
 }
 
 QString removalCommand(const QString &path)
 {
-    return u"sleep 1; rm -rf "_s + shellQuoted(path);
+    return u"sleep 1; rm -rf "_s + ShellQuote::quoted(path);
 }
 
 bool removeAndQuit(const QString &path, const std::function<void()> &quit)

@@ -18,13 +18,22 @@ QString markerFileName();
 // the prefix above the folder holding the executable (<prefix>/bin/orvando).
 QString installationPath();
 
+// What is at a path, as far as the decision below cares.
+struct Found
+{
+    bool isSymLink = false;
+    bool isFolder = false;
+    bool hasInfoPlist = false; // Contents/Info.plist is a file
+    bool hasMarker = false; // the marker file is a file
+};
+
 // True for an absolute path, not a symbolic link, that is either an application bundle (a folder
 // named *.app holding Contents/Info.plist) or a folder carrying the marker file that is neither
-// the file system's root, the home folder nor a shared system prefix.
+// the file system's root, the home folder (or above it) nor a shared system prefix. Decided from
+// the path and what was found there alone.
+bool isOwnInstallation(const QString &path, const Found &found, const QString &home);
+// The same, for what is on the disk now.
 bool isOwnInstallation(const QString &path);
-
-// The path in single quotes for /bin/sh, each ' inside written as '\''.
-QString shellQuoted(const QString &path);
 
 // "sleep 1; rm -rf '<path>'".
 QString removalCommand(const QString &path);

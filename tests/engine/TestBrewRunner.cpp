@@ -1,17 +1,15 @@
 #include "engine/InstallEngine.h"
+#include "engine/LineSplitter.h"
+#include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QPointer>
 #include <QTest>
 #include <QThread>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
+using namespace EngineTestKit;
 
 namespace {
 
@@ -41,200 +39,186 @@ Run runToEnd(InstallEngine &engine, const QStringList &args, const std::optional
 }
 
 const QString notFinished = u"Install did not finish. You can try again."_s;
+const QString homebrew = u"Homebrew 4.4.0"_s;
 
 } // namespace
 
+// brew run for real (the fake one): its lines, its environment, its outcome.
 class TestBrewRunner : public QObject
 {
     Q_OBJECT
 
+    Sandbox m_sandbox;
+
 private Q_SLOTS:
-    void initTestCase();
-    void deliversEveryLineBeforeTheOutcome_data();
-    void deliversEveryLineBeforeTheOutcome();
-    void cutsAVeryLongLineIntoBoundedPieces();
-    void keepsEveryLineOfAFlood();
-    void givesBrewItsFixedEnvironment_data();
-    void givesBrewItsFixedEnvironment();
-    void failsWithoutStartingBrew_data();
-    void failsWithoutStartingBrew();
-    void survivesTheEngineGoingAwayMidRun();
+    void initTestCase() { QVERIFY(m_sandbox.installFakeBrew()); }
 
-private:
-    std::unique_ptr<Sandbox> m_sandbox;
-};
-
-void TestBrewRunner::initTestCase()
-{
-    m_sandbox = std::make_unique<Sandbox>();
-    QVERIFY(m_sandbox->installFakeBrew());
-}
-
-void TestBrewRunner::deliversEveryLineBeforeTheOutcome_data()
-{
-    QTest::addColumn<QByteArray>("switchName");
-    QTest::addColumn<QByteArray>("switchValue");
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("code"); // 0: success
-
-    const QStringList version { u"--version"_s };
-    const QString homebrew = u"Homebrew 4.4.0"_s;
-    QTest::newRow("plain") << QByteArray() << QByteArray() << version << QStringList { homebrew } << 0;
-    QTest::newRow("split mid-line and mid-character") << QByteArray("FAKE_BREW_SPLIT") << QByteArray("1") << version
-                                                      << QStringList { u"==> Downloading café menu"_s, homebrew } << 0;
-    QTest::newRow("invalid UTF-8 keeps the rest") << QByteArray("FAKE_BREW_INVALID_UTF8") << QByteArray("1") << version
-                                                  << QStringList { u"bad \uFFFD\uFFFD bytes kept"_s, homebrew } << 0;
-    QTest::newRow("no final line feed") << QByteArray("FAKE_BREW_NO_FINAL_NEWLINE") << QByteArray("1") << version
-                                        << QStringList { homebrew } << 0;
-    QTest::newRow("failing exit status, stderr merged")
-        << QByteArray("FAKE_BREW_EXIT") << QByteArray("3") << QStringList { u"install"_s, u"--cask"_s, u"maccy"_s }
-        << QStringList { u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s } << 3;
-    QTest::newRow("terminated by a signal")
-        << QByteArray("FAKE_BREW_SIGNAL") << QByteArray("TERM") << version << QStringList { homebrew } << 128 + 15;
-}
-
-void TestBrewRunner::deliversEveryLineBeforeTheOutcome()
-{
-    QFETCH(QByteArray, switchName);
-    QFETCH(QByteArray, switchValue);
-    QFETCH(QStringList, args);
-    QFETCH(QStringList, lines);
-    QFETCH(int, code);
-
-    std::optional<ScopedEnvironmentVariable> toggle;
-    if (!switchName.isEmpty())
-        toggle.emplace(switchName.constData(), switchValue);
-    InstallEngine engine(m_sandbox->environment());
-    const Run run = runToEnd(engine, args);
-
-    QVERIFY(run.result);
-    QCOMPARE(run.lines, lines);
-    QCOMPARE(run.linesAtResult, lines.size());
-    QVERIFY(!run.offMainThread);
-    if (code == 0) {
-        QVERIFY(run.result->succeeded());
-    } else {
-        QVERIFY(!run.result->succeeded());
-        QCOMPARE(*run.result->error, EngineError::install(code, notFinished));
+    void deliversEveryLineBeforeTheOutcome_data()
+    {
+        QTest::addColumn<QByteArray>("fakeSwitch"); // NAME=value
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("code"); // 0: success
+        QTest::newRow("plain") << QByteArray() << QStringList { homebrew } << 0;
+        QTest::newRow("split mid-line and mid-character")
+            << QByteArray("FAKE_BREW_SPLIT=1") << QStringList { u"==> Downloading café menu"_s, homebrew } << 0;
+        QTest::newRow("invalid UTF-8 keeps the rest")
+            << QByteArray("FAKE_BREW_INVALID_UTF8=1") << QStringList { u"bad \uFFFD\uFFFD bytes kept"_s, homebrew }
+            << 0;
+        QTest::newRow("no final line feed")
+            << QByteArray("FAKE_BREW_NO_FINAL_NEWLINE=1") << QStringList { homebrew } << 0;
+        QTest::newRow("failing exit status, stderr merged")
+            << QByteArray("FAKE_BREW_EXIT=3")
+            << QStringList { u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s } << 3;
+        QTest::newRow("terminated by a signal")
+            << QByteArray("FAKE_BREW_SIGNAL=TERM") << QStringList { homebrew } << 128 + 15;
     }
-    QCOMPARE(m_sandbox->brewCalls().last(), args.join(u' '));
-}
-
-void TestBrewRunner::cutsAVeryLongLineIntoBoundedPieces()
-{
-    ScopedEnvironmentVariable longLine("FAKE_BREW_LONG_LINE", QByteArray("300000"));
-    InstallEngine engine(m_sandbox->environment());
-    const Run run = runToEnd(engine, { u"--version"_s });
-    QVERIFY(run.result && run.result->succeeded());
-    QCOMPARE(run.lines.last(), u"Homebrew 4.4.0"_s);
-    const QStringList pieces = run.lines.mid(0, run.lines.size() - 1);
-    QVERIFY(pieces.size() >= 5);
-    for (const QString &piece : pieces)
-        QVERIFY(piece.size() <= 64 * 1024);
-    QCOMPARE(pieces.join(QString()), QString(300000, u'x'));
-}
-
-void TestBrewRunner::keepsEveryLineOfAFlood()
-{
-    ScopedEnvironmentVariable flood("FAKE_BREW_FLOOD", QByteArray("20000"));
-    InstallEngine engine(m_sandbox->environment());
-    const Run run = runToEnd(engine, { u"--version"_s });
-    QVERIFY(run.result && run.result->succeeded());
-    QStringList expected;
-    for (int i = 1; i <= 20000; ++i)
-        expected.append(u"==> Downloading https://example.invalid/pkg-%1.zip"_s.arg(i));
-    QCOMPARE(run.lines, expected << u"Homebrew 4.4.0"_s);
-}
-
-void TestBrewRunner::givesBrewItsFixedEnvironment_data()
-{
-    QTest::addColumn<QString>("helper"); // none, plain file, executable
-    QTest::addColumn<std::optional<QString>>("appName");
-    QTest::newRow("helper present, app named") << u"exec"_s << std::optional<QString>(u"Café Clock"_s);
-    QTest::newRow("helper present, no app") << u"exec"_s << std::optional<QString>();
-    QTest::newRow("helper not executable") << u"plain"_s << std::optional<QString>(u"Maccy"_s);
-    QTest::newRow("no helper") << u"none"_s << std::optional<QString>();
-}
-
-void TestBrewRunner::givesBrewItsFixedEnvironment()
-{
-    QFETCH(QString, helper);
-    QFETCH(std::optional<QString>, appName);
-    Sandbox sandbox;
-    QVERIFY(sandbox.installFakeBrew());
-    const QString askpass = sandbox.helperDir() + u"/orvando-askpass"_s;
-    if (helper != u"none"_s)
-        QVERIFY(Sandbox::writeFile(askpass, "#!/bin/sh\necho secret\n", helper == u"exec"_s));
-
-    ScopedEnvironmentVariable print("FAKE_BREW_PRINT_ENV", QByteArray("1"));
-    ScopedEnvironmentVariable analytics("HOMEBREW_NO_ANALYTICS", QByteArray("0")); // overwritten
-    ScopedEnvironmentVariable inherited("ORVANDO_TEST_INHERITED", QByteArray("kept as is"));
-    ScopedEnvironmentVariable noAskpass("SUDO_ASKPASS", std::nullopt);
-    ScopedEnvironmentVariable noFor("ORVANDO_ASKPASS_FOR", std::nullopt);
-    InstallEngine engine(sandbox.environment());
-    const Run run = runToEnd(engine, { u"--version"_s }, appName);
-    QVERIFY(run.result && run.result->succeeded());
-
-    QHash<QString, QString> env;
-    for (const QString &line : run.lines) {
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals > 0)
-            env.insert(line.left(equals), line.mid(equals + 1));
+    void deliversEveryLineBeforeTheOutcome()
+    {
+        QFETCH(QByteArray, fakeSwitch);
+        QFETCH(QStringList, lines);
+        QFETCH(int, code);
+        std::optional<ScopedEnvironmentVariable> toggle;
+        if (!fakeSwitch.isEmpty())
+            toggle.emplace(fakeSwitch.split('=').at(0).constData(), fakeSwitch.split('=').at(1));
+        InstallEngine engine(m_sandbox.environment());
+        const QStringList args { code == 3 ? u"install"_s : u"--version"_s, u"--cask"_s, u"maccy"_s };
+        const Run run = runToEnd(engine, args);
+        QCOMPARE(run.lines, lines);
+        QCOMPARE(run.linesAtResult, lines.size());
+        QVERIFY(!run.offMainThread);
+        QCOMPARE(run.result->error, code ? std::optional(EngineError::install(code, notFinished)) : std::nullopt);
+        QCOMPARE(m_sandbox.brewCalls().last(), args.join(u' '));
     }
-    QCOMPARE(env.value(u"HOMEBREW_PREFIX"_s), sandbox.brewPrefix());
-    QCOMPARE(env.value(u"HOMEBREW_NO_AUTO_UPDATE"_s), u"1"_s);
-    QCOMPARE(env.value(u"HOMEBREW_NO_ANALYTICS"_s), u"1"_s);
-    QCOMPARE(env.value(u"HOMEBREW_NO_ENV_HINTS"_s), u"1"_s);
-    QCOMPARE(env.value(u"ORVANDO_TEST_INHERITED"_s), u"kept as is"_s);
-    QCOMPARE(env.value(u"PATH"_s), qEnvironmentVariable("PATH"));
-    QCOMPARE(env.value(u"SUDO_ASKPASS"_s), helper == u"exec"_s ? askpass : QString());
-    QCOMPARE(env.contains(u"ORVANDO_ASKPASS_FOR"_s), appName.has_value());
-    if (appName)
-        QCOMPARE(env.value(u"ORVANDO_ASKPASS_FOR"_s), *appName);
-}
 
-void TestBrewRunner::failsWithoutStartingBrew_data()
-{
-    QTest::addColumn<bool>("goneAfterDiscovery");
-    QTest::newRow("no brew found") << false;
-    QTest::newRow("brew gone after discovery") << true;
-}
+    void keepsLongLinesBoundedAndFloodsWhole()
+    {
+        ScopedEnvironmentVariable longLine("FAKE_BREW_LONG_LINE", QByteArray("300000"));
+        ScopedEnvironmentVariable flood("FAKE_BREW_FLOOD", QByteArray("10000"));
+        InstallEngine engine(m_sandbox.environment());
+        const Run run = runToEnd(engine, { u"--version"_s });
+        const QStringList pieces = run.lines.mid(0, run.lines.size() - 10001);
+        QVERIFY(pieces.size() >= 5);
+        for (const QString &piece : pieces)
+            QVERIFY(piece.size() <= LineSplitter::defaultMaxLineBytes);
+        QCOMPARE(pieces.join(QString()), QString(300000, u'x'));
+        QStringList expected;
+        for (int i = 1; i <= 10000; ++i)
+            expected.append(u"==> Downloading https://example.invalid/pkg-%1.zip"_s.arg(i));
+        QCOMPARE(run.lines.mid(pieces.size()), expected << homebrew);
+    }
 
-void TestBrewRunner::failsWithoutStartingBrew()
-{
-    QFETCH(bool, goneAfterDiscovery);
-    Sandbox sandbox;
-    QVERIFY(!goneAfterDiscovery || sandbox.installFakeBrew());
-    InstallEngine engine(sandbox.environment());
-    QCOMPARE(engine.brewAvailable(), goneAfterDiscovery);
-    QVERIFY(!goneAfterDiscovery || QFile::remove(sandbox.brewPath()));
-    const Run run = runToEnd(engine, { u"install"_s, u"--cask"_s, u"maccy"_s });
-    QVERIFY(run.result && !run.result->succeeded());
-    if (goneAfterDiscovery) { // the system's own error text
-        QCOMPARE(run.result->error->domain, u"system"_s);
+    void givesBrewItsFixedEnvironment_data()
+    {
+        QTest::addColumn<bool>("helperRuns"); // the password helper is executable
+        QTest::addColumn<std::optional<QString>>("appName");
+        QTest::newRow("helper, app named") << true << std::optional<QString>(u"Café Clock"_s);
+        QTest::newRow("helper not executable, no app") << false << std::optional<QString>();
+    }
+    void givesBrewItsFixedEnvironment()
+    {
+        QFETCH(bool, helperRuns);
+        QFETCH(std::optional<QString>, appName);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const QString askpass = sandbox.helperDir() + u"/orvando-askpass"_s;
+        QVERIFY(Sandbox::writeFile(askpass, "#!/bin/sh\necho secret\n", helperRuns));
+        ScopedEnvironmentVariable print("FAKE_BREW_PRINT_ENV", QByteArray("1"));
+        ScopedEnvironmentVariable analytics("HOMEBREW_NO_ANALYTICS", QByteArray("0")); // overwritten
+        ScopedEnvironmentVariable inherited("ORVANDO_TEST_INHERITED", QByteArray("kept as is"));
+        ScopedEnvironmentVariable noAskpass("SUDO_ASKPASS", std::nullopt);
+        InstallEngine engine(sandbox.environment());
+        const Run run = runToEnd(engine, { u"--version"_s }, appName);
+        QHash<QString, QString> env;
+        for (const QString &line : run.lines) {
+            if (const qsizetype equals = line.indexOf(u'='); equals > 0)
+                env.insert(line.left(equals), line.mid(equals + 1));
+        }
+        QCOMPARE(env.value(u"HOMEBREW_PREFIX"_s), sandbox.brewPrefix());
+        for (const QString &flag :
+            { u"HOMEBREW_NO_AUTO_UPDATE"_s, u"HOMEBREW_NO_ANALYTICS"_s, u"HOMEBREW_NO_ENV_HINTS"_s })
+            QCOMPARE(env.value(flag), u"1"_s);
+        QCOMPARE(env.value(u"ORVANDO_TEST_INHERITED"_s), u"kept as is"_s);
+        QCOMPARE(env.value(u"SUDO_ASKPASS"_s), helperRuns ? askpass : QString());
+        QCOMPARE(env.contains(u"ORVANDO_ASKPASS_FOR"_s), appName.has_value());
+        QCOMPARE(env.value(u"ORVANDO_ASKPASS_FOR"_s), appName.value_or(QString()));
+    }
+
+    // A cask step run with sudo asks the helper beside the program, told the application's name;
+    // without an answer nothing changes.
+    void casksAskForThePasswordThroughTheHelper_data()
+    {
+        QTest::addColumn<bool>("uninstall");
+        QTest::addColumn<QByteArray>("helper"); // empty: none
+        QTest::newRow("install, password given") << false << QByteArray("printf 's3cret p\xc3\xa4ss\\n'");
+        QTest::newRow("install, no helper") << false << QByteArray();
+        QTest::newRow("uninstall, prompt cancelled") << true << QByteArray("exit 1");
+    }
+    void casksAskForThePasswordThroughTheHelper()
+    {
+        QFETCH(bool, uninstall);
+        QFETCH(QByteArray, helper);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        QVERIFY(sandbox.registerCask(u"shutter-encoder"_s, u"Shutter Encoder"_s, {}));
+        const CatalogApp app = catalogApp(u"shutter-encoder"_s);
+        InstallEngine engine(sandbox.environment());
+        if (uninstall)
+            QVERIFY(finish(engine.install(app))); // no password step yet
+        QFile conf(sandbox.brewPrefix() + u"/fake-brew.conf"_s);
+        QVERIFY(conf.open(QIODevice::Append) && conf.write("FAKE_BREW_SUDO='s3cret p\xc3\xa4ss'\n") > 0);
+        conf.close();
+        const QString askedFor = sandbox.helperDir() + u"/asked-for"_s;
+        if (!helper.isEmpty())
+            QVERIFY(Sandbox::writeFile(sandbox.helperDir() + u"/orvando-askpass"_s,
+                "#!/bin/sh\nprintf '%s' \"$ORVANDO_ASKPASS_FOR\" > '" + askedFor.toUtf8() + "'\n" + helper + '\n',
+                true));
+        QVERIFY(finish(uninstall ? engine.uninstall(app) : engine.install(app)));
+        const bool succeeds = helper.startsWith("printf");
+        QCOMPARE(engine.state(app.id),
+            succeeds ? InstallState::installed()
+                     : InstallState::failed(u"The Mac password was not entered, so Shutter Encoder was not "_s
+                         + (uninstall ? u"removed."_s : u"installed."_s)));
+        QFile asked(askedFor);
+        QCOMPARE(asked.open(QIODevice::ReadOnly) ? asked.readAll() : QByteArray(),
+            helper.isEmpty() ? QByteArray() : QByteArray("Shutter Encoder"));
+        QVERIFY(QFile::exists(sandbox.brewPrefix() + u"/Caskroom/shutter-encoder"_s) == (succeeds || uninstall));
+    }
+
+    void failsWithoutStartingBrew_data()
+    {
+        QTest::addColumn<bool>("goneAfterDiscovery");
+        QTest::newRow("no brew found") << false;
+        QTest::newRow("brew gone after discovery") << true;
+    }
+    void failsWithoutStartingBrew()
+    {
+        QFETCH(bool, goneAfterDiscovery);
+        Sandbox sandbox;
+        QVERIFY(!goneAfterDiscovery || sandbox.installFakeBrew());
+        InstallEngine engine(sandbox.environment());
+        QVERIFY(!goneAfterDiscovery || QFile::remove(sandbox.brewPath()));
+        const Run run = runToEnd(engine, { u"install"_s, u"--cask"_s, u"maccy"_s });
+        // The system's own error text, when brew was there to be started.
+        QCOMPARE(run.result->error->domain, goneAfterDiscovery ? u"system"_s : u"orvando.install"_s);
         QVERIFY(!run.result->error->description.isEmpty());
-    } else {
-        QCOMPARE(*run.result->error, EngineError::install(-1, u"No Homebrew found on this Mac."_s));
+        QVERIFY(run.lines.isEmpty() && sandbox.brewCalls().isEmpty());
     }
-    QVERIFY(run.lines.isEmpty());
-    QVERIFY(sandbox.brewCalls().isEmpty());
-}
 
-void TestBrewRunner::survivesTheEngineGoingAwayMidRun()
-{
-    ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.2"));
-    auto *engine = new InstallEngine(m_sandbox->environment());
-    auto lines = std::make_shared<int>(0);
-    auto done = std::make_shared<bool>(false);
-    engine->runBrew({ u"install"_s, u"--cask"_s, u"slowpoke"_s }, [lines](const QString &) { ++*lines; })
-        .then([done](const BrewResult &) { *done = true; });
-    QTRY_VERIFY(*lines >= 1);
-    const int seen = *lines;
-    delete engine;
-    QTRY_VERIFY_WITH_TIMEOUT(*done, 30000);
-    QCOMPARE(*lines, seen); // nothing delivered to a handler whose engine is gone
-}
+    void survivesTheEngineGoingAwayMidRun()
+    {
+        ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.2"));
+        auto *engine = new InstallEngine(m_sandbox.environment());
+        auto lines = std::make_shared<int>(0);
+        auto done = std::make_shared<bool>(false);
+        engine->runBrew({ u"install"_s, u"--cask"_s, u"slowpoke"_s }, [lines](const QString &) { ++*lines; })
+            .then([done](const BrewResult &) { *done = true; });
+        QTRY_VERIFY(*lines >= 1);
+        const int seen = *lines;
+        delete engine;
+        QTRY_VERIFY_WITH_TIMEOUT(*done, 30000);
+        QCOMPARE(*lines, seen); // nothing delivered to a handler whose engine is gone
+    }
+};
 
 QTEST_GUILESS_MAIN(TestBrewRunner)
 #include "TestBrewRunner.moc"

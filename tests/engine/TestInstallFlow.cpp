@@ -4,6 +4,7 @@
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -19,13 +20,9 @@ public:
     using InstallEngine::setPermissionNote;
 };
 
-bool isFinal(const std::optional<InstallState> &state)
-{
-    return state && state->kind != InstallState::Kind::Installing;
-}
-
 } // namespace
 
+// Installing a cask application, from the card's press to the outcome, and the log it writes.
 class TestInstallFlow : public QObject
 {
     Q_OBJECT
@@ -35,8 +32,8 @@ private Q_SLOTS:
     void offersHomebrewWhenThereIsNone();
     void installsACask_data();
     void installsACask();
-    void humanizesBrewLines_data();
-    void humanizesBrewLines();
+    void turnsBrewLinesIntoNotes_data();
+    void turnsBrewLinesIntoNotes();
 };
 
 void TestInstallFlow::skipsAnAppAlreadyOnTheMac()
@@ -49,8 +46,7 @@ void TestInstallFlow::skipsAnAppAlreadyOnTheMac()
     engine.setPermissionNote(u"maccy"_s, true);
 
     InstallEngine::startDetached(engine.install(maccy()));
-    // The note goes at once, before anything else happens.
-    QVERIFY(!engine.hasPermissionNote(u"maccy"_s));
+    QVERIFY(!engine.hasPermissionNote(u"maccy"_s)); // gone at once, before anything else happens
     QTRY_COMPARE(engine.state(u"maccy"_s), std::optional(InstallState::installed()));
     QCOMPARE(engine.log()->rowCount(), 0);
     QVERIFY(sandbox.brewCalls().isEmpty());
@@ -63,13 +59,11 @@ void TestInstallFlow::offersHomebrewWhenThereIsNone()
     Sandbox sandbox;
     RecordingAnalytics analytics;
     InstallEngine engine(sandbox.environment(), analytics.client());
-    QVERIFY(!engine.brewAvailable());
-
-    InstallEngine::startDetached(engine.install(maccy()));
-    QTRY_COMPARE(engine.state(u"maccy"_s), std::optional(InstallState::needsHomebrew()));
-    QCOMPARE(engine.log()->lines(),
-        (QList<LogLine> { { 1, u"maccy"_s,
-            u"note: Maccy installs through Homebrew, which isn't set up on this Mac yet — offering a one-time in-app setup."_s } }));
+    QVERIFY(finish(engine.install(maccy())));
+    QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::needsHomebrew()));
+    QCOMPARE(logTexts(engine, u"maccy"_s),
+        QStringList { u"note: Maccy installs through Homebrew, which isn't set up on this Mac yet — offering a "
+                      u"one-time in-app setup."_s });
     QCOMPARE(analytics.settledEvents(), QStringList { u"app_install_started maccy"_s });
 }
 
@@ -79,29 +73,21 @@ void TestInstallFlow::installsACask_data()
     QTest::addColumn<QString>("installedBundleID"); // what the fake cask puts on disk
     QTest::addColumn<QByteArray>("exitStatus"); // the fake brew's, empty for success
     QTest::addColumn<InstallState>("outcome");
-    QTest::addColumn<QStringList>("notes"); // the notes between "Getting" and the outcome
     QTest::addColumn<QString>("lastLine");
-    QTest::addColumn<QString>("event");
 
-    const QStringList brewNotes { u"Downloading Maccy."_s, u"Installing Maccy."_s, u"Putting Maccy in place."_s,
-        u"Working on Maccy."_s };
-    QTest::newRow("found by bundle id") << std::optional<QString>(u"org.p0deje.Maccy"_s) << u"org.p0deje.Maccy"_s
-                                        << QByteArray() << InstallState::installed() << brewNotes
-                                        << u"🍺  maccy was successfully installed!"_s << u"app_install_succeeded"_s;
+    const std::optional<QString> id(u"org.p0deje.Maccy"_s);
+    const QString success = u"🍺  maccy was successfully installed!"_s;
+    QTest::newRow("found by bundle id") << id << *id << QByteArray() << InstallState::installed() << success;
     QTest::newRow("no bundle id, nothing to check")
-        << std::optional<QString>() << u"org.other.Thing"_s << QByteArray() << InstallState::installed() << brewNotes
-        << u"🍺  maccy was successfully installed!"_s << u"app_install_succeeded"_s;
+        << std::optional<QString>() << u"org.other.Thing"_s << QByteArray() << InstallState::installed() << success;
     QTest::newRow("bundle missing afterwards")
-        << std::optional<QString>(u"org.p0deje.Maccy"_s) << u"org.other.Thing"_s << QByteArray()
-        << InstallState::failed(u"Install finished but Maccy was not found. You can try again."_s) << brewNotes
-        << u"warning: brew finished but Maccy was not found on disk"_s << u"app_install_failed"_s;
-    QTest::newRow("brew exits 1") << std::optional<QString>(u"org.p0deje.Maccy"_s) << u"org.p0deje.Maccy"_s
-                                  << QByteArray("1")
-                                  << InstallState::failed(u"The download of Maccy failed. The app's publisher may "
-                                                          u"have moved it; try again later."_s)
-                                  << QStringList { u"Working on Maccy."_s }
-                                  << u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s
-                                  << u"app_install_failed"_s;
+        << id << u"org.other.Thing"_s << QByteArray()
+        << InstallState::failed(u"Install finished but Maccy was not found. You can try again."_s)
+        << u"warning: brew finished but Maccy was not found on disk"_s;
+    QTest::newRow("brew exits 1") << id << *id << QByteArray("1")
+                                  << InstallState::failed(u"The download of Maccy failed. The app's publisher may have "
+                                                          u"moved it; try again later."_s)
+                                  << u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s;
 }
 
 void TestInstallFlow::installsACask()
@@ -110,10 +96,7 @@ void TestInstallFlow::installsACask()
     QFETCH(QString, installedBundleID);
     QFETCH(QByteArray, exitStatus);
     QFETCH(InstallState, outcome);
-    QFETCH(QStringList, notes);
     QFETCH(QString, lastLine);
-    QFETCH(QString, event);
-
     Sandbox sandbox;
     RecordingAnalytics analytics;
     QVERIFY(sandbox.installFakeBrew());
@@ -121,58 +104,56 @@ void TestInstallFlow::installsACask()
     ScopedEnvironmentVariable exit("FAKE_BREW_EXIT", exitStatus.isEmpty() ? std::nullopt : std::optional(exitStatus));
     InstallEngine engine(sandbox.environment(), analytics.client());
     QList<InstallState> states;
-    connect(&engine, &InstallEngine::stateChanged, this, [&](const QString &id) {
-        if (id == u"maccy"_s)
-            states.append(*engine.state(id));
-    });
+    connect(&engine, &InstallEngine::stateChanged, this, [&](const QString &id) { states.append(*engine.state(id)); });
 
-    InstallEngine::startDetached(engine.install(maccy(bundleID)));
-    QTRY_VERIFY_WITH_TIMEOUT(isFinal(engine.state(u"maccy"_s)), 30000);
-    QCOMPARE(*engine.state(u"maccy"_s), outcome);
+    QVERIFY(finish(engine.install(maccy(bundleID))));
 
     QCOMPARE(sandbox.brewCalls(), QStringList { u"install --cask maccy"_s });
     // One note per line, all before the outcome, which nothing overwrites.
     QList<InstallState> expected { InstallState::installing(u"Getting Maccy ready."_s) };
-    for (const QString &note : notes)
-        expected.append(InstallState::installing(note));
+    for (const QString &line : logTexts(engine, u"maccy"_s))
+        if (!line.startsWith(u"warning: "_s))
+            expected.append(InstallState::installing(InstallEngine::humanize(line, maccy())));
     expected.append(outcome);
     QCOMPARE(states, expected);
-    QCOMPARE(engine.log()->at(engine.log()->size() - 1).text, lastLine);
-    for (const LogLine &line : engine.log()->lines())
-        QCOMPARE(line.appID, u"maccy"_s);
-    QStringList events { u"app_install_started maccy"_s, event + u" maccy"_s };
+    QCOMPARE(logTexts(engine, u"maccy"_s).last(), lastLine);
+    QStringList events { u"app_install_started maccy"_s,
+        (outcome == InstallState::installed() ? u"app_install_succeeded maccy"_s : u"app_install_failed maccy"_s) };
     events.sort();
     QCOMPARE(analytics.settledEvents(), events);
-    QCOMPARE(engine.state(u"maccy"_s), std::optional(outcome));
 }
 
-void TestInstallFlow::humanizesBrewLines_data()
+// What the card says while brew works, for lines brew really prints, installing and removing.
+void TestInstallFlow::turnsBrewLinesIntoNotes_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("note");
-    QTest::newRow("download") << u"==> Downloading https://example.com/Maccy.zip"_s << u"Downloading Maccy."_s;
-    QTest::newRow("any case") << u"DOWNLOADING the cask"_s << u"Downloading Maccy."_s;
-    QTest::newRow("install") << u"==> Installing Cask maccy"_s << u"Installing Maccy."_s;
-    QTest::newRow("pour") << u"==> Pouring maccy--1.0.bottle.tar.gz"_s << u"Installing Maccy."_s;
-    QTest::newRow("link") << u"==> Linking Binary 'maccy'"_s << u"Putting Maccy in place."_s;
-    QTest::newRow("move") << u"==> Moving App 'Maccy.app' to '/Applications/Maccy.app'"_s
-                          << u"Putting Maccy in place."_s;
-    QTest::newRow("caveats, without the name") << u"==> Caveats"_s << u"Almost done."_s;
-    QTest::newRow("nothing known") << u"==> Fetching downloads for: maccy"_s << u"Working on Maccy."_s;
-    QTest::newRow("download without -ing") << u"Error: Download failed"_s << u"Working on Maccy."_s;
-    // Plain substrings, tested in a fixed order: the first row that matches wins.
-    QTest::newRow("uninstalling holds installing") << u"==> Uninstalling Cask maccy"_s << u"Installing Maccy."_s;
-    QTest::newRow("downloading before installing") << u"installing after downloading"_s << u"Downloading Maccy."_s;
-    QTest::newRow("pouring before linking") << u"linking what pouring left"_s << u"Installing Maccy."_s;
-    QTest::newRow("linking before caveats") << u"caveats about linking"_s << u"Putting Maccy in place."_s;
-    QTest::newRow("inside a word") << u"unmoving"_s << u"Putting Maccy in place."_s;
+    QTest::addColumn<QString>("installNote");
+    QTest::addColumn<QString>("uninstallNote");
+    const QString working = u"Working on Maccy."_s, removing = u"Removing Maccy."_s,
+                  place = u"Putting Maccy in place."_s;
+    const auto row = [](const QString &line, const QString &install, const QString &uninstall) {
+        QTest::newRow(qPrintable(line)) << line << install << uninstall;
+    };
+    row(u"==> Downloading https://github.com/p0deje/Maccy/releases/download/2.1.0/Maccy.app.zip"_s,
+        u"Downloading Maccy."_s, removing);
+    row(u"==> Installing Cask maccy"_s, u"Installing Maccy."_s, removing);
+    row(u"==> Pouring python@3.12--3.12.4.arm64_sonoma.bottle.tar.gz"_s, u"Installing Maccy."_s, removing);
+    row(u"==> Moving App 'Maccy.app' to '/Applications/Maccy.app'"_s, place, removing);
+    row(u"==> Caveats"_s, u"Almost done."_s, removing);
+    row(u"🍺  maccy was successfully installed!"_s, working, removing);
+    row(u"==> Uninstalling Cask maccy"_s, u"Installing Maccy."_s, removing);
+    row(u"==> Removing App '/Applications/Maccy.app'"_s, place, removing); // "moving" is in "removing"
+    row(u"==> Purging files for version 2.1.0 of Cask maccy"_s, working, u"Cleaning up."_s);
+    row(u"~/Library/Caches/org.p0deje.Maccy"_s, working, u"Cleaning up."_s);
 }
 
-void TestInstallFlow::humanizesBrewLines()
+void TestInstallFlow::turnsBrewLinesIntoNotes()
 {
     QFETCH(QString, line);
-    QFETCH(QString, note);
-    QCOMPARE(InstallEngine::humanize(line, maccy()), note);
+    QFETCH(QString, installNote);
+    QFETCH(QString, uninstallNote);
+    QCOMPARE(InstallEngine::humanize(line, maccy()), installNote);
+    QCOMPARE(InstallEngine::humanizeUninstall(line, maccy()), uninstallNote);
 }
 
 QTEST_GUILESS_MAIN(TestInstallFlow)

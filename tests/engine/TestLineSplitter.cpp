@@ -4,6 +4,22 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QStringList split(const QList<QByteArray> &reads, qsizetype cap = LineSplitter::defaultMaxLineBytes)
+{
+    LineSplitter splitter(cap);
+    QStringList lines;
+    for (const QByteArray &read : reads) {
+        lines += splitter.feed(read);
+        if (splitter.pendingBytes() > cap)
+            return { u"an unfinished line piled up"_s };
+    }
+    return lines + splitter.finish();
+}
+
+} // namespace
+
 class TestLineSplitter : public QObject
 {
     Q_OBJECT
@@ -11,77 +27,63 @@ class TestLineSplitter : public QObject
 private Q_SLOTS:
     void cutsReadsIntoLines_data();
     void cutsReadsIntoLines();
-    void boundsLinesWithoutLineFeeds();
+    void givesTheSameLinesHoweverTheOutputIsCut_data();
+    void givesTheSameLinesHoweverTheOutputIsCut();
 };
 
 void TestLineSplitter::cutsReadsIntoLines_data()
 {
     QTest::addColumn<QList<QByteArray>>("reads");
+    QTest::addColumn<int>("cap");
     QTest::addColumn<QStringList>("lines");
-
-    const QString cr = u"\r"_s;
-    QTest::newRow("two lines around a blank one")
-        << QList<QByteArray> { "one\n\ntwo\n" } << QStringList { u"one"_s, u"two"_s };
-    QTest::newRow("lone carriage return stays")
-        << QList<QByteArray> { "50%\r100%\n" } << QStringList { u"50%"_s + cr + u"100%"_s };
-    QTest::newRow("carriage return and line feed end a line")
-        << QList<QByteArray> { "a\r\nb\n" } << QStringList { u"a"_s, u"b"_s };
-    QTest::newRow("pair split between reads") << QList<QByteArray> { "a\r", "\nb\n" } << QStringList { u"a"_s, u"b"_s };
-    QTest::newRow("a line alone made of a carriage return") << QList<QByteArray> { "\r\r\n" } << QStringList { cr };
-    QTest::newRow("blank lines in CRLF give nothing") << QList<QByteArray> { "\r\n\r\n\n" } << QStringList {};
-    QTest::newRow("line split across reads")
-        << QList<QByteArray> { "hal", "f\nne", "xt\n" } << QStringList { u"half"_s, u"next"_s };
-    QTest::newRow("four-byte character split three ways")
-        << QList<QByteArray> { "mug \xF0\x9F", "\x8D", "\xBA!\n" } << QStringList { u"mug 🍺!"_s };
-    QTest::newRow("invalid bytes become replacement characters")
-        << QList<QByteArray> { "bad \xFF\xFE bytes kept\nnext\n" }
-        << QStringList { u"bad \uFFFD\uFFFD bytes kept"_s, u"next"_s };
-    QTest::newRow("last line without line feed") << QList<QByteArray> { "a\nb" } << QStringList { u"a"_s, u"b"_s };
-    QTest::newRow("tail keeps its carriage return") << QList<QByteArray> { "a\r" } << QStringList { u"a"_s + cr };
-    QTest::newRow("spaces are not trimmed")
-        << QList<QByteArray> { "  indented \n" } << QStringList { u"  indented "_s };
-    QTest::newRow("empty reads change nothing")
-        << QList<QByteArray> { "", "x", "", "\n", "" } << QStringList { u"x"_s };
+    const int none = LineSplitter::defaultMaxLineBytes;
+    const auto row = [](const char *name, QList<QByteArray> reads, int cap, QStringList lines) {
+        QTest::newRow(name) << reads << cap << lines;
+    };
+    row("blank lines dropped, spaces kept", { "one\n\n  two \n" }, none, { u"one"_s, u"  two "_s });
+    row("lone carriage return stays", { "50%\r100%\n" }, none, { u"50%\r100%"_s });
+    row("CR LF split between reads", { "a\r", "\nb\n" }, none, { u"a"_s, u"b"_s });
+    row("a line made of a carriage return", { "\r\r\n" }, none, { u"\r"_s });
+    row("four-byte character split three ways", { "mug \xF0\x9F", "\x8D", "\xBA!\n" }, none, { u"mug 🍺!"_s });
+    row("invalid bytes replaced", { "bad \xFF\xFE kept\n" }, none, { u"bad \uFFFD\uFFFD kept"_s });
+    row("tail keeps its carriage return", { "a\nb\r" }, none, { u"a"_s, u"b\r"_s });
+    row("long line in pieces", { QByteArray(20, 'x') + "\nshort\n" }, 8,
+        { u"xxxxxxxx"_s, u"xxxxxxxx"_s, u"xxxx"_s, u"short"_s });
+    row("piece never ends inside a character", { "abcdefg\xC3\xA9h\n" }, 8, { u"abcdefg"_s, u"éh"_s });
+    row("nor inside a four-byte one", { "abcde\xF0\x9F\x8D\xBAxyz", "\n" }, 8, { u"abcde"_s, u"🍺xyz"_s });
+    row("line of the cap whose LF comes later", { "abcdefg\r", "\n" }, 8, { u"abcdefg"_s });
+    row("one past the cap, CR LF split", { "abcdefgh\r", "\n" }, 8, { u"abcdefgh"_s });
+    row("cap reached with CR CR, LF later", { "abcdefg\r\r", "\n" }, 8, { u"abcdefg\r"_s });
 }
 
 void TestLineSplitter::cutsReadsIntoLines()
 {
     QFETCH(QList<QByteArray>, reads);
+    QFETCH(int, cap);
     QFETCH(QStringList, lines);
-
-    LineSplitter splitter;
-    QStringList got;
-    for (const QByteArray &read : reads)
-        got += splitter.feed(read);
-    got += splitter.finish();
-    QCOMPARE(got, lines);
-    QCOMPARE(splitter.pendingBytes(), 0);
+    QCOMPARE(split(reads, cap), lines);
 }
 
-void TestLineSplitter::boundsLinesWithoutLineFeeds()
+void TestLineSplitter::givesTheSameLinesHoweverTheOutputIsCut_data()
 {
-    // 16-byte cap; "é" is two bytes and must never be cut in half.
-    LineSplitter splitter(16);
-    const QByteArray text = QString(u"ééééééééééééééééééééééééé"_s).toUtf8(); // 25 characters, 50 bytes
-    QStringList got;
-    for (int i = 0; i < 10; ++i) {
-        got += splitter.feed(text.mid(i * 5, 5));
-        QVERIFY2(splitter.pendingBytes() <= 16, "an endless line must not pile up");
-    }
-    got += splitter.feed("\n");
-    got += splitter.finish();
+    QTest::addColumn<QByteArray>("output");
+    QTest::newRow("CRs around the cap") << QByteArray("abcdefg\r\r\nabcdefgh\r\r\r\nab\rcdefgh\r\n\r\n\rx");
+    QTest::newRow("characters across the cap") << QByteArray("aé€🍺é€🍺aé€🍺\néééééé\r\n🍺🍺🍺\n");
+    QTest::newRow("invalid bytes") << QByteArray("\x80\x80\x80\x80\x80\x80\x80\x80\x80\xFFxy\n\xC3");
+    QTest::newRow("no line feed at all") << QByteArray("0123456789abcdefghijklmnop\r");
+}
 
-    QVERIFY(got.size() >= 3);
-    QCOMPARE(got.join(QString()), QString::fromUtf8(text));
-    for (const QString &piece : got) {
-        QVERIFY(!piece.contains(QChar::ReplacementCharacter));
-        QVERIFY(piece.toUtf8().size() <= 16);
-    }
-
-    // A long line that arrives in one read is cut the same way.
-    LineSplitter oneRead(16);
-    const QStringList pieces = oneRead.feed(QByteArray(40, 'x') + "\nshort\n");
-    QCOMPARE(pieces, (QStringList { QString(16, u'x'), QString(16, u'x'), QString(8, u'x'), u"short"_s }));
+// Every cut into two reads, and one byte at a time, gives the lines of the whole output.
+void TestLineSplitter::givesTheSameLinesHoweverTheOutputIsCut()
+{
+    QFETCH(QByteArray, output);
+    const QStringList whole = split({ output }, 8);
+    for (qsizetype at = 1; at < output.size(); ++at)
+        QVERIFY2(split({ output.left(at), output.mid(at) }, 8) == whole, qPrintable(u"cut at %1"_s.arg(at)));
+    QList<QByteArray> bytes;
+    for (const char c : output)
+        bytes.append(QByteArray(1, c));
+    QCOMPARE(split(bytes, 8), whole);
 }
 
 QTEST_APPLESS_MAIN(TestLineSplitter)

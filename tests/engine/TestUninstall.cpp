@@ -4,15 +4,12 @@
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
-#include <QDir>
-#include <QFile>
 #include <QOperatingSystemVersion>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 
 #include <csignal>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
@@ -20,289 +17,270 @@ using namespace EngineTestKit;
 namespace {
 
 const QString bundleID = u"org.p0deje.Maccy"_s;
-
+const QString brewFailed
+    = u"Homebrew could not remove %1: Download failed on Cask '%2' with message: simulated failure."_s;
 const InstallState removing = InstallState::uninstalling(u"Removing Maccy."_s);
 const InstallState closing = InstallState::uninstalling(u"Closing Maccy."_s);
 const InstallState cleaning = InstallState::uninstalling(u"Cleaning up."_s);
 
-// The freedesktop Trash of this test lives in the sandbox's home.
-struct SandboxTrash
+class Engine : public InstallEngine
 {
-    explicit SandboxTrash(const Sandbox &sandbox)
-        : home("HOME", sandbox.home().toUtf8())
-        , dataHome("XDG_DATA_HOME", std::nullopt)
-        , files(sandbox.home() + u"/.local/share/Trash/files"_s)
-    {
-    }
-    ScopedEnvironmentVariable home;
-    ScopedEnvironmentVariable dataHome;
-    QString files;
+public:
+    using InstallEngine::InstallEngine;
+    using InstallEngine::setPermissionNote;
 };
 
-// Leftovers in three of the eight places.
-QStringList makeLeftovers(const Environment &env)
+// Leftovers in three of the eight places; how many of them are still there.
+QStringList makeLeftovers(const Sandbox &sandbox)
 {
-    const QStringList paths = InstallEngine::leftoverPaths(env, bundleID);
-    const QStringList made { paths.at(0), paths.at(1), paths.at(5) };
-    Sandbox::writeFile(made.at(0) + u"/history.db"_s, "data");
-    Sandbox::writeFile(made.at(1) + u"/cache.bin"_s, "data");
-    Sandbox::writeFile(made.at(2), "<plist/>");
-    return made;
+    const QStringList paths = InstallEngine::leftoverPaths(sandbox.environment(), bundleID);
+    Sandbox::writeFile(paths.at(0) + u"/history.db"_s, "data");
+    Sandbox::writeFile(paths.at(1) + u"/cache.bin"_s, "data");
+    Sandbox::writeFile(paths.at(5), "<plist/>");
+    return { paths.at(0), paths.at(1), paths.at(5) };
+}
+int existing(const QStringList &paths)
+{
+    return int(std::count_if(paths.begin(), paths.end(), [](const QString &path) { return QFileInfo::exists(path); }));
 }
 
-// Makes a folder nothing can be moved out of (root ignores permissions: it gets the immutable
-// flag), or undoes that; false when this file system cannot.
-bool setReadOnly(const QString &path, bool on)
+// A Maccy whose process answers a request to quit as onTerm says; running until then.
+bool runMaccy(const Sandbox &sandbox, const QByteArray &onTerm, QProcess &process)
 {
-    if (geteuid() == 0)
-        return QProcess::execute(u"chattr"_s, { on ? u"+i"_s : u"-i"_s, path }) == 0;
-    return QFile::setPermissions(
-        path, on ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
-bool allExist(const QStringList &paths)
-{
-    return std::all_of(paths.begin(), paths.end(), [](const QString &path) { return QFileInfo::exists(path); });
-}
-
-bool noneExist(const QStringList &paths)
-{
-    return std::none_of(paths.begin(), paths.end(), [](const QString &path) { return QFileInfo::exists(path); });
+    const QString ready = sandbox.root() + u"/ready"_s;
+    process.start(
+        sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, bundleID, PlistFile::Format::Binary,
+            "#!/bin/sh\ntrap '" + onTerm + "' TERM\ntouch '" + ready.toUtf8() + "'\nwhile :; do sleep 0.05; done\n")
+            + u"/Contents/MacOS/Maccy"_s,
+        QStringList());
+    return process.waitForStarted() && QTest::qWaitFor([&] { return QFile::exists(ready); });
 }
 
 } // namespace
 
+// Removing applications: through brew or the Trash, their leftovers, their permission entry.
 class TestUninstall : public QObject
 {
     Q_OBJECT
 
+    // The freedesktop Trash of these tests lives in the sandbox's home.
+    std::optional<ScopedEnvironmentVariable> m_home, m_dataHome;
+    std::unique_ptr<Sandbox> m_sandbox;
+    QString trash() const { return m_sandbox->home() + u"/.local/share/Trash/files"_s; }
+
 private Q_SLOTS:
-    void removesACaskThroughBrew_data();
-    void removesACaskThroughBrew();
-    void skipsHomebrewWhenThereIsNoBrew();
-    void movesADirectBundleToTheTrash();
-    void keepsEverythingWhenTheTrashRefuses_data();
-    void keepsEverythingWhenTheTrashRefuses();
-    void quitsARunningCopyFirst_data();
-    void quitsARunningCopyFirst();
-    void humanizesBrewLines_data();
-    void humanizesBrewLines();
-};
-
-void TestUninstall::removesACaskThroughBrew_data()
-{
-    QTest::addColumn<std::optional<QString>>("id");
-    QTest::addColumn<QByteArray>("exitStatus"); // of the fake brew's removal, empty for success
-    QTest::addColumn<QList<InstallState>>("states");
-    QTest::addColumn<bool>("swept");
-
-    QTest::newRow("with bundle id") << std::optional(bundleID) << QByteArray()
-                                    << QList<InstallState> { removing, closing, removing, cleaning,
-                                           InstallState::notInstalled() }
-                                    << true;
-    QTest::newRow("without bundle id: no quitting, no sweep")
-        << std::optional<QString>() << QByteArray()
-        << QList<InstallState> { removing, cleaning, InstallState::notInstalled() } << false;
-    QTest::newRow("brew exits 1") << std::optional(bundleID) << QByteArray("1")
-                                  << QList<InstallState> { removing, closing, removing,
-                                         InstallState::failed(u"Homebrew could not remove Maccy: Download failed on "
-                                                              u"Cask 'maccy' with message: simulated failure."_s) }
-                                  << false;
-}
-
-void TestUninstall::removesACaskThroughBrew()
-{
-    QFETCH(std::optional<QString>, id);
-    QFETCH(QByteArray, exitStatus);
-    QFETCH(QList<InstallState>, states);
-    QFETCH(bool, swept);
-
-    Sandbox sandbox;
-    RecordingAnalytics analytics;
-    QVERIFY(sandbox.installFakeBrew());
-    QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, bundleID));
-    InstallEngine engine(sandbox.environment(), analytics.client());
-    QVERIFY(finish(engine.install(maccy(id))));
-    QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::installed()));
-    const QStringList leftovers = makeLeftovers(sandbox.environment());
-    const int linesBefore = engine.log()->size();
-
-    ScopedEnvironmentVariable exit("FAKE_BREW_EXIT", exitStatus.isEmpty() ? std::nullopt : std::optional(exitStatus));
-    QList<InstallState> seen;
-    connect(
-        &engine, &InstallEngine::stateChanged, this, [&](const QString &appID) { seen.append(*engine.state(appID)); });
-    QVERIFY(finish(engine.uninstall(maccy(id))));
-
-    QCOMPARE(seen, states);
-    QCOMPARE(sandbox.brewCalls().last(), u"uninstall --cask maccy"_s);
-    const bool succeeded = exitStatus.isEmpty();
-    QCOMPARE(engine.isCaskInstalled(u"maccy"_s), !succeeded);
-    QCOMPARE(QFileInfo::exists(sandbox.userApplications() + u"/Maccy.app"_s), !succeeded);
-    QVERIFY(swept ? noneExist(leftovers) : allExist(leftovers));
-
-    // Homebrew's own lines, as printed, under the application's id.
-    QStringList lines;
-    for (const LogLine &line : engine.log()->lines().mid(linesBefore)) {
-        QCOMPARE(line.appID, u"maccy"_s);
-        lines.append(line.text);
-    }
-    if (succeeded)
-        QCOMPARE(lines,
-            (QStringList { u"==> Uninstalling Cask maccy"_s,
-                u"==> Removing App '%1/Maccy.app'"_s.arg(sandbox.userApplications()),
-                u"==> Purging files for version 1.0 of Cask maccy"_s }));
-    else
-        QCOMPARE(lines, QStringList { u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s });
-
-    QStringList events { u"app_install_started maccy"_s, u"app_install_succeeded maccy"_s };
-    if (succeeded)
-        events.append(u"uninstall_succeeded maccy"_s);
-    events.sort();
-    QCOMPARE(analytics.settledEvents(), events);
-}
-
-void TestUninstall::skipsHomebrewWhenThereIsNoBrew()
-{
-    Sandbox sandbox;
-    RecordingAnalytics analytics;
-    QVERIFY(sandbox.installFakeBrew());
+    void init()
     {
-        InstallEngine withBrew(sandbox.environment());
-        QVERIFY(finish(withBrew.install(maccy(std::nullopt))));
-        QVERIFY(withBrew.isCaskInstalled(u"maccy"_s));
+        m_sandbox = std::make_unique<Sandbox>();
+        m_home.emplace("HOME", m_sandbox->home().toUtf8());
+        m_dataHome.emplace("XDG_DATA_HOME", std::nullopt);
     }
-    ScopedEnvironmentVariable noBrew("ORVANDO_FORCE_NO_BREW", QByteArray());
-    InstallEngine engine(sandbox.environment(), analytics.client());
-    QVERIFY(!engine.brewAvailable());
-
-    QVERIFY(finish(engine.uninstall(maccy(std::nullopt))));
-    QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
-    QCOMPARE(sandbox.brewCalls(), QStringList { u"install --cask maccy"_s });
-    QVERIFY(QFileInfo::exists(sandbox.brewPrefix() + u"/Caskroom/maccy"_s));
-    QCOMPARE(engine.log()->size(), 0);
-    QCOMPARE(analytics.settledEvents(), QStringList { u"uninstall_succeeded maccy"_s });
-}
-
-void TestUninstall::movesADirectBundleToTheTrash()
-{
-    Sandbox sandbox;
-    SandboxTrash trash(sandbox);
-    RecordingAnalytics analytics;
-    const QString bundle = sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, bundleID);
-    QVERIFY(!bundle.isEmpty());
-    const QStringList leftovers = makeLeftovers(sandbox.environment());
-    InstallEngine engine(sandbox.environment(), analytics.client());
-    QCOMPARE(engine.installMethod(maccy()), std::optional(InstallMethod::directApp(bundle)));
-    QList<InstallState> seen;
-    connect(
-        &engine, &InstallEngine::stateChanged, this, [&](const QString &appID) { seen.append(*engine.state(appID)); });
-
-    QVERIFY(finish(engine.uninstall(maccy())));
-    QCOMPARE(seen, (QList<InstallState> { removing, closing, removing, cleaning, InstallState::notInstalled() }));
-    QVERIFY(!QFileInfo::exists(bundle));
-    // The bundle can be put back from the Trash; the leftovers are gone for good.
-    QCOMPARE(QDir(trash.files).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList { u"Maccy.app"_s });
-    QVERIFY(QFile::exists(trash.files + u"/Maccy.app/Contents/Info.plist"_s));
-    QVERIFY(noneExist(leftovers));
-    QCOMPARE(analytics.settledEvents(), QStringList { u"uninstall_succeeded maccy"_s });
-}
-
-void TestUninstall::keepsEverythingWhenTheTrashRefuses_data()
-{
-    QTest::addColumn<bool>("readOnlyParent");
-    QTest::newRow("the Applications folder is read-only") << true;
-    QTest::newRow("no Trash folder can be made") << false;
-}
-
-void TestUninstall::keepsEverythingWhenTheTrashRefuses()
-{
-    QFETCH(bool, readOnlyParent);
-    Sandbox sandbox;
-    SandboxTrash trash(sandbox);
-    RecordingAnalytics analytics;
-    const QString bundle = sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, bundleID);
-    const QStringList leftovers = makeLeftovers(sandbox.environment());
-    std::optional<ScopedEnvironmentVariable> blockedTrash;
-    auto unlock = qScopeGuard([&] { setReadOnly(sandbox.userApplications(), false); });
-    if (readOnlyParent) {
-        if (!setReadOnly(sandbox.userApplications(), true))
-            QSKIP("this file system cannot make the folder read-only for this user");
-    } else {
-        // The data folder would have to be made inside a plain file.
-        QVERIFY(Sandbox::writeFile(sandbox.root() + u"/not-a-folder"_s, "x"));
-        blockedTrash.emplace("XDG_DATA_HOME", (sandbox.root() + u"/not-a-folder/share"_s).toUtf8());
+    void cleanup()
+    {
+        m_dataHome.reset();
+        m_home.reset();
+        m_sandbox.reset();
     }
-    InstallEngine engine(sandbox.environment(), analytics.client());
 
-    QVERIFY(finish(engine.uninstall(maccy())));
-    const std::optional<InstallState> state = engine.state(u"maccy"_s);
-    QVERIFY(state);
-    QCOMPARE(state->kind, InstallState::Kind::Failed);
-    QVERIFY2(state->text.contains(u"Maccy.app"_s) && state->text.endsWith(u'.'), qPrintable(state->text));
-    QVERIFY(QFile::exists(bundle + u"/Contents/Info.plist"_s));
-    QVERIFY(allExist(leftovers));
-    QVERIFY(!QFileInfo::exists(trash.files + u"/Maccy.app"_s));
-    QCOMPARE(analytics.settledEvents(), QStringList());
-}
+    void removesACaskThroughBrew_data()
+    {
+        QTest::addColumn<std::optional<QString>>("id");
+        QTest::addColumn<QByteArray>("brew"); // "ok", "fails" or "none" (not on this Mac)
+        QTest::addColumn<QList<InstallState>>("states");
+        const InstallState gone = InstallState::notInstalled();
+        QTest::newRow("with bundle id") << std::optional(bundleID) << QByteArray("ok")
+                                        << QList<InstallState> { removing, closing, removing, cleaning, gone };
+        QTest::newRow("without bundle id: no quitting, no sweep")
+            << std::optional<QString>() << QByteArray("ok") << QList<InstallState> { removing, cleaning, gone };
+        QTest::newRow("brew fails: nothing swept")
+            << std::optional(bundleID) << QByteArray("fails")
+            << QList<InstallState> { removing, closing, removing,
+                   InstallState::failed(brewFailed.arg(u"Maccy"_s, u"maccy"_s)) };
+        QTest::newRow("no brew, no bundle id: nothing to do")
+            << std::optional<QString>() << QByteArray("none") << QList<InstallState> { removing, gone };
+    }
+    void removesACaskThroughBrew()
+    {
+        QFETCH(std::optional<QString>, id);
+        QFETCH(QByteArray, brew);
+        QFETCH(QList<InstallState>, states);
+        RecordingAnalytics analytics;
+        QVERIFY(m_sandbox->installFakeBrew());
+        QVERIFY(m_sandbox->registerCask(u"maccy"_s, u"Maccy"_s, bundleID));
+        QVERIFY(finish(InstallEngine(m_sandbox->environment()).install(maccy(id))));
+        const QStringList leftovers = makeLeftovers(*m_sandbox);
+        ScopedEnvironmentVariable exit(
+            "FAKE_BREW_EXIT", brew == "fails" ? std::optional<QByteArray>("1") : std::nullopt);
+        ScopedEnvironmentVariable noBrew(
+            "ORVANDO_FORCE_NO_BREW", brew == "none" ? std::optional<QByteArray>("") : std::nullopt);
+        InstallEngine engine(m_sandbox->environment(), analytics.client());
+        QList<InstallState> seen;
+        connect(
+            &engine, &InstallEngine::stateChanged, this, [&](const QString &app) { seen.append(*engine.state(app)); });
 
-void TestUninstall::quitsARunningCopyFirst_data()
-{
-    QTest::addColumn<QByteArray>("onTerm");
-    QTest::addColumn<QProcess::ExitStatus>("exitStatus");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("quits when asked: not forced") << QByteArray("exit 0") << QProcess::NormalExit << 0;
-    QTest::newRow("ignores the request: forced") << QByteArray("") << QProcess::CrashExit << int(SIGKILL);
-}
+        QVERIFY(finish(engine.uninstall(maccy(id))));
 
-void TestUninstall::quitsARunningCopyFirst()
-{
-    // The running copy here is a script this test starts and watches as a child process.
-    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::MacOS)
-        QSKIP("the Mac sees only applications started through LaunchServices; TestRunningApplications covers it");
-    QFETCH(QByteArray, onTerm);
-    QFETCH(QProcess::ExitStatus, exitStatus);
-    QFETCH(int, exitCode);
-    Sandbox sandbox;
-    SandboxTrash trash(sandbox);
-    const QString ready = sandbox.root() + u"/ready"_s;
-    const QByteArray script
-        = "#!/bin/sh\ntrap '" + onTerm + "' TERM\ntouch '" + ready.toUtf8() + "'\nwhile :; do sleep 0.05; done\n";
-    const QString bundle
-        = sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, bundleID, PlistFile::Format::Binary, script);
-    QVERIFY(!bundle.isEmpty());
-    QProcess running;
-    running.start(bundle + u"/Contents/MacOS/Maccy"_s, QStringList());
-    QVERIFY(running.waitForStarted());
-    QTRY_VERIFY(QFile::exists(ready)); // its answer to the request is in place
-    InstallEngine engine(sandbox.environment());
+        QCOMPARE(seen, states);
+        const bool removed = brew == "ok";
+        QCOMPARE(m_sandbox->brewCalls().size(), brew == "none" ? 1 : 2);
+        QCOMPARE(engine.isCaskInstalled(u"maccy"_s) || brew == "none", !removed);
+        QCOMPARE(QFileInfo::exists(m_sandbox->userApplications() + u"/Maccy.app"_s), !removed);
+        QCOMPARE(existing(leftovers), brew != "fails" && id ? 0 : 3);
+        // Homebrew's own lines, as printed, under the application's id.
+        QCOMPARE(logTexts(engine, u"maccy"_s).value(0),
+            removed               ? u"==> Uninstalling Cask maccy"_s
+                : brew == "fails" ? u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s
+                                  : QString());
+        QCOMPARE(analytics.settledEvents(),
+            brew == "fails" ? QStringList() : QStringList { u"uninstall_succeeded maccy"_s });
+    }
 
-    QVERIFY(finish(engine.uninstall(maccy())));
-    QTRY_COMPARE_WITH_TIMEOUT(running.state(), QProcess::NotRunning, 30000);
-    QCOMPARE(running.exitStatus(), exitStatus);
-    QCOMPARE(running.exitCode(), exitCode);
-    QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
-    QVERIFY(QFileInfo::exists(trash.files + u"/Maccy.app"_s));
-}
+    // The bundle can be put back from the Trash; the leftovers are gone for good. When the Trash
+    // refuses, nothing at all is removed.
+    void movesADirectBundleToTheTrash_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("moved") << QString();
+        QTest::newRow("the Applications folder is read-only") << u"read-only"_s;
+        QTest::newRow("no Trash folder can be made") << u"no-trash"_s;
+    }
+    void movesADirectBundleToTheTrash()
+    {
+        QFETCH(QString, obstacle);
+        const QString bundle = m_sandbox->makeBundle(m_sandbox->userApplications(), u"Maccy"_s, bundleID);
+        const QStringList leftovers = makeLeftovers(*m_sandbox);
+        auto unlock = qScopeGuard([&] { QProcess::execute(u"chattr"_s, { u"-i"_s, m_sandbox->userApplications() }); });
+        if (obstacle == u"read-only"_s) {
+            QCOMPARE(QProcess::execute(u"chattr"_s, { u"+i"_s, m_sandbox->userApplications() }), 0);
+        } else if (obstacle == u"no-trash"_s) { // the data folder would have to be made inside a file
+            QVERIFY(Sandbox::writeFile(m_sandbox->root() + u"/file"_s, "x"));
+            m_dataHome.emplace("XDG_DATA_HOME", (m_sandbox->root() + u"/file/share"_s).toUtf8());
+        }
+        InstallEngine engine(m_sandbox->environment());
+        QCOMPARE(engine.installMethod(maccy()), std::optional(InstallMethod::directApp(bundle)));
 
-void TestUninstall::humanizesBrewLines_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("note");
-    QTest::newRow("uninstalling") << u"==> Uninstalling Cask maccy"_s << u"Removing Maccy."_s;
-    QTest::newRow("removing the app") << u"==> REMOVING App '/Applications/Maccy.app'"_s << u"Removing Maccy."_s;
-    QTest::newRow("purging") << u"==> Purging files for version 0.28 of Cask maccy"_s << u"Cleaning up."_s;
-    QTest::newRow("cache, any case") << u"Deleting CACHE entries"_s << u"Cleaning up."_s;
-    QTest::newRow("removing wins over cache") << u"Removing cache"_s << u"Removing Maccy."_s;
-    QTest::newRow("uninstalling wins over purging") << u"uninstalling, purging"_s << u"Removing Maccy."_s;
-    QTest::newRow("none of the words") << u"==> Backing App 'Maccy.app' up"_s << u"Removing Maccy."_s;
-}
+        QVERIFY(finish(engine.uninstall(maccy())));
 
-void TestUninstall::humanizesBrewLines()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, note);
-    QCOMPARE(InstallEngine::humanizeUninstall(line, maccy()), note);
-}
+        const InstallState state = *engine.state(u"maccy"_s);
+        QCOMPARE(state.kind, obstacle.isEmpty() ? InstallState::Kind::NotInstalled : InstallState::Kind::Failed);
+        QVERIFY2(obstacle.isEmpty() || (state.text.contains(u"Maccy.app"_s) && state.text.endsWith(u'.')),
+            qPrintable(state.text));
+        QCOMPARE(QFile::exists(trash() + u"/Maccy.app/Contents/Info.plist"_s), obstacle.isEmpty());
+        QCOMPARE(existing(leftovers + QStringList { bundle }), obstacle.isEmpty() ? 0 : 4);
+    }
+
+    void quitsARunningCopyFirst_data()
+    {
+        QTest::addColumn<QByteArray>("onTerm");
+        QTest::addColumn<QProcess::ExitStatus>("exitStatus");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("quits when asked: not forced") << QByteArray("exit 0") << QProcess::NormalExit << 0;
+        QTest::newRow("ignores the request: forced") << QByteArray("") << QProcess::CrashExit << int(SIGKILL);
+    }
+    void quitsARunningCopyFirst()
+    {
+        // The running copy here is a script this test starts and watches as a child process.
+        if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::MacOS)
+            QSKIP("the Mac sees only applications started through LaunchServices; TestRunningApplications covers it");
+        QFETCH(QByteArray, onTerm);
+        QFETCH(QProcess::ExitStatus, exitStatus);
+        QFETCH(int, exitCode);
+        QProcess running;
+        QVERIFY(runMaccy(*m_sandbox, onTerm, running));
+        InstallEngine engine(m_sandbox->environment());
+        QVERIFY(finish(engine.uninstall(maccy())));
+        QTRY_COMPARE_WITH_TIMEOUT(running.state(), QProcess::NotRunning, 30000);
+        QCOMPARE(running.exitStatus(), exitStatus);
+        QCOMPARE(running.exitCode(), exitCode);
+        QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
+        QCOMPARE(entriesOf(trash()), QStringList { u"Maccy.app"_s });
+    }
+
+    // The window closes while the removal waits for the app to quit; the wait ends, to nobody.
+    void survivesTheEngineGoingAwayWhileAnAppQuits()
+    {
+        QProcess running;
+        QVERIFY(runMaccy(*m_sandbox, "", running));
+        auto *engine = new InstallEngine(m_sandbox->environment());
+        InstallEngine::startDetached(engine->uninstall(maccy()));
+        QCOMPARE(engine->state(u"maccy"_s), closing);
+        delete engine;
+        QTest::qWait(1500); // past the grace period
+        QCOMPARE(entriesOf(m_sandbox->userApplications()), QStringList { u"Maccy.app"_s });
+        running.kill();
+        running.waitForFinished();
+    }
+
+    void resetsAccessibilityOrLeavesANote_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<std::optional<QString>>("bundleID");
+        QTest::addColumn<QByteArray>("tccutil"); // its script, or empty when there is none
+        QTest::addColumn<bool>("notedBefore");
+        QTest::addColumn<bool>("reset"); // tccutil was run for Loop
+        QTest::addColumn<bool>("notedAfter");
+        const std::optional<QString> loop(u"com.MrKai77.Loop"_s);
+        QTest::newRow("reset succeeds: an old note goes")
+            << u"loop"_s << loop << QByteArray("exit 0") << true << true << false;
+        QTest::newRow("reset fails: the note comes")
+            << u"loop"_s << loop << QByteArray("exit 1") << false << true << true;
+        QTest::newRow("no tccutil on this system") << u"loop"_s << loop << QByteArray() << false << false << true;
+        QTest::newRow("identifier with white space around")
+            << u"loop"_s << std::optional<QString>(u" com.MrKai77.Loop\n"_s) << QByteArray("exit 0") << false << true
+            << false;
+        QTest::newRow("no identifier: straight to the note")
+            << u"alt-tab"_s << std::optional<QString>() << QByteArray("exit 0") << false << false << true;
+        QTest::newRow("an app that needs no permission")
+            << u"maccy"_s << std::optional(bundleID) << QByteArray("exit 0") << false << false << false;
+    }
+    void resetsAccessibilityOrLeavesANote()
+    {
+        QFETCH(QString, id);
+        QFETCH(std::optional<QString>, bundleID);
+        QFETCH(QByteArray, tccutil);
+        QFETCH(bool, notedBefore);
+        QFETCH(bool, reset);
+        QFETCH(bool, notedAfter);
+        RecordingAnalytics analytics;
+        Environment env = m_sandbox->environment();
+        const QString calls = m_sandbox->root() + u"/tccutil-calls"_s;
+        env.tools.tccutil = m_sandbox->helperDir() + u"/tccutil"_s;
+        if (!tccutil.isEmpty())
+            QVERIFY(Sandbox::writeFile(env.tools.tccutil,
+                "#!/bin/sh\nprintf '%s' \"$*\" > '" + calls.toUtf8() + "'\n" + tccutil + '\n', true));
+        Engine engine(env, analytics.client());
+        engine.setPermissionNote(id, notedBefore);
+        // Nothing of it is on this Mac: it still goes through the sweep and the reset.
+        QVERIFY(finish(engine.uninstall(caskApp(id, u"Loop"_s, bundleID))));
+        QCOMPARE(engine.state(id), std::optional(InstallState::notInstalled()));
+        QCOMPARE(engine.hasPermissionNote(id), notedAfter);
+        QFile ran(calls);
+        QCOMPARE(ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray(),
+            reset ? QByteArray("reset Accessibility com.MrKai77.Loop") : QByteArray());
+        // A failed reset is no failed removal.
+        QCOMPARE(analytics.settledEvents(), QStringList { u"uninstall_succeeded "_s + id });
+    }
+
+    void uninstallAllGoesOnPastAFailure()
+    {
+        QVERIFY(m_sandbox->installFakeBrew());
+        // In catalog order: Maccy placed by hand, IINA through Homebrew, Stats placed by hand.
+        const CatalogApp iina = catalogApp(u"iina"_s);
+        QVERIFY(!m_sandbox->makeBundle(m_sandbox->userApplications(), u"Maccy"_s, bundleID).isEmpty());
+        QVERIFY(!m_sandbox->makeBundle(m_sandbox->userApplications(), u"Stats"_s, *catalogApp(u"stats"_s).bundleID)
+                     .isEmpty());
+        QVERIFY(m_sandbox->registerCask(u"iina"_s, u"IINA"_s, *iina.bundleID));
+        InstallEngine engine(m_sandbox->environment());
+        QVERIFY(finish(engine.install(iina)));
+        ScopedEnvironmentVariable exit("FAKE_BREW_EXIT", QByteArray("1"));
+        auto count = std::make_shared<int>(-1);
+        engine.uninstallAllCatalogApps().then([count](int removed) { *count = removed; });
+        QTRY_COMPARE_WITH_TIMEOUT(*count, 2, 60000);
+        QCOMPARE(engine.state(u"iina"_s), std::optional(InstallState::failed(brewFailed.arg(u"IINA"_s, u"iina"_s))));
+        QCOMPARE(engine.state(u"stats"_s), std::optional(InstallState::notInstalled()));
+        QCOMPARE(entriesOf(m_sandbox->userApplications()), QStringList { u"IINA.app"_s });
+    }
+};
 
 QTEST_GUILESS_MAIN(TestUninstall)
 #include "TestUninstall.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/Catalog.h"
 #include "engine/InstallEngine.h"
 
 #include <QDir>
@@ -23,6 +24,15 @@ inline CatalogApp caskApp(const QString &id, const QString &name, std::optional<
 inline CatalogApp maccy(std::optional<QString> bundleID = QStringLiteral("org.p0deje.Maccy"))
 {
     return caskApp(QStringLiteral("maccy"), QStringLiteral("Maccy"), std::move(bundleID));
+}
+
+// The built-in entry with this id.
+inline CatalogApp catalogApp(const QString &id)
+{
+    for (const CatalogApp &app : Catalog::v1())
+        if (app.id == id)
+            return app;
+    qFatal("no catalog app %s", qPrintable(id));
 }
 
 // Runs a task to its end on this thread's event loop; false when it did not end in time.

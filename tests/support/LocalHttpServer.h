@@ -8,13 +8,13 @@
 #include <QThread>
 #include <QUrl>
 
-#include <memory>
-
 class QTcpServer;
 class QTcpSocket;
 
-// An HTTP/1.1 server on 127.0.0.1 with canned answers per path, recording every request. It runs on
-// its own thread, so it answers while the test's thread waits. One request per connection.
+// The loopback HTTP/1.1 server of every test that talks to the network (GitHub, downloads,
+// analytics): canned answers per path, every request recorded. It runs on its own thread, so it
+// answers while the test's thread waits, and a client that blocks its caller shows up. One request
+// per connection.
 class LocalHttpServer
 {
 public:
@@ -27,17 +27,6 @@ public:
         QByteArray body;
     };
 
-    struct Response
-    {
-        int status = 200;
-        QByteArray body;
-        QList<std::pair<QByteArray, QByteArray>> headers; // besides Content-Length and Connection
-        qint64 streamedBytes = -1; // >= 0: a generated body of this size, written as the client reads
-        bool hang = false; // read the request, then never answer
-        // >= 0: announce the whole body (given or streamed), send this many bytes of it, then close
-        qint64 dropAfter = -1;
-    };
-
     LocalHttpServer();
     ~LocalHttpServer();
     LocalHttpServer(const LocalHttpServer &) = delete;
@@ -46,29 +35,28 @@ public:
     // http://127.0.0.1:<port> followed by path ("/repos/a/b").
     QUrl url(const QString &path = {}) const;
 
-    // The full target with its query is matched first, then the path alone; the rest get 404.
+    // Answers for a path; the rest get 404. cutAfter >= 0 announces the whole body but closes the
+    // connection after that many bytes of it.
     void serve(const QByteArray &path, const QByteArray &body, int status = 200,
-        const QByteArray &contentType = "application/json");
-    void serveLarge(const QByteArray &path, qint64 bytes);
+        const QByteArray &contentType = "application/json", qint64 cutAfter = -1);
+    void redirect(const QByteArray &path, const QUrl &location);
+    // Reads the request, then never answers.
     void hang(const QByteArray &path);
-    void redirect(const QByteArray &path, const QUrl &location, int status = 302);
-    // Announces body but closes the connection after its first bytes.
-    void serveCutShort(const QByteArray &path, const QByteArray &body, qint64 bytes);
 
-    QList<Request> requests(const QByteArray &path) const;
-
-    // The bytes serveLarge sends at offset: a pattern that shows a lost or repeated chunk.
-    static QByteArray largeBody(qint64 offset, qint64 length);
+    // The requests for path so far, or all of them for an empty path.
+    QList<Request> requests(const QByteArray &path = {}) const;
 
 private:
-    struct Connection;
-    void setResponse(const QByteArray &path, const Response &response);
+    struct Response
+    {
+        int status = 200;
+        QByteArray body;
+        QByteArray header; // lines besides Content-Length and Connection
+        qint64 cutAfter = -1;
+        bool hang = false;
+    };
     void start();
-    void accept();
-    void readFrom(QTcpSocket *socket, Connection *connection);
-    Response responseFor(const Request &request) const;
-    qint64 answer(QTcpSocket *socket, const Response &response);
-    static void pump(QTcpSocket *socket, Connection *connection);
+    void readFrom(QTcpSocket *socket, QByteArray *buffer);
 
     QThread m_thread;
     QObject m_context; // lives on m_thread; the server's objects hang off it

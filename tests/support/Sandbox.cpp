@@ -1,5 +1,7 @@
 #include "support/Sandbox.h"
 
+#include "engine/ShellQuote.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,9 +13,7 @@ namespace {
 // Quoted for the shell file the fake brew sources.
 QByteArray shellQuoted(const QString &value)
 {
-    QByteArray bytes = value.toUtf8();
-    bytes.replace('\'', "'\\''");
-    return '\'' + bytes + '\'';
+    return ShellQuote::quoted(value).toUtf8();
 }
 
 } // namespace

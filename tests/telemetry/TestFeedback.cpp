@@ -1,11 +1,9 @@
-// Feedback and suggestion e-mails: the mailto: address and what reaches the mail application.
 #include "platform/UrlOpener.h"
 #include "telemetry/Feedback.h"
 #include "telemetry/ProductInfo.h"
 
 #include <QDesktopServices>
 #include <QTest>
-#include <QUrlQuery>
 
 using namespace Qt::StringLiterals;
 
@@ -23,6 +21,7 @@ QString decoded(const QUrl &url, const QByteArray &name)
 
 } // namespace
 
+// Feedback and suggestion e-mails: the mailto: address and what reaches the mail application.
 class TestFeedback : public QObject
 {
     Q_OBJECT
@@ -35,50 +34,28 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { QDesktopServices::setUrlHandler(u"mailto"_s, this, "openUrl"); }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(u"mailto"_s); }
     void init() { m_opened.clear(); }
 
     void suggestionArrivesUnchanged_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << QString();
         QTest::newRow("query characters") << u"Rectangle & Loop = win? a+b #1 100%"_s;
-        QTest::newRow("line breaks") << u"first line\nsecond line\r\nthird"_s;
-        QTest::newRow("non-ASCII letters") << u"Übersicht — 日本語 £34 😀"_s;
-        QTest::newRow("spaces") << u"  spaced  out  "_s;
+        QTest::newRow("lines, non-ASCII, spaces") << u"  first\nÜbersicht — 日本語 £34 😀\r\nthird  "_s;
         QTest::newRow("looks like a parameter") << u"x&subject=hijacked&body=gone"_s;
     }
     void suggestionArrivesUnchanged()
     {
         QFETCH(QString, text);
         const std::optional<QUrl> url = Feedback::suggestionURL(text);
-        QVERIFY(url);
         QCOMPARE(url->scheme() + u':' + url->path(), u"mailto:"_s + ProductInfo::supportEmail());
         QCOMPARE(url->toEncoded().count('&'), 1);
-        QCOMPARE(url->toEncoded().count('?'), 1);
         QCOMPARE(decoded(*url, "subject"), u"Orvando app suggestion"_s);
-        const QString body = u"Suggested app / tool:\n\n\n%1\n\n\nWhy it should be in Orvando:\n\n"_s.arg(text);
-        QCOMPARE(decoded(*url, "body"), body);
-        QCOMPARE(QUrlQuery(*url).queryItemValue(u"body"_s, QUrl::FullyDecoded), body);
+        QCOMPARE(
+            decoded(*url, "body"), u"Suggested app / tool:\n\n\n%1\n\n\nWhy it should be in Orvando:\n\n"_s.arg(text));
         QVERIFY(Feedback::openSuggestEmail(text));
         QCOMPARE(m_opened, QList<QUrl> { *url });
-    }
-
-    void encodesAgainstTheQuerySetWithoutDelimiters_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("encoded");
-        QTest::newRow("kept") << u"Az09-._~!$'()*,;:/@"_s << QByteArray("Az09-._~!$'()*,;:/@");
-        QTest::newRow("delimiters") << u"&=?+#"_s << QByteArray("%26%3D%3F%2B%23");
-        QTest::newRow("white space") << u" \n\t"_s << QByteArray("%20%0A%09");
-        QTest::newRow("percent and brackets") << u"%[]"_s << QByteArray("%25%5B%5D");
-        QTest::newRow("UTF-8, upper-case hex") << u"é£"_s << QByteArray("%C3%A9%C2%A3");
-    }
-    void encodesAgainstTheQuerySetWithoutDelimiters()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, encoded);
-        QCOMPARE(Feedback::percentEncoded(text), encoded);
+        // Delimiters a mail application would read as its own are encoded, in capitals.
+        QCOMPARE(Feedback::percentEncoded(u"&=?+# \né"_s), QByteArray("%26%3D%3F%2B%23%20%0A%C3%A9"));
     }
 
     void feedbackSubjectCarriesTheVersion_data()
@@ -86,7 +63,6 @@ private Q_SLOTS:
         QTest::addColumn<VersionInfo>("version");
         QTest::addColumn<QString>("subject");
         QTest::newRow("both") << VersionInfo { u"1.2"_s, u"34"_s } << u"Orvando v1.2 (34) feedback"_s;
-        QTest::newRow("short version only") << VersionInfo { u"1.2"_s, std::nullopt } << u"Orvando v1.2 feedback"_s;
         QTest::newRow("build only") << VersionInfo { std::nullopt, u"34"_s } << u"Orvando v34 feedback"_s;
         QTest::newRow("neither") << VersionInfo {} << u"Orvando v1.0-rc2 feedback"_s;
     }
@@ -95,23 +71,13 @@ private Q_SLOTS:
         QFETCH(VersionInfo, version);
         QFETCH(QString, subject);
         const std::optional<QUrl> url = Feedback::mailtoURL(version);
-        QVERIFY(url);
         QCOMPARE(decoded(*url, "subject"), subject);
         QCOMPARE(decoded(*url, "body"),
             u"What did you try?\n\n\nWhat worked?\n\n\nWhat broke or felt confusing?\n\n\n"
             u"Your Mac (model + macOS version):\n"_s);
-        QVERIFY(url->toEncoded().startsWith("mailto:" + ProductInfo::supportEmail().toUtf8() + "?subject=Orvando%20v"));
-        QVERIFY(url->toEncoded().endsWith("Your%20Mac%20(model%20%2B%20macOS%20version):%0A"));
-    }
-
-    void openingHandsOverTheCurrentVersionsAddress()
-    {
         QVERIFY(Feedback::openFeedbackEmail());
         QCOMPARE(m_opened, QList<QUrl> { *Feedback::mailtoURL() });
-        QCOMPARE(decoded(m_opened.first(), "subject"),
-            u"Orvando v"_s + Feedback::appVersion(VersionInfo::current()) + u" feedback"_s);
         // An invalid address is refused, not handed over.
-        QVERIFY(!UrlOpener::open(QUrl()));
         QVERIFY(!UrlOpener::open(QUrl(u"mailto:a b%zz"_s, QUrl::StrictMode)));
         QCOMPARE(m_opened.size(), 1);
     }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "catalog/Catalog.h"
-#include "engine/InstallEngine.h"
+#include "support/EngineTestKit.h"
 
 // The real engine with its writers opened, so a test can put it in any state a flow would.
 class CardTestEngine : public InstallEngine
@@ -13,10 +12,4 @@ public:
     using InstallEngine::setState;
 };
 
-inline CatalogApp catalogApp(const QString &id)
-{
-    for (const CatalogApp &app : Catalog::v1())
-        if (app.id == id)
-            return app;
-    qFatal("no catalog app %s", qPrintable(id));
-}
+using EngineTestKit::catalogApp;

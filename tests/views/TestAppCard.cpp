@@ -2,41 +2,68 @@
 #include "WidgetTexts.h"
 
 #include "support/Sandbox.h"
+#include "support/ScopedEnvironmentVariable.h"
 #include "views/AppCard.h"
 #include "views/AppCardActionArea.h"
+#include "views/AppCardContent.h"
 #include "views/AppDetailView.h"
 #include "views/AppIconTile.h"
 #include "views/ContentButton.h"
+#include "views/DetailActionArea.h"
 #include "views/DisclosureButton.h"
 #include "views/RevealContainer.h"
+#include "views/ScreenshotStrip.h"
+#include "views/ScreenshotView.h"
 
+#include <QApplication>
+#include <QCoroSignal>
 #include <QDesktopServices>
 #include <QTest>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
-
 using OptionalState = std::optional<InstallState>;
 Q_DECLARE_METATYPE(OptionalState)
 
 namespace {
 
+const QString setUp = u"Set up Homebrew (one-time, ~2 min — needs your Mac password once)"_s;
 const QString note = u"Removed Rectangle. We could not clear its Accessibility permission automatically. You can "
                      u"remove the leftover entry in System Settings > Privacy & Security > Accessibility."_s;
-const QUrl accessibilityPage(u"x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility"_s);
+const QString accessibilityPage = u"x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility"_s;
+
+// Holds a fake Homebrew setup until the test lets it finish.
+class Gate : public QObject
+{
+    Q_OBJECT
+
+Q_SIGNALS:
+    void opened();
+};
+
+QCoro::Task<int> fakeSetup(const Sandbox *sandbox, Gate *gate)
+{
+    co_await qCoro(gate, &Gate::opened);
+    co_return sandbox->installFakeBrew() ? 0 : 1;
+}
+
+template <typename View> QStringList shown(const View &view)
+{
+    return visibleTexts(view.actionArea());
+}
 
 } // namespace
 
-// A card on a real engine in a sandbox: what it shows in each state and what its buttons do.
+// A card and its detail sheet on a real engine over a sandbox Mac: what they show in each state
+// and what their buttons do.
 class TestAppCard : public QObject
 {
     Q_OBJECT
 
 public:
-    Q_INVOKABLE void openUrl(const QUrl &url) { m_opened.append(url); }
+    Q_INVOKABLE void openUrl(const QUrl &url) { m_opened.append(url.toString()); }
 
 private:
-    QList<QUrl> m_opened;
+    QStringList m_opened;
 
 private Q_SLOTS:
     void initTestCase()
@@ -44,67 +71,73 @@ private Q_SLOTS:
         qputenv("ORVANDO_RESOURCES", ORVANDO_SOURCE_DIR "/resources/Orvando_Orvando.bundle");
         QDesktopServices::setUrlHandler(u"x-apple.systempreferences"_s, this, "openUrl");
     }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(u"x-apple.systempreferences"_s); }
     void init() { m_opened.clear(); }
 
-    // Shown: exactly these of the card's controls and texts; every other one stays hidden.
-    void showsTheControlsOfEachState_data()
+    // Shown: exactly these of the card's and the sheet's controls and texts.
+    void showsWhatEachStateCallsFor_data()
     {
         QTest::addColumn<OptionalState>("state");
         QTest::addColumn<bool>("permissionNote");
-        QTest::addColumn<bool>("homebrewSetupRuns");
-        QTest::addColumn<QStringList>("shown");
-        const QString failure = u"Homebrew could not install Rectangle (exit 1)."_s;
-        const QStringList install { u"Install"_s },
-            installed { u"Installed"_s, u"Uninstall"_s, u"Need help opening it?"_s };
-        const QStringList offer { u"Rectangle installs through Homebrew, a free package manager for the Mac. orvando "
-                                  u"can set it up for you — one time, right here."_s,
-            u"Set up Homebrew (one-time, ~2 min — needs your Mac password once)"_s,
-            u"It asks for your password once. After that every install is silent — no Terminal, ever."_s };
-        const auto row = [](const char *name, OptionalState state, bool withNote, bool setup, QStringList shown) {
-            QTest::newRow(name) << state << withNote << setup << shown;
-        };
-        row("not examined yet", std::nullopt, false, false, install);
-        row("not installed", InstallState::notInstalled(), false, false, install);
+        QTest::addColumn<bool>("setupRuns");
+        QTest::addColumn<QStringList>("card");
+        QTest::addColumn<QStringList>("sheet");
+        const QString failure = u"Homebrew could not install Rectangle (exit 1)."_s,
+                      getting = u"Getting Rectangle ready."_s;
+        const QStringList install { u"Install"_s }, installed { u"Installed"_s, u"Uninstall"_s };
+        const auto row = [](const char *name, OptionalState state, bool withNote, bool setup, QStringList card,
+                             QStringList sheet) { QTest::newRow(name) << state << withNote << setup << card << sheet; };
+        row("not examined yet", std::nullopt, false, false, install, install);
         row("not installed, note", InstallState::notInstalled(), true, false,
-            install + QStringList { note, u"Open Accessibility settings"_s });
-        row("a running setup leaves others alone", InstallState::notInstalled(), false, true, install);
-        row("installing", InstallState::installing(u"Getting Rectangle ready."_s), false, false,
-            { u"Getting Rectangle ready."_s });
-        row("uninstalling", InstallState::uninstalling(u"Removing leftovers…"_s), true, false,
-            { u"Removing leftovers…"_s });
-        row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s, u"Show in log"_s });
-        row("installed, note only under Install", InstallState::installed(), true, true, installed);
-        row("needs Homebrew", InstallState::needsHomebrew(), false, false, offer);
-        row("needs Homebrew, setup runs", InstallState::needsHomebrew(), false, true, { u"Setting up Homebrew…"_s });
+            install + QStringList { note, u"Open Accessibility settings"_s }, install);
+        row("a running setup leaves others alone", InstallState::notInstalled(), false, true, install, install);
+        row("installing", InstallState::installing(getting), false, false, { getting }, { getting });
+        row("uninstalling, note", InstallState::uninstalling(u"Removing leftovers…"_s), true, false,
+            { u"Removing leftovers…"_s }, { u"Removing leftovers…"_s });
+        row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s, u"Show in log"_s },
+            { u"Try again"_s });
+        row("installed, note only under Install", InstallState::installed(), true, true,
+            installed + QStringList { u"Need help opening it?"_s }, installed);
+        row("needs Homebrew", InstallState::needsHomebrew(), false, false,
+            { u"Rectangle installs through Homebrew, a free package manager for the Mac. orvando can set it up for "
+              u"you — one time, right here."_s,
+                setUp, u"It asks for your password once. After that every install is silent — no Terminal, ever."_s },
+            { u"Set up Homebrew"_s });
+        row("needs Homebrew, setup runs", InstallState::needsHomebrew(), false, true, { u"Setting up Homebrew…"_s },
+            { u"Setting up Homebrew…"_s });
     }
-    void showsTheControlsOfEachState()
+    void showsWhatEachStateCallsFor()
     {
         QFETCH(OptionalState, state);
         QFETCH(bool, permissionNote);
-        QFETCH(bool, homebrewSetupRuns);
-        QFETCH(QStringList, shown);
+        QFETCH(bool, setupRuns);
+        QFETCH(QStringList, card);
+        QFETCH(QStringList, sheet);
         Sandbox sandbox;
         CardTestEngine engine(sandbox.environment());
-        AppCard card(catalogApp(u"rectangle"_s), &engine);
-        card.resize(340, card.heightForWidth(340));
+        AppCard view(catalogApp(u"rectangle"_s), &engine);
+        AppDetailView detail(view.app(), &engine);
         if (state)
             engine.setState(u"rectangle"_s, *state);
         engine.setPermissionNote(u"maccy"_s, true); // another app's note never shows here
         engine.setPermissionNote(u"rectangle"_s, permissionNote);
-        engine.setBootstrapInProgress(homebrewSetupRuns);
+        engine.setBootstrapInProgress(setupRuns);
+        view.resize(300, view.heightForWidth(300)); // the narrowest column the grid makes
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 
-        QCOMPARE(visibleTexts(card.actionArea()), shown);
-        // The guidance stays folded until asked for.
-        QVERIFY(!visibleTexts(&card).contains(u"Didn’t open?"_s));
-        // Assistive technology can name every control, and hears the progress line itself.
-        for (QAbstractButton *button : card.findChildren<QAbstractButton *>())
+        QCOMPARE(shown(view), card);
+        QCOMPARE(shown(detail), sheet);
+        // Every control has a name, the progress line is heard, and no wrapped text is cut off.
+        for (QAbstractButton *button : view.findChildren<QAbstractButton *>())
             QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
-        if (auto *spinner = card.findChild<SpinnerRow *>(u"progressRow"_s); spinner->isVisibleTo(&card))
+        if (auto *spinner = view.findChild<SpinnerRow *>(u"progressRow"_s); spinner->isVisibleTo(&view))
             QCOMPARE(spinner->accessibleName(), state->text);
-        if (QAbstractButton *open = visibleButton(&card, u"Open Accessibility settings"_s)) {
+        for (const QWidget *widget : view.findChildren<QWidget *>())
+            if (widget->isVisibleTo(&view) && widget->hasHeightForWidth())
+                QVERIFY2(
+                    widget->height() >= widget->heightForWidth(widget->width()), widget->metaObject()->className());
+        if (QAbstractButton *open = visibleButton(&view, u"Open Accessibility settings"_s)) {
             QTest::mouseClick(open, Qt::LeftButton);
-            QCOMPARE(m_opened, QList<QUrl> { accessibilityPage });
+            QCOMPARE(m_opened, QStringList { accessibilityPage });
         }
     }
 
@@ -112,7 +145,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<QList<QUrl>>("settingsPages");
+        QTest::addColumn<QStringList>("pages");
         const QString download
             = u"macOS may ask “Are you sure you want to open this app from the internet?” — click Open."_s;
         QTest::newRow("accessibility")
@@ -121,116 +154,167 @@ private Q_SLOTS:
                    u"Rectangle needs Accessibility permission to work. On first launch it will ask — turn it on:"_s,
                    u"System Settings › Privacy & Security › Accessibility, then switch on Rectangle."_s,
                    u"Open System Settings › Accessibility"_s, u"Didn’t open?"_s, u"Launch Rectangle"_s }
-            << QList<QUrl> { accessibilityPage };
+            << QStringList { accessibilityPage };
         QTest::newRow("screen recording")
             << u"shottr"_s
             << QStringList { download,
                    u"Shottr needs Screen Recording permission to capture your screen. Turn it on:"_s,
                    u"System Settings › Privacy & Security › Screen Recording, then switch on Shottr."_s,
                    u"Open System Settings › Screen Recording"_s, u"Didn’t open?"_s, u"Launch Shottr"_s }
-            << QList<QUrl> { QUrl(u"x-apple.systempreferences:com.apple.preference.security?Privacy_ScreenCapture"_s) };
+            << QStringList { u"x-apple.systempreferences:com.apple.preference.security?Privacy_ScreenCapture"_s };
         QTest::newRow("neither") << u"maccy"_s << QStringList { download, u"Didn’t open?"_s, u"Launch Maccy"_s }
-                                 << QList<QUrl>();
+                                 << QStringList();
     }
+    // Folded until asked for, kept open across a removal's states, and its Launch opens the bundle.
     void guidanceMatchesThePermissionsNeeded()
     {
         QFETCH(QString, id);
         QFETCH(QStringList, lines);
-        QFETCH(QList<QUrl>, settingsPages);
+        QFETCH(QStringList, pages);
         Sandbox sandbox;
+        const CatalogApp app = catalogApp(id);
+        const QString launched = sandbox.root() + u"/launched"_s;
+        sandbox.makeBundle(sandbox.userApplications(), app.name, *app.bundleID, PlistFile::Format::Binary,
+            "#!/bin/sh\ntouch '" + launched.toUtf8() + "'\n");
         CardTestEngine engine(sandbox.environment());
-        AppCard card(catalogApp(id), &engine);
-        engine.setState(id, InstallState::installed());
+        AppCard card(app, &engine);
+        engine.refreshInstalledStatus({ app });
+        QVERIFY(!visibleTexts(&card).contains(u"Didn’t open?"_s));
         QTest::mouseClick(card.findChild<DisclosureButton *>(), Qt::LeftButton);
         QTRY_COMPARE(card.findChild<RevealContainer *>()->progress(), 1.0);
+        engine.setState(id, InstallState::uninstalling(u"Removing…"_s));
+        QVERIFY(!visibleTexts(&card).contains(u"Didn’t open?"_s));
+        engine.setState(id, InstallState::installed());
         const QStringList texts = visibleTexts(&card);
         QCOMPARE(texts.mid(texts.indexOf(u"Need help opening it?"_s) + 1), lines);
         for (const QString &text : lines)
             if (text.startsWith(u"Open System Settings"_s))
                 QTest::mouseClick(visibleButton(&card, text), Qt::LeftButton);
-        QCOMPARE(m_opened, settingsPages);
+        QCOMPARE(m_opened, pages);
+        QTest::mouseClick(visibleButton(&card, u"Launch "_s + app.name), Qt::LeftButton);
+        QTRY_VERIFY(QFile::exists(launched));
     }
 
-    void guidanceDisclosureKeepsItsStateAcrossStates()
+    void summaryAndSheetShowTheEntry_data()
     {
-        Sandbox sandbox;
-        CardTestEngine engine(sandbox.environment());
-        AppCard card(catalogApp(u"maccy"_s), &engine);
-        engine.setState(u"maccy"_s, InstallState::installed());
-        auto *disclosure = card.findChild<DisclosureButton *>();
-        auto *panel = card.findChild<RevealContainer *>();
-        QVERIFY(!panel->isVisibleTo(&card));
-        QTest::mouseClick(disclosure, Qt::LeftButton);
-        QVERIFY(card.actionArea()->showGuidance());
-        QTRY_COMPARE(disclosure->angle(), 90.0);
-        QTRY_COMPARE(panel->progress(), 1.0);
-        // Hidden with the rest of the installed box while a removal runs, and back as it was after.
-        engine.setState(u"maccy"_s, InstallState::uninstalling(u"Removing Maccy…"_s));
-        QVERIFY(!visibleTexts(&card).contains(u"Didn’t open?"_s));
-        engine.setState(u"maccy"_s, InstallState::installed());
-        QVERIFY(visibleTexts(&card).contains(u"Didn’t open?"_s));
-        QTest::mouseClick(disclosure, Qt::LeftButton);
-        QVERIFY(!card.actionArea()->showGuidance());
-        QTRY_VERIFY(!panel->isVisibleTo(&card));
-        QTRY_COMPARE(disclosure->angle(), 0.0);
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QStringList>("summary");
+        QTest::addColumn<QStringList>("boxes"); // the sheet's permission boxes
+        QTest::newRow("free, with an icon, no permission")
+            << u"maccy"_s
+            << QStringList { u"Free"_s, u"Maccy"_s, u"A clipboard that remembers what you copied."_s,
+                   u"Replaces Paste - $30/yr"_s }
+            << QStringList();
+        QTest::newRow("freemium, screen recording, letter tile")
+            << u"shottr"_s
+            << QStringList { u"Freemium"_s, u"Shottr"_s, u"Screenshot, annotate, and pull text out of any image."_s,
+                   u"The free version is all you need. Pro extras are optional."_s, u"Replaces CleanShot X - $29"_s }
+            << QStringList { u"Permission required: Shottr needs Screen Recording permission to capture your screen. "
+                             u"It will ask on first launch — turn it on in System Settings › Privacy & Security › "
+                             u"Screen Recording, then switch on Shottr."_s };
     }
-
-    void launchOpensTheInstalledBundle()
+    void summaryAndSheetShowTheEntry()
     {
-        Sandbox sandbox;
-        const QString marker = sandbox.root() + u"/launched"_s;
-        sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s, PlistFile::Format::Binary,
-            "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
-        CardTestEngine engine(sandbox.environment());
-        AppCard card(catalogApp(u"maccy"_s), &engine);
-        engine.refreshInstalledStatus({ card.app() });
-        QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::installed()));
-        QTest::mouseClick(card.findChild<DisclosureButton *>(), Qt::LeftButton);
-        QTest::mouseClick(visibleButton(&card, u"Launch Maccy"_s), Qt::LeftButton);
-        QTRY_VERIFY(QFile::exists(marker));
-        QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::installed()));
-    }
-
-    void summaryOpensTheDetailSheet()
-    {
+        QFETCH(QString, id);
+        QFETCH(QStringList, summary);
+        QFETCH(QStringList, boxes);
         Sandbox sandbox;
         CardTestEngine engine(sandbox.environment());
         QWidget window;
-        auto *card = new AppCard(catalogApp(u"shottr"_s), &engine, &window);
-        window.resize(360, 400);
+        auto *card = new AppCard(catalogApp(id), &engine, &window);
         window.show();
-        QVERIFY(!card->showDetail());
-        QCOMPARE(card->summaryButton()->toolTip(), u"See Shottr screenshots and details."_s);
-        // A press on the name, not only on the button's bare background, opens it.
+        QCOMPARE(visibleTexts(card->summaryButton()), summary);
+        QCOMPARE(card->findChild<AppIconTile *>()->hasImage(), id != u"shottr"_s); // not in the bundle
+        // A press on the name, not only on the button's bare background, opens the sheet.
         QTest::mouseClick(card->summaryButton()->findChild<QLabel *>(u"nameLabel"_s), Qt::LeftButton);
         QTRY_VERIFY(card->showDetail());
         AppDetailView *sheet = card->detailView();
-        QCOMPARE(sheet->app().id, u"shottr"_s);
         QCOMPARE(sheet->parentWidget(), &window);
         QCOMPARE(sheet->windowModality(), Qt::WindowModal);
+        QStringList shownBoxes;
+        for (QLabel *label : sheet->findChildren<QLabel *>(u"permissionText"_s))
+            shownBoxes.append(label->text());
+        QCOMPARE(shownBoxes, boxes);
         QTRY_VERIFY(sheet->isVisible());
-        sheet->close();
+        QTest::mouseClick(visibleButton(sheet, u"Done"_s), Qt::LeftButton);
         QTRY_VERIFY(!card->showDetail());
     }
 
-    void summaryShowsEntryDetails()
+    void letterIsTheFirstGrapheme_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("letter");
+        QTest::newRow("combining accent stays with its letter") << u"E\u0301tude"_s << u"E\u0301"_s;
+        QTest::newRow("flag is two code points") << u"\U0001F1EB\U0001F1F7 Paris"_s << u"\U0001F1EB\U0001F1F7"_s;
+        QTest::newRow("joined emoji") << u"\U0001F469\u200D\U0001F4BB app"_s << u"\U0001F469\u200D\U0001F4BB"_s;
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void letterIsTheFirstGrapheme()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, letter);
+        CatalogApp app = catalogApp(u"shottr"_s);
+        app.name = name;
+        QCOMPARE(AppCardContent::make(app, std::nullopt, {}).letter, letter);
+    }
+
+    // Every operation started from a card or its sheet, run for real against the fake brew.
+    void operationsFromTheCardAndItsSheet()
     {
         Sandbox sandbox;
-        CardTestEngine engine(sandbox.environment());
-        AppCard shottr(catalogApp(u"shottr"_s), &engine);
-        QCOMPARE(visibleTexts(shottr.summaryButton()),
-            (QStringList { u"Freemium"_s, u"Shottr"_s, u"Screenshot, annotate, and pull text out of any image."_s,
-                u"The free version is all you need. Pro extras are optional."_s, u"Replaces CleanShot X - $29"_s }));
-        // Shottr's icon is not in the bundle, so its tile shows the letter; Maccy's is.
-        QVERIFY(!shottr.findChild<AppIconTile *>()->hasImage());
-        QCOMPARE(shottr.findChild<AppIconTile *>()->letter(), u"S"_s);
-        AppCard maccy(catalogApp(u"maccy"_s), &engine);
-        QVERIFY(maccy.findChild<AppIconTile *>()->hasImage());
-        CatalogApp plain = catalogApp(u"maccy"_s);
-        plain.replaces.reset();
-        AppCard card(plain, &engine);
-        QCOMPARE(visibleTexts(card.summaryButton()),
-            (QStringList { u"Free"_s, u"Maccy"_s, u"A clipboard that remembers what you copied."_s }));
+        QVERIFY(sandbox.installFakeBrew());
+        QVERIFY(sandbox.registerCask(u"rectangle"_s, u"Rectangle"_s, u"com.knollsoft.Rectangle"_s));
+        Environment environment = sandbox.environment();
+        environment.tools.tccutil = u"/bin/false"_s; // the Accessibility entry cannot be cleared
+        InstallEngine engine(environment);
+        AppCard card(catalogApp(u"rectangle"_s), &engine);
+        AppDetailView sheet(card.app(), &engine);
+        QList<QPair<QStringList, QStringList>> seen; // what both showed at each change
+        connect(&engine, &InstallEngine::stateChanged, this, [&] { seen.append({ shown(card), shown(sheet) }); });
+        {
+            ScopedEnvironmentVariable failing("FAKE_BREW_EXIT", QByteArray("1"));
+            QTest::mouseClick(visibleButton(&sheet, u"Install"_s), Qt::LeftButton);
+            QTRY_COMPARE(engine.state(u"rectangle"_s)->kind, InstallState::Kind::Failed);
+        }
+        for (const auto &[onCard, inSheet] : seen.mid(0, seen.size() - 1))
+            QVERIFY(onCard.size() == 1 && inSheet == onCard); // the progress line and nothing else
+        QTest::mouseClick(visibleButton(&card, u"Try again"_s), Qt::LeftButton);
+        QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
+        // Removal starts at once, with no question asked first.
+        QTest::mouseClick(visibleButton(&card, u"Uninstall"_s), Qt::LeftButton);
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::notInstalled()));
+        QCOMPARE(shown(card), (QStringList { u"Install"_s, note, u"Open Accessibility settings"_s }));
+        QCOMPARE(sandbox.brewCalls(),
+            (QStringList {
+                u"install --cask rectangle"_s, u"install --cask rectangle"_s, u"uninstall --cask rectangle"_s }));
+    }
+
+    // The setup runs once, from one card; the other card waiting for Homebrew shows it running.
+    void homebrewSetupFromACard()
+    {
+        Sandbox sandbox; // no brew yet
+        QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
+        InstallEngine engine(sandbox.environment());
+        Gate gate;
+        engine.setBootstrapRunnerOverride(
+            [&sandbox, &gate](QString, InstallEngine::LineHandler) { return fakeSetup(&sandbox, &gate); });
+        AppCard maccy(catalogApp(u"maccy"_s), &engine), ice(catalogApp(u"ice"_s), &engine);
+        AppDetailView iceSheet(ice.app(), &engine);
+        for (AppCard *card : { &maccy, &ice }) {
+            QTest::mouseClick(visibleButton(card, u"Install"_s), Qt::LeftButton);
+            QTRY_VERIFY(visibleButton(card, setUp));
+        }
+        QCOMPARE(visibleButton(&ice, setUp)->toolTip(),
+            u"Installs Homebrew with your password, then continues installing Ice."_s);
+        QTest::mouseClick(visibleButton(&maccy, setUp), Qt::LeftButton);
+        QTRY_VERIFY(engine.bootstrapInProgress());
+        QCOMPARE(shown(maccy), QStringList { u"Setting up Homebrew (one-time)."_s });
+        QCOMPARE(shown(ice), QStringList { u"Setting up Homebrew…"_s });
+        QCOMPARE(shown(iceSheet), QStringList { u"Setting up Homebrew…"_s });
+        Q_EMIT gate.opened();
+        QTRY_COMPARE(engine.state(u"maccy"_s), std::optional(InstallState::installed()));
+        QVERIFY(visibleButton(&ice, setUp));
     }
 };
 
