@@ -63,6 +63,9 @@ Outcome<GHRelease> GHRelease::decode(const QByteArray &json)
             return Outcome<GHRelease>::failure(*error);
         // Optional: older releases have no digest, and an unexpected form is simply not used.
         asset.digest = object.value(u"digest"_s).toString();
+        const QJsonValue size = object.value(u"size"_s);
+        if (size.isDouble() && size.toDouble() >= 0)
+            asset.size = qint64(size.toDouble());
         release.assets.append(asset);
     }
     return Outcome<GHRelease>::success(release);

@@ -12,6 +12,7 @@ struct GHAsset
     QString name;
     QString browserDownloadURL;
     QString digest; // "sha256:<hex>" when GitHub published one, else empty
+    qint64 size = -1; // bytes, as GitHub announces them; -1 when not announced
 
     friend bool operator==(const GHAsset &, const GHAsset &) = default;
 };

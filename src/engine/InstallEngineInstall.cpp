@@ -16,6 +16,14 @@ QVariantMap appProperties(const CatalogApp &app)
 
 QCoro::Task<> InstallEngine::install(CatalogApp app)
 {
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return;
+    co_await installSteps(app);
+}
+
+QCoro::Task<> InstallEngine::installSteps(CatalogApp app)
+{
     // A note about a leftover permission no longer applies once the app comes back.
     setPermissionNote(app.id, false);
     setState(app.id, InstallState::installing(u"Getting "_s + app.name + u" ready."_s));

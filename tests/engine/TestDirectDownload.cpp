@@ -34,7 +34,7 @@ CatalogApp parabolic(std::optional<QString> bundleID = u"org.nickvision.paraboli
 
 QJsonObject asset(const QString &name, const QString &url, const QString &digest = {})
 {
-    QJsonObject object { { u"name"_s, name }, { u"browser_download_url"_s, url }, { u"size"_s, 1234 } };
+    QJsonObject object { { u"name"_s, name }, { u"browser_download_url"_s, url } };
     if (!digest.isEmpty())
         object.insert(u"digest"_s, digest);
     return object;

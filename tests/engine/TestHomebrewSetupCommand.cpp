@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -101,24 +103,35 @@ void TestHomebrewSetupCommand::aLogPathSurvivesBothQuotingsIntoTheShell()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(QDir(dir.path()).mkdir(folderName));
-    const QString log = dir.path() + u'/' + folderName + u"/setup.log"_s;
-    const QString package = dir.path() + u'/' + folderName + u"/Homebrew.pkg"_s;
+    HomebrewSetupCommand::PackageInstall install;
+    install.package = dir.path() + u'/' + folderName + u"/Homebrew.pkg"_s;
+    install.folder = dir.path() + u'/' + folderName + u"/root"_s;
+    install.ownerUid = ::getuid();
+    install.shasum = u"/usr/bin/shasum"_s;
+    install.pkgutil = dir.path() + u'/' + folderName + u"/pkgutil"_s;
+    QFile package(install.package);
+    QVERIFY(package.open(QIODevice::WriteOnly) && package.write("xar!") == 4);
+    package.close();
+    install.sha256 = u"5f4ac91b3fc5c14dd83320727f8a5a5c53cac3afa6274227bb248a64aceab54f"_s; // of "xar!"
 
     // The command the shell finally runs is what AppleScript makes of the literal.
     const QString source
-        = HomebrewSetupCommand::appleScriptSource(HomebrewSetupCommand::installerPackageCommand(package, log));
+        = HomebrewSetupCommand::appleScriptSource(HomebrewSetupCommand::installerPackageCommand(install));
     const QString prefix = u"do shell script \""_s;
     const QString suffix = u"\" with administrator privileges"_s;
     QVERIFY(source.startsWith(prefix) && source.endsWith(suffix));
     const QString command
         = appleScriptLiteralValue(source.mid(prefix.size(), source.size() - prefix.size() - suffix.size()));
-    QCOMPARE(command, HomebrewSetupCommand::installerPackageCommand(package, log));
+    QCOMPARE(command, HomebrewSetupCommand::installerPackageCommand(install));
 
-    // No installer here: the shell's complaint about it lands in the log, at exactly that path.
+    // No pkgutil here: the shell's complaint about it lands in the log, at exactly that path.
     QVERIFY(runShell(command) != 0);
-    QFile file(log);
+    QFile file(HomebrewSetupCommand::packageLogPath(install.folder));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("installer"));
+    QVERIFY(file.readAll().contains("pkgutil"));
+    QFile check(HomebrewSetupCommand::failedCheckPath(install.folder));
+    QVERIFY(check.open(QIODevice::ReadOnly));
+    QCOMPARE(check.readAll(), QByteArray("signature\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList { folderName });
     QVERIFY(!QFile::exists(u"pwned"_s));
 }

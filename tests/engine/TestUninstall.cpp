@@ -169,8 +169,9 @@ void TestUninstall::skipsHomebrewWhenThereIsNoBrew()
         QVERIFY(finish(withBrew.install(maccy(std::nullopt))));
         QVERIFY(withBrew.isCaskInstalled(u"maccy"_s));
     }
-    ScopedEnvironmentVariable noBrew("ORVANDO_FORCE_NO_BREW", QByteArray());
-    InstallEngine engine(sandbox.environment(), analytics.client());
+    Environment noBrew = sandbox.environment();
+    noBrew.brewCandidates.clear();
+    InstallEngine engine(noBrew, analytics.client());
     QVERIFY(!engine.brewAvailable());
 
     QVERIFY(finish(engine.uninstall(maccy(std::nullopt))));
@@ -198,8 +199,9 @@ void TestUninstall::movesADirectBundleToTheTrash()
     QVERIFY(finish(engine.uninstall(maccy())));
     QCOMPARE(seen, (QList<InstallState> { removing, closing, removing, cleaning, InstallState::notInstalled() }));
     QVERIFY(!QFileInfo::exists(bundle));
-    // The bundle can be put back from the Trash; the leftovers are gone for good.
-    QCOMPARE(QDir(trash.files).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList { u"Maccy.app"_s });
+    // The bundle and the leftovers can be put back from the Trash.
+    QCOMPARE(QDir(trash.files).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        (QStringList { u"Maccy.app"_s, u"org.p0deje.Maccy"_s, u"org.p0deje.Maccy-0001"_s, u"org.p0deje.Maccy.plist"_s }));
     QVERIFY(QFile::exists(trash.files + u"/Maccy.app/Contents/Info.plist"_s));
     QVERIFY(noneExist(leftovers));
     QCOMPARE(analytics.settledEvents(), QStringList { u"uninstall_succeeded maccy"_s });

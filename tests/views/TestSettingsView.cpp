@@ -273,8 +273,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("action");
         QTest::newRow("uninstall all") << u"uninstallAll"_s << u"confirmUninstallAll"_s
                                        << u"Uninstall every app Orvando installed?"_s
-                                       << u"This removes catalog apps from your Mac via Homebrew or Trash. Your files "
-                                          u"stay. Orvando itself stays installed."_s
+                                       << u"This removes catalog apps from your Mac via Homebrew or Trash and moves "
+                                          u"their settings to the Trash. Your files stay. Orvando itself stays "
+                                          u"installed."_s
                                        << u"Uninstall all"_s;
         QTest::newRow("remove Orvando") << u"removeOrvando"_s << u"confirmRemoveOrvando"_s
                                         << u"Remove Orvando but keep my apps?"_s
