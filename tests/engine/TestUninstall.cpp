@@ -201,7 +201,8 @@ void TestUninstall::movesADirectBundleToTheTrash()
     QVERIFY(!QFileInfo::exists(bundle));
     // The bundle and the leftovers can be put back from the Trash.
     QCOMPARE(QDir(trash.files).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-        (QStringList { u"Maccy.app"_s, u"org.p0deje.Maccy"_s, u"org.p0deje.Maccy-0001"_s, u"org.p0deje.Maccy.plist"_s }));
+        (QStringList {
+            u"Maccy.app"_s, u"org.p0deje.Maccy"_s, u"org.p0deje.Maccy-0001"_s, u"org.p0deje.Maccy.plist"_s }));
     QVERIFY(QFile::exists(trash.files + u"/Maccy.app/Contents/Info.plist"_s));
     QVERIFY(noneExist(leftovers));
     QCOMPARE(analytics.settledEvents(), QStringList { u"uninstall_succeeded maccy"_s });
