@@ -76,9 +76,11 @@ Environment Environment::system()
     if (QCoreApplication::instance())
         env.helperDir = QCoreApplication::applicationDirPath();
 
+    env.cacheDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     env.tools = systemTools();
 
     env.githubApi = QUrl(u"https://api.github.com"_s);
     env.homebrewInstallHost = QUrl(u"https://raw.githubusercontent.com"_s);
+    env.homebrewApi = QUrl(u"https://formulae.brew.sh"_s);
     return env;
 }

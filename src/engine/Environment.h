@@ -17,6 +17,7 @@ struct Environment
     QString userHomebrewPrefix; // the per-user prefix, preferred when it holds bin/brew
     QStringList brewCandidates; // brew executables tried in this order; none with ORVANDO_FORCE_NO_BREW
     QString helperDir; // where the orvando-askpass helper is looked for
+    QString cacheDir; // the user's cache folder for this program; empty: nothing is cached
 
     struct Tools
     {
@@ -33,6 +34,7 @@ struct Environment
 
     QUrl githubApi; // base address of the GitHub REST API
     QUrl homebrewInstallHost; // host of Homebrew's install script
+    QUrl homebrewApi; // base address of Homebrew's public JSON API ("<base>/api/cask/<token>.json")
 
     // The user's Applications folder, home + "/Applications".
     QString userApplications() const { return home + QStringLiteral("/Applications"); }

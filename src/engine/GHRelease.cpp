@@ -52,6 +52,8 @@ Outcome<GHRelease> GHRelease::decode(const QByteArray &json)
         return Outcome<GHRelease>::failure(wrongType(u"assets"_s));
 
     GHRelease release;
+    // Optional as well: only the version shown and the update check read it.
+    release.tagName = document.object().value(u"tag_name"_s).toString();
     for (const QJsonValue &entry : assets.toArray()) {
         if (!entry.isObject())
             return Outcome<GHRelease>::failure(wrongType(u"assets"_s));

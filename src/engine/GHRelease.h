@@ -12,15 +12,17 @@ struct GHAsset
     QString name;
     QString browserDownloadURL;
     QString digest; // "sha256:<hex>" when GitHub published one, else empty
-    qint64 size = -1; // bytes, as GitHub announces them; -1 when not announced
+    qint64 size = -1; // in bytes; -1 when GitHub gave none
 
     friend bool operator==(const GHAsset &, const GHAsset &) = default;
 };
 
-// The part of GitHub's release object the installer reads: its assets.
+// The part of GitHub's release object the installer reads: its assets, and its tag for the
+// version on offer.
 struct GHRelease
 {
     QList<GHAsset> assets;
+    QString tagName; // "v2.1.0"; empty when missing
 
     // Fails, with the reason as a sentence, when the body is not JSON, "assets" or an asset's
     // "name" / "browser_download_url" is missing, or a value has the wrong type.

@@ -1,0 +1,44 @@
+#include "engine/BrewQuery.h"
+
+#include "engine/InstallEngine.h"
+#include "engine/ProcessExit.h"
+
+#include <QProcess>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+QCoro::Task<Outcome<QByteArray>> BrewQuery::run(QString brew, QStringList args, int timeoutMs)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"HOMEBREW_PREFIX"_s, InstallEngine::brewPrefix(brew));
+    env.insert(u"HOMEBREW_NO_AUTO_UPDATE"_s, u"1"_s);
+    env.insert(u"HOMEBREW_NO_ANALYTICS"_s, u"1"_s);
+    env.insert(u"HOMEBREW_NO_ENV_HINTS"_s, u"1"_s);
+    process.setProcessEnvironment(env);
+    process.setStandardInputFile(QProcess::nullDevice());
+
+    bool stopped = false;
+    QTimer::singleShot(timeoutMs, &process, [&process, &stopped] {
+        stopped = true;
+        process.kill();
+    });
+    process.start(brew, args);
+    const int status = co_await ProcessExit::wait(&process);
+
+    const QString command = u"brew "_s + args.value(0);
+    if (status == -1)
+        co_return Outcome<QByteArray>::failure(
+            { u"orvando.brew"_s, -2, command + u" could not be started: "_s + process.errorString() + u'.' });
+    if (stopped)
+        co_return Outcome<QByteArray>::failure(
+            { u"orvando.brew"_s, -3, command + u" did not answer within %1 seconds."_s.arg(timeoutMs / 1000) });
+    if (status != 0) {
+        // brew's own first line says why ("Error: Cask 'x' is unavailable…").
+        const QString why = QString::fromUtf8(process.readAllStandardError()).trimmed().section(u'\n', 0, 0);
+        co_return Outcome<QByteArray>::failure({ u"orvando.brew"_s, status,
+            command + u" failed (code %1)"_s.arg(status) + (why.isEmpty() ? u"."_s : u": "_s + why) });
+    }
+    co_return Outcome<QByteArray>::success(process.readAllStandardOutput());
+}
