@@ -1,7 +1,9 @@
 // Feeds 200,000 lines from the fake brew through runBrew with the handler of a cask install
-// (humanize the line, append it to the capped log, show the note in the state), against the
-// same process writing to /dev/null. Peak memory must not grow with the number of lines.
+// (humanize the line, append it to the capped log and the day's log file, watch it for a failure's
+// cause, show the note in the state), against the same process writing to /dev/null. Peak memory
+// must not grow with the number of lines.
 
+#include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
 #include "support/Sandbox.h"
 
@@ -63,6 +65,7 @@ double ingestMs(Engine &engine, int *lines)
     CatalogApp maccy;
     maccy.id = u"maccy"_s;
     maccy.name = u"Maccy"_s;
+    FailureExplainer explainer(maccy.name);
     engine
         .runBrew({ u"--version"_s },
             [&](const QString &line) {
@@ -70,6 +73,7 @@ double ingestMs(Engine &engine, int *lines)
                 // What the cask install does with each line.
                 const QString note = InstallEngine::humanize(line, maccy);
                 engine.appendLog(line, maccy.id);
+                explainer.observe(line, engine.logCounter());
                 engine.setState(maccy.id, InstallState::installing(note));
             })
         .then([&](const BrewResult &) { done = true; });
@@ -87,7 +91,9 @@ int main(int argc, char **argv)
     if (!sandbox.installFakeBrew())
         return 1;
     qputenv("FAKE_BREW_FLOOD", QByteArray::number(lineCount));
-    Engine engine(sandbox.environment());
+    Environment env = sandbox.environment();
+    env.logDir = sandbox.root() + u"/logs"_s;
+    Engine engine(env);
 
     double baseline = 1e300;
     double ingest = 1e300;

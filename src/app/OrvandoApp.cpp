@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
+#include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
 #include "views/Brand.h"
@@ -12,11 +13,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +64,11 @@ QString OrvandoApp::feedbackTitle()
 QString OrvandoApp::quitQuestion()
 {
     return u"An install is still running. Quit anyway?"_s;
+}
+
+QString OrvandoApp::installLogsTitle()
+{
+    return u"Show Install Logs"_s;
 }
 
 MainWindow *OrvandoApp::newWindow()
@@ -167,6 +175,23 @@ bool OrvandoApp::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+QString OrvandoApp::installLogFolder() const
+{
+    // Every window's engine writes to the same folder; without a window, where one would.
+    const QList<MainWindow *> open = windows();
+    if (!open.isEmpty())
+        return open.constFirst()->rootView()->engine()->environment().logDir;
+    return m_options().environment.logDir;
+}
+
+void OrvandoApp::showInstallLogs()
+{
+    const QString folder = installLogFolder();
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return;
+    UrlOpener::open(QUrl::fromLocalFile(folder));
+}
+
 void OrvandoApp::installMenus(MainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
@@ -195,4 +220,7 @@ void OrvandoApp::installMenus(MainWindow *window)
     welcome->setMenuRole(QAction::NoRole);
     QAction *feedback = help->addAction(feedbackTitle(), this, &OrvandoApp::sendFeedback);
     feedback->setMenuRole(QAction::NoRole);
+    QAction *logs = help->addAction(installLogsTitle(), this, &OrvandoApp::showInstallLogs);
+    logs->setObjectName(u"showInstallLogsAction"_s);
+    logs->setMenuRole(QAction::NoRole);
 }

@@ -17,10 +17,10 @@ class QMessageBox;
 class UserDefaults;
 
 // The application: opens main windows, each with its own root view and engine, and gives each the
-// menus: File with New Window, Close Window and Quit, and a Help menu holding only
-// "Welcome to Orvando…" and "Send Feedback…". It owns the one OperationCoordinator all windows'
-// engines share, and asks before a quit (menu, ⌘Q, closing the last window) would cut an
-// operation off. It keeps no other state beyond its windows.
+// menus: File with New Window, Close Window and Quit, and a Help menu holding
+// "Welcome to Orvando…", "Send Feedback…" and "Show Install Logs". It owns the one
+// OperationCoordinator all windows' engines share, and asks before a quit (menu, ⌘Q, closing the
+// last window) would cut an operation off. It keeps no other state beyond its windows.
 class OrvandoApp : public QObject
 {
     Q_OBJECT
@@ -35,6 +35,7 @@ public:
 
     static QString welcomeTitle(); // "Welcome to Orvando…"
     static QString feedbackTitle(); // "Send Feedback…"
+    static QString installLogsTitle(); // "Show Install Logs"
     static QString quitQuestion(); // "An install is still running. Quit anyway?"
 
     OperationCoordinator *coordinator() const { return m_coordinator; }
@@ -48,6 +49,9 @@ public:
     // The Help menu's actions.
     void showWelcomeAgain();
     void sendFeedback();
+    // Reveals the folder of the install log files, making it first if no line was written yet.
+    void showInstallLogs();
+    QString installLogFolder() const;
 
     // Quits at once when nothing runs; otherwise asks quitQuestion() (Cancel by default) and, when
     // confirmed, stops every child process (SIGTERM, then SIGKILL after the grace period) first.

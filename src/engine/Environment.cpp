@@ -1,5 +1,7 @@
 #include "engine/Environment.h"
 
+#include "platform/LogFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -75,6 +77,7 @@ Environment Environment::system()
             = { env.userHomebrewPrefix + u"/bin/brew"_s, u"/opt/homebrew/bin/brew"_s, u"/usr/local/bin/brew"_s };
     if (QCoreApplication::instance())
         env.helperDir = QCoreApplication::applicationDirPath();
+    env.logDir = LogFolder::path();
 
     env.cacheDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     env.tools = systemTools();

@@ -17,6 +17,7 @@ struct Environment
     QString userHomebrewPrefix; // the per-user prefix, preferred when it holds bin/brew
     QStringList brewCandidates; // brew executables tried in this order; none with ORVANDO_FORCE_NO_BREW
     QString helperDir; // where the orvando-askpass helper is looked for
+    QString logDir; // where each day's install log lines are appended; empty: no log files
     QString cacheDir; // the user's cache folder for this program; empty: nothing is cached
 
     struct Tools

@@ -1,5 +1,6 @@
 #include "engine/InstallEngine.h"
 
+#include "engine/InstallLogFile.h"
 #include "telemetry/Analytics.h"
 
 #include <QDebug>
@@ -29,8 +30,11 @@ InstallEngine::InstallEngine(Environment env, Analytics *analytics, OperationCoo
             redetect(app);
     });
     connect(m_coordinator, &OperationCoordinator::setupRunningChanged, this, &InstallEngine::setBootstrapInProgress);
-    connect(m_coordinator, &OperationCoordinator::homebrewReady, this,
-        [this] { setBrewBinary(resolveBrewBinary(m_env)); });
+    connect(
+        m_coordinator, &OperationCoordinator::homebrewReady, this, [this] { setBrewBinary(resolveBrewBinary(m_env)); });
+    // The file only ever receives lines; the window's log starts empty at every start.
+    if (!m_env.logDir.isEmpty())
+        m_logFile = InstallLogFile::forFolder(m_env.logDir);
 }
 
 InstallEngine::~InstallEngine() = default;
@@ -47,6 +51,8 @@ void InstallEngine::appendLog(const QString &text, const QString &appID)
 {
     ++m_logCounter;
     m_log->append(LogLine { m_logCounter, appID, text });
+    if (m_logFile)
+        m_logFile->append(appID, text);
 }
 
 void InstallEngine::setState(const QString &appID, const InstallState &state)
@@ -59,7 +65,7 @@ void InstallEngine::setState(const QString &appID, const InstallState &state)
 void InstallEngine::adoptState(const QString &appID, const InstallState &state)
 {
     auto it = m_states.find(appID);
-    if (it != m_states.end() && *it == state)
+    if (it != m_states.end() && it->sameInEveryDetail(state))
         return;
     m_states.insert(appID, state);
     Q_EMIT stateChanged(appID);

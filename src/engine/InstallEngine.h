@@ -17,10 +17,12 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class Analytics;
 class GitHubReleaseClient;
+class InstallLogFile;
 
 // The one object per window that installs, opens and removes catalog applications and holds what
 // it is doing: the state of each application, the Homebrew setup flag, the permission notes and
@@ -61,7 +63,8 @@ public:
     OperationCoordinator *coordinator() const { return m_coordinator; }
     bool uninstallAllInProgress() const { return m_uninstallAllInProgress; }
 
-    // Appends one line, trimming the log to its cap; the only way lines enter the log.
+    // Appends one line, trimming the log to its cap, and queues it for the day's log file; the
+    // only way lines enter the log.
     void appendLog(const QString &text, const QString &appID);
 
     // Homebrew discovery and runner (InstallEngineBrew.cpp).
@@ -182,6 +185,7 @@ private:
     bool m_bootstrapInProgress = false;
     QSet<QString> m_permissionNotes;
     InstallLog *m_log = nullptr;
+    std::shared_ptr<InstallLogFile> m_logFile; // absent without a log folder
     qint64 m_logCounter = 0;
     std::optional<QString> m_brewBinary;
     BootstrapRunner m_bootstrapRunnerOverride;

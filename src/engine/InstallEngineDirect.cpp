@@ -1,4 +1,5 @@
 #include "engine/AppArchiveInstaller.h"
+#include "engine/FailureExplainer.h"
 #include "engine/GitHubReleaseClient.h"
 #include "engine/InstallEngine.h"
 
@@ -16,7 +17,7 @@ QCoro::Task<> InstallEngine::installViaDirectDownload(CatalogApp app, DirectDown
     const QVariantMap properties { { u"app_id"_s, app.id } };
     const auto fail = [this, &app, &properties](const EngineError &error) {
         appendLog(u"error: "_s + error.description, app.id);
-        setState(app.id, InstallState::failed(error.description));
+        setState(app.id, InstallState::failed(error.description, FailureExplainer::kindOf(error), logCounter()));
         capture(u"app_install_failed"_s, properties);
     };
 

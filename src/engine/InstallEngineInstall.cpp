@@ -1,3 +1,4 @@
+#include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
 
 #include <QPointer>
@@ -53,9 +54,11 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
 
     // runBrew hands every line over on the main thread before it returns, and none once the engine
     // is gone, so no note can land after the final state written below.
-    const LineHandler onLine = [this, app](const QString &line) {
+    FailureExplainer explainer(app.name);
+    const LineHandler onLine = [this, app, &explainer](const QString &line) {
         const QString note = humanize(line, app);
         appendLog(line, app.id);
+        explainer.observe(line, logCounter());
         setState(app.id, InstallState::installing(note));
     };
     const QPointer<InstallEngine> self(this);
@@ -65,8 +68,13 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
         co_return;
 
     if (!result.succeeded()) {
-        setState(app.id, InstallState::failed(result.error->description));
+        const FailureExplanation why = explainer.explain(result.error->description);
+        setState(app.id, InstallState::failed(why.sentence, why.kind, why.logLine));
         capture(u"app_install_failed"_s, appProperties(app));
+        // An app brew would not overwrite may be one this program recognises: show it as it is.
+        // (A refresh would leave it alone: the operation still runs.)
+        if (why.kind == FailureKind::AlreadyInstalled && app.bundleID && isAppInstalled(*app.bundleID))
+            setState(app.id, InstallState::installed());
         co_return;
     }
     // brew can report success for a cask whose app then is not where it should be.

@@ -1,4 +1,5 @@
 #include "catalog/Catalog.h"
+#include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
 #include "engine/LeftoverSweep.h"
 #include "engine/ProcessExit.h"
@@ -61,15 +62,18 @@ QCoro::Task<> InstallEngine::uninstallSteps(CatalogApp app)
         // A plain cask uninstall: the sweep below removes what a zap would.
         const QStringList args { u"uninstall"_s, u"--cask"_s, method->token() };
         // runBrew delivers every line before it returns, so no line can land after the outcome.
-        const auto onLine = [this, app](const QString &line) {
+        FailureExplainer explainer(app.name, FailureExplainer::Operation::Uninstall);
+        const auto onLine = [this, app, &explainer](const QString &line) {
             appendLog(line, app.id);
+            explainer.observe(line, logCounter());
             setState(app.id, InstallState::uninstalling(humanizeUninstall(line, app)));
         };
         const BrewResult result = co_await runBrew(args, onLine, app.name);
         if (!self)
             co_return;
         if (!result.succeeded()) {
-            setState(app.id, InstallState::failed(result.error->description));
+            const FailureExplanation why = explainer.explain(result.error->description);
+            setState(app.id, InstallState::failed(why.sentence, why.kind, why.logLine));
             co_return;
         }
     }

@@ -8,6 +8,7 @@
 #include "views/Brand.h"
 #include "views/ContentButton.h"
 #include "views/EngineActions.h"
+#include "views/LogDrawer.h"
 #include "views/Pill.h"
 #include "views/ReplacesLine.h"
 #include "views/Sheet.h"
@@ -37,6 +38,11 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     connect(m_actions, &AppCardActionArea::setUpHomebrewRequested, this,
         [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::launchRequested, this, [this] { EngineActions::launch(m_engine, m_app); });
+    connect(m_actions, &AppCardActionArea::showInLogRequested, this, [this](qint64 lineId) {
+        // The window's one drawer; a card shown on its own has none and does nothing.
+        if (auto *drawer = window()->findChild<LogDrawer *>())
+            drawer->revealLine(lineId);
+    });
 
     auto *card = new QVBoxLayout(this);
     card->setContentsMargins(18, 18, 18, 18);

@@ -71,8 +71,18 @@ QWidget *AppCardActionArea::buildInstallBox()
     connect(open, &ShapedButton::clicked, this, [] { PrivacySettings::openAccessibility(); });
     note->addWidget(open, 0, Qt::AlignLeft);
 
+    m_showInLog = new ShapedButton(u"Show in log"_s, ButtonLooks::link(QString()));
+    m_showInLog->setObjectName(u"showInLogButton"_s);
+    m_showInLog->setToolTip(u"Open the install log at the lines that explain what went wrong."_s);
+    connect(m_showInLog, &ShapedButton::clicked, this, [this] { Q_EMIT showInLogRequested(m_content.logLine); });
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
+    buttons->addWidget(m_install, 0, Qt::AlignVCenter);
+    buttons->addWidget(m_showInLog, 0, Qt::AlignVCenter);
+    buttons->addStretch();
+
     m_installLayout->addWidget(m_failure);
-    m_installLayout->addWidget(m_install, 0, Qt::AlignLeft);
+    m_installLayout->addLayout(buttons);
     m_installLayout->addWidget(m_permissionNote);
     return m_installBox;
 }
@@ -147,6 +157,8 @@ void AppCardActionArea::refresh()
         m_failure->setVisible(action == Action::Failed);
         m_failure->setText(m_content.statusText);
         m_install->setText(m_content.buttonTitle);
+        m_install->setVisible(!m_content.buttonTitle.isEmpty());
+        m_showInLog->setVisible(!m_content.logButtonTitle.isEmpty());
         m_permissionNote->setVisible(!m_content.permissionNote.isEmpty());
         m_permissionText->setText(m_content.permissionNote);
     }

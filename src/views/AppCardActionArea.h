@@ -35,6 +35,8 @@ Q_SIGNALS:
     void uninstallRequested();
     void setUpHomebrewRequested();
     void launchRequested();
+    // A press on "Show in log": the log drawer should open at lineId (0: the newest line).
+    void showInLogRequested(qint64 lineId);
 
 private:
     void refresh();
@@ -52,6 +54,7 @@ private:
     QVBoxLayout *m_installLayout = nullptr;
     QLabel *m_failure = nullptr;
     ShapedButton *m_install = nullptr;
+    ShapedButton *m_showInLog = nullptr;
     QWidget *m_permissionNote = nullptr;
     QLabel *m_permissionText = nullptr;
     QWidget *m_installedBox = nullptr;

@@ -32,7 +32,11 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
     case Kind::Failed:
         content.action = Action::Failed;
         content.statusText = state->text;
-        content.buttonTitle = u"Try again"_s;
+        // Trying again cannot change a checksum, a macOS version or an app in the way.
+        if (isRetryable(state->failure))
+            content.buttonTitle = u"Try again"_s;
+        content.logButtonTitle = u"Show in log"_s;
+        content.logLine = state->logLine;
         break;
     case Kind::NotInstalled:
         content.action = Action::Install;

@@ -33,8 +33,10 @@ struct AppCardContent
 
     Action action = Action::Install;
     QString statusText; // the progress note, the failure sentence, or "Setting up Homebrew…"
-    QString buttonTitle; // "Install" or "Try again" for Install and Failed
+    QString buttonTitle; // "Install", or "Try again" for a failure that retrying may mend; else empty
     QString permissionNote; // only with Install, while the engine holds a note
+    QString logButtonTitle; // "Show in log" with Failed; empty otherwise
+    qint64 logLine = 0; // Failed: the log line "Show in log" scrolls to, 0 for the newest
 
     // A state that is absent (not examined yet) counts as not installed.
     static AppCardContent make(const CatalogApp &app, const std::optional<InstallState> &state, Flags flags);

@@ -76,7 +76,7 @@ void DetailActionArea::refresh()
     m_progress->setVisible(progress);
     if (progress)
         m_progress->setText(m_content.statusText);
-    const bool install = action == Action::Install || action == Action::Failed;
+    const bool install = action == Action::Install || (action == Action::Failed && !m_content.buttonTitle.isEmpty());
     m_install->setVisible(install);
     if (install)
         m_install->setText(m_content.buttonTitle);

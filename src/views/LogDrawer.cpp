@@ -1,5 +1,6 @@
 #include "views/LogDrawer.h"
 
+#include "engine/InstallLog.h"
 #include "views/Brand.h"
 #include "views/Divider.h"
 #include "views/DrawerToggle.h"
@@ -61,11 +62,16 @@ LogDrawer::LogDrawer(QAbstractItemModel *log, QWidget *parent)
     const auto &motion = Brand::motion();
     m_slide->setDuration(motion.durationMs);
     m_slide->setEasingCurve(motion.curve);
-    connect(m_slide, &QVariantAnimation::valueChanged, this,
-        [this](const QVariant &height) { m_area->setFixedHeight(height.toInt()); });
+    connect(m_slide, &QVariantAnimation::valueChanged, this, [this](const QVariant &height) {
+        m_area->setFixedHeight(height.toInt());
+        // The list lays itself out anew as it grows; keep a revealed line where it was put.
+        if (m_revealed.isValid())
+            m_list->revealRow(m_revealed);
+    });
     connect(m_slide, &QVariantAnimation::finished, this, [this] {
         if (!m_open)
             m_area->hide();
+        m_revealed = QPersistentModelIndex();
     });
 
     connect(m_toggle, &DrawerToggle::clicked, this, &LogDrawer::toggle);
@@ -101,6 +107,23 @@ void LogDrawer::setOpen(bool open)
     }
     m_slide->start();
     Q_EMIT openChanged(open);
+}
+
+void LogDrawer::revealLine(qint64 lineId)
+{
+    setOpen(true);
+    // Settle the line count first, so no pending check scrolls away from the line afterwards.
+    checkCount();
+    const int rows = m_log->rowCount();
+    if (rows == 0)
+        return;
+    // Ids grow by one per line and trimming drops the oldest, so the row follows from the first id.
+    const qint64 first = m_log->index(0, 0).data(InstallLog::IdRole).toLongLong();
+    const qint64 row = lineId - first;
+    const QModelIndex line = m_log->index(row >= 0 && row < rows ? int(row) : rows - 1, 0);
+    m_list->revealRow(line);
+    if (m_slide->state() == QAbstractAnimation::Running)
+        m_revealed = line;
 }
 
 void LogDrawer::scheduleCountCheck()

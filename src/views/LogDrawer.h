@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 class DrawerToggle;
@@ -24,6 +25,9 @@ public:
     bool isOpen() const { return m_open; }
     void setOpen(bool open);
     void toggle() { setOpen(!m_open); }
+    // Opens the drawer with the line whose id is lineId at the top, selected; the newest line when
+    // that one is not (or no longer) in the log.
+    void revealLine(qint64 lineId);
 
     static QString emptyText(); // "No installs yet. The raw Homebrew log shows here."
 
@@ -46,6 +50,7 @@ private:
     QLabel *m_empty;
     LogListView *m_list;
     QVariantAnimation *m_slide;
+    QPersistentModelIndex m_revealed; // kept at the top while the drawer slides open
     bool m_open = false;
     bool m_checkPending = false;
     int m_lastCount = 0;

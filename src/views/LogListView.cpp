@@ -84,6 +84,15 @@ void LogListView::scrollToOldest()
     verticalScrollBar()->setValue(0);
 }
 
+void LogListView::revealRow(const QModelIndex &row)
+{
+    m_scroll->stop();
+    executeDelayedItemsLayout();
+    updateGeometries();
+    setCurrentIndex(row);
+    scrollTo(row, QAbstractItemView::PositionAtTop);
+}
+
 QString LogListView::selectedText() const
 {
     QModelIndexList rows = selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();

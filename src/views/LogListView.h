@@ -16,6 +16,8 @@ public:
     // Scrolls until the last line sits at the bottom edge, gliding when animated.
     void scrollToNewest(bool animated);
     void scrollToOldest();
+    // Scrolls until row sits at the top edge (as far as the list goes) and makes it the selection.
+    void revealRow(const QModelIndex &row);
 
     // The text of the selected lines, in log order, one per line.
     QString selectedText() const;

@@ -33,7 +33,7 @@ private Q_SLOTS:
     void cleanup();
 
     void windowHasTitleSizesAndRootView();
-    void helpMenuHoldsTwoItemsWithoutShortcuts();
+    void helpMenuHoldsThreeItemsWithoutShortcuts();
     void newWindowOpensIndependentWindow();
     void welcomeItemShowsSheetInEveryOpenWindow();
     void sendFeedbackOpensMailMessage();
@@ -122,15 +122,16 @@ void TestOrvandoApp::windowHasTitleSizesAndRootView()
     QVERIFY(window->rootView()->height() >= 600);
 }
 
-void TestOrvandoApp::helpMenuHoldsTwoItemsWithoutShortcuts()
+void TestOrvandoApp::helpMenuHoldsThreeItemsWithoutShortcuts()
 {
     MainWindow *window = m_app->newWindow();
     QMenu *help = menu(window, u"Help"_s);
     QVERIFY(help);
     const QList<QAction *> items = help->actions();
-    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.size(), 3);
     QCOMPARE(items.at(0)->text(), u"Welcome to Orvando\u2026"_s);
     QCOMPARE(items.at(1)->text(), u"Send Feedback\u2026"_s);
+    QCOMPARE(items.at(2)->text(), u"Show Install Logs"_s);
     for (QAction *item : items) {
         QVERIFY(item->shortcuts().isEmpty());
         QVERIFY(!item->text().contains(u"..."_s));

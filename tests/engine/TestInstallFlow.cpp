@@ -97,7 +97,8 @@ void TestInstallFlow::installsACask_data()
         << u"warning: brew finished but Maccy was not found on disk"_s << u"app_install_failed"_s;
     QTest::newRow("brew exits 1") << std::optional<QString>(u"org.p0deje.Maccy"_s) << u"org.p0deje.Maccy"_s
                                   << QByteArray("1")
-                                  << InstallState::failed(u"Install did not finish. You can try again."_s)
+                                  << InstallState::failed(u"The download of Maccy failed. The app's publisher may "
+                                                          u"have moved it; try again later."_s)
                                   << QStringList { u"Working on Maccy."_s }
                                   << u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s
                                   << u"app_install_failed"_s;

@@ -104,7 +104,8 @@ void TestUninstall::removesACaskThroughBrew_data()
         << QList<InstallState> { removing, cleaning, InstallState::notInstalled() } << false;
     QTest::newRow("brew exits 1") << std::optional(bundleID) << QByteArray("1")
                                   << QList<InstallState> { removing, closing, removing,
-                                         InstallState::failed(u"Install did not finish. You can try again."_s) }
+                                         InstallState::failed(u"Homebrew could not remove Maccy: Download failed on "
+                                                              u"Cask 'maccy' with message: simulated failure."_s) }
                                   << false;
 }
 

@@ -63,8 +63,9 @@ void TestUninstallAll::goesOnPastAFailureAndCountsTheRest()
     ScopedEnvironmentVariable exit("FAKE_BREW_EXIT", QByteArray("1"));
     QCOMPARE(removeAll(engine), 2);
     QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
-    QCOMPARE(
-        engine.state(u"iina"_s), std::optional(InstallState::failed(u"Install did not finish. You can try again."_s)));
+    QCOMPARE(engine.state(u"iina"_s),
+        std::optional(InstallState::failed(
+            u"Homebrew could not remove IINA: Download failed on Cask 'iina' with message: simulated failure."_s)));
     QCOMPARE(engine.state(u"stats"_s), std::optional(InstallState::notInstalled()));
     QVERIFY(!QFileInfo::exists(sandbox.userApplications() + u"/Maccy.app"_s));
     QVERIFY(QFileInfo::exists(sandbox.userApplications() + u"/IINA.app"_s));

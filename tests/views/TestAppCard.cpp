@@ -73,7 +73,7 @@ private Q_SLOTS:
             { u"Getting Rectangle ready."_s });
         row("uninstalling", InstallState::uninstalling(u"Removing leftovers…"_s), true, false,
             { u"Removing leftovers…"_s });
-        row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s });
+        row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s, u"Show in log"_s });
         row("installed, note only under Install", InstallState::installed(), true, true, installed);
         row("needs Homebrew", InstallState::needsHomebrew(), false, false, offer);
         row("needs Homebrew, setup runs", InstallState::needsHomebrew(), false, true, { u"Setting up Homebrew…"_s });

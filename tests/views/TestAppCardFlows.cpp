@@ -104,7 +104,7 @@ private Q_SLOTS:
         }
         const QString message = engine.state(u"maccy"_s)->text;
         QVERIFY(!message.isEmpty());
-        QCOMPARE(shown(card), (QStringList { message, u"Try again"_s }));
+        QCOMPARE(shown(card), (QStringList { message, u"Try again"_s, u"Show in log"_s }));
         QCOMPARE(shown(sheet), QStringList { u"Try again"_s });
         QVERIFY(!visibleTexts(&sheet).contains(message)); // the sheet shows no message
         QTest::mouseClick(visibleButton(&card, u"Try again"_s), Qt::LeftButton);
