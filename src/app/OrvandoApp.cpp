@@ -2,18 +2,23 @@
 
 #include "app/MainWindow.h"
 #include "engine/InstallEngine.h"
+#include "engine/OperationCoordinator.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
 #include "views/Brand.h"
+#include "views/MailFallback.h"
 #include "views/WelcomeView.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +39,8 @@ OrvandoApp::OrvandoApp(OptionsFactory options, UserDefaults *defaults, QObject *
     : QObject(parent)
     , m_options(std::move(options))
     , m_defaults(defaults ? defaults : &UserDefaults::standard())
+    , m_coordinator(new OperationCoordinator(OperationCoordinator::defaultLockFolder(), this))
+    , m_quit([] { QCoreApplication::quit(); })
 {
 }
 
@@ -54,6 +61,11 @@ QString OrvandoApp::feedbackTitle()
     return u"Send Feedback\u2026"_s;
 }
 
+QString OrvandoApp::quitQuestion()
+{
+    return u"An install is still running. Quit anyway?"_s;
+}
+
 QString OrvandoApp::installLogsTitle()
 {
     return u"Show Install Logs"_s;
@@ -64,7 +76,10 @@ MainWindow *OrvandoApp::newWindow()
     RootView::Options options = m_options();
     if (!options.defaults)
         options.defaults = m_defaults;
+    if (!options.coordinator)
+        options.coordinator = m_coordinator;
     auto *window = new MainWindow(std::move(options));
+    window->installEventFilter(this);
     installMenus(window);
 
     const QWidget *active = QApplication::activeWindow();
@@ -99,8 +114,65 @@ void OrvandoApp::showWelcomeAgain()
 
 void OrvandoApp::sendFeedback()
 {
-    // Without a mail application nothing happens, and nothing needs to.
-    Feedback::openFeedbackEmail();
+    if (Feedback::openFeedbackEmail())
+        return;
+    const QList<MainWindow *> open = windows();
+    QWidget *over = QApplication::activeWindow() ? QApplication::activeWindow() : nullptr;
+    if (!over && !open.isEmpty())
+        over = open.last();
+    MailFallback::show(over);
+}
+
+void OrvandoApp::requestQuit()
+{
+    if (!m_coordinator->hasRunningOperations()) {
+        m_quit();
+        return;
+    }
+    if (m_quitAlert) {
+        m_quitAlert->raise();
+        return;
+    }
+    const QList<MainWindow *> open = windows();
+    auto *alert = new QMessageBox(open.isEmpty() ? nullptr : open.last());
+    alert->setObjectName(u"confirmQuit"_s);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setIcon(QMessageBox::Warning);
+    alert->setTextFormat(Qt::PlainText);
+    alert->setText(quitQuestion());
+    // Cancel is the safe default: Return and Escape both leave the work running.
+    QPushButton *cancel = alert->addButton(u"Cancel"_s, QMessageBox::RejectRole);
+    QPushButton *quit = alert->addButton(u"Quit"_s, QMessageBox::DestructiveRole);
+    alert->setDefaultButton(cancel);
+    alert->setEscapeButton(cancel);
+    connect(alert, &QMessageBox::buttonClicked, this, [this, quit](QAbstractButton *button) {
+        if (button == quit)
+            InstallEngine::startDetached(stopAndQuit());
+    });
+    m_quitAlert = alert;
+    alert->open();
+}
+
+QCoro::Task<> OrvandoApp::stopAndQuit()
+{
+    // brew is asked to stop rather than cut off mid-step; the next start finds on disk what it did.
+    const QPointer<OrvandoApp> self(this);
+    co_await m_coordinator->stopAll();
+    if (self)
+        m_quit();
+}
+
+bool OrvandoApp::eventFilter(QObject *watched, QEvent *event)
+{
+    // Closing the last window quits, so it asks first like the Quit command.
+    if (event->type() == QEvent::Close && QApplication::quitOnLastWindowClosed()
+        && m_coordinator->hasRunningOperations()
+        && windows() == QList<MainWindow *> { qobject_cast<MainWindow *>(watched) }) {
+        event->ignore();
+        requestQuit();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QString OrvandoApp::installLogFolder() const
@@ -138,7 +210,7 @@ void OrvandoApp::installMenus(MainWindow *window)
     QAction *close = file->addAction(u"Close Window"_s, window, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
     file->addSeparator();
-    QAction *quit = file->addAction(u"Quit"_s, qApp, &QApplication::quit);
+    QAction *quit = file->addAction(u"Quit"_s, this, &OrvandoApp::requestQuit);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 

@@ -2,6 +2,7 @@
 
 #include "views/RootView.h"
 
+#include <QCoroTask>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -9,14 +10,17 @@
 #include <functional>
 
 class MainWindow;
+class OperationCoordinator;
 class QAction;
 class QMenuBar;
+class QMessageBox;
 class UserDefaults;
 
 // The application: opens main windows, each with its own root view and engine, and gives each the
 // menus: File with New Window, Close Window and Quit, and a Help menu holding
-// "Welcome to Orvando…", "Send Feedback…" and "Show Install Logs". It keeps no state of its own
-// beyond its windows.
+// "Welcome to Orvando…", "Send Feedback…" and "Show Install Logs". It owns the one
+// OperationCoordinator all windows' engines share, and asks before a quit (menu, ⌘Q, closing the
+// last window) would cut an operation off. It keeps no other state beyond its windows.
 class OrvandoApp : public QObject
 {
     Q_OBJECT
@@ -32,6 +36,11 @@ public:
     static QString welcomeTitle(); // "Welcome to Orvando…"
     static QString feedbackTitle(); // "Send Feedback…"
     static QString installLogsTitle(); // "Show Install Logs"
+    static QString quitQuestion(); // "An install is still running. Quit anyway?"
+
+    OperationCoordinator *coordinator() const { return m_coordinator; }
+    // How the program ends once it may; the application's quit by default.
+    void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
 
     // Opens and shows a new window, a little below and right of the active one.
     MainWindow *newWindow();
@@ -44,13 +53,24 @@ public:
     void showInstallLogs();
     QString installLogFolder() const;
 
+    // Quits at once when nothing runs; otherwise asks quitQuestion() (Cancel by default) and, when
+    // confirmed, stops every child process (SIGTERM, then SIGKILL after the grace period) first.
+    void requestQuit();
+
 Q_SIGNALS:
     void windowOpened(MainWindow *window);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void installMenus(MainWindow *window);
+    QCoro::Task<> stopAndQuit();
 
     OptionsFactory m_options;
     UserDefaults *m_defaults;
+    OperationCoordinator *m_coordinator;
+    std::function<void()> m_quit;
+    QPointer<QMessageBox> m_quitAlert;
     QList<QPointer<MainWindow>> m_windows;
 };

@@ -25,24 +25,16 @@ AppArchiveInstaller::AppArchiveInstaller(Environment env)
 {
 }
 
-QString AppArchiveInstaller::unpackFolder(const QString &appName) const
+Outcome<QString> AppArchiveInstaller::install(const QString &download, const QString &workFolder) const
 {
-    QString safeName = appName;
-    safeName.replace(u'/', u'-');
-    return QDir(m_env.tempDir).absoluteFilePath(u"orvando-dl-"_s + safeName);
-}
-
-Outcome<QString> AppArchiveInstaller::install(const QString &download, const QString &appName) const
-{
-    const QString archive = download + u".zip"_s;
-    QFile::remove(archive);
+    const QString archive = QDir(workFolder).absoluteFilePath(u"download.zip"_s);
     if (!QFile::rename(download, archive))
         return Outcome<QString>::failure(fileProblem(u"The download could not be prepared for unpacking."_s));
 
-    // A fresh folder each time: a failed unpack leaves partial files behind.
-    const QString folder = unpackFolder(appName);
-    QDir(folder).removeRecursively();
-    if (!QDir().mkpath(folder))
+    // Made here and now, never an earlier attempt's: a failed unpack leaves partial files behind,
+    // and a name that already exists may be a link to somewhere else.
+    const QString folder = QDir(workFolder).absoluteFilePath(u"unpacked"_s);
+    if (!QDir().mkdir(folder))
         return Outcome<QString>::failure(fileProblem(u"There is no room to unpack the download."_s));
 
     if (const auto error = ArchiveUnpacker(m_env.tools.unzip).unpack(archive, folder))
@@ -52,12 +44,8 @@ Outcome<QString> AppArchiveInstaller::install(const QString &download, const QSt
         return Outcome<QString>::failure(DirectInstallError::noAppInArchive().toError());
 
     const Outcome<QString> placed = BundlePlacer::place(*bundle, BundlePlacer::destinationFolder(m_env));
-    if (!placed.succeeded())
-        return placed;
-    stripQuarantine(m_env.tools.xattr, *placed);
-
-    QDir(folder).removeRecursively();
-    QFile::remove(archive);
+    if (placed.succeeded())
+        stripQuarantine(m_env.tools.xattr, *placed);
     return placed;
 }
 

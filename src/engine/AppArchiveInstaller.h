@@ -7,19 +7,18 @@
 
 #include <optional>
 
-// Turns a downloaded zip into an installed application: unpacks it in the private temporary
-// folder, finds the first app bundle inside, places it in an Applications folder and strips the
+// Turns a downloaded zip into an installed application: unpacks it in a fresh folder of the
+// operation, finds the first app bundle inside, places it in an Applications folder and strips the
 // download quarantine. Blocking, and touches no engine state: run it off the main thread.
 class AppArchiveInstaller
 {
 public:
     explicit AppArchiveInstaller(Environment env);
 
-    // Returns the installed bundle's path. The download is renamed to "<download>.zip" and
-    // unpacked into unpackFolder(appName); both are removed after a success.
-    Outcome<QString> install(const QString &download, const QString &appName) const;
-
-    QString unpackFolder(const QString &appName) const;
+    // Returns the installed bundle's path. The download is renamed to workFolder/download.zip
+    // and unpacked into workFolder/unpacked, which must not exist yet; the caller made workFolder
+    // for this one attempt and removes it afterwards.
+    Outcome<QString> install(const QString &download, const QString &workFolder) const;
 
     // The first real folder named "*.app" in a walk that lists a folder before its contents,
     // skips hidden entries and never follows symbolic links.

@@ -55,6 +55,9 @@ Environment::Tools Environment::systemTools()
     tools.tccutil = u"/usr/bin/tccutil"_s;
     tools.osascript = u"/usr/bin/osascript"_s;
     tools.sh = u"/bin/sh"_s;
+    tools.installer = u"/usr/sbin/installer"_s;
+    tools.pkgutil = u"/usr/sbin/pkgutil"_s;
+    tools.shasum = u"/usr/bin/shasum"_s;
     return tools;
 }
 
@@ -64,11 +67,14 @@ Environment Environment::system()
     env.home = QDir::homePath();
     env.applicationFolders = { u"/Applications"_s, env.userApplications() };
     env.tempDir = makePrivateTempDir(QDir::tempPath());
+    env.privilegedTempDir = QFileInfo(u"/private/tmp"_s).isDir() ? u"/private/tmp"_s : u"/tmp"_s;
     // On macOS the first application-support folder is ~/Library/Application Support.
     const QString appSupport = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     env.userHomebrewPrefix = appSupport + u"/orvando/Homebrew"_s;
-    env.brewCandidates
-        = { env.userHomebrewPrefix + u"/bin/brew"_s, u"/opt/homebrew/bin/brew"_s, u"/usr/local/bin/brew"_s };
+    // Set, even to nothing, it makes a Mac with Homebrew behave as one without.
+    if (!qEnvironmentVariableIsSet("ORVANDO_FORCE_NO_BREW"))
+        env.brewCandidates
+            = { env.userHomebrewPrefix + u"/bin/brew"_s, u"/opt/homebrew/bin/brew"_s, u"/usr/local/bin/brew"_s };
     if (QCoreApplication::instance())
         env.helperDir = QCoreApplication::applicationDirPath();
     env.logDir = LogFolder::path();

@@ -11,8 +11,11 @@ struct Environment
     QString home;
     QStringList applicationFolders; // searched in this order, direct entries only
     QString tempDir; // private to this user (mode 0700), never the shared /tmp itself
+    // Where the administrator shell of the Homebrew setup makes a folder of its own, which the user
+    // may read but not change: a sticky folder owned by root ("/private/tmp" on macOS).
+    QString privilegedTempDir;
     QString userHomebrewPrefix; // the per-user prefix, preferred when it holds bin/brew
-    QStringList brewCandidates; // brew executables tried in this order
+    QStringList brewCandidates; // brew executables tried in this order; none with ORVANDO_FORCE_NO_BREW
     QString helperDir; // where the orvando-askpass helper is looked for
     QString logDir; // where each day's install log lines are appended; empty: no log files
     QString cacheDir; // the user's cache folder for this program; empty: nothing is cached
@@ -24,6 +27,10 @@ struct Environment
         QString tccutil;
         QString osascript;
         QString sh;
+        // Run by the administrator shell on the copy of Homebrew's installer package it checks.
+        QString installer;
+        QString pkgutil;
+        QString shasum;
     } tools;
 
     QUrl githubApi; // base address of the GitHub REST API

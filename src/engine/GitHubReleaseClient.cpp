@@ -45,9 +45,10 @@ QCoro::Task<> finished(QNetworkReply *reply)
 
 } // namespace
 
-GitHubReleaseClient::GitHubReleaseClient(QUrl apiBase, QString tempDir)
+GitHubReleaseClient::GitHubReleaseClient(QUrl apiBase, QString tempDir, QNetworkAccessManager *network)
     : m_apiBase(std::move(apiBase))
     , m_tempDir(std::move(tempDir))
+    , m_sharedNetwork(network)
 {
 }
 
@@ -55,6 +56,8 @@ GitHubReleaseClient::~GitHubReleaseClient() = default;
 
 QNetworkAccessManager *GitHubReleaseClient::network()
 {
+    if (m_sharedNetwork)
+        return m_sharedNetwork;
     if (!m_network) {
         m_network = std::make_unique<QNetworkAccessManager>();
         m_network->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -121,7 +124,12 @@ QCoro::Task<Outcome<GHAsset>> GitHubReleaseClient::findAsset(QString repo, Asset
     co_return Outcome<GHAsset>::failure(DirectInstallError::assetNotFound(wantedName).toError());
 }
 
-QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString digest)
+QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(GHAsset asset)
+{
+    co_return co_await download(QUrl(asset.browserDownloadURL), asset.digest, asset.size);
+}
+
+QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString digest, qint64 announcedSize)
 {
     if (!isDownloadAddress(url))
         co_return Outcome<QString>::failure(DirectInstallError::assetNotFound(url.fileName()).toError());
@@ -134,23 +142,34 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
     request.setRawHeader("User-Agent", "orvando");
     request.setTransferTimeout(m_timeoutMs);
     QCryptographicHash sha256(QCryptographicHash::Sha256);
+    const qint64 limit = announcedSize >= 0 ? announcedSize : unannouncedLimit;
+    qint64 received = 0;
     bool writeFailed = false;
+    bool tooLarge = false;
     const ReplyPtr reply(network()->get(request));
     // Straight to disk as it arrives, so an asset of any size never sits in memory.
     const auto drain = [&] {
-        if (writeFailed || !reply->isOpen())
+        if (writeFailed || tooLarge || !reply->isOpen())
             return;
         const QByteArray chunk = reply->readAll();
-        sha256.addData(chunk);
-        if (file.write(chunk) != chunk.size()) {
-            writeFailed = true;
-            QMetaObject::invokeMethod(reply.get(), &QNetworkReply::abort, Qt::QueuedConnection);
+        received += chunk.size();
+        // A server sending more than was announced is not sending the asset: stop it, whatever
+        // it would fill the disk with.
+        tooLarge = received > limit;
+        if (!tooLarge) {
+            sha256.addData(chunk);
+            writeFailed = file.write(chunk) != chunk.size();
         }
+        if (writeFailed || tooLarge)
+            QMetaObject::invokeMethod(reply.get(), &QNetworkReply::abort, Qt::QueuedConnection);
     };
     QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), drain);
     co_await finished(reply.get());
     drain();
 
+    if (tooLarge)
+        co_return Outcome<QString>::failure(
+            { u"orvando.network"_s, -13, u"The download from "_s + url.host() + u" was larger than announced."_s });
     if (writeFailed || !file.flush())
         co_return Outcome<QString>::failure(
             { u"orvando.direct"_s, -12, u"The download could not be saved: "_s + file.errorString() });

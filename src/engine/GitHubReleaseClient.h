@@ -12,16 +12,19 @@
 class QNetworkAccessManager;
 
 // Asks the GitHub REST API for the latest release of a repository, picks an asset and streams it
-// into a private temporary folder, checking GitHub's published digest when there is one. Keep the
-// client alive until its tasks have finished.
+// into a private temporary folder, checking GitHub's published digest when there is one and never
+// taking more bytes than announced. Keep the client alive until its tasks have finished.
 class GitHubReleaseClient
 {
 public:
     using AssetPredicate = std::function<bool(const GHAsset &asset)>;
     static constexpr int defaultTimeoutMs = 60 * 1000;
+    // The most a download may bring when its size was not announced.
+    static constexpr qint64 unannouncedLimit = qint64(4) << 30;
 
-    // apiBase: "https://api.github.com" or a local stand-in; tempDir: where downloads land.
-    GitHubReleaseClient(QUrl apiBase, QString tempDir);
+    // apiBase: "https://api.github.com" or a local stand-in; tempDir: where downloads land;
+    // network: the shared access manager, or null for one of the client's own.
+    GitHubReleaseClient(QUrl apiBase, QString tempDir, QNetworkAccessManager *network = nullptr);
     ~GitHubReleaseClient();
     GitHubReleaseClient(const GitHubReleaseClient &) = delete;
     GitHubReleaseClient &operator=(const GitHubReleaseClient &) = delete;
@@ -38,8 +41,10 @@ public:
     QCoro::Task<Outcome<GHAsset>> findAsset(QString repo, AssetPredicate matches, QString wantedName);
 
     // Streams url's body into a new file of the temporary folder and returns its path. With a
-    // digest "sha256:<hex>" the file must match it. On any failure the file is removed.
-    QCoro::Task<Outcome<QString>> download(QUrl url, QString digest = {});
+    // digest "sha256:<hex>" the file must match it. More than announcedSize bytes (more than
+    // unannouncedLimit when it is negative) stop the download. On any failure the file is removed.
+    QCoro::Task<Outcome<QString>> download(QUrl url, QString digest = {}, qint64 announcedSize = -1);
+    QCoro::Task<Outcome<QString>> download(GHAsset asset);
 
     // http or https with a host: the only addresses a download may come from.
     static bool isDownloadAddress(const QUrl &url);
@@ -52,5 +57,6 @@ private:
     QUrl m_apiBase;
     QString m_tempDir;
     int m_timeoutMs = defaultTimeoutMs;
+    QNetworkAccessManager *m_sharedNetwork = nullptr;
     std::unique_ptr<QNetworkAccessManager> m_network;
 };

@@ -28,16 +28,71 @@ QString HomebrewSetupCommand::appleScriptSource(const QString &commandLine)
     return u"do shell script \""_s + appleScriptQuoted(commandLine) + u"\" with administrator privileges"_s;
 }
 
-QString HomebrewSetupCommand::installScriptCommand(const QUrl &scriptUrl, const QString &logPath)
+QString HomebrewSetupCommand::installScriptCommand(
+    const QUrl &scriptUrl, const QString &workFolder, const QString &logPath)
 {
-    // The address is quoted too: it comes from configuration, and "$(…)" would expand it.
-    return u"NONINTERACTIVE=1 /bin/bash -c \"$(curl -fsSL "_s
-        + ShellQuote::quoted(scriptUrl.toString(QUrl::FullyEncoded)) + u")\" > "_s + ShellQuote::quoted(logPath)
+    // Fetched first, so that a failed download is told apart from a failing script (bash -c
+    // "$(curl …)" runs an empty script and succeeds when curl fails). The address is quoted too:
+    // it comes from configuration.
+    const QString script = ShellQuote::quoted(workFolder + u"/install.sh"_s);
+    return u"{ curl -fsSL "_s + ShellQuote::quoted(scriptUrl.toString(QUrl::FullyEncoded)) + u" -o "_s + script
+        + u" || { : > "_s + ShellQuote::quoted(downloadFailedMarker(workFolder))
+        + u"; exit 1; }; NONINTERACTIVE=1 /bin/bash "_s + script + u"; } > "_s + ShellQuote::quoted(logPath)
         + u" 2>&1"_s;
 }
 
-QString HomebrewSetupCommand::installerPackageCommand(const QString &packagePath, const QString &logPath)
+QString HomebrewSetupCommand::downloadFailedMarker(const QString &workFolder)
 {
-    return u"/usr/sbin/installer -verboseR -pkg "_s + ShellQuote::quoted(packagePath) + u" -target / > "_s
-        + ShellQuote::quoted(logPath) + u" 2>&1"_s;
+    return workFolder + u"/download-failed"_s;
+}
+
+QString HomebrewSetupCommand::packageLogPath(const QString &folder)
+{
+    return folder + u"/setup.log"_s;
+}
+
+QString HomebrewSetupCommand::failedCheckPath(const QString &folder)
+{
+    return folder + u"/failed-check"_s;
+}
+
+QString HomebrewSetupCommand::installerPackageCommand(const PackageInstall &install)
+{
+    // Everything root acts on lies in a folder root made in a sticky folder, so no process of the
+    // user can swap the package, or plant a link, between the checks and the install.
+    const QString uid = QString::number(install.ownerUid);
+    const QStringList lines {
+        u"PATH=/usr/bin:/bin:/usr/sbin:/sbin"_s,
+        u"umask 022"_s,
+        u"d="_s + ShellQuote::quoted(install.folder),
+        u"p=\"$d/pkg/Homebrew.pkg\""_s,
+        u"finish() { rm -rf \"$d/pkg\"; chown "_s + uid
+            + u" \"$d\" \"$d/setup.log\" \"$d/failed-check\" 2>/dev/null; exit \"$1\"; }"_s,
+        u"fail() { echo \"$1\" > \"$d/failed-check\"; finish 1; }"_s,
+        u"mkdir -m 755 \"$d\" || exit 1"_s,
+        u"exec > \"$d/setup.log\" 2>&1"_s,
+        u"mkdir -m 700 \"$d/pkg\" && cp "_s + ShellQuote::quoted(install.package) + u" \"$p\" || fail copy"_s,
+        u"[ \"$("_s + ShellQuote::quoted(install.shasum) + u" -a 256 < \"$p\" | cut -d ' ' -f 1)\" = "_s
+            + ShellQuote::quoted(install.sha256.toLower()) + u" ] || fail checksum"_s,
+        u"s=$("_s + ShellQuote::quoted(install.pkgutil) + u" --check-signature \"$p\") || fail signature"_s,
+        u"printf '%s\\n' \"$s\""_s,
+        u"for w in 'Status: signed by a developer certificate issued by Apple for distribution'"
+        u" 'Notarization: trusted by the Apple notary service' '1. Developer ID Installer: '; do"
+        u" printf '%s\\n' \"$s\" | grep -qF \"$w\" || fail signature; done"_s,
+        ShellQuote::quoted(install.installer) + u" -verboseR -pkg \"$p\" -target /"_s,
+        u"finish $?"_s,
+    };
+    return lines.join(u"; "_s);
+}
+
+QString HomebrewSetupCommand::failedCheckSentence(const QString &check)
+{
+    const QString name = check.trimmed();
+    if (name == u"copy"_s)
+        return u"The Homebrew installer could not be copied to a safe place."_s;
+    if (name == u"checksum"_s)
+        return u"The Homebrew installer's checksum could not be verified."_s;
+    if (name == u"signature"_s)
+        return u"The Homebrew installer's signature could not be verified."_s;
+    return {};
 }

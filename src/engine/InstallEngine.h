@@ -7,6 +7,7 @@
 #include "engine/InstallLog.h"
 #include "engine/InstallMethod.h"
 #include "engine/InstallState.h"
+#include "engine/OperationCoordinator.h"
 
 #include <QCoroTask>
 #include <QHash>
@@ -26,7 +27,10 @@ class InstallLogFile;
 // The one object per window that installs, opens and removes catalog applications and holds what
 // it is doing: the state of each application, the Homebrew setup flag, the permission notes and
 // the installer log. Lives on the main thread; its operations are coroutines that suspend, never
-// block, and no failure crosses its API other than as a state or a result value.
+// block, and no failure crosses its API other than as a state or a result value. Every engine of
+// the process shares one OperationCoordinator: an operation on an application busy in any window
+// is refused, each window shows the state of operations running in the others, and one Homebrew
+// setup runs at a time.
 class InstallEngine : public QObject
 {
     Q_OBJECT
@@ -37,8 +41,9 @@ public:
     // -> exit code. The sink is called on the main thread.
     using BootstrapRunner = std::function<QCoro::Task<int>(QString appID, LineHandler sink)>;
 
-    explicit InstallEngine(
-        Environment env = Environment::system(), Analytics *analytics = nullptr, QObject *parent = nullptr);
+    // Without a coordinator the process-wide OperationCoordinator::shared() is used.
+    explicit InstallEngine(Environment env = Environment::system(), Analytics *analytics = nullptr,
+        OperationCoordinator *coordinator = nullptr, QObject *parent = nullptr);
     ~InstallEngine() override;
 
     // Published state (InstallEngine.cpp).
@@ -55,6 +60,8 @@ public:
     void setBootstrapRunnerOverride(BootstrapRunner runner) { m_bootstrapRunnerOverride = std::move(runner); }
     const Environment &environment() const { return m_env; }
     Analytics *analytics() const { return m_analytics; }
+    OperationCoordinator *coordinator() const { return m_coordinator; }
+    bool uninstallAllInProgress() const { return m_uninstallAllInProgress; }
 
     // Appends one line, trimming the log to its cap, and queues it for the day's log file; the
     // only way lines enter the log.
@@ -82,7 +89,8 @@ public:
     bool launch(const CatalogApp &app);
 
     // Install flow (InstallEngineInstall.cpp). install() never fails: the outcome is in states.
-    // Views start it with startDetached(engine->install(app)); the Homebrew setup awaits it.
+    // Views start it with startDetached(engine->install(app)). Refused, with a note in the log and
+    // no state change, while another operation on the application runs anywhere.
     QCoro::Task<> install(CatalogApp app);
     QCoro::Task<> installViaBrew(CatalogApp app, QString cask);
     // The card's short note for one line of brew output; pure, callable from any thread.
@@ -93,26 +101,33 @@ public:
     // The asset this build installs: assetX64 on Intel Macs, assetArm64 everywhere else.
     static QString assetName(const DirectDownload &download);
     static QCoro::Task<Outcome<GHAsset>> resolveReleaseAsset(GitHubReleaseClient &client, DirectDownload download);
-    // Blocking; returns the installed bundle's path.
-    static Outcome<QString> extractAndInstallApp(Environment env, QString archive, QString appName);
+    // Blocking; unpacks inside workFolder, a fresh folder of the operation, and returns the
+    // installed bundle's path.
+    static Outcome<QString> extractAndInstallApp(Environment env, QString download, QString workFolder);
 
     // Uninstall and leftover sweep (InstallEngineUninstall.cpp). uninstall ends in notInstalled or
-    // failed; uninstallAllCatalogApps removes every installed catalog application, one after the
-    // other, and returns how many it removed.
+    // failed, and is refused like install; uninstallAllCatalogApps removes every installed catalog
+    // application, one after the other, skipping those busy with another operation, and returns
+    // how many it removed (0 at once when a run of this engine is already under way).
     QCoro::Task<> uninstall(CatalogApp app);
     QCoro::Task<int> uninstallAllCatalogApps();
     static QStringList leftoverPaths(const Environment &env, const QString &bundleID);
-    static QStringList sweepLeftovers(const Environment &env, const QString &bundleID);
+    // Moves the leftovers to the Trash and returns the paths removed; those the Trash refused were
+    // deleted instead and are also listed in *deletedForGood.
+    static QStringList sweepLeftovers(
+        const Environment &env, const QString &bundleID, QStringList *deletedForGood = nullptr);
     static std::optional<QStringList> accessibilityResetArguments(const QString &bundleID);
-    static bool resetAccessibilityPermission(const Environment &env, const QString &bundleID);
+    // True when tccutil ran and exited with 0; awaited, never blocking the main thread.
+    static QCoro::Task<bool> resetAccessibilityPermission(Environment env, QString bundleID);
     static QString humanizeUninstall(const QString &line, const CatalogApp &app);
 
     // One-time Homebrew setup (InstallEngineBootstrap.cpp). bootstrapHomebrew is true when brew is
     // ready afterwards, false when the setup failed or another one was running.
     QCoro::Task<> setUpHomebrewThenInstall(CatalogApp app);
     QCoro::Task<bool> bootstrapHomebrew(QString triggeringAppID);
-    // The setup's output file, in the private temporary folder, while the setup runs.
-    QString bootstrapLogPath(const QString &appID) const;
+    // The running setup's output file, in a folder of its own; empty when no setup of this engine
+    // runs.
+    QString bootstrapLogPath() const { return m_bootstrapLogPath; }
 
     // Starts a coroutine nobody awaits; an exception it throws is logged instead of vanishing.
     static void startDetached(QCoro::Task<> task);
@@ -123,6 +138,7 @@ Q_SIGNALS:
     void bootstrapInProgressChanged(bool inProgress);
     // Emitted when an id enters or leaves permissionNotes.
     void permissionNotesChanged();
+    void uninstallAllInProgressChanged(bool inProgress);
 
 protected:
     // The one writer of each published value; each emits its signal when the value changes.
@@ -134,6 +150,12 @@ protected:
     // Sends an analytics event when there is a client; fire-and-forget.
     void capture(const QString &event, const QVariantMap &properties = {}) const;
 
+    // Claims app for one operation of this engine; empty, with a note in the log, when it is busy.
+    OperationCoordinator::Ticket beginOperation(const CatalogApp &app);
+    // The steps of install and uninstall, for a caller that holds the application's ticket.
+    QCoro::Task<> installSteps(CatalogApp app);
+    QCoro::Task<> uninstallSteps(CatalogApp app);
+
     // Asks running instances of bundleID to quit, forcing those still there after 0.8 seconds.
     QCoro::Task<> quitIfRunning(QString bundleID);
     // The privileged part of the setup: Homebrew's installer package on macOS
@@ -142,15 +164,23 @@ protected:
     QCoro::Task<int> runPrivilegedHomebrewInstall(QString appID);
     QCoro::Task<int> installHomebrewPackage(QString appID);
     QCoro::Task<int> runHomebrewInstallScript(QString appID);
-    // Runs one setup command whose output goes to bootstrapLogPath(appID), copying that file into
-    // the log while it runs.
-    QCoro::Task<int> runSetupCommand(QString appID, QString program, QStringList arguments);
+    // Runs one setup command whose output goes to logPath, copying that file into the log while
+    // it runs.
+    QCoro::Task<int> runSetupCommand(QString appID, QString program, QStringList arguments, QString logPath);
+    // Why the setup of this engine failed, when a step knows better than "did not finish".
+    void setSetupFailure(const QString &sentence) { m_setupFailure = sentence; }
 
 private:
     QProcessEnvironment brewEnvironment(const QString &brew, const std::optional<QString> &appName) const;
+    // What another engine's operation shows, taken over without reporting it back.
+    void adoptState(const QString &appID, const InstallState &state);
+    // After an operation whose engine is gone: what the disk says.
+    void redetect(const CatalogApp &app);
+    void setUninstallAllInProgress(bool inProgress);
 
     Environment m_env;
     Analytics *m_analytics = nullptr;
+    OperationCoordinator *m_coordinator = nullptr;
     QHash<QString, InstallState> m_states;
     bool m_bootstrapInProgress = false;
     QSet<QString> m_permissionNotes;
@@ -160,4 +190,7 @@ private:
     std::optional<QString> m_brewBinary;
     BootstrapRunner m_bootstrapRunnerOverride;
     qint64 m_bootstrapLinesEmitted = 0;
+    QString m_bootstrapLogPath;
+    QString m_setupFailure;
+    bool m_uninstallAllInProgress = false;
 };

@@ -4,40 +4,62 @@
 #include "engine/SetupLogTailer.h"
 #include "platform/PrivilegedRunner.h"
 
-#include <QDir>
-#include <QFile>
+#include <QCoroSignal>
+#include <QCoroTimer>
+#include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+const QString setupDidNotFinish = u"Homebrew setup didn't finish. You can try again — it asks for your Mac password "
+                                  u"once, then all installs are silent."_s;
+
+} // namespace
+
 QCoro::Task<> InstallEngine::setUpHomebrewThenInstall(CatalogApp app)
 {
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return;
     const QPointer<InstallEngine> self(this);
     setState(app.id, InstallState::installing(u"Setting up Homebrew (one-time)."_s));
     const bool ready = co_await bootstrapHomebrew(app.id);
     if (!self)
         co_return;
     if (!ready) {
-        setState(app.id,
-            InstallState::failed(u"Homebrew setup didn't finish. You can try again — it asks for your Mac password "
-                                 u"once, then all installs are silent."_s));
+        setState(app.id, InstallState::failed(m_setupFailure.isEmpty() ? setupDidNotFinish : m_setupFailure));
         co_return;
     }
     // From the start again: this time the install finds brew.
-    co_await install(app);
+    co_await installSteps(app);
 }
 
 QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)
 {
-    // Tested and set with no suspension in between: only one setup at a time.
-    if (m_bootstrapInProgress)
-        co_return false;
-    setBootstrapInProgress(true);
+    const QPointer<InstallEngine> self(this);
     const QString id = triggeringAppID;
+    m_setupFailure.clear();
+    // One setup at a time in the whole program: a second request waits for the running one, in
+    // whichever window, and then uses the Homebrew it left behind.
+    const OperationCoordinator::Ticket setup = m_coordinator->beginSetup();
+    if (!setup) {
+        appendLog(u"==> Waiting for the Homebrew setup that is already running."_s, id);
+        OperationCoordinator *coordinator = m_coordinator;
+        while (coordinator->setupRunning())
+            co_await qCoro(coordinator, &OperationCoordinator::setupRunningChanged);
+        // Go on from the event loop, not from inside the running setup's ending.
+        co_await QCoro::sleepFor(std::chrono::milliseconds(0));
+        if (!self)
+            co_return false;
+        setBrewBinary(resolveBrewBinary(m_env));
+        co_return brewAvailable();
+    }
     appendLog(u"==> Setting up Homebrew (one-time). macOS will ask for your password once."_s, id);
 
-    const QPointer<InstallEngine> self(this);
     int code = -1;
     try {
         if (m_bootstrapRunnerOverride) {
@@ -51,7 +73,7 @@ QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)
             code = co_await runPrivilegedHomebrewInstall(id);
         }
     } catch (...) {
-        // A runner that throws is a setup that did not complete, and the flag must come down.
+        // A runner that throws is a setup that did not complete; the ticket still ends the setup.
         code = -1;
     }
     if (!self)
@@ -59,28 +81,16 @@ QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)
 
     if (code != 0) {
         appendLog(u"error: Homebrew setup did not complete (code "_s + QString::number(code) + u")."_s, id);
-        setBootstrapInProgress(false);
         co_return false;
     }
     setBrewBinary(resolveBrewBinary(m_env));
     if (brewAvailable()) {
         appendLog(u"\U0001F37A  Homebrew is ready. From now on installs are silent."_s, id);
-        setBootstrapInProgress(false);
+        m_coordinator->announceHomebrewReady();
         co_return true;
     }
     appendLog(u"error: Homebrew setup finished but brew was not found afterward."_s, id);
-    setBootstrapInProgress(false);
     co_return false;
-}
-
-QString InstallEngine::bootstrapLogPath(const QString &appID) const
-{
-    if (m_env.tempDir.isEmpty())
-        return {};
-    // The id becomes part of a file name: keep it to one name inside the temporary folder.
-    QString name = appID;
-    name.replace(u'/', u'_');
-    return QDir(m_env.tempDir).absoluteFilePath(u"orvando-brew-bootstrap-"_s + name + u".log"_s);
 }
 
 QCoro::Task<int> InstallEngine::runPrivilegedHomebrewInstall(QString appID)
@@ -99,23 +109,33 @@ QCoro::Task<int> InstallEngine::runHomebrewInstallScript(QString appID)
         appendLog(u"error: No address is set for Homebrew's install script."_s, appID);
         co_return -1;
     }
-    const QString command = HomebrewSetupCommand::installScriptCommand(script, bootstrapLogPath(appID));
-    const QStringList arguments { u"-c"_s, command };
-    co_return co_await runSetupCommand(appID, m_env.tools.sh, arguments);
-}
-
-QCoro::Task<int> InstallEngine::runSetupCommand(QString appID, QString program, QStringList arguments)
-{
-    const QString logPath = bootstrapLogPath(appID);
-    if (logPath.isEmpty()) {
+    const std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(m_env.tempDir, u"setup"_s);
+    if (!work) {
         appendLog(u"error: No private temporary folder is available for the setup."_s, appID);
         co_return -1;
     }
-    QFile::remove(logPath);
-    QFile(logPath).open(QIODevice::WriteOnly);
+    // The id becomes part of a file name: keep it to one name inside the folder.
+    QString name = appID;
+    name.replace(u'/', u'_');
+    const QString logPath = work->filePath(u"orvando-brew-bootstrap-"_s + name + u".log"_s);
+    const QString command = HomebrewSetupCommand::installScriptCommand(script, work->path(), logPath);
+    const QStringList arguments { u"-c"_s, command };
+    const QPointer<InstallEngine> self(this);
+    const int code = co_await runSetupCommand(appID, m_env.tools.sh, arguments, logPath);
+    if (self && code != 0 && QFileInfo::exists(HomebrewSetupCommand::downloadFailedMarker(work->path()))) {
+        const QString sentence
+            = u"The Homebrew installer could not be downloaded. Check your connection and try again."_s;
+        appendLog(u"error: "_s + sentence, appID);
+        setSetupFailure(sentence);
+    }
+    co_return code;
+}
 
+QCoro::Task<int> InstallEngine::runSetupCommand(QString appID, QString program, QStringList arguments, QString logPath)
+{
     // The tailer runs on the main thread like the rest of the engine, and holds the engine weakly.
     const QPointer<InstallEngine> self(this);
+    m_bootstrapLogPath = logPath;
     setBootstrapLinesEmitted(0);
     SetupLogTailer tailer(logPath, [self, appID](const QString &line) {
         if (self)
@@ -131,11 +151,13 @@ QCoro::Task<int> InstallEngine::runSetupCommand(QString appID, QString program, 
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
+    m_coordinator->trackProcess(&process);
     process.start();
     const int code = co_await ProcessExit::wait(&process);
 
-    if (self)
+    if (self) {
         tailer.finish();
-    QFile::remove(logPath);
+        m_bootstrapLogPath.clear();
+    }
     co_return code;
 }

@@ -49,9 +49,6 @@ struct StartSettled
 
 std::optional<QString> InstallEngine::resolveBrewBinary(const Environment &env)
 {
-    // Set, even to nothing, it makes a Mac with Homebrew behave as one without.
-    if (qEnvironmentVariableIsSet("ORVANDO_FORCE_NO_BREW"))
-        return std::nullopt;
     for (const QString &candidate : env.brewCandidates) {
         if (isExecutableFile(candidate))
             return candidate;
@@ -95,6 +92,8 @@ QCoro::Task<BrewResult> InstallEngine::runBrew(QStringList args, LineHandler onL
     process.setProcessEnvironment(brewEnvironment(*brew, appName));
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    // A quit stops brew rather than leaving it cut off at an unknown step.
+    m_coordinator->trackProcess(&process);
 
     // Lines are cut and delivered here, on the main thread, as the output arrives; the rest is
     // flushed once the process has ended, so everything it printed comes before the result.

@@ -39,6 +39,9 @@ void InstallEngine::refreshInstalledStatus(const QList<CatalogApp> &apps)
     // One pass over the disk for the whole list; a new locator next time, so nothing is cached.
     BundleLocator locator(m_env.applicationFolders);
     for (const CatalogApp &app : apps) {
+        // An operation running on the app, in any window, owns its state until it ends.
+        if (m_coordinator->isBusy(app.id))
+            continue;
         if (app.bundleID && locator.find(*app.bundleID))
             setState(app.id, InstallState::installed());
         else if (!m_states.contains(app.id))

@@ -4,9 +4,9 @@
 #include "engine/InstallEngine.h"
 
 #include <QCoroFuture>
-#include <QFile>
 #include <QPointer>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
@@ -23,7 +23,13 @@ QCoro::Task<> InstallEngine::installViaDirectDownload(CatalogApp app, DirectDown
 
     appendLog(u"==> Resolving latest "_s + app.name + u" release from "_s + download.githubRepo, app.id);
     setState(app.id, InstallState::installing(u"Finding the latest "_s + app.name + u"."_s));
-    GitHubReleaseClient client(m_env.githubApi, m_env.tempDir);
+    // The download, the archive and the unpacked files of this attempt, all removed at its end.
+    const std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(m_env.tempDir, u"dl"_s);
+    if (!work) {
+        fail({ u"orvando.direct"_s, -11, u"There is no private temporary folder to download into."_s });
+        co_return;
+    }
+    GitHubReleaseClient client(m_env.githubApi, work->path(), m_coordinator->network());
     const Outcome<GHAsset> asset = co_await resolveReleaseAsset(client, download);
     if (!self)
         co_return;
@@ -35,12 +41,9 @@ QCoro::Task<> InstallEngine::installViaDirectDownload(CatalogApp app, DirectDown
     const QUrl url(asset->browserDownloadURL);
     appendLog(u"==> Downloading "_s + url.fileName(), app.id);
     setState(app.id, InstallState::installing(u"Downloading "_s + app.name + u"."_s));
-    const Outcome<QString> file = co_await client.download(url, asset->digest);
-    if (!self) {
-        if (file.succeeded())
-            QFile::remove(*file);
+    const Outcome<QString> file = co_await client.download(*asset);
+    if (!self)
         co_return;
-    }
     if (!file.succeeded()) {
         fail(file.error);
         co_return;
@@ -50,7 +53,7 @@ QCoro::Task<> InstallEngine::installViaDirectDownload(CatalogApp app, DirectDown
     setState(app.id, InstallState::installing(u"Putting "_s + app.name + u" in place."_s));
     // Unpacking and copying block; they run on a pool thread and touch no field of the engine.
     const Outcome<QString> bundle
-        = co_await QtConcurrent::run(&InstallEngine::extractAndInstallApp, m_env, *file, app.name);
+        = co_await QtConcurrent::run(&InstallEngine::extractAndInstallApp, m_env, *file, work->path());
     if (!self)
         co_return;
     if (!bundle.succeeded()) {
@@ -78,7 +81,7 @@ QCoro::Task<Outcome<GHAsset>> InstallEngine::resolveReleaseAsset(GitHubReleaseCl
     co_return co_await client.findAsset(download.githubRepo, matches, wanted);
 }
 
-Outcome<QString> InstallEngine::extractAndInstallApp(Environment env, QString archive, QString appName)
+Outcome<QString> InstallEngine::extractAndInstallApp(Environment env, QString download, QString workFolder)
 {
-    return AppArchiveInstaller(std::move(env)).install(archive, appName);
+    return AppArchiveInstaller(std::move(env)).install(download, workFolder);
 }

@@ -2,8 +2,14 @@
 #include "engine/HomebrewSetupCommand.h"
 #include "engine/InstallEngine.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -16,14 +22,37 @@ bool isInstallerPackage(const GHAsset &asset)
     return asset.name.startsWith(u"Homebrew"_s) && asset.name.endsWith(u".pkg"_s);
 }
 
+QByteArray sha256Of(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result().toHex();
+}
+
+// A name nobody can guess ahead of the password prompt.
+QString privilegedFolder(const QString &parent)
+{
+    QRandomGenerator *random = QRandomGenerator::system();
+    const QString tag = QString::number(random->generate64(), 16) + QString::number(random->generate64(), 16);
+    return QDir(parent).absoluteFilePath(u"orvando-setup-"_s + tag);
+}
+
 } // namespace
 
-// Homebrew's official installer package is fetched as the user, then installed by the system's
-// installer with administrator rights: the one password prompt of the setup.
+// Homebrew's official installer package is fetched as the user, then copied, checked and installed
+// by one administrator shell: the one password prompt of the setup. Root checks its own copy,
+// since anything of the user's can be changed by any process the user runs.
 QCoro::Task<int> InstallEngine::installHomebrewPackage(QString appID)
 {
     const QPointer<InstallEngine> self(this);
-    GitHubReleaseClient client(m_env.githubApi, m_env.tempDir);
+    const std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(m_env.tempDir, u"setup"_s);
+    if (!work || m_env.privilegedTempDir.isEmpty()) {
+        appendLog(u"error: No private temporary folder is available for the setup."_s, appID);
+        co_return -1;
+    }
+    GitHubReleaseClient client(m_env.githubApi, work->path(), m_coordinator->network());
     const Outcome<GHAsset> asset = co_await client.findAsset(homebrewRepository, isInstallerPackage, u"Homebrew.pkg"_s);
     if (!self)
         co_return -1;
@@ -31,27 +60,40 @@ QCoro::Task<int> InstallEngine::installHomebrewPackage(QString appID)
         appendLog(u"error: "_s + asset.error.description, appID);
         co_return -1;
     }
-
-    const Outcome<QString> download = co_await client.download(QUrl(asset->browserDownloadURL), asset->digest);
-    if (!self || !download.succeeded()) {
-        if (self)
-            appendLog(u"error: "_s + download.error.description, appID);
-        else if (download.succeeded())
-            QFile::remove(*download);
+    const Outcome<QString> download = co_await client.download(*asset);
+    if (!self)
         co_return -1;
-    }
-    // installer knows a package by its name.
-    const QString package = *download + u".pkg"_s;
-    QFile::remove(package);
-    if (!QFile::rename(*download, package)) {
-        QFile::remove(*download);
-        appendLog(u"error: Homebrew's installer package could not be saved."_s, appID);
+    if (!download.succeeded()) {
+        appendLog(u"error: "_s + download.error.description, appID);
         co_return -1;
     }
 
-    const QString command = HomebrewSetupCommand::installerPackageCommand(package, bootstrapLogPath(appID));
+    HomebrewSetupCommand::PackageInstall install;
+    install.package = *download;
+    install.sha256 = QString::fromLatin1(sha256Of(*download));
+    install.folder = privilegedFolder(m_env.privilegedTempDir);
+    install.ownerUid = ::getuid();
+    install.installer = m_env.tools.installer;
+    install.pkgutil = m_env.tools.pkgutil;
+    install.shasum = m_env.tools.shasum;
+    const QString command = HomebrewSetupCommand::installerPackageCommand(install);
     const QStringList arguments { u"-e"_s, HomebrewSetupCommand::appleScriptSource(command) };
-    const int code = co_await runSetupCommand(appID, m_env.tools.osascript, arguments);
-    QFile::remove(package);
+    const QString logPath = HomebrewSetupCommand::packageLogPath(install.folder);
+    const int code = co_await runSetupCommand(appID, m_env.tools.osascript, arguments, logPath);
+
+    const QString checkPath = HomebrewSetupCommand::failedCheckPath(install.folder);
+    if (self && code != 0) {
+        QFile check(checkPath);
+        const QString name = check.open(QIODevice::ReadOnly) ? QString::fromUtf8(check.read(64)) : QString();
+        const QString sentence = HomebrewSetupCommand::failedCheckSentence(name);
+        if (!sentence.isEmpty()) {
+            appendLog(u"error: "_s + sentence, appID);
+            setSetupFailure(sentence);
+        }
+    }
+    // The shell gave its folder back to this user at its end: what is left of it goes now.
+    QFile::remove(logPath);
+    QFile::remove(checkPath);
+    QDir().rmdir(install.folder);
     co_return code;
 }

@@ -17,6 +17,14 @@ QVariantMap appProperties(const CatalogApp &app)
 
 QCoro::Task<> InstallEngine::install(CatalogApp app)
 {
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return;
+    co_await installSteps(app);
+}
+
+QCoro::Task<> InstallEngine::installSteps(CatalogApp app)
+{
     // A note about a leftover permission no longer applies once the app comes back.
     setPermissionNote(app.id, false);
     setState(app.id, InstallState::installing(u"Getting "_s + app.name + u" ready."_s));
@@ -64,8 +72,9 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
         setState(app.id, InstallState::failed(why.sentence, why.kind, why.logLine));
         capture(u"app_install_failed"_s, appProperties(app));
         // An app brew would not overwrite may be one this program recognises: show it as it is.
-        if (why.kind == FailureKind::AlreadyInstalled)
-            refreshInstalledStatus({ app });
+        // (A refresh would leave it alone: the operation still runs.)
+        if (why.kind == FailureKind::AlreadyInstalled && app.bundleID && isAppInstalled(*app.bundleID))
+            setState(app.id, InstallState::installed());
         co_return;
     }
     // brew can report success for a cask whose app then is not where it should be.

@@ -2,12 +2,14 @@
 #include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
 #include "engine/LeftoverSweep.h"
+#include "engine/ProcessExit.h"
 #include "platform/RunningApplications.h"
 #include "platform/Trash.h"
 
 #include <QCoroTimer>
 #include <QPointer>
 #include <QProcess>
+#include <QTimer>
 
 #include <chrono>
 
@@ -28,6 +30,14 @@ QString removingNote(const CatalogApp &app)
 } // namespace
 
 QCoro::Task<> InstallEngine::uninstall(CatalogApp app)
+{
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return;
+    co_await uninstallSteps(app);
+}
+
+QCoro::Task<> InstallEngine::uninstallSteps(CatalogApp app)
 {
     const QPointer<InstallEngine> self(this);
     setState(app.id, InstallState::uninstalling(removingNote(app)));
@@ -70,7 +80,10 @@ QCoro::Task<> InstallEngine::uninstall(CatalogApp app)
 
     if (app.bundleID) {
         setState(app.id, InstallState::uninstalling(u"Cleaning up."_s));
-        sweepLeftovers(m_env, *app.bundleID);
+        QStringList deletedForGood;
+        sweepLeftovers(m_env, *app.bundleID, &deletedForGood);
+        for (const QString &path : std::as_const(deletedForGood))
+            appendLog(u"note: The Trash did not take "_s + path + u", so it was deleted."_s, app.id);
     }
 
     if (app.requiresAccessibilityPermission()) {
@@ -78,7 +91,10 @@ QCoro::Task<> InstallEngine::uninstall(CatalogApp app)
             setPermissionNote(app.id, true);
         } else {
             setState(app.id, InstallState::uninstalling(u"Clearing Accessibility permission."_s));
-            setPermissionNote(app.id, !resetAccessibilityPermission(m_env, *app.bundleID));
+            const bool reset = co_await resetAccessibilityPermission(m_env, *app.bundleID);
+            if (!self)
+                co_return;
+            setPermissionNote(app.id, !reset);
         }
     }
 
@@ -88,19 +104,32 @@ QCoro::Task<> InstallEngine::uninstall(CatalogApp app)
 
 QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()
 {
+    if (m_uninstallAllInProgress)
+        co_return 0;
     const QPointer<InstallEngine> self(this);
+    setUninstallAllInProgress(true);
     const QList<CatalogApp> &apps = Catalog::v1();
+    // Leaves alone the apps with an operation running: their state is that operation's.
     refreshInstalledStatus(apps);
     int removed = 0;
     for (const CatalogApp &app : apps) {
-        if (state(app.id) != InstallState::installed())
+        const bool busy = m_coordinator->isBusy(app.id);
+        if (!busy && state(app.id) != InstallState::installed())
             continue;
-        co_await uninstall(app);
+        // Claimed with no suspension since the check; another process may still hold the app.
+        const OperationCoordinator::Ticket ticket
+            = busy ? OperationCoordinator::Ticket() : m_coordinator->beginOperation(app, this);
+        if (!ticket) {
+            appendLog(u"note: Skipped "_s + app.name + u": another operation on it is still running."_s, app.id);
+            continue;
+        }
+        co_await uninstallSteps(app);
         if (!self)
             co_return removed;
         if (state(app.id) == InstallState::notInstalled())
             ++removed;
     }
+    setUninstallAllInProgress(false);
     co_return removed;
 }
 
@@ -130,9 +159,9 @@ QStringList InstallEngine::leftoverPaths(const Environment &env, const QString &
     return LeftoverSweep::paths(env.home, bundleID);
 }
 
-QStringList InstallEngine::sweepLeftovers(const Environment &env, const QString &bundleID)
+QStringList InstallEngine::sweepLeftovers(const Environment &env, const QString &bundleID, QStringList *deletedForGood)
 {
-    return LeftoverSweep::sweep(env.home, bundleID);
+    return LeftoverSweep::sweep(env.home, bundleID, deletedForGood);
 }
 
 std::optional<QStringList> InstallEngine::accessibilityResetArguments(const QString &bundleID)
@@ -143,24 +172,19 @@ std::optional<QStringList> InstallEngine::accessibilityResetArguments(const QStr
     return QStringList { u"reset"_s, u"Accessibility"_s, trimmed };
 }
 
-bool InstallEngine::resetAccessibilityPermission(const Environment &env, const QString &bundleID)
+QCoro::Task<bool> InstallEngine::resetAccessibilityPermission(Environment env, QString bundleID)
 {
     const std::optional<QStringList> arguments = accessibilityResetArguments(bundleID);
     if (!arguments || env.tools.tccutil.isEmpty())
-        return false;
+        co_return false;
     QProcess tccutil;
     tccutil.setStandardInputFile(QProcess::nullDevice());
     tccutil.setStandardOutputFile(QProcess::nullDevice());
     tccutil.setStandardErrorFile(QProcess::nullDevice());
     tccutil.start(env.tools.tccutil, *arguments);
-    if (!tccutil.waitForStarted(resetTimeoutMs))
-        return false;
-    if (!tccutil.waitForFinished(resetTimeoutMs)) {
-        tccutil.kill();
-        tccutil.waitForFinished();
-        return false;
-    }
-    return tccutil.exitStatus() == QProcess::NormalExit && tccutil.exitCode() == 0;
+    // A hung one is ended, which counts as a failed reset.
+    QTimer::singleShot(resetTimeoutMs, &tccutil, [&tccutil] { tccutil.kill(); });
+    co_return co_await ProcessExit::wait(&tccutil) == 0;
 }
 
 QString InstallEngine::humanizeUninstall(const QString &line, const CatalogApp &app)

@@ -1,10 +1,25 @@
 #include "engine/LeftoverSweep.h"
 
+#include "platform/Trash.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+bool removePermanently(const QFileInfo &entry)
+{
+    if (entry.isSymLink())
+        return QFile::remove(entry.filePath()); // the link, not what it points at
+    if (entry.isDir())
+        return QDir(entry.filePath()).removeRecursively();
+    return QFile::remove(entry.filePath());
+}
+
+} // namespace
 
 QStringList LeftoverSweep::locations()
 {
@@ -30,22 +45,36 @@ QStringList LeftoverSweep::paths(const QString &home, const QString &bundleID)
         library + u"LaunchAgents/"_s + plist };
 }
 
-QStringList LeftoverSweep::sweep(const QString &home, const QString &bundleID)
+QStringList LeftoverSweep::sweep(const QString &home, const QString &bundleID, QStringList *deletedForGood)
 {
-    QStringList deleted;
-    for (const QString &path : paths(home, bundleID)) {
-        const QFileInfo entry(path);
-        bool removed = false;
-        if (entry.isSymLink())
-            removed = QFile::remove(path); // the link, not what it points at
-        else if (entry.isDir())
-            removed = QDir(path).removeRecursively();
-        else if (entry.exists())
-            removed = QFile::remove(path);
-        else
+    const QStringList entries = paths(home, bundleID);
+    if (entries.isEmpty())
+        return {};
+    // Where the Library really is: a link at Library, or at a location in it, that leads out of
+    // the home folder's Library could make the sweep remove another folder's entry.
+    const QString homeReal = QFileInfo(QDir::cleanPath(home)).canonicalFilePath();
+    const QString libraryReal = QFileInfo(QDir::cleanPath(home) + u"/Library"_s).canonicalFilePath();
+    if (homeReal.isEmpty() || libraryReal.isEmpty() || !libraryReal.startsWith(homeReal + u'/'))
+        return {};
+
+    const QStringList folders = locations();
+    QStringList removed;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString folderReal = QFileInfo(libraryReal + u'/' + folders.at(i)).canonicalFilePath();
+        if (folderReal.isEmpty() || !folderReal.startsWith(libraryReal + u'/'))
             continue;
-        if (removed)
-            deleted.append(path);
+        const QString path = folderReal + u'/' + QFileInfo(entries.at(i)).fileName();
+        const QFileInfo entry(path);
+        if (!entry.exists() && !entry.isSymLink())
+            continue;
+        // Recoverable, as Homebrew's own zap does with its trash entries.
+        if (Trash::moveToTrash(path, nullptr)) {
+            removed.append(entries.at(i));
+        } else if (removePermanently(entry)) {
+            removed.append(entries.at(i));
+            if (deletedForGood)
+                deletedForGood->append(entries.at(i));
+        }
     }
-    return deleted;
+    return removed;
 }

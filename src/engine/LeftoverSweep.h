@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // What macOS applications leave behind in the user's Library folder, found by bundle identifier,
-// and its permanent deletion. Nothing outside the eight locations is ever touched.
+// and its removal to the Trash. Nothing outside the eight locations is ever touched.
 namespace LeftoverSweep {
 
 // The folders inside Library, in sweep order.
@@ -18,8 +18,10 @@ bool isSafeBundleID(const QString &bundleID);
 // identifier is unsafe or home is not an absolute folder path.
 QStringList paths(const QString &home, const QString &bundleID);
 
-// Deletes whatever exists at paths(home, bundleID) and returns the paths deleted, in order. A
-// symbolic link is removed itself, never followed; failed deletions are skipped.
-QStringList sweep(const QString &home, const QString &bundleID);
+// Moves whatever exists at paths(home, bundleID) to the Trash and returns the paths removed, in
+// order. What the Trash refuses is deleted for good and also listed in *deletedForGood. A symbolic
+// link is removed itself, never followed, and a location that resolves to a place outside the
+// home folder's Library (Caches linked elsewhere, or Library itself) is not swept at all.
+QStringList sweep(const QString &home, const QString &bundleID, QStringList *deletedForGood = nullptr);
 
 } // namespace LeftoverSweep

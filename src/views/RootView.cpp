@@ -10,6 +10,7 @@
 #include "views/Brand.h"
 #include "views/EmptyState.h"
 #include "views/LogDrawer.h"
+#include "views/MailFallback.h"
 #include "views/SearchBar.h"
 #include "views/SettingsView.h"
 #include "views/Sidebar.h"
@@ -56,7 +57,7 @@ RootView::RootView(Options options, QWidget *parent)
     : QWidget(parent)
     , m_analytics(options.analytics ? options.analytics : Analytics::shared())
     , m_defaults(options.defaults ? options.defaults : &UserDefaults::standard())
-    , m_engine(new InstallEngine(std::move(options.environment), m_analytics, this))
+    , m_engine(new InstallEngine(std::move(options.environment), m_analytics, options.coordinator, this))
 {
     setObjectName(u"rootView"_s);
     setMinimumSize(900, 600);
@@ -82,7 +83,10 @@ RootView::RootView(Options options, QWidget *parent)
     connect(m_sidebar, &Sidebar::handselectedChosen, this, &RootView::chooseHandselected);
     connect(m_sidebar, &Sidebar::allAppsChosen, this, &RootView::chooseAllApps);
     connect(m_sidebar, &Sidebar::categoryChosen, this, &RootView::chooseCategory);
-    connect(m_sidebar, &Sidebar::feedbackRequested, this, [] { Feedback::openFeedbackEmail(); });
+    connect(m_sidebar, &Sidebar::feedbackRequested, this, [this] {
+        if (!Feedback::openFeedbackEmail())
+            MailFallback::show(window());
+    });
     connect(m_sidebar, &Sidebar::settingsRequested, this, &RootView::openSettings);
     connect(m_searchBar, &SearchBar::textChanged, this, [this](const QString &text) {
         m_searchText = text;

@@ -13,6 +13,7 @@ class Analytics;
 class EmptyState;
 class InstallEngine;
 class LogDrawer;
+class OperationCoordinator;
 class QScrollArea;
 class QSplitter;
 class SearchBar;
@@ -31,11 +32,12 @@ class RootView : public QWidget
 
 public:
     // What the view works with; the defaults are the real system, shared analytics and standard
-    // user defaults, and the real application card.
+    // user defaults, the process's shared coordinator, and the real application card.
     struct Options
     {
         Environment environment = Environment::system();
         Analytics *analytics = nullptr;
+        OperationCoordinator *coordinator = nullptr;
         UserDefaults *defaults = nullptr;
         AppGrid::CardFactory cardFactory;
     };

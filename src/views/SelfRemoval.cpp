@@ -65,8 +65,26 @@ QString removalCommand(const QString &path)
     return u"sleep 1; rm -rf "_s + ShellQuote::quoted(path);
 }
 
+bool cannotRemoveFromHere(const QString &path)
+{
+    if (!isOwnInstallation(path))
+        return false;
+    const QString clean = QDir::cleanPath(path);
+    // Translocated copies live under .../AppTranslocation/<id>/d/ on a read-only mount.
+    if (clean.contains(u"/AppTranslocation/"_s))
+        return true;
+    return !QFileInfo(QFileInfo(clean).absolutePath()).isWritable() || !QFileInfo(clean).isWritable();
+}
+
+QString cannotRemoveSentence()
+{
+    return u"Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."_s;
+}
+
 bool removeAndQuit(const QString &path, const std::function<void()> &quit)
 {
+    if (cannotRemoveFromHere(path))
+        return false;
     bool started = false;
     if (isOwnInstallation(path)) {
         // Detached, so the shell outlives the program it is about to delete.

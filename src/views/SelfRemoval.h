@@ -38,8 +38,16 @@ bool isOwnInstallation(const QString &path);
 // "sleep 1; rm -rf '<path>'".
 QString removalCommand(const QString &path);
 
+// True when path is the program's own installation but it cannot be removed from where it is:
+// its folder (or the installation itself) is not writable, or macOS runs it as a translocated,
+// read-only copy (started from Downloads without having been moved).
+bool cannotRemoveFromHere(const QString &path);
+// "Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."
+QString cannotRemoveSentence();
+
 // Starts a detached /bin/sh that deletes path a second later when it is the program's own
-// installation, then calls quit in any case. Returns whether the deleting shell was started.
+// installation, then calls quit. Returns whether the deleting shell was started. When the
+// installation cannot be removed from here it neither starts the shell nor quits.
 bool removeAndQuit(const QString &path, const std::function<void()> &quit);
 
 } // namespace SelfRemoval

@@ -7,6 +7,7 @@
 #include "views/Brand.h"
 #include "views/BrandMark.h"
 #include "views/BrandSwitch.h"
+#include "views/MailFallback.h"
 #include "views/PlainButton.h"
 #include "views/SelfRemoval.h"
 #include "views/Sheet.h"
@@ -81,6 +82,12 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     m_busyNote->setObjectName(u"busyNote"_s);
     m_busyNote->hide();
     items->addWidget(m_busyNote);
+    m_copyAddress = new PlainButton(MailFallback::copyTitle(),
+        { Typography::font(12, QFont::Medium), Brand::primary, QColor(), 0, QMargins(0, 0, 0, 0) });
+    m_copyAddress->setObjectName(u"copyAddress"_s);
+    m_copyAddress->hide();
+    connect(m_copyAddress, &QPushButton::clicked, this, [] { MailFallback::copyAddress(); });
+    items->addWidget(m_copyAddress, 0, Qt::AlignLeft);
     items->addStretch(1);
 
     auto *scroll = new QScrollArea;
@@ -111,6 +118,18 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     connect(m_suggestEditor, &QPlainTextEdit::textChanged, this,
         [this] { m_sendSuggestion->setEnabled(!m_suggestEditor->toPlainText().trimmed().isEmpty()); });
     connect(m_sendSuggestion, &QPushButton::clicked, this, &SettingsView::sendSuggestion);
+    followUninstallAll();
+}
+
+void SettingsView::followUninstallAll()
+{
+    // One removal of everything at a time: the row waits for the running one, in this sheet or an
+    // earlier one of the same window.
+    if (!m_engine)
+        return;
+    m_uninstallAll->setEnabled(!m_engine->uninstallAllInProgress());
+    connect(m_engine, &InstallEngine::uninstallAllInProgressChanged, this,
+        [this](bool running) { m_uninstallAll->setEnabled(!running); });
 }
 
 SettingsView *SettingsView::present(InstallEngine *engine, QWidget *window)
@@ -133,10 +152,11 @@ QString SettingsView::busyNote() const
     return m_busyNote->text();
 }
 
-void SettingsView::setBusyNote(const QString &note)
+void SettingsView::setBusyNote(const QString &note, bool offerAddress)
 {
     m_busyNote->setText(note);
     m_busyNote->setVisible(!note.isEmpty());
+    m_copyAddress->setVisible(offerAddress);
 }
 
 void SettingsView::setAnalyticsOptIn(bool on)
@@ -150,7 +170,11 @@ void SettingsView::sendSuggestion()
     // The text as typed: toPlainText() would turn no-break spaces into plain ones.
     QString text = m_suggestEditor->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    Feedback::openSuggestEmail(text);
+    // Without a mail app to take it, the suggestion stays for the user to send another way.
+    if (!Feedback::openSuggestEmail(text)) {
+        setBusyNote(MailFallback::sentence(), true);
+        return;
+    }
     m_suggestEditor->clear();
     setBusyNote(u"Opened your mail app with the suggestion."_s);
 }
@@ -185,7 +209,8 @@ QMessageBox *SettingsView::confirm(
 void SettingsView::confirmUninstallAll()
 {
     QMessageBox *alert = confirm(u"Uninstall every app Orvando installed?"_s,
-        u"This removes catalog apps from your Mac via Homebrew or Trash. Your files stay. Orvando itself stays installed."_s,
+        u"This removes catalog apps from your Mac via Homebrew or Trash and moves their settings to the Trash. Your "
+        u"files stay. Orvando itself stays installed."_s,
         u"Uninstall all"_s, "confirmUninstallAll");
     connect(alert, &QMessageBox::buttonClicked, this, [this, alert](QAbstractButton *button) {
         if (alert->buttonRole(button) == QMessageBox::DestructiveRole)
@@ -223,6 +248,11 @@ QCoro::Task<> SettingsView::runUninstallAll()
 
 void SettingsView::removeOrvandoKeepApps()
 {
+    // A copy macOS runs from a read-only place would quit having removed nothing: say so instead.
+    if (SelfRemoval::cannotRemoveFromHere(m_installationPath)) {
+        setBusyNote(SelfRemoval::cannotRemoveSentence());
+        return;
+    }
     m_analytics->capture(u"uninstall_orvando_keep_apps"_s);
     SelfRemoval::removeAndQuit(m_installationPath, m_quit);
 }

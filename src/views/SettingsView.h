@@ -10,6 +10,7 @@ class Analytics;
 class BrandSwitch;
 class InstallEngine;
 class PlainButton;
+class QAbstractButton;
 class QLabel;
 class QMessageBox;
 class QPlainTextEdit;
@@ -58,7 +59,8 @@ private:
     void confirmRemoveOrvando();
     QCoro::Task<> runUninstallAll();
     void removeOrvandoKeepApps();
-    void setBusyNote(const QString &note);
+    void setBusyNote(const QString &note, bool offerAddress = false);
+    void followUninstallAll();
 
     QPointer<InstallEngine> m_engine;
     Analytics *m_analytics;
@@ -68,5 +70,7 @@ private:
     BrandSwitch *m_analyticsSwitch = nullptr;
     QPlainTextEdit *m_suggestEditor = nullptr;
     PlainButton *m_sendSuggestion = nullptr;
+    QAbstractButton *m_uninstallAll = nullptr;
     QLabel *m_busyNote = nullptr;
+    PlainButton *m_copyAddress = nullptr; // shown with the note when no mail app took a suggestion
 };

@@ -131,6 +131,7 @@ QLayout *SettingsView::uninstallSection()
 {
     QVBoxLayout *layout = section(u"Uninstall"_s, 10);
     auto *all = new RowButton(u"Uninstall all apps"_s, Brand::deepTerra);
+    m_uninstallAll = all;
     all->setObjectName(u"uninstallAll"_s);
     all->setToolTip(u"Removes catalog apps Orvando installed. Leaves Orvando itself."_s);
     connect(all, &QAbstractButton::clicked, this, &SettingsView::confirmUninstallAll);

@@ -111,9 +111,10 @@ private Q_SLOTS:
         const QStringList leftovers = makeLeftovers(*m_sandbox);
         ScopedEnvironmentVariable exit(
             "FAKE_BREW_EXIT", brew == "fails" ? std::optional<QByteArray>("1") : std::nullopt);
-        ScopedEnvironmentVariable noBrew(
-            "ORVANDO_FORCE_NO_BREW", brew == "none" ? std::optional<QByteArray>("") : std::nullopt);
-        InstallEngine engine(m_sandbox->environment(), analytics.client());
+        Environment env = m_sandbox->environment();
+        if (brew == "none")
+            env.brewCandidates.clear();
+        InstallEngine engine(env, analytics.client());
         QList<InstallState> seen;
         connect(
             &engine, &InstallEngine::stateChanged, this, [&](const QString &app) { seen.append(*engine.state(app)); });
@@ -167,6 +168,10 @@ private Q_SLOTS:
             qPrintable(state.text));
         QCOMPARE(QFile::exists(trash() + u"/Maccy.app/Contents/Info.plist"_s), obstacle.isEmpty());
         QCOMPARE(existing(leftovers + QStringList { bundle }), obstacle.isEmpty() ? 0 : 4);
+        // The leftovers go to the Trash with the bundle, recoverable as well.
+        const QStringList trashed { u"Maccy.app"_s, u"org.p0deje.Maccy"_s, u"org.p0deje.Maccy-0001"_s,
+            u"org.p0deje.Maccy.plist"_s };
+        QCOMPARE(entriesOf(trash()), obstacle.isEmpty() ? trashed : QStringList());
     }
 
     void quitsARunningCopyFirst_data()

@@ -1,0 +1,120 @@
+#pragma once
+
+#include "catalog/CatalogApp.h"
+#include "engine/InstallState.h"
+
+#include <QCoroTask>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class QNetworkAccessManager;
+class QProcess;
+class QTemporaryDir;
+
+// What every window's engine shares, because they all act on one machine: which applications have
+// an operation running, the one Homebrew setup, fresh temporary folders, the network access
+// manager and the child processes a quit has to stop. Engines ask it before they start and hold a
+// ticket until they end; a lock file per application in lockFolder keeps other processes of the
+// user out as well. Lives on the main thread.
+class OperationCoordinator : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Ends the operation or setup it stands for when it goes out of scope. Empty when refused.
+    class Ticket
+    {
+    public:
+        Ticket() = default;
+        Ticket(Ticket &&other) noexcept;
+        Ticket &operator=(Ticket &&other) noexcept;
+        Ticket(const Ticket &) = delete;
+        Ticket &operator=(const Ticket &) = delete;
+        ~Ticket();
+        explicit operator bool() const { return !m_coordinator.isNull(); }
+
+    private:
+        friend class OperationCoordinator;
+        Ticket(OperationCoordinator *coordinator, std::optional<QString> appID);
+        void release();
+
+        QPointer<OperationCoordinator> m_coordinator;
+        std::optional<QString> m_appID; // absent for the Homebrew setup
+    };
+
+    // lockFolder empty: no lock files, only this process is coordinated.
+    explicit OperationCoordinator(QString lockFolder = {}, QObject *parent = nullptr);
+    ~OperationCoordinator() override;
+
+    // The instance engines use when they are given none; one per process.
+    static OperationCoordinator *shared();
+    // Where the application keeps its lock files: a folder in the user's cache folder.
+    static QString defaultLockFolder();
+
+    // An install, update or removal of app by owner: refused (empty ticket) while any operation on
+    // the same application runs, in this process or, through its lock file, in another.
+    Ticket beginOperation(const CatalogApp &app, const QObject *owner);
+    bool isBusy(const QString &appID) const { return m_operations.contains(appID); }
+    const QObject *ownerOf(const QString &appID) const;
+    bool hasRunningOperations() const { return !m_operations.isEmpty() || m_setupRunning; }
+    // The latest state the owner reported for each application with an operation running.
+    QHash<QString, InstallState> runningStates() const;
+    // The owner's state changes while its operation runs; from anyone else it is ignored.
+    void report(const QString &appID, const InstallState &state, const QObject *reporter);
+
+    // The one Homebrew setup: refused while another runs.
+    Ticket beginSetup();
+    bool setupRunning() const { return m_setupRunning; }
+    // The setup put brew in place: every engine looks for it again.
+    void announceHomebrewReady() { Q_EMIT homebrewReady(); }
+
+    // A new folder named "orvando-<label>-XXXXXX" in parent, only this user's, made for one
+    // operation and never reused; removed (without following links) when the result is destroyed.
+    // Null when none could be made.
+    static std::unique_ptr<QTemporaryDir> makeWorkFolder(const QString &parent, const QString &label);
+
+    QNetworkAccessManager *network();
+
+    // Child processes that a quit has to stop; a process is forgotten when it is destroyed.
+    void trackProcess(QProcess *process);
+    // Asks every tracked process to end (SIGTERM), waits up to the grace period for them, then
+    // kills those still running.
+    QCoro::Task<> stopAll();
+    void setStopGrace(std::chrono::milliseconds grace) { m_stopGrace = grace; }
+
+Q_SIGNALS:
+    // The owner of appID's operation set its state.
+    void stateReported(const QString &appID, const InstallState &state, const QObject *owner);
+    // The operation on app ended; ownerGone when its engine no longer exists to say how.
+    void operationEnded(const CatalogApp &app, bool ownerGone);
+    void setupRunningChanged(bool running);
+    void homebrewReady();
+
+private:
+    struct Operation
+    {
+        CatalogApp app;
+        QPointer<const QObject> owner;
+        std::optional<InstallState> state;
+        int lockFd = -1;
+    };
+
+    void end(const QString &appID);
+    void endSetup();
+    // An open, locked lock file for appID, or -1 (*heldElsewhere set when another holder has it).
+    int lockApp(const QString &appID, bool *heldElsewhere) const;
+
+    QString m_lockFolder;
+    QHash<QString, Operation> m_operations;
+    bool m_setupRunning = false;
+    QNetworkAccessManager *m_network = nullptr;
+    QList<QPointer<QProcess>> m_processes;
+    std::chrono::milliseconds m_stopGrace { 5000 };
+};
