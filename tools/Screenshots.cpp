@@ -1,12 +1,14 @@
 // Renders the main window in its typical states, and the sheets it opens, to PNG files at twice
-// the size as on a Retina screen, for people to look at: `make screenshots` writes them to
-// <build>/screenshots. docs/screenshot.png is main-handselected.png.
+// the size as on a Retina screen, for people to look at, in the light appearance and again in the
+// dark one ("-dark" names): `make screenshots` writes them to <build>/screenshots.
+// docs/screenshot.png is main-handselected.png.
 #include "app/MainWindow.h"
 #include "catalog/Catalog.h"
 #include "engine/InstallEngine.h"
 #include "platform/UserDefaults.h"
 #include "views/AppDetailView.h"
 #include "views/AppGrid.h"
+#include "views/BrandStyle.h"
 #include "views/LogDrawer.h"
 #include "views/LogListView.h"
 #include "views/SettingsView.h"
@@ -63,7 +65,8 @@ bool save(QWidget *widget, const QString &folder, const QString &name)
     return saved;
 }
 
-bool renderMainWindow(const Environment &env, UserDefaults *defaults, const Scene &scene, const QString &folder)
+bool renderMainWindow(
+    const Environment &env, UserDefaults *defaults, const Scene &scene, const QString &folder, const QString &suffix)
 {
     RootView::Options options;
     options.environment = env;
@@ -93,7 +96,30 @@ bool renderMainWindow(const Environment &env, UserDefaults *defaults, const Scen
         root->logDrawer()->setOpen(true);
         QTest::qWait(400); // the drawer slides open
     }
-    return save(root, folder, scene.name);
+    return save(root, folder, scene.name + suffix);
+}
+
+bool renderAll(const Environment &env, UserDefaults *defaults, const QString &folder, const QString &suffix)
+{
+    bool ok = true;
+    const QList<Scene> scenes { { u"main-handselected"_s, false, {}, {}, false },
+        { u"main-all-apps"_s, true, {}, {}, false }, { u"main-category"_s, true, Category::Media, {}, false },
+        { u"main-no-match"_s, false, {}, u"photoshop"_s, false }, { u"main-drawer-open"_s, false, {}, {}, true } };
+    for (const Scene &scene : scenes)
+        ok &= renderMainWindow(env, defaults, scene, folder, suffix);
+
+    InstallEngine engine(env);
+    engine.refreshInstalledStatus(Catalog::v1());
+    AppDetailView detail(Catalog::v1().first(), &engine);
+    detail.show();
+    ok &= save(&detail, folder, u"detail-maccy"_s + suffix);
+    SettingsView settings(&engine);
+    settings.show();
+    ok &= save(&settings, folder, u"settings"_s + suffix);
+    WelcomeView welcome(defaults);
+    welcome.show();
+    ok &= save(&welcome, folder, u"welcome"_s + suffix);
+    return ok;
 }
 
 } // namespace
@@ -103,7 +129,9 @@ int main(int argc, char **argv)
     qputenv("QT_SCALE_FACTOR", "2");
     if (!qEnvironmentVariableIsSet("ORVANDO_RESOURCES"))
         qputenv("ORVANDO_RESOURCES", ORVANDO_SOURCE_DIR "/resources");
+    qputenv("ORVANDO_APPEARANCE", "light");
     QApplication app(argc, argv);
+    BrandStyle::install();
     const QString folder
         = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ORVANDO_BINARY_DIR "/screenshots");
     QTemporaryDir root;
@@ -113,23 +141,9 @@ int main(int argc, char **argv)
     UserDefaults defaults(root.filePath(u"defaults.ini"_s));
     defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true);
 
-    bool ok = true;
-    const QList<Scene> scenes { { u"main-handselected"_s, false, {}, {}, false },
-        { u"main-all-apps"_s, true, {}, {}, false }, { u"main-category"_s, true, Category::Media, {}, false },
-        { u"main-no-match"_s, false, {}, u"photoshop"_s, false }, { u"main-drawer-open"_s, false, {}, {}, true } };
-    for (const Scene &scene : scenes)
-        ok &= renderMainWindow(env, &defaults, scene, folder);
-
-    InstallEngine engine(env);
-    engine.refreshInstalledStatus(Catalog::v1());
-    AppDetailView detail(Catalog::v1().first(), &engine);
-    detail.show();
-    ok &= save(&detail, folder, u"detail-maccy"_s);
-    SettingsView settings(&engine);
-    settings.show();
-    ok &= save(&settings, folder, u"settings"_s);
-    WelcomeView welcome;
-    welcome.show();
-    ok &= save(&welcome, folder, u"welcome"_s);
+    bool ok = renderAll(env, &defaults, folder, QString());
+    qputenv("ORVANDO_APPEARANCE", "dark");
+    BrandStyle::refreshPalette();
+    ok &= renderAll(env, &defaults, folder, u"-dark"_s);
     return ok ? 0 : 1;
 }

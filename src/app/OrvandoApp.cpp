@@ -6,7 +6,7 @@
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
-#include "views/Brand.h"
+#include "views/BrandStyle.h"
 #include "views/MailFallback.h"
 #include "views/WelcomeView.h"
 
@@ -42,6 +42,7 @@ OrvandoApp::OrvandoApp(OptionsFactory options, UserDefaults *defaults, QObject *
     , m_coordinator(new OperationCoordinator(OperationCoordinator::defaultLockFolder(), this))
     , m_quit([] { QCoreApplication::quit(); })
 {
+    BrandStyle::install();
 }
 
 OrvandoApp::~OrvandoApp()
@@ -195,13 +196,6 @@ void OrvandoApp::showInstallLogs()
 void OrvandoApp::installMenus(MainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
-    if (!bar->isNativeMenuBar()) {
-        QPalette p = bar->palette();
-        p.setColor(QPalette::Window, Brand::n1);
-        p.setColor(QPalette::Button, Brand::n1);
-        p.setColor(QPalette::ButtonText, Brand::warmBlack);
-        bar->setPalette(p);
-    }
 
     QMenu *file = bar->addMenu(u"&File"_s);
     QAction *open = file->addAction(u"New Window"_s, this, [this] { newWindow(); });

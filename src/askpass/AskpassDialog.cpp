@@ -56,6 +56,8 @@ AskpassDialog::AskpassDialog(const QString &appName, QWidget *parent)
     layout->addSpacing(6);
     layout->addWidget(buttons);
 
+    // The brand's colours in the system's appearance; this program has no brand style of its own.
+    const Brand::Colors &brand = Brand::colors(Brand::schemeFor(palette()));
     setStyleSheet(uR"(
         #askpassDialog { background: %1; }
         #askpassTitle { color: %2; font-size: 15px; font-weight: 600; }
@@ -64,8 +66,8 @@ AskpassDialog::AskpassDialog(const QString &appName, QWidget *parent)
         #askpassPassword:focus { border-color: %5; }
         #askpassOk { background: %5; color: white; border: none; border-radius: 6px; padding: 5px 18px; }
         #askpassCancel { background: %6; color: %2; border: 1px solid %4; border-radius: 6px; padding: 5px 14px; }
-    )"_s.arg(Brand::cream.name(), Brand::warmBlack.name(), Brand::n3.name(), Brand::n2.name(), Brand::primary.name(),
-        Brand::n1.name()));
+    )"_s.arg(brand.cream.name(), brand.warmBlack.name(), brand.n3.name(), brand.n2.name(), brand.primary.name(),
+        brand.n1.name()));
     setMinimumWidth(380);
     m_password->setFocus();
 }

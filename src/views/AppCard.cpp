@@ -6,26 +6,29 @@
 #include "views/AppDetailView.h"
 #include "views/AppIconTile.h"
 #include "views/Brand.h"
-#include "views/ContentButton.h"
+#include "views/BrandAccessibility.h"
+#include "views/Controls.h"
 #include "views/EngineActions.h"
+#include "views/FocusChain.h"
 #include "views/LogDrawer.h"
-#include "views/Pill.h"
 #include "views/ReplacesLine.h"
 #include "views/Sheet.h"
 #include "views/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
-    : RoundedPanel(Brand::cream, 16, Brand::n2, parent)
+    : QFrame(parent)
     , m_app(app)
     , m_engine(engine)
 {
     setObjectName(u"appCard_"_s + app.id);
+    BrandStyle::setLook(this, BrandStyle::Look::Card);
     setAccessibleName(app.name);
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
@@ -43,6 +46,7 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
         if (auto *drawer = window()->findChild<LogDrawer *>())
             drawer->revealLine(lineId);
     });
+    connect(m_actions, &AppCardActionArea::contentChanged, this, &AppCard::follow);
 
     auto *card = new QVBoxLayout(this);
     card->setContentsMargins(18, 18, 18, 18);
@@ -51,36 +55,44 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     // Pushes the actions to the bottom when the grid row is taller than this card.
     card->addSpacerItem(new QSpacerItem(0, 4, QSizePolicy::Minimum, QSizePolicy::Expanding));
     card->addWidget(m_actions);
+    follow(true);
 }
 
-QWidget *AppCard::buildSummary()
+QPushButton *AppCard::buildSummary()
 {
     const AppCardContent content = AppCardContent::make(m_app, std::nullopt, {});
-    m_summary = new ContentButton;
+    // A button whose face is the widgets inside it: a press anywhere on them opens the sheet.
+    m_summary = Controls::button(QString(), BrandStyle::Look::Summary, Brand::warmBlack, font());
     m_summary->setObjectName(u"summaryButton"_s);
     m_summary->setAccessibleName(m_app.name);
     m_summary->setToolTip(u"See "_s + m_app.name + u" screenshots and details."_s);
-    connect(m_summary, &ContentButton::clicked, this, [this] { setShowDetail(true); });
+    // Its height follows from the width it gets; a push button would take its whole size hint as
+    // its least height.
+    QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    m_summary->setSizePolicy(policy);
+    m_summary->setMinimumSize(1, 1);
+    connect(m_summary, &QPushButton::clicked, this, [this] { setShowDetail(true); });
 
     auto *summary = new QVBoxLayout(m_summary);
     summary->setContentsMargins(0, 0, 0, 0);
     summary->setSpacing(12);
     auto *top = new QHBoxLayout;
-    top->addWidget(new AppIconTile(m_app.id, content.letter, 48, 14, 22), 0, Qt::AlignTop);
+    top->addWidget(new AppIconTile(m_app.id, m_app.name, content.letter, 48, 14, 22), 0, Qt::AlignTop);
     top->addStretch();
-    auto *pricing = new Pill(content.pricingLabel, content.pricingColor);
+    QLabel *pricing = Controls::pill(content.pricingLabel, content.pricingRole);
     pricing->setObjectName(u"pricingPill"_s);
     top->addWidget(pricing, 0, Qt::AlignTop);
     summary->addLayout(top);
 
-    auto *name = Typography::label(m_app.name, 20, QFont::Medium, Brand::warmBlack, true);
+    QLabel *name = Typography::label(m_app.name, 20, QFont::Medium, Brand::warmBlack, true);
     name->setObjectName(u"nameLabel"_s);
     summary->addWidget(name);
-    auto *tagline = Typography::label(m_app.tagline, 14, QFont::Normal, Brand::n3, true);
+    QLabel *tagline = Typography::label(m_app.tagline, 14, QFont::Normal, Brand::n3, true);
     tagline->setObjectName(u"taglineLabel"_s);
     summary->addWidget(tagline);
     if (!content.freemiumNote.isEmpty()) {
-        auto *note = Typography::label(content.freemiumNote, 12, QFont::Normal, Brand::deepTerra, true);
+        QLabel *note = Typography::label(content.freemiumNote, 12, QFont::Normal, Brand::deepTerra, true);
         note->setObjectName(u"freemiumNote"_s);
         summary->addWidget(note);
     }
@@ -90,6 +102,22 @@ QWidget *AppCard::buildSummary()
         summary->addWidget(replaces);
     }
     return m_summary;
+}
+
+void AppCard::follow(bool controlsAdded)
+{
+    // Controls made for a new state would otherwise come last in the window's Tab order.
+    if (controlsAdded)
+        FocusChain::chain(QList<QWidget *> { m_summary } + FocusChain::focusables(m_actions));
+    const AppCardContent &content = m_actions->content();
+    if (content.busy() != property("busy").toBool()) {
+        setProperty("busy", content.busy());
+        QAccessible::State busy;
+        busy.busy = true;
+        BrandAccessibility::stateChanged(this, busy);
+    }
+    if (content.accessibleStatus() != accessibleDescription())
+        setAccessibleDescription(content.accessibleStatus());
 }
 
 void AppCard::setShowDetail(bool show)

@@ -2,18 +2,19 @@
 
 #include "catalog/CatalogApp.h"
 #include "views/AppDetailView.h"
-#include "views/RoundedPanel.h"
 
+#include <QFrame>
 #include <QPointer>
 
 class AppCardActionArea;
-class ContentButton;
 class InstallEngine;
+class QPushButton;
 
 // One catalog application in the grid: icon, name, tagline, pricing and the paid app it replaces,
 // above an action area that follows the application's state in the engine. Clicking the upper part
-// opens the detail sheet. Every action is one call on the shared engine.
-class AppCard : public RoundedPanel
+// opens the detail sheet. Every action is one call on the shared engine. Assistive technology meets
+// it as a group named after the application, busy while it installs or goes, described by its state.
+class AppCard : public QFrame
 {
     Q_OBJECT
 
@@ -22,7 +23,7 @@ public:
 
     const CatalogApp &app() const { return m_app; }
     AppCardActionArea *actionArea() const { return m_actions; }
-    ContentButton *summaryButton() const { return m_summary; }
+    QPushButton *summaryButton() const { return m_summary; }
 
     // The detail sheet while it is open.
     bool showDetail() const { return !m_detail.isNull(); }
@@ -33,11 +34,12 @@ Q_SIGNALS:
     void detailShown(AppDetailView *sheet);
 
 private:
-    QWidget *buildSummary();
+    QPushButton *buildSummary();
+    void follow(bool controlsAdded);
 
     CatalogApp m_app;
     QPointer<InstallEngine> m_engine;
-    ContentButton *m_summary = nullptr;
+    QPushButton *m_summary = nullptr;
     AppCardActionArea *m_actions = nullptr;
     QPointer<AppDetailView> m_detail;
 };

@@ -2,40 +2,46 @@
 
 #include "engine/InstallEngine.h"
 #include "views/Brand.h"
-#include "views/ButtonLooks.h"
-#include "views/DisclosureButton.h"
+#include "views/Controls.h"
 #include "views/HomebrewSetupPanel.h"
 #include "views/InstallGuidancePanel.h"
 #include "views/PrivacySettings.h"
 #include "views/RevealContainer.h"
-#include "views/ShapedButton.h"
 #include "views/SpinnerRow.h"
 #include "views/SymbolLabel.h"
 #include "views/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using Action = AppCardContent::Action;
+using Button = AppCardContent::Button;
+using Look = BrandStyle::Look;
 
 AppCardActionArea::AppCardActionArea(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     : QWidget(parent)
     , m_app(app)
     , m_engine(engine)
+    , m_area(new QVBoxLayout(this))
 {
     setObjectName(u"actionArea"_s);
-    m_progress = new SpinnerRow;
-    m_progress->setObjectName(u"progressRow"_s);
-
-    // The installed row and the Homebrew panel are built the first time they are needed: most
-    // cards never show either, and building them for every card slows the window's first frame.
-    m_area = new QVBoxLayout(this);
     m_area->setContentsMargins(0, 0, 0, 0);
-    m_area->setSpacing(0);
-    m_area->addWidget(m_progress);
-    m_area->addWidget(buildInstallBox());
+    // Only the row is made now; the rest waits until a state needs it, since most cards never show
+    // it and building it for every card slows the window's first frame.
+    auto *row = new QWidget;
+    m_row = new QHBoxLayout(row);
+    m_row->setContentsMargins(0, 0, 0, 0);
+    m_row->setSpacing(12);
+    m_push = new QSpacerItem(0, 0);
+    m_tail = new QSpacerItem(0, 0, QSizePolicy::Expanding);
+    m_row->addSpacerItem(m_push);
+    m_row->addSpacerItem(m_tail);
+    place(row, Row);
 
     if (engine) {
         connect(engine, &InstallEngine::stateChanged, this, [this](const QString &appID) {
@@ -48,75 +54,18 @@ AppCardActionArea::AppCardActionArea(const CatalogApp &app, InstallEngine *engin
     refresh();
 }
 
-QWidget *AppCardActionArea::buildInstallBox()
+void AppCardActionArea::place(QWidget *widget, Slot slot)
 {
-    m_installBox = new QWidget;
-    m_installLayout = new QVBoxLayout(m_installBox);
-    m_installLayout->setContentsMargins(0, 0, 0, 0);
-    m_failure = Typography::label(QString(), 12, QFont::Normal, Brand::deepTerra, true);
-    m_failure->setObjectName(u"failureMessage"_s);
-    m_install = new ShapedButton(u"Install"_s, ButtonLooks::install(16));
-    m_install->setObjectName(u"installButton"_s);
-    connect(m_install, &ShapedButton::clicked, this, &AppCardActionArea::installRequested);
-
-    m_permissionNote = new QWidget;
-    m_permissionNote->setObjectName(u"permissionNote"_s);
-    auto *note = new QVBoxLayout(m_permissionNote);
-    note->setContentsMargins(0, 0, 0, 0);
-    note->setSpacing(6);
-    m_permissionText = Typography::label(QString(), 12, QFont::Normal, Brand::n3, true);
-    note->addWidget(m_permissionText);
-    auto *open = new ShapedButton(u"Open Accessibility settings"_s, ButtonLooks::link(u"arrow.up.forward.app"_s));
-    open->setObjectName(u"openAccessibilityButton"_s);
-    connect(open, &ShapedButton::clicked, this, [] { PrivacySettings::openAccessibility(); });
-    note->addWidget(open, 0, Qt::AlignLeft);
-
-    m_showInLog = new ShapedButton(u"Show in log"_s, ButtonLooks::link(QString()));
-    m_showInLog->setObjectName(u"showInLogButton"_s);
-    m_showInLog->setToolTip(u"Open the install log at the lines that explain what went wrong."_s);
-    connect(m_showInLog, &ShapedButton::clicked, this, [this] { Q_EMIT showInLogRequested(m_content.logLine); });
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(12);
-    buttons->addWidget(m_install, 0, Qt::AlignVCenter);
-    buttons->addWidget(m_showInLog, 0, Qt::AlignVCenter);
-    buttons->addStretch();
-
-    m_installLayout->addWidget(m_failure);
-    m_installLayout->addLayout(buttons);
-    m_installLayout->addWidget(m_permissionNote);
-    return m_installBox;
+    // Made out of order, each part still goes where it belongs among the others.
+    const int index = int(std::count_if(m_slots, m_slots + slot, [](QWidget *made) { return made != nullptr; }));
+    m_area->insertWidget(index, widget);
+    m_slots[slot] = widget;
+    m_added = true;
 }
 
-QWidget *AppCardActionArea::buildInstalledBox()
+QList<QPushButton *> AppCardActionArea::buttons() const
 {
-    m_installedBox = new QWidget;
-    m_installedBox->setObjectName(u"installedBox"_s);
-    auto *box = new QVBoxLayout(m_installedBox);
-    box->setContentsMargins(0, 0, 0, 0);
-    box->setSpacing(10);
-
-    auto *row = new QHBoxLayout;
-    row->addWidget(new SymbolLabel(u"checkmark"_s, u"Installed"_s, Typography::font(14, QFont::Medium), Brand::forest),
-        0, Qt::AlignVCenter);
-    row->addStretch();
-    auto *uninstall = new ShapedButton(u"Uninstall"_s, ButtonLooks::uninstall());
-    uninstall->setObjectName(u"uninstallButton"_s);
-    uninstall->setToolTip(u"Remove "_s + m_app.name + u" and its leftover files from this Mac."_s);
-    connect(uninstall, &ShapedButton::clicked, this, &AppCardActionArea::uninstallRequested);
-    row->addWidget(uninstall, 0, Qt::AlignVCenter);
-    box->addLayout(row);
-
-    m_disclosure = new DisclosureButton(u"Need help opening it?"_s);
-    m_disclosure->setObjectName(u"guidanceDisclosure"_s);
-    m_disclosure->setToolTip(u"Show the steps for opening "_s + m_app.name + u" the first time."_s);
-    box->addWidget(m_disclosure);
-    auto *panel = new InstallGuidancePanel(m_app);
-    connect(panel, &InstallGuidancePanel::launchRequested, this, &AppCardActionArea::launchRequested);
-    m_guidance = new RevealContainer(panel);
-    box->addWidget(m_guidance);
-    // Shown and hidden only here; a state change leaves it as the user set it.
-    connect(m_disclosure, &DisclosureButton::toggled, m_guidance, [this](bool on) { m_guidance->setRevealed(on); });
-    return m_installedBox;
+    return m_buttons.mid(0, m_content.buttons.size());
 }
 
 bool AppCardActionArea::showGuidance() const
@@ -124,14 +73,13 @@ bool AppCardActionArea::showGuidance() const
     return m_disclosure && m_disclosure->isChecked();
 }
 
-HomebrewSetupPanel *AppCardActionArea::homebrewPanel()
+QWidget *AppCardActionArea::primaryControl() const
 {
-    if (!m_homebrew) {
-        m_homebrew = new HomebrewSetupPanel(m_app.name);
-        connect(m_homebrew, &HomebrewSetupPanel::setUpRequested, this, &AppCardActionArea::setUpHomebrewRequested);
-        m_area->addWidget(m_homebrew);
-    }
-    return m_homebrew;
+    if (!m_content.buttons.isEmpty())
+        return m_buttons.first();
+    if (m_content.action == Action::Progress)
+        return m_progress;
+    return m_homebrew ? m_homebrew->focusTarget() : nullptr;
 }
 
 void AppCardActionArea::refresh()
@@ -143,34 +91,175 @@ void AppCardActionArea::refresh()
         flags.bootstrapInProgress = m_engine->bootstrapInProgress();
         state = m_engine->state(m_app.id);
     }
+    const AppCardContent before = m_content;
     m_content = AppCardContent::make(m_app, state, flags);
     const Action action = m_content.action;
+    QWidget *focused = window()->focusWidget();
+    const bool focusHere = focused && isAncestorOf(focused);
 
-    m_progress->setVisible(action == Action::Progress);
+    // Everything the new state shows is shown before anything goes, so focus can move over to it
+    // before the control that had it disappears.
+    QList<QWidget *> hide;
+    const auto show = [&hide](QWidget *part, bool shown) {
+        if (part && shown)
+            part->show();
+        else if (part)
+            hide.append(part);
+    };
+    m_area->setSpacing(action == Action::Failed ? 4 : action == Action::Installed ? 10 : 8);
+
+    if (action == Action::Progress && !m_progress) {
+        m_progress = new SpinnerRow;
+        m_progress->setObjectName(u"progressRow"_s);
+        place(m_progress, Progress);
+    }
+    show(m_progress, action == Action::Progress);
     if (action == Action::Progress)
         m_progress->setText(m_content.statusText);
 
-    const bool installBox = action == Action::Install || action == Action::Failed;
-    m_installBox->setVisible(installBox);
-    if (installBox) {
-        m_installLayout->setSpacing(action == Action::Failed ? 4 : 8);
-        m_failure->setVisible(action == Action::Failed);
-        m_failure->setText(m_content.statusText);
-        m_install->setText(m_content.buttonTitle);
-        m_install->setVisible(!m_content.buttonTitle.isEmpty());
-        m_showInLog->setVisible(!m_content.logButtonTitle.isEmpty());
-        m_permissionNote->setVisible(!m_content.permissionNote.isEmpty());
-        m_permissionText->setText(m_content.permissionNote);
+    if (action == Action::Failed && !m_message) {
+        m_message = Typography::label(QString(), 12, QFont::Normal, Brand::deepTerra, true);
+        m_message->setObjectName(u"failureMessage"_s);
+        place(m_message, Message);
     }
+    show(m_message, action == Action::Failed);
+    if (action == Action::Failed)
+        m_message->setText(m_content.statusText);
 
-    const bool installed = action == Action::Installed;
-    if (installed && !m_installedBox)
-        m_area->addWidget(buildInstalledBox());
-    if (m_installedBox)
-        m_installedBox->setVisible(installed);
+    if (action == Action::Installed && !m_installed) {
+        m_installed
+            = new SymbolLabel(u"checkmark"_s, u"Installed"_s, Typography::font(14, QFont::Medium), Brand::forest);
+        m_row->insertWidget(0, m_installed, 0, Qt::AlignVCenter);
+    }
+    show(m_installed, action == Action::Installed);
+    // After "Installed" the buttons go to the far end; otherwise they start the row.
+    const bool farEnd = action == Action::Installed;
+    m_push->changeSize(0, 0, farEnd ? QSizePolicy::Expanding : QSizePolicy::Fixed);
+    m_tail->changeSize(0, 0, farEnd ? QSizePolicy::Fixed : QSizePolicy::Expanding);
+    m_row->invalidate();
+    showButtons(hide);
+    show(m_slots[Row], !m_content.buttons.isEmpty());
+
+    const bool note = !m_content.permissionNote.isEmpty();
+    if (note && !m_slots[PermissionNote])
+        place(buildPermissionNote(), PermissionNote);
+    show(m_slots[PermissionNote], note);
+    if (note)
+        m_permissionText->setText(m_content.permissionNote);
+
+    if (action == Action::Installed && !m_slots[InstalledBox])
+        place(buildInstalledBox(), InstalledBox);
+    show(m_slots[InstalledBox], action == Action::Installed);
+
     const bool homebrew = action == Action::SetUpHomebrew || action == Action::SettingUpHomebrew;
     if (homebrew)
         homebrewPanel()->setBootstrapInProgress(action == Action::SettingUpHomebrew);
-    if (m_homebrew)
-        m_homebrew->setVisible(homebrew);
+    show(m_homebrew, homebrew);
+
+    const bool focusLeaves = focusHere && std::any_of(hide.cbegin(), hide.cend(), [focused](QWidget *gone) {
+        return gone->isAncestorOf(focused) || gone == focused;
+    });
+    if (QWidget *target = primaryControl(); target && focusLeaves) {
+        // A keyboard user keeps the ring they had.
+        const bool keyboard = window()->testAttribute(Qt::WA_KeyboardFocusChange);
+        target->setFocus(keyboard ? Qt::TabFocusReason : Qt::OtherFocusReason);
+    }
+    for (QWidget *part : std::as_const(hide))
+        part->hide();
+
+    const bool added = std::exchange(m_added, false);
+    if (added || before.action != action || before.statusText != m_content.statusText
+        || before.buttons != m_content.buttons)
+        Q_EMIT contentChanged(added);
+}
+
+void AppCardActionArea::showButtons(QList<QWidget *> &hide)
+{
+    const QList<Button> &wanted = m_content.buttons;
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+        if (i == m_buttons.size()) {
+            QPushButton *made = Controls::button(QString(), Look::Filled, Brand::primary, font());
+            connect(made, &QPushButton::clicked, this, [this, i] { press(int(i)); });
+            m_row->insertWidget(m_row->count() - 1, made, 0, Qt::AlignVCenter);
+            m_buttons.append(made);
+            m_added = true;
+        }
+        QPushButton *button = m_buttons.at(i);
+        const Button &what = wanted.at(i);
+        const bool primary = what.emphasis == Button::Emphasis::Primary;
+        const bool link = what.emphasis == Button::Emphasis::Link;
+        button->setFont(Typography::font(primary ? 14 : link ? 12 : 13, QFont::Medium));
+        button->setForegroundRole(primary ? Brand::onPrimary : link ? Brand::primary : Brand::deepTerra);
+        BrandStyle::setLook(button, primary ? Look::Filled : link ? Look::Plain : Look::Destructive);
+        button->setText(what.title);
+        button->setAccessibleName(what.accessibleName);
+        button->setAccessibleDescription(what.description);
+        button->setToolTip(what.toolTip);
+        button->show();
+    }
+    for (qsizetype i = wanted.size(); i < m_buttons.size(); ++i)
+        hide.append(m_buttons.at(i));
+}
+
+void AppCardActionArea::press(int index)
+{
+    switch (m_content.buttons.value(index).kind) {
+    case Button::Kind::Install:
+        Q_EMIT installRequested();
+        break;
+    case Button::Kind::Uninstall:
+        Q_EMIT uninstallRequested();
+        break;
+    case Button::Kind::ShowInLog:
+        Q_EMIT showInLogRequested(m_content.logLine);
+        break;
+    }
+}
+
+QWidget *AppCardActionArea::buildPermissionNote()
+{
+    auto *note = new QWidget;
+    note->setObjectName(u"permissionNote"_s);
+    auto *stack = new QVBoxLayout(note);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(6);
+    m_permissionText = Typography::label(QString(), 12, QFont::Normal, Brand::n3, true);
+    stack->addWidget(m_permissionText);
+    QPushButton *open = Controls::button(u"Open Accessibility settings"_s, Look::Plain, Brand::primary,
+        Typography::font(12, QFont::Medium), u"arrow.up.forward.app"_s);
+    open->setObjectName(u"openAccessibilityButton"_s);
+    connect(open, &QPushButton::clicked, this, [] { PrivacySettings::openAccessibility(); });
+    stack->addWidget(open, 0, Qt::AlignLeft);
+    return note;
+}
+
+QWidget *AppCardActionArea::buildInstalledBox()
+{
+    auto *box = new QWidget;
+    box->setObjectName(u"installedBox"_s);
+    auto *stack = new QVBoxLayout(box);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(10);
+    m_disclosure = Controls::disclosure(u"Need help opening it?"_s, Typography::font(12, QFont::Medium));
+    m_disclosure->setObjectName(u"guidanceDisclosure"_s);
+    m_disclosure->setAccessibleName(u"Need help opening "_s + m_app.name + u'?');
+    m_disclosure->setToolTip(u"Show the steps for opening "_s + m_app.name + u" the first time."_s);
+    stack->addWidget(m_disclosure);
+    auto *panel = new InstallGuidancePanel(m_app);
+    connect(panel, &InstallGuidancePanel::launchRequested, this, &AppCardActionArea::launchRequested);
+    m_guidance = new RevealContainer(panel);
+    stack->addWidget(m_guidance);
+    // Shown and hidden only here; a state change leaves it as the user set it.
+    connect(m_disclosure, &QPushButton::toggled, m_guidance, [this](bool on) { m_guidance->setRevealed(on); });
+    return box;
+}
+
+HomebrewSetupPanel *AppCardActionArea::homebrewPanel()
+{
+    if (!m_homebrew) {
+        m_homebrew = new HomebrewSetupPanel(m_app.name);
+        connect(m_homebrew, &HomebrewSetupPanel::setUpRequested, this, &AppCardActionArea::setUpHomebrewRequested);
+        place(m_homebrew, Homebrew);
+    }
+    return m_homebrew;
 }

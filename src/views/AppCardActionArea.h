@@ -6,19 +6,21 @@
 #include <QPointer>
 #include <QWidget>
 
-class DisclosureButton;
 class HomebrewSetupPanel;
 class InstallEngine;
-class InstallGuidancePanel;
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
+class QSpacerItem;
 class QVBoxLayout;
 class RevealContainer;
-class ShapedButton;
 class SpinnerRow;
 
 // The lower part of a card: whatever the application's state in the engine calls for (install,
-// progress, retry, Homebrew setup, or the installed row with its first-launch help). It keeps no
-// state of its own besides whether the help is expanded, and redraws on every engine change.
+// progress, retry, Homebrew setup, or the installed row with its first-launch help), with the row of
+// buttons AppCardContent lists. It keeps no state of its own besides whether the help is expanded,
+// and redraws on every engine change. Keyboard focus stays here when a state change takes away the
+// control that had it: the control that replaces it takes it over, so the outcome is heard.
 class AppCardActionArea : public QWidget
 {
     Q_OBJECT
@@ -28,6 +30,11 @@ public:
 
     const AppCardContent &content() const { return m_content; }
     bool showGuidance() const;
+    // The row's buttons shown now, in order.
+    QList<QPushButton *> buttons() const;
+    // The control a state change hands focus to: the first button, else the Homebrew setup button,
+    // else the progress line.
+    QWidget *primaryControl() const;
 
 Q_SIGNALS:
     // A press on Install or Try again, Uninstall, Set up Homebrew, or Launch.
@@ -37,28 +44,37 @@ Q_SIGNALS:
     void launchRequested();
     // A press on "Show in log": the log drawer should open at lineId (0: the newest line).
     void showInLogRequested(qint64 lineId);
+    // Emitted after a refresh that changed what the area shows; controlsAdded says whether it made
+    // controls that were not there before.
+    void contentChanged(bool controlsAdded);
 
 private:
+    enum Slot { Progress, Message, Row, PermissionNote, InstalledBox, Homebrew, SlotCount };
+
     void refresh();
-    QWidget *buildInstallBox();
+    void place(QWidget *widget, Slot slot);
+    void showButtons(QList<QWidget *> &hide);
+    void press(int index);
+    QWidget *buildPermissionNote();
     QWidget *buildInstalledBox();
     HomebrewSetupPanel *homebrewPanel();
 
     CatalogApp m_app;
     QPointer<InstallEngine> m_engine;
     AppCardContent m_content;
+    bool m_added = false; // a refresh made new controls
 
     QVBoxLayout *m_area = nullptr;
+    QWidget *m_slots[SlotCount] = {};
     SpinnerRow *m_progress = nullptr;
-    QWidget *m_installBox = nullptr;
-    QVBoxLayout *m_installLayout = nullptr;
-    QLabel *m_failure = nullptr;
-    ShapedButton *m_install = nullptr;
-    ShapedButton *m_showInLog = nullptr;
-    QWidget *m_permissionNote = nullptr;
+    QLabel *m_message = nullptr;
+    QHBoxLayout *m_row = nullptr;
+    QWidget *m_installed = nullptr; // the "Installed" check, first in the row
+    QSpacerItem *m_push = nullptr; // pushes the buttons to the far end after "Installed"
+    QSpacerItem *m_tail = nullptr; // or keeps them at the start
+    QList<QPushButton *> m_buttons; // made as rows need them and reused
     QLabel *m_permissionText = nullptr;
-    QWidget *m_installedBox = nullptr;
-    DisclosureButton *m_disclosure = nullptr;
+    QPushButton *m_disclosure = nullptr;
     RevealContainer *m_guidance = nullptr;
     HomebrewSetupPanel *m_homebrew = nullptr;
 };

@@ -3,7 +3,8 @@
 #include "catalog/CatalogApp.h"
 #include "engine/InstallState.h"
 
-#include <QColor>
+#include <QList>
+#include <QPalette>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,21 @@ struct AppCardContent
     // Which control the action area holds.
     enum class Action { Progress, Failed, Install, Installed, SetUpHomebrew, SettingUpHomebrew };
 
+    // One button of the action row, named for someone who cannot see which card it is on.
+    struct Button
+    {
+        enum class Kind { Install, Uninstall, ShowInLog };
+        enum class Emphasis { Primary, Destructive, Link };
+
+        Kind kind = Kind::Install;
+        Emphasis emphasis = Emphasis::Primary;
+        QString title; // "Install", "Try again", "Uninstall", "Show in log"
+        QString accessibleName; // "Install Maccy"
+        QString description; // read after the name: the failure "Try again" answers
+        QString toolTip; // the card's hover help; the sheet shows none
+        friend bool operator==(const Button &, const Button &) = default;
+    };
+
     // The engine values besides the state that change what a card shows.
     struct Flags
     {
@@ -24,19 +40,21 @@ struct AppCardContent
 
     QString letter; // shown on the icon tile until (or unless) an icon image exists
     QString pricingLabel;
-    QColor pricingColor;
+    QPalette::ColorRole pricingRole = QPalette::NoRole;
     QString freemiumNote; // empty for a free application
-    QString replacesLead; // "Replaces Paste "; empty without a replacement
-    QString replacesPrice; // "- $30/yr"
     bool accessibilityGuidance = false;
     bool screenRecordingGuidance = false;
 
     Action action = Action::Install;
     QString statusText; // the progress note, the failure sentence, or "Setting up Homebrew…"
-    QString buttonTitle; // "Install", or "Try again" for a failure that retrying may mend; else empty
+    QList<Button> buttons; // the action row, in order; "Try again" only where retrying may mend it
     QString permissionNote; // only with Install, while the engine holds a note
-    QString logButtonTitle; // "Show in log" with Failed; empty otherwise
     qint64 logLine = 0; // Failed: the log line "Show in log" scrolls to, 0 for the newest
+
+    // While installing, removing or setting up Homebrew.
+    bool busy() const { return action == Action::Progress || action == Action::SettingUpHomebrew; }
+    // How assistive technology describes the card: its progress, failure, or "Installed".
+    QString accessibleStatus() const;
 
     // A state that is absent (not examined yet) counts as not installed.
     static AppCardContent make(const CatalogApp &app, const std::optional<InstallState> &state, Flags flags);

@@ -5,35 +5,21 @@
 #include "views/AppDetailModel.h"
 #include "views/AppIconTile.h"
 #include "views/Brand.h"
+#include "views/Controls.h"
 #include "views/DetailActionArea.h"
 #include "views/EngineActions.h"
-#include "views/Pill.h"
 #include "views/ReplacesLine.h"
-#include "views/RoundedPanel.h"
 #include "views/ScreenshotStrip.h"
-#include "views/ShapedButton.h"
-#include "views/Symbols.h"
+#include "views/SymbolLabel.h"
 #include "views/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-void fill(QWidget *widget, const QColor &color)
-{
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Base, color);
-    widget->setPalette(palette);
-}
-
-} // namespace
 
 AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     : QDialog(parent)
@@ -44,7 +30,7 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
     setWindowTitle(app.name);
     setMinimumSize(640, 520);
     resize(sizeHint());
-    fill(this, Brand::cream);
+    Controls::fill(this, Brand::cream);
 
     m_actions = new DetailActionArea(app, engine);
     connect(m_actions, &DetailActionArea::installRequested, this, [this] { EngineActions::install(m_engine, m_app); });
@@ -54,7 +40,6 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
         [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
 
     auto *body = new QWidget;
-    fill(body, Brand::cream);
     auto *sections = new QVBoxLayout(body);
     sections->setContentsMargins(28, 28, 28, 28);
     sections->setSpacing(24);
@@ -62,7 +47,7 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
     // Looked up now, on the main thread, as the image caches require.
     const QList<AppDetailModel::Screenshot> screenshots = AppDetailModel(app).resolvedScreenshots();
     if (!screenshots.isEmpty()) {
-        m_gallery = new ScreenshotStrip(screenshots);
+        m_gallery = new ScreenshotStrip(app.name, screenshots);
         sections->addWidget(m_gallery);
     }
     sections->addLayout(about());
@@ -73,8 +58,9 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(body);
-    fill(scroll->viewport(), Brand::cream);
+    Controls::fill(scroll->viewport(), Brand::cream);
 
     auto *frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
@@ -87,16 +73,14 @@ QWidget *AppDetailView::topBar()
 {
     auto *bar = new QWidget;
     bar->setObjectName(u"topBar"_s);
-    fill(bar, Brand::n1);
+    Controls::fill(bar, Brand::n1);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(20, 14, 20, 14);
     row->addStretch();
-    ShapedButton::Look look;
-    look.font = Typography::font(14, QFont::Medium);
-    look.text = Brand::primary;
-    auto *done = new ShapedButton(u"Done"_s, look);
+    QPushButton *done
+        = Controls::button(u"Done"_s, BrandStyle::Look::Plain, Brand::primary, Typography::font(14, QFont::Medium));
     done->setObjectName(u"doneButton"_s);
-    connect(done, &ShapedButton::clicked, this, &QDialog::accept);
+    connect(done, &QPushButton::clicked, this, &QDialog::accept);
     row->addWidget(done);
     return bar;
 }
@@ -109,7 +93,7 @@ QWidget *AppDetailView::header()
     auto *row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(18);
-    row->addWidget(new AppIconTile(m_app.id, content.letter, 72, 18, 34), 0, Qt::AlignTop);
+    row->addWidget(new AppIconTile(m_app.id, m_app.name, content.letter, 72, 18, 34), 0, Qt::AlignTop);
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(8);
@@ -127,9 +111,9 @@ QWidget *AppDetailView::header()
     auto *pills = new QHBoxLayout;
     pills->setContentsMargins(0, 2, 0, 0);
     pills->setSpacing(8);
-    pills->addWidget(new Pill(CatalogApp::label(m_app.category), Brand::primary));
-    pills->addWidget(new Pill(CatalogApp::label(m_app.license), Brand::forest));
-    pills->addWidget(new Pill(CatalogApp::label(m_app.pricing), Brand::deepTerra));
+    pills->addWidget(Controls::pill(CatalogApp::label(m_app.category), Brand::primary));
+    pills->addWidget(Controls::pill(CatalogApp::label(m_app.license), Brand::forest));
+    pills->addWidget(Controls::pill(CatalogApp::label(m_app.pricing), Brand::deepTerra));
     pills->addStretch();
     texts->addLayout(pills);
     row->addLayout(texts, 1);
@@ -164,16 +148,13 @@ QLayout *AppDetailView::about()
 
 QWidget *AppDetailView::permissionBox(const QString &text)
 {
-    auto *box = new RoundedPanel(Brand::n1, 12);
+    QFrame *box = Controls::panel();
     box->setObjectName(u"permissionBox"_s);
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(12, 12, 12, 12);
     row->setSpacing(8);
-    auto *icon = new QLabel;
-    icon->setFixedWidth(16);
-    icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    icon->setContentsMargins(0, 2, 0, 0);
-    icon->setPixmap(Symbols::pixmap(u"lock.shield"_s, Brand::forest, 13));
+    auto *icon = new SymbolLabel(u"lock.shield"_s, 13, Brand::forest);
+    icon->setContentsMargins(1, 2, 2, 0);
     row->addWidget(icon, 0, Qt::AlignTop);
     auto *label = Typography::label(text, 13, QFont::Normal, Brand::n3, true);
     label->setObjectName(u"permissionText"_s);

@@ -7,8 +7,10 @@
 #include <QPainter>
 #include <QPainterPath>
 
-AppIconTile::AppIconTile(
-    const QString &appID, const QString &letter, int side, qreal radius, int letterSize, QWidget *parent)
+using namespace Qt::StringLiterals;
+
+AppIconTile::AppIconTile(const QString &appID, const QString &appName, const QString &letter, int side, qreal radius,
+    int letterSize, QWidget *parent)
     : QWidget(parent)
     , m_image(AppIconLoader::image(appID))
     , m_letter(letter)
@@ -17,7 +19,7 @@ AppIconTile::AppIconTile(
     , m_letterSize(letterSize)
 {
     setFixedSize(side, side);
-    setAccessibleName(letter);
+    setAccessibleName(appName + u" icon"_s);
 }
 
 void AppIconTile::paintEvent(QPaintEvent *)
@@ -27,12 +29,13 @@ void AppIconTile::paintEvent(QPaintEvent *)
     QPainterPath tile;
     tile.addRoundedRect(QRectF(rect()), m_radius, m_radius);
     painter.setClipPath(tile);
-    painter.fillPath(tile, Brand::n1);
-    painter.setPen(Brand::primary);
-    painter.setFont(Typography::font(m_letterSize, QFont::Medium));
-    painter.drawText(rect(), Qt::AlignCenter, m_letter);
-    if (m_image.isNull())
+    painter.fillPath(tile, palette().color(Brand::n1));
+    if (m_image.isNull()) {
+        painter.setPen(palette().color(Brand::primary));
+        painter.setFont(Typography::font(m_letterSize, QFont::Medium));
+        painter.drawText(rect(), Qt::AlignCenter, m_letter);
         return;
+    }
 
     // Scaled once per pixel ratio with a proper filter: a 256-pixel icon drawn at 48 straight
     // through the painter comes out grainy.

@@ -4,14 +4,15 @@
 #include <QWidget>
 
 // An application's icon on a rounded square: the first character of its name on a light tile,
-// covered by the icon image when the resource bundle has one.
+// covered by the icon image when the resource bundle has one. Named "<app> icon" for assistive
+// technology.
 class AppIconTile : public QWidget
 {
     Q_OBJECT
 
 public:
-    AppIconTile(
-        const QString &appID, const QString &letter, int side, qreal radius, int letterSize, QWidget *parent = nullptr);
+    AppIconTile(const QString &appID, const QString &appName, const QString &letter, int side, qreal radius,
+        int letterSize, QWidget *parent = nullptr);
 
     QString letter() const { return m_letter; }
     bool hasImage() const { return !m_image.isNull(); }

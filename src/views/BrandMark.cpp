@@ -60,9 +60,11 @@ void BrandMark::paint(QPainter *painter, const QRectF &frame, qreal size)
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(Qt::NoPen);
     painter->translate(frame.center() - QPointF(size / 2, size / 2));
-    square(painter, unit, 26, 5.5, 15, 31, Brand::honey, -16);
-    square(painter, unit, 26, 5.5, 45, 31, Brand::deepTerra, 16);
-    square(painter, unit, 30, 6, 30, 29, Brand::primary, 0);
+    // The mark keeps its colours in either appearance.
+    const Brand::Colors &colors = Brand::colors(Brand::Scheme::Light);
+    square(painter, unit, 26, 5.5, 15, 31, colors.honey, -16);
+    square(painter, unit, 26, 5.5, 45, 31, colors.deepTerra, 16);
+    square(painter, unit, 30, 6, 30, 29, colors.primary, 0);
     painter->restore();
 }
 

@@ -7,11 +7,12 @@
 #include <QWidget>
 
 class InstallEngine;
-class ShapedButton;
+class QPushButton;
 class SpinnerRow;
 
 // The detail sheet's action control, beside its header: the same states as the card's action area
-// in a compact form (a failure shows only "Try again"; the card carries the message).
+// in a compact form (a failure shows only "Try again"; the card carries the message). Like the
+// card's, it keeps keyboard focus when a state change replaces the control that had it.
 class DetailActionArea : public QWidget
 {
     Q_OBJECT
@@ -34,7 +35,8 @@ private:
     AppCardContent m_content;
 
     SpinnerRow *m_progress;
-    ShapedButton *m_install;
+    QPushButton *m_install;
     QWidget *m_installed;
-    ShapedButton *m_setUp;
+    QPushButton *m_uninstall;
+    QPushButton *m_setUp;
 };

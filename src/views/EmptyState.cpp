@@ -1,7 +1,7 @@
 #include "views/EmptyState.h"
 
 #include "views/Brand.h"
-#include "views/Symbols.h"
+#include "views/SymbolLabel.h"
 #include "views/Typography.h"
 
 #include <QLabel>
@@ -9,35 +9,26 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-constexpr int symbolSize = 28;
-
-} // namespace
-
 EmptyState::EmptyState(QWidget *parent)
     : QWidget(parent)
-    , m_message(Typography::label(message(QString()), 15, QFont::Normal, Brand::n3, false, this))
+    , m_message(Typography::label(message(QString()), 15, QFont::Normal, Brand::n3, true, this))
 {
     setObjectName(u"emptyState"_s);
     auto *stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 80, 0, 0);
     stack->setSpacing(8);
-
-    auto *glass = new QLabel(this);
-    glass->setPixmap(Symbols::pixmap(u"magnifyingglass"_s, Brand::n3, symbolSize));
-    glass->setAlignment(Qt::AlignCenter);
-    stack->addWidget(glass);
-
+    stack->addWidget(new SymbolLabel(u"magnifyingglass"_s, 28, Brand::n3, this), 0, Qt::AlignHCenter);
     m_message->setObjectName(u"emptyStateMessage"_s);
     m_message->setAlignment(Qt::AlignCenter);
-    m_message->setWordWrap(true);
     stack->addWidget(m_message);
     stack->addStretch();
 }
 
 QString EmptyState::message(const QString &searchText)
 {
+    // Only the category filter can empty the curated list; quoting nothing would read as a bug.
+    if (searchText.isEmpty())
+        return u"No handselected apps in this category."_s;
     return u"No apps match \u201C"_s + searchText + u"\u201D"_s;
 }
 

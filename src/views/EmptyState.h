@@ -5,7 +5,7 @@
 class QLabel;
 
 // Shown in place of the grid when no application matches: a magnifying glass and a sentence
-// quoting the search exactly as typed.
+// quoting the search exactly as typed, or, with nothing typed, saying the list is empty.
 class EmptyState : public QWidget
 {
     Q_OBJECT
@@ -13,7 +13,8 @@ class EmptyState : public QWidget
 public:
     explicit EmptyState(QWidget *parent = nullptr);
 
-    static QString message(const QString &searchText); // No apps match “…”
+    // No apps match “…”; with no search, "No handselected apps in this category."
+    static QString message(const QString &searchText);
 
     void setSearchText(const QString &searchText);
     QString text() const;

@@ -1,41 +1,31 @@
 #include "views/HomebrewSetupPanel.h"
 
 #include "views/Brand.h"
-#include "views/ButtonLooks.h"
-#include "views/ShapedButton.h"
+#include "views/Controls.h"
 #include "views/SpinnerRow.h"
 #include "views/Typography.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Brand.n3 at 85 % opacity on the panel's n1.
-QColor softNote()
-{
-    constexpr qreal opacity = 0.85;
-    const auto mix = [](int over, int under) { return qRound(over * opacity + under * (1 - opacity)); };
-    return QColor(mix(Brand::n3.red(), Brand::n1.red()), mix(Brand::n3.green(), Brand::n1.green()),
-        mix(Brand::n3.blue(), Brand::n1.blue()));
-}
-
-} // namespace
-
 HomebrewSetupPanel::HomebrewSetupPanel(const QString &appName, QWidget *parent)
-    : RoundedPanel(Brand::n1, 12, QColor(), parent)
+    : QFrame(parent)
     , m_offer(new QWidget)
     , m_progress(new SpinnerRow(u"Setting up Homebrew…"_s))
-    , m_setUp(new ShapedButton(u"Set up Homebrew (one-time, ~2 min — needs your Mac password once)"_s,
-          ButtonLooks::homebrewSetup(13, 14, true)))
+    , m_setUp(Controls::wrappingButton(u"Set up Homebrew (one-time, ~2 min — needs your Mac password once)"_s,
+          BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(13, QFont::Medium), u"wrench.and.screwdriver"_s,
+          QMargins(14, 8, 14, 8)))
 {
     setObjectName(u"homebrewSetup"_s);
+    BrandStyle::setLook(this, BrandStyle::Look::Panel);
     m_progress->setObjectName(u"homebrewProgress"_s);
     m_setUp->setObjectName(u"setUpHomebrewButton"_s);
     m_setUp->setToolTip(u"Installs Homebrew with your password, then continues installing "_s + appName + u'.');
-    connect(m_setUp, &ShapedButton::clicked, this, &HomebrewSetupPanel::setUpRequested);
+    connect(m_setUp, &QPushButton::clicked, this, &HomebrewSetupPanel::setUpRequested);
 
     auto *offer = new QVBoxLayout(m_offer);
     offer->setContentsMargins(0, 0, 0, 0);
@@ -44,10 +34,15 @@ HomebrewSetupPanel::HomebrewSetupPanel(const QString &appName, QWidget *parent)
             + u" installs through Homebrew, a free package manager for the Mac. orvando can set it up for you — "
               u"one time, right here."_s,
         12, QFont::Normal, Brand::n3, true));
-    offer->addWidget(m_setUp, 0, Qt::AlignLeft);
-    offer->addWidget(
-        Typography::label(u"It asks for your password once. After that every install is silent — no Terminal, ever."_s,
-            11, QFont::Normal, softNote(), true));
+    offer->addWidget(m_setUp);
+    QLabel *reassurance = Typography::label(
+        u"It asks for your password once. After that every install is silent — no Terminal, ever."_s, 11, QFont::Normal,
+        Brand::n3, true);
+    // Brand.n3 at 85 % opacity, in either appearance.
+    auto *soft = new QGraphicsOpacityEffect(reassurance);
+    soft->setOpacity(0.85);
+    reassurance->setGraphicsEffect(soft);
+    offer->addWidget(reassurance);
 
     auto *panel = new QVBoxLayout(this);
     panel->setContentsMargins(12, 12, 12, 12);
@@ -61,4 +56,9 @@ void HomebrewSetupPanel::setBootstrapInProgress(bool inProgress)
 {
     m_progress->setVisible(inProgress);
     m_offer->setVisible(!inProgress);
+}
+
+QWidget *HomebrewSetupPanel::focusTarget() const
+{
+    return m_offer->isHidden() ? static_cast<QWidget *>(m_progress) : m_setUp;
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "views/RoundedPanel.h"
+#include <QFrame>
 
-class ShapedButton;
+class QPushButton;
 class SpinnerRow;
 
 // Offered on a card whose application needs Homebrew when there is none: what Homebrew is and a
 // button that sets it up once; while any setup runs, only its progress.
-class HomebrewSetupPanel : public RoundedPanel
+class HomebrewSetupPanel : public QFrame
 {
     Q_OBJECT
 
@@ -16,7 +16,9 @@ public:
 
     void setBootstrapInProgress(bool inProgress);
 
-    ShapedButton *setUpButton() const { return m_setUp; }
+    QPushButton *setUpButton() const { return m_setUp; }
+    // What keyboard focus moves to when the panel replaces the control that had it.
+    QWidget *focusTarget() const;
 
 Q_SIGNALS:
     void setUpRequested();
@@ -24,5 +26,5 @@ Q_SIGNALS:
 private:
     QWidget *m_offer;
     SpinnerRow *m_progress;
-    ShapedButton *m_setUp;
+    QPushButton *m_setUp;
 };

@@ -1,15 +1,14 @@
 #include "views/InstallGuidancePanel.h"
 
 #include "views/Brand.h"
-#include "views/ButtonLooks.h"
-#include "views/Divider.h"
+#include "views/Controls.h"
 #include "views/PrivacySettings.h"
-#include "views/ShapedButton.h"
-#include "views/Symbols.h"
+#include "views/SymbolLabel.h"
 #include "views/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -17,12 +16,23 @@ namespace {
 
 constexpr int indent = 22;
 
+// The outlined buttons that open System Settings or launch the app; a long title wraps in a narrow card.
+QPushButton *settingsButton(const QString &title, const QString &symbol, bool wraps)
+{
+    const QFont font = Typography::font(12, QFont::Medium);
+    if (wraps)
+        return Controls::wrappingButton(
+            title, BrandStyle::Look::Outlined, Brand::primary, font, symbol, { 10, 5, 10, 5 });
+    return Controls::button(title, BrandStyle::Look::Outlined, Brand::primary, font, symbol);
+}
+
 } // namespace
 
 InstallGuidancePanel::InstallGuidancePanel(const CatalogApp &app, QWidget *parent)
-    : RoundedPanel(Brand::n1, 12, QColor(), parent)
+    : QFrame(parent)
 {
     setObjectName(u"installGuidance"_s);
+    BrandStyle::setLook(this, BrandStyle::Look::Panel);
     auto *panel = new QVBoxLayout(this);
     panel->setContentsMargins(12, 12, 12, 12);
     panel->setSpacing(10);
@@ -42,13 +52,13 @@ InstallGuidancePanel::InstallGuidancePanel(const CatalogApp &app, QWidget *paren
             u"Screen Recording"_s, app.name, u"Open System Settings › Screen Recording"_s,
             &PrivacySettings::openScreenRecording);
 
-    panel->addWidget(new Divider);
+    panel->addWidget(Controls::divider());
     auto *launchRow = new QHBoxLayout;
     launchRow->setSpacing(8);
     launchRow->addWidget(Typography::label(u"Didn’t open?"_s, 12, QFont::Normal, Brand::n3), 0, Qt::AlignVCenter);
-    m_launch = new ShapedButton(u"Launch "_s + app.name, ButtonLooks::settings(u"play.fill"_s));
+    m_launch = settingsButton(u"Launch "_s + app.name, u"play.fill"_s, false);
     m_launch->setObjectName(u"launchButton"_s);
-    connect(m_launch, &ShapedButton::clicked, this, &InstallGuidancePanel::launchRequested);
+    connect(m_launch, &QPushButton::clicked, this, &InstallGuidancePanel::launchRequested);
     launchRow->addWidget(m_launch, 0, Qt::AlignVCenter);
     launchRow->addStretch();
     panel->addLayout(launchRow);
@@ -58,12 +68,9 @@ QLayout *InstallGuidancePanel::guidanceLine(const QString &symbol, const QString
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(8);
-    auto *icon = new QLabel;
-    icon->setFixedWidth(14);
-    icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    auto *icon = new SymbolLabel(symbol, 12, Brand::forest);
     // Nudged down so the symbol sits on the first line of text rather than above it.
-    icon->setContentsMargins(0, 2, 0, 0);
-    icon->setPixmap(Symbols::pixmap(symbol, Brand::forest, 12));
+    icon->setContentsMargins(1, 2, 1, 0);
     row->addWidget(icon, 0, Qt::AlignTop);
     row->addWidget(Typography::label(text, 12, QFont::Normal, Brand::n3, true), 1, Qt::AlignTop);
     return row;
@@ -72,7 +79,7 @@ QLayout *InstallGuidancePanel::guidanceLine(const QString &symbol, const QString
 void InstallGuidancePanel::addPermissionSection(QVBoxLayout *panel, const QString &symbol, const QString &need,
     const QString &settingsPath, const QString &appName, const QString &buttonTitle, void (*open)())
 {
-    panel->addWidget(new Divider);
+    panel->addWidget(Controls::divider());
     auto *section = new QVBoxLayout;
     section->setSpacing(6);
     section->addLayout(guidanceLine(symbol, need));
@@ -81,8 +88,8 @@ void InstallGuidancePanel::addPermissionSection(QVBoxLayout *panel, const QStrin
         QFont::Normal, Brand::n3, true);
     where->setContentsMargins(indent, 0, 0, 0);
     section->addWidget(where);
-    auto *button = new ShapedButton(buttonTitle, ButtonLooks::settings(u"arrow.up.forward.app"_s));
-    connect(button, &ShapedButton::clicked, this, [open] { open(); });
+    QPushButton *button = settingsButton(buttonTitle, u"arrow.up.forward.app"_s, true);
+    connect(button, &QPushButton::clicked, this, [open] { open(); });
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(indent, 0, 0, 0);
     buttonRow->addWidget(button);

@@ -1,22 +1,23 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
-#include "views/RoundedPanel.h"
+
+#include <QFrame>
 
 class QLayout;
+class QPushButton;
 class QVBoxLayout;
-class ShapedButton;
 
 // The card's first-launch help for an installed application: the internet-download prompt, the
 // Accessibility and Screen Recording permissions it needs, and a button to launch it.
-class InstallGuidancePanel : public RoundedPanel
+class InstallGuidancePanel : public QFrame
 {
     Q_OBJECT
 
 public:
     explicit InstallGuidancePanel(const CatalogApp &app, QWidget *parent = nullptr);
 
-    ShapedButton *launchButton() const { return m_launch; }
+    QPushButton *launchButton() const { return m_launch; }
 
 Q_SIGNALS:
     void launchRequested();
@@ -26,5 +27,5 @@ private:
     void addPermissionSection(QVBoxLayout *panel, const QString &symbol, const QString &need,
         const QString &settingsPath, const QString &appName, const QString &buttonTitle, void (*open)());
 
-    ShapedButton *m_launch = nullptr;
+    QPushButton *m_launch = nullptr;
 };

@@ -2,13 +2,14 @@
 
 #include "engine/InstallLog.h"
 #include "views/Brand.h"
-#include "views/Divider.h"
-#include "views/DrawerToggle.h"
+#include "views/BrandAccessibility.h"
+#include "views/Controls.h"
 #include "views/LogListView.h"
+#include "views/Typography.h"
 
 #include <QAbstractItemModel>
-#include <QFontDatabase>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
@@ -18,43 +19,34 @@ using namespace Qt::StringLiterals;
 LogDrawer::LogDrawer(QAbstractItemModel *log, QWidget *parent)
     : QWidget(parent)
     , m_log(log)
-    , m_toggle(new DrawerToggle(this))
+    , m_toggle(Controls::disclosure(u"Install log"_s, Typography::mono(12), this))
     , m_area(new QWidget(this))
     , m_pages(new QStackedLayout(m_area))
-    , m_empty(new QLabel(emptyText(), m_area))
+    , m_empty(Typography::label(emptyText(), 0, QFont::Normal, Brand::n3, false, m_area))
     , m_list(new LogListView(m_area))
     , m_slide(new QVariantAnimation(this))
 {
     setObjectName(u"logDrawer"_s);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Brand::n1);
-    setPalette(p);
+    Controls::fill(this, Brand::n1);
+    m_toggle->setObjectName(u"drawerToggle"_s);
+    m_toggle->setProperty("opensUp", true);
+    m_toggle->setProperty("padding", QSize(20, 10));
 
     auto *stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
-    stack->addWidget(new Divider(this));
+    stack->addWidget(Controls::divider(this));
     stack->addWidget(m_toggle);
     stack->addWidget(m_area);
 
     m_area->setObjectName(u"logArea"_s);
-    m_area->setAutoFillBackground(true);
-    QPalette areaPalette = m_area->palette();
-    areaPalette.setColor(QPalette::Window, Brand::cream);
-    m_area->setPalette(areaPalette);
+    Controls::fill(m_area, Brand::cream);
     m_area->setFixedHeight(0);
     m_area->hide();
 
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setPixelSize(12);
-    m_empty->setFont(mono);
-    m_empty->setTextFormat(Qt::PlainText);
+    m_empty->setFont(Typography::mono(12));
     m_empty->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_empty->setContentsMargins(20, 8, 20, 8);
-    QPalette emptyPalette = m_empty->palette();
-    emptyPalette.setColor(QPalette::WindowText, Brand::n3);
-    m_empty->setPalette(emptyPalette);
     m_pages->addWidget(m_empty);
     m_pages->addWidget(m_list);
     m_list->setModel(log);
@@ -74,7 +66,7 @@ LogDrawer::LogDrawer(QAbstractItemModel *log, QWidget *parent)
         m_revealed = QPersistentModelIndex();
     });
 
-    connect(m_toggle, &DrawerToggle::clicked, this, &LogDrawer::toggle);
+    connect(m_toggle, &QPushButton::clicked, this, &LogDrawer::toggle);
     connect(log, &QAbstractItemModel::rowsInserted, this, &LogDrawer::scheduleCountCheck);
     connect(log, &QAbstractItemModel::rowsRemoved, this, &LogDrawer::scheduleCountCheck);
     connect(log, &QAbstractItemModel::modelReset, this, &LogDrawer::scheduleCountCheck);
@@ -84,6 +76,18 @@ LogDrawer::LogDrawer(QAbstractItemModel *log, QWidget *parent)
 QString LogDrawer::emptyText()
 {
     return u"No installs yet. The raw Homebrew log shows here."_s;
+}
+
+QString LogDrawer::countText(int lineCount)
+{
+    if (lineCount <= 0)
+        return {};
+    return lineCount == 1 ? u"1 line"_s : QString::number(lineCount) + u" lines"_s;
+}
+
+QString LogDrawer::shownCount() const
+{
+    return m_toggle->property("trailingText").toString();
 }
 
 bool LogDrawer::isShowingEmptyText() const
@@ -96,7 +100,7 @@ void LogDrawer::setOpen(bool open)
     if (open == m_open)
         return;
     m_open = open;
-    m_toggle->setOpen(open);
+    m_toggle->setChecked(open);
     m_slide->stop();
     m_slide->setStartValue(m_area->isVisible() ? m_area->height() : 0);
     m_slide->setEndValue(open ? areaHeight : 0);
@@ -144,7 +148,9 @@ void LogDrawer::checkCount()
     if (count == m_lastCount)
         return;
     m_lastCount = count;
-    m_toggle->setLineCount(count);
+    m_toggle->setProperty("trailingText", countText(count));
+    m_toggle->setAccessibleDescription(countText(count));
+    m_toggle->update();
     if (m_open && count > 0)
         m_list->scrollToNewest(true);
 }

@@ -3,10 +3,10 @@
 #include <QPersistentModelIndex>
 #include <QWidget>
 
-class DrawerToggle;
 class LogListView;
 class QAbstractItemModel;
 class QLabel;
+class QPushButton;
 class QStackedLayout;
 class QVariantAnimation;
 
@@ -30,8 +30,11 @@ public:
     void revealLine(qint64 lineId);
 
     static QString emptyText(); // "No installs yet. The raw Homebrew log shows here."
+    static QString countText(int lineCount); // "1 line", "12 lines"; empty for none
 
-    DrawerToggle *toggleButton() const { return m_toggle; }
+    // The row that opens and closes the drawer: "Install log" and, once the log has lines, how many.
+    QPushButton *toggleButton() const { return m_toggle; }
+    QString shownCount() const; // the count the toggle shows now
     LogListView *list() const { return m_list; }
     QWidget *logArea() const { return m_area; }
     bool isShowingEmptyText() const;
@@ -44,7 +47,7 @@ private:
     void checkCount();
 
     QAbstractItemModel *m_log;
-    DrawerToggle *m_toggle;
+    QPushButton *m_toggle;
     QWidget *m_area;
     QStackedLayout *m_pages;
     QLabel *m_empty;

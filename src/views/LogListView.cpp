@@ -1,11 +1,10 @@
 #include "views/LogListView.h"
 
 #include "views/Brand.h"
-#include "views/SlimScrollBars.h"
+#include "views/Typography.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -34,20 +33,10 @@ LogListView::LogListView(QWidget *parent)
     setViewportMargins(19, 7, 19, 7);
     setFocusPolicy(Qt::ClickFocus);
 
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setPixelSize(12);
-    setFont(mono);
-    QPalette p = palette();
-    p.setColor(QPalette::Base, Brand::cream);
-    p.setColor(QPalette::Window, Brand::cream);
-    p.setColor(QPalette::Text, Brand::warmBlack);
-    QColor highlight = Brand::primary;
-    highlight.setAlphaF(0.18);
-    p.setColor(QPalette::Highlight, highlight);
-    p.setColor(QPalette::HighlightedText, Brand::warmBlack);
-    setPalette(p);
-    setAutoFillBackground(true);
-    SlimScrollBars::apply(this);
+    setFont(Typography::mono(12));
+    // On the drawer's cream; the style draws a selected line faintly, its text unchanged.
+    viewport()->setBackgroundRole(Brand::cream);
+    setAccessibleName(u"Install log lines"_s);
 
     const auto &curve = Brand::motionFast();
     m_scroll->setDuration(curve.durationMs);

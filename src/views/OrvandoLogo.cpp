@@ -80,9 +80,10 @@ void OrvandoLogo::paintEvent(QPaintEvent *)
     const qreal baseline = centreY + (metrics.ascent() - metrics.descent()) / 2;
     const qreal x = m_markSize + spacing;
     painter.setFont(wordmark);
-    painter.setPen(Brand::warmBlack);
+    const QColor ink = palette().color(Brand::warmBlack);
+    painter.setPen(ink);
     painter.drawText(QPointF(x, baseline), word());
-    QColor dimmed = Brand::warmBlack;
+    QColor dimmed = ink;
     dimmed.setAlphaF(suffixOpacity);
     painter.setPen(dimmed);
     painter.drawText(QPointF(x + metrics.horizontalAdvance(word()), baseline), suffix());

@@ -17,7 +17,6 @@ ProgressSpinner::ProgressSpinner(int side, QWidget *parent)
     , m_side(side)
 {
     setFixedSize(side, side);
-    setAccessibleName(tr("In progress"));
 }
 
 void ProgressSpinner::paintEvent(QPaintEvent *)
@@ -27,11 +26,12 @@ void ProgressSpinner::paintEvent(QPaintEvent *)
     painter.translate(width() / 2.0, height() / 2.0);
     const qreal outer = m_side / 2.0;
     const qreal width = qMax(1.5, m_side / 9.0);
-    QPen pen(Brand::n3, width, Qt::SolidLine, Qt::RoundCap);
+    const QColor ink = palette().color(Brand::n3);
+    QPen pen(ink, width, Qt::SolidLine, Qt::RoundCap);
     for (int i = 0; i < spokes; ++i) {
         // The spoke at the current step is darkest; the ones behind it fade out.
         const int age = (m_step - i + spokes) % spokes;
-        QColor color = Brand::n3;
+        QColor color = ink;
         color.setAlphaF(1.0 - 0.8 * age / (spokes - 1));
         pen.setColor(color);
         painter.setPen(pen);

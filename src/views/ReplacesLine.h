@@ -4,7 +4,8 @@
 
 #include <QLabel>
 
-// "Replaces Paste - $30/yr": the paid application an entry stands in for, its price dimmed.
+// "Replaces Paste - $30/yr": the paid application an entry stands in for, its price dimmed. Its
+// colours are worked out again whenever the palette changes.
 class ReplacesLine : public QLabel
 {
     Q_OBJECT
@@ -13,8 +14,14 @@ public:
     ReplacesLine(const Replacement &replaces, int pixelSize, QWidget *parent = nullptr);
 
     // The line as read aloud and as plain text.
-    QString plainText() const { return m_plain; }
+    QString plainText() const { return m_lead + m_price; }
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
-    QString m_plain;
+    void colour();
+
+    QString m_lead;
+    QString m_price;
 };

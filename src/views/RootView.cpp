@@ -8,16 +8,21 @@
 #include "views/AppCard.h"
 #include "views/AppDetailView.h" // AppCard.h returns a QPointer to it inline
 #include "views/Brand.h"
+#include "views/BrandStyle.h"
+#include "views/Controls.h"
 #include "views/EmptyState.h"
+#include "views/FocusChain.h"
 #include "views/LogDrawer.h"
 #include "views/MailFallback.h"
-#include "views/SearchBar.h"
 #include "views/SettingsView.h"
 #include "views/Sidebar.h"
-#include "views/SlimScrollBars.h"
+#include "views/Symbols.h"
+#include "views/Typography.h"
 #include "views/WelcomePresenter.h"
 
+#include <QAction>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPointer>
 #include <QScrollArea>
 #include <QShowEvent>
@@ -38,14 +43,6 @@ AppGrid::CardFactory defaultCardFactory()
     return [](const CatalogApp &app, InstallEngine *engine) -> QWidget * { return new AppCard(app, engine); };
 }
 
-void fill(QWidget *widget, const QColor &color)
-{
-    widget->setAutoFillBackground(true);
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, color);
-    widget->setPalette(p);
-}
-
 } // namespace
 
 RootView::RootView(QWidget *parent)
@@ -61,7 +58,7 @@ RootView::RootView(Options options, QWidget *parent)
 {
     setObjectName(u"rootView"_s);
     setMinimumSize(900, 600);
-    fill(this, Brand::cream);
+    Controls::fill(this, Brand::cream);
 
     m_split = new QSplitter(Qt::Horizontal, this);
     m_split->setChildrenCollapsible(false);
@@ -74,7 +71,6 @@ RootView::RootView(Options options, QWidget *parent)
     m_split->setStretchFactor(0, 0);
     m_split->setStretchFactor(1, 1);
     m_split->setSizes({ sidebarIdeal, 1000 - sidebarIdeal });
-    fill(m_split->handle(1), Brand::n2);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -88,16 +84,51 @@ RootView::RootView(Options options, QWidget *parent)
             MailFallback::show(window());
     });
     connect(m_sidebar, &Sidebar::settingsRequested, this, &RootView::openSettings);
-    connect(m_searchBar, &SearchBar::textChanged, this, [this](const QString &text) {
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_searchText = text;
         applyFilters();
     });
+    // Cards past the first screenful are made later, each at the end of the window's Tab order.
+    connect(m_grid, &AppGrid::completed, this, &RootView::orderFocus);
 
     m_welcome = new WelcomePresenter(this, m_defaults);
     applyFilters();
 }
 
 RootView::~RootView() = default;
+
+QLineEdit *RootView::searchBar()
+{
+    m_search = new QLineEdit;
+    m_search->setObjectName(u"searchField"_s);
+    BrandStyle::setLook(m_search, BrandStyle::Look::Field);
+    m_search->setPlaceholderText(u"Search apps"_s);
+    m_search->setAccessibleName(u"Search apps"_s);
+    m_search->setFont(Typography::font(14));
+    m_search->setTextMargins(6, 10, 6, 10);
+    m_search->setContentsMargins(7, 0, 7, 0);
+    // The magnifying glass leads; pressing it puts the cursor in the field.
+    QAction *glass = m_search->addAction(Symbols::icon(u"magnifyingglass"_s, Brand::n3), QLineEdit::LeadingPosition);
+    glass->setText(u"Search"_s);
+    connect(glass, &QAction::triggered, m_search, [this] { m_search->setFocus(Qt::ShortcutFocusReason); });
+    // The field's own clear button, shown while it holds anything, white space included.
+    m_search->setClearButtonEnabled(true);
+    if (auto *clear = m_search->findChild<QAction *>(u"_q_qlineeditclearaction"_s)) {
+        clear->setText(u"Clear search"_s);
+        clear->setToolTip(u"Clear search"_s);
+    }
+    return m_search;
+}
+
+QWidget *RootView::clearSearchButton() const
+{
+    const QAction *clear = m_search->findChild<QAction *>(u"_q_qlineeditclearaction"_s);
+    const QList<QObject *> shownBy = clear ? clear->associatedObjects() : QList<QObject *>();
+    for (QObject *object : shownBy)
+        if (object->isWidgetType() && static_cast<QWidget *>(object)->parentWidget() == m_search)
+            return static_cast<QWidget *>(object);
+    return nullptr;
+}
 
 QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
 {
@@ -108,14 +139,12 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
 
     auto *catalog = new QWidget(column);
     catalog->setObjectName(u"catalogArea"_s);
-    fill(catalog, Brand::cream);
     auto *catalogStack = new QVBoxLayout(catalog);
     catalogStack->setContentsMargins(0, 0, 0, 0);
     catalogStack->setSpacing(0);
-    m_searchBar = new SearchBar(catalog);
     auto *searchRow = new QVBoxLayout;
     searchRow->setContentsMargins(28, 20, 28, 4);
-    searchRow->addWidget(m_searchBar);
+    searchRow->addWidget(searchBar());
     catalogStack->addLayout(searchRow);
 
     auto *content = new QWidget;
@@ -134,10 +163,10 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    fill(m_scroll->viewport(), Brand::cream);
-    content->setAutoFillBackground(false);
+    // The cards take focus, not the area: Tab goes from card to card and scrolls the one reached into view.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    Controls::fill(m_scroll->viewport(), Brand::cream);
     m_scroll->setWidget(content);
-    SlimScrollBars::apply(m_scroll);
     catalogStack->addWidget(m_scroll, 1);
 
     m_drawer = new LogDrawer(m_engine->log(), column);
@@ -189,7 +218,7 @@ void RootView::chooseCategory(CatalogApp::Category category)
 void RootView::setSearchText(const QString &text)
 {
     // The field reports the edit back through textChanged, which filters.
-    m_searchBar->setText(text);
+    m_search->setText(text);
 }
 
 void RootView::openSettings()
@@ -210,6 +239,19 @@ void RootView::applyFilters()
     m_grid->setVisible(!apps.isEmpty());
     m_emptyState->setSearchText(m_searchText);
     m_emptyState->setVisible(apps.isEmpty());
+    orderFocus();
+}
+
+void RootView::orderFocus()
+{
+    // Sidebar, search, the shown cards row by row, then the drawer: as the window reads.
+    QList<QWidget *> order = FocusChain::focusables(m_sidebar);
+    order.append(m_search);
+    for (const QString &id : m_grid->visibleIDs())
+        if (QWidget *card = m_grid->card(id))
+            order += FocusChain::focusables(card);
+    order += FocusChain::focusables(m_drawer);
+    FocusChain::chain(order);
 }
 
 void RootView::showEvent(QShowEvent *event)

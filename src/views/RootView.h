@@ -14,9 +14,9 @@ class EmptyState;
 class InstallEngine;
 class LogDrawer;
 class OperationCoordinator;
+class QLineEdit;
 class QScrollArea;
 class QSplitter;
-class SearchBar;
 class SettingsView;
 class Sidebar;
 class UserDefaults;
@@ -63,7 +63,9 @@ public:
     void openSettings();
 
     Sidebar *sidebar() const { return m_sidebar; }
-    SearchBar *searchBar() const { return m_searchBar; }
+    QLineEdit *searchField() const { return m_search; }
+    // The field's own clear button, shown while the field holds anything.
+    QWidget *clearSearchButton() const;
     AppGrid *grid() const { return m_grid; }
     EmptyState *emptyState() const { return m_emptyState; }
     QScrollArea *catalogScrollArea() const { return m_scroll; }
@@ -79,7 +81,9 @@ protected:
 
 private:
     QWidget *detailColumn(AppGrid::CardFactory factory);
+    QLineEdit *searchBar();
     void applyFilters();
+    void orderFocus();
     void recordLaunch();
 
     Analytics *m_analytics;
@@ -92,7 +96,7 @@ private:
 
     QSplitter *m_split = nullptr;
     Sidebar *m_sidebar = nullptr;
-    SearchBar *m_searchBar = nullptr;
+    QLineEdit *m_search = nullptr;
     QScrollArea *m_scroll = nullptr;
     AppGrid *m_grid = nullptr;
     EmptyState *m_emptyState = nullptr;

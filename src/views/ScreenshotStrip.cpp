@@ -1,6 +1,7 @@
 #include "views/ScreenshotStrip.h"
 
 #include "views/Brand.h"
+#include "views/Controls.h"
 #include "views/ScreenshotView.h"
 #include "views/Typography.h"
 
@@ -17,23 +18,10 @@ namespace {
 constexpr int shotHeight = 300;
 constexpr int barHeight = 10;
 
-QString scrollBarStyle()
-{
-    // A slim bar like the Mac's: no arrows, a rounded thumb on a clear track.
-    return u"QScrollArea#screenshotScroll QScrollBar:horizontal { background: transparent; height: %2px;"
-           u" margin: 2px; }"
-           u" QScrollArea#screenshotScroll QScrollBar::handle:horizontal { background: %1; border-radius: 3px;"
-           u" min-width: 32px; }"
-           u" QScrollArea#screenshotScroll QScrollBar::add-line:horizontal, QScrollArea#screenshotScroll"
-           u" QScrollBar::sub-line:horizontal { width: 0; }"
-           u" QScrollArea#screenshotScroll QScrollBar::add-page:horizontal, QScrollArea#screenshotScroll"
-           u" QScrollBar::sub-page:horizontal { background: transparent; }"_s.arg(Brand::n2.name())
-               .arg(barHeight);
-}
-
 } // namespace
 
-ScreenshotStrip::ScreenshotStrip(const QList<AppDetailModel::Screenshot> &screenshots, QWidget *parent)
+ScreenshotStrip::ScreenshotStrip(
+    const QString &appName, const QList<AppDetailModel::Screenshot> &screenshots, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(u"gallery"_s);
@@ -50,6 +38,8 @@ ScreenshotStrip::ScreenshotStrip(const QList<AppDetailModel::Screenshot> &screen
     shots->setSpacing(16);
     for (const AppDetailModel::Screenshot &shot : screenshots) {
         auto *view = new ScreenshotView(shot.name, shot.image, shotHeight);
+        view->setAccessibleName(
+            u"%1 screenshot %2 of %3"_s.arg(appName).arg(m_views.size() + 1).arg(screenshots.size()));
         m_views.append(view);
         shots->addWidget(view);
     }
@@ -61,15 +51,10 @@ ScreenshotStrip::ScreenshotStrip(const QList<AppDetailModel::Screenshot> &screen
     scroll->setWidgetResizable(true);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    scroll->setStyleSheet(scrollBarStyle());
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(row);
     // The scroll area fills its content with the window grey; the strip sits on the sheet's cream.
-    for (QWidget *surface : { scroll->viewport(), row }) {
-        QPalette palette = surface->palette();
-        palette.setColor(QPalette::Window, Brand::cream);
-        surface->setPalette(palette);
-        surface->setAutoFillBackground(true);
-    }
+    Controls::fill(scroll->viewport(), Brand::cream);
     // Room for the row and for the bar under it, so the bar never covers a screenshot.
     scroll->setFixedHeight(shotHeight + 4 + barHeight);
     strip->addWidget(scroll);

@@ -7,13 +7,14 @@
 class ScreenshotView;
 
 // The detail sheet's gallery: a "Screenshots" heading over a horizontally scrolling row of the
-// application's screenshots, each 300 high, in catalog order.
+// application's screenshots, each 300 high, in catalog order, each named "<app> screenshot n of m".
 class ScreenshotStrip : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ScreenshotStrip(const QList<AppDetailModel::Screenshot> &screenshots, QWidget *parent = nullptr);
+    ScreenshotStrip(
+        const QString &appName, const QList<AppDetailModel::Screenshot> &screenshots, QWidget *parent = nullptr);
 
     QList<ScreenshotView *> views() const { return m_views; }
 

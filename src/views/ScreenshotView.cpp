@@ -13,7 +13,6 @@ ScreenshotView::ScreenshotView(const QString &name, const QImage &image, int hei
     const int width = image.height() > 0 ? qRound(qreal(height) * image.width() / image.height()) : height;
     m_size = QSize(width, height);
     setFixedSize(m_size);
-    setAccessibleName(name);
 }
 
 void ScreenshotView::paintEvent(QPaintEvent *)
@@ -32,6 +31,6 @@ void ScreenshotView::paintEvent(QPaintEvent *)
     painter.setClipPath(frame);
     painter.drawImage(rect(), m_scaled);
     painter.restore();
-    painter.setPen(QPen(Brand::n2, 1));
+    painter.setPen(QPen(palette().color(Brand::n2), 1));
     painter.drawPath(frame);
 }

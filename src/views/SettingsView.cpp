@@ -6,15 +6,14 @@
 #include "telemetry/Feedback.h"
 #include "views/Brand.h"
 #include "views/BrandMark.h"
-#include "views/BrandSwitch.h"
+#include "views/Controls.h"
 #include "views/MailFallback.h"
-#include "views/PlainButton.h"
 #include "views/SelfRemoval.h"
 #include "views/Sheet.h"
 #include "views/Typography.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -30,20 +29,6 @@ namespace {
 
 const QString optInKey = u"orvando.analytics_opt_in"_s;
 
-QString scrollAreaStyle()
-{
-    // Cream behind the content, and a slim bar like the Mac's: no arrows, a rounded thumb on a clear track.
-    return u"QScrollArea#settingsScroll, QScrollArea#settingsScroll > QWidget#qt_scrollarea_viewport,"
-           u" QWidget#settingsContent { background: %1; }"
-           u" QScrollArea#settingsScroll QScrollBar:vertical { background: transparent; width: 10px; margin: 2px; }"
-           u" QScrollArea#settingsScroll QScrollBar::handle:vertical { background: %2; border-radius: 3px;"
-           u" min-height: 32px; }"
-           u" QScrollArea#settingsScroll QScrollBar::add-line:vertical, QScrollArea#settingsScroll"
-           u" QScrollBar::sub-line:vertical { height: 0; }"
-           u" QScrollArea#settingsScroll QScrollBar::add-page:vertical, QScrollArea#settingsScroll"
-           u" QScrollBar::sub-page:vertical { background: transparent; }"_s.arg(Brand::cream.name(), Brand::n2.name());
-}
-
 } // namespace
 
 SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
@@ -56,18 +41,7 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     setObjectName(u"settingsView"_s);
     setWindowTitle(u"Settings"_s);
     setFixedSize(440, 560);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Brand::cream);
-    background.setColor(QPalette::Base, Brand::cream);
-    setPalette(background);
-
-    auto *divider = new QFrame;
-    divider->setFixedHeight(1);
-    divider->setAutoFillBackground(true);
-    QPalette line = divider->palette();
-    line.setColor(QPalette::Window, Brand::n2);
-    divider->setPalette(line);
+    Controls::fill(this, Brand::cream);
 
     auto *content = new QWidget;
     content->setObjectName(u"settingsContent"_s);
@@ -82,8 +56,8 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     m_busyNote->setObjectName(u"busyNote"_s);
     m_busyNote->hide();
     items->addWidget(m_busyNote);
-    m_copyAddress = new PlainButton(MailFallback::copyTitle(),
-        { Typography::font(12, QFont::Medium), Brand::primary, QColor(), 0, QMargins(0, 0, 0, 0) });
+    m_copyAddress = Controls::button(
+        MailFallback::copyTitle(), BrandStyle::Look::Plain, Brand::primary, Typography::font(12, QFont::Medium));
     m_copyAddress->setObjectName(u"copyAddress"_s);
     m_copyAddress->hide();
     connect(m_copyAddress, &QPushButton::clicked, this, [] { MailFallback::copyAddress(); });
@@ -95,14 +69,15 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    Controls::fill(scroll->viewport(), Brand::cream);
     scroll->setWidget(content);
-    scroll->setStyleSheet(scrollAreaStyle());
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(0);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(header());
-    layout->addWidget(divider);
+    layout->addWidget(Controls::divider());
     layout->addWidget(scroll, 1);
 
     UserDefaults &defaults = UserDefaults::standard();

@@ -7,13 +7,13 @@
 #include <functional>
 
 class Analytics;
-class BrandSwitch;
 class InstallEngine;
-class PlainButton;
 class QAbstractButton;
+class QCheckBox;
 class QLabel;
 class QMessageBox;
 class QPlainTextEdit;
+class QPushButton;
 class QVBoxLayout;
 
 // The settings sheet: legal links, the analytics consent switch, the app suggestion box, removing
@@ -67,10 +67,10 @@ private:
     QString m_installationPath;
     std::function<void()> m_quit;
 
-    BrandSwitch *m_analyticsSwitch = nullptr;
+    QCheckBox *m_analyticsSwitch = nullptr;
     QPlainTextEdit *m_suggestEditor = nullptr;
-    PlainButton *m_sendSuggestion = nullptr;
+    QPushButton *m_sendSuggestion = nullptr;
     QAbstractButton *m_uninstallAll = nullptr;
     QLabel *m_busyNote = nullptr;
-    PlainButton *m_copyAddress = nullptr; // shown with the note when no mail app took a suggestion
+    QPushButton *m_copyAddress = nullptr; // shown with the note when no mail app took a suggestion
 };

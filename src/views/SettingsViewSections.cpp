@@ -2,15 +2,15 @@
 #include "platform/UrlOpener.h"
 #include "telemetry/ProductInfo.h"
 #include "views/Brand.h"
-#include "views/BrandSwitch.h"
-#include "views/PlainButton.h"
-#include "views/RowButton.h"
+#include "views/Controls.h"
 #include "views/SettingsView.h"
 #include "views/Typography.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -36,9 +36,14 @@ QLabel *caption(const QString &text)
     return Typography::label(text, 12, QFont::Normal, Brand::n3, true);
 }
 
-RowButton *legalLink(const QString &title, const QString &path, const char *name)
+QPushButton *row(const QString &title, QPalette::ColorRole role, const QString &symbol = {})
 {
-    auto *link = new RowButton(title, Brand::primary, u"arrow.up.forward"_s);
+    return Controls::button(title, BrandStyle::Look::Row, role, Typography::font(13, QFont::Medium), symbol);
+}
+
+QPushButton *legalLink(const QString &title, const QString &path, const char *name)
+{
+    QPushButton *link = row(title, Brand::primary, u"arrow.up.forward"_s);
     link->setObjectName(QString::fromLatin1(name));
     const QUrl url(ProductInfo::website() + path);
     link->setToolTip(url.toString());
@@ -52,13 +57,10 @@ QWidget *SettingsView::header()
 {
     auto *bar = new QWidget;
     bar->setObjectName(u"settingsHeader"_s);
-    bar->setAutoFillBackground(true);
-    QPalette fill = bar->palette();
-    fill.setColor(QPalette::Window, Brand::n1);
-    bar->setPalette(fill);
+    Controls::fill(bar, Brand::n1);
 
-    auto *done
-        = new PlainButton(u"Done"_s, { Typography::font(13), Brand::primary, QColor(), 0, QMargins(4, 2, 4, 2) });
+    QPushButton *done = Controls::button(u"Done"_s, BrandStyle::Look::Plain, Brand::primary, Typography::font(13));
+    done->setProperty("padding", QSize(4, 2));
     done->setObjectName(u"done"_s);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -85,13 +87,17 @@ QLayout *SettingsView::privacySection()
     auto *label = new QVBoxLayout;
     label->setSpacing(4);
     const QString title = u"Share analytics with developer"_s;
+    const QString explanation = u"Only anonymous product events, such as installs, are shared. "
+                                u"No account, no browsing content. Off by default."_s;
     label->addWidget(Typography::label(title, 13, QFont::Medium, Brand::warmBlack));
-    label->addWidget(caption(u"Only anonymous product events, such as installs, are shared. "
-                             u"No account, no browsing content. Off by default."_s));
+    label->addWidget(caption(explanation));
 
-    m_analyticsSwitch = new BrandSwitch;
+    m_analyticsSwitch = new QCheckBox;
+    BrandStyle::setLook(m_analyticsSwitch, BrandStyle::Look::Switch);
     m_analyticsSwitch->setObjectName(u"analyticsSwitch"_s);
+    m_analyticsSwitch->setFocusPolicy(Qt::TabFocus);
     m_analyticsSwitch->setAccessibleName(title);
+    m_analyticsSwitch->setAccessibleDescription(explanation);
     auto *row = new QHBoxLayout;
     row->setSpacing(12);
     row->addLayout(label, 1);
@@ -107,20 +113,19 @@ QLayout *SettingsView::suggestSection()
 
     m_suggestEditor = new QPlainTextEdit;
     m_suggestEditor->setObjectName(u"suggestEditor"_s);
+    BrandStyle::setLook(m_suggestEditor, BrandStyle::Look::Field);
+    m_suggestEditor->setAccessibleName(u"App suggestion"_s);
+    m_suggestEditor->setAccessibleDescription(u"Tell us a tool you wish was in Orvando."_s);
     m_suggestEditor->setFont(Typography::font(13));
     m_suggestEditor->setTabChangesFocus(true);
     m_suggestEditor->setMinimumHeight(72);
     m_suggestEditor->setMaximumHeight(100);
-    m_suggestEditor->setStyleSheet(
-        u"QPlainTextEdit#suggestEditor { background: %1; color: %2; border: 1px solid %3; border-radius: 10px;"
-        u" padding: 8px; selection-background-color: %4; }"_s.arg(Brand::n1.name(), Brand::warmBlack.name(),
-            Brand::n2.name(),
-            QColor(Brand::primary.red(), Brand::primary.green(), Brand::primary.blue(), 70).name(QColor::HexArgb)));
-    m_suggestEditor->document()->setDocumentMargin(0);
+    m_suggestEditor->document()->setDocumentMargin(8);
     layout->addWidget(m_suggestEditor);
 
-    m_sendSuggestion = new PlainButton(u"Send suggestion"_s,
-        { Typography::font(13, QFont::Medium), Brand::cream, Brand::primary, 10, QMargins(14, 8, 14, 8) });
+    m_sendSuggestion = Controls::button(
+        u"Send suggestion"_s, BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(13, QFont::Medium));
+    m_sendSuggestion->setProperty("padding", QSize(14, 8));
     m_sendSuggestion->setObjectName(u"sendSuggestion"_s);
     m_sendSuggestion->setEnabled(false);
     layout->addWidget(m_sendSuggestion, 0, Qt::AlignLeft);
@@ -130,12 +135,12 @@ QLayout *SettingsView::suggestSection()
 QLayout *SettingsView::uninstallSection()
 {
     QVBoxLayout *layout = section(u"Uninstall"_s, 10);
-    auto *all = new RowButton(u"Uninstall all apps"_s, Brand::deepTerra);
+    QPushButton *all = row(u"Uninstall all apps"_s, Brand::deepTerra);
     m_uninstallAll = all;
     all->setObjectName(u"uninstallAll"_s);
     all->setToolTip(u"Removes catalog apps Orvando installed. Leaves Orvando itself."_s);
     connect(all, &QAbstractButton::clicked, this, &SettingsView::confirmUninstallAll);
-    auto *self = new RowButton(u"Uninstall Orvando but keep my apps"_s, Brand::deepTerra);
+    QPushButton *self = row(u"Uninstall Orvando but keep my apps"_s, Brand::deepTerra);
     self->setObjectName(u"removeOrvando"_s);
     self->setToolTip(u"Deletes only Orvando. Apps in Applications stay."_s);
     connect(self, &QAbstractButton::clicked, this, &SettingsView::confirmRemoveOrvando);

@@ -2,28 +2,100 @@
 
 #include "telemetry/ProductInfo.h"
 #include "views/Brand.h"
-#include "views/Divider.h"
-#include "views/NavRow.h"
+#include "views/BrandStyle.h"
+#include "views/Controls.h"
 #include "views/OrvandoLogo.h"
-#include "views/SlimScrollBars.h"
-#include "views/SymbolButton.h"
+#include "views/Symbols.h"
 #include "views/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
+#include <QListWidget>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+enum Row { Handselected, AllApps, Heading, FirstCategory };
+
+constexpr int SymbolRole = Qt::UserRole;
+constexpr int padX = 10;
+constexpr int padY = 7;
+constexpr int symbolSize = 16;
+constexpr int symbolGap = 8;
+constexpr qreal radius = 8;
+
+// Draws a row as its symbol and title, tinted and on a faint primary rounded rectangle while it is
+// selected; the heading as a small caption.
+class RowDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const override
+    {
+        if (index.row() == Heading)
+            return { 0, QFontMetrics(headingFont()).height() + 14 + 4 };
+        return { 0, qMax(QFontMetrics(rowFont(false)).height(), symbolSize) + 2 * padY };
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const QString title = index.data(Qt::DisplayRole).toString();
+        const QPalette &palette = option.palette;
+        painter->save();
+        painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        if (index.row() == Heading) {
+            painter->setFont(headingFont());
+            painter->setPen(palette.color(Brand::n3));
+            painter->drawText(option.rect.adjusted(12, 14, -12, -4), Qt::AlignLeft | Qt::AlignVCenter, title);
+            painter->restore();
+            return;
+        }
+        const bool selected = option.state & QStyle::State_Selected;
+        const QRectF box = QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        QColor tint = palette.color(Brand::primary);
+        if (selected) {
+            QPainterPath shape;
+            shape.addRoundedRect(box, radius, radius);
+            tint.setAlphaF(0.12);
+            painter->fillPath(shape, tint);
+        }
+        const QColor ink = palette.color(selected ? Brand::primary : Brand::warmBlack);
+        const QRect content = option.rect.adjusted(padX, padY, -padX, -padY);
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        const QString symbol = index.data(SymbolRole).toString();
+        painter->drawPixmap(QPoint(content.left(), content.center().y() - symbolSize / 2 + 1),
+            Symbols::pixmap(symbol, ink, symbolSize, ratio));
+        const QFont font = rowFont(selected);
+        painter->setFont(font);
+        painter->setPen(ink);
+        const QRect titleRect = content.adjusted(symbolSize + symbolGap, 0, 0, 0);
+        painter->drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter,
+            QFontMetrics(font).elidedText(title, Qt::ElideRight, titleRect.width()));
+        painter->restore();
+        if ((option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange))
+            BrandStyle::drawFocusRing(painter, box, radius, palette);
+    }
+
+private:
+    static QFont rowFont(bool selected) { return Typography::font(14, selected ? QFont::DemiBold : QFont::Normal); }
+    static QFont headingFont() { return Typography::font(11, QFont::DemiBold); }
+};
+
+} // namespace
 
 Sidebar::Sidebar(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(u"sidebar"_s);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Brand::n1);
-    setPalette(p);
+    Controls::fill(this, Brand::n1);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -45,42 +117,42 @@ Sidebar::Sidebar(QWidget *parent)
 
 QWidget *Sidebar::navigationList()
 {
-    auto *list = new QWidget;
-    list->setObjectName(u"sidebarList"_s);
-    auto *rows = new QVBoxLayout(list);
-    rows->setContentsMargins(8, 4, 8, 0);
-    rows->setSpacing(2);
+    m_list = new QListWidget;
+    m_list->setObjectName(u"sidebarList"_s);
+    m_list->setAccessibleName(u"Apps and categories"_s);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // The root view selects; a click or an arrow key only moves the current row, which chooses it.
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setSpacing(1); // two pixels between rows
+    m_list->setItemDelegate(new RowDelegate(m_list));
+    m_list->setBackgroundRole(Brand::n1);
+    m_list->viewport()->setAutoFillBackground(false);
 
-    m_handselected = new NavRow(u"Handselected apps"_s, u"rosette"_s, list);
-    connect(m_handselected, &NavRow::clicked, this, &Sidebar::handselectedChosen);
-    rows->addWidget(m_handselected);
-    m_allApps = new NavRow(u"All apps"_s, u"square.grid.2x2"_s, list);
-    connect(m_allApps, &NavRow::clicked, this, &Sidebar::allAppsChosen);
-    rows->addWidget(m_allApps);
+    const auto add = [this](const QString &title, const QString &symbol) {
+        auto *item = new QListWidgetItem(title, m_list);
+        item->setData(SymbolRole, symbol);
+        return item;
+    };
+    add(u"Handselected apps"_s, u"rosette"_s);
+    add(u"All apps"_s, u"square.grid.2x2"_s);
+    // A heading, not a choice: the arrow keys pass over it.
+    add(u"Categories"_s, QString())->setFlags(Qt::NoItemFlags);
+    for (const CatalogApp::Category category : CatalogApp::allCategories())
+        add(CatalogApp::label(category), CatalogApp::symbol(category));
 
-    QLabel *header = Typography::label(u"Categories"_s, 11, QFont::DemiBold, Brand::n3, false, list);
-    header->setContentsMargins(12, 14, 12, 4);
-    rows->addWidget(header);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &row) {
+        if (!m_syncing)
+            choose(row);
+    });
+    connect(m_list, &QListWidget::clicked, this, &Sidebar::choose);
 
-    const QList<CatalogApp::Category> categories = CatalogApp::allCategories();
-    for (const CatalogApp::Category category : categories) {
-        auto *row = new NavRow(CatalogApp::label(category), CatalogApp::symbol(category), list);
-        connect(row, &NavRow::clicked, this, [this, category] { Q_EMIT categoryChosen(category); });
-        rows->addWidget(row);
-        m_categoryRows.append({ category, row });
-    }
-    rows->addStretch();
-
-    auto *scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Transparent, so the sidebar's own background shows through.
-    scroll->viewport()->setAutoFillBackground(false);
-    list->setAutoFillBackground(false);
-    scroll->setWidget(list);
-    SlimScrollBars::apply(scroll);
-    return scroll;
+    auto *box = new QWidget;
+    auto *margins = new QVBoxLayout(box);
+    margins->setContentsMargins(7, 3, 7, 0); // and the list's one pixel around each row
+    margins->addWidget(m_list);
+    return box;
 }
 
 QWidget *Sidebar::footer()
@@ -89,16 +161,17 @@ QWidget *Sidebar::footer()
     auto *stack = new QVBoxLayout(box);
     stack->setContentsMargins(16, 16, 16, 16);
     stack->setSpacing(8);
-    stack->addWidget(new Divider(box));
+    stack->addWidget(Controls::divider(box));
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(14);
-    m_feedback = new SymbolButton(u"envelope"_s, u"Send feedback"_s, 12, Brand::n3, box);
+    const QFont font = Typography::font(12);
+    m_feedback = Controls::button(u"Send feedback"_s, BrandStyle::Look::Plain, Brand::n3, font, u"envelope"_s, box);
     m_feedback->setToolTip(u"Email "_s + ProductInfo::supportEmail());
-    connect(m_feedback, &SymbolButton::clicked, this, &Sidebar::feedbackRequested);
-    m_settings = new SymbolButton(u"gearshape"_s, u"Settings"_s, 12, Brand::n3, box);
+    connect(m_feedback, &QPushButton::clicked, this, &Sidebar::feedbackRequested);
+    m_settings = Controls::button(u"Settings"_s, BrandStyle::Look::Plain, Brand::n3, font, u"gearshape"_s, box);
     m_settings->setToolTip(u"Privacy, uninstall, analytics, suggestions"_s);
-    connect(m_settings, &SymbolButton::clicked, this, &Sidebar::settingsRequested);
+    connect(m_settings, &QPushButton::clicked, this, &Sidebar::settingsRequested);
     buttons->addWidget(m_feedback);
     buttons->addWidget(m_settings);
     buttons->addStretch();
@@ -106,19 +179,46 @@ QWidget *Sidebar::footer()
     return box;
 }
 
-NavRow *Sidebar::categoryRow(CatalogApp::Category category) const
+QModelIndex Sidebar::handselectedRow() const
 {
-    for (const auto &[rowCategory, row] : m_categoryRows) {
-        if (rowCategory == category)
-            return row;
-    }
-    return nullptr;
+    return m_list->model()->index(Handselected, 0);
+}
+
+QModelIndex Sidebar::allAppsRow() const
+{
+    return m_list->model()->index(AllApps, 0);
+}
+
+QModelIndex Sidebar::categoryRow(CatalogApp::Category category) const
+{
+    return m_list->model()->index(FirstCategory + int(CatalogApp::allCategories().indexOf(category)), 0);
+}
+
+bool Sidebar::isSelected(const QModelIndex &row) const
+{
+    return m_list->selectionModel()->isSelected(row);
+}
+
+void Sidebar::choose(const QModelIndex &row)
+{
+    if (row.row() == Handselected)
+        Q_EMIT handselectedChosen();
+    else if (row.row() == AllApps)
+        Q_EMIT allAppsChosen();
+    else if (row.row() >= FirstCategory)
+        Q_EMIT categoryChosen(CatalogApp::allCategories().at(row.row() - FirstCategory));
 }
 
 void Sidebar::setSelection(bool showAllApps, std::optional<CatalogApp::Category> category)
 {
-    m_handselected->setSelected(!showAllApps);
-    m_allApps->setSelected(showAllApps);
-    for (const auto &[rowCategory, row] : m_categoryRows)
-        row->setSelected(category == rowCategory);
+    // Two rows at once: one of the top two, and the category, if any.
+    QItemSelection rows;
+    rows.select(showAllApps ? allAppsRow() : handselectedRow(), showAllApps ? allAppsRow() : handselectedRow());
+    if (category)
+        rows.select(categoryRow(*category), categoryRow(*category));
+    m_list->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+    // The arrow keys go on from the last choice, and focusing the list chooses nothing anew.
+    const QScopedValueRollback syncing(m_syncing, true);
+    m_list->selectionModel()->setCurrentIndex(
+        category ? categoryRow(*category) : rows.indexes().constFirst(), QItemSelectionModel::NoUpdate);
 }

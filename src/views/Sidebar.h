@@ -2,17 +2,18 @@
 
 #include "catalog/CatalogApp.h"
 
-#include <QList>
+#include <QModelIndex>
 #include <QWidget>
 
 #include <optional>
 
-class NavRow;
-class SymbolButton;
+class QListWidget;
+class QPushButton;
 
-// The window's left column: the logo, the tagline, the curated and full lists with the six
-// categories, and the feedback and settings links at the foot. It only reports choices; the root
-// view decides what is selected and tells it back through setSelection.
+// The window's left column: the logo, the tagline, one list of the curated and full lists and the
+// six categories under a heading, and the feedback and settings buttons at the foot. The list is an
+// item view, so the arrow keys walk it and assistive technology reads which rows are selected. It
+// only reports choices; the root view decides what is selected and tells it back with setSelection.
 class Sidebar : public QWidget
 {
     Q_OBJECT
@@ -20,14 +21,16 @@ class Sidebar : public QWidget
 public:
     explicit Sidebar(QWidget *parent = nullptr);
 
-    // Highlights the top row matching showAllApps and the row of category, if any.
+    // Selects the top row matching showAllApps and the row of category, if any.
     void setSelection(bool showAllApps, std::optional<CatalogApp::Category> category);
 
-    NavRow *handselectedRow() const { return m_handselected; }
-    NavRow *allAppsRow() const { return m_allApps; }
-    NavRow *categoryRow(CatalogApp::Category category) const;
-    SymbolButton *feedbackButton() const { return m_feedback; }
-    SymbolButton *settingsButton() const { return m_settings; }
+    QListWidget *list() const { return m_list; }
+    QModelIndex handselectedRow() const;
+    QModelIndex allAppsRow() const;
+    QModelIndex categoryRow(CatalogApp::Category category) const;
+    bool isSelected(const QModelIndex &row) const;
+    QPushButton *feedbackButton() const { return m_feedback; }
+    QPushButton *settingsButton() const { return m_settings; }
 
 Q_SIGNALS:
     void handselectedChosen();
@@ -39,10 +42,10 @@ Q_SIGNALS:
 private:
     QWidget *navigationList();
     QWidget *footer();
+    void choose(const QModelIndex &row);
 
-    NavRow *m_handselected = nullptr;
-    NavRow *m_allApps = nullptr;
-    QList<QPair<CatalogApp::Category, NavRow *>> m_categoryRows;
-    SymbolButton *m_feedback = nullptr;
-    SymbolButton *m_settings = nullptr;
+    QListWidget *m_list = nullptr;
+    QPushButton *m_feedback = nullptr;
+    QPushButton *m_settings = nullptr;
+    bool m_syncing = false; // the current row follows a choice made elsewhere
 };

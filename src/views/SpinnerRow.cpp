@@ -1,25 +1,20 @@
 #include "views/SpinnerRow.h"
 
 #include "views/Brand.h"
+#include "views/BrandAccessibility.h"
 #include "views/ProgressSpinner.h"
+#include "views/Typography.h"
 
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 
 SpinnerRow::SpinnerRow(const QString &text, QWidget *parent)
     : QWidget(parent)
-    , m_label(new QLabel)
+    , m_label(Typography::label(QString(), 0, QFont::Normal, Brand::n3, true))
 {
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setPixelSize(12);
-    m_label->setFont(mono);
-    m_label->setTextFormat(Qt::PlainText);
     // A long brew line wraps rather than widening the card.
-    m_label->setWordWrap(true);
-    QPalette palette = m_label->palette();
-    palette.setColor(QPalette::WindowText, Brand::n3);
-    m_label->setPalette(palette);
+    m_label->setFont(Typography::mono(12));
+    setProperty("busy", true);
 
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
@@ -36,6 +31,9 @@ QString SpinnerRow::text() const
 
 void SpinnerRow::setText(const QString &text)
 {
+    if (text == m_label->text())
+        return;
     m_label->setText(text);
     setAccessibleName(text);
+    BrandAccessibility::textChanged(this, QAccessible::NameChanged);
 }

@@ -5,7 +5,8 @@
 class QLabel;
 
 // A spinner beside a monospaced status line: the progress of an install, a removal or the Homebrew
-// setup. Announced to assistive technology by its text.
+// setup. Assistive technology meets it as a busy progress indicator named by its text, and hears
+// each new text.
 class SpinnerRow : public QWidget
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
@@ -64,6 +65,34 @@ QImage render(const QString &file, const QColor &color, int side)
     return image;
 }
 
+// Renders on demand in the palette's current colour; QIcon's own engine would keep the first one.
+class TintedSymbolEngine : public QIconEngine
+{
+public:
+    TintedSymbolEngine(const QString &name, QPalette::ColorRole role)
+        : m_name(name)
+        , m_role(role)
+    {
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return Symbols::pixmap(m_name, QGuiApplication::palette().color(m_role), qMin(size.width(), size.height()), 1);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap image = pixmap(rect.size() * ratio, mode, state);
+        image.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), image);
+    }
+    QIconEngine *clone() const override { return new TintedSymbolEngine(m_name, m_role); }
+
+private:
+    QString m_name;
+    QPalette::ColorRole m_role;
+};
+
 } // namespace
 
 namespace Symbols {
@@ -89,14 +118,9 @@ QPixmap pixmap(const QString &name, const QColor &color, int size, qreal deviceP
     return cached;
 }
 
-QIcon icon(const QString &name, const QColor &color, int size)
+QIcon icon(const QString &name, QPalette::ColorRole role)
 {
-    if (!contains(name))
-        return {};
-    QIcon result;
-    result.addPixmap(pixmap(name, color, size, 1));
-    result.addPixmap(pixmap(name, color, size, 2));
-    return result;
+    return contains(name) ? QIcon(new TintedSymbolEngine(name, role)) : QIcon();
 }
 
 bool contains(const QString &name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -15,8 +16,9 @@ namespace Symbols {
 // device pixel ratio (0: the application's). A null pixmap for an unknown name.
 QPixmap pixmap(const QString &name, const QColor &color, int size, qreal devicePixelRatio = 0);
 
-// The same symbol as an icon, sharp at 1x and 2x. A null icon for an unknown name.
-QIcon icon(const QString &name, const QColor &color, int size);
+// The symbol as an icon at any size and pixel ratio, tinted when drawn with the application
+// palette's colour in role, so it follows a change of appearance. A null icon for an unknown name.
+QIcon icon(const QString &name, QPalette::ColorRole role);
 
 bool contains(const QString &name);
 QStringList names();

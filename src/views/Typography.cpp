@@ -1,6 +1,6 @@
 #include "views/Typography.h"
 
-#include <QColor>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
 
@@ -14,15 +14,21 @@ QFont font(int pixelSize, QFont::Weight weight)
     return result;
 }
 
+QFont mono(int pixelSize)
+{
+    QFont result = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    result.setPixelSize(pixelSize);
+    return result;
+}
+
 QLabel *label(
-    const QString &text, int pixelSize, QFont::Weight weight, const QColor &color, bool wraps, QWidget *parent)
+    const QString &text, int pixelSize, QFont::Weight weight, QPalette::ColorRole role, bool wraps, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
-    label->setFont(font(pixelSize, weight));
+    if (pixelSize > 0)
+        label->setFont(font(pixelSize, weight));
     label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+    label->setForegroundRole(role);
     // Wrapping makes the label report its height for a width, so layouts give it every line.
     label->setWordWrap(wraps);
     return label;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 
-class QColor;
 class QLabel;
 class QString;
 class QWidget;
@@ -12,9 +12,12 @@ class QWidget;
 namespace Typography {
 
 QFont font(int pixelSize, QFont::Weight weight = QFont::Normal);
+// The system's fixed-pitch font at pixelSize: progress notes and the install log.
+QFont mono(int pixelSize);
 
-// A label in that font and colour; wrapping labels grow in height with their text.
-QLabel *label(const QString &text, int pixelSize, QFont::Weight weight, const QColor &color, bool wraps = false,
+// A plain-text label in that font, in the palette colour of role; wrapping labels grow in height
+// with their text. A pixelSize of 0 keeps the inherited font.
+QLabel *label(const QString &text, int pixelSize, QFont::Weight weight, QPalette::ColorRole role, bool wraps = false,
     QWidget *parent = nullptr);
 
 } // namespace Typography

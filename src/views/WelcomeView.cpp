@@ -2,13 +2,14 @@
 
 #include "platform/UserDefaults.h"
 #include "views/Brand.h"
+#include "views/Controls.h"
 #include "views/OrvandoLogo.h"
-#include "views/PlainButton.h"
-#include "views/Symbols.h"
+#include "views/SymbolLabel.h"
 #include "views/Typography.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -51,10 +52,7 @@ WelcomeView::WelcomeView(UserDefaults *defaults, QWidget *parent)
 {
     setObjectName(u"welcomeView"_s);
     setWindowTitle(u"Welcome to Orvando"_s);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Brand::cream);
-    setPalette(background);
+    Controls::fill(this, Brand::cream);
 
     auto *header = new QVBoxLayout;
     header->setSpacing(10);
@@ -69,9 +67,11 @@ WelcomeView::WelcomeView(UserDefaults *defaults, QWidget *parent)
     for (const Panel &panel : panels())
         rows->addWidget(panelRow(panel.symbol, panel.title, panel.body));
 
-    auto *getStarted = new PlainButton(u"Get started"_s,
-        { Typography::font(15, QFont::DemiBold), Brand::cream, Brand::primary, 9, QMargins(0, 11, 0, 11), true });
+    QPushButton *getStarted = Controls::button(
+        u"Get started"_s, BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(15, QFont::DemiBold));
     getStarted->setObjectName(u"getStarted"_s);
+    getStarted->setProperty("padding", QSize(0, 11));
+    getStarted->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     getStarted->setDefault(true);
     connect(getStarted, &QPushButton::clicked, this, &QDialog::accept);
     auto *footer = new QVBoxLayout;
@@ -94,10 +94,8 @@ WelcomeView::WelcomeView(UserDefaults *defaults, QWidget *parent)
 QWidget *WelcomeView::panelRow(const QString &symbol, const QString &title, const QString &body)
 {
     auto *row = new QWidget;
-    auto *icon = new QLabel(row);
-    icon->setFixedSize(32, 28);
-    icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(Symbols::pixmap(symbol, Brand::primary, 22));
+    auto *icon = new SymbolLabel(symbol, 22, Brand::primary, row);
+    icon->setContentsMargins(5, 3, 5, 3);
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);

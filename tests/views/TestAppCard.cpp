@@ -8,9 +8,8 @@
 #include "views/AppCardContent.h"
 #include "views/AppDetailView.h"
 #include "views/AppIconTile.h"
-#include "views/ContentButton.h"
+#include "views/BrandStyle.h"
 #include "views/DetailActionArea.h"
-#include "views/DisclosureButton.h"
 #include "views/RevealContainer.h"
 #include "views/ScreenshotStrip.h"
 #include "views/ScreenshotView.h"
@@ -18,6 +17,7 @@
 #include <QApplication>
 #include <QCoroSignal>
 #include <QDesktopServices>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -69,11 +69,13 @@ private Q_SLOTS:
     void initTestCase()
     {
         qputenv("ORVANDO_RESOURCES", ORVANDO_SOURCE_DIR "/resources/Orvando_Orvando.bundle");
+        BrandStyle::install();
         QDesktopServices::setUrlHandler(u"x-apple.systempreferences"_s, this, "openUrl");
     }
     void init() { m_opened.clear(); }
 
-    // Shown: exactly these of the card's and the sheet's controls and texts.
+    // Shown: exactly these of the card's and the sheet's controls and texts; heard: what a screen
+    // reader meets in the card's action area, and how it describes the card.
     void showsWhatEachStateCallsFor_data()
     {
         QTest::addColumn<OptionalState>("state");
@@ -81,29 +83,49 @@ private Q_SLOTS:
         QTest::addColumn<bool>("setupRuns");
         QTest::addColumn<QStringList>("card");
         QTest::addColumn<QStringList>("sheet");
+        QTest::addColumn<QStringList>("heardControls");
+        QTest::addColumn<QString>("status");
         const QString failure = u"Homebrew could not install Rectangle (exit 1)."_s,
-                      getting = u"Getting Rectangle ready."_s;
+                      getting = u"Getting Rectangle ready."_s, removing = u"Removing leftovers…"_s,
+                      settingUp = u"Setting up Homebrew…"_s;
         const QStringList install { u"Install"_s }, installed { u"Installed"_s, u"Uninstall"_s };
+        const QStringList heardInstall { u"button Install Rectangle"_s };
         const auto row = [](const char *name, OptionalState state, bool withNote, bool setup, QStringList card,
-                             QStringList sheet) { QTest::newRow(name) << state << withNote << setup << card << sheet; };
-        row("not examined yet", std::nullopt, false, false, install, install);
+                             QStringList sheet, QStringList heard, QString status) {
+            QTest::newRow(name) << state << withNote << setup << card << sheet << heard << status;
+        };
+        row("not examined yet", std::nullopt, false, false, install, install, heardInstall, {});
         row("not installed, note", InstallState::notInstalled(), true, false,
-            install + QStringList { note, u"Open Accessibility settings"_s }, install);
-        row("a running setup leaves others alone", InstallState::notInstalled(), false, true, install, install);
-        row("installing", InstallState::installing(getting), false, false, { getting }, { getting });
-        row("uninstalling, note", InstallState::uninstalling(u"Removing leftovers…"_s), true, false,
-            { u"Removing leftovers…"_s }, { u"Removing leftovers…"_s });
+            install + QStringList { note, u"Open Accessibility settings"_s }, install,
+            heardInstall + QStringList { u"button Open Accessibility settings"_s }, {});
+        row("a running setup leaves others alone", InstallState::notInstalled(), false, true, install, install,
+            heardInstall, {});
+        row("installing", InstallState::installing(getting), false, false, { getting }, { getting },
+            { u"progress Getting Rectangle ready. [busy]"_s }, getting);
+        row("uninstalling, note", InstallState::uninstalling(removing), true, false, { removing }, { removing },
+            { u"progress Removing leftovers… [busy]"_s }, removing);
         row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s, u"Show in log"_s },
-            { u"Try again"_s });
+            { u"Try again"_s },
+            { u"button Try again — "_s + failure,
+                u"button Show what went wrong with Rectangle in the install log — Open the install log at the "
+                u"lines that explain what went wrong."_s },
+            failure);
         row("installed, note only under Install", InstallState::installed(), true, true,
-            installed + QStringList { u"Need help opening it?"_s }, installed);
+            installed + QStringList { u"Need help opening it?"_s }, installed,
+            { u"button Uninstall Rectangle — Remove Rectangle and its leftover files from this Mac."_s,
+                u"button Need help opening Rectangle? — Show the steps for opening Rectangle the first time. "
+                u"[collapsed]"_s },
+            u"Installed"_s);
         row("needs Homebrew", InstallState::needsHomebrew(), false, false,
             { u"Rectangle installs through Homebrew, a free package manager for the Mac. orvando can set it up for "
               u"you — one time, right here."_s,
                 setUp, u"It asks for your password once. After that every install is silent — no Terminal, ever."_s },
-            { u"Set up Homebrew"_s });
-        row("needs Homebrew, setup runs", InstallState::needsHomebrew(), false, true, { u"Setting up Homebrew…"_s },
-            { u"Setting up Homebrew…"_s });
+            { u"Set up Homebrew"_s },
+            { u"button "_s + setUp
+                + u" — Installs Homebrew with your password, then continues installing Rectangle."_s },
+            {});
+        row("needs Homebrew, setup runs", InstallState::needsHomebrew(), false, true, { settingUp }, { settingUp },
+            { u"progress Setting up Homebrew… [busy]"_s }, settingUp);
     }
     void showsWhatEachStateCallsFor()
     {
@@ -112,6 +134,8 @@ private Q_SLOTS:
         QFETCH(bool, setupRuns);
         QFETCH(QStringList, card);
         QFETCH(QStringList, sheet);
+        QFETCH(QStringList, heardControls);
+        QFETCH(QString, status);
         Sandbox sandbox;
         CardTestEngine engine(sandbox.environment());
         AppCard view(catalogApp(u"rectangle"_s), &engine);
@@ -122,15 +146,20 @@ private Q_SLOTS:
         engine.setPermissionNote(u"rectangle"_s, permissionNote);
         engine.setBootstrapInProgress(setupRuns);
         view.resize(300, view.heightForWidth(300)); // the narrowest column the grid makes
+        view.show();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 
         QCOMPARE(shown(view), card);
         QCOMPARE(shown(detail), sheet);
-        // Every control has a name, the progress line is heard, and no wrapped text is cut off.
-        for (QAbstractButton *button : view.findChildren<QAbstractButton *>())
-            QVERIFY(!button->text().isEmpty() || !button->accessibleName().isEmpty());
-        if (auto *spinner = view.findChild<SpinnerRow *>(u"progressRow"_s); spinner->isVisibleTo(&view))
-            QCOMPARE(spinner->accessibleName(), state->text);
+        QCOMPARE(heard(view.actionArea()), heardControls);
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(&view);
+        QCOMPARE(group->text(QAccessible::Name), u"Rectangle"_s);
+        QCOMPARE(group->text(QAccessible::Description), status);
+        QCOMPARE(group->state().busy, heardControls.constFirst().endsWith(u"[busy]"_s));
+        // The icon is named for what it shows; no wrapped text is cut off.
+        QCOMPARE(heard(&view).at(1), u"button Rectangle — See Rectangle screenshots and details."_s);
+        QCOMPARE(QAccessible::queryAccessibleInterface(view.findChild<AppIconTile *>())->text(QAccessible::Name),
+            u"Rectangle icon"_s);
         for (const QWidget *widget : view.findChildren<QWidget *>())
             if (widget->isVisibleTo(&view) && widget->hasHeightForWidth())
                 QVERIFY2(
@@ -178,9 +207,10 @@ private Q_SLOTS:
             "#!/bin/sh\ntouch '" + launched.toUtf8() + "'\n");
         CardTestEngine engine(sandbox.environment());
         AppCard card(app, &engine);
+        card.show();
         engine.refreshInstalledStatus({ app });
         QVERIFY(!visibleTexts(&card).contains(u"Didn’t open?"_s));
-        QTest::mouseClick(card.findChild<DisclosureButton *>(), Qt::LeftButton);
+        QTest::mouseClick(card.findChild<QPushButton *>(u"guidanceDisclosure"_s), Qt::LeftButton);
         QTRY_COMPARE(card.findChild<RevealContainer *>()->progress(), 1.0);
         engine.setState(id, InstallState::uninstalling(u"Removing…"_s));
         QVERIFY(!visibleTexts(&card).contains(u"Didn’t open?"_s));
@@ -258,7 +288,9 @@ private Q_SLOTS:
         QCOMPARE(AppCardContent::make(app, std::nullopt, {}).letter, letter);
     }
 
-    // Every operation started from a card or its sheet, run for real against the fake brew.
+    // Every operation started from a card or its sheet, run for real against the fake brew. From the
+    // keyboard, focus stays in the card's action area on whatever replaced the button pressed, so the
+    // progress and the outcome are heard.
     void operationsFromTheCardAndItsSheet()
     {
         Sandbox sandbox;
@@ -269,25 +301,47 @@ private Q_SLOTS:
         InstallEngine engine(environment);
         AppCard card(catalogApp(u"rectangle"_s), &engine);
         AppDetailView sheet(card.app(), &engine);
-        QList<QPair<QStringList, QStringList>> seen; // what both showed at each change
-        connect(&engine, &InstallEngine::stateChanged, this, [&] { seen.append({ shown(card), shown(sheet) }); });
+        card.show();
+        card.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&card));
+        const auto focus = [] {
+            QWidget *focused = QApplication::focusWidget();
+            return focused ? QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name) : QString();
+        };
+        struct Seen
+        {
+            QStringList card, sheet;
+            QString focus;
+        };
+        QList<Seen> seen; // at each change
+        connect(&engine, &InstallEngine::stateChanged, this, [&] {
+            seen.append({ shown(card), shown(sheet), focus() });
+        });
+        const auto space = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
         {
             ScopedEnvironmentVariable failing("FAKE_BREW_EXIT", QByteArray("1"));
-            QTest::mouseClick(visibleButton(&sheet, u"Install"_s), Qt::LeftButton);
+            visibleButton(&card, u"Install"_s)->setFocus(Qt::TabFocusReason);
+            space();
             QTRY_COMPARE(engine.state(u"rectangle"_s)->kind, InstallState::Kind::Failed);
         }
-        for (const auto &[onCard, inSheet] : seen.mid(0, seen.size() - 1))
-            QVERIFY(onCard.size() == 1 && inSheet == onCard); // the progress line and nothing else
-        QTest::mouseClick(visibleButton(&card, u"Try again"_s), Qt::LeftButton);
+        QVERIFY(seen.size() > 1);
+        for (const Seen &each : seen.mid(0, seen.size() - 1)) // the progress line and nothing else, in focus
+            QVERIFY(each.card.size() == 1 && each.sheet == each.card && each.focus == each.card.constFirst());
+        QCOMPARE(focus(), u"Try again"_s);
+        space();
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
+        QCOMPARE(focus(), u"Uninstall Rectangle"_s);
         // Removal starts at once, with no question asked first.
-        QTest::mouseClick(visibleButton(&card, u"Uninstall"_s), Qt::LeftButton);
+        space();
         QVERIFY(!QApplication::activeModalWidget());
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::notInstalled()));
+        QCOMPARE(focus(), u"Install Rectangle"_s);
         QCOMPARE(shown(card), (QStringList { u"Install"_s, note, u"Open Accessibility settings"_s }));
+        QTest::mouseClick(visibleButton(&sheet, u"Install"_s), Qt::LeftButton);
+        QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
         QCOMPARE(sandbox.brewCalls(),
-            (QStringList {
-                u"install --cask rectangle"_s, u"install --cask rectangle"_s, u"uninstall --cask rectangle"_s }));
+            (QStringList { u"install --cask rectangle"_s, u"install --cask rectangle"_s,
+                u"uninstall --cask rectangle"_s, u"install --cask rectangle"_s }));
     }
 
     // The setup runs once, from one card; the other card waiting for Homebrew shows it running.

@@ -5,16 +5,13 @@
 #include "support/Sandbox.h"
 #include "telemetry/Analytics.h"
 #include "views/AppGrid.h"
-#include "views/DrawerToggle.h"
+#include "views/BrandStyle.h"
 #include "views/EmptyState.h"
 #include "views/LogDrawer.h"
 #include "views/LogListView.h"
-#include "views/NavRow.h"
 #include "views/RootView.h"
-#include "views/SearchBar.h"
 #include "views/SettingsView.h"
 #include "views/Sidebar.h"
-#include "views/SymbolButton.h"
 #include "views/WelcomePresenter.h"
 #include "views/WelcomeView.h"
 
@@ -23,6 +20,8 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -44,10 +43,23 @@ QStringList idsOf(const QList<CatalogApp> &apps)
     return ids;
 }
 
-bool selected(NavRow *row)
+// Selected as the list shows it and as assistive technology reads it.
+bool selected(Sidebar *sidebar, const QModelIndex &row)
 {
-    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(row);
-    return row->isSelected() && iface && iface->state().selected;
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(sidebar->list());
+    QAccessibleInterface *cell = list->tableInterface()->cellAt(row.row(), 0);
+    return sidebar->isSelected(row) && cell && cell->state().selected;
+}
+
+void click(Sidebar *sidebar, const QModelIndex &row)
+{
+    QTest::mouseClick(sidebar->list()->viewport(), Qt::LeftButton, {}, sidebar->list()->visualRect(row).center());
+}
+
+QString focusName()
+{
+    QWidget *focused = QApplication::focusWidget();
+    return focused ? QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name) : QString();
 }
 
 } // namespace
@@ -100,28 +112,34 @@ private Q_SLOTS:
             Analytics::Configuration { u"test-key"_s, m_server->url().toString() }, m_defaults.get());
         m_opened.clear();
         QDesktopServices::setUrlHandler(u"mailto"_s, this, "openURL");
+        BrandStyle::install();
     }
     void cleanup() { QDesktopServices::unsetUrlHandler(u"mailto"_s); }
 
     void searchGoesOverTheFiltersAndClearingBringsThemBack()
     {
         auto view = shownView();
-        QTest::mouseClick(view->sidebar()->categoryRow(Category::Security), Qt::LeftButton);
-        // No curated app is in this category: the empty state, with nothing between the quotes.
+        click(view->sidebar(), view->sidebar()->categoryRow(Category::Security));
+        // No curated app is in this category: the empty state, which quotes no empty search.
         QVERIFY(view->emptyState()->isVisible() && view->grid()->visibleIDs().isEmpty());
-        QCOMPARE(view->emptyState()->text(), u"No apps match “”"_s);
-        QTest::keyClicks(view->searchBar()->field(), u"pass"_s);
+        QCOMPARE(view->emptyState()->text(), u"No handselected apps in this category."_s);
+        QLineEdit *field = view->searchField();
+        QTest::keyClicks(field, u"pass"_s);
         QCOMPARE(view->grid()->visibleIDs(), (QStringList { u"keepassxc"_s, u"bitwarden"_s }));
         QVERIFY(view->grid()->isVisible() && !view->emptyState()->isVisible());
-        QVERIFY(selected(view->sidebar()->categoryRow(Category::Security)));
-        QTest::mouseClick(view->searchBar()->clearButton(), Qt::LeftButton);
-        QCOMPARE(view->searchBar()->field()->text(), QString());
-        QVERIFY(!view->searchBar()->clearButton()->isVisible());
+        QVERIFY(selected(view->sidebar(), view->sidebar()->categoryRow(Category::Security)));
+        QWidget *clear = view->clearSearchButton();
+        QCOMPARE(QAccessible::queryAccessibleInterface(clear)->text(QAccessible::Name), u"Clear search"_s);
+        QTRY_VERIFY(clear->isVisible());
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QCOMPARE(field->text(), QString());
+        QTRY_VERIFY(!clear->isVisible());
         QVERIFY(view->emptyState()->isVisible());
         // Spaces are no search, but the field holds something to clear; a miss is quoted as typed.
-        QTest::keyClicks(view->searchBar()->field(), u"  "_s);
-        QVERIFY(view->emptyState()->isVisible() && view->searchBar()->clearButton()->isVisible());
-        QTest::keyClicks(view->searchBar()->field(), u"\"x\" & <b>y</b> "_s);
+        QTest::keyClicks(field, u"  "_s);
+        QVERIFY(view->emptyState()->isVisible());
+        QTRY_VERIFY(clear->isVisible());
+        QTest::keyClicks(field, u"\"x\" & <b>y</b> "_s);
         QCOMPARE(view->emptyState()->text(), u"No apps match “  \"x\" & <b>y</b> ”"_s);
     }
 
@@ -139,16 +157,61 @@ private Q_SLOTS:
         auto view = shownView();
         Sidebar *sidebar = view->sidebar();
         // From the other top row with some category, so every row has to change.
-        QTest::mouseClick(allApps ? sidebar->handselectedRow() : sidebar->allAppsRow(), Qt::LeftButton);
-        QTest::mouseClick(sidebar->categoryRow(Category::Clipboard), Qt::LeftButton);
-        QTest::mouseClick(allApps ? sidebar->allAppsRow() : sidebar->handselectedRow(), Qt::LeftButton);
+        click(sidebar, allApps ? sidebar->handselectedRow() : sidebar->allAppsRow());
+        click(sidebar, sidebar->categoryRow(Category::Clipboard));
+        click(sidebar, allApps ? sidebar->allAppsRow() : sidebar->handselectedRow());
         if (category)
-            QTest::mouseClick(sidebar->categoryRow(*category), Qt::LeftButton);
-        QCOMPARE(selected(sidebar->allAppsRow()), allApps);
-        QCOMPARE(selected(sidebar->handselectedRow()), !allApps);
+            click(sidebar, sidebar->categoryRow(*category));
+        QCOMPARE(selected(sidebar, sidebar->allAppsRow()), allApps);
+        QCOMPARE(selected(sidebar, sidebar->handselectedRow()), !allApps);
         for (const Category each : CatalogApp::allCategories())
-            QCOMPARE(selected(sidebar->categoryRow(each)), each == category);
+            QCOMPARE(selected(sidebar, sidebar->categoryRow(each)), each == category);
         QCOMPARE(view->grid()->visibleIDs(), idsOf(Catalog::apps(allApps, category)));
+    }
+
+    // The arrow keys walk the list, choosing as they go and passing over the heading.
+    void arrowKeysWalkTheSidebar()
+    {
+        auto view = shownView();
+        Sidebar *sidebar = view->sidebar();
+        sidebar->list()->setFocus(Qt::TabFocusReason);
+        const QList<std::tuple<Qt::Key, bool, std::optional<Category>>> steps { { Qt::Key_Down, true, {} },
+            { Qt::Key_Down, true, Category::Window }, { Qt::Key_Down, true, Category::Clipboard },
+            { Qt::Key_Up, true, Category::Window }, { Qt::Key_Up, true, {} }, { Qt::Key_Up, false, {} } };
+        for (const auto &[key, allApps, category] : steps) {
+            QTest::keyClick(sidebar->list(), key);
+            QCOMPARE(view->showAllApps(), allApps);
+            QCOMPARE(view->selectedCategory(), category);
+            QVERIFY(selected(sidebar, allApps ? sidebar->allAppsRow() : sidebar->handselectedRow()));
+            QVERIFY(!category || selected(sidebar, sidebar->categoryRow(*category)));
+        }
+    }
+
+    // Tab goes through the cards row by row, each card's summary then its controls, and still does
+    // after a card's state brings controls it did not have.
+    void tabFollowsTheCardsAsShown()
+    {
+        const QString maccy = m_sandbox.makeBundle(m_sandbox.userApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s);
+        auto view = shownView();
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        const auto tabs = [&view](int count) {
+            view->searchField()->setFocus(Qt::TabFocusReason);
+            QStringList names;
+            for (int i = 0; i < count; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                names.append(focusName());
+            }
+            return names;
+        };
+        QCOMPARE(tabs(6),
+            (QStringList { u"Maccy"_s, u"Uninstall Maccy"_s, u"Need help opening Maccy?"_s, u"Ice"_s, u"Install Ice"_s,
+                u"Rectangle"_s }));
+        m_sandbox.makeBundle(m_sandbox.userApplications(), u"Ice"_s, u"com.jordanbaird.Ice"_s);
+        view->engine()->refreshInstalledStatus(Catalog::v1());
+        QCOMPARE(tabs(6).mid(3), (QStringList { u"Ice"_s, u"Uninstall Ice"_s, u"Need help opening Ice?"_s }));
+        for (const QString &bundle : { maccy, m_sandbox.userApplications() + u"/Ice.app"_s })
+            QVERIFY(QDir(bundle).removeRecursively());
     }
 
     void cardsAreMadeOnceAndKeptAcrossFilters()
@@ -183,12 +246,17 @@ private Q_SLOTS:
         auto view = shownView();
         LogDrawer *drawer = view->logDrawer();
         QScrollBar *bar = drawer->list()->verticalScrollBar();
-        QCOMPARE(drawer->toggleButton()->countText(), QString());
-        append(*view, 40);
-        QTRY_COMPARE(drawer->toggleButton()->countText(), u"40 lines"_s);
+        QCOMPARE(drawer->shownCount(), QString());
+        append(*view, 1);
+        QTRY_COMPARE(drawer->shownCount(), u"1 line"_s);
+        append(*view, 39);
+        QTRY_COMPARE(drawer->shownCount(), u"40 lines"_s);
+        QAccessibleInterface *toggle = QAccessible::queryAccessibleInterface(drawer->toggleButton());
+        QVERIFY(toggle->state().expandable && !toggle->state().expanded);
         QVERIFY(!view->showProgressDrawer() && !drawer->logArea()->isVisible());
         QTest::mouseClick(drawer->toggleButton(), Qt::LeftButton);
         QTRY_COMPARE(drawer->logArea()->height(), LogDrawer::areaHeight);
+        QVERIFY(toggle->state().expanded);
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), 0); // opens at the top
         append(*view, 1, u"newest"_s);
@@ -196,7 +264,7 @@ private Q_SLOTS:
         QVERIFY(drawer->list()->viewport()->rect().intersects(
             drawer->list()->visualRect(drawer->list()->model()->index(40, 0))));
         append(*view, InstallLog::cap);
-        QTRY_COMPARE(drawer->toggleButton()->countText(), u"500 lines"_s);
+        QTRY_COMPARE(drawer->shownCount(), u"500 lines"_s);
         bar->setValue(0);
         append(*view, 3, u"past the cap"_s);
         QCoreApplication::sendPostedEvents();

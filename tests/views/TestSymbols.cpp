@@ -29,7 +29,7 @@ private Q_SLOTS:
     void everyNameDraws()
     {
         QFETCH(QString, name);
-        const QImage image = Symbols::pixmap(name, Brand::n3, 24, 1).toImage();
+        const QImage image = Symbols::pixmap(name, Brand::colors(Brand::Scheme::Light).n3, 24, 1).toImage();
         QCOMPARE(image.size(), QSize(24, 24));
         int opaque = 0;
         for (int y = 0; y < image.height(); ++y)

@@ -1,21 +1,30 @@
 #pragma once
 
-#include "views/Pill.h"
 #include "views/ReplacesLine.h"
 #include "views/SpinnerRow.h"
 #include "views/SymbolLabel.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
 
+#include <algorithm>
+#include <functional>
+
 // The texts a user would see in root right now: every visible label, button title, pill and
-// spinner line, in widget order. Tests compare against these rather than against widget names.
+// spinner line, in reading order (line by line, then left to right; widget order where nothing
+// is laid out yet). Tests compare against these rather than against widget names.
 inline QStringList visibleTexts(const QWidget *root)
 {
     QStringList texts;
-    for (const QWidget *widget : root->findChildren<QWidget *>()) {
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    std::stable_sort(widgets.begin(), widgets.end(), [root](const QWidget *a, const QWidget *b) {
+        const QPoint ca = a->mapTo(root, a->rect().center()), cb = b->mapTo(root, b->rect().center());
+        return ca.y() != cb.y() ? ca.y() < cb.y() : ca.x() < cb.x();
+    });
+    for (const QWidget *widget : std::as_const(widgets)) {
         if (!widget->isVisibleTo(root))
             continue;
         QString text;
@@ -25,8 +34,6 @@ inline QStringList visibleTexts(const QWidget *root)
             text = label->text();
         else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
             text = button->text();
-        else if (auto *pill = qobject_cast<const Pill *>(widget))
-            text = pill->text();
         else if (auto *symbolLabel = qobject_cast<const SymbolLabel *>(widget))
             text = symbolLabel->text();
         if (!text.isEmpty() && !qobject_cast<const SpinnerRow *>(widget->parentWidget()))
@@ -37,11 +44,42 @@ inline QStringList visibleTexts(const QWidget *root)
     return texts;
 }
 
-// The visible button titled text under root, or null.
+// What a screen reader meets under root: each shown button, progress indicator and group, as
+// "<role> <name> — <description> [states]".
+inline QStringList heard(QWidget *root)
+{
+    using namespace Qt::StringLiterals;
+    QStringList lines;
+    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
+        const QAccessible::State state = node->state();
+        if (state.invisible)
+            return;
+        const QAccessible::Role role = node->role();
+        if (role == QAccessible::Button || role == QAccessible::ProgressBar || role == QAccessible::Grouping) {
+            QString line = (role == QAccessible::Button               ? u"button "_s
+                                   : role == QAccessible::ProgressBar ? u"progress "_s
+                                                                      : u"group "_s)
+                + node->text(QAccessible::Name);
+            if (const QString description = node->text(QAccessible::Description); !description.isEmpty())
+                line += u" — "_s + description;
+            if (state.busy)
+                line += u" [busy]"_s;
+            if (state.expandable)
+                line += state.expanded ? u" [expanded]"_s : u" [collapsed]"_s;
+            lines.append(line);
+        }
+        for (int i = 0; i < node->childCount(); ++i)
+            walk(node->child(i));
+    };
+    walk(QAccessible::queryAccessibleInterface(root));
+    return lines;
+}
+
+// The visible button titled (or, for one whose title wraps, named) text under root, or null.
 inline QAbstractButton *visibleButton(const QWidget *root, const QString &text)
 {
     for (QAbstractButton *button : root->findChildren<QAbstractButton *>())
-        if (button->text() == text && button->isVisibleTo(root))
+        if ((button->text() == text || button->accessibleName() == text) && button->isVisibleTo(root))
             return button;
     return nullptr;
 }
