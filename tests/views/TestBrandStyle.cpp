@@ -6,6 +6,7 @@
 #include "views/Brand.h"
 #include "views/BrandStyle.h"
 #include "views/ReplacesLine.h"
+#include "views/Symbols.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,23 +19,22 @@ using Brand::Scheme;
 
 namespace {
 
-// WCAG 2 relative luminance and contrast ratio.
-double luminance(const QColor &color)
-{
-    const auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
-}
-
+// WCAG 2 contrast ratio, from each colour's relative luminance.
 double contrast(const QColor &a, const QColor &b)
 {
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
 
-// The brand palette's dark variant keeps every text readable where it is drawn, and the program
-// follows a change of the system's appearance while it runs.
+// The brand palette and symbols: the dark variant keeps every text readable where it is drawn,
+// the variant follows the system's appearance, also while the program runs, and every symbol
+// draws in the colour of its palette role.
 class TestBrandStyle : public QObject
 {
     Q_OBJECT
@@ -89,9 +89,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, forced);
         QFETCH(bool, dark);
         ScopedEnvironmentVariable appearance("ORVANDO_APPEARANCE", forced);
-        QPalette platform(window);
-        platform.setColor(QPalette::Window, window);
-        QCOMPARE(Brand::schemeFor(platform), dark ? Scheme::Dark : Scheme::Light);
+        QCOMPARE(Brand::schemeFor(QPalette(window, window)), dark ? Scheme::Dark : Scheme::Light);
     }
 
     // Worked out anew, as a change of the system's appearance does, the palette reaches widgets
@@ -105,7 +103,6 @@ private Q_SLOTS:
         card.show();
         QVERIFY(QTest::qWaitForWindowExposed(&card));
         auto *tagline = card.findChild<QLabel *>(u"taglineLabel"_s);
-        auto *price = card.findChild<ReplacesLine *>();
         for (const Scheme scheme : { Scheme::Dark, Scheme::Light }) {
             const Brand::Colors &colors = Brand::colors(scheme);
             ScopedEnvironmentVariable appearance("ORVANDO_APPEARANCE", scheme == Scheme::Dark ? "dark" : "light");
@@ -113,9 +110,35 @@ private Q_SLOTS:
             QCOMPARE(QApplication::palette().color(QPalette::Window), colors.cream);
             // Windows hear of it through the event loop, and hand it down to what they hold.
             QTRY_COMPARE(tagline->palette().color(tagline->foregroundRole()), colors.n3);
-            QVERIFY(price->text().contains(colors.n3.name()));
+            QVERIFY(card.findChild<ReplacesLine *>()->text().contains(colors.n3.name()));
             QCOMPARE(card.grab().toImage().pixelColor(9, card.height() / 2), colors.cream);
         }
+    }
+
+    void everySymbolDrawsInItsRole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QStringList names { u"rosette"_s, u"square.grid.2x2"_s, u"envelope"_s, u"gearshape"_s, u"magnifyingglass"_s,
+            u"xmark.circle.fill"_s, u"chevron.down"_s, u"chevron.up"_s, u"chevron.right"_s, u"sparkles"_s,
+            u"hand.raised"_s, u"lock.shield"_s, u"rectangle.dashed.badge.record"_s, u"play.fill"_s,
+            u"arrow.up.forward.app"_s, u"arrow.up.forward"_s, u"checkmark"_s, u"wrench.and.screwdriver"_s };
+        for (CatalogApp::Category category : CatalogApp::allCategories())
+            names << CatalogApp::symbol(category);
+        names.removeDuplicates();
+        for (const QString &name : names)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everySymbolDrawsInItsRole()
+    {
+        QFETCH(QString, name);
+        const QImage image = Symbols::icon(name, Brand::forest).pixmap(QSize(24, 24), 1.0).toImage();
+        QCOMPARE(image.size(), QSize(24, 24));
+        int opaque = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).alpha() == 255 && ++opaque)
+                    QCOMPARE(image.pixelColor(x, y), QApplication::palette().color(Brand::forest));
+        QVERIFY2(opaque > 10, qPrintable(QString::number(opaque)));
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QHash>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
@@ -49,24 +50,20 @@ inline QStringList visibleTexts(const QWidget *root)
 inline QStringList heard(QWidget *root)
 {
     using namespace Qt::StringLiterals;
+    static const QHash<QAccessible::Role, QString> roles { { QAccessible::Button, u"button"_s },
+        { QAccessible::ProgressBar, u"progress"_s }, { QAccessible::Grouping, u"group"_s } };
     QStringList lines;
     std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
         const QAccessible::State state = node->state();
         if (state.invisible)
             return;
-        const QAccessible::Role role = node->role();
-        if (role == QAccessible::Button || role == QAccessible::ProgressBar || role == QAccessible::Grouping) {
-            QString line = (role == QAccessible::Button               ? u"button "_s
-                                   : role == QAccessible::ProgressBar ? u"progress "_s
-                                                                      : u"group "_s)
-                + node->text(QAccessible::Name);
-            if (const QString description = node->text(QAccessible::Description); !description.isEmpty())
-                line += u" — "_s + description;
-            if (state.busy)
-                line += u" [busy]"_s;
-            if (state.expandable)
-                line += state.expanded ? u" [expanded]"_s : u" [collapsed]"_s;
-            lines.append(line);
+        if (roles.contains(node->role())) {
+            const QString description = node->text(QAccessible::Description);
+            lines.append(roles.value(node->role()) + u' ' + node->text(QAccessible::Name)
+                + (description.isEmpty() ? QString() : u" — "_s + description) + (state.busy ? u" [busy]"_s : QString())
+                + (!state.expandable     ? QString()
+                        : state.expanded ? u" [expanded]"_s
+                                         : u" [collapsed]"_s));
         }
         for (int i = 0; i < node->childCount(); ++i)
             walk(node->child(i));
