@@ -101,9 +101,9 @@ void AppCardActionArea::refresh()
     // before the control that had it disappears.
     QList<QWidget *> hide;
     const auto show = [&hide](QWidget *part, bool shown) {
-        if (part && shown)
+        if (part && shown && part->isHidden())
             part->show();
-        else if (part)
+        else if (part && !shown)
             hide.append(part);
     };
     m_area->setSpacing(action == Action::Failed ? 4 : action == Action::Installed ? 10 : 8);
@@ -195,7 +195,8 @@ void AppCardActionArea::showButtons(QList<QWidget *> &hide)
         button->setAccessibleName(what.accessibleName);
         button->setAccessibleDescription(what.description);
         button->setToolTip(what.toolTip);
-        button->show();
+        if (button->isHidden())
+            button->show();
     }
     for (qsizetype i = wanted.size(); i < m_buttons.size(); ++i)
         hide.append(m_buttons.at(i));

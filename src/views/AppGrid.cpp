@@ -60,7 +60,6 @@ void AppGrid::makeCard(const CatalogApp &app)
     QWidget *card = m_factory(app, m_engine);
     card->setParent(this);
     card->setProperty("appID", app.id);
-    card->hide();
     m_cards.insert(app.id, card);
     m_layout->addWidget(card);
 }
@@ -88,7 +87,12 @@ void AppGrid::arrange()
             order.append(card);
     }
     m_layout->reorder(order);
-    for (QWidget *card : std::as_const(m_cards))
-        card->setVisible(order.contains(card));
+    // Only changes: showing a card that is not hidden would lay it out now, at a size it will not
+    // have (before the window is first shown, a new card shows with the grid anyway).
+    for (QWidget *card : std::as_const(m_cards)) {
+        const bool shown = order.contains(card);
+        if (card->isHidden() == shown)
+            card->setVisible(shown);
+    }
     updateGeometry();
 }

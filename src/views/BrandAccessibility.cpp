@@ -75,6 +75,8 @@ QAccessibleInterface *brandAccessible(const QString &className, QObject *object)
         return new DisclosureAccessible(static_cast<QAbstractButton *>(widget));
     if (className == u"AppCard"_s)
         return new RoleAccessible(widget, QAccessible::Grouping);
+    if (className == u"ReplacesLine"_s)
+        return new RoleAccessible(widget, QAccessible::StaticText);
     if (className == u"SpinnerRow"_s)
         return new RoleAccessible(widget, QAccessible::ProgressBar);
     if (className == u"AppIconTile"_s || className == u"ScreenshotView"_s || className == u"OrvandoLogo"_s)
@@ -98,12 +100,17 @@ void install()
 
 void stateChanged(QWidget *widget, QAccessible::State changed)
 {
+    // Only when something listens: an event makes the widget's interface even when nothing does.
+    if (!QAccessible::isActive())
+        return;
     QAccessibleStateChangeEvent event(widget, changed);
     QAccessible::updateAccessibility(&event);
 }
 
 void textChanged(QWidget *widget, QAccessible::Event type)
 {
+    if (!QAccessible::isActive())
+        return;
     QAccessibleEvent event(widget, type);
     QAccessible::updateAccessibility(&event);
 }

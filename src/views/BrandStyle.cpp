@@ -313,7 +313,9 @@ void BrandStyle::drawButton(const QStyleOption *option, QPainter *painter, const
             painter->restore();
             x += side + chevronGap(widget);
             painter->setPen(text);
-            painter->drawText(contents, Qt::AlignRight | Qt::AlignVCenter, trailingText(widget));
+            const QString trailing = trailingText(widget);
+            painter->drawText(
+                contents.right() + 1 - metrics.horizontalAdvance(trailing), lineTop + metrics.ascent(), trailing);
         } else if (look == Look::Row) {
             const QPoint at(contents.right() + 1 - trailingSymbol, contents.center().y() - trailingSymbol / 2);
             painter->drawPixmap(at, button->icon.pixmap(QSize(trailingSymbol, trailingSymbol), ratio));
@@ -328,9 +330,9 @@ void BrandStyle::drawButton(const QStyleOption *option, QPainter *painter, const
                 x += side + symbolGap;
             }
         }
+        // One line at its baseline: cheaper than having the painter lay the text out in a box.
         painter->setPen(text);
-        painter->drawText(QRect(x, contents.top(), contents.right() + 1 - x, contents.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, button->text);
+        painter->drawText(x, lineTop + metrics.ascent(), button->text);
     }
     painter->restore();
     if (keyboardFocus(option))
@@ -379,10 +381,9 @@ void BrandStyle::drawShape(const QStyleOption *option, QPainter *painter, const 
         painter->fillPath(rounded(capsule, capsule.height() / 2), faded(color(option, widget->foregroundRole()), 0.12));
     } else {
         const qreal radius = look == Look::Card ? 16 : look == Look::Panel ? 12 : 10;
-        const QPalette::ColorRole fill = look == Look::Card ? Brand::cream
-            : look == Look::Panel                           ? Brand::n1
-                                                            : QPalette::Base;
-        painter->fillPath(rounded(box, radius), color(option, fill));
+        // A card is cream on the window's cream: its outline is all there is to draw.
+        if (look != Look::Card)
+            painter->fillPath(rounded(box, radius), color(option, look == Look::Panel ? Brand::n1 : QPalette::Base));
         if (look != Look::Panel) {
             painter->setPen(QPen(color(option, Brand::n2), 1));
             painter->drawPath(rounded(box, radius));
@@ -475,10 +476,14 @@ QRect BrandStyle::subElementRect(SubElement element, const QStyleOption *option,
 
 QSize BrandStyle::buttonSize(const QStyleOption *option, const QWidget *widget) const
 {
+    const Look look = BrandStyle::look(widget);
+    // A summary takes the width it is given and the height its layout needs for it; measuring its
+    // preferred size would only cost the window's first frame.
+    if (look == Look::Summary)
+        return {};
     if (widget->layout())
         return widget->layout()->totalSizeHint();
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
-    const Look look = BrandStyle::look(widget);
     const QFontMetrics &metrics = option->fontMetrics;
     // One pixel of slack: at fractional scales the drawn run can be a hair wider than the advance.
     int width = metrics.horizontalAdvance(button->text) + 1;
@@ -530,7 +535,11 @@ int BrandStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, cons
 
 QIcon BrandStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
 {
+    // The brand's own; the platform's would first look through icon themes and image plugins.
     if (icon == SP_LineEditClearButton)
         return Symbols::icon(u"xmark.circle.fill"_s, Brand::n3);
+    if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+        return Symbols::icon(
+            icon == SP_ToolBarHorizontalExtensionButton ? u"chevron.right"_s : u"chevron.down"_s, QPalette::ButtonText);
     return QProxyStyle::standardIcon(icon, option, widget);
 }

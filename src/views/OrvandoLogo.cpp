@@ -2,10 +2,10 @@
 
 #include "views/Brand.h"
 #include "views/BrandMark.h"
+#include "views/Typography.h"
 
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
@@ -49,20 +49,17 @@ void OrvandoLogo::setMarkSize(qreal markSize)
     update();
 }
 
-QFont OrvandoLogo::wordmarkFont(const QPaintDevice *device) const
+QFont OrvandoLogo::wordmarkFont() const
 {
-    // Sizes are in device-independent pixels (a Mac point); convert through the device's
-    // logical resolution so the text keeps its proportion to the mark everywhere.
     QFont wordmark = font();
-    const int dpi = device ? device->logicalDpiY() : 72;
-    wordmark.setPointSizeF(m_markSize * wordmarkScale * 72.0 / (dpi > 0 ? dpi : 72));
-    wordmark.setWeight(QFont::Medium);
+    wordmark.setPixelSize(qRound(m_markSize * wordmarkScale));
+    wordmark.setWeight(Typography::weight(QFont::Medium));
     return wordmark;
 }
 
 QSize OrvandoLogo::sizeHint() const
 {
-    const QFontMetricsF metrics(wordmarkFont(this), this);
+    const QFontMetricsF metrics(wordmarkFont(), this);
     const qreal width = m_markSize + spacing + metrics.horizontalAdvance(text());
     const qreal height = std::max(m_markSize, metrics.height());
     return { int(std::ceil(width)), int(std::ceil(height)) };
@@ -75,7 +72,7 @@ void OrvandoLogo::paintEvent(QPaintEvent *)
     const qreal centreY = height() / 2.0;
     BrandMark::paint(&painter, QRectF(0, centreY - m_markSize / 2, m_markSize, m_markSize), m_markSize);
 
-    const QFont wordmark = wordmarkFont(painter.device());
+    const QFont wordmark = wordmarkFont();
     const QFontMetricsF metrics(wordmark, painter.device());
     const qreal baseline = centreY + (metrics.ascent() - metrics.descent()) / 2;
     const qreal x = m_markSize + spacing;

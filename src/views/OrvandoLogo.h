@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QPaintDevice;
-
 // The mark followed by the wordmark; one accessible element labelled with the wordmark's text.
 class OrvandoLogo : public QWidget
 {
@@ -19,8 +17,9 @@ public:
     qreal markSize() const { return m_markSize; }
     void setMarkSize(qreal markSize);
 
-    // The wordmark's font: medium weight, markSize x 0.62 device-independent pixels on device.
-    QFont wordmarkFont(const QPaintDevice *device) const;
+    // The wordmark's font: medium weight, markSize x 0.62 device-independent pixels, to the whole
+    // pixel, so that it shares the font of the text beside it (20 in the sidebar, 22 welcoming).
+    QFont wordmarkFont() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -3,34 +3,47 @@
 #include "views/Brand.h"
 #include "views/Typography.h"
 
-#include <QEvent>
+#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
 ReplacesLine::ReplacesLine(const Replacement &replaces, int pixelSize, QWidget *parent)
-    : QLabel(parent)
+    : QWidget(parent)
     , m_lead(u"Replaces "_s + replaces.app + u' ')
     , m_price(u"- "_s + replaces.priceText)
 {
     setFont(Typography::font(pixelSize));
-    setTextFormat(Qt::RichText);
-    setWordWrap(true);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     setAccessibleName(plainText());
-    colour();
 }
 
-void ReplacesLine::changeEvent(QEvent *event)
+QSize ReplacesLine::sizeHint() const
 {
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        colour();
+    return { fontMetrics().horizontalAdvance(plainText()) + 1, fontMetrics().height() };
 }
 
-void ReplacesLine::colour()
+QSize ReplacesLine::minimumSizeHint() const
 {
-    // The price at 55 % opacity, mixed with the cream the line sits on: a label's rich text has no
-    // reliable translucent colour.
-    const QPalette &p = palette();
-    setText(u"<span style=\"color:%1\">%2</span><span style=\"color:%3\">%4</span>"_s.arg(p.color(Brand::n3).name(),
-        m_lead.toHtmlEscaped(), Brand::dimmedText(p, Brand::cream, 0.55).name(), m_price.toHtmlEscaped()));
+    const QFontMetrics metrics = fontMetrics();
+    return { qMax(metrics.horizontalAdvance(m_lead), metrics.horizontalAdvance(m_price)) + 1, metrics.height() };
+}
+
+int ReplacesLine::heightForWidth(int width) const
+{
+    return fontMetrics().height() * (width >= sizeHint().width() ? 1 : 2);
+}
+
+void ReplacesLine::paintEvent(QPaintEvent *)
+{
+    // The price at 55 % opacity over the cream the line sits on.
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const bool oneLine = width() >= sizeHint().width();
+    painter.setPen(palette().color(Brand::n3));
+    painter.drawText(0, metrics.ascent(), m_lead);
+    painter.setPen(Brand::dimmedText(palette(), Brand::cream, 0.55));
+    painter.drawText(
+        oneLine ? metrics.horizontalAdvance(m_lead) : 0, metrics.ascent() + (oneLine ? 0 : metrics.height()), m_price);
 }

@@ -58,7 +58,6 @@ RootView::RootView(Options options, QWidget *parent)
 {
     setObjectName(u"rootView"_s);
     setMinimumSize(900, 600);
-    Controls::fill(this, Brand::cream);
 
     m_split = new QSplitter(Qt::Horizontal, this);
     m_split->setChildrenCollapsible(false);
@@ -149,23 +148,25 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
 
     auto *content = new QWidget;
     content->setObjectName(u"catalogContent"_s);
-    auto *contentStack = new QVBoxLayout(content);
-    contentStack->setContentsMargins(0, 0, 0, 0);
-    contentStack->setSpacing(0);
+    m_content = new QVBoxLayout(content);
+    m_content->setContentsMargins(0, 0, 0, 0);
+    m_content->setSpacing(0);
     m_grid = new AppGrid(m_engine, std::move(factory), content);
-    m_emptyState = new EmptyState(content);
-    contentStack->addWidget(m_grid);
-    contentStack->addWidget(m_emptyState);
-    contentStack->addStretch();
+    m_content->addWidget(m_grid);
+    m_content->addStretch();
 
     m_scroll = new QScrollArea(catalog);
     m_scroll->setObjectName(u"catalogScroll"_s);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Room for the bar from the start (the brand's draws nothing while nothing scrolls): a bar that
+    // came and went would make every card measure its wrapped texts again.
+    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The cards take focus, not the area: Tab goes from card to card and scrolls the one reached into view.
     m_scroll->setFocusPolicy(Qt::NoFocus);
-    Controls::fill(m_scroll->viewport(), Brand::cream);
+    // The window's cream shows through; filling it again would only cost time.
+    m_scroll->viewport()->setAutoFillBackground(false);
     m_scroll->setWidget(content);
     catalogStack->addWidget(m_scroll, 1);
 
@@ -237,8 +238,15 @@ void RootView::applyFilters()
     const QList<CatalogApp> apps = visibleApps();
     m_grid->setApps(apps);
     m_grid->setVisible(!apps.isEmpty());
-    m_emptyState->setSearchText(m_searchText);
-    m_emptyState->setVisible(apps.isEmpty());
+    // Made when a filter first leaves nothing to show; most windows never need it.
+    if (apps.isEmpty() && !m_emptyState) {
+        m_emptyState = new EmptyState;
+        m_content->insertWidget(1, m_emptyState);
+    }
+    if (m_emptyState) {
+        m_emptyState->setSearchText(m_searchText);
+        m_emptyState->setVisible(apps.isEmpty());
+    }
     orderFocus();
 }
 

@@ -17,6 +17,7 @@ class OperationCoordinator;
 class QLineEdit;
 class QScrollArea;
 class QSplitter;
+class QVBoxLayout;
 class SettingsView;
 class Sidebar;
 class UserDefaults;
@@ -67,7 +68,7 @@ public:
     // The field's own clear button, shown while the field holds anything.
     QWidget *clearSearchButton() const;
     AppGrid *grid() const { return m_grid; }
-    EmptyState *emptyState() const { return m_emptyState; }
+    EmptyState *emptyState() const { return m_emptyState; } // null until the grid is first empty
     QScrollArea *catalogScrollArea() const { return m_scroll; }
     LogDrawer *logDrawer() const { return m_drawer; }
     WelcomePresenter *welcomePresenter() const { return m_welcome; }
@@ -99,6 +100,7 @@ private:
     QLineEdit *m_search = nullptr;
     QScrollArea *m_scroll = nullptr;
     AppGrid *m_grid = nullptr;
+    QVBoxLayout *m_content = nullptr; // the grid, or the empty state
     EmptyState *m_emptyState = nullptr;
     LogDrawer *m_drawer = nullptr;
     WelcomePresenter *m_welcome = nullptr;

@@ -40,9 +40,10 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
-        if (index.row() == Heading)
-            return { 0, QFontMetrics(headingFont()).height() + 14 + 4 };
-        return { 0, qMax(QFontMetrics(rowFont(false)).height(), symbolSize) + 2 * padY };
+        // Asked for every row, often: measured once.
+        static const int heading = QFontMetrics(headingFont()).height() + 14 + 4;
+        static const int row = qMax(QFontMetrics(rowFont(false)).height(), symbolSize) + 2 * padY;
+        return { 0, index.row() == Heading ? heading : row };
     }
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
@@ -54,7 +55,8 @@ public:
         if (index.row() == Heading) {
             painter->setFont(headingFont());
             painter->setPen(palette.color(Brand::n3));
-            painter->drawText(option.rect.adjusted(12, 14, -12, -4), Qt::AlignLeft | Qt::AlignVCenter, title);
+            const QFontMetrics metrics(painter->font());
+            painter->drawText(option.rect.left() + 12, option.rect.bottom() + 1 - 4 - metrics.descent(), title);
             painter->restore();
             return;
         }
@@ -76,9 +78,10 @@ public:
         const QFont font = rowFont(selected);
         painter->setFont(font);
         painter->setPen(ink);
-        const QRect titleRect = content.adjusted(symbolSize + symbolGap, 0, 0, 0);
-        painter->drawText(titleRect, Qt::AlignLeft | Qt::AlignVCenter,
-            QFontMetrics(font).elidedText(title, Qt::ElideRight, titleRect.width()));
+        // At its baseline, and whole: every title fits the narrowest sidebar.
+        const QFontMetrics metrics(font);
+        painter->drawText(content.left() + symbolSize + symbolGap,
+            content.top() + (content.height() - metrics.height()) / 2 + metrics.ascent(), title);
         painter->restore();
         if ((option.state & QStyle::State_HasFocus) && (option.state & QStyle::State_KeyboardFocusChange))
             BrandStyle::drawFocusRing(painter, box, radius, palette);

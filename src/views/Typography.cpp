@@ -1,8 +1,11 @@
 #include "views/Typography.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
+
+using namespace Qt::StringLiterals;
 
 namespace Typography {
 
@@ -10,8 +13,17 @@ QFont font(int pixelSize, QFont::Weight weight)
 {
     QFont result = QGuiApplication::font();
     result.setPixelSize(pixelSize);
-    result.setWeight(weight);
+    result.setWeight(Typography::weight(weight));
     return result;
+}
+
+QFont::Weight weight(QFont::Weight weight)
+{
+    static const bool hasMedium = [] {
+        const QString family = QFontInfo(QGuiApplication::font()).family();
+        return QFontDatabase::styles(family).contains(u"Medium"_s, Qt::CaseInsensitive);
+    }();
+    return weight == QFont::Medium && !hasMedium ? QFont::Normal : weight;
 }
 
 QFont mono(int pixelSize)

@@ -12,6 +12,9 @@ class QWidget;
 namespace Typography {
 
 QFont font(int pixelSize, QFont::Weight weight = QFont::Normal);
+// weight, or regular for a medium weight the system family has no face for: it would look the
+// same and only cost another font load before the first frame.
+QFont::Weight weight(QFont::Weight weight);
 // The system's fixed-pitch font at pixelSize: progress notes and the install log.
 QFont mono(int pixelSize);
 

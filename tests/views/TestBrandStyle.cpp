@@ -5,7 +5,6 @@
 #include "views/AppCard.h"
 #include "views/Brand.h"
 #include "views/BrandStyle.h"
-#include "views/ReplacesLine.h"
 #include "views/Symbols.h"
 
 #include <QApplication>
@@ -93,7 +92,7 @@ private Q_SLOTS:
     }
 
     // Worked out anew, as a change of the system's appearance does, the palette reaches widgets
-    // already on screen, their drawn surfaces and the colours a label keeps in its rich text.
+    // already on screen and what they draw.
     void followsTheSystemAppearanceLive()
     {
         Sandbox sandbox;
@@ -110,7 +109,6 @@ private Q_SLOTS:
             QCOMPARE(QApplication::palette().color(QPalette::Window), colors.cream);
             // Windows hear of it through the event loop, and hand it down to what they hold.
             QTRY_COMPARE(tagline->palette().color(tagline->foregroundRole()), colors.n3);
-            QVERIFY(card.findChild<ReplacesLine *>()->text().contains(colors.n3.name()));
             QCOMPARE(card.grab().toImage().pixelColor(9, card.height() / 2), colors.cream);
         }
     }
