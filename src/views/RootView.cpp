@@ -116,6 +116,9 @@ QLineEdit *RootView::searchBar()
         clear->setText(u"Clear search"_s);
         clear->setToolTip(u"Clear search"_s);
     }
+    // Hidden until there is something to clear; the field itself shows it when text comes.
+    if (QWidget *clear = clearSearchButton())
+        clear->hide();
     return m_search;
 }
 
