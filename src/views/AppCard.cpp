@@ -132,5 +132,4 @@ void AppCard::setShowDetail(bool show)
     m_detail = new AppDetailView(m_app, m_engine, window());
     m_detail->setAttribute(Qt::WA_DeleteOnClose);
     Sheet::present(m_detail);
-    Q_EMIT detailShown(m_detail);
 }

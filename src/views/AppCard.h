@@ -30,9 +30,6 @@ public:
     AppDetailView *detailView() const { return m_detail; }
     void setShowDetail(bool show);
 
-Q_SIGNALS:
-    void detailShown(AppDetailView *sheet);
-
 private:
     QPushButton *buildSummary();
     void follow(bool controlsAdded);

@@ -63,16 +63,6 @@ void AppCardActionArea::place(QWidget *widget, Slot slot)
     m_added = true;
 }
 
-QList<QPushButton *> AppCardActionArea::buttons() const
-{
-    return m_buttons.mid(0, m_content.buttons.size());
-}
-
-bool AppCardActionArea::showGuidance() const
-{
-    return m_disclosure && m_disclosure->isChecked();
-}
-
 QWidget *AppCardActionArea::primaryControl() const
 {
     if (!m_content.buttons.isEmpty())

@@ -29,9 +29,6 @@ public:
     AppCardActionArea(const CatalogApp &app, InstallEngine *engine, QWidget *parent = nullptr);
 
     const AppCardContent &content() const { return m_content; }
-    bool showGuidance() const;
-    // The row's buttons shown now, in order.
-    QList<QPushButton *> buttons() const;
     // The control a state change hands focus to: the first button, else the Homebrew setup button,
     // else the progress line.
     QWidget *primaryControl() const;

@@ -36,8 +36,6 @@ public:
     bool isComplete() const { return m_pending.isEmpty(); }
     // The card made for id, or null when it has not been needed (or made) yet.
     QWidget *card(const QString &id) const { return m_cards.value(id); }
-    int cardCount() const { return int(m_cards.size()); }
-    AdaptiveGridLayout *gridLayout() const { return m_layout; }
 
 Q_SIGNALS:
     // Emitted once the last pending card has been made.

@@ -14,7 +14,6 @@ public:
     AppIconTile(const QString &appID, const QString &appName, const QString &letter, int side, qreal radius,
         int letterSize, QWidget *parent = nullptr);
 
-    QString letter() const { return m_letter; }
     bool hasImage() const { return !m_image.isNull(); }
 
     QSize sizeHint() const override { return { m_side, m_side }; }

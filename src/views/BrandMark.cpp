@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include <cmath>
-
 namespace {
 
 // The mark is designed on a 60 x 60 grid; every measure below is in grid units.
@@ -28,30 +26,9 @@ void square(QPainter *painter, qreal unit, qreal w, qreal r, qreal cx, qreal cy,
 
 } // namespace
 
-BrandMark::BrandMark(qreal size, QWidget *parent)
-    : QWidget(parent)
-    , m_size(size)
-{
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAttribute(Qt::WA_TranslucentBackground);
-}
+namespace BrandMark {
 
-void BrandMark::setMarkSize(qreal size)
-{
-    if (qFuzzyCompare(size, m_size))
-        return;
-    m_size = size;
-    updateGeometry();
-    update();
-}
-
-QSize BrandMark::sizeHint() const
-{
-    const int side = int(std::ceil(m_size));
-    return { side, side };
-}
-
-void BrandMark::paint(QPainter *painter, const QRectF &frame, qreal size)
+void paint(QPainter *painter, const QRectF &frame, qreal size)
 {
     if (size <= 0)
         return;
@@ -68,8 +45,4 @@ void BrandMark::paint(QPainter *painter, const QRectF &frame, qreal size)
     painter->restore();
 }
 
-void BrandMark::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    paint(&painter, rect(), m_size);
-}
+} // namespace BrandMark

@@ -1,28 +1,14 @@
 #pragma once
 
-#include <QWidget>
+#include <QtGlobal>
 
 class QPainter;
+class QRectF;
 
 // The product mark: three overlapping rounded squares, drawn from numbers so it is sharp at any size.
-class BrandMark : public QWidget
-{
-    Q_OBJECT
+namespace BrandMark {
 
-public:
-    explicit BrandMark(qreal size = 60, QWidget *parent = nullptr);
+// Draws the mark in a size x size square centred in frame.
+void paint(QPainter *painter, const QRectF &frame, qreal size);
 
-    qreal markSize() const { return m_size; }
-    void setMarkSize(qreal size);
-
-    QSize sizeHint() const override;
-
-    // Draws the mark in a size x size square centred in frame.
-    static void paint(QPainter *painter, const QRectF &frame, qreal size);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    qreal m_size;
-};
+} // namespace BrandMark

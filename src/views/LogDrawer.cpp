@@ -90,11 +90,6 @@ QString LogDrawer::shownCount() const
     return m_toggle->property("trailingText").toString();
 }
 
-bool LogDrawer::isShowingEmptyText() const
-{
-    return m_pages->currentWidget() == m_empty;
-}
-
 void LogDrawer::setOpen(bool open)
 {
     if (open == m_open)

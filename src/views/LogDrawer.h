@@ -37,7 +37,6 @@ public:
     QString shownCount() const; // the count the toggle shows now
     LogListView *list() const { return m_list; }
     QWidget *logArea() const { return m_area; }
-    bool isShowingEmptyText() const;
 
 Q_SIGNALS:
     void openChanged(bool open);

@@ -40,15 +40,6 @@ QString OrvandoLogo::suffix()
     return u".app"_s;
 }
 
-void OrvandoLogo::setMarkSize(qreal markSize)
-{
-    if (qFuzzyCompare(markSize, m_markSize))
-        return;
-    m_markSize = markSize;
-    updateGeometry();
-    update();
-}
-
 QFont OrvandoLogo::wordmarkFont() const
 {
     QFont wordmark = font();

@@ -15,7 +15,6 @@ public:
     static QString text() { return word() + suffix(); }
 
     qreal markSize() const { return m_markSize; }
-    void setMarkSize(qreal markSize);
 
     // The wordmark's font: medium weight, markSize x 0.62 device-independent pixels, to the whole
     // pixel, so that it shares the font of the text beside it (20 in the sidebar, 22 welcoming).

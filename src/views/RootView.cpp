@@ -232,7 +232,6 @@ void RootView::openSettings()
     m_settings = SettingsView::present(m_engine, this);
     m_settings->setAnalytics(m_analytics);
     connect(m_settings, &QDialog::finished, this, [this] { m_settings = nullptr; });
-    Q_EMIT settingsPresented(m_settings);
 }
 
 void RootView::applyFilters()

@@ -74,9 +74,6 @@ public:
     WelcomePresenter *welcomePresenter() const { return m_welcome; }
     SettingsView *settingsSheet() const;
 
-Q_SIGNALS:
-    void settingsPresented(SettingsView *sheet);
-
 protected:
     void showEvent(QShowEvent *event) override;
 

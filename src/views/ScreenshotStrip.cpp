@@ -36,11 +36,9 @@ ScreenshotStrip::ScreenshotStrip(
     auto *shots = new QHBoxLayout(row);
     shots->setContentsMargins(0, 2, 0, 2);
     shots->setSpacing(16);
-    for (const AppDetailModel::Screenshot &shot : screenshots) {
-        auto *view = new ScreenshotView(shot.name, shot.image, shotHeight);
-        view->setAccessibleName(
-            u"%1 screenshot %2 of %3"_s.arg(appName).arg(m_views.size() + 1).arg(screenshots.size()));
-        m_views.append(view);
+    for (qsizetype i = 0; i < screenshots.size(); ++i) {
+        auto *view = new ScreenshotView(screenshots.at(i).image, shotHeight);
+        view->setAccessibleName(u"%1 screenshot %2 of %3"_s.arg(appName).arg(i + 1).arg(screenshots.size()));
         shots->addWidget(view);
     }
     shots->addStretch();

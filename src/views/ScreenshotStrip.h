@@ -4,8 +4,6 @@
 
 #include <QWidget>
 
-class ScreenshotView;
-
 // The detail sheet's gallery: a "Screenshots" heading over a horizontally scrolling row of the
 // application's screenshots, each 300 high, in catalog order, each named "<app> screenshot n of m".
 class ScreenshotStrip : public QWidget
@@ -15,9 +13,4 @@ class ScreenshotStrip : public QWidget
 public:
     ScreenshotStrip(
         const QString &appName, const QList<AppDetailModel::Screenshot> &screenshots, QWidget *parent = nullptr);
-
-    QList<ScreenshotView *> views() const { return m_views; }
-
-private:
-    QList<ScreenshotView *> m_views;
 };

@@ -5,9 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-ScreenshotView::ScreenshotView(const QString &name, const QImage &image, int height, QWidget *parent)
+ScreenshotView::ScreenshotView(const QImage &image, int height, QWidget *parent)
     : QWidget(parent)
-    , m_name(name)
     , m_image(image)
 {
     const int width = image.height() > 0 ? qRound(qreal(height) * image.width() / image.height()) : height;

@@ -10,9 +10,7 @@ class ScreenshotView : public QWidget
     Q_OBJECT
 
 public:
-    ScreenshotView(const QString &name, const QImage &image, int height, QWidget *parent = nullptr);
-
-    QString name() const { return m_name; }
+    ScreenshotView(const QImage &image, int height, QWidget *parent = nullptr);
 
     QSize sizeHint() const override { return m_size; }
 
@@ -20,7 +18,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_name;
     QImage m_image;
     QImage m_scaled; // m_image at the drawn size and pixel ratio
     QSize m_size;

@@ -128,11 +128,4 @@ bool contains(const QString &name)
     return files().contains(name);
 }
 
-QStringList names()
-{
-    QStringList all = files().keys();
-    all.sort();
-    return all;
-}
-
 } // namespace Symbols

@@ -4,7 +4,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QString>
-#include <QStringList>
 
 class QColor;
 
@@ -21,6 +20,5 @@ QPixmap pixmap(const QString &name, const QColor &color, int size, qreal deviceP
 QIcon icon(const QString &name, QPalette::ColorRole role);
 
 bool contains(const QString &name);
-QStringList names();
 
 } // namespace Symbols

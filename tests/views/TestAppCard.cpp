@@ -265,6 +265,11 @@ private Q_SLOTS:
         for (QLabel *label : sheet->findChildren<QLabel *>(u"permissionText"_s))
             shownBoxes.append(label->text());
         QCOMPARE(shownBoxes, boxes);
+        const QList<ScreenshotView *> shots = sheet->findChildren<ScreenshotView *>();
+        QCOMPARE(shots.isEmpty(), id == u"shottr"_s); // none of its screenshots is in the bundle
+        for (qsizetype i = 0; i < shots.size(); ++i)
+            QCOMPARE(QAccessible::queryAccessibleInterface(shots.at(i))->text(QAccessible::Name),
+                u"%1 screenshot %2 of %3"_s.arg(card->app().name).arg(i + 1).arg(shots.size()));
         QTRY_VERIFY(sheet->isVisible());
         QTest::mouseClick(visibleButton(sheet, u"Done"_s), Qt::LeftButton);
         QTRY_VERIFY(!card->showDetail());

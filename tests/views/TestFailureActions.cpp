@@ -61,32 +61,20 @@ void TestFailureActions::actionsFollowTheFailure()
     const CatalogApp app = catalogApp(u"maccy"_s);
     const InstallState failed = InstallState::failed(u"It went wrong."_s, kind, 42);
 
-    const AppCardContent content = AppCardContent::make(app, failed, {});
-    QStringList titles;
-    for (const AppCardContent::Button &button : content.buttons)
-        titles.append(button.title);
-    QCOMPARE(titles, tryAgain ? QStringList({ u"Try again"_s, u"Show in log"_s }) : QStringList({ u"Show in log"_s }));
-    QCOMPARE(content.logLine, 42);
+    QCOMPARE(AppCardContent::make(app, failed, {}).logLine, 42);
 
-    // The card's and the sheet's action areas show what the content says.
+    // The card and the sheet show what the content says; retrying leaves neither button.
     Sandbox sandbox;
     CardTestEngine engine(sandbox.environment());
     AppCardActionArea card(app, &engine);
     DetailActionArea sheet(app, &engine);
     engine.setState(app.id, failed);
-    QCOMPARE(card.findChild<QLabel *>(u"failureMessage"_s)->text(), u"It went wrong."_s);
-    QCOMPARE(visibleButton(&card, u"Try again"_s) != nullptr, tryAgain);
-    QCOMPARE(visibleButton(&sheet, u"Try again"_s) != nullptr, tryAgain);
-    QAbstractButton *showInLog = visibleButton(&card, u"Show in log"_s);
-    QVERIFY(showInLog);
-    QSignalSpy requested(&card, &AppCardActionArea::showInLogRequested);
-    showInLog->click();
-    QCOMPARE(requested.size(), 1);
-    QCOMPARE(requested.first().first().toLongLong(), 42);
-
-    // Once the app is retried, neither button stays.
+    card.show(); // laid out, so its texts read in order
+    const QStringList retry = tryAgain ? QStringList { u"Try again"_s } : QStringList();
+    QCOMPARE(visibleTexts(&card), QStringList { u"It went wrong."_s } + retry + QStringList { u"Show in log"_s });
+    QCOMPARE(visibleTexts(&sheet), retry);
     engine.setState(app.id, InstallState::installing(u"Getting Maccy ready."_s));
-    QVERIFY(!showInLog->isVisibleTo(&card));
+    QCOMPARE(visibleTexts(&card), QStringList { u"Getting Maccy ready."_s });
 }
 
 void TestFailureActions::showInLogOpensTheDrawerAtTheFailure()

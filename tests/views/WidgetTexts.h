@@ -21,10 +21,16 @@ inline QStringList visibleTexts(const QWidget *root)
 {
     QStringList texts;
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
-    std::stable_sort(widgets.begin(), widgets.end(), [root](const QWidget *a, const QWidget *b) {
-        const QPoint ca = a->mapTo(root, a->rect().center()), cb = b->mapTo(root, b->rect().center());
-        return ca.y() != cb.y() ? ca.y() < cb.y() : ca.x() < cb.x();
-    });
+    const auto centre = [root](const QWidget *w) { return w->mapTo(root, w->rect().center()); };
+    const auto byY = [&](const QWidget *a, const QWidget *b) { return centre(a).y() < centre(b).y(); };
+    std::stable_sort(widgets.begin(), widgets.end(), byY);
+    // Centred side by side, a row's widgets may sit a pixel apart: a few pixels make one line.
+    for (auto line = widgets.begin(); line != widgets.end();) {
+        const auto end = std::find_if(
+            line, widgets.end(), [&](const QWidget *w) { return centre(w).y() > centre(*line).y() + 3; });
+        std::stable_sort(line, end, [&](const QWidget *a, const QWidget *b) { return centre(a).x() < centre(b).x(); });
+        line = end;
+    }
     for (const QWidget *widget : std::as_const(widgets)) {
         if (!widget->isVisibleTo(root))
             continue;
