@@ -139,7 +139,7 @@ QCoro::Task<BatchInstaller::Summary> BatchInstaller::run(QList<CatalogApp> apps,
 
     // Once for the whole queue, rather than a setup prompt in the middle of it.
     bool setupFailed = false;
-    if (operation == AppOperation::Install && needsBrew && !m_engine->brewAvailable()) {
+    if (operation == AppOperation::Install && needsBrew && m_setupAllowed && !m_engine->brewAvailable()) {
         setProgress(0, std::nullopt, true);
         const auto firstCask = std::find_if(
             queue.cbegin(), queue.cend(), [](const CatalogApp &app) { return app.install.isHomebrewCask(); });
@@ -150,7 +150,7 @@ QCoro::Task<BatchInstaller::Summary> BatchInstaller::run(QList<CatalogApp> apps,
     }
 
     for (qsizetype i = 0; i < queue.size(); ++i) {
-        if (m_cancelRequested || !m_engine) {
+        if (m_cancelRequested || !m_engine || m_engine->coordinator()->isStopping()) {
             summary.wasCancelled = true;
             summary.cancelled += queue.mid(i);
             break;

@@ -57,6 +57,10 @@ public:
     // Homebrew behind.
     void cancel();
 
+    // Whether a queue that installs a cask without Homebrew sets Homebrew up first (the default);
+    // without, such apps end needing Homebrew (the command line's --no-setup).
+    void setHomebrewSetupAllowed(bool allowed) { m_setupAllowed = allowed; }
+
     bool isRunning() const { return m_running; }
     // The apps worked through, skipped ones not counted, and the 1-based place of the current one
     // (0 before the first).
@@ -86,6 +90,7 @@ private:
     bool m_running = false;
     bool m_cancelRequested = false;
     bool m_settingUp = false;
+    bool m_setupAllowed = true;
     int m_total = 0;
     int m_position = 0;
     std::optional<CatalogApp> m_current;

@@ -55,9 +55,11 @@ std::optional<InstallState> InstallEngine::state(const QString &appID) const
 void InstallEngine::appendLog(const QString &text, const QString &appID)
 {
     ++m_logCounter;
-    m_log->append(LogLine { m_logCounter, appID, text });
+    const LogLine line { m_logCounter, appID, text };
+    m_log->append(line);
     if (m_logFile)
         m_logFile->append(appID, text);
+    Q_EMIT lineAppended(line);
 }
 
 void InstallEngine::setState(const QString &appID, const InstallState &state)
@@ -117,14 +119,17 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
         co_await uninstallSteps(app);
         break;
     }
-    // The ticket is still held, so the cancel mark is still there to read.
-    if (!self || m_coordinator->isCancelled(app.id))
+    if (!self)
         co_return OperationOutcome { Kind::Cancelled, {}, {} };
     const InstallState now = state(app.id).value_or(InstallState::notInstalled());
     const auto goal
         = operation == AppOperation::Uninstall ? InstallState::Kind::NotInstalled : InstallState::Kind::Installed;
+    // Done is done, even when a cancel came too late to stop it.
     if (now.kind == goal)
         co_return OperationOutcome { Kind::Succeeded, {}, {} };
+    // The ticket is still held, so the cancel mark is still there to read.
+    if (m_coordinator->isCancelled(app.id))
+        co_return OperationOutcome { Kind::Cancelled, {}, {} };
     if (now.kind == InstallState::Kind::NeedsHomebrew)
         co_return OperationOutcome { Kind::NeedsHomebrew,
             app.name + u" installs through Homebrew, which isn't set up on this Mac yet."_s, {} };

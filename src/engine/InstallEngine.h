@@ -178,6 +178,9 @@ Q_SIGNALS:
     void bootstrapInProgressChanged(bool inProgress);
     // Emitted when an id enters or leaves permissionNotes.
     void permissionNotesChanged();
+    // Each line as it enters the log: brew's own lines and the engine's steps, for a front end
+    // that prints them (the command line's --verbose) rather than showing the model.
+    void lineAppended(const LogLine &line);
     void uninstallAllInProgressChanged(bool inProgress);
 
 protected:

@@ -109,7 +109,7 @@ int OperationCoordinator::lockApp(const QString &appID, bool *heldElsewhere) con
 
 OperationCoordinator::Ticket OperationCoordinator::beginOperation(const CatalogApp &app, const QObject *owner)
 {
-    if (m_operations.contains(app.id))
+    if (m_stopping || m_operations.contains(app.id))
         return {};
     bool heldElsewhere = false;
     const int fd = lockApp(app.id, &heldElsewhere);
@@ -210,19 +210,31 @@ void OperationCoordinator::trackProcess(QProcess *process, const QString &appID)
 
 QCoro::Task<> OperationCoordinator::stopAll()
 {
+    // A queue must not start its next app while the current one is being stopped.
+    m_stopping = true;
+    const QStringList running = m_operations.keys();
+    for (const QString &appID : running)
+        markCancelled(appID);
     QList<QPointer<QProcess>> processes;
     for (const TrackedProcess &tracked : std::as_const(m_processes))
         processes.append(tracked.process);
     co_await stop(processes);
 }
 
-bool OperationCoordinator::cancel(const QString &appID)
+bool OperationCoordinator::markCancelled(const QString &appID)
 {
     const auto it = m_operations.find(appID);
     if (it == m_operations.end())
         return false;
     it->cancelled = true;
     Q_EMIT cancelRequested(appID);
+    return true;
+}
+
+bool OperationCoordinator::cancel(const QString &appID)
+{
+    if (!markCancelled(appID))
+        return false;
     QList<QPointer<QProcess>> processes;
     for (const TrackedProcess &tracked : std::as_const(m_processes)) {
         if (tracked.appID == appID)

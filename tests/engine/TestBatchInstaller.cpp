@@ -114,9 +114,16 @@ private Q_SLOTS:
     }
 
     // A cancel stops the app being installed at once (its brew never gets to place it) and
-    // starts no other; the states then say what is on disk.
+    // starts no other; the states then say what is on disk. A quit stops the queue the same way.
+    void cancelStopsTheCurrentAppAndStartsNoOther_data()
+    {
+        QTest::addColumn<bool>("byQuit");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("quit") << true;
+    }
     void cancelStopsTheCurrentAppAndStartsNoOther()
     {
+        QFETCH(bool, byQuit);
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
         const ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", "0.5");
@@ -127,7 +134,10 @@ private Q_SLOTS:
         batch.start(casks(sandbox, { u"Alpha"_s, u"Beta"_s, u"Gamma"_s }));
         QTRY_COMPARE_WITH_TIMEOUT(batch.position(), 2, 20000);
         QTRY_COMPARE(sandbox.brewCalls().size(), 2);
-        batch.cancel();
+        if (byQuit)
+            InstallEngine::startDetached(coordinator.stopAll());
+        else
+            batch.cancel();
 
         QVERIFY(finished.wait(20000));
         const BatchInstaller::Summary summary = batch.lastSummary();
