@@ -212,29 +212,19 @@ QCoro::Task<> OperationCoordinator::stopAll()
 {
     // A queue must not start its next app while the current one is being stopped.
     m_stopping = true;
-    const QStringList running = m_operations.keys();
-    for (const QString &appID : running)
-        markCancelled(appID);
     QList<QPointer<QProcess>> processes;
     for (const TrackedProcess &tracked : std::as_const(m_processes))
         processes.append(tracked.process);
     co_await stop(processes);
 }
 
-bool OperationCoordinator::markCancelled(const QString &appID)
+bool OperationCoordinator::cancel(const QString &appID)
 {
     const auto it = m_operations.find(appID);
     if (it == m_operations.end())
         return false;
     it->cancelled = true;
     Q_EMIT cancelRequested(appID);
-    return true;
-}
-
-bool OperationCoordinator::cancel(const QString &appID)
-{
-    if (!markCancelled(appID))
-        return false;
     QList<QPointer<QProcess>> processes;
     for (const TrackedProcess &tracked : std::as_const(m_processes)) {
         if (tracked.appID == appID)

@@ -91,9 +91,9 @@ public:
     // Child processes that a quit has to stop, and a cancel of appID's operation when one is given;
     // a process is forgotten when it is destroyed.
     void trackProcess(QProcess *process, const QString &appID = {});
-    // For a quit: marks every running operation cancelled, refuses new ones from then on, asks
-    // every tracked process to end (SIGTERM), waits up to the grace period for them, then kills
-    // those still running.
+    // For a quit: refuses new operations from then on (a quit does not come back), asks every
+    // tracked process to end (SIGTERM), waits up to the grace period for them, then kills those
+    // still running.
     QCoro::Task<> stopAll();
     bool isStopping() const { return m_stopping; }
     void setStopGrace(std::chrono::milliseconds grace) { m_stopGrace = grace; }
@@ -134,8 +134,6 @@ private:
     void endSetup();
     // An open, locked lock file for appID, or -1 (*heldElsewhere set when another holder has it).
     int lockApp(const QString &appID, bool *heldElsewhere) const;
-    // Sets the cancel mark of appID's operation and tells its owner; false when none runs.
-    bool markCancelled(const QString &appID);
     // SIGTERM to each, then SIGKILL to those still running after the grace period.
     QCoro::Task<> stop(QList<QPointer<QProcess>> processes);
 
