@@ -92,6 +92,7 @@ void TestHomebrewSetup::setsUpThenInstallsOneSetupAtATime()
 {
     Sandbox sandbox;
     QVERIFY(stageFakeBrew(sandbox));
+    QVERIFY(sandbox.registerCask(u"jordanbaird-ice"_s, u"Ice"_s, u"com.jordanbaird.Ice"_s));
     // Every character that could break out of a quoted path.
     Environment env = sandbox.environment();
     env.tempDir = sandbox.root() + u"/tmp it's \"odd\" \\ $HOME `id`"_s;
@@ -111,20 +112,17 @@ void TestHomebrewSetup::setsUpThenInstallsOneSetupAtATime()
     QTRY_VERIFY_WITH_TIMEOUT(logTexts(engine).contains(u"NONINTERACTIVE=1"_s), 30000);
     QCOMPARE(engine.bootstrapLinesEmitted(), 2);
     QVERIFY(QFile::exists(engine.bootstrapLogPath()));
-    // Meanwhile a second window's request waits for this setup, then uses the brew it put in place
-    // (the same cask under another id, so the second install finds it already there).
+    // Meanwhile a second window's request waits for this setup, then uses the brew it put in place.
     InstallEngine other(env);
     QVERIFY(other.bootstrapInProgress());
-    CatalogApp twin = maccy();
-    twin.id = u"twin"_s;
-    InstallEngine::startDetached(other.setUpHomebrewThenInstall(twin));
-    QCOMPARE(other.state(u"twin"_s), std::optional(InstallState::installing(u"Setting up Homebrew (one-time)."_s)));
+    InstallEngine::startDetached(other.setUpHomebrewThenInstall(catalogApp(u"ice"_s)));
+    QCOMPARE(other.state(u"ice"_s), std::optional(InstallState::installing(u"Setting up Homebrew (one-time)."_s)));
     QCOMPARE(
-        logTexts(other, u"twin"_s), QStringList { u"==> Waiting for the Homebrew setup that is already running."_s });
+        logTexts(other, u"ice"_s), QStringList { u"==> Waiting for the Homebrew setup that is already running."_s });
     QVERIFY(Sandbox::writeFile(go, "go"));
 
     QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"maccy"_s), std::optional(InstallState::installed()), 60000);
-    QTRY_COMPARE_WITH_TIMEOUT(other.state(u"twin"_s), std::optional(InstallState::installed()), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(other.state(u"ice"_s), std::optional(InstallState::installed()), 30000);
     QCOMPARE(logTexts(engine).mid(0, 5),
         (QStringList { settingUp, u"NONINTERACTIVE=1"_s, u"==> Downloading"_s, u"==> Installation successful!\r"_s,
             u"==> Next steps: none"_s }));
