@@ -1,6 +1,6 @@
-#include "AppReport.h"
+#include "cli/AppReport.h"
 
-#include "CliFormat.h"
+#include "cli/CliFormat.h"
 
 #include "engine/CaskFactsText.h"
 #include "engine/InstallEngine.h"

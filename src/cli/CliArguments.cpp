@@ -1,6 +1,6 @@
-#include "CliArguments.h"
+#include "cli/CliArguments.h"
 
-#include "CliLookup.h"
+#include "cli/CliLookup.h"
 
 #include <algorithm>
 
@@ -242,7 +242,7 @@ QString CliArguments::help(const QString &program, std::optional<Command> comman
         + u" <command> [options]\n\nThe hand-picked catalog of free Mac apps, from a terminal or a script.\n\n"
           u"Commands:\n"_s;
     for (const CommandSpec &spec : commands())
-        text += u"  "_s + (spec.name + u' ' + spec.arguments).leftJustified(50) + u' ' + spec.summary + u'\n';
+        text += u"  "_s + spec.name + u' ' + spec.arguments + u"\n      "_s + spec.summary + u'\n';
     QStringList names;
     for (const Option &option : allOptions())
         names.append(option.name);

@@ -1,4 +1,4 @@
-#include "CliFormat.h"
+#include "cli/CliFormat.h"
 
 #include <QJsonDocument>
 

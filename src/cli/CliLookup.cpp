@@ -1,4 +1,4 @@
-#include "CliLookup.h"
+#include "cli/CliLookup.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "CliRunner.h"
+#include "cli/CliRunner.h"
 
-#include "AppReport.h"
-#include "CliFormat.h"
-#include "CliLookup.h"
+#include "cli/AppReport.h"
+#include "cli/CliFormat.h"
+#include "cli/CliLookup.h"
 
 #include "catalog/AppSetFile.h"
 #include "catalog/Catalog.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CliRequest.h"
-#include "ProgressLine.h"
+#include "cli/CliRequest.h"
+#include "cli/ProgressLine.h"
 
 #include "catalog/CatalogApp.h"
 #include "engine/Environment.h"

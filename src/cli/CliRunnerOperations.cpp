@@ -1,4 +1,4 @@
-#include "CliRunner.h"
+#include "cli/CliRunner.h"
 
 #include "catalog/AppSetFile.h"
 #include "catalog/Catalog.h"

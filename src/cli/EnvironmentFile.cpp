@@ -1,4 +1,4 @@
-#include "EnvironmentFile.h"
+#include "cli/EnvironmentFile.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,4 +1,4 @@
-#include "SignalPipe.h"
+#include "cli/SignalPipe.h"
 
 #include <QSocketNotifier>
 

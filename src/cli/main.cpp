@@ -1,7 +1,7 @@
-#include "CliArguments.h"
-#include "CliRunner.h"
-#include "EnvironmentFile.h"
-#include "SignalPipe.h"
+#include "cli/CliArguments.h"
+#include "cli/CliRunner.h"
+#include "cli/EnvironmentFile.h"
+#include "cli/SignalPipe.h"
 
 #include "platform/VersionInfo.h"
 
