@@ -103,13 +103,16 @@ std::optional<QString> countProblem(const CommandSpec &spec, const CliRequest &r
 {
     if (spec.command == Command::Update && request.all && count > 0)
         return u"Name the apps to update, or use --all, not both."_s;
+    if (count < spec.minimum && spec.maximum == 1) {
+        const QString what = spec.command == Command::Import ? u"file"_s : u"app id"_s;
+        return u"The "_s + spec.name + u" command needs one "_s + what + u'.';
+    }
     if (count < spec.minimum)
-        return spec.minimum == 1 && spec.maximum == 1 ? u"The "_s + spec.name + u" command needs one "_s
-                + (spec.command == Command::Import ? u"file."_s : u"app id."_s)
-                                                      : u"Name at least one app to "_s + spec.name + u'.';
-    if (spec.maximum >= 0 && count > spec.maximum)
-        return spec.maximum == 0 ? u"The "_s + spec.name + u" command takes no app or file names."_s
-                                 : u"The "_s + spec.name + u" command takes one name only."_s;
+        return u"Name at least one app to "_s + spec.name + u'.';
+    if (spec.maximum == 0 && count > 0)
+        return u"The "_s + spec.name + u" command takes no app or file names."_s;
+    if (spec.maximum > 0 && count > spec.maximum)
+        return u"The "_s + spec.name + u" command takes one name only."_s;
     return std::nullopt;
 }
 
@@ -134,11 +137,6 @@ void set(CliRequest &request, const QString &option, const QString &value)
 }
 
 } // namespace
-
-QString CliArguments::commandName(Command command)
-{
-    return specOf(command).name;
-}
 
 CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QString &program)
 {

@@ -23,7 +23,6 @@ struct Parsed
 // arguments without the program's own name; program names the program in help texts.
 Parsed parse(const QStringList &arguments, const QString &program);
 
-QString commandName(CliRequest::Command command);
 // The help of one command, or of the program when command is absent.
 QString help(const QString &program, std::optional<CliRequest::Command> command = std::nullopt);
 

@@ -66,6 +66,10 @@ QCoro::Task<int> CliRunner::operate(AppOperation operation, QList<CatalogApp> ap
     for (const CatalogApp &app : std::as_const(apps)) {
         if (const std::optional<AppUpdate> known = m_services->updates()->update(app.id))
             m_newVersions.insert(app.id, known->availableVersion);
+        // A cask Homebrew no longer recommends still installs, with the card's one-line warning.
+        const QString warning = m_engine->status(app).warning;
+        if (operation == AppOperation::Install && !warning.isEmpty())
+            err(u"warning: "_s + warning);
     }
 
     const BatchInstaller::Summary summary = co_await m_batch->run(apps, operation);
@@ -93,9 +97,9 @@ QCoro::Task<int> CliRunner::operate(AppOperation operation, QList<CatalogApp> ap
     if (!notStarted.isEmpty())
         err(u"Not started: "_s + notStarted.join(u", "_s) + u'.');
     if (m_missingHomebrew > 0)
-        err(m_request.noSetup
-                ? u"Homebrew was not set up, as --no-setup asks."_s
-                : u"Run this in a terminal to set Homebrew up (it asks for your password once), or install Homebrew first."_s);
+        err(m_request.noSetup ? u"Homebrew was not set up, as --no-setup asks."_s
+                              : u"Run this in a terminal to set Homebrew up (it asks for your password once), "
+                                u"or install Homebrew first."_s);
 
     if (m_interrupted)
         co_return ExitCode::interrupted;
