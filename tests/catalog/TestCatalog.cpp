@@ -116,16 +116,10 @@ private Q_SLOTS:
 
     void everyEntrySurvivesARoundTripThroughJson()
     {
-        QJsonArray array;
-        for (const CatalogApp &app : Catalog::v1())
-            array.append(app.toJson());
-        const QJsonArray decoded = QJsonDocument::fromJson(QJsonDocument(array).toJson()).array();
-        QCOMPARE(decoded.size(), 28);
-        for (int i = 0; i < decoded.size(); ++i) {
+        for (const CatalogApp &app : Catalog::v1()) {
             QString error;
-            const std::optional<CatalogApp> app = CatalogApp::fromJson(decoded[i].toObject(), &error);
-            QVERIFY2(app, qPrintable(error));
-            QCOMPARE(*app, Catalog::v1()[i]);
+            const QJsonObject text = QJsonDocument::fromJson(QJsonDocument(app.toJson()).toJson()).object();
+            QVERIFY2(CatalogApp::fromJson(text, &error) == app, qPrintable(app.id + u' ' + error));
         }
     }
 

@@ -199,21 +199,6 @@ private Q_SLOTS:
         QVERIFY(!run.result->error->description.isEmpty());
         QVERIFY(run.lines.isEmpty() && sandbox.brewCalls().isEmpty());
     }
-
-    void survivesTheEngineGoingAwayMidRun()
-    {
-        ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.2"));
-        auto *engine = new InstallEngine(m_sandbox.environment());
-        auto lines = std::make_shared<int>(0);
-        auto done = std::make_shared<bool>(false);
-        engine->runBrew({ u"install"_s, u"--cask"_s, u"slowpoke"_s }, [lines](const QString &) { ++*lines; })
-            .then([done](const BrewResult &) { *done = true; });
-        QTRY_VERIFY(*lines >= 1);
-        const int seen = *lines;
-        delete engine;
-        QTRY_VERIFY_WITH_TIMEOUT(*done, 30000);
-        QCOMPARE(*lines, seen); // nothing delivered to a handler whose engine is gone
-    }
 };
 
 QTEST_GUILESS_MAIN(TestBrewRunner)

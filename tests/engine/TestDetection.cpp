@@ -20,7 +20,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("kinds"); // of the three candidates, in order
         QTest::addColumn<int>("expected"); // index of the chosen candidate, -1 for none
         QTest::newRow("per-user prefix first") << QStringList { u"exec"_s, u"exec"_s, u"exec"_s } << 0;
-        QTest::newRow("Apple silicon before Intel") << QStringList { u"missing"_s, u"exec"_s, u"exec"_s } << 1;
         QTest::newRow("not executable, a folder: skipped") << QStringList { u"plain"_s, u"folder"_s, u"exec"_s } << 2;
         QTest::newRow("nothing usable") << QStringList { u"plain"_s, u"missing"_s, u"folder"_s } << -1;
     }

@@ -7,9 +7,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
-#include <atomic>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -140,26 +138,6 @@ private Q_SLOTS:
         QCOMPARE(QList<QList<QVariant>>(writerSpy), expected);
         QCOMPARE(elsewhereSpy.size(), 0);
         QCOMPARE(reader.stringValue(u"orvando.anon_id"_s), u"X"_s);
-    }
-
-    void writesFromAnotherThreadAreAnnounced()
-    {
-        UserDefaults defaults(location(u"threads"_s));
-        // Announced from the writing thread, so a QSignalSpy (not thread-safe) cannot count them.
-        std::atomic<int> announced = 0;
-        connect(
-            &defaults, &UserDefaults::changed, this, [&announced] { ++announced; }, Qt::DirectConnection);
-        std::unique_ptr<QThread> worker(QThread::create([&defaults] {
-            for (int i = 0; i < 50; ++i)
-                defaults.setString(u"key%1"_s.arg(i % 5), QString::number(i));
-        }));
-        worker->start();
-        for (int i = 0; i < 50; ++i)
-            defaults.setBool(u"main%1"_s.arg(i % 5), i % 2 == 0);
-        QVERIFY(worker->wait(30000));
-        QCOMPARE(announced.load(), 100);
-        QCOMPARE(defaults.stringValue(u"key4"_s), u"49"_s);
-        QCOMPARE(defaults.boolValue(u"main4"_s, true), false);
     }
 };
 
