@@ -327,24 +327,6 @@ private Q_SLOTS:
         QTRY_COMPARE(entriesOf(sandbox.tempDir()), QStringList());
     }
 
-    // A repository name never reaches past the API's own path.
-    void asksOnlyForRepositoryNames_data()
-    {
-        QTest::addColumn<QString>("repository");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("dots and dashes") << u"owner-1/name.app_2"_s << true;
-        QTest::newRow("climbs out") << u"../secrets"_s << false;
-        QTest::newRow("parent as name") << u"owner/.."_s << false;
-        QTest::newRow("three parts") << u"a/b/c"_s << false;
-    }
-
-    void asksOnlyForRepositoryNames()
-    {
-        QFETCH(QString, repository);
-        QFETCH(bool, accepted);
-        QCOMPARE(GitHubReleaseClient::isRepositoryName(repository), accepted);
-    }
-
     // The client stops a download that is larger than announced or that the server stops feeding, and
     // keeps nothing of it.
     void stopsADownloadThatGoesWrong_data()

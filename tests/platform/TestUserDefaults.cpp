@@ -95,27 +95,6 @@ private Q_SLOTS:
         QCOMPARE(storedText(store, u"orvando.analytics_opt_in"_s), onMac() ? QByteArray("1") : QByteArray("true"));
     }
 
-    void storedTextReadsAsABooleanOrAsAbsent_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::optional<bool>>("value");
-        QTest::newRow("true") << u"true"_s << std::optional(true);
-        QTest::newRow("YES") << u"YES"_s << std::optional(true);
-        QTest::newRow("no") << u"no"_s << std::optional(false);
-        QTest::newRow("2") << u"2"_s << std::optional(true);
-        QTest::newRow("other text: the default") << u"maybe"_s << std::optional<bool>();
-    }
-
-    void storedTextReadsAsABooleanOrAsAbsent()
-    {
-        QFETCH(QString, text);
-        QFETCH(std::optional<bool>, value);
-        UserDefaults defaults(location(u"text"_s));
-        defaults.setString(u"hasSeenWelcome"_s, text);
-        QCOMPARE(defaults.boolValue(u"hasSeenWelcome"_s, false), value.value_or(false));
-        QCOMPARE(defaults.boolValue(u"hasSeenWelcome"_s, true), value.value_or(true));
-    }
-
     // A window's sheet listens to the standard store; the menu may write through another instance.
     void everyInstanceOverTheStoreHearsAChange()
     {
