@@ -29,7 +29,7 @@ const QString infoFile = QStringLiteral(ORVANDO_SOURCE_DIR "/tests/engine/fixtur
 QHash<QString, QJsonObject> fixtureCasks()
 {
     QHash<QString, QJsonObject> casks;
-    for (const QJsonValue &cask : QJsonDocument::fromJson(contentOf(infoFile))[u"casks"_s].toArray())
+    for (const QJsonValue &cask : QJsonDocument::fromJson(fileBytes(infoFile))[u"casks"_s].toArray())
         casks.insert(cask[u"token"_s].toString(), cask.toObject());
     return casks;
 }

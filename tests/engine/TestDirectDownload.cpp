@@ -107,7 +107,7 @@ private:
     {
         const QString zip = m_work.filePath(u"archive-%1.zip"_s.arg(++m_zips));
         return QProcess::execute(u"bsdtar"_s, QStringList { u"-a"_s, u"-cf"_s, zip, u"-C"_s, folder } + entries) == 0
-            ? contentOf(zip)
+            ? fileBytes(zip)
             : QByteArray();
     }
     // A bundle with an executable, a relative symbolic link and a payload, zipped at relativePath.
@@ -164,7 +164,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(installed + u"/Contents/MacOS/Parabolic"_s).isExecutable());
         QCOMPARE(QFileInfo(installed + u"/Contents/Resources/info-link"_s).symLinkTarget(),
             installed + u"/Contents/Info.plist"_s);
-        QVERIFY(contentOf(installed + u"/Contents/Resources/payload"_s) == payload);
+        QVERIFY(fileBytes(installed + u"/Contents/Resources/payload"_s) == payload);
         QCOMPARE(entriesOf(sandbox.tempDir()), QStringList());
     }
 
@@ -299,14 +299,14 @@ private Q_SLOTS:
                 InstallState::failed(failure.replace(u"{system}"_s, system).replace(u"{user}"_s, user)));
             QCOMPARE(entriesOf(system) + entriesOf(user),
                 older.isEmpty() ? QStringList() : QStringList { u"Parabolic.app"_s });
-            QCOMPARE(contentOf(older + u"/Contents/Resources/old"_s), older.isEmpty() ? QByteArray() : "old");
+            QCOMPARE(fileBytes(older + u"/Contents/Resources/old"_s), older.isEmpty() ? QByteArray() : "old");
             return;
         }
         QCOMPARE(engine.state(u"parabolic"_s), std::optional(InstallState::installed()));
         const QString folder = placed.startsWith(u"system"_s) ? system : user;
         const QString bundle = folder + u'/' + placed.section(u'/', 1);
         QCOMPARE(entriesOf(folder), QStringList { placed.section(u'/', 1) });
-        QCOMPARE(contentOf(bundle + u"/Contents/Resources/payload"_s), QByteArray("new"));
+        QCOMPARE(fileBytes(bundle + u"/Contents/Resources/payload"_s), QByteArray("new"));
         QVERIFY(!QFile::exists(bundle + u"/Contents/Resources/old"_s));
         QCOMPARE(engine.installedAppURL(u"org.nickvision.parabolic"_s), std::optional(bundle));
     }

@@ -85,6 +85,7 @@ private Q_SLOTS:
     {
         Sandbox sandbox;
         QVERIFY(stageFakeBrew(sandbox));
+        QVERIFY(sandbox.registerCask(u"jordanbaird-ice"_s, u"Ice"_s, u"com.jordanbaird.Ice"_s));
         // Every character that could break out of a quoted path.
         Environment env = sandbox.environment();
         env.tempDir = sandbox.root() + u"/tmp it's \"odd\" \\ $HOME `id`"_s;
@@ -107,14 +108,14 @@ private Q_SLOTS:
         // Meanwhile a second window's request waits for this setup, then uses the brew it put in place.
         InstallEngine other(env);
         QVERIFY(other.bootstrapInProgress());
-        InstallEngine::startDetached(other.setUpHomebrewThenInstall(caskApp(u"twin"_s, u"twin"_s, u"org.fake.twin"_s)));
-        QCOMPARE(other.state(u"twin"_s), std::optional(InstallState::installing(u"Setting up Homebrew (one-time)."_s)));
-        QCOMPARE(logTexts(other, u"twin"_s),
+        InstallEngine::startDetached(other.setUpHomebrewThenInstall(catalogApp(u"ice"_s)));
+        QCOMPARE(other.state(u"ice"_s), std::optional(InstallState::installing(u"Setting up Homebrew (one-time)."_s)));
+        QCOMPARE(logTexts(other, u"ice"_s),
             QStringList { u"==> Waiting for the Homebrew setup that is already running."_s });
         QVERIFY(Sandbox::writeFile(go, "go"));
 
         QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"maccy"_s), std::optional(InstallState::installed()), 60000);
-        QTRY_COMPARE_WITH_TIMEOUT(other.state(u"twin"_s), std::optional(InstallState::installed()), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(other.state(u"ice"_s), std::optional(InstallState::installed()), 30000);
         QCOMPARE(logTexts(engine).mid(0, 6),
             (QStringList { settingUp, u"NONINTERACTIVE=1"_s, u"==> Downloading"_s, u"==> Installation successful!\r"_s,
                 u"==> Next steps: none"_s, ready }));
@@ -256,7 +257,7 @@ private Q_SLOTS:
             = failure.isEmpty() ? InstallState::installed() : (asked ? InstallState::failed(failure) : setupFailed);
         QCOMPARE(engine.state(u"maccy"_s), std::optional(outcome));
         QCOMPARE(QFile::exists(prompted), asked);
-        QCOMPARE(contentOf(installed), failure.isEmpty() ? package : QByteArray());
+        QCOMPARE(fileBytes(installed), failure.isEmpty() ? package : QByteArray());
         QVERIFY(logTexts(engine).contains(
             failure.isEmpty() ? u"installer: The install was successful."_s : u"error: "_s + failure));
         // Nothing is left behind, on the user's side or root's.

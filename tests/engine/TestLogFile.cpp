@@ -47,9 +47,9 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList { fileOf(-1), fileOf(0) }));
         const QString yesterday = QDate::currentDate().addDays(-1).toString(u"yyyy-MM-dd"_s);
         const QString today = QDate::currentDate().toString(u"yyyy-MM-dd"_s);
-        QCOMPARE(QString::fromUtf8(contentOf(QDir(folder).filePath(fileOf(-1)))),
+        QCOMPARE(QString::fromUtf8(fileBytes(QDir(folder).filePath(fileOf(-1)))),
             yesterday + u" 23:59:59 [maccy] ==> Downloading https://example.invalid/Maccy.zip\n"_s);
-        QCOMPARE(QString::fromUtf8(contentOf(QDir(folder).filePath(fileOf(0)))),
+        QCOMPARE(QString::fromUtf8(fileBytes(QDir(folder).filePath(fileOf(0)))),
             today + u" 00:00:00 [maccy] curl: (22) The requested URL returned error: 404\n"_s + today
                 + u" 00:00:01 [iina] a line with a line feed inside\n"_s);
     }
@@ -104,7 +104,7 @@ private Q_SLOTS:
             }
         } // the last engine to go writes what is left
 
-        const QStringList lines = QString::fromUtf8(contentOf(file)).split(u'\n', Qt::SkipEmptyParts);
+        const QStringList lines = QString::fromUtf8(fileBytes(file)).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + 4000);
         QCOMPARE(lines.first(), u"12:00:00 [maccy] from an earlier run"_s);
         for (int i = 0; i < 2000; ++i) {

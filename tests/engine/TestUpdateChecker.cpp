@@ -145,7 +145,7 @@ private Q_SLOTS:
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
         const QString answer = sandbox.root() + u"/outdated.json"_s;
-        QVERIFY(Sandbox::writeFile(answer, contentOf(outdatedFile)));
+        QVERIFY(Sandbox::writeFile(answer, fileBytes(outdatedFile)));
         const ScopedEnvironmentVariable variable("FAKE_BREW_OUTDATED_JSON", answer.toUtf8());
         UpdateChecker checker(sandbox.environment(), catalogApps({ u"maccy"_s, u"keka"_s }));
         checker.installedStateRefreshed();

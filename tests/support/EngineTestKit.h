@@ -75,7 +75,7 @@ inline QStringList logTexts(const InstallEngine &engine, const QString &appID = 
     return texts;
 }
 
-inline QByteArray contentOf(const QString &path)
+inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
