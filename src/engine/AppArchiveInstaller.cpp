@@ -25,7 +25,8 @@ AppArchiveInstaller::AppArchiveInstaller(Environment env)
 {
 }
 
-Outcome<QString> AppArchiveInstaller::install(const QString &download, const QString &workFolder) const
+Outcome<QString> AppArchiveInstaller::install(
+    const QString &download, const QString &workFolder, const QString &replacing) const
 {
     const QString archive = QDir(workFolder).absoluteFilePath(u"download.zip"_s);
     if (!QFile::rename(download, archive))
@@ -43,7 +44,11 @@ Outcome<QString> AppArchiveInstaller::install(const QString &download, const QSt
     if (!bundle)
         return Outcome<QString>::failure(DirectInstallError::noAppInArchive().toError());
 
-    const Outcome<QString> placed = BundlePlacer::place(*bundle, BundlePlacer::destinationFolder(m_env));
+    // An update lands where the user keeps the app, so no second copy appears elsewhere.
+    const QFileInfo old(replacing);
+    const Outcome<QString> placed = replacing.isEmpty()
+        ? BundlePlacer::place(*bundle, BundlePlacer::destinationFolder(m_env))
+        : BundlePlacer::place(*bundle, old.absolutePath(), old.fileName());
     if (placed.succeeded())
         stripQuarantine(m_env.tools.xattr, *placed);
     return placed;

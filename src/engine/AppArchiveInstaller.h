@@ -17,8 +17,9 @@ public:
 
     // Returns the installed bundle's path. The download is renamed to workFolder/download.zip
     // and unpacked into workFolder/unpacked, which must not exist yet; the caller made workFolder
-    // for this one attempt and removes it afterwards.
-    Outcome<QString> install(const QString &download, const QString &workFolder) const;
+    // for this one attempt and removes it afterwards. replacing: the installed bundle an update
+    // puts the new one in place of (same folder, same name), the old one kept on any failure.
+    Outcome<QString> install(const QString &download, const QString &workFolder, const QString &replacing = {}) const;
 
     // The first real folder named "*.app" in a walk that lists a folder before its contents,
     // skips hidden entries and never follows symbolic links.

@@ -43,9 +43,9 @@ QString BundlePlacer::destinationFolder(const Environment &env)
     return user;
 }
 
-Outcome<QString> BundlePlacer::place(const QString &bundle, const QString &folder)
+Outcome<QString> BundlePlacer::place(const QString &bundle, const QString &folder, const QString &placedName)
 {
-    const QString name = QFileInfo(bundle).fileName();
+    const QString name = placedName.isEmpty() ? QFileInfo(bundle).fileName() : placedName;
     const QString destination = folder + u'/' + name;
     const fs::path target = toPath(destination);
     const fs::path staging = toPath(besideName(folder, name, u"new"_s));

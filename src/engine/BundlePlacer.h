@@ -14,6 +14,7 @@ public:
     // write to it; otherwise the home folder's, created if missing.
     static QString destinationFolder(const Environment &env);
 
-    // Copies bundle into folder under its own folder name and returns the placed path.
-    static Outcome<QString> place(const QString &bundle, const QString &folder);
+    // Copies bundle into folder under its own folder name (or under name, when given: an update
+    // keeps the installed copy's) and returns the placed path.
+    static Outcome<QString> place(const QString &bundle, const QString &folder, const QString &name = {});
 };

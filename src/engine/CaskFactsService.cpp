@@ -106,11 +106,14 @@ QCoro::Task<Outcome<QList<CaskFacts>>> readFromBrew(QString brew, QStringList to
 
 } // namespace
 
-CaskFactsService::CaskFactsService(Environment env, QList<CatalogApp> apps, QObject *parent)
+CaskFactsService::CaskFactsService(
+    Environment env, QList<CatalogApp> apps, QNetworkAccessManager *network, QObject *parent)
     : QObject(parent)
     , m_env(std::move(env))
     , m_apps(std::move(apps))
 {
+    if (network)
+        m_network = std::shared_ptr<QNetworkAccessManager>(network, [](QNetworkAccessManager *) {});
 }
 
 CaskFactsService::~CaskFactsService() = default;
@@ -187,7 +190,8 @@ QCoro::Task<bool> CaskFactsService::refresh()
     }
 
     QHash<QString, ReleaseFacts> releases;
-    GitHubReleaseClient github(env.githubApi, env.tempDir);
+    const std::shared_ptr<QNetworkAccessManager> network = m_network; // null: the client makes its own
+    GitHubReleaseClient github(env.githubApi, env.tempDir, network.get());
     for (const CatalogApp &app : std::as_const(direct)) {
         const Outcome<GHRelease> release = co_await github.latestRelease(app.install.download()->githubRepo);
         if (!self)

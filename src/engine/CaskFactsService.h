@@ -25,7 +25,9 @@ public:
     static constexpr qint64 maxAgeSeconds = 24 * 60 * 60;
     static constexpr int maxParallelRequests = 4;
 
-    CaskFactsService(Environment env, QList<CatalogApp> apps, QObject *parent = nullptr);
+    // network: the process's shared access manager (the coordinator's); null for one of its own.
+    CaskFactsService(
+        Environment env, QList<CatalogApp> apps, QNetworkAccessManager *network = nullptr, QObject *parent = nullptr);
     ~CaskFactsService() override;
 
     // Loads the cache (a small file, read at once) and, when it is missing or stale, starts a
@@ -64,6 +66,7 @@ private:
     CaskFactsSnapshot m_snapshot;
     bool m_refreshing = false;
     QString m_lastError;
-    // Shared with requests in flight, so it outlives them should the service go first.
+    // Shared with requests in flight, so an own one outlives them should the service go first; a
+    // given one is not owned.
     std::shared_ptr<QNetworkAccessManager> m_network;
 };

@@ -192,7 +192,7 @@ FailureExplanation FailureExplainer::explain(const QString &fallback) const
         const Clue &clue = m_clues[size_t(kind)];
         // Downloads, versions and installers belong to installing; a removal says what it says.
         const bool applies
-            = m_operation == Operation::Install || kind == FailureKind::Password || kind == FailureKind::Permission;
+            = m_operation != Operation::Uninstall || kind == FailureKind::Password || kind == FailureKind::Permission;
         if (clue.seen && applies)
             return { kind, sentenceFor(kind, clue), clue.logLine };
     }
@@ -206,6 +206,10 @@ QString FailureExplainer::sentenceFor(FailureKind kind, const Clue &clue) const
 {
     const QString &app = m_appName;
     const bool install = m_operation == Operation::Install;
+    const bool update = m_operation == Operation::Update;
+    const QString notDone = install ? u" was not installed."_s
+        : update                    ? u" was not updated."_s
+                                    : u" was not removed."_s;
     const QString moved = u" The app's publisher may have moved it; try again later."_s;
     switch (kind) {
     case FailureKind::Download:
@@ -217,7 +221,7 @@ QString FailureExplainer::sentenceFor(FailureKind kind, const Clue &clue) const
             return u"The download of "_s + app + u" from "_s + clue.detail + u" failed."_s + moved;
         return u"The download of "_s + app + u" failed."_s + moved;
     case FailureKind::Checksum:
-        return u"The download of "_s + app + u" did not match its published checksum, so it was not installed."_s;
+        return u"The download of "_s + app + u" did not match its published checksum, so it"_s + notDone;
     case FailureKind::MacOSVersion:
         return app + u" does not support this version of macOS (it runs on: "_s + clue.detail + u")."_s;
     case FailureKind::Unavailable:
@@ -226,8 +230,7 @@ QString FailureExplainer::sentenceFor(FailureKind kind, const Clue &clue) const
         return app
             + u" is already in Applications but was not installed through Homebrew. Open it, or remove it first."_s;
     case FailureKind::Password:
-        return u"The Mac password was not entered, so "_s + app
-            + (install ? u" was not installed."_s : u" was not removed."_s);
+        return u"The Mac password was not entered, so "_s + app + notDone;
     case FailureKind::InstallerPackage:
         return u"The installer of "_s + app + u" failed. Its own log is in the install log."_s;
     case FailureKind::Permission:
@@ -238,8 +241,10 @@ QString FailureExplainer::sentenceFor(FailureKind kind, const Clue &clue) const
     case FailureKind::Unknown:
         break;
     }
-    return (install ? u"Homebrew could not install "_s : u"Homebrew could not remove "_s) + app + u": "_s
-        + oneSentence(clue.detail);
+    return (install         ? u"Homebrew could not install "_s
+                   : update ? u"Homebrew could not update "_s
+                            : u"Homebrew could not remove "_s)
+        + app + u": "_s + oneSentence(clue.detail);
 }
 
 QString FailureExplainer::oneSentence(const QString &message)

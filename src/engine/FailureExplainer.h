@@ -21,7 +21,7 @@ struct FailureExplanation
 class FailureExplainer
 {
 public:
-    enum class Operation { Install, Uninstall };
+    enum class Operation { Install, Update, Uninstall };
 
     explicit FailureExplainer(QString appName, Operation operation = Operation::Install);
 

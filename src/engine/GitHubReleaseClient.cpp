@@ -65,6 +65,23 @@ QNetworkAccessManager *GitHubReleaseClient::network()
     return m_network.get();
 }
 
+QNetworkReply *GitHubReleaseClient::get(const QNetworkRequest &request)
+{
+    m_inFlight.removeAll(QPointer<QNetworkReply>());
+    QNetworkReply *reply = network()->get(request);
+    m_inFlight.append(reply);
+    return reply;
+}
+
+void GitHubReleaseClient::abort()
+{
+    const QList<QPointer<QNetworkReply>> replies = m_inFlight;
+    for (const QPointer<QNetworkReply> &reply : replies) {
+        if (reply)
+            reply->abort();
+    }
+}
+
 bool GitHubReleaseClient::isDownloadAddress(const QUrl &url)
 {
     return url.isValid() && (url.scheme() == u"https"_s || url.scheme() == u"http"_s) && !url.host().isEmpty();
@@ -98,7 +115,7 @@ QCoro::Task<Outcome<GHRelease>> GitHubReleaseClient::latestRelease(QString repo)
     request.setRawHeader("Accept", "application/vnd.github+json");
     request.setRawHeader("User-Agent", "orvando");
     request.setTransferTimeout(m_timeoutMs);
-    const ReplyPtr reply(network()->get(request));
+    const ReplyPtr reply(get(request));
     co_await finished(reply.get());
 
     if (isTransportFailure(reply->error()))
@@ -146,7 +163,7 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
     qint64 received = 0;
     bool writeFailed = false;
     bool tooLarge = false;
-    const ReplyPtr reply(network()->get(request));
+    const ReplyPtr reply(get(request));
     // Straight to disk as it arrives, so an asset of any size never sits in memory.
     const auto drain = [&] {
         if (writeFailed || tooLarge || !reply->isOpen())

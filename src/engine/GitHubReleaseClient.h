@@ -3,6 +3,8 @@
 #include "engine/GHRelease.h"
 
 #include <QCoroTask>
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 
@@ -10,6 +12,8 @@
 #include <memory>
 
 class QNetworkAccessManager;
+class QNetworkReply;
+class QNetworkRequest;
 
 // Asks the GitHub REST API for the latest release of a repository, picks an asset and streams it
 // into a private temporary folder, checking GitHub's published digest when there is one and never
@@ -31,6 +35,8 @@ public:
 
     // Longest silence on a connection before a request fails.
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // Stops the requests in flight; each fails as a transport failure (a cancelled operation).
+    void abort();
 
     // GET <apiBase>/repos/<repo>/releases/latest. The HTTP status is not looked at: an error reply
     // has no "assets" and fails to decode.
@@ -53,10 +59,12 @@ public:
 
 private:
     QNetworkAccessManager *network();
+    QNetworkReply *get(const QNetworkRequest &request);
 
     QUrl m_apiBase;
     QString m_tempDir;
     int m_timeoutMs = defaultTimeoutMs;
     QNetworkAccessManager *m_sharedNetwork = nullptr;
     std::unique_ptr<QNetworkAccessManager> m_network;
+    QList<QPointer<QNetworkReply>> m_inFlight;
 };

@@ -1,9 +1,14 @@
 #include "engine/InstallEngine.h"
 
+#include "engine/CaskFactsService.h"
+#include "engine/CaskFactsText.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallLogFile.h"
+#include "engine/UpdateChecker.h"
 #include "telemetry/Analytics.h"
 
 #include <QDebug>
+#include <QPointer>
 
 using namespace Qt::StringLiterals;
 
@@ -50,9 +55,11 @@ std::optional<InstallState> InstallEngine::state(const QString &appID) const
 void InstallEngine::appendLog(const QString &text, const QString &appID)
 {
     ++m_logCounter;
-    m_log->append(LogLine { m_logCounter, appID, text });
+    const LogLine line { m_logCounter, appID, text };
+    m_log->append(line);
     if (m_logFile)
         m_logFile->append(appID, text);
+    Q_EMIT lineAppended(line);
 }
 
 void InstallEngine::setState(const QString &appID, const InstallState &state)
@@ -77,13 +84,103 @@ void InstallEngine::redetect(const CatalogApp &app)
     adoptState(app.id, present ? InstallState::installed() : InstallState::notInstalled());
 }
 
+namespace {
+
+QString busySentence(const CatalogApp &app)
+{
+    return u"Another operation on "_s + app.name + u" is still running; try again when it has finished."_s;
+}
+
+} // namespace
+
 OperationCoordinator::Ticket InstallEngine::beginOperation(const CatalogApp &app)
 {
     OperationCoordinator::Ticket ticket = m_coordinator->beginOperation(app, this);
     if (!ticket)
-        appendLog(u"note: Another operation on "_s + app.name + u" is still running; try again when it has finished."_s,
-            app.id);
+        appendLog(u"note: "_s + busySentence(app), app.id);
     return ticket;
+}
+
+QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, CatalogApp app)
+{
+    using Kind = OperationOutcome::Kind;
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return OperationOutcome { Kind::Refused, busySentence(app), {} };
+    const QPointer<InstallEngine> self(this);
+    switch (operation) {
+    case AppOperation::Install:
+        co_await installSteps(app);
+        break;
+    case AppOperation::Update:
+        co_await updateSteps(app);
+        break;
+    case AppOperation::Uninstall:
+        co_await uninstallSteps(app);
+        break;
+    }
+    if (!self)
+        co_return OperationOutcome { Kind::Cancelled, {}, {} };
+    const InstallState now = state(app.id).value_or(InstallState::notInstalled());
+    const auto goal
+        = operation == AppOperation::Uninstall ? InstallState::Kind::NotInstalled : InstallState::Kind::Installed;
+    // Done is done, even when a cancel came too late to stop it.
+    if (now.kind == goal)
+        co_return OperationOutcome { Kind::Succeeded, {}, {} };
+    // The ticket is still held, so the cancel mark is still there to read.
+    if (m_coordinator->isCancelled(app.id))
+        co_return OperationOutcome { Kind::Cancelled, {}, {} };
+    if (now.kind == InstallState::Kind::NeedsHomebrew)
+        co_return OperationOutcome { Kind::NeedsHomebrew,
+            app.name + u" installs through Homebrew, which isn't set up on this Mac yet."_s, {} };
+    if (now.kind == InstallState::Kind::Failed)
+        co_return OperationOutcome { Kind::Failed, now.text, now.failure };
+    co_return OperationOutcome { Kind::Failed, app.name + u" is not in the state asked for."_s, {} };
+}
+
+bool InstallEngine::cancel(const QString &appID)
+{
+    return m_coordinator->cancel(appID);
+}
+
+bool InstallEngine::stoppedOnRequest(const CatalogApp &app)
+{
+    if (!m_coordinator->isCancelled(app.id))
+        return false;
+    appendLog(u"note: Cancelled. "_s + app.name + u" is left as it is on disk."_s, app.id);
+    setState(app.id, detectedState(app));
+    return true;
+}
+
+EngineServices *InstallEngine::services() const
+{
+    return m_coordinator->services();
+}
+
+AppStatus InstallEngine::status(const CatalogApp &app) const
+{
+    const EngineServices *shared = services();
+    const std::optional<CaskFacts> facts = shared ? shared->facts()->caskFacts(app) : std::nullopt;
+    const std::optional<AppUpdate> update = shared ? shared->updates()->update(app.id) : std::nullopt;
+    return AppStatus::of(app, state(app.id), facts, update, QDate::currentDate());
+}
+
+std::optional<QString> InstallEngine::unavailability(const CatalogApp &app) const
+{
+    const EngineServices *shared = services();
+    const std::optional<CaskFacts> facts = shared ? shared->facts()->caskFacts(app) : std::nullopt;
+    if (!facts || !facts->isDisabled())
+        return std::nullopt;
+    return CaskFactsText::unavailable(app.name, *facts);
+}
+
+void InstallEngine::assessInstalled(const CatalogApp &app)
+{
+    EngineServices *shared = services();
+    const std::optional<QString> bundle = app.bundleID ? installedAppURL(*app.bundleID) : std::nullopt;
+    if (!shared || !bundle)
+        return;
+    shared->requestGatekeeper(app.id, *bundle);
 }
 
 void InstallEngine::setUninstallAllInProgress(bool inProgress)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
+#include "engine/AppStatus.h"
 #include "engine/BrewResult.h"
 #include "engine/Environment.h"
 #include "engine/GHRelease.h"
@@ -8,6 +9,7 @@
 #include "engine/InstallMethod.h"
 #include "engine/InstallState.h"
 #include "engine/OperationCoordinator.h"
+#include "engine/OperationOutcome.h"
 
 #include <QCoroTask>
 #include <QHash>
@@ -21,6 +23,7 @@
 #include <optional>
 
 class Analytics;
+class EngineServices;
 class GitHubReleaseClient;
 class InstallLogFile;
 
@@ -30,7 +33,8 @@ class InstallLogFile;
 // block, and no failure crosses its API other than as a state or a result value. Every engine of
 // the process shares one OperationCoordinator: an operation on an application busy in any window
 // is refused, each window shows the state of operations running in the others, and one Homebrew
-// setup runs at a time.
+// setup runs at a time. The coordinator's EngineServices, when there is one, tell it which casks
+// Homebrew has disabled and which apps have updates.
 class InstallEngine : public QObject
 {
     Q_OBJECT
@@ -75,9 +79,11 @@ public:
     static QString brewPrefix(const QString &brewBinary);
     // Runs brew with args. onLine gets each non-empty output line (stdout and stderr merged), in
     // order, on the main thread, all of them before the result. appName, when given, is the
-    // application the command is for, passed to the password helper. onLine must not spin an
-    // event loop of its own.
-    QCoro::Task<BrewResult> runBrew(QStringList args, LineHandler onLine, std::optional<QString> appName = {});
+    // application the command is for, passed to the password helper; appID, when given, the app
+    // whose operation runs it: a cancel of that operation stops brew (and a cancelled one never
+    // starts it). onLine must not spin an event loop of its own.
+    QCoro::Task<BrewResult> runBrew(
+        QStringList args, LineHandler onLine, std::optional<QString> appName = {}, QString appID = {});
 
     // Installed-state detection and launch (InstallEngineDetection.cpp).
     static std::optional<QString> installedAppURL(const Environment &env, const QString &bundleID);
@@ -85,12 +91,17 @@ public:
     bool isAppInstalled(const QString &bundleID) const { return installedAppURL(bundleID).has_value(); }
     bool isCaskInstalled(const QString &token) const;
     std::optional<InstallMethod> installMethod(const CatalogApp &app) const;
+    // Also lets the services check for updates (at most hourly, in the background).
     void refreshInstalledStatus(const QList<CatalogApp> &apps);
     bool launch(const CatalogApp &app);
+    // What the disk says now: installed when the bundle (without a bundle id: the cask) is there.
+    InstallState detectedState(const CatalogApp &app) const;
 
     // Install flow (InstallEngineInstall.cpp). install() never fails: the outcome is in states.
     // Views start it with startDetached(engine->install(app)). Refused, with a note in the log and
-    // no state change, while another operation on the application runs anywhere.
+    // no state change, while another operation on the application runs anywhere. A cask Homebrew
+    // has disabled is not installed: the state becomes failed with FailureKind::Unavailable and
+    // the sentence of unavailability(), and brew is not run; an installed copy stays usable.
     QCoro::Task<> install(CatalogApp app);
     QCoro::Task<> installViaBrew(CatalogApp app, QString cask);
     // The card's short note for one line of brew output; pure, callable from any thread.
@@ -102,8 +113,37 @@ public:
     static QString assetName(const DirectDownload &download);
     static QCoro::Task<Outcome<GHAsset>> resolveReleaseAsset(GitHubReleaseClient &client, DirectDownload download);
     // Blocking; unpacks inside workFolder, a fresh folder of the operation, and returns the
-    // installed bundle's path.
-    static Outcome<QString> extractAndInstallApp(Environment env, QString download, QString workFolder);
+    // installed bundle's path. replacing: the installed bundle an update takes the place of.
+    static Outcome<QString> extractAndInstallApp(
+        Environment env, QString download, QString workFolder, QString replacing = {});
+
+    // Updates (InstallEngineUpdate.cpp). Brings an installed app to the newest version: `brew
+    // upgrade --cask <token>`, or the latest GitHub release, verified and put in place of the
+    // installed bundle in one step. The notes name the new version ("Downloading Maccy 2.1.0.");
+    // it ends in installed (the update checker forgets the app) or failed with a sentence, the old
+    // version still installed. Refused like install.
+    QCoro::Task<> update(CatalogApp app);
+
+    // Operations with their outcome, for the batch queue and the command line (InstallEngine.cpp);
+    // install(), update() and uninstall() are this without it. The outcome's sentence is the one
+    // the state carries, or the refusal when another operation on the app runs, in this process
+    // or (through its lock file) in another.
+    QCoro::Task<OperationOutcome> perform(AppOperation operation, CatalogApp app);
+    // Stops the operation on appID running in this process, whichever window started it: its brew
+    // gets SIGTERM, then SIGKILL after the coordinator's grace period (5 seconds); a download is
+    // aborted. The app then shows what the disk holds and perform() gives Cancelled. False when
+    // nothing runs for appID here.
+    bool cancel(const QString &appID);
+
+    // Health and updates (InstallEngine.cpp): the coordinator's services, or null without them.
+    EngineServices *services() const;
+    // The app as a card or a list row shows it: state, health and update info joined.
+    AppStatus status(const CatalogApp &app) const;
+    // Why app cannot be installed: the sentence for a cask Homebrew has disabled; nothing when it
+    // can be, or when no facts are known.
+    std::optional<QString> unavailability(const CatalogApp &app) const;
+    // Why the last Homebrew setup of this engine failed, in a sentence.
+    QString setupFailure() const;
 
     // Uninstall and leftover sweep (InstallEngineUninstall.cpp). uninstall ends in notInstalled or
     // failed, and is refused like install; uninstallAllCatalogApps removes every installed catalog
@@ -138,6 +178,9 @@ Q_SIGNALS:
     void bootstrapInProgressChanged(bool inProgress);
     // Emitted when an id enters or leaves permissionNotes.
     void permissionNotesChanged();
+    // Each line as it enters the log: brew's own lines and the engine's steps, for a front end
+    // that prints them (the command line's --verbose) rather than showing the model.
+    void lineAppended(const LogLine &line);
     void uninstallAllInProgressChanged(bool inProgress);
 
 protected:
@@ -154,7 +197,17 @@ protected:
     OperationCoordinator::Ticket beginOperation(const CatalogApp &app);
     // The steps of install and uninstall, for a caller that holds the application's ticket.
     QCoro::Task<> installSteps(CatalogApp app);
+    QCoro::Task<> updateSteps(CatalogApp app);
     QCoro::Task<> uninstallSteps(CatalogApp app);
+    QCoro::Task<> updateViaBrew(CatalogApp app, QString label);
+    // The direct-download route of install and of update (replacing: the bundle an update takes
+    // the place of); label names the app in the notes.
+    QCoro::Task<> directDownloadSteps(CatalogApp app, DirectDownload download, QString label, QString replacing);
+    // After a cancel of app's operation: logs it, shows what the disk holds and returns true;
+    // false when no cancel was asked for.
+    bool stoppedOnRequest(const CatalogApp &app);
+    // Has Gatekeeper assess the newly placed bundle of app, in the background.
+    void assessInstalled(const CatalogApp &app);
 
     // Asks running instances of bundleID to quit, forcing those still there after 0.8 seconds.
     QCoro::Task<> quitIfRunning(QString bundleID);

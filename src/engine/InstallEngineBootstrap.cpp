@@ -25,6 +25,11 @@ QCoro::Task<> InstallEngine::setUpHomebrewThenInstall(CatalogApp app)
     const OperationCoordinator::Ticket ticket = beginOperation(app);
     if (!ticket)
         co_return;
+    // No setup for a cask Homebrew no longer offers: the install says why at once.
+    if (unavailability(app)) {
+        co_await installSteps(app);
+        co_return;
+    }
     const QPointer<InstallEngine> self(this);
     setState(app.id, InstallState::installing(u"Setting up Homebrew (one-time)."_s));
     const bool ready = co_await bootstrapHomebrew(app.id);
@@ -36,6 +41,11 @@ QCoro::Task<> InstallEngine::setUpHomebrewThenInstall(CatalogApp app)
     }
     // From the start again: this time the install finds brew.
     co_await installSteps(app);
+}
+
+QString InstallEngine::setupFailure() const
+{
+    return m_setupFailure.isEmpty() ? setupDidNotFinish : m_setupFailure;
 }
 
 QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)

@@ -79,12 +79,15 @@ QProcessEnvironment InstallEngine::brewEnvironment(const QString &brew, const st
     return env;
 }
 
-QCoro::Task<BrewResult> InstallEngine::runBrew(QStringList args, LineHandler onLine, std::optional<QString> appName)
+QCoro::Task<BrewResult> InstallEngine::runBrew(
+    QStringList args, LineHandler onLine, std::optional<QString> appName, QString appID)
 {
     // Read once: a later change of brewBinary does not touch a running command.
     const std::optional<QString> brew = m_brewBinary;
     if (!brew)
         co_return BrewResult::failure(EngineError::install(-1, u"No Homebrew found on this Mac."_s));
+    if (!appID.isEmpty() && m_coordinator->isCancelled(appID))
+        co_return BrewResult::failure(EngineError::install(-3, u"Cancelled."_s));
 
     QProcess process;
     process.setProgram(*brew);
@@ -93,7 +96,7 @@ QCoro::Task<BrewResult> InstallEngine::runBrew(QStringList args, LineHandler onL
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setInputChannelMode(QProcess::ForwardedInputChannel);
     // A quit stops brew rather than leaving it cut off at an unknown step.
-    m_coordinator->trackProcess(&process);
+    m_coordinator->trackProcess(&process, appID);
 
     // Lines are cut and delivered here, on the main thread, as the output arrives; the rest is
     // flushed once the process has ended, so everything it printed comes before the result.

@@ -1,4 +1,5 @@
 #include "engine/BundleLocator.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "platform/Workspace.h"
 
@@ -47,6 +48,16 @@ void InstallEngine::refreshInstalledStatus(const QList<CatalogApp> &apps)
         else if (!m_states.contains(app.id))
             setState(app.id, InstallState::notInstalled());
     }
+    // What is installed may have changed: time to see what has updates (at most hourly).
+    if (EngineServices *shared = services())
+        shared->installedStateRefreshed();
+}
+
+InstallState InstallEngine::detectedState(const CatalogApp &app) const
+{
+    const bool present = app.bundleID ? isAppInstalled(*app.bundleID)
+                                      : app.install.isHomebrewCask() && isCaskInstalled(app.install.caskToken());
+    return present ? InstallState::installed() : InstallState::notInstalled();
 }
 
 bool InstallEngine::launch(const CatalogApp &app)

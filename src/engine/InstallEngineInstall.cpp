@@ -1,3 +1,6 @@
+#include "engine/CaskFactsService.h"
+#include "engine/CaskFactsText.h"
+#include "engine/EngineServices.h"
 #include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
 
@@ -17,10 +20,7 @@ QVariantMap appProperties(const CatalogApp &app)
 
 QCoro::Task<> InstallEngine::install(CatalogApp app)
 {
-    const OperationCoordinator::Ticket ticket = beginOperation(app);
-    if (!ticket)
-        co_return;
-    co_await installSteps(app);
+    co_await perform(AppOperation::Install, app);
 }
 
 QCoro::Task<> InstallEngine::installSteps(CatalogApp app)
@@ -34,6 +34,18 @@ QCoro::Task<> InstallEngine::installSteps(CatalogApp app)
         setState(app.id, InstallState::installed());
         capture(u"app_install_succeeded"_s, appProperties(app));
         co_return;
+    }
+    // brew would refuse a disabled cask anyway, after a setup and a wait; say why at once.
+    if (const std::optional<QString> why = unavailability(app)) {
+        appendLog(u"error: "_s + *why, app.id);
+        setState(app.id, InstallState::failed(*why, FailureKind::Unavailable, logCounter()));
+        capture(u"app_install_failed"_s, appProperties(app));
+        co_return;
+    }
+    if (const EngineServices *shared = services()) {
+        const std::optional<CaskFacts> facts = shared->facts()->caskFacts(app);
+        if (facts && facts->isDeprecated())
+            appendLog(u"warning: "_s + CaskFactsText::deprecated(app.name, *facts, QDate::currentDate()), app.id);
     }
     if (app.install.isHomebrewCask()) {
         co_await installViaBrew(app, app.install.caskToken());
@@ -63,10 +75,12 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
     };
     const QPointer<InstallEngine> self(this);
     const QStringList arguments { u"install"_s, u"--cask"_s, cask };
-    const BrewResult result = co_await runBrew(arguments, onLine, app.name);
+    const BrewResult result = co_await runBrew(arguments, onLine, app.name, app.id);
     if (!self)
         co_return;
 
+    if (!result.succeeded() && stoppedOnRequest(app))
+        co_return;
     if (!result.succeeded()) {
         const FailureExplanation why = explainer.explain(result.error->description);
         setState(app.id, InstallState::failed(why.sentence, why.kind, why.logLine));
@@ -87,6 +101,7 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
     }
     setState(app.id, InstallState::installed());
     capture(u"app_install_succeeded"_s, appProperties(app));
+    assessInstalled(app);
 }
 
 QString InstallEngine::humanize(const QString &line, const CatalogApp &app)

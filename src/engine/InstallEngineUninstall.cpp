@@ -1,4 +1,5 @@
 #include "catalog/Catalog.h"
+#include "engine/EngineServices.h"
 #include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
 #include "engine/LeftoverSweep.h"
@@ -31,10 +32,7 @@ QString removingNote(const CatalogApp &app)
 
 QCoro::Task<> InstallEngine::uninstall(CatalogApp app)
 {
-    const OperationCoordinator::Ticket ticket = beginOperation(app);
-    if (!ticket)
-        co_return;
-    co_await uninstallSteps(app);
+    co_await perform(AppOperation::Uninstall, app);
 }
 
 QCoro::Task<> InstallEngine::uninstallSteps(CatalogApp app)
@@ -68,8 +66,10 @@ QCoro::Task<> InstallEngine::uninstallSteps(CatalogApp app)
             explainer.observe(line, logCounter());
             setState(app.id, InstallState::uninstalling(humanizeUninstall(line, app)));
         };
-        const BrewResult result = co_await runBrew(args, onLine, app.name);
+        const BrewResult result = co_await runBrew(args, onLine, app.name, app.id);
         if (!self)
+            co_return;
+        if (!result.succeeded() && stoppedOnRequest(app))
             co_return;
         if (!result.succeeded()) {
             const FailureExplanation why = explainer.explain(result.error->description);
@@ -100,6 +100,8 @@ QCoro::Task<> InstallEngine::uninstallSteps(CatalogApp app)
 
     setState(app.id, InstallState::notInstalled());
     capture(u"uninstall_succeeded"_s, { { u"app_id"_s, app.id } });
+    if (EngineServices *shared = services())
+        shared->forgetInstalled(app.id);
 }
 
 QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()

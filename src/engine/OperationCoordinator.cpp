@@ -1,5 +1,8 @@
 #include "engine/OperationCoordinator.h"
 
+#include "engine/EngineServices.h"
+#include "engine/InstallEngine.h"
+
 #include <QCoreApplication>
 #include <QCoroTimer>
 #include <QDir>
@@ -106,7 +109,7 @@ int OperationCoordinator::lockApp(const QString &appID, bool *heldElsewhere) con
 
 OperationCoordinator::Ticket OperationCoordinator::beginOperation(const CatalogApp &app, const QObject *owner)
 {
-    if (m_operations.contains(app.id))
+    if (m_stopping || m_operations.contains(app.id))
         return {};
     bool heldElsewhere = false;
     const int fd = lockApp(app.id, &heldElsewhere);
@@ -189,16 +192,59 @@ QNetworkAccessManager *OperationCoordinator::network()
     return m_network;
 }
 
-void OperationCoordinator::trackProcess(QProcess *process)
+EngineServices *OperationCoordinator::services() const
 {
-    m_processes.removeAll(QPointer<QProcess>());
-    m_processes.append(process);
+    return m_services;
+}
+
+void OperationCoordinator::setServices(EngineServices *services)
+{
+    m_services = services;
+}
+
+void OperationCoordinator::trackProcess(QProcess *process, const QString &appID)
+{
+    m_processes.removeIf([](const TrackedProcess &tracked) { return tracked.process.isNull(); });
+    m_processes.append({ process, appID });
 }
 
 QCoro::Task<> OperationCoordinator::stopAll()
 {
+    // A queue must not start its next app while the current one is being stopped.
+    m_stopping = true;
+    QList<QPointer<QProcess>> processes;
+    for (const TrackedProcess &tracked : std::as_const(m_processes))
+        processes.append(tracked.process);
+    co_await stop(processes);
+}
+
+bool OperationCoordinator::cancel(const QString &appID)
+{
+    const auto it = m_operations.find(appID);
+    if (it == m_operations.end())
+        return false;
+    it->cancelled = true;
+    Q_EMIT cancelRequested(appID);
+    QList<QPointer<QProcess>> processes;
+    for (const TrackedProcess &tracked : std::as_const(m_processes)) {
+        if (tracked.appID == appID)
+            processes.append(tracked.process);
+    }
+    if (!processes.isEmpty())
+        InstallEngine::startDetached(stop(processes));
+    return true;
+}
+
+bool OperationCoordinator::isCancelled(const QString &appID) const
+{
+    const auto it = m_operations.constFind(appID);
+    return it != m_operations.constEnd() && it->cancelled;
+}
+
+QCoro::Task<> OperationCoordinator::stop(QList<QPointer<QProcess>> processes)
+{
     QList<QPointer<QProcess>> stopping;
-    for (const QPointer<QProcess> &process : std::as_const(m_processes)) {
+    for (const QPointer<QProcess> &process : std::as_const(processes)) {
         if (process && process->state() != QProcess::NotRunning) {
             stopping.append(process);
             process->terminate();

@@ -14,15 +14,17 @@
 #include <memory>
 #include <optional>
 
+class EngineServices;
 class QNetworkAccessManager;
 class QProcess;
 class QTemporaryDir;
 
 // What every window's engine shares, because they all act on one machine: which applications have
 // an operation running, the one Homebrew setup, fresh temporary folders, the network access
-// manager and the child processes a quit has to stop. Engines ask it before they start and hold a
-// ticket until they end; a lock file per application in lockFolder keeps other processes of the
-// user out as well. Lives on the main thread.
+// manager, the child processes a quit or a cancel has to stop, and the window-free services (cask
+// facts, updates). Engines ask it before they start and hold a ticket until they end; a lock file
+// per application in lockFolder keeps other processes of the user out as well. Lives on the main
+// thread.
 class OperationCoordinator : public QObject
 {
     Q_OBJECT
@@ -82,12 +84,26 @@ public:
 
     QNetworkAccessManager *network();
 
-    // Child processes that a quit has to stop; a process is forgotten when it is destroyed.
-    void trackProcess(QProcess *process);
-    // Asks every tracked process to end (SIGTERM), waits up to the grace period for them, then
-    // kills those still running.
+    // The services every engine of the process shares; null until an EngineServices registers.
+    EngineServices *services() const;
+    void setServices(EngineServices *services);
+
+    // Child processes that a quit has to stop, and a cancel of appID's operation when one is given;
+    // a process is forgotten when it is destroyed.
+    void trackProcess(QProcess *process, const QString &appID = {});
+    // For a quit: refuses new operations from then on (a quit does not come back), asks every
+    // tracked process to end (SIGTERM), waits up to the grace period for them, then kills those
+    // still running.
     QCoro::Task<> stopAll();
+    bool isStopping() const { return m_stopping; }
     void setStopGrace(std::chrono::milliseconds grace) { m_stopGrace = grace; }
+
+    // Asks the operation on appID, in this process, to stop: it is marked cancelled, told through
+    // cancelRequested, and its tracked processes are stopped like stopAll does, in the background.
+    // False when no operation on appID runs here.
+    bool cancel(const QString &appID);
+    // True from a cancel until the operation ends.
+    bool isCancelled(const QString &appID) const;
 
 Q_SIGNALS:
     // The owner of appID's operation set its state.
@@ -96,6 +112,8 @@ Q_SIGNALS:
     void operationEnded(const CatalogApp &app, bool ownerGone);
     void setupRunningChanged(bool running);
     void homebrewReady();
+    // cancel() was called for the operation on appID.
+    void cancelRequested(const QString &appID);
 
 private:
     struct Operation
@@ -104,17 +122,27 @@ private:
         QPointer<const QObject> owner;
         std::optional<InstallState> state;
         int lockFd = -1;
+        bool cancelled = false;
+    };
+    struct TrackedProcess
+    {
+        QPointer<QProcess> process;
+        QString appID; // empty: stopped only by a quit
     };
 
     void end(const QString &appID);
     void endSetup();
     // An open, locked lock file for appID, or -1 (*heldElsewhere set when another holder has it).
     int lockApp(const QString &appID, bool *heldElsewhere) const;
+    // SIGTERM to each, then SIGKILL to those still running after the grace period.
+    QCoro::Task<> stop(QList<QPointer<QProcess>> processes);
 
     QString m_lockFolder;
     QHash<QString, Operation> m_operations;
     bool m_setupRunning = false;
+    bool m_stopping = false;
     QNetworkAccessManager *m_network = nullptr;
-    QList<QPointer<QProcess>> m_processes;
+    QPointer<EngineServices> m_services;
+    QList<TrackedProcess> m_processes;
     std::chrono::milliseconds m_stopGrace { 5000 };
 };

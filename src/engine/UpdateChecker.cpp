@@ -10,6 +10,7 @@
 #include "platform/PlistReader.h"
 
 #include <QCoroFuture>
+#include <QNetworkAccessManager>
 #include <QtConcurrentRun>
 
 #include <algorithm>
@@ -43,11 +44,13 @@ QHash<QString, QString> installedVersions(const QStringList &folders, const QLis
 
 } // namespace
 
-UpdateChecker::UpdateChecker(Environment env, QList<CatalogApp> apps, const CaskFactsService *facts, QObject *parent)
+UpdateChecker::UpdateChecker(Environment env, QList<CatalogApp> apps, const CaskFactsService *facts,
+    QNetworkAccessManager *network, QObject *parent)
     : QObject(parent)
     , m_env(std::move(env))
     , m_apps(std::move(apps))
     , m_facts(facts)
+    , m_network(network)
 {
 }
 
@@ -168,7 +171,7 @@ QCoro::Task<UpdateChecker::Checked> UpdateChecker::checkDirectDownloads()
     if (!self)
         co_return result;
 
-    GitHubReleaseClient github(env.githubApi, env.tempDir);
+    GitHubReleaseClient github(env.githubApi, env.tempDir, m_network);
     for (const CatalogApp &app : std::as_const(direct)) {
         if (!versions.contains(app.id)) {
             result.appIDs.insert(app.id); // not installed: nothing to update
@@ -217,6 +220,17 @@ void UpdateChecker::forget(const QString &appID)
     QHash<QString, AppUpdate> updates = m_updates;
     updates.remove(appID);
     setUpdates(updates);
+}
+
+QList<CatalogApp> UpdateChecker::appsToUpdate() const
+{
+    QList<CatalogApp> apps;
+    for (const CatalogApp &app : m_apps) {
+        const auto it = m_updates.constFind(app.id);
+        if (it != m_updates.constEnd() && !it->updatesItself)
+            apps.append(app);
+    }
+    return apps;
 }
 
 void UpdateChecker::setUpdates(const QHash<QString, AppUpdate> &updates)

@@ -14,6 +14,7 @@
 #include <optional>
 
 class CaskFactsService;
+class QNetworkAccessManager;
 
 // Finds which installed catalog apps have a newer version: casks through `brew outdated --cask
 // --greedy`, direct downloads by the installed bundle's version against the latest GitHub
@@ -26,9 +27,10 @@ class UpdateChecker : public QObject
 public:
     static constexpr qint64 minimumIntervalSeconds = 60 * 60;
 
-    // facts, when given, says which casks update themselves.
-    UpdateChecker(
-        Environment env, QList<CatalogApp> apps, const CaskFactsService *facts = nullptr, QObject *parent = nullptr);
+    // facts, when given, says which casks update themselves; network is the process's shared access
+    // manager (null: each check makes its own).
+    UpdateChecker(Environment env, QList<CatalogApp> apps, const CaskFactsService *facts = nullptr,
+        QNetworkAccessManager *network = nullptr, QObject *parent = nullptr);
 
     // Call after each installed-state refresh: starts a check in the background unless one ran
     // within the hour (or is running).
@@ -48,6 +50,9 @@ public:
     QDateTime lastChecked() const { return m_lastChecked; }
     // Drops an app's entry, after it was updated or removed.
     void forget(const QString &appID);
+    // The apps "Update all" updates: those with an update that do not update themselves, in
+    // catalog order.
+    QList<CatalogApp> appsToUpdate() const;
 
     // Whether a check is due at now when the last one started at lastChecked.
     static bool isDue(const QDateTime &lastChecked, const QDateTime &now);
@@ -75,6 +80,7 @@ private:
     Environment m_env;
     QList<CatalogApp> m_apps;
     QPointer<const CaskFactsService> m_facts;
+    QPointer<QNetworkAccessManager> m_network;
     QHash<QString, AppUpdate> m_updates; // by app id
     bool m_checking = false;
     QDateTime m_lastChecked;

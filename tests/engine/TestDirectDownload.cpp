@@ -20,6 +20,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
+Q_DECLARE_METATYPE(FailureKind)
 
 namespace {
 
@@ -78,16 +79,17 @@ Environment environment(const Sandbox &sandbox, const LocalHttpServer &server)
     return env;
 }
 
+// A latest release whose one asset is zip.
+void serveRelease(LocalHttpServer &server, const QByteArray &zip)
+{
+    server.serve(releasePath, release({ asset(assetName, server.url(QString::fromUtf8(assetPath)).toString()) }));
+    server.serve(assetPath, zip, 200, "application/zip");
+}
+
 // Folders and bundles nothing may change (permissions do not bind root; this flag does).
 bool setImmutable(const QString &path, bool on)
 {
     return QProcess::execute(u"chattr"_s, { on ? u"+i"_s : u"-i"_s, path }) == 0;
-}
-
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -105,7 +107,7 @@ private:
     {
         const QString zip = m_work.filePath(u"archive-%1.zip"_s.arg(++m_zips));
         return QProcess::execute(u"bsdtar"_s, QStringList { u"-a"_s, u"-cf"_s, zip, u"-C"_s, folder } + entries) == 0
-            ? contentOf(zip)
+            ? fileBytes(zip)
             : QByteArray();
     }
     // A bundle with an executable, a relative symbolic link and a payload, zipped at relativePath.
@@ -123,271 +125,247 @@ private:
     }
 
 private Q_SLOTS:
-    void installsTheLatestReleaseAndOpensIt();
-    void failsWithASentenceAndInstallsNothing_data();
-    void failsWithASentenceAndInstallsNothing();
-    void placesTheBundleFoundInTheArchive_data();
-    void placesTheBundleFoundInTheArchive();
-    void keepsTheOlderCopyWhenTheNewOneCannotTakeItsPlace_data();
-    void keepsTheOlderCopyWhenTheNewOneCannotTakeItsPlace();
-    void survivesTheEngineGoingAwayMidDownload();
-    void asksOnlyForRepositoryNames_data();
-    void asksOnlyForRepositoryNames();
-    void failsWhenTheServerStopsAnswering();
-};
+    void installsTheLatestReleaseAndOpensIt()
+    {
+        Sandbox sandbox;
+        LocalHttpServer server;
+        RecordingAnalytics analytics;
+        QByteArray payload(600 * 1024, Qt::Uninitialized); // many reads: nothing lost or repeated
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(payload.data()), payload.size() / 4);
+        const QByteArray zip = zipWithBundle(u"Parabolic.app"_s, payload);
+        // The first asset of that exact name is the one; its address redirects, as GitHub's do.
+        server.serve(releasePath,
+            release({ asset(u"Parabolic-macOS-x64.zip"_s, server.url(u"/x64.zip"_s).toString()),
+                asset(assetName, server.url(QString::fromUtf8(assetPath)).toString(), zip),
+                asset(assetName, server.url(u"/second.zip"_s).toString()) }));
+        server.redirect(assetPath, server.url(u"/objects/1"_s));
+        server.serve("/objects/1", zip, 200, "application/zip");
+        InstallEngine engine(environment(sandbox, server), analytics.client());
+        QList<InstallState> states;
+        connect(
+            &engine, &InstallEngine::stateChanged, this, [&](const QString &id) { states.append(*engine.state(id)); });
 
-void TestDirectDownload::installsTheLatestReleaseAndOpensIt()
-{
-    Sandbox sandbox;
-    LocalHttpServer server;
-    RecordingAnalytics analytics;
-    QByteArray payload(600 * 1024, Qt::Uninitialized); // many reads: nothing lost or repeated
-    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(payload.data()), payload.size() / 4);
-    const QByteArray zip = zipWithBundle(u"Parabolic.app"_s, payload);
-    // The first asset of that exact name is the one; its address redirects, as GitHub's do.
-    server.serve(releasePath,
-        release({ asset(u"Parabolic-macOS-x64.zip"_s, server.url(u"/x64.zip"_s).toString()),
-            asset(assetName, server.url(QString::fromUtf8(assetPath)).toString(), zip),
-            asset(assetName, server.url(u"/second.zip"_s).toString()) }));
-    server.redirect(assetPath, server.url(u"/objects/1"_s));
-    server.serve("/objects/1", zip, 200, "application/zip");
-    InstallEngine engine(environment(sandbox, server), analytics.client());
-    QList<InstallState> states;
-    connect(&engine, &InstallEngine::stateChanged, this, [&](const QString &id) { states.append(*engine.state(id)); });
+        QVERIFY(finish(engine.install(parabolic())));
 
-    QVERIFY(finish(engine.install(parabolic())));
-
-    const QString installed = sandbox.systemApplications() + u"/Parabolic.app"_s;
-    QCOMPARE(logTexts(engine),
-        (QStringList { u"==> Resolving latest Parabolic release from Owner/Parabolic"_s,
-            u"==> Downloading Parabolic-macOS-arm64.zip"_s, u"==> Extracting and installing Parabolic.app"_s,
-            u"🍺  Parabolic was successfully installed at "_s + installed, u"==> Opening Parabolic"_s }));
-    QCOMPARE(states,
-        (QList<InstallState> { InstallState::installing(u"Getting Parabolic ready."_s),
-            InstallState::installing(u"Finding the latest Parabolic."_s),
-            InstallState::installing(u"Downloading Parabolic."_s),
-            InstallState::installing(u"Putting Parabolic in place."_s), InstallState::installed() }));
-    QCOMPARE(analytics.settledEvents(),
-        (QStringList { u"app_install_started parabolic"_s, u"app_install_succeeded parabolic"_s }));
-    const LocalHttpServer::Request asked = server.requests(releasePath).value(0);
-    QCOMPARE(asked.headers.value("accept") + ' ' + asked.headers.value("user-agent"),
-        QByteArray("application/vnd.github+json orvando"));
-    QCOMPARE(server.requests().size(), 3);
-    // The bundle arrives whole: executable bit, link and all; nothing is left behind.
-    QVERIFY(QFileInfo(installed + u"/Contents/MacOS/Parabolic"_s).isExecutable());
-    QCOMPARE(QFileInfo(installed + u"/Contents/Resources/info-link"_s).symLinkTarget(),
-        installed + u"/Contents/Info.plist"_s);
-    QVERIFY(contentOf(installed + u"/Contents/Resources/payload"_s) == payload);
-    QCOMPARE(entriesOf(sandbox.tempDir()), QStringList());
-}
-
-void TestDirectDownload::failsWithASentenceAndInstallsNothing_data()
-{
-    QTest::addColumn<QByteArray>("releaseBody"); // "ASSET" stands for the served asset's address
-    QTest::addColumn<int>("assetStatus");
-    QTest::addColumn<QByteArray>("assetBody");
-    QTest::addColumn<qint64>("cutAfter"); // >= 0: the connection drops after this many bytes
-    QTest::addColumn<QString>("sentence"); // exact, or the beginning when it ends in "…"
-    const QByteArray zip = zipWithBundle(u"Parabolic.app"_s);
-    const QByteArray served = release({ asset(assetName, u"ASSET"_s) });
-    const auto row = [&](const char *name, const QByteArray &releaseBody, const QString &sentence,
-                         const QByteArray &assetBody, int assetStatus = 200, qint64 cutAfter = -1) {
-        QTest::newRow(name) << releaseBody << assetStatus << assetBody << cutAfter << sentence;
-    };
-    const QString notFound = u"Could not find a download named Parabolic-macOS-arm64.zip in the latest release."_s;
-    const QString unpack = u"Could not unpack the download (code 1)."_s;
-    row("name differs only in case", release({ asset(u"parabolic-macos-arm64.zip"_s, u"ASSET"_s) }), notFound, zip);
-    row("file: address", release({ asset(assetName, u"file:///etc/passwd"_s) }), notFound, zip);
-    row("a later namesake is not tried",
-        release({ asset(assetName, u"file:///etc/passwd"_s), asset(assetName, u"ASSET"_s) }), notFound, zip);
-    row("no release", R"({"message":"Not Found"})", unreadable + u"“assets” is missing."_s, zip);
-    row("malformed JSON", R"({"assets": [)", unreadable + u"it is not valid JSON."_s, zip);
-    // Even a perfectly good zip is not the asset when the status says otherwise.
-    row("asset not found (404)", served, u"The download from 127.0.0.1 failed (HTTP 404). You can try again."_s, zip,
-        404);
-    row("an error page, not a zip", served, unpack, "<html>Not Found</html>");
-    row("a zip cut short", served, unpack, zip.left(zip.size() / 2));
-    row("a zip without an app", served, u"The download did not contain an app."_s, zipWithBundle(u"docs/readme"_s));
-    row("checksum mismatch", release({ asset(assetName, u"ASSET"_s, "something else") }),
-        u"The download did not match its published checksum."_s, zip);
-    row("connection dropped", served, u"The download from 127.0.0.1 did not finish (…"_s, zip, 200, 100);
-}
-
-void TestDirectDownload::failsWithASentenceAndInstallsNothing()
-{
-    QFETCH(QByteArray, releaseBody);
-    QFETCH(int, assetStatus);
-    QFETCH(QByteArray, assetBody);
-    QFETCH(qint64, cutAfter);
-    QFETCH(QString, sentence);
-    Sandbox sandbox;
-    LocalHttpServer server;
-    server.serve(releasePath, releaseBody.replace("ASSET", server.url(QString::fromUtf8(assetPath)).toEncoded()));
-    server.serve(assetPath, assetBody, assetStatus, "application/zip", cutAfter);
-    InstallEngine engine(environment(sandbox, server));
-
-    QVERIFY(finish(engine.install(parabolic())));
-
-    const InstallState state = *engine.state(u"parabolic"_s);
-    QCOMPARE(state.kind, InstallState::Kind::Failed);
-    QVERIFY2(sentence.endsWith(u'…') ? state.text.startsWith(sentence.chopped(1)) : state.text == sentence,
-        qPrintable(state.text));
-    QCOMPARE(logTexts(engine).last(), u"error: "_s + state.text);
-    QCOMPARE(entriesOf(sandbox.systemApplications()) + entriesOf(sandbox.userApplications()), QStringList());
-    QCOMPARE(server.requests(assetPath).isEmpty(),
-        state.text.startsWith(u"Could not find"_s) || state.text.startsWith(unreadable));
-}
-
-void TestDirectDownload::placesTheBundleFoundInTheArchive_data()
-{
-    QTest::addColumn<QByteArray>("zip");
-    QTest::addColumn<QString>("obstacle"); // what is in the way in the Applications folders
-    QTest::addColumn<QString>("placed"); // "system/Name.app", "user/Name.app", or empty: none
-    const QByteArray plain = zipWithBundle(u"Parabolic.app"_s);
-    const QString linked = m_work.filePath(u"linked"_s);
-    PlistFile::write(linked + u"/payload/Contents/Info.plist"_s,
-        { { u"CFBundleIdentifier"_s, u"org.nickvision.parabolic"_s } }, PlistFile::Format::Xml);
-    QFile::link(u"payload"_s, linked + u"/Parabolic.app"_s);
-    QTest::newRow("in a sub-folder") << zipWithBundle(u"Parabolic 2.0/Parabolic.app"_s) << QString()
-                                     << u"system/Parabolic.app"_s;
-    QTest::newRow("its own folder name") << zipWithBundle(u"Tube Converter.app"_s) << QString()
-                                         << u"system/Tube Converter.app"_s;
-    QTest::newRow("a hidden one skipped") << zipWithBundle(u"dist/.Old.app"_s) << QString() << QString();
-    QTest::newRow("a link named .app skipped")
-        << zipOf(linked, { u"Parabolic.app"_s, u"payload"_s }) << QString() << QString();
-    QTest::newRow("an older copy replaced") << plain << u"older"_s << u"system/Parabolic.app"_s;
-    QTest::newRow("no /Applications") << plain << u"missing"_s << u"user/Parabolic.app"_s;
-    QTest::newRow("read-only /Applications") << plain << u"read-only"_s << u"user/Parabolic.app"_s;
-}
-
-void TestDirectDownload::placesTheBundleFoundInTheArchive()
-{
-    QFETCH(QByteArray, zip);
-    QFETCH(QString, obstacle);
-    QFETCH(QString, placed);
-    Sandbox sandbox;
-    const QString system = sandbox.systemApplications();
-    QVERIFY(QDir(sandbox.userApplications()).removeRecursively()); // made when needed
-    auto unlock = qScopeGuard([&] { setImmutable(system, false); });
-    if (obstacle == u"older"_s)
-        QVERIFY(Sandbox::writeFile(
-            sandbox.makeBundle(system, u"Parabolic"_s, u"org.nickvision.old"_s) + u"/Contents/Resources/old"_s, "x"));
-    else if (obstacle == u"missing"_s)
-        QVERIFY(QDir(system).removeRecursively());
-    else if (obstacle == u"read-only"_s)
-        QVERIFY(setImmutable(system, true));
-    LocalHttpServer server;
-    server.serve(releasePath, release({ asset(assetName, server.url(QString::fromUtf8(assetPath)).toString()) }));
-    server.serve(assetPath, zip, 200, "application/zip");
-    InstallEngine engine(environment(sandbox, server));
-
-    QVERIFY(finish(engine.install(parabolic())));
-
-    if (placed.isEmpty()) {
-        QCOMPARE(engine.state(u"parabolic"_s), InstallState::failed(u"The download did not contain an app."_s));
-        QCOMPARE(entriesOf(system), QStringList());
-        return;
+        const QString installed = sandbox.systemApplications() + u"/Parabolic.app"_s;
+        QCOMPARE(logTexts(engine).last(), u"==> Opening Parabolic"_s);
+        QCOMPARE(states,
+            (QList<InstallState> { InstallState::installing(u"Getting Parabolic ready."_s),
+                InstallState::installing(u"Finding the latest Parabolic."_s),
+                InstallState::installing(u"Downloading Parabolic."_s),
+                InstallState::installing(u"Putting Parabolic in place."_s), InstallState::installed() }));
+        QCOMPARE(analytics.settledEvents(),
+            (QStringList { u"app_install_started parabolic"_s, u"app_install_succeeded parabolic"_s }));
+        const LocalHttpServer::Request asked = server.requests(releasePath).value(0);
+        QCOMPARE(asked.headers.value("accept") + ' ' + asked.headers.value("user-agent"),
+            QByteArray("application/vnd.github+json orvando"));
+        QCOMPARE(server.requests().size(), 3);
+        // The bundle arrives whole: executable bit, link and all; nothing is left behind.
+        QVERIFY(QFileInfo(installed + u"/Contents/MacOS/Parabolic"_s).isExecutable());
+        QCOMPARE(QFileInfo(installed + u"/Contents/Resources/info-link"_s).symLinkTarget(),
+            installed + u"/Contents/Info.plist"_s);
+        QVERIFY(fileBytes(installed + u"/Contents/Resources/payload"_s) == payload);
+        QCOMPARE(entriesOf(sandbox.tempDir()), QStringList());
     }
-    QCOMPARE(engine.state(u"parabolic"_s), std::optional(InstallState::installed()));
-    const QString folder = placed.startsWith(u"system"_s) ? system : sandbox.userApplications();
-    const QString bundle = folder + u'/' + placed.section(u'/', 1);
-    QCOMPARE(entriesOf(folder), QStringList { placed.section(u'/', 1) });
-    QCOMPARE(contentOf(bundle + u"/Contents/Resources/payload"_s), QByteArray("new"));
-    QVERIFY(!QFile::exists(bundle + u"/Contents/Resources/old"_s));
-    QCOMPARE(engine.installedAppURL(u"org.nickvision.parabolic"_s), std::optional(bundle));
-}
 
-// The older copy of the app stays as it was when the new one cannot be put in its place.
-void TestDirectDownload::keepsTheOlderCopyWhenTheNewOneCannotTakeItsPlace_data()
-{
-    QTest::addColumn<QString>("obstacle");
-    QTest::addColumn<QString>("problem");
-    QTest::newRow("older copy is locked") << u"locked"_s << u"Operation not permitted"_s;
-    QTest::newRow("disk full as the new copy moves in") << u"full"_s << u"No space left on device"_s;
-    QTest::newRow("no Applications folder can be written") << u"unwritable"_s << u"Operation not permitted"_s;
-}
+    void failsWithASentenceAndInstallsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("releaseBody"); // "ASSET" stands for the served asset's address
+        QTest::addColumn<int>("assetStatus");
+        QTest::addColumn<QByteArray>("assetBody");
+        QTest::addColumn<qint64>("cutAfter"); // >= 0: the connection drops after this many bytes
+        QTest::addColumn<QString>("sentence"); // exact, or the beginning when it ends in "…"
+        QTest::addColumn<FailureKind>("failure"); // what the card offers depends on it
+        const QByteArray zip = zipWithBundle(u"Parabolic.app"_s);
+        const QByteArray served = release({ asset(assetName, u"ASSET"_s) });
+        const auto row
+            = [&](const char *name, const QByteArray &releaseBody, const QString &sentence, const QByteArray &assetBody,
+                  FailureKind failure = FailureKind::Unknown, int assetStatus = 200, qint64 cutAfter = -1) {
+                  QTest::newRow(name) << releaseBody << assetStatus << assetBody << cutAfter << sentence << failure;
+              };
+        const QString notFound = u"Could not find a download named Parabolic-macOS-arm64.zip in the latest release."_s;
+        const QString unpack = u"Could not unpack the download (code 1)."_s;
+        row("name differs only in case", release({ asset(u"parabolic-macos-arm64.zip"_s, u"ASSET"_s) }), notFound, zip);
+        row("a later namesake is not tried",
+            release({ asset(assetName, u"file:///etc/passwd"_s), asset(assetName, u"ASSET"_s) }), notFound, zip);
+        row("malformed JSON", R"({"assets": [)", unreadable + u"it is not valid JSON."_s, zip);
+        // Even a perfectly good zip is not the asset when the status says otherwise.
+        row("asset not found (404)", served, u"The download from 127.0.0.1 failed (HTTP 404). You can try again."_s,
+            zip, FailureKind::Download, 404);
+        row("an error page, not a zip", served, unpack, "<html>Not Found</html>");
+        row("a zip cut short", served, unpack, zip.left(zip.size() / 2));
+        row("checksum mismatch", release({ asset(assetName, u"ASSET"_s, "something else") }),
+            u"The download did not match its published checksum."_s, zip, FailureKind::Checksum);
+        row("connection dropped", served, u"The download from 127.0.0.1 did not finish (…"_s, zip, FailureKind::Network,
+            200, 100);
+    }
 
-void TestDirectDownload::keepsTheOlderCopyWhenTheNewOneCannotTakeItsPlace()
-{
-    QFETCH(QString, obstacle);
-    QFETCH(QString, problem);
-    Sandbox sandbox;
-    const QString system = sandbox.systemApplications(), user = sandbox.userApplications();
-    const QString older = sandbox.makeBundle(system, u"Parabolic"_s, u"org.nickvision.old"_s);
-    QVERIFY(Sandbox::writeFile(older + u"/Contents/Resources/payload"_s, "old"));
-    auto undo = qScopeGuard([&] {
-        s_fullDiskAt.clear();
-        for (const QString &path : { older, system, user })
-            setImmutable(path, false);
-    });
-    if (obstacle == u"locked"_s)
-        QVERIFY(setImmutable(older, true));
-    else if (obstacle == u"full"_s)
-        s_fullDiskAt = QFile::encodeName(older);
-    else
-        QVERIFY(setImmutable(system, true) && setImmutable(user, true));
-    LocalHttpServer server;
-    server.serve(releasePath, release({ asset(assetName, server.url(QString::fromUtf8(assetPath)).toString()) }));
-    server.serve(assetPath, zipWithBundle(u"Parabolic.app"_s), 200, "application/zip");
-    InstallEngine engine(environment(sandbox, server));
+    void failsWithASentenceAndInstallsNothing()
+    {
+        QFETCH(QByteArray, releaseBody);
+        QFETCH(int, assetStatus);
+        QFETCH(QByteArray, assetBody);
+        QFETCH(qint64, cutAfter);
+        QFETCH(QString, sentence);
+        QFETCH(FailureKind, failure);
+        Sandbox sandbox;
+        LocalHttpServer server;
+        server.serve(releasePath, releaseBody.replace("ASSET", server.url(QString::fromUtf8(assetPath)).toEncoded()));
+        server.serve(assetPath, assetBody, assetStatus, "application/zip", cutAfter);
+        InstallEngine engine(environment(sandbox, server));
 
-    QVERIFY(finish(engine.install(parabolic())));
+        QVERIFY(finish(engine.install(parabolic())));
 
-    const QString folder = obstacle == u"unwritable"_s ? user : system;
-    QCOMPARE(engine.state(u"parabolic"_s),
-        InstallState::failed(u"Could not put Parabolic.app into %1: %2."_s.arg(folder, problem)));
-    // Nothing half-made beside it.
-    QCOMPARE(entriesOf(system) + entriesOf(user), QStringList { u"Parabolic.app"_s });
-    QCOMPARE(contentOf(older + u"/Contents/Resources/payload"_s), QByteArray("old"));
-    QVERIFY(QFile::exists(older + u"/Contents/Info.plist"_s));
-}
+        const InstallState state = *engine.state(u"parabolic"_s);
+        QCOMPARE(state.kind, InstallState::Kind::Failed);
+        QVERIFY2(sentence.endsWith(u'…') ? state.text.startsWith(sentence.chopped(1)) : state.text == sentence,
+            qPrintable(state.text));
+        QCOMPARE(state.failure, failure);
+        QCOMPARE(logTexts(engine).last(), u"error: "_s + state.text);
+        QCOMPARE(entriesOf(sandbox.systemApplications()) + entriesOf(sandbox.userApplications()), QStringList());
+        QCOMPARE(server.requests(assetPath).isEmpty(),
+            state.text.startsWith(u"Could not find"_s) || state.text.startsWith(unreadable));
+    }
 
-// The window closes while the download waits for the server; it ends later, to nobody.
-void TestDirectDownload::survivesTheEngineGoingAwayMidDownload()
-{
-    Sandbox sandbox;
-    auto server = std::make_unique<LocalHttpServer>();
-    server->serve(releasePath, release({ asset(assetName, server->url(QString::fromUtf8(assetPath)).toString()) }));
-    server->hang(assetPath);
-    auto *engine = new InstallEngine(environment(sandbox, *server));
-    InstallEngine::startDetached(engine->install(parabolic()));
-    QTRY_VERIFY(!server->requests(assetPath).isEmpty());
-    QCOMPARE(engine->state(u"parabolic"_s), InstallState::installing(u"Downloading Parabolic."_s));
-    delete engine;
-    server.reset(); // the connection drops
-    QTRY_COMPARE(entriesOf(sandbox.tempDir()), QStringList());
-}
+    // The bundle found in the archive replaces an older copy; when it cannot take its place, the older
+    // copy stays as it was and nothing half-made is left beside it.
+    void placesTheBundleOrKeepsTheOlderCopy_data()
+    {
+        QTest::addColumn<QByteArray>("zip");
+        QTest::addColumn<QString>("obstacle"); // what is in the way in the Applications folders
+        QTest::addColumn<QString>("placed"); // "system/Name.app" or "user/Name.app"; empty: failed
+        QTest::addColumn<QString>("failure"); // in it "{system}" and "{user}": the Applications folders
+        const QByteArray plain = zipWithBundle(u"Parabolic.app"_s);
+        const QString linked = m_work.filePath(u"linked"_s);
+        PlistFile::write(linked + u"/payload/Contents/Info.plist"_s,
+            { { u"CFBundleIdentifier"_s, u"org.nickvision.parabolic"_s } }, PlistFile::Format::Xml);
+        QFile::link(u"payload"_s, linked + u"/Parabolic.app"_s);
+        const QString noApp = u"The download did not contain an app."_s;
+        const QString notPut = u"Could not put Parabolic.app into {system}: "_s;
+        const auto row
+            = [](const char *name, const QByteArray &zip, const QString &obstacle, const QString &placed,
+                  const QString &failure = {}) { QTest::newRow(name) << zip << obstacle << placed << failure; };
+        row("in a sub-folder", zipWithBundle(u"Parabolic 2.0/Parabolic.app"_s), {}, u"system/Parabolic.app"_s);
+        row("its own folder name", zipWithBundle(u"Tube Converter.app"_s), {}, u"system/Tube Converter.app"_s);
+        row("a hidden one skipped", zipWithBundle(u"dist/.Old.app"_s), {}, {}, noApp);
+        row("a link named .app skipped", zipOf(linked, { u"Parabolic.app"_s, u"payload"_s }), {}, {}, noApp);
+        row("an older copy replaced", plain, u"older"_s, u"system/Parabolic.app"_s);
+        row("no /Applications", plain, u"missing"_s, u"user/Parabolic.app"_s);
+        row("read-only /Applications", plain, u"read-only"_s, u"user/Parabolic.app"_s);
+        row("older copy is locked", plain, u"locked"_s, {}, notPut + u"Operation not permitted."_s);
+        row("disk full as the new copy moves in", plain, u"full"_s, {}, notPut + u"No space left on device."_s);
+        row("no Applications folder can be written", plain, u"unwritable"_s, {},
+            u"Could not put Parabolic.app into {user}: Operation not permitted."_s);
+    }
 
-// A repository name never reaches past the API's own path.
-void TestDirectDownload::asksOnlyForRepositoryNames_data()
-{
-    QTest::addColumn<QString>("repository");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("dots and dashes") << u"owner-1/name.app_2"_s << true;
-    QTest::newRow("climbs out") << u"../secrets"_s << false;
-    QTest::newRow("parent as name") << u"owner/.."_s << false;
-    QTest::newRow("three parts") << u"a/b/c"_s << false;
-}
+    void placesTheBundleOrKeepsTheOlderCopy()
+    {
+        QFETCH(QByteArray, zip);
+        QFETCH(QString, obstacle);
+        QFETCH(QString, placed);
+        QFETCH(QString, failure);
+        Sandbox sandbox;
+        const QString system = sandbox.systemApplications(), user = sandbox.userApplications();
+        if (obstacle != u"unwritable"_s)
+            QVERIFY(QDir(user).removeRecursively()); // made when needed
+        QString older;
+        if (QStringList { u"older"_s, u"locked"_s, u"full"_s, u"unwritable"_s }.contains(obstacle)) {
+            older = sandbox.makeBundle(system, u"Parabolic"_s, u"org.nickvision.old"_s);
+            QVERIFY(Sandbox::writeFile(older + u"/Contents/Resources/old"_s, "old"));
+        }
+        auto undo = qScopeGuard([&] {
+            s_fullDiskAt.clear();
+            for (const QString &path : { older, system, user })
+                setImmutable(path, false);
+        });
+        if (obstacle == u"missing"_s)
+            QVERIFY(QDir(system).removeRecursively());
+        else if (obstacle == u"read-only"_s)
+            QVERIFY(setImmutable(system, true));
+        else if (obstacle == u"locked"_s)
+            QVERIFY(setImmutable(older, true));
+        else if (obstacle == u"full"_s)
+            s_fullDiskAt = QFile::encodeName(older);
+        else if (obstacle == u"unwritable"_s)
+            QVERIFY(setImmutable(system, true) && setImmutable(user, true));
+        LocalHttpServer server;
+        serveRelease(server, zip);
+        InstallEngine engine(environment(sandbox, server));
 
-void TestDirectDownload::asksOnlyForRepositoryNames()
-{
-    QFETCH(QString, repository);
-    QFETCH(bool, accepted);
-    QCOMPARE(GitHubReleaseClient::isRepositoryName(repository), accepted);
-}
+        QVERIFY(finish(engine.install(parabolic())));
 
-void TestDirectDownload::failsWhenTheServerStopsAnswering()
-{
-    LocalHttpServer server;
-    server.hang("/slow.zip");
-    GitHubReleaseClient client(server.url(), m_work.path());
-    client.setTimeout(100);
-    auto file = std::make_shared<std::optional<Outcome<QString>>>();
-    client.download(server.url(u"/slow.zip"_s)).then([file](const Outcome<QString> &outcome) { *file = outcome; });
-    QTRY_VERIFY(file->has_value());
-    QCOMPARE((*file)->error.description,
-        u"The download from 127.0.0.1 did not finish (the server stopped answering). You can try again."_s);
-}
+        if (placed.isEmpty()) {
+            QCOMPARE(engine.state(u"parabolic"_s),
+                InstallState::failed(failure.replace(u"{system}"_s, system).replace(u"{user}"_s, user)));
+            QCOMPARE(entriesOf(system) + entriesOf(user),
+                older.isEmpty() ? QStringList() : QStringList { u"Parabolic.app"_s });
+            QCOMPARE(fileBytes(older + u"/Contents/Resources/old"_s), older.isEmpty() ? QByteArray() : "old");
+            return;
+        }
+        QCOMPARE(engine.state(u"parabolic"_s), std::optional(InstallState::installed()));
+        const QString folder = placed.startsWith(u"system"_s) ? system : user;
+        const QString bundle = folder + u'/' + placed.section(u'/', 1);
+        QCOMPARE(entriesOf(folder), QStringList { placed.section(u'/', 1) });
+        QCOMPARE(fileBytes(bundle + u"/Contents/Resources/payload"_s), QByteArray("new"));
+        QVERIFY(!QFile::exists(bundle + u"/Contents/Resources/old"_s));
+        QCOMPARE(engine.installedAppURL(u"org.nickvision.parabolic"_s), std::optional(bundle));
+    }
+
+    // The window closes while the download waits for the server; it ends later, to nobody.
+    void survivesTheEngineGoingAwayMidDownload()
+    {
+        Sandbox sandbox;
+        auto server = std::make_unique<LocalHttpServer>();
+        serveRelease(*server, {});
+        server->hang(assetPath);
+        auto *engine = new InstallEngine(environment(sandbox, *server));
+        InstallEngine::startDetached(engine->install(parabolic()));
+        QTRY_VERIFY(!server->requests(assetPath).isEmpty());
+        QCOMPARE(engine->state(u"parabolic"_s), InstallState::installing(u"Downloading Parabolic."_s));
+        delete engine;
+        server.reset(); // the connection drops
+        QTRY_COMPARE(entriesOf(sandbox.tempDir()), QStringList());
+    }
+
+    // The client stops a download that is larger than announced or that the server stops feeding, and
+    // keeps nothing of it.
+    void stopsADownloadThatGoesWrong_data()
+    {
+        QTest::addColumn<qint64>("announced"); // -1: not announced
+        QTest::addColumn<bool>("hang");
+        QTest::addColumn<QString>("error"); // empty: downloaded
+        QTest::newRow("more than announced")
+            << qint64(1000) << false << u"The download from 127.0.0.1 was larger than announced."_s;
+        QTest::newRow("as announced") << qint64(300000) << false << QString();
+        QTest::newRow("not announced") << qint64(-1) << false << QString();
+        QTest::newRow("server stops answering")
+            << qint64(-1) << true
+            << u"The download from 127.0.0.1 did not finish (the server stopped answering). You can try again."_s;
+    }
+
+    void stopsADownloadThatGoesWrong()
+    {
+        QFETCH(qint64, announced);
+        QFETCH(bool, hang);
+        QFETCH(QString, error);
+        QTemporaryDir folder;
+        LocalHttpServer server;
+        server.serve("/asset.zip", QByteArray(300000, 'z'), 200, "application/zip");
+        GitHubReleaseClient client(server.url(), folder.path());
+        if (hang) {
+            server.hang("/asset.zip");
+            client.setTimeout(100);
+        }
+        std::optional<Outcome<QString>> result;
+        client.download(server.url(u"/asset.zip"_s), {}, announced).then([&result](Outcome<QString> r) { result = r; });
+        QTRY_VERIFY_WITH_TIMEOUT(result.has_value(), 30000);
+        QCOMPARE(result->error.description, error);
+        if (error.isEmpty())
+            QCOMPARE(QFileInfo(**result).size(), 300000);
+        else
+            QCOMPARE(entriesOf(folder.path()), QStringList());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDirectDownload)
 #include "TestDirectDownload.moc"

@@ -1,4 +1,3 @@
-#include "engine/DirectInstallError.h"
 #include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
 #include "support/EngineTestKit.h"
@@ -14,21 +13,6 @@ using Operation = FailureExplainer::Operation;
 Q_DECLARE_METATYPE(FailureKind)
 Q_DECLARE_METATYPE(Operation)
 
-// What a failed brew run tells the user: the output lines brew prints for each cause (as published
-// in bug reports, with other tokens, addresses and versions) turn into one class and one sentence.
-class TestFailureExplanations : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void explainsBrewOutput_data();
-    void explainsBrewOutput();
-    void classifiesDirectDownloadErrors_data();
-    void classifiesDirectDownloadErrors();
-    void failedRunEndsInTheExplainedState_data();
-    void failedRunEndsInTheExplainedState();
-};
-
 namespace {
 
 const QString fallback = u"Install did not finish. You can try again."_s;
@@ -36,264 +20,194 @@ const QString moved = u" The app's publisher may have moved it; try again later.
 
 } // namespace
 
-void TestFailureExplanations::explainsBrewOutput_data()
+// What a failed brew run tells the user: the output lines brew prints for each cause (as published
+// in bug reports, with other tokens, addresses and versions) turn into one class and one sentence.
+class TestFailureExplanations : public QObject
 {
-    QTest::addColumn<Operation>("operation");
-    QTest::addColumn<QString>("app");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<FailureKind>("kind");
-    QTest::addColumn<QString>("sentence");
-    QTest::addColumn<int>("decisive"); // index of the line the log should open at; -1: none
-    const auto row = [](const char *name, Operation operation, const QString &app, const QStringList &lines,
-                         FailureKind kind, const QString &sentence, int decisive) {
-        QTest::newRow(name) << operation << app << lines << kind << sentence << decisive;
-    };
-    const Operation install = Operation::Install;
-    const Operation uninstall = Operation::Uninstall;
+    Q_OBJECT
 
-    row("404, curl 8", install, u"Postman"_s,
-        { u"==> Downloading https://dl.pstmn.io/download/version/7.35.0/osx64"_s,
-            u"curl: (22) The requested URL returned error: 404"_s,
-            u"Error: Download failed on Cask 'postman' with message: Download failed: https://dl.pstmn.io/download/version/7.35.0/osx64"_s },
-        FailureKind::Download, u"The download of Postman failed (dl.pstmn.io answered 404)."_s + moved, 1);
-    row("404 after a redirect, older curl", install, u"RawTherapee"_s,
-        { u"==> Downloading https://github.com/Beep6581/RawTherapee/releases/download/5.10/RawTherapee_5.10.zip"_s,
-            u"==> Downloading from https://objects.githubusercontent.com/github-production-release-asset-2e65be/8917?X-Amz=1"_s,
-            u"######################################################################## 100.0%"_s,
-            u"curl: (22) The requested URL returned error: 403 Forbidden"_s,
-            u"Error: rawtherapee: Download failed on Cask 'rawtherapee' with message: Download failed: https://github.com/Beep6581/RawTherapee/releases/download/5.10/RawTherapee_5.10.zip"_s },
-        FailureKind::Download,
-        u"The download of RawTherapee failed (objects.githubusercontent.com answered 403)."_s + moved, 3);
-    row("download failed without curl's words", install, u"Yate"_s,
-        { u"Error: Download failed on Cask 'yate' with message: Download failed: https://2manyrobots.com/Updates/Yate/Yate.zip"_s },
-        FailureKind::Download, u"The download of Yate from 2manyrobots.com failed."_s + moved, 0);
-    row("SHA-256 mismatch", install, u"Claude Usage"_s,
-        { u"==> Downloading https://github.com/hamed-elfayome/Claude-Usage-Tracker/releases/download/v1.5.0/Claude-Usage.zip"_s,
-            u"Error: SHA-256 mismatch"_s,
-            u"Expected: f062552d4f9ce8c8badd1db844d6374bee547dc6d7c5487e4ed9e2a08b16a6ee"_s,
-            u"  Actual: 7639f718a210fc76d1f5ebf5b82a06826e2a4b838a539d914a94815882088d66"_s,
-            u"    File: /Users/raed/Library/Caches/Homebrew/downloads/4a39fc58--Claude-Usage.zip"_s,
-            u"To retry an incomplete download, remove the file above."_s },
-        FailureKind::Checksum,
-        u"The download of Claude Usage did not match its published checksum, so it was not installed."_s, 1);
-    row("SHA256 mismatch, older brew", install, u"Mochi"_s,
-        { u"Error: SHA256 mismatch"_s,
-            u"Expected: ba288389cae2d0c5169ae4c26673c0d45bd984add05f1f931b605c36de691b73"_s },
-        FailureKind::Checksum,
-        u"The download of Mochi did not match its published checksum, so it was not installed."_s, 0);
-    row("one macOS version", install, u"Burrow"_s,
-        { u"==> Fetching downloads for: caezium/tap/burrow"_s,
-            u"Error: This software does not run on macOS versions other than Sonoma."_s },
-        FailureKind::MacOSVersion, u"Burrow does not support this version of macOS (it runs on: Sonoma)."_s, 1);
-    row("a list of versions after the token", install, u"Rectangle"_s,
-        { u"Error: rectangle: This cask does not run on macOS versions other than Catalina, Big Sur, Monterey, Ventura, Sonoma, Sequoia and Tahoe."_s },
-        FailureKind::MacOSVersion,
-        u"Rectangle does not support this version of macOS (it runs on: Catalina, Big Sur, Monterey, Ventura, Sonoma, Sequoia and Tahoe)."_s,
-        0);
-    row("too old a macOS", install, u"MacUpdater"_s,
-        { u"Error: This software does not run on macOS versions older than Ventura."_s }, FailureKind::MacOSVersion,
-        u"MacUpdater does not support this version of macOS (it runs on: Ventura or newer)."_s, 0);
-    row("no such cask", install, u"Hidden Bar"_s,
-        { u"Error: Cask 'hiddenbar' is unavailable: No Cask with this name exists."_s }, FailureKind::Unavailable,
-        u"Homebrew no longer offers Hidden Bar."_s, 0);
-    row("disabled, said twice", install, u"ExifCleaner"_s,
-        { u"==> Would install 1 cask:"_s, u"exifcleaner"_s,
-            u"Error: exifcleaner: Cask 'exifcleaner' has been disabled because it does not pass the macOS Gatekeeper check! It was disabled on 2026-09-01."_s,
-            u"Error: exifcleaner: Cask 'exifcleaner' has been disabled because it does not pass the macOS Gatekeeper check! It was disabled on 2026-09-01."_s },
-        FailureKind::Unavailable, u"Homebrew no longer offers ExifCleaner."_s, 2);
-    row("app already there", install, u"Visual Studio Code"_s,
-        { u"==> Installing Cask visual-studio-code"_s,
-            u"Error: It seems there is already an App at '/Applications/Visual Studio Code.app'."_s },
-        FailureKind::AlreadyInstalled,
-        u"Visual Studio Code is already in Applications but was not installed through Homebrew. Open it, or remove it first."_s,
-        1);
-    row("app already there, token first", install, u"Firefox"_s,
-        { u"Error: firefox: It seems there is already an App at '/Applications/Firefox.app'."_s },
-        FailureKind::AlreadyInstalled,
-        u"Firefox is already in Applications but was not installed through Homebrew. Open it, or remove it first."_s,
-        0);
-    row("no terminal for the password", install, u"Firefox"_s,
-        { u"==> Moving App 'Firefox.app' to '/Applications/Firefox.app'"_s,
-            u"sudo: a terminal is required to read the password; either use the -S option to read from standard input or configure an askpass helper"_s,
-            u"sudo: a password is required"_s,
-            u"Error: Failure while executing; `/usr/bin/sudo -E -- /bin/mkdir -p /Applications` exited with 1. Here's the output:"_s,
-            u"sudo: a password is required"_s },
-        FailureKind::Password, u"The Mac password was not entered, so Firefox was not installed."_s, 1);
-    row("password prompt cancelled in a package step", install, u"Shutter Encoder"_s,
-        { u"==> Running installer for shutter-encoder with sudo; the password may be necessary."_s,
-            u"sudo: no password was provided"_s,
-            u"Error: Failure while executing; `/usr/bin/sudo -A -E -- /usr/bin/env LOGNAME=ana USER=ana /usr/sbin/installer -pkg /opt/homebrew/Caskroom/shutter-encoder/19.2/Shutter Encoder.pkg -target /` exited with 1. Here's the output:"_s },
-        FailureKind::Password, u"The Mac password was not entered, so Shutter Encoder was not installed."_s, 1);
-    row("wrong password, removing", uninstall, u"Karabiner-Elements"_s,
-        { u"==> Uninstalling packages with sudo; the password may be necessary:"_s,
-            u"sudo: 3 incorrect password attempts"_s },
-        FailureKind::Password, u"The Mac password was not entered, so Karabiner-Elements was not removed."_s, 1);
-    row("the app's installer package failed", install, u"VirtualBox"_s,
-        { u"==> Running installer for virtualbox with sudo; the password may be necessary."_s,
-            u"installer: Package name is Oracle VM VirtualBox"_s, u"installer:PHASE:Preparing for installation…"_s,
-            u"installer: The install failed (The Installer encountered an error that caused the installation to fail. Contact the software manufacturer for assistance.)"_s,
-            u"==> Purging files for version 7.0.14,161095 of Cask virtualbox"_s,
-            u"Error: Failure while executing; `/usr/bin/sudo -E -- /usr/bin/env LOGNAME=lassi USER=lassi USERNAME=lassi /usr/sbin/installer -pkg /usr/local/Caskroom/virtualbox/7.0.14,161095/VirtualBox.pkg -target / -verboseR` exited with 1. Here's the output:"_s },
-        FailureKind::InstallerPackage, u"The installer of VirtualBox failed. Its own log is in the install log."_s, 3);
-    row("a folder of Homebrew's is not writable", install, u"Dozer"_s,
-        { u"==> Installing Cask dozer"_s, u"==> Purging files for version 4.0.0 of Cask dozer"_s,
-            u"Error: Permission denied @ dir_s_mkdir - /usr/local/Caskroom/dozer"_s },
-        FailureKind::Permission,
-        u"Homebrew could not write to /usr/local/Caskroom/dozer. Its folders may belong to another user."_s, 2);
-    row("host not found", install, u"KeepingYouAwake"_s,
-        { u"==> Downloading https://github.com/newmarcel/KeepingYouAwake/releases/download/1.6.5/KeepingYouAwake-1.6.5.zip"_s,
-            u"curl: (6) Could not resolve host: github.com"_s,
-            u"Error: Download failed on Cask 'keepingyouawake' with message: Download failed: https://github.com/newmarcel/KeepingYouAwake/releases/download/1.6.5/KeepingYouAwake-1.6.5.zip"_s },
-        FailureKind::Network, u"KeepingYouAwake could not be downloaded: no connection to github.com."_s, 1);
-    row("connection timed out", install, u"Caffeine"_s,
-        { u"curl: (7) Failed to connect to download.lightheadsw.com port 80: Operation timed out"_s,
-            u"Error: Download failed on Cask 'caffeine' with message: Download failed: http://download.lightheadsw.com/download.php?software=caffeine"_s },
-        FailureKind::Network, u"Caffeine could not be downloaded: no connection to download.lightheadsw.com."_s, 0);
-    row("transfer timed out, host from the download line", install, u"Burn"_s,
-        { u"==> Downloading https://downloads.sourceforge.net/project/burn-osx/Burn/3.1/burn31.zip"_s,
-            u"curl: (28) Operation timed out after 30002 milliseconds with 0 out of 0 bytes received"_s },
-        FailureKind::Network, u"Burn could not be downloaded: no connection to downloads.sourceforge.net."_s, 1);
-    row("uninstall script missing", uninstall, u"Fig"_s,
-        { u"==> Uninstalling Cask fig"_s,
-            u"==> Running uninstall script /Applications/Fig.app/Contents/MacOS/fig-darwin-universal"_s,
-            u"Error: uninstall script /Applications/Fig.app/Contents/MacOS/fig-darwin-universal does not exist."_s },
-        FailureKind::Unknown,
-        u"Homebrew could not remove Fig: uninstall script /Applications/Fig.app/Contents/MacOS/fig-darwin-universal does not exist."_s,
-        2);
-    row("quit step failed", uninstall, u"CleanMyMac"_s,
-        { u"==> Quitting application ID com.macpaw.CleanMyMac4"_s,
-            u"==> osascript: can't open default scripting component."_s,
-            u"Error: Failure while executing; `/usr/bin/sudo -E -- /usr/bin/osascript -e tell application id \"com.macpaw.CleanMyMac4\" to quit` exited with 1."_s },
-        FailureKind::Unknown,
-        u"Homebrew could not remove CleanMyMac: a step it ran failed (osascript exited with 1)."_s, 2);
-    row("the last error decides, cut to one sentence", install, u"Jenkins Menu"_s,
-        { u"Error: Kernel.exit"_s,
-            u"Error: Command failed to execute! Follow the instructions here: https://github.com/Homebrew/homebrew-cask#reporting-bugs"_s },
-        FailureKind::Unknown, u"Homebrew could not install Jenkins Menu: Command failed to execute."_s, 1);
-    row("warnings and progress explain nothing", install, u"Maccy"_s,
-        { u"==> Downloading https://example.com/error-404/maccy.zip"_s,
-            u"Warning: Cask 'maccy' is unavailable: No Cask with this name exists."_s,
-            u"installer: Installing at base path /"_s },
-        FailureKind::Unknown, fallback, -1);
-    row("no output at all", uninstall, u"Maccy"_s, {}, FailureKind::Unknown, fallback, -1);
-}
-
-void TestFailureExplanations::explainsBrewOutput()
-{
-    QFETCH(Operation, operation);
-    QFETCH(QString, app);
-    QFETCH(QStringList, lines);
-    QFETCH(FailureKind, kind);
-    QFETCH(QString, sentence);
-    QFETCH(int, decisive);
-    FailureExplainer explainer(app, operation);
-    // Log ids start well past 1, as they do in a window that has run for a while.
-    for (int i = 0; i < lines.size(); ++i)
-        explainer.observe(lines.at(i), 1000 + i);
-
-    const FailureExplanation why = explainer.explain(fallback);
-    QCOMPARE(why.sentence, sentence);
-    QCOMPARE(why.kind, kind);
-    QCOMPARE(why.logLine, decisive < 0 ? 0 : 1000 + decisive);
-}
-
-void TestFailureExplanations::classifiesDirectDownloadErrors_data()
-{
-    QTest::addColumn<EngineError>("error");
-    QTest::addColumn<FailureKind>("kind");
-    QTest::newRow("server answered 404") << EngineError { u"orvando.network"_s, 404, u"x"_s } << FailureKind::Download;
-    QTest::newRow("server answered 500") << EngineError { u"orvando.network"_s, 500, u"x"_s } << FailureKind::Download;
-    QTest::newRow("host not found") << EngineError { u"orvando.network"_s, 3, u"x"_s } << FailureKind::Network;
-    QTest::newRow("server stopped answering")
-        << EngineError { u"orvando.network"_s, 5, u"x"_s } << FailureKind::Network;
-    QTest::newRow("checksum") << DirectInstallError::checksumMismatch().toError() << FailureKind::Checksum;
-    QTest::newRow("unpacking") << DirectInstallError::ditto(1).toError() << FailureKind::Unknown;
-    QTest::newRow("no such asset") << DirectInstallError::assetNotFound(u"A.zip"_s).toError() << FailureKind::Unknown;
-}
-
-void TestFailureExplanations::classifiesDirectDownloadErrors()
-{
-    QFETCH(EngineError, error);
-    QFETCH(FailureKind, kind);
-    QCOMPARE(FailureExplainer::kindOf(error), kind);
-}
-
-void TestFailureExplanations::failedRunEndsInTheExplainedState_data()
-{
-    QTest::addColumn<bool>("uninstall");
-    QTest::addColumn<QString>("printed");
-    QTest::addColumn<bool>("appAppears"); // the app turns up in Applications while brew runs
-    QTest::addColumn<InstallState>("outcome");
-    QTest::addColumn<QString>("decisiveLine"); // the log line the state points at; empty: none
-    const QString exists = u"Error: It seems there is already an App at '/Applications/Maccy.app'."_s;
-
-    QTest::newRow("404") << false
-                         << u"==> Downloading https://github.com/p0deje/Maccy/releases/download/2.3.0/Maccy.app.zip\n"
-                            "curl: (22) The requested URL returned error: 404\n"
-                            "Error: Download failed on Cask 'maccy' with message: Download failed: "
-                            "https://github.com/p0deje/Maccy/releases/download/2.3.0/Maccy.app.zip"_s
-                         << false
-                         << InstallState::failed(u"The download of Maccy failed (github.com answered 404)."_s + moved,
-                                FailureKind::Download)
-                         << u"curl: (22) The requested URL returned error: 404"_s;
-    QTest::newRow("macOS too old")
-        << false << u"Error: maccy: This software does not run on macOS versions older than Sonoma."_s << false
-        << InstallState::failed(u"Maccy does not support this version of macOS (it runs on: Sonoma or newer)."_s,
-               FailureKind::MacOSVersion)
-        << u"Error: maccy: This software does not run on macOS versions older than Sonoma."_s;
-    QTest::newRow("already there, not ours")
-        << false << exists << false
-        << InstallState::failed(u"Maccy is already in Applications but was not installed "
-                                u"through Homebrew. Open it, or remove it first."_s,
-               FailureKind::AlreadyInstalled)
-        << exists;
-    QTest::newRow("already there, and it is Maccy")
-        << false << exists << true << InstallState::installed() << QString();
-    QTest::newRow("removal: password cancelled")
-        << true << u"==> Uninstalling Cask maccy\nsudo: no password was provided"_s << false
-        << InstallState::failed(u"The Mac password was not entered, so Maccy was not removed."_s, FailureKind::Password)
-        << u"sudo: no password was provided"_s;
-    QTest::newRow("removal: nothing said")
-        << true << u"==> Uninstalling Cask maccy"_s << false << InstallState::failed(fallback) << QString();
-}
-
-void TestFailureExplanations::failedRunEndsInTheExplainedState()
-{
-    QFETCH(bool, uninstall);
-    QFETCH(QString, printed);
-    QFETCH(bool, appAppears);
-    QFETCH(InstallState, outcome);
-    QFETCH(QString, decisiveLine);
-    Sandbox sandbox;
-    QVERIFY(sandbox.installFakeBrew());
-    QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
-    if (uninstall) {
-        InstallEngine installer(sandbox.environment());
-        QVERIFY(finish(installer.install(maccy())));
-        QCOMPARE(installer.state(u"maccy"_s), std::optional(InstallState::installed()));
-    }
-    InstallEngine engine(sandbox.environment());
-
+private Q_SLOTS:
+    void explainsBrewOutput_data()
     {
-        ScopedEnvironmentVariable lines("FAKE_BREW_FAIL_LINES", printed.toUtf8());
-        InstallEngine::startDetached(uninstall ? engine.uninstall(maccy()) : engine.install(maccy()));
-        // The check for an app already present has passed: brew is running now.
-        if (appAppears)
-            QVERIFY(!sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s).isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(engine.state(u"maccy"_s)->kind == InstallState::Kind::Failed
-                || engine.state(u"maccy"_s)->kind == InstallState::Kind::Installed,
-            30000);
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("app");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<FailureKind>("kind");
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<int>("decisive"); // index of the line the log should open at; -1: none
+        const auto row = [](const char *name, Operation operation, const QString &app, const QStringList &lines,
+                             FailureKind kind, const QString &sentence, int decisive) {
+            QTest::newRow(name) << operation << app << lines << kind << sentence << decisive;
+        };
+        const Operation install = Operation::Install;
+        const Operation uninstall = Operation::Uninstall;
+
+        row("404, curl 8", install, u"Postman"_s,
+            { u"==> Downloading https://dl.pstmn.io/download/version/7.35.0/osx64"_s,
+                u"curl: (22) The requested URL returned error: 404"_s,
+                u"Error: Download failed on Cask 'postman' with message: Download failed: https://dl.pstmn.io/download/version/7.35.0/osx64"_s },
+            FailureKind::Download, u"The download of Postman failed (dl.pstmn.io answered 404)."_s + moved, 1);
+        row("download failed without curl's words", install, u"Yate"_s,
+            { u"Error: Download failed on Cask 'yate' with message: Download failed: https://2manyrobots.com/Updates/Yate/Yate.zip"_s },
+            FailureKind::Download, u"The download of Yate from 2manyrobots.com failed."_s + moved, 0);
+        row("SHA-256 mismatch", install, u"Claude Usage"_s,
+            { u"==> Downloading https://github.com/hamed-elfayome/Claude-Usage-Tracker/releases/download/v1.5.0/Claude-Usage.zip"_s,
+                u"Error: SHA-256 mismatch"_s,
+                u"Expected: f062552d4f9ce8c8badd1db844d6374bee547dc6d7c5487e4ed9e2a08b16a6ee"_s },
+            FailureKind::Checksum,
+            u"The download of Claude Usage did not match its published checksum, so it was not installed."_s, 1);
+        row("SHA256 mismatch, older brew", install, u"Mochi"_s, { u"Error: SHA256 mismatch"_s }, FailureKind::Checksum,
+            u"The download of Mochi did not match its published checksum, so it was not installed."_s, 0);
+        row("a list of versions after the token", install, u"Rectangle"_s,
+            { u"Error: rectangle: This cask does not run on macOS versions other than Catalina, Big Sur, Monterey, Ventura, Sonoma, Sequoia and Tahoe."_s },
+            FailureKind::MacOSVersion,
+            u"Rectangle does not support this version of macOS (it runs on: Catalina, Big Sur, Monterey, Ventura, Sonoma, Sequoia and Tahoe)."_s,
+            0);
+        row("too old a macOS", install, u"MacUpdater"_s,
+            { u"Error: This software does not run on macOS versions older than Ventura."_s }, FailureKind::MacOSVersion,
+            u"MacUpdater does not support this version of macOS (it runs on: Ventura or newer)."_s, 0);
+        row("no such cask", install, u"Hidden Bar"_s,
+            { u"Error: Cask 'hiddenbar' is unavailable: No Cask with this name exists."_s }, FailureKind::Unavailable,
+            u"Homebrew no longer offers Hidden Bar."_s, 0);
+        row("disabled, said twice", install, u"ExifCleaner"_s,
+            { u"==> Would install 1 cask:"_s, u"exifcleaner"_s,
+                u"Error: exifcleaner: Cask 'exifcleaner' has been disabled because it does not pass the macOS Gatekeeper check! It was disabled on 2026-09-01."_s,
+                u"Error: exifcleaner: Cask 'exifcleaner' has been disabled because it does not pass the macOS Gatekeeper check! It was disabled on 2026-09-01."_s },
+            FailureKind::Unavailable, u"Homebrew no longer offers ExifCleaner."_s, 2);
+        row("app already there", install, u"Visual Studio Code"_s,
+            { u"==> Installing Cask visual-studio-code"_s,
+                u"Error: It seems there is already an App at '/Applications/Visual Studio Code.app'."_s },
+            FailureKind::AlreadyInstalled,
+            u"Visual Studio Code is already in Applications but was not installed through Homebrew. Open it, or remove it first."_s,
+            1);
+        row("no terminal for the password", install, u"Firefox"_s,
+            { u"==> Moving App 'Firefox.app' to '/Applications/Firefox.app'"_s,
+                u"sudo: a terminal is required to read the password; either use the -S option to read from standard input or configure an askpass helper"_s,
+                u"sudo: a password is required"_s,
+                u"Error: Failure while executing; `/usr/bin/sudo -E -- /bin/mkdir -p /Applications` exited with 1. Here's the output:"_s,
+                u"sudo: a password is required"_s },
+            FailureKind::Password, u"The Mac password was not entered, so Firefox was not installed."_s, 1);
+        row("wrong password, removing", uninstall, u"Karabiner-Elements"_s,
+            { u"==> Uninstalling packages with sudo; the password may be necessary:"_s,
+                u"sudo: 3 incorrect password attempts"_s },
+            FailureKind::Password, u"The Mac password was not entered, so Karabiner-Elements was not removed."_s, 1);
+        row("the app's installer package failed", install, u"VirtualBox"_s,
+            { u"==> Running installer for virtualbox with sudo; the password may be necessary."_s,
+                u"installer: Package name is Oracle VM VirtualBox"_s, u"installer:PHASE:Preparing for installation…"_s,
+                u"installer: The install failed (The Installer encountered an error that caused the installation to fail. Contact the software manufacturer for assistance.)"_s,
+                u"==> Purging files for version 7.0.14,161095 of Cask virtualbox"_s,
+                u"Error: Failure while executing; `/usr/bin/sudo -E -- /usr/bin/env LOGNAME=lassi USER=lassi USERNAME=lassi /usr/sbin/installer -pkg /usr/local/Caskroom/virtualbox/7.0.14,161095/VirtualBox.pkg -target / -verboseR` exited with 1. Here's the output:"_s },
+            FailureKind::InstallerPackage, u"The installer of VirtualBox failed. Its own log is in the install log."_s,
+            3);
+        row("a folder of Homebrew's is not writable", install, u"Dozer"_s,
+            { u"==> Installing Cask dozer"_s, u"==> Purging files for version 4.0.0 of Cask dozer"_s,
+                u"Error: Permission denied @ dir_s_mkdir - /usr/local/Caskroom/dozer"_s },
+            FailureKind::Permission,
+            u"Homebrew could not write to /usr/local/Caskroom/dozer. Its folders may belong to another user."_s, 2);
+        row("host not found", install, u"KeepingYouAwake"_s,
+            { u"==> Downloading https://github.com/newmarcel/KeepingYouAwake/releases/download/1.6.5/KeepingYouAwake-1.6.5.zip"_s,
+                u"curl: (6) Could not resolve host: github.com"_s,
+                u"Error: Download failed on Cask 'keepingyouawake' with message: Download failed: https://github.com/newmarcel/KeepingYouAwake/releases/download/1.6.5/KeepingYouAwake-1.6.5.zip"_s },
+            FailureKind::Network, u"KeepingYouAwake could not be downloaded: no connection to github.com."_s, 1);
+        row("transfer timed out, host from the download line", install, u"Burn"_s,
+            { u"==> Downloading https://downloads.sourceforge.net/project/burn-osx/Burn/3.1/burn31.zip"_s,
+                u"curl: (28) Operation timed out after 30002 milliseconds with 0 out of 0 bytes received"_s },
+            FailureKind::Network, u"Burn could not be downloaded: no connection to downloads.sourceforge.net."_s, 1);
+        row("quit step failed", uninstall, u"CleanMyMac"_s,
+            { u"==> Quitting application ID com.macpaw.CleanMyMac4"_s,
+                u"==> osascript: can't open default scripting component."_s,
+                u"Error: Failure while executing; `/usr/bin/sudo -E -- /usr/bin/osascript -e tell application id \"com.macpaw.CleanMyMac4\" to quit` exited with 1."_s },
+            FailureKind::Unknown,
+            u"Homebrew could not remove CleanMyMac: a step it ran failed (osascript exited with 1)."_s, 2);
+        row("the last error decides, cut to one sentence", install, u"Jenkins Menu"_s,
+            { u"Error: Kernel.exit"_s,
+                u"Error: Command failed to execute! Follow the instructions here: https://github.com/Homebrew/homebrew-cask#reporting-bugs"_s },
+            FailureKind::Unknown, u"Homebrew could not install Jenkins Menu: Command failed to execute."_s, 1);
+        row("warnings and progress explain nothing", install, u"Maccy"_s,
+            { u"==> Downloading https://example.com/error-404/maccy.zip"_s,
+                u"Warning: Cask 'maccy' is unavailable: No Cask with this name exists."_s,
+                u"installer: Installing at base path /"_s },
+            FailureKind::Unknown, fallback, -1);
     }
 
-    const InstallState state = *engine.state(u"maccy"_s);
-    QCOMPARE(state, outcome);
-    QCOMPARE(state.failure, outcome.failure);
-    const QList<LogLine> log = engine.log()->lines();
-    const auto line = std::find_if(log.begin(), log.end(), [&](const LogLine &l) { return l.id == state.logLine; });
-    QCOMPARE(line == log.end() ? QString() : line->text, decisiveLine);
-    // Every line brew printed is in the log as it was printed, whatever the sentence says.
-    QVERIFY(logTexts(engine).join(u'\n').endsWith(printed));
-}
+    void explainsBrewOutput()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QString, app);
+        QFETCH(QStringList, lines);
+        QFETCH(FailureKind, kind);
+        QFETCH(QString, sentence);
+        QFETCH(int, decisive);
+        FailureExplainer explainer(app, operation);
+        // Log ids start well past 1, as they do in a window that has run for a while.
+        for (int i = 0; i < lines.size(); ++i)
+            explainer.observe(lines.at(i), 1000 + i);
+
+        const FailureExplanation why = explainer.explain(fallback);
+        QCOMPARE(why.sentence, sentence);
+        QCOMPARE(why.kind, kind);
+        QCOMPARE(why.logLine, decisive < 0 ? 0 : 1000 + decisive);
+    }
+
+    void failedRunEndsInTheExplainedState_data()
+    {
+        QTest::addColumn<bool>("uninstall");
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<bool>("appAppears"); // the app turns up in Applications while brew runs
+        QTest::addColumn<InstallState>("outcome");
+        QTest::addColumn<QString>("decisiveLine"); // the log line the state points at; empty: none
+        const QString exists = u"Error: It seems there is already an App at '/Applications/Maccy.app'."_s;
+
+        QTest::newRow("already there, not ours")
+            << false << exists << false
+            << InstallState::failed(u"Maccy is already in Applications but was not installed "
+                                    u"through Homebrew. Open it, or remove it first."_s,
+                   FailureKind::AlreadyInstalled)
+            << exists;
+        QTest::newRow("already there, and it is Maccy")
+            << false << exists << true << InstallState::installed() << QString();
+        QTest::newRow("removal: nothing said")
+            << true << u"==> Uninstalling Cask maccy"_s << false << InstallState::failed(fallback) << QString();
+    }
+
+    void failedRunEndsInTheExplainedState()
+    {
+        QFETCH(bool, uninstall);
+        QFETCH(QString, printed);
+        QFETCH(bool, appAppears);
+        QFETCH(InstallState, outcome);
+        QFETCH(QString, decisiveLine);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
+        if (uninstall) {
+            InstallEngine installer(sandbox.environment());
+            QVERIFY(finish(installer.install(maccy())));
+            QCOMPARE(installer.state(u"maccy"_s), std::optional(InstallState::installed()));
+        }
+        InstallEngine engine(sandbox.environment());
+
+        {
+            ScopedEnvironmentVariable lines("FAKE_BREW_FAIL_LINES", printed.toUtf8());
+            InstallEngine::startDetached(uninstall ? engine.uninstall(maccy()) : engine.install(maccy()));
+            // The check for an app already present has passed: brew is running now.
+            if (appAppears)
+                QVERIFY(!sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s).isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT(engine.state(u"maccy"_s)->kind == InstallState::Kind::Failed
+                    || engine.state(u"maccy"_s)->kind == InstallState::Kind::Installed,
+                30000);
+        }
+
+        const InstallState state = *engine.state(u"maccy"_s);
+        QCOMPARE(state, outcome);
+        QCOMPARE(state.failure, outcome.failure);
+        const QList<LogLine> log = engine.log()->lines();
+        const auto line = std::find_if(log.begin(), log.end(), [&](const LogLine &l) { return l.id == state.logLine; });
+        QCOMPARE(line == log.end() ? QString() : line->text, decisiveLine);
+        // Every line brew printed is in the log as it was printed, whatever the sentence says.
+        QVERIFY(logTexts(engine).join(u'\n').endsWith(printed));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFailureExplanations)
 #include "TestFailureExplanations.moc"

@@ -23,13 +23,6 @@ const InstallState removing = InstallState::uninstalling(u"Removing Maccy."_s);
 const InstallState closing = InstallState::uninstalling(u"Closing Maccy."_s);
 const InstallState cleaning = InstallState::uninstalling(u"Cleaning up."_s);
 
-class Engine : public InstallEngine
-{
-public:
-    using InstallEngine::InstallEngine;
-    using InstallEngine::setPermissionNote;
-};
-
 // Leftovers in three of the eight places; how many of them are still there.
 QStringList makeLeftovers(const Sandbox &sandbox)
 {
@@ -85,11 +78,15 @@ private Q_SLOTS:
     void removesACaskThroughBrew_data()
     {
         QTest::addColumn<std::optional<QString>>("id");
-        QTest::addColumn<QByteArray>("brew"); // "ok", "fails" or "none" (not on this Mac)
+        QTest::addColumn<QByteArray>("brew"); // "ok", "ok, no Trash", "fails" or "none" (not on this Mac)
         QTest::addColumn<QList<InstallState>>("states");
         const InstallState gone = InstallState::notInstalled();
         QTest::newRow("with bundle id") << std::optional(bundleID) << QByteArray("ok")
                                         << QList<InstallState> { removing, closing, removing, cleaning, gone };
+        // Leftovers the Trash refuses are deleted, and the log says so.
+        QTest::newRow("no Trash for the leftovers")
+            << std::optional(bundleID) << QByteArray("ok, no Trash")
+            << QList<InstallState> { removing, closing, removing, cleaning, gone };
         QTest::newRow("without bundle id: no quitting, no sweep")
             << std::optional<QString>() << QByteArray("ok") << QList<InstallState> { removing, cleaning, gone };
         QTest::newRow("brew fails: nothing swept")
@@ -114,6 +111,10 @@ private Q_SLOTS:
         Environment env = m_sandbox->environment();
         if (brew == "none")
             env.brewCandidates.clear();
+        if (brew == "ok, no Trash") { // the data folder would have to be made inside a file
+            QVERIFY(Sandbox::writeFile(m_sandbox->root() + u"/file"_s, "x"));
+            m_dataHome.emplace("XDG_DATA_HOME", (m_sandbox->root() + u"/file/share"_s).toUtf8());
+        }
         InstallEngine engine(env, analytics.client());
         QList<InstallState> seen;
         connect(
@@ -122,7 +123,7 @@ private Q_SLOTS:
         QVERIFY(finish(engine.uninstall(maccy(id))));
 
         QCOMPARE(seen, states);
-        const bool removed = brew == "ok";
+        const bool removed = brew.startsWith("ok");
         QCOMPARE(m_sandbox->brewCalls().size(), brew == "none" ? 1 : 2);
         QCOMPARE(engine.isCaskInstalled(u"maccy"_s) || brew == "none", !removed);
         QCOMPARE(QFileInfo::exists(m_sandbox->userApplications() + u"/Maccy.app"_s), !removed);
@@ -132,6 +133,9 @@ private Q_SLOTS:
             removed               ? u"==> Uninstalling Cask maccy"_s
                 : brew == "fails" ? u"Error: Download failed on Cask 'maccy' with message: simulated failure"_s
                                   : QString());
+        if (brew == "ok, no Trash")
+            QCOMPARE(logTexts(engine).last(),
+                u"note: The Trash did not take "_s + leftovers.last() + u", so it was deleted."_s);
         QCOMPARE(analytics.settledEvents(),
             brew == "fails" ? QStringList() : QStringList { u"uninstall_succeeded maccy"_s });
     }
@@ -230,9 +234,6 @@ private Q_SLOTS:
         QTest::newRow("reset fails: the note comes")
             << u"loop"_s << loop << QByteArray("exit 1") << false << true << true;
         QTest::newRow("no tccutil on this system") << u"loop"_s << loop << QByteArray() << false << false << true;
-        QTest::newRow("identifier with white space around")
-            << u"loop"_s << std::optional<QString>(u" com.MrKai77.Loop\n"_s) << QByteArray("exit 0") << false << true
-            << false;
         QTest::newRow("no identifier: straight to the note")
             << u"alt-tab"_s << std::optional<QString>() << QByteArray("exit 0") << false << false << true;
         QTest::newRow("an app that needs no permission")
@@ -253,7 +254,7 @@ private Q_SLOTS:
         if (!tccutil.isEmpty())
             QVERIFY(Sandbox::writeFile(env.tools.tccutil,
                 "#!/bin/sh\nprintf '%s' \"$*\" > '" + calls.toUtf8() + "'\n" + tccutil + '\n', true));
-        Engine engine(env, analytics.client());
+        TestEngine engine(env, analytics.client());
         engine.setPermissionNote(id, notedBefore);
         // Nothing of it is on this Mac: it still goes through the sweep and the reset.
         QVERIFY(finish(engine.uninstall(caskApp(id, u"Loop"_s, bundleID))));

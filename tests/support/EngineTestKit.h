@@ -4,12 +4,23 @@
 #include "engine/InstallEngine.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <memory>
 
 // What the engine tests share: a catalog entry, waiting for a task, reading the log and folders.
 namespace EngineTestKit {
+
+// The engine with the writers and routes its operations use opened to the tests.
+class TestEngine : public InstallEngine
+{
+public:
+    using InstallEngine::InstallEngine;
+    using InstallEngine::installHomebrewPackage;
+    using InstallEngine::setPermissionNote;
+    using InstallEngine::setState;
+};
 
 inline CatalogApp caskApp(const QString &id, const QString &name, std::optional<QString> bundleID)
 {
@@ -35,6 +46,16 @@ inline CatalogApp catalogApp(const QString &id)
     qFatal("no catalog app %s", qPrintable(id));
 }
 
+// The built-in entries with these ids, in catalog order.
+inline QList<CatalogApp> catalogApps(const QStringList &ids)
+{
+    QList<CatalogApp> apps;
+    for (const CatalogApp &app : Catalog::v1())
+        if (ids.contains(app.id))
+            apps.append(app);
+    return apps;
+}
+
 // Runs a task to its end on this thread's event loop; false when it did not end in time.
 inline bool finish(QCoro::Task<> task)
 {
@@ -52,6 +73,12 @@ inline QStringList logTexts(const InstallEngine &engine, const QString &appID = 
             texts.append(line.text);
     }
     return texts;
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 inline QStringList entriesOf(const QString &folder)

@@ -54,8 +54,6 @@ private Q_SLOTS:
             decoded(*url, "body"), u"Suggested app / tool:\n\n\n%1\n\n\nWhy it should be in Orvando:\n\n"_s.arg(text));
         QVERIFY(Feedback::openSuggestEmail(text));
         QCOMPARE(m_opened, QList<QUrl> { *url });
-        // Delimiters a mail application would read as its own are encoded, in capitals.
-        QCOMPARE(Feedback::percentEncoded(u"&=?+# \né"_s), QByteArray("%26%3D%3F%2B%23%20%0A%C3%A9"));
     }
 
     void feedbackSubjectCarriesTheVersion_data()

@@ -1,0 +1,206 @@
+#include "cli/AppReport.h"
+
+#include "cli/CliFormat.h"
+
+#include "engine/CaskFactsText.h"
+#include "engine/InstallEngine.h"
+#include "engine/VersionCompare.h"
+
+#include <QJsonArray>
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The detail sheet's words for the permissions an app asks for on first launch.
+QString permissionGuidance(const QString &name, const QString &permission, const QString &purpose)
+{
+    return u"Permission required: "_s + name + u" needs "_s + permission + u" permission to "_s + purpose
+        + u". It will ask on first launch — turn it on in System Settings › Privacy & Security › "_s + permission
+        + u", then switch on "_s + name + u'.';
+}
+
+// "Before you install", whichever kind of download the app has; nulls where nothing is known.
+struct Trust
+{
+    QString version;
+    QString host;
+    QString checksum = u"unknown"_s; // "verified", "not verified", "unknown"
+    QString checksumNote;
+    bool updatesItself = false;
+    qint64 size = -1;
+};
+
+Trust trustOf(const AppReport &report)
+{
+    Trust trust;
+    if (report.cask) {
+        trust.version = report.cask->version;
+        trust.host = report.cask->downloadHost;
+        if (report.cask->checksum != CaskFacts::Checksum::Unknown)
+            trust.checksum = report.cask->checksum == CaskFacts::Checksum::Verified ? u"verified"_s : u"not verified"_s;
+        trust.checksumNote = CaskFactsText::checksum(*report.cask);
+        trust.updatesItself = report.cask->autoUpdates;
+    } else if (report.release) {
+        trust.version = VersionCompare::displayed(report.release->tag);
+        trust.host = report.release->downloadHost;
+        trust.checksum = report.release->hasDigest ? u"verified"_s : u"not verified"_s;
+        trust.checksumNote = CaskFactsText::checksum(*report.release);
+        trust.size = report.release->assetSize;
+    }
+    return trust;
+}
+
+QString sourceText(const CatalogApp &app)
+{
+    if (const DirectDownload *download = app.install.download())
+        return u"GitHub releases of "_s + download->githubRepo + u" ("_s + InstallEngine::assetName(*download) + u')';
+    return u"Homebrew cask "_s + app.install.caskToken();
+}
+
+QString gatekeeperText(const GatekeeperAssessment &assessment)
+{
+    switch (assessment.verdict) {
+    case GatekeeperAssessment::Verdict::NotChecked:
+        return u"not checked"_s;
+    case GatekeeperAssessment::Verdict::Accepted:
+        return assessment.source + (assessment.origin.isEmpty() ? QString() : u" ("_s + assessment.origin + u')');
+    case GatekeeperAssessment::Verdict::Rejected:
+        return u"rejected: "_s + assessment.source;
+    }
+    return {};
+}
+
+QString verdictKey(GatekeeperAssessment::Verdict verdict)
+{
+    switch (verdict) {
+    case GatekeeperAssessment::Verdict::NotChecked:
+        return u"not checked"_s;
+    case GatekeeperAssessment::Verdict::Accepted:
+        return u"accepted"_s;
+    case GatekeeperAssessment::Verdict::Rejected:
+        return u"rejected"_s;
+    }
+    return {};
+}
+
+QString sizeText(qint64 bytes)
+{
+    return QLocale(QLocale::English).formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+}
+
+} // namespace
+
+QStringList AppReport::notes() const
+{
+    QStringList notes;
+    if (app.pricing == Pricing::Freemium)
+        notes.append(u"The free version is all you need. Pro extras are optional."_s);
+    if (app.requiresAccessibilityPermission())
+        notes.append(permissionGuidance(app.name, u"Accessibility"_s, u"work"_s));
+    if (app.requiresScreenRecordingPermission())
+        notes.append(permissionGuidance(app.name, u"Screen Recording"_s, u"capture your screen"_s));
+    return notes;
+}
+
+QString AppReport::text() const
+{
+    QString text = app.name + u'\n' + app.tagline + u'\n';
+    if (app.replaces)
+        text += u"Replaces "_s + app.replaces->app + u" - "_s + app.replaces->priceText + u'\n';
+
+    QList<QStringList> fields { { u"State"_s, status.label() } };
+    if (!status.sentence.isEmpty())
+        fields.append({ QString(), status.sentence });
+    if (!status.warning.isEmpty())
+        fields.append({ u"Warning"_s, status.warning });
+    if (status.update) {
+        const QString installed = status.update->installedVersion.isEmpty()
+            ? QString()
+            : u" (installed "_s + status.update->installedVersion + u')';
+        fields.append({ u"Update"_s,
+            (status.updatesItself()
+                    ? QString::fromLatin1(CaskFactsText::updatesItself) + u": "_s + status.update->availableVersion
+                    : u"Update to "_s + status.update->availableVersion)
+                + installed });
+    }
+    fields += QList<QStringList> {
+        { u"Category"_s, CatalogApp::label(app.category) },
+        { u"License"_s, CatalogApp::label(app.license) },
+        { u"Pricing"_s, CatalogApp::label(app.pricing) },
+        { u"Hand-picked"_s, app.isCurated ? u"yes"_s : u"no"_s },
+        { u"Homepage"_s, app.homepage },
+        { u"Source"_s, sourceText(app) },
+        { u"Bundle ID"_s, app.bundleID.value_or(u"none recorded"_s) },
+    };
+    if (installedPath)
+        fields.append({ u"Installed at"_s, *installedPath });
+    if (gatekeeper)
+        fields.append({ u"Gatekeeper"_s, gatekeeperText(*gatekeeper) });
+    text += u'\n' + CliFormat::table({}, fields);
+
+    const Trust trust = trustOf(*this);
+    QList<QStringList> before;
+    before.append({ u"  Version"_s, trust.version.isEmpty() ? u"unknown"_s : trust.version });
+    before.append({ u"  Download"_s, trust.host.isEmpty() ? u"unknown"_s : trust.host });
+    before.append({ u"  Checksum"_s, trust.checksumNote.isEmpty() ? u"unknown"_s : trust.checksumNote });
+    if (trust.size >= 0)
+        before.append({ u"  Size"_s, sizeText(trust.size) });
+    if (trust.updatesItself)
+        before.append({ u"  "_s + QString::fromLatin1(CaskFactsText::updatesItself) });
+    text += u"\nBefore you install\n"_s + CliFormat::table({}, before);
+
+    for (const QString &note : notes())
+        text += u'\n' + note + u'\n';
+    return text;
+}
+
+QJsonObject AppReport::json() const
+{
+    QJsonObject object {
+        { u"id"_s, app.id },
+        { u"name"_s, app.name },
+        { u"tagline"_s, app.tagline },
+        { u"category"_s, CatalogApp::label(app.category) },
+        { u"license"_s, CatalogApp::label(app.license) },
+        { u"pricing"_s, CatalogApp::label(app.pricing) },
+        { u"homepage"_s, app.homepage },
+        { u"bundleID"_s, CliFormat::textOrNull(app.bundleID.value_or(QString())) },
+        { u"handPicked"_s, app.isCurated },
+        { u"state"_s, status.label() },
+        { u"stateNote"_s, CliFormat::textOrNull(status.sentence) },
+        { u"warning"_s, CliFormat::textOrNull(status.warning) },
+        { u"installedPath"_s, CliFormat::textOrNull(installedPath.value_or(QString())) },
+        { u"notes"_s, QJsonArray::fromStringList(notes()) },
+    };
+    object.insert(u"replaces"_s,
+        app.replaces
+            ? QJsonValue(QJsonObject { { u"app"_s, app.replaces->app }, { u"priceText"_s, app.replaces->priceText } })
+            : QJsonValue());
+    if (const DirectDownload *download = app.install.download())
+        object.insert(u"source"_s,
+            QJsonObject { { u"kind"_s, u"directDownload"_s }, { u"githubRepo"_s, download->githubRepo },
+                { u"asset"_s, InstallEngine::assetName(*download) } });
+    else
+        object.insert(
+            u"source"_s, QJsonObject { { u"kind"_s, u"homebrewCask"_s }, { u"token"_s, app.install.caskToken() } });
+    object.insert(u"update"_s,
+        status.update ? QJsonValue(QJsonObject { { u"installedVersion"_s, status.update->installedVersion },
+            { u"availableVersion"_s, status.update->availableVersion },
+            { u"updatesItself"_s, status.update->updatesItself } })
+                      : QJsonValue());
+    const Trust trust = trustOf(*this);
+    object.insert(u"beforeInstall"_s,
+        QJsonObject { { u"version"_s, CliFormat::textOrNull(trust.version) },
+            { u"downloadHost"_s, CliFormat::textOrNull(trust.host) }, { u"checksum"_s, trust.checksum },
+            { u"checksumNote"_s, CliFormat::textOrNull(trust.checksumNote) },
+            { u"updatesItself"_s, trust.updatesItself },
+            { u"downloadSize"_s, trust.size >= 0 ? QJsonValue(trust.size) : QJsonValue() } });
+    object.insert(u"gatekeeper"_s,
+        gatekeeper ? QJsonValue(QJsonObject { { u"verdict"_s, verdictKey(gatekeeper->verdict) },
+            { u"source"_s, CliFormat::textOrNull(gatekeeper->source) },
+            { u"origin"_s, CliFormat::textOrNull(gatekeeper->origin) } })
+                   : QJsonValue());
+    return object;
+}

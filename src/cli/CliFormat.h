@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Text and JSON as the command line prints them. Pure.
+namespace CliFormat {
+
+// The version of the JSON documents' shape; it changes only when a key is removed or changes
+// meaning (new keys may appear without it).
+inline constexpr int schemaVersion = 1;
+
+// Columns padded to their widest cell, two spaces apart, the last one unpadded; a header row first
+// when headers are given. Every line ends with a line feed.
+QString table(const QStringList &headers, const QList<QStringList> &rows);
+// object with "schemaVersion" added, indented, ending with a line feed.
+QByteArray document(QJsonObject object);
+// A JSON value for optional text: null when empty.
+QJsonValue textOrNull(const QString &text);
+
+} // namespace CliFormat

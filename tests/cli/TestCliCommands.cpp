@@ -1,0 +1,426 @@
+#include "cli/EnvironmentFile.h"
+
+#include "catalog/Catalog.h"
+#include "engine/OperationCoordinator.h"
+#include "support/Sandbox.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSocketNotifier>
+#include <QTest>
+
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+// The built orvando-cli, run as a process against a sandbox Mac and the fake brew: what each
+// command prints and the status it exits with, the JSON against its published schema, Ctrl-C
+// during an install, another process's lock, and the terminal's progress and question.
+class TestCliCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void commands_data();
+    void commands();
+    void jsonMatchesSchema_data();
+    void jsonMatchesSchema();
+    void interruptStopsBrew_data();
+    void interruptStopsBrew();
+    void refusesAppLockedByAnotherProcess();
+    void asksAndDrawsProgressInTerminal();
+};
+
+namespace {
+
+const QString fixtures = QStringLiteral(ORVANDO_SOURCE_DIR "/tests/cli/fixtures/");
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// A sandbox Mac with the fake brew (unless withBrew is false) and its casks' real bundle ids, and
+// the environment file that points the command line at it.
+struct CliSandbox : Sandbox
+{
+    explicit CliSandbox(bool withBrew = true)
+    {
+        if (withBrew) {
+            installFakeBrew();
+            for (const CatalogApp &app : Catalog::v1())
+                registerCask(app.install.caskToken(), app.name, app.bundleID.value_or(QString()));
+        }
+        Environment env = environment();
+        env.cacheDir = root() + u"/cache"_s;
+        env.logDir = root() + u"/logs"_s;
+        EnvironmentFile::write(envFile(), env);
+    }
+    QString envFile() const { return root() + u"/environment.json"_s; }
+    QString lockFolder() const { return root() + u"/cache/locks"_s; }
+
+    void preinstall(const QStringList &tokens) const
+    {
+        for (const QString &token : tokens) {
+            QProcess brew;
+            brew.start(brewPath(), { u"install"_s, u"--cask"_s, token });
+            brew.waitForFinished();
+        }
+        QFile::remove(brewPrefix() + u"/fake-brew-calls.log"_s);
+    }
+
+    void prepare(QProcess &process, const QStringList &arguments, const QStringList &variables = {}) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(EnvironmentFile::variable), envFile());
+        env.insert(u"FAKE_BREW_INFO_JSON"_s, fixtures + u"brew-info.json"_s);
+        env.insert(u"FAKE_BREW_OUTDATED_JSON"_s, fixtures + u"brew-outdated.json"_s);
+        for (const QString &variable : variables)
+            env.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        process.setProcessEnvironment(env);
+        process.setProgram(QStringLiteral(ORVANDO_CLI_PATH));
+        process.setArguments(arguments);
+    }
+
+    Run run(const QStringList &arguments, const QStringList &variables = {}) const
+    {
+        QProcess process;
+        prepare(process, arguments, variables);
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.start();
+        if (!process.waitForFinished(60000))
+            return {};
+        return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError()) };
+    }
+
+    QStringList installedBundles() const
+    {
+        return QDir(userApplications()).entryList({ u"*.app"_s }, QDir::Dirs, QDir::Name);
+    }
+};
+
+// The part of JSON Schema the published schema uses: type, enum, required, properties, items.
+QString violation(const QJsonValue &value, const QJsonObject &schema, const QString &path)
+{
+    static const QHash<QString, QJsonValue::Type> types { { u"object"_s, QJsonValue::Object },
+        { u"array"_s, QJsonValue::Array }, { u"string"_s, QJsonValue::String }, { u"boolean"_s, QJsonValue::Bool },
+        { u"null"_s, QJsonValue::Null }, { u"integer"_s, QJsonValue::Double } };
+    if (schema.contains(u"type"_s)) {
+        const QJsonValue type = schema.value(u"type"_s);
+        const QJsonArray allowed = type.isArray() ? type.toArray() : QJsonArray { type };
+        const bool integral = !value.isDouble() || value.toDouble() == double(value.toInteger());
+        if (!allowed.contains(QJsonValue::fromVariant(types.key(value.type()))) || !integral)
+            return path + u" has the wrong type"_s;
+    }
+    if (schema.contains(u"enum"_s) && !schema.value(u"enum"_s).toArray().contains(value))
+        return path + u" is not one of its values"_s;
+    if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (const QJsonValue &key : schema.value(u"required"_s).toArray()) {
+            if (!object.contains(key.toString()))
+                return path + u"."_s + key.toString() + u" is missing"_s;
+        }
+        const QJsonObject properties = schema.value(u"properties"_s).toObject();
+        for (auto it = properties.constBegin(); it != properties.constEnd(); ++it) {
+            if (object.contains(it.key())) {
+                const QString problem = violation(object.value(it.key()), it->toObject(), path + u'.' + it.key());
+                if (!problem.isEmpty())
+                    return problem;
+            }
+        }
+    }
+    const QJsonArray items = value.toArray();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString problem
+            = violation(items.at(i), schema.value(u"items"_s).toObject(), path + u'.' + QString::number(i));
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+// "app.update.availableVersion", "apps.0.id".
+QJsonValue valueAt(QJsonValue value, const QString &path)
+{
+    for (const QString &part : path.split(u'.')) {
+        bool index = false;
+        const int at = part.toInt(&index);
+        value = index ? value.toArray().at(at) : value.toObject().value(part);
+    }
+    return value;
+}
+
+} // namespace
+
+void TestCliCommands::commands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("withBrew");
+    QTest::addColumn<QStringList>("installed"); // casks installed beforehand
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("out"); // patterns standard output must match
+    QTest::addColumn<QStringList>("err");
+    QTest::addColumn<QStringList>("after"); // the bundles in the user's Applications afterwards
+
+    const QStringList none;
+    const QStringList maccyShottr { u"maccy"_s, u"shottr"_s };
+    const QStringList bothBundles { u"Maccy.app"_s, u"Shottr.app"_s };
+    QTest::newRow("list") << QStringList { u"list"_s } << true << maccyShottr << none << 0
+                          << QStringList { u"^ID +NAME +CATEGORY +STATE$"_s,
+                                 u"^maccy +Maccy +Clipboard & text +installed$"_s,
+                                 u"^shottr +Shottr +Media +update available$"_s,
+                                 u"^ice +Ice +Menu bar +not installed$"_s,
+                                 u"^tomatobar +TomatoBar +Menu bar +unavailable$"_s, u"\\A(?![\\s\\S]*keepassxc)"_s }
+                          << none << bothBundles;
+    QTest::newRow("list a category of all")
+        << QStringList { u"list"_s, u"--all"_s, u"--category"_s, u"Privacy & security"_s } << true << none << none << 0
+        << QStringList { u"\\AID.*\\nkeepassxc +KeePassXC .*\\nbitwarden +Bitwarden .*\\n\\z"_s } << none << none;
+    QTest::newRow("list a search") << QStringList { u"list"_s, u"--search=bartender"_s } << true << none << none << 0
+                                   << QStringList { u"\\AID.*\\nice +Ice .*\\nhiddenbar +Hidden Bar .*\\n\\z"_s }
+                                   << none << none;
+    QTest::newRow("list an unknown category")
+        << QStringList { u"list"_s, u"--category"_s, u"medai"_s } << true << none << none << 2
+        << QStringList { u"\\A\\z"_s } << QStringList { u"^Unknown category “medai”. Did you mean “media”\\?$"_s }
+        << none;
+    QTest::newRow("info of a disabled cask")
+        << QStringList { u"info"_s, u"tomatobar"_s } << true << none << none << 0
+        << QStringList { u"^State +unavailable$"_s,
+               u"^ +Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper check, since 1 September "
+               u"2026\\.$"_s,
+               u"^  Version +3\\.6\\.1$"_s, u"^  Checksum +Checksum verified by Homebrew$"_s }
+        << none << none;
+    QTest::newRow("info of an installed app with an update")
+        << QStringList { u"info"_s, u"Shottr"_s } << true << maccyShottr << none << 0
+        << QStringList { u"^Update +Update to 2\\.1\\.0 \\(installed 0\\.9\\.1\\)$"_s,
+               u"^Installed at +.*/home/Applications/Shottr\\.app$"_s, u"^Gatekeeper +not checked$"_s,
+               u"^  Checksum +Not verified: this app's download changes with every release$"_s,
+               u"^The free version is all you need\\. Pro extras are optional\\.$"_s,
+               u"^Permission required: Shottr needs Screen Recording permission"_s }
+        << none << bothBundles;
+    QTest::newRow("info of an unknown app")
+        << QStringList { u"info"_s, u"maccyy"_s } << true << none << none << 2 << none
+        << QStringList { u"^Unknown app “maccyy”. Did you mean “maccy”\\?$"_s } << none;
+    QTest::newRow("outdated") << QStringList { u"outdated"_s } << true << maccyShottr << none << 0
+                              << QStringList { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s,
+                                     u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s }
+                              << none << bothBundles;
+    QTest::newRow("install") << QStringList { u"install"_s, u"maccy"_s } << true << none << none << 0
+                             << QStringList { u"\\AInstalled Maccy\\.\\n\\z"_s } << QStringList { u"\\A\\z"_s }
+                             << QStringList { u"Maccy.app"_s };
+    QTest::newRow("install fails") << QStringList { u"install"_s, u"maccy"_s, u"rectangle"_s } << true << none
+                                   << QStringList { u"FAKE_BREW_FAIL_TOKENS=maccy"_s } << 1
+                                   << QStringList { u"\\AInstalled Rectangle\\.\\n\\z"_s } << QStringList { u"Maccy"_s }
+                                   << QStringList { u"Rectangle.app"_s };
+    QTest::newRow("install of a disabled cask")
+        << QStringList { u"install"_s, u"tomatobar"_s } << true << none << none << 1 << QStringList { u"\\A\\z"_s }
+        << QStringList { u"^Homebrew no longer offers TomatoBar: "_s } << none;
+    QTest::newRow("install without Homebrew, --no-setup")
+        << QStringList { u"install"_s, u"--no-setup"_s, u"maccy"_s } << false << none << none << 3 << none
+        << QStringList { u"^Maccy installs through Homebrew, which isn't set up on this Mac yet\\.$"_s,
+               u"^Homebrew was not set up, as --no-setup asks\\.$"_s }
+        << none;
+    QTest::newRow("install without Homebrew, no terminal")
+        << QStringList { u"install"_s, u"maccy"_s } << false << none << none << 3 << none
+        << QStringList { u"^Run this in a terminal to set Homebrew up"_s } << none;
+    QTest::newRow("uninstall") << QStringList { u"uninstall"_s, u"maccy"_s } << true << maccyShottr << none << 0
+                               << QStringList { u"\\ARemoved Maccy\\.\\n\\z"_s } << none
+                               << QStringList { u"Shottr.app"_s };
+    QTest::newRow("uninstall with a typo does nothing")
+        << QStringList { u"uninstall"_s, u"maccy"_s, u"shotr"_s } << true << maccyShottr << none << 2 << none
+        << QStringList { u"^Unknown app “shotr”. Did you mean “shottr”\\?$"_s } << bothBundles;
+    QTest::newRow("update all leaves self-updating apps alone")
+        << QStringList { u"update"_s, u"--all"_s } << true << maccyShottr << none << 0
+        << QStringList { u"\\AUpdated Shottr to 2\\.1\\.0\\.\\n\\z"_s } << none << bothBundles;
+    QTest::newRow("update of an app not installed")
+        << QStringList { u"update"_s, u"rectangle"_s } << true << none << none << 1 << QStringList { u"\\A\\z"_s }
+        << QStringList { u"^Rectangle is not installed\\.$"_s } << none;
+    QTest::newRow("export") << QStringList { u"export"_s } << true << maccyShottr << none << 0
+                            << QStringList { u"\\Acask \"maccy\"\\ncask \"shottr\"\\n\\z"_s } << none << bothBundles;
+    QTest::newRow("import unconfirmed") << QStringList { u"import"_s, u"SET"_s } << true << none << none << 2
+                                        << QStringList { u"^  Maccy \\(maccy\\)$"_s }
+                                        << QStringList { u"^Not in the catalog, left out: photoshop\\.$"_s,
+                                               u"^Left to Homebrew: brew \"wget\"\\.$"_s,
+                                               u"^Nothing was installed: confirm with --yes"_s }
+                                        << none;
+    QTest::newRow("import confirmed") << QStringList { u"import"_s, u"SET"_s, u"--yes"_s } << true << none << none << 0
+                                      << QStringList { u"^Installed Maccy\\.$"_s } << none
+                                      << QStringList { u"Maccy.app"_s };
+    QTest::newRow("unknown command") << QStringList { u"instal"_s, u"maccy"_s } << true << none << none << 2 << none
+                                     << QStringList { u"Did you mean “install”\\?$"_s } << none;
+    QTest::newRow("help") << QStringList { u"install"_s, u"--help"_s } << true << none << none << 0
+                          << QStringList { u"^Usage: orvando-cli install <id>…$"_s, u"^  --no-setup "_s } << none
+                          << none;
+    QTest::newRow("version") << QStringList { u"--version"_s } << true << none << none << 0
+                             << QStringList { u"\\Aorvando-cli \\d+\\.\\d+\\.\\d+"_s } << none << none;
+}
+
+void TestCliCommands::commands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, withBrew);
+    QFETCH(QStringList, installed);
+    QFETCH(QStringList, variables);
+    QFETCH(QStringList, out);
+    QFETCH(QStringList, err);
+    QFETCH(QStringList, after);
+    const CliSandbox sandbox(withBrew);
+    sandbox.preinstall(installed);
+    const QString set = sandbox.root() + u"/Brewfile"_s;
+    QVERIFY(Sandbox::writeFile(set, "brew \"wget\"\ncask \"maccy\" # the clipboard\nphotoshop\n"));
+
+    const Run run = sandbox.run(arguments.replaceInStrings(u"SET"_s, set), variables);
+    QTEST(run.exitCode, "exitCode");
+    for (const QString &pattern : out)
+        QVERIFY2(QRegularExpression(pattern, QRegularExpression::MultilineOption).match(run.out).hasMatch(),
+            qPrintable(pattern + u" in:\n"_s + run.out));
+    for (const QString &pattern : err)
+        QVERIFY2(QRegularExpression(pattern, QRegularExpression::MultilineOption).match(run.err).hasMatch(),
+            qPrintable(pattern + u" in:\n"_s + run.err));
+    // Nothing drawn for a terminal when there is none.
+    QVERIFY(!run.err.contains(u'\r') && !run.err.contains(u'\x1b'));
+    QCOMPARE(sandbox.installedBundles(), after);
+}
+
+void TestCliCommands::jsonMatchesSchema_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("list") << QStringList { u"list"_s, u"--all"_s } << u"list"_s << u"apps.13.state"_s
+                          << u"update available"_s;
+    QTest::newRow("info of a cask") << QStringList { u"info"_s, u"shottr"_s } << u"info"_s
+                                    << u"app.update.availableVersion"_s << u"2.1.0"_s;
+    QTest::newRow("info of a direct download") << QStringList { u"info"_s, u"parabolic"_s } << u"info"_s
+                                               << u"app.source.githubRepo"_s << u"NickvisionApps/Parabolic"_s;
+    QTest::newRow("info of a disabled cask")
+        << QStringList { u"info"_s, u"tomatobar"_s } << u"info"_s << u"app.beforeInstall.checksum"_s << u"verified"_s;
+    QTest::newRow("outdated") << QStringList { u"outdated"_s } << u"outdated"_s << u"updates.1.id"_s << u"shottr"_s;
+}
+
+void TestCliCommands::jsonMatchesSchema()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, shape);
+    QFETCH(QString, path);
+    QFETCH(QString, value);
+    QFile schemaFile(QStringLiteral(ORVANDO_SOURCE_DIR "/docs/cli-json-schema.json"));
+    QVERIFY(schemaFile.open(QIODevice::ReadOnly));
+    const QJsonObject schema
+        = QJsonDocument::fromJson(schemaFile.readAll()).object().value(u"$defs"_s).toObject().value(shape).toObject();
+    QVERIFY(!schema.isEmpty());
+    const CliSandbox sandbox;
+    sandbox.preinstall({ u"maccy"_s, u"shottr"_s });
+
+    const Run run = sandbox.run(arguments << u"--json"_s);
+    QCOMPARE(run.exitCode, 0);
+    QJsonParseError error {};
+    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    QVERIFY2(document.isObject(), qPrintable(error.errorString()));
+    QCOMPARE(violation(document.object(), schema, shape), QString());
+    QCOMPARE(valueAt(document.object(), path), QJsonValue(value));
+}
+
+void TestCliCommands::interruptStopsBrew_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("Ctrl-C") << int(SIGINT);
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+}
+
+void TestCliCommands::interruptStopsBrew()
+{
+    QFETCH(int, signalNumber);
+    const CliSandbox sandbox;
+    const QString pidFile = sandbox.root() + u"/brew.pid"_s;
+    QProcess cli;
+    sandbox.prepare(cli, { u"install"_s, u"maccy"_s, u"rectangle"_s },
+        { u"FAKE_BREW_SLOW=5"_s, u"FAKE_BREW_PID_FILE="_s + pidFile });
+    cli.start();
+    QTRY_VERIFY_WITH_TIMEOUT(sandbox.brewCalls().contains(u"install --cask maccy"_s), 30000);
+    QFile pid(pidFile);
+    QVERIFY(pid.open(QIODevice::ReadOnly));
+    const pid_t brew = pid.readAll().trimmed().toInt();
+    QVERIFY(brew > 0 && ::kill(brew, 0) == 0);
+
+    ::kill(pid_t(cli.processId()), signalNumber);
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), 130);
+    const QString err = QString::fromUtf8(cli.readAllStandardError());
+    QVERIFY2(err.contains(u"Stopped. Maccy is left as it is on disk.\nNot started: Rectangle.\n"_s), qPrintable(err));
+    // brew was stopped and waited for, not left behind.
+    QVERIFY(::kill(brew, 0) != 0 && errno == ESRCH);
+    QCOMPARE(sandbox.brewCalls().filter(u"install"_s), QStringList { u"install --cask maccy"_s });
+    QCOMPARE(sandbox.installedBundles(), QStringList());
+}
+
+void TestCliCommands::refusesAppLockedByAnotherProcess()
+{
+    const CliSandbox sandbox;
+    // This test's own coordinator over the same lock files stands in for the window.
+    OperationCoordinator window(sandbox.lockFolder());
+    const CatalogApp maccy = Catalog::v1().constFirst();
+    std::optional<OperationCoordinator::Ticket> installing = window.beginOperation(maccy, this);
+    QVERIFY(*installing);
+
+    const Run refused = sandbox.run({ u"install"_s, u"maccy"_s });
+    QCOMPARE(refused.exitCode, 1);
+    QCOMPARE(refused.err, u"Another operation on Maccy is still running; try again when it has finished.\n"_s);
+    QVERIFY(sandbox.brewCalls().filter(u"install"_s).isEmpty());
+
+    installing.reset();
+    QCOMPARE(sandbox.run({ u"install"_s, u"maccy"_s }).exitCode, 0);
+}
+
+void TestCliCommands::asksAndDrawsProgressInTerminal()
+{
+    const CliSandbox sandbox;
+    const QString set = sandbox.root() + u"/apps.txt"_s;
+    QVERIFY(Sandbox::writeFile(set, "maccy\n"));
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const QString terminal = QString::fromLocal8Bit(::ptsname(master));
+    QByteArray screen;
+    QSocketNotifier reader(master, QSocketNotifier::Read);
+    connect(&reader, &QSocketNotifier::activated, this, [&screen, &reader, master] {
+        char buffer[4096];
+        const ssize_t count = ::read(master, buffer, sizeof buffer);
+        if (count > 0)
+            screen.append(buffer, count);
+        else
+            reader.setEnabled(false); // the last writer is gone
+    });
+
+    QProcess cli;
+    sandbox.prepare(cli, { u"import"_s, set });
+    cli.setStandardInputFile(terminal);
+    cli.setStandardErrorFile(terminal, QIODevice::Append);
+    cli.start();
+    QTRY_VERIFY_WITH_TIMEOUT(screen.contains("Install Maccy? [y/N] "), 30000);
+    QCOMPARE(::write(master, "y\n", 2), 2);
+    QVERIFY(cli.waitForFinished(30000));
+    QTRY_VERIFY(screen.contains("Downloading"));
+    ::close(master);
+
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(cli.readAllStandardOutput(), QByteArray("The file names 1 app:\n  Maccy (maccy)\nInstalled Maccy.\n"));
+    // Each note replaces the one before on the same line.
+    QVERIFY2(screen.contains("\r\x1b[KDownloading Maccy.\r\x1b[KInstalling Maccy."), screen.constData());
+    QCOMPARE(sandbox.installedBundles(), QStringList { u"Maccy.app"_s });
+}
+
+QTEST_GUILESS_MAIN(TestCliCommands)
+#include "TestCliCommands.moc"
