@@ -239,7 +239,10 @@ void RootView::applyFilters()
     m_sidebar->setSelection(m_showAllApps, m_selectedCategory);
     const QList<CatalogApp> apps = visibleApps();
     m_grid->setApps(apps);
-    m_grid->setVisible(!apps.isEmpty());
+    // Only a change: showing what is not hidden would lay the whole grid out now, at a size it
+    // will not have.
+    if (m_grid->isHidden() != apps.isEmpty())
+        m_grid->setVisible(!apps.isEmpty());
     // Made when a filter first leaves nothing to show; most windows never need it.
     if (apps.isEmpty() && !m_emptyState) {
         m_emptyState = new EmptyState;
