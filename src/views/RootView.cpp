@@ -25,8 +25,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSplitter>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -164,8 +166,9 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Room for the bar from the start (the brand's draws nothing while nothing scrolls): a bar that
-    // came and went would make every card measure its wrapped texts again.
-    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // came and went would make every card measure its wrapped texts again. Overlay bars take none.
+    if (!style()->styleHint(QStyle::SH_ScrollBar_Transient, nullptr, m_scroll->verticalScrollBar()))
+        m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The cards take focus, not the area: Tab goes from card to card and scrolls the one reached into view.
     m_scroll->setFocusPolicy(Qt::NoFocus);
     // The window's cream shows through; filling it again would only cost time.
