@@ -160,13 +160,18 @@ QCoro::Task<int> CliRunner::outdated()
             { u"installedVersion"_s, update.installedVersion }, { u"availableVersion"_s, update.availableVersion },
             { u"updatesItself"_s, update.updatesItself } });
     }
+    // A part that could not be read is not "up to date": say so and fail, after what is known.
+    const QStringList problems = m_services->updates()->lastProblems();
     if (m_request.json)
         out(QString::fromUtf8(CliFormat::document({ { u"updates"_s, array } })));
-    else if (rows.isEmpty())
+    else if (rows.isEmpty() && problems.isEmpty())
         out(u"Every installed app is up to date.\n"_s);
-    else
+    else if (!rows.isEmpty())
         out(CliFormat::table({ u"ID"_s, u"NAME"_s, u"INSTALLED"_s, u"AVAILABLE"_s, QString() }, rows));
-    co_return ExitCode::success;
+    if (problems.isEmpty())
+        co_return ExitCode::success;
+    err(u"Not every app could be checked for updates: "_s + problems.join(u" "_s));
+    co_return ExitCode::failed;
 }
 
 QCoro::Task<int> CliRunner::update()

@@ -101,9 +101,9 @@ QCoro::Task<bool> UpdateChecker::check()
         for (const AppUpdate &update : part->updates)
             updates.insert(update.appID, update);
     }
-    const QStringList problems = casks.problems + direct.problems;
-    if (!problems.isEmpty())
-        qWarning().noquote() << "Could not check every app for updates:" << problems.join(u"; "_s);
+    m_problems = casks.problems + direct.problems;
+    if (!m_problems.isEmpty())
+        qWarning().noquote() << "Could not check every app for updates:" << m_problems.join(u"; "_s);
     setUpdates(updates);
     setChecking(false);
     co_return !casks.appIDs.isEmpty() || !direct.appIDs.isEmpty();

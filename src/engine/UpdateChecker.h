@@ -47,6 +47,8 @@ public:
     // How many apps wait for the user: those that do not update themselves ("Updates (n)").
     int count() const;
     bool isChecking() const { return m_checking; }
+    // Why parts of the last check could not be read (brew's or GitHub's answer); empty when all was.
+    const QStringList &lastProblems() const { return m_problems; }
     QDateTime lastChecked() const { return m_lastChecked; }
     // Drops an app's entry, after it was updated or removed.
     void forget(const QString &appID);
@@ -84,4 +86,5 @@ private:
     QHash<QString, AppUpdate> m_updates; // by app id
     bool m_checking = false;
     QDateTime m_lastChecked;
+    QStringList m_problems;
 };

@@ -215,6 +215,11 @@ void TestCliCommands::commands_data()
                               << QStringList { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s,
                                      u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s }
                               << none << bothBundles;
+    QTest::newRow("outdated when brew's answer cannot be read")
+        << QStringList { u"outdated"_s } << true << maccyShottr
+        << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s } << 1
+        << QStringList { u"\\A(?![\\s\\S]*up to date)"_s }
+        << QStringList { u"^Not every app could be checked for updates: "_s } << bothBundles;
     QTest::newRow("install") << QStringList { u"install"_s, u"maccy"_s } << true << none << none << 0
                              << QStringList { u"\\AInstalled Maccy\\.\\n\\z"_s } << QStringList { u"\\A\\z"_s }
                              << QStringList { u"Maccy.app"_s };
