@@ -86,12 +86,6 @@ void serveRelease(LocalHttpServer &server, const QByteArray &zip)
     server.serve(assetPath, zip, 200, "application/zip");
 }
 
-// Folders and bundles nothing may change (permissions do not bind root; this flag does).
-bool setImmutable(const QString &path, bool on)
-{
-    return QProcess::execute(u"chattr"_s, { on ? u"+i"_s : u"-i"_s, path }) == 0;
-}
-
 } // namespace
 
 // Installing from the latest GitHub release: the release, the download, the archive, the folder.
@@ -276,18 +270,18 @@ private Q_SLOTS:
         auto undo = qScopeGuard([&] {
             s_fullDiskAt.clear();
             for (const QString &path : { older, system, user })
-                setImmutable(path, false);
+                Sandbox::setImmutable(path, false);
         });
         if (obstacle == u"missing"_s)
             QVERIFY(QDir(system).removeRecursively());
         else if (obstacle == u"read-only"_s)
-            QVERIFY(setImmutable(system, true));
+            QVERIFY(Sandbox::setImmutable(system, true));
         else if (obstacle == u"locked"_s)
-            QVERIFY(setImmutable(older, true));
+            QVERIFY(Sandbox::setImmutable(older, true));
         else if (obstacle == u"full"_s)
             s_fullDiskAt = QFile::encodeName(older);
         else if (obstacle == u"unwritable"_s)
-            QVERIFY(setImmutable(system, true) && setImmutable(user, true));
+            QVERIFY(Sandbox::setImmutable(system, true) && Sandbox::setImmutable(user, true));
         LocalHttpServer server;
         serveRelease(server, zip);
         InstallEngine engine(environment(sandbox, server));

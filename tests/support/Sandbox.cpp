@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QOperatingSystemVersion>
+#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -89,4 +91,11 @@ bool Sandbox::writeFile(const QString &path, const QByteArray &content, bool exe
     if (executable)
         return file.setPermissions(file.permissions() | QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup);
     return true;
+}
+
+bool Sandbox::setImmutable(const QString &path, bool on)
+{
+    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::MacOS)
+        return QProcess::execute(u"/usr/bin/chflags"_s, { on ? u"uchg"_s : u"nouchg"_s, path }) == 0;
+    return QProcess::execute(u"chattr"_s, { on ? u"+i"_s : u"-i"_s, path }) == 0;
 }

@@ -41,6 +41,9 @@ public:
         PlistFile::Format format = PlistFile::Format::Xml, const QByteArray &executableScript = {}) const;
 
     static bool writeFile(const QString &path, const QByteArray &content, bool executable = false);
+    // Makes path unchangeable, even for its owner and for root, which permissions do not bind
+    // (chattr +i here, chflags uchg on the Mac); false when this file system or user cannot.
+    static bool setImmutable(const QString &path, bool on);
 
 private:
     QTemporaryDir m_dir;

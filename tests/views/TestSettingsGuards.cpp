@@ -24,12 +24,6 @@ namespace {
 const QString cannotRemove
     = u"Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."_s;
 
-// Root ignores permissions: a folder nothing can be removed from gets the immutable flag.
-bool setImmutable(const QString &path, bool on)
-{
-    return QProcess::execute(u"chattr"_s, { on ? u"+i"_s : u"-i"_s, path }) == 0;
-}
-
 void confirm(SettingsView &view, const char *row, const char *alertName, const QString &action)
 {
     QTest::mouseClick(view.findChild<QAbstractButton *>(QString::fromLatin1(row)), Qt::LeftButton);
@@ -87,7 +81,7 @@ void TestSettingsGuards::selfRemovalSaysWhenItCannotRemoveFromHere()
     QFETCH(bool, readOnly);
     Sandbox sandbox;
     const QString bundle = sandbox.makeBundle(sandbox.root() + u'/' + folder, u"Orvando"_s, u"app.orvando"_s);
-    if (readOnly && !setImmutable(QFileInfo(bundle).absolutePath(), true))
+    if (readOnly && !Sandbox::setImmutable(QFileInfo(bundle).absolutePath(), true))
         QSKIP("this file system has no immutable flag");
     InstallEngine engine(sandbox.environment());
     SettingsView view(&engine);
@@ -102,7 +96,7 @@ void TestSettingsGuards::selfRemovalSaysWhenItCannotRemoveFromHere()
     QCOMPARE(quits, 0);
     QVERIFY(QFileInfo::exists(bundle + u"/Contents/Info.plist"_s));
     if (readOnly)
-        setImmutable(QFileInfo(bundle).absolutePath(), false);
+        Sandbox::setImmutable(QFileInfo(bundle).absolutePath(), false);
 }
 
 void TestSettingsGuards::uninstallAllCannotBeStartedTwice()
