@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class Analytics;
 class EngineServices;
@@ -235,6 +236,7 @@ private:
     Analytics *m_analytics = nullptr;
     OperationCoordinator *m_coordinator = nullptr;
     QHash<QString, InstallState> m_states;
+    std::optional<std::pair<QString, InstallState>> m_lastAdopted; // an entry of m_states, the one last set
     bool m_bootstrapInProgress = false;
     QSet<QString> m_permissionNotes;
     InstallLog *m_log = nullptr;

@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QStringMatcher>
 
+#include <array>
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -107,7 +110,8 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
 QString InstallEngine::humanize(const QString &line, const CatalogApp &app)
 {
     // Tested in this order; the first word found anywhere in the line decides. brew can print
-    // hundreds of thousands of lines, so the case-insensitive matchers are built once.
+    // hundreds of thousands of lines, so the case-insensitive matchers are built once, and the
+    // notes of the app last asked about are kept: a line then costs a few scans and no allocation.
     struct Rule
     {
         QStringMatcher word;
@@ -122,11 +126,24 @@ QString InstallEngine::humanize(const QString &line, const CatalogApp &app)
         { QStringMatcher(u"moving"_s, Qt::CaseInsensitive), u"Putting "_s, u" in place."_s },
     };
     static const QStringMatcher caveats(u"caveats"_s, Qt::CaseInsensitive);
-    for (const Rule &rule : rules) {
-        if (rule.word.indexIn(line) >= 0)
-            return rule.before + app.name + rule.after;
+    constexpr size_t ruleCount = std::size(rules);
+    struct Notes
+    {
+        QString name;
+        std::array<QString, ruleCount + 1> notes; // one per rule, then the note for any other line
+    };
+    thread_local Notes last;
+    if (last.notes.back().isNull() || last.name != app.name) {
+        last.name = app.name;
+        for (size_t i = 0; i < ruleCount; ++i)
+            last.notes[i] = rules[i].before + app.name + rules[i].after;
+        last.notes.back() = u"Working on "_s + app.name + u"."_s;
+    }
+    for (size_t i = 0; i < ruleCount; ++i) {
+        if (rules[i].word.indexIn(line) >= 0)
+            return last.notes[i];
     }
     if (caveats.indexIn(line) >= 0)
         return u"Almost done."_s;
-    return u"Working on "_s + app.name + u"."_s;
+    return last.notes.back();
 }
