@@ -58,7 +58,7 @@ void InstallEngine::appendLog(const QString &text, const QString &appID)
     const LogLine line { m_logCounter, appID, text };
     m_log->append(line);
     if (m_logFile)
-        m_logFile->append(appID, text);
+        m_logFile->append(appID, text, m_readTime);
     Q_EMIT lineAppended(line);
 }
 

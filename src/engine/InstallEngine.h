@@ -242,6 +242,7 @@ private:
     InstallLog *m_log = nullptr;
     std::shared_ptr<InstallLogFile> m_logFile; // absent without a log folder
     qint64 m_logCounter = 0;
+    qint64 m_readTime = -1; // while runBrew hands over the lines of one read: when it came
     std::optional<QString> m_brewBinary;
     BootstrapRunner m_bootstrapRunnerOverride;
     qint64 m_bootstrapLinesEmitted = 0;
