@@ -110,11 +110,15 @@ QString BatchFooter::installTitle(int count)
 
 void BatchFooter::install(const QList<CatalogApp> &apps)
 {
-    if (!m_batch || m_batch->isRunning() || apps.isEmpty())
+    if (!m_batch || !m_selection || apps.isEmpty())
         return;
+    // One batch at a time: these wait, ticked, for the button once it is done.
+    if (m_batch->isRunning()) {
+        m_selection->select(apps);
+        return;
+    }
     m_showSummary = false;
-    if (m_selection)
-        m_selection->clear();
+    m_selection->clear();
     m_batch->start(apps);
 }
 

@@ -25,7 +25,8 @@ public:
     // "Install 1 app", "Install 12 apps".
     static QString installTitle(int count);
 
-    // Installs apps as one batch, unless one is running; the selection is cleared as it starts.
+    // Installs apps as one batch; the selection is cleared as it starts. While a batch runs, apps
+    // are ticked instead.
     void install(const QList<CatalogApp> &apps);
 
     QString progressText() const;

@@ -76,9 +76,8 @@ QWidget *ImportConfirmation::appList(const AppSetFile::Import &set, const Instal
             : kind == AppStatus::Kind::Unavailable ? u" — unavailable"_s
                                                    : u" — already installed"_s;
         rows->addWidget(
-            Typography::label(app.name + mark, 13, QFont::Normal, installable ? Brand::warmBlack : Brand::n3, true));
+            Typography::label(app.name + mark, 13, QFont::Normal, installable ? Brand::warmBlack : Brand::n3));
     }
-    rows->addStretch();
 
     // A long file scrolls within the sheet rather than making it taller than the window.
     auto *scroll = new QScrollArea;
@@ -88,7 +87,7 @@ QWidget *ImportConfirmation::appList(const AppSetFile::Import &set, const Instal
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->viewport()->setAutoFillBackground(false);
     scroll->setWidget(list);
-    scroll->setMaximumHeight(260);
+    scroll->setFixedHeight(qMin(260, list->sizeHint().height()));
     scroll->setVisible(!set.apps.isEmpty());
     return scroll;
 }

@@ -67,8 +67,8 @@ public:
     void chooseCategory(CatalogApp::Category category);
     void setSearchText(const QString &text);
     void openSettings();
-    // Installs apps as one batch through the footer of the sidebar (nothing while one runs); the
-    // selection is cleared as it starts.
+    // Installs apps as one batch through the footer of the sidebar; the selection is cleared as it
+    // starts. While a batch runs, apps are ticked instead.
     void installApps(const QList<CatalogApp> &apps);
 
     Sidebar *sidebar() const { return m_sidebar; }
