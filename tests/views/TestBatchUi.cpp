@@ -18,7 +18,6 @@
 #include "views/RootView.h"
 #include "views/WelcomeView.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
