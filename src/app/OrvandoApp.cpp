@@ -6,6 +6,7 @@
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
+#include "views/AppSetTransfer.h"
 #include "views/BrandStyle.h"
 #include "views/MailFallback.h"
 #include "views/WelcomeView.h"
@@ -203,6 +204,14 @@ void OrvandoApp::installMenus(MainWindow *window)
     open->setShortcut(QKeySequence::New);
     QAction *close = file->addAction(u"Close Window"_s, window, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
+    file->addSeparator();
+    RootView *root = window->rootView();
+    QAction *exportApps
+        = file->addAction(AppSetTransfer::exportTitle(), root, [root] { AppSetTransfer::chooseExportFile(root); });
+    exportApps->setObjectName(u"exportAppsAction"_s);
+    QAction *importApps
+        = file->addAction(AppSetTransfer::importTitle(), root, [root] { AppSetTransfer::chooseImportFile(root); });
+    importApps->setObjectName(u"installFromFileAction"_s);
     file->addSeparator();
     QAction *quit = file->addAction(u"Quit"_s, this, &OrvandoApp::requestQuit);
     quit->setShortcut(QKeySequence::Quit);
