@@ -133,17 +133,18 @@ QString InstallEngine::humanize(const QString &line, const CatalogApp &app)
         std::array<QString, ruleCount + 1> notes; // one per rule, then the note for any other line
     };
     thread_local Notes last;
-    if (last.notes.back().isNull() || last.name != app.name) {
+    if (last.name != app.name) {
         last.name = app.name;
-        for (size_t i = 0; i < ruleCount; ++i)
-            last.notes[i] = rules[i].before + app.name + rules[i].after;
-        last.notes.back() = u"Working on "_s + app.name + u"."_s;
+        last.notes = {};
     }
-    for (size_t i = 0; i < ruleCount; ++i) {
-        if (rules[i].word.indexIn(line) >= 0)
-            return last.notes[i];
-    }
-    if (caveats.indexIn(line) >= 0)
+    size_t rule = 0;
+    while (rule < ruleCount && rules[rule].word.indexIn(line) < 0)
+        ++rule;
+    if (rule == ruleCount && caveats.indexIn(line) >= 0)
         return u"Almost done."_s;
-    return last.notes.back();
+    QString &note = last.notes[rule];
+    if (note.isNull())
+        note = rule < ruleCount ? rules[rule].before + app.name + rules[rule].after
+                                : u"Working on "_s + app.name + u"."_s;
+    return note;
 }
