@@ -115,16 +115,14 @@ void AppCardActionArea::refresh()
 
     // A failure in full; why an app is unavailable in a few lines, the rest in its tool tip.
     const bool message = action == Action::Failed || action == Action::Unavailable;
-    if (message && !m_message) {
-        m_message = new ElidedLabel(0);
-        m_message->setObjectName(u"failureMessage"_s);
-        m_message->setFont(Typography::font(12));
-        m_message->setForegroundRole(Brand::deepTerra);
-        place(m_message, Message);
-    }
-    show(m_message, message);
+    if (message && !m_message)
+        place(buildMessage(), Message);
+    show(m_slots[Message], message);
     if (message) {
-        m_message->setMaxLines(action == Action::Unavailable ? 3 : 0);
+        const bool unavailable = action == Action::Unavailable;
+        m_unavailable->setVisible(unavailable);
+        m_message->setMaxLines(unavailable ? 3 : 0);
+        m_message->setForegroundRole(unavailable ? Brand::n3 : Brand::deepTerra);
         m_message->setFullText(m_content.statusText);
     }
 
@@ -206,7 +204,10 @@ void AppCardActionArea::showButtons(QList<QWidget *> &hide)
         const bool primary = emphasis == Button::Emphasis::Primary;
         const bool link = emphasis == Button::Emphasis::Link;
         const bool destructive = emphasis == Button::Emphasis::Destructive;
-        button->setFont(Typography::font(primary ? 14 : link ? 12 : 13, QFont::Medium));
+        button->setFont(Typography::font(link ? 12 : destructive ? 13 : 14, QFont::Medium));
+        // A secondary button stands as tall as the primary one beside it.
+        const bool secondary = emphasis == Button::Emphasis::Secondary;
+        button->setProperty("padding", secondary ? QVariant(QSize(14, 8)) : QVariant());
         button->setForegroundRole(primary ? Brand::onPrimary : destructive ? Brand::deepTerra : Brand::primary);
         BrandStyle::setLook(button,
             primary           ? Look::Filled
@@ -246,6 +247,22 @@ void AppCardActionArea::press(int index)
         Q_EMIT showInLogRequested(m_content.logLine);
         break;
     }
+}
+
+QWidget *AppCardActionArea::buildMessage()
+{
+    auto *box = new QWidget;
+    auto *stack = new QVBoxLayout(box);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(4);
+    m_unavailable
+        = new SymbolLabel(u"nosign"_s, u"Unavailable"_s, Typography::font(14, QFont::Medium), Brand::deepTerra);
+    stack->addWidget(m_unavailable, 0, Qt::AlignLeft);
+    m_message = new ElidedLabel(0);
+    m_message->setObjectName(u"failureMessage"_s);
+    m_message->setFont(Typography::font(12));
+    stack->addWidget(m_message);
+    return box;
 }
 
 QWidget *AppCardActionArea::buildNote()

@@ -55,6 +55,7 @@ private:
     void place(QWidget *widget, Slot slot);
     void showButtons(QList<QWidget *> &hide);
     void press(int index);
+    QWidget *buildMessage();
     QWidget *buildNote();
     QWidget *buildPermissionNote();
     QWidget *buildInstalledBox();
@@ -68,6 +69,7 @@ private:
     QVBoxLayout *m_area = nullptr;
     QWidget *m_slots[SlotCount] = {};
     SpinnerRow *m_progress = nullptr;
+    QWidget *m_unavailable = nullptr; // the heading over why an app is unavailable
     ElidedLabel *m_message = nullptr;
     QWidget *m_warningSymbol = nullptr; // before the note when it is a warning
     ElidedLabel *m_note = nullptr;

@@ -27,7 +27,7 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
     , m_progress(new SpinnerRow)
     , m_cancel(Controls::button(u"Cancel"_s, Look::Plain, Brand::primary, Typography::font(13, QFont::Medium)))
     , m_install(Controls::button(u"Install"_s, Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
-    , m_open(Controls::button(u"Open"_s, Look::Outlined, Brand::primary, Typography::font(13, QFont::Medium)))
+    , m_open(Controls::button(u"Open"_s, Look::Outlined, Brand::primary, Typography::font(14, QFont::Medium)))
     , m_installed(new SymbolLabel(u"checkmark"_s, u"Installed"_s, Typography::font(14, QFont::Medium), Brand::forest))
     , m_uninstall(
           Controls::button(u"Uninstall"_s, Look::Destructive, Brand::deepTerra, Typography::font(13, QFont::Medium)))
@@ -42,6 +42,7 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
     m_install->setObjectName(u"installButton"_s);
     m_install->setProperty("padding", QSize(18, 8));
     m_open->setObjectName(u"openButton"_s);
+    m_open->setProperty("padding", QSize(14, 8));
     m_open->setAccessibleName(u"Open "_s + app.name);
     m_installed->setObjectName(u"installedBox"_s);
     m_uninstall->setObjectName(u"uninstallButton"_s);

@@ -216,8 +216,9 @@ private Q_SLOTS:
                                     u"check, since 1 September 2026."_s;
         const QString installed = u"Installed"_s, uninstall = u"Uninstall"_s, help = u"Need help opening it?"_s;
         QTest::newRow("disabled: no Install")
-            << u"tomatobar"_s << false << QStringList { unavailable } << QStringList { u"Unavailable"_s } << unavailable
-            << QStringList { u"Checksum verified by Homebrew"_s } << QString();
+            << u"tomatobar"_s << false << QStringList { u"Unavailable"_s, unavailable }
+            << QStringList { u"Unavailable"_s } << unavailable << QStringList { u"Checksum verified by Homebrew"_s }
+            << QString();
         QTest::newRow("disabled, installed: still usable")
             << u"tomatobar"_s << true << QStringList { installed, uninstall, help }
             << QStringList { installed, uninstall } << QString() << QStringList { u"Not checked on this computer"_s }
