@@ -221,8 +221,7 @@ private Q_SLOTS:
             << QString();
         QTest::newRow("disabled, installed: still usable")
             << u"tomatobar"_s << true << QStringList { installed, uninstall, help }
-            << QStringList { installed, uninstall } << QString() << QStringList { u"Not checked on this computer"_s }
-            << QString();
+            << QStringList { installed, uninstall } << QString() << QStringList { u"Gatekeeper"_s } << QString();
         QTest::newRow("deprecated: Install, warned")
             << u"hiddenbar"_s << false << QStringList { u"Install"_s, deprecated } << QStringList { u"Install"_s }
             << deprecated << QStringList { u"1.9 (from Homebrew)"_s } << QString();
