@@ -50,6 +50,13 @@ BeforeInstallSection::BeforeInstallSection(const CatalogApp &app, InstallEngine 
     m_grid->setVerticalSpacing(6);
     m_grid->setColumnStretch(1, 1);
     stack->addLayout(m_grid);
+    // Made in reading order, which is the order assistive technology meets them in.
+    for (const QString &title : { u"Version"_s, u"Download from"_s, u"Checksum"_s, u"Size"_s, u"Gatekeeper"_s })
+        row(title);
+    m_updatesItself
+        = Typography::label(QString::fromLatin1(CaskFactsText::updatesItself), 13, QFont::Normal, Brand::warmBlack);
+    m_updatesItself->setObjectName(u"updatesItself"_s);
+    stack->addWidget(m_updatesItself);
 
     if (EngineServices *services = engine ? engine->services() : nullptr) {
         connect(services->facts(), &CaskFactsService::factsChanged, this, &BeforeInstallSection::refresh);
@@ -117,7 +124,7 @@ void BeforeInstallSection::refresh()
     show(u"Download from"_s, host.isEmpty() ? notKnown : host);
     show(u"Checksum"_s, checksum.isEmpty() ? notKnown : checksum);
     show(u"Size"_s, size);
-    show(u"Updates"_s, updatesItself ? QString::fromLatin1(CaskFactsText::updatesItself) : QString());
+    m_updatesItself->setVisible(updatesItself);
 
     // What Gatekeeper says of the copy on this Mac, asked once per sheet.
     const InstallState state

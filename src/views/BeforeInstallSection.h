@@ -24,7 +24,7 @@ public:
     void refresh();
 
 private:
-    // The value label of a row, made the first time it is needed.
+    // The value label of the row titled title, made the first time it is asked for.
     QLabel *row(const QString &title);
     void show(const QString &title, const QString &value);
 
@@ -32,5 +32,6 @@ private:
     QPointer<InstallEngine> m_engine;
     QGridLayout *m_grid;
     QList<std::pair<QLabel *, QLabel *>> m_rows; // title, value; in the order first shown
+    QLabel *m_updatesItself = nullptr;
     bool m_assessmentAsked = false;
 };

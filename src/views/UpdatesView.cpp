@@ -46,8 +46,10 @@ UpdatesView::UpdatesView(InstallEngine *engine, QWidget *parent)
         m_summary = summary.text();
         refresh();
     });
-    if (const EngineServices *services = engine ? engine->services() : nullptr)
+    if (const EngineServices *services = engine ? engine->services() : nullptr) {
         connect(services->updates(), &UpdateChecker::updatesChanged, this, &UpdatesView::refresh);
+        connect(services->updates(), &UpdateChecker::checkingChanged, this, &UpdatesView::refresh);
+    }
     refresh();
 }
 
@@ -72,6 +74,8 @@ void UpdatesView::refresh()
         status = m_batch->progressText();
     else if (!m_summary.isEmpty())
         status = m_summary;
+    else if (apps.isEmpty() && services && services->updates()->isChecking())
+        status = u"Checking for updates…"_s;
     else if (apps.isEmpty())
         status = u"All your apps are up to date."_s;
     else
