@@ -8,6 +8,7 @@
 #include "platform/UserDefaults.h"
 #include "views/AppDetailView.h"
 #include "views/AppGrid.h"
+#include "views/AppSelection.h"
 #include "views/BrandStyle.h"
 #include "views/LogDrawer.h"
 #include "views/LogListView.h"
@@ -33,6 +34,7 @@ struct Scene
     std::optional<Category> category;
     QString search;
     bool drawer = false;
+    QStringList selected; // ticked for a batch install
 };
 
 // A Mac of its own in a temporary folder, with Maccy and Rectangle already installed.
@@ -85,6 +87,9 @@ bool renderMainWindow(
     root->setSearchText(scene.search);
     if (!QTest::qWaitFor([root] { return root->grid()->isComplete(); }))
         return false;
+    for (const CatalogApp &app : Catalog::v1())
+        if (scene.selected.contains(app.id))
+            root->selection()->setSelected(app, true);
     if (scene.drawer) {
         for (const QString &line :
             { u"==> Downloading https://github.com/p0deje/Maccy/releases/download/2.1.0/Maccy.app.zip"_s,
@@ -102,9 +107,11 @@ bool renderMainWindow(
 bool renderAll(const Environment &env, UserDefaults *defaults, const QString &folder, const QString &suffix)
 {
     bool ok = true;
-    const QList<Scene> scenes { { u"main-handselected"_s, false, {}, {}, false },
-        { u"main-all-apps"_s, true, {}, {}, false }, { u"main-category"_s, true, Category::Media, {}, false },
-        { u"main-no-match"_s, false, {}, u"photoshop"_s, false }, { u"main-drawer-open"_s, false, {}, {}, true } };
+    const QList<Scene> scenes { { u"main-handselected"_s, false, {}, {}, false, {} },
+        { u"main-all-apps"_s, true, {}, {}, false, {} }, { u"main-category"_s, true, Category::Media, {}, false, {} },
+        { u"main-no-match"_s, false, {}, u"photoshop"_s, false, {} },
+        { u"main-drawer-open"_s, false, {}, {}, true, {} },
+        { u"main-selection"_s, false, {}, {}, false, { u"ice"_s, u"iina"_s, u"stats"_s } } };
     for (const Scene &scene : scenes)
         ok &= renderMainWindow(env, defaults, scene, folder, suffix);
 

@@ -9,6 +9,7 @@
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
+#include "views/AppSetTransfer.h"
 #include "views/BrandStyle.h"
 #include "views/MailFallback.h"
 #include "views/WelcomeView.h"
@@ -216,12 +217,21 @@ void OrvandoApp::installMenus(MainWindow *window)
     QAction *close = file->addAction(u"Close Window"_s, window, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
     file->addSeparator();
+    RootView *root = window->rootView();
+    QAction *exportApps
+        = file->addAction(AppSetTransfer::exportTitle(), root, [root] { AppSetTransfer::chooseExportFile(root); });
+    exportApps->setObjectName(u"exportAppsAction"_s);
+    QAction *importApps
+        = file->addAction(AppSetTransfer::importTitle(), root, [root] { AppSetTransfer::chooseImportFile(root); });
+    importApps->setObjectName(u"installFromFileAction"_s);
+    file->addSeparator();
     QAction *check = file->addAction(checkForUpdatesTitle(), m_services->updates(), &UpdateChecker::checkNow);
     check->setObjectName(u"checkForUpdatesAction"_s);
     check->setMenuRole(QAction::ApplicationSpecificRole);
     check->setEnabled(!m_services->updates()->isChecking());
     connect(m_services->updates(), &UpdateChecker::checkingChanged, check,
         [check](bool checking) { check->setEnabled(!checking); });
+    file->addSeparator();
     QAction *quit = file->addAction(u"Quit"_s, this, &OrvandoApp::requestQuit);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);

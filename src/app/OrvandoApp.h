@@ -18,11 +18,12 @@ class QMessageBox;
 class UserDefaults;
 
 // The application: opens main windows, each with its own root view and engine, and gives each the
-// menus: File with New Window, Close Window, "Check for updates" (in the application menu on the
-// Mac) and Quit, and a Help menu holding "Welcome to Orvando…", "Send Feedback…" and "Show Install
-// Logs". It owns the one OperationCoordinator all windows' engines share, with the services beside
-// it (cask facts, updates), and asks before a quit (menu, ⌘Q, closing the last window) would cut an
-// operation off. It keeps no other state beyond its windows.
+// menus: File with New Window, Close Window, "Export my apps…", "Install from file…", "Check for
+// updates" (in the application menu on the Mac) and Quit, and a Help menu holding "Welcome to
+// Orvando…", "Send Feedback…" and "Show Install Logs". It owns the one OperationCoordinator all
+// windows' engines share, with the services beside it (cask facts, updates), and asks before a quit
+// (menu, ⌘Q, closing the last window) would cut an operation off. It keeps no other state beyond
+// its windows.
 class OrvandoApp : public QObject
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "views/AppCardContent.h"
 #include "views/AppDetailView.h"
 #include "views/AppIconTile.h"
+#include "views/AppSelectBox.h"
 #include "views/Brand.h"
 #include "views/BrandAccessibility.h"
 #include "views/Controls.h"
@@ -53,7 +54,10 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     auto *card = new QVBoxLayout(this);
     card->setContentsMargins(18, 18, 18, 18);
     card->setSpacing(12);
-    card->addWidget(buildSummary());
+    m_top = new QHBoxLayout;
+    m_top->setSpacing(10);
+    m_top->addWidget(buildSummary(), 1);
+    card->addLayout(m_top);
     // Pushes the actions to the bottom when the grid row is taller than this card.
     card->addSpacerItem(new QSpacerItem(0, 4, QSizePolicy::Minimum, QSizePolicy::Expanding));
     card->addWidget(m_actions);
@@ -106,11 +110,20 @@ QPushButton *AppCard::buildSummary()
     return m_summary;
 }
 
+void AppCard::setSelection(AppSelection *selection)
+{
+    if (m_select || !selection)
+        return;
+    m_select = new AppSelectBox(m_app, m_engine, selection, this);
+    m_top->addWidget(m_select, 0, Qt::AlignTop);
+    follow(true);
+}
+
 void AppCard::follow(bool controlsAdded)
 {
     // Controls made for a new state would otherwise come last in the window's Tab order.
     if (controlsAdded)
-        FocusChain::chain(QList<QWidget *> { m_summary } + FocusChain::focusables(m_actions));
+        FocusChain::chain(FocusChain::focusables(this));
     const AppCardContent &content = m_actions->content();
     if (content.busy() != property("busy").toBool()) {
         setProperty("busy", content.busy());

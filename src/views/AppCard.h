@@ -7,7 +7,10 @@
 #include <QPointer>
 
 class AppCardActionArea;
+class AppSelectBox;
+class AppSelection;
 class InstallEngine;
+class QHBoxLayout;
 class QPushButton;
 
 // One catalog application in the grid: icon, name, tagline, pricing and the paid app it replaces,
@@ -24,6 +27,9 @@ public:
     const CatalogApp &app() const { return m_app; }
     AppCardActionArea *actionArea() const { return m_actions; }
     QPushButton *summaryButton() const { return m_summary; }
+    // The check box in the corner that ticks the app in selection; none until it is given.
+    void setSelection(AppSelection *selection);
+    AppSelectBox *selectBox() const { return m_select; }
 
     // The detail sheet while it is open.
     bool showDetail() const { return !m_detail.isNull(); }
@@ -37,6 +43,8 @@ private:
     CatalogApp m_app;
     QPointer<InstallEngine> m_engine;
     QPushButton *m_summary = nullptr;
+    QHBoxLayout *m_top = nullptr; // the summary and the select box
+    AppSelectBox *m_select = nullptr;
     AppCardActionArea *m_actions = nullptr;
     QPointer<AppDetailView> m_detail;
 };

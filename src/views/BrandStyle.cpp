@@ -27,6 +27,7 @@ constexpr int trailingGap = 8;
 constexpr int switchWidth = 38;
 constexpr int switchHeight = 22;
 constexpr int switchMargin = 2; // room for the focus ring
+constexpr int checkSide = 18;
 
 struct Shape
 {
@@ -232,6 +233,8 @@ void BrandStyle::drawControl(
     case CE_CheckBox:
         if (look == Look::Switch)
             return drawSwitch(option, painter);
+        if (look == Look::Check)
+            return drawCheck(option, painter);
         break;
     case CE_ShapedFrame:
         if (look == Look::Pill || look == Look::Panel || look == Look::Card || look == Look::Field)
@@ -369,6 +372,36 @@ void BrandStyle::drawSwitch(const QStyleOption *option, QPainter *painter) const
         drawFocusRing(painter, track.adjusted(-2, -2, 2, 2), radius + 2, option->palette);
 }
 
+void BrandStyle::drawCheck(const QStyleOption *option, QPainter *painter) const
+{
+    const QRectF box = QRectF(option->rect.x() + switchMargin,
+        option->rect.y() + (option->rect.height() - checkSide) / 2.0, checkSide, checkSide)
+                           .adjusted(0.5, 0.5, -0.5, -0.5);
+    constexpr qreal radius = 5;
+    const bool on = option->state & State_On;
+    painter->save();
+    painter->setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    if (!(option->state & State_Enabled))
+        painter->setOpacity(0.4);
+    else if (option->state & State_Sunken)
+        painter->setOpacity(0.7);
+    if (on) {
+        painter->fillPath(rounded(box, radius), color(option, Brand::primary));
+        const int tick = 12;
+        painter->drawPixmap(QPointF(box.center().x() - tick / 2.0, box.center().y() - tick / 2.0),
+            Symbols::pixmap(
+                u"checkmark"_s, color(option, Brand::onPrimary), tick, painter->device()->devicePixelRatioF()));
+    } else {
+        // On the field colour, so it reads as something to tick on the card's cream.
+        painter->fillPath(rounded(box, radius), color(option, QPalette::Base));
+        painter->setPen(QPen(faded(color(option, Brand::n3), 0.7), 1));
+        painter->drawPath(rounded(box, radius));
+    }
+    painter->restore();
+    if (keyboardFocus(option))
+        drawFocusRing(painter, box.adjusted(-2, -2, 2, 2), radius + 2, option->palette);
+}
+
 void BrandStyle::drawShape(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
     const Look look = BrandStyle::look(widget);
@@ -461,7 +494,7 @@ QRect BrandStyle::subElementRect(SubElement element, const QStyleOption *option,
     case SE_CheckBoxContents:
     case SE_CheckBoxFocusRect:
     case SE_CheckBoxIndicator:
-        if (look == Look::Switch)
+        if (look == Look::Switch || look == Look::Check)
             return option->rect;
         break;
     case SE_LineEditContents:
@@ -507,6 +540,8 @@ QSize BrandStyle::sizeFromContents(
         return buttonSize(option, widget);
     if (type == CT_CheckBox && look == Look::Switch)
         return { switchWidth + 2 * switchMargin, switchHeight + 2 * switchMargin };
+    if (type == CT_CheckBox && look == Look::Check)
+        return { checkSide + 2 * switchMargin, checkSide + 2 * switchMargin };
     if (type == CT_LineEdit && look == Look::Field)
         return size + QSize(2, 2);
     return QProxyStyle::sizeFromContents(type, option, size, widget);

@@ -22,6 +22,7 @@ public:
         Disclosure, // a chevron before the title, turned while checked; "opensUp": the drawer's
         Summary, // no face of its own: the widgets laid out inside the button
         Switch, // a check box drawn as an on/off switch
+        Check, // a check box drawn as a small rounded square, filled and ticked while checked
         Pill, // a label on a capsule tinted with the label's colour
         Panel, // a light rounded panel
         Card, // the application card's outlined rounded frame
@@ -62,6 +63,7 @@ public:
 private:
     bool drawsScrollBars() const;
     void drawButton(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
+    void drawCheck(const QStyleOption *option, QPainter *painter) const;
     void drawSwitch(const QStyleOption *option, QPainter *painter) const;
     void drawShape(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
     void drawScrollBar(const QStyleOptionComplex *option, QPainter *painter, const QWidget *widget) const;

@@ -1,6 +1,7 @@
 #include "views/RootView.h"
 
 #include "catalog/Catalog.h"
+#include "engine/BatchInstaller.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/UpdateChecker.h"
@@ -9,6 +10,8 @@
 #include "telemetry/Feedback.h"
 #include "views/AppCard.h"
 #include "views/AppDetailView.h" // AppCard.h returns a QPointer to it inline
+#include "views/AppSelection.h"
+#include "views/BatchFooter.h"
 #include "views/Brand.h"
 #include "views/BrandStyle.h"
 #include "views/Controls.h"
@@ -16,6 +19,7 @@
 #include "views/FocusChain.h"
 #include "views/LogDrawer.h"
 #include "views/MailFallback.h"
+#include "views/SelectAllButton.h"
 #include "views/SettingsView.h"
 #include "views/Sidebar.h"
 #include "views/Symbols.h"
@@ -60,6 +64,8 @@ RootView::RootView(Options options, QWidget *parent)
     , m_analytics(options.analytics ? options.analytics : Analytics::shared())
     , m_defaults(options.defaults ? options.defaults : &UserDefaults::standard())
     , m_engine(new InstallEngine(std::move(options.environment), m_analytics, options.coordinator, this))
+    , m_selection(new AppSelection(m_engine, this))
+    , m_batch(new BatchInstaller(m_engine, this))
 {
     setObjectName(u"rootView"_s);
     setMinimumSize(900, 600);
@@ -71,7 +77,16 @@ RootView::RootView(Options options, QWidget *parent)
     m_sidebar->setMinimumWidth(sidebarMinimum);
     m_sidebar->setMaximumWidth(sidebarMaximum);
     m_split->addWidget(m_sidebar);
-    m_split->addWidget(detailColumn(options.cardFactory ? std::move(options.cardFactory) : defaultCardFactory()));
+    m_batchFooter = new BatchFooter(m_selection, m_batch);
+    m_sidebar->addFooterPanel(m_batchFooter);
+    // Every card ticks its app in the window's one selection.
+    AppGrid::CardFactory factory = options.cardFactory ? std::move(options.cardFactory) : defaultCardFactory();
+    m_split->addWidget(detailColumn([this, factory](const CatalogApp &app, InstallEngine *engine) {
+        QWidget *card = factory(app, engine);
+        if (auto *appCard = qobject_cast<AppCard *>(card))
+            appCard->setSelection(m_selection);
+        return card;
+    }));
     m_split->setStretchFactor(0, 0);
     m_split->setStretchFactor(1, 1);
     m_split->setSizes({ sidebarIdeal, 1000 - sidebarIdeal });
@@ -154,9 +169,12 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
     auto *catalogStack = new QVBoxLayout(catalog);
     catalogStack->setContentsMargins(0, 0, 0, 0);
     catalogStack->setSpacing(0);
-    auto *searchRow = new QVBoxLayout;
+    auto *searchRow = new QHBoxLayout;
     searchRow->setContentsMargins(28, 20, 28, 4);
-    searchRow->addWidget(searchBar());
+    searchRow->setSpacing(12);
+    searchRow->addWidget(searchBar(), 1);
+    m_selectAll = new SelectAllButton(m_selection, catalog);
+    searchRow->addWidget(m_selectAll);
     catalogStack->addLayout(searchRow);
 
     auto *content = new QWidget;
@@ -280,11 +298,19 @@ void RootView::openSettings()
     connect(m_settings, &QDialog::finished, this, [this] { m_settings = nullptr; });
 }
 
+void RootView::installApps(const QList<CatalogApp> &apps)
+{
+    m_batchFooter->install(apps);
+}
+
 void RootView::applyFilters()
 {
     m_sidebar->setSelection(m_showAllApps, m_selectedCategory, m_showUpdates);
     if (m_updates && m_updates->isHidden() == m_showUpdates)
         m_updates->setVisible(m_showUpdates);
+    const bool handpicked = !m_showUpdates && !m_showAllApps && !m_selectedCategory;
+    if (m_selectAll->isHidden() == handpicked)
+        m_selectAll->setVisible(handpicked);
     const QList<CatalogApp> apps = visibleApps();
     m_grid->setApps(apps);
     // Only a change: showing what is not hidden would lay the whole grid out now, at a size it
@@ -310,6 +336,7 @@ void RootView::orderFocus()
     // Sidebar, search, the shown cards row by row, then the drawer: as the window reads.
     QList<QWidget *> order = FocusChain::focusables(m_sidebar);
     order.append(m_search);
+    order.append(m_selectAll);
     if (m_showUpdates && m_updates)
         order += FocusChain::focusables(m_updates);
     for (const QString &id : m_grid->visibleIDs())

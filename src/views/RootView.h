@@ -10,11 +10,15 @@
 #include <optional>
 
 class Analytics;
+class AppSelection;
+class BatchFooter;
+class BatchInstaller;
 class EmptyState;
 class InstallEngine;
 class LogDrawer;
 class OperationCoordinator;
 class QLineEdit;
+class QPushButton;
 class QScrollArea;
 class QSplitter;
 class QVBoxLayout;
@@ -26,8 +30,9 @@ class WelcomePresenter;
 
 // The content of a main window: the sidebar, the search field, the grid of cards and the install
 // log drawer. It owns the window's one InstallEngine and hands it to every card and sheet; it holds
-// the window's filters (curated or all, category, search, or the apps with updates) and presents
-// the settings and welcome sheets. Each time it is shown it refreshes what is installed and records the launch.
+// the window's filters (curated or all, category, search, or the apps with updates), the apps ticked
+// for a batch install and the batch that installs them, and presents the settings and welcome
+// sheets. Each time it is shown it refreshes what is installed and records the launch.
 class RootView : public QWidget
 {
     Q_OBJECT
@@ -67,12 +72,19 @@ public:
     UpdatesView *updatesView() const { return m_updates; }
     void setSearchText(const QString &text);
     void openSettings();
+    // Installs apps as one batch through the footer of the sidebar; the selection is cleared as it
+    // starts. While a batch runs, apps are ticked instead.
+    void installApps(const QList<CatalogApp> &apps);
 
     Sidebar *sidebar() const { return m_sidebar; }
     QLineEdit *searchField() const { return m_search; }
     // The field's own clear button, shown while the field holds anything.
     QWidget *clearSearchButton() const;
     AppGrid *grid() const { return m_grid; }
+    AppSelection *selection() const { return m_selection; }
+    BatchInstaller *batch() const { return m_batch; }
+    BatchFooter *batchFooter() const { return m_batchFooter; }
+    QPushButton *selectAllButton() const { return m_selectAll; } // shown in the hand-picked view
     EmptyState *emptyState() const { return m_emptyState; } // null until the grid is first empty
     QScrollArea *catalogScrollArea() const { return m_scroll; }
     LogDrawer *logDrawer() const { return m_drawer; }
@@ -93,6 +105,8 @@ private:
     Analytics *m_analytics;
     UserDefaults *m_defaults;
     InstallEngine *m_engine;
+    AppSelection *m_selection;
+    BatchInstaller *m_batch;
 
     bool m_showAllApps = false;
     bool m_showUpdates = false;
@@ -105,6 +119,8 @@ private:
     QSplitter *m_split = nullptr;
     Sidebar *m_sidebar = nullptr;
     QLineEdit *m_search = nullptr;
+    QPushButton *m_selectAll = nullptr;
+    BatchFooter *m_batchFooter = nullptr;
     QScrollArea *m_scroll = nullptr;
     AppGrid *m_grid = nullptr;
     QVBoxLayout *m_content = nullptr; // the grid, or the empty state

@@ -167,6 +167,7 @@ QWidget *Sidebar::footer()
     stack->setContentsMargins(16, 16, 16, 16);
     stack->setSpacing(8);
     stack->addWidget(Controls::divider(box));
+    m_footer = stack;
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(14);
@@ -182,6 +183,12 @@ QWidget *Sidebar::footer()
     buttons->addStretch();
     stack->addLayout(buttons);
     return box;
+}
+
+void Sidebar::addFooterPanel(QWidget *panel)
+{
+    panel->setParent(m_footer->parentWidget());
+    m_footer->insertWidget(0, panel);
 }
 
 QModelIndex Sidebar::handselectedRow() const

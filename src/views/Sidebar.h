@@ -9,6 +9,7 @@
 
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 
 // The window's left column: the logo, the tagline, one list of the curated and full lists, the
 // updates (only while there are any) and the six categories under a heading, and the feedback and
@@ -36,6 +37,8 @@ public:
     bool isSelected(const QModelIndex &row) const;
     QPushButton *feedbackButton() const { return m_feedback; }
     QPushButton *settingsButton() const { return m_settings; }
+    // Puts panel (the batch install's) at the top of the footer, above its rule.
+    void addFooterPanel(QWidget *panel);
 
 Q_SIGNALS:
     void handselectedChosen();
@@ -53,5 +56,6 @@ private:
     QListWidget *m_list = nullptr;
     QPushButton *m_feedback = nullptr;
     QPushButton *m_settings = nullptr;
+    QVBoxLayout *m_footer = nullptr;
     bool m_syncing = false; // the current row follows a choice made elsewhere
 };

@@ -227,12 +227,12 @@ private Q_SLOTS:
             }
             return names;
         };
-        QCOMPARE(tabs(6),
-            (QStringList { u"Maccy"_s, u"Uninstall Maccy"_s, u"Need help opening Maccy?"_s, u"Ice"_s, u"Install Ice"_s,
-                u"Rectangle"_s }));
+        QCOMPARE(tabs(8),
+            (QStringList { u"Select all hand-picked"_s, u"Maccy"_s, u"Uninstall Maccy"_s, u"Need help opening Maccy?"_s,
+                u"Ice"_s, u"Select Ice"_s, u"Install Ice"_s, u"Rectangle"_s }));
         m_sandbox.makeBundle(m_sandbox.userApplications(), u"Ice"_s, u"com.jordanbaird.Ice"_s);
         view->engine()->refreshInstalledStatus(Catalog::v1());
-        QCOMPARE(tabs(6).mid(3), (QStringList { u"Ice"_s, u"Uninstall Ice"_s, u"Need help opening Ice?"_s }));
+        QCOMPARE(tabs(7).mid(4), (QStringList { u"Ice"_s, u"Uninstall Ice"_s, u"Need help opening Ice?"_s }));
         for (const QString &bundle : { maccy, m_sandbox.userApplications() + u"/Ice.app"_s })
             QVERIFY(QDir(bundle).removeRecursively());
     }

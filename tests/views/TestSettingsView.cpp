@@ -1,13 +1,18 @@
 #include "catalog/Catalog.h"
 #include "engine/InstallEngine.h"
+#include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
+#include "support/ScopedEnvironmentVariable.h"
 #include "telemetry/Analytics.h"
 #include "telemetry/ProductInfo.h"
+#include "views/SelfRemoval.h"
 #include "views/SettingsView.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -23,7 +28,7 @@
 using namespace Qt::StringLiterals;
 
 // The settings sheet driven like a user would, over a sandbox Mac, with the events on a loopback
-// endpoint and the mailto:/https: hand-offs caught.
+// endpoint and the mailto:/https: hand-offs caught; also when things cannot be done as asked.
 class TestSettingsView : public QObject
 {
     Q_OBJECT
@@ -229,6 +234,75 @@ private Q_SLOTS:
         for (const QString &app : apps)
             QVERIFY(QFileInfo::exists(app));
         QCOMPARE(events(), QStringList { u"uninstall_orvando_keep_apps"_s });
+    }
+    void aSuggestionNoMailAppTookStays()
+    {
+        auto *editor = child<QPlainTextEdit>(u"suggestEditor"_s);
+        editor->setPlainText(u"Rectangle"_s);
+        UrlOpener::setOpener([](const QUrl &) { return false; });
+        QTest::mouseClick(child<QAbstractButton>(u"sendSuggestion"_s), Qt::LeftButton);
+        UrlOpener::setOpener({});
+
+        QCOMPARE(editor->toPlainText(), u"Rectangle"_s);
+        QCOMPARE(m_view->busyNote(), u"No mail app opened. Write to "_s + ProductInfo::supportEmail() + u"."_s);
+        auto *copy = child<QAbstractButton>(u"copyAddress"_s);
+        QVERIFY(!copy->isHidden());
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(copy, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), ProductInfo::supportEmail());
+    }
+
+    void selfRemovalSaysWhenItCannotRemoveFromHere_data()
+    {
+        QTest::addColumn<QString>("folder"); // where the bundle lies, in the sandbox
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("read-only folder") << u"Volumes/Orvando"_s << true;
+        QTest::newRow("translocated copy") << u"AppTranslocation/1F2E/d"_s << false;
+    }
+    void selfRemovalSaysWhenItCannotRemoveFromHere()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, readOnly);
+        const QString bundle = m_sandbox->makeBundle(m_sandbox->root() + u'/' + folder, u"Orvando"_s, u"app.orvando"_s);
+        if (readOnly && !Sandbox::setImmutable(QFileInfo(bundle).absolutePath(), true))
+            QSKIP("this file system has no immutable flag");
+        m_view->setInstallationPath(bundle);
+
+        QVERIFY(!answerAlert(u"removeOrvando"_s, u"confirmRemoveOrvando"_s, u"Remove Orvando"_s).isEmpty());
+        QCOMPARE(m_quits, 0);
+        QCOMPARE(m_view->busyNote(),
+            u"Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."_s);
+        QVERIFY(!SelfRemoval::removeAndQuit(bundle, [this] { ++m_quits; }));
+        QCOMPARE(m_quits, 0);
+        QVERIFY(QFileInfo::exists(bundle + u"/Contents/Info.plist"_s));
+        if (readOnly)
+            Sandbox::setImmutable(QFileInfo(bundle).absolutePath(), false);
+    }
+
+    void uninstallAllCannotBeStartedTwice()
+    {
+        QVERIFY(m_sandbox->installFakeBrew() && m_sandbox->registerCask(u"stats"_s, u"Stats"_s, u"eu.exelban.Stats"_s));
+        InstallEngine engine(m_sandbox->environment());
+        const QList<CatalogApp> &apps = Catalog::v1();
+        const CatalogApp stats
+            = *std::find_if(apps.begin(), apps.end(), [](const CatalogApp &app) { return app.id == u"stats"_s; });
+        ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.2"));
+        InstallEngine::startDetached(engine.install(stats));
+        QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"stats"_s), std::optional(InstallState::installed()), 30000);
+
+        SettingsView view(&engine);
+        auto *row = view.findChild<QAbstractButton *>(u"uninstallAll"_s);
+        QTest::mouseClick(row, Qt::LeftButton);
+        QMessageBox *alert = nullptr;
+        QTRY_VERIFY((alert = view.findChild<QMessageBox *>(u"confirmUninstallAll"_s)));
+        for (QAbstractButton *button : alert->buttons())
+            if (button->text() == u"Uninstall all"_s)
+                QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!row->isEnabled());
+        SettingsView reopened(&engine); // a sheet opened meanwhile knows too
+        QVERIFY(!reopened.findChild<QAbstractButton *>(u"uninstallAll"_s)->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(view.busyNote(), u"Removed 1 app."_s, 30000);
+        QVERIFY(row->isEnabled());
     }
 };
 
