@@ -1,8 +1,11 @@
 #include "app/OrvandoApp.h"
 
 #include "app/MainWindow.h"
+#include "catalog/Catalog.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
+#include "engine/UpdateChecker.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
@@ -41,9 +44,13 @@ OrvandoApp::OrvandoApp(OptionsFactory options, UserDefaults *defaults, QObject *
     , m_options(std::move(options))
     , m_defaults(defaults ? defaults : &UserDefaults::standard())
     , m_coordinator(new OperationCoordinator(OperationCoordinator::defaultLockFolder(), this))
+    , m_services(new EngineServices(m_options().environment, Catalog::v1(), m_coordinator))
     , m_quit([] { QCoreApplication::quit(); })
 {
     BrandStyle::install();
+    // The facts come from the cache after the first frame, and are read again in the background
+    // when a day old; updates are looked for after each window's installed-state refresh.
+    m_services->start();
 }
 
 OrvandoApp::~OrvandoApp()
@@ -66,6 +73,11 @@ QString OrvandoApp::feedbackTitle()
 QString OrvandoApp::quitQuestion()
 {
     return u"An install is still running. Quit anyway?"_s;
+}
+
+QString OrvandoApp::checkForUpdatesTitle()
+{
+    return u"Check for updates"_s;
 }
 
 QString OrvandoApp::installLogsTitle()
@@ -212,6 +224,13 @@ void OrvandoApp::installMenus(MainWindow *window)
     QAction *importApps
         = file->addAction(AppSetTransfer::importTitle(), root, [root] { AppSetTransfer::chooseImportFile(root); });
     importApps->setObjectName(u"installFromFileAction"_s);
+    file->addSeparator();
+    QAction *check = file->addAction(checkForUpdatesTitle(), m_services->updates(), &UpdateChecker::checkNow);
+    check->setObjectName(u"checkForUpdatesAction"_s);
+    check->setMenuRole(QAction::ApplicationSpecificRole);
+    check->setEnabled(!m_services->updates()->isChecking());
+    connect(m_services->updates(), &UpdateChecker::checkingChanged, check,
+        [check](bool checking) { check->setEnabled(!checking); });
     file->addSeparator();
     QAction *quit = file->addAction(u"Quit"_s, this, &OrvandoApp::requestQuit);
     quit->setShortcut(QKeySequence::Quit);

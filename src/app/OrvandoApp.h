@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class EngineServices;
 class MainWindow;
 class OperationCoordinator;
 class QAction;
@@ -17,10 +18,12 @@ class QMessageBox;
 class UserDefaults;
 
 // The application: opens main windows, each with its own root view and engine, and gives each the
-// menus: File with New Window, Close Window, "Export my apps…", "Install from file…" and Quit, and
-// a Help menu holding "Welcome to Orvando…", "Send Feedback…" and "Show Install Logs". It owns the one
-// OperationCoordinator all windows' engines share, and asks before a quit (menu, ⌘Q, closing the
-// last window) would cut an operation off. It keeps no other state beyond its windows.
+// menus: File with New Window, Close Window, "Export my apps…", "Install from file…", "Check for
+// updates" (in the application menu on the Mac) and Quit, and a Help menu holding "Welcome to
+// Orvando…", "Send Feedback…" and "Show Install Logs". It owns the one OperationCoordinator all
+// windows' engines share, with the services beside it (cask facts, updates), and asks before a quit
+// (menu, ⌘Q, closing the last window) would cut an operation off. It keeps no other state beyond
+// its windows.
 class OrvandoApp : public QObject
 {
     Q_OBJECT
@@ -36,9 +39,11 @@ public:
     static QString welcomeTitle(); // "Welcome to Orvando…"
     static QString feedbackTitle(); // "Send Feedback…"
     static QString installLogsTitle(); // "Show Install Logs"
+    static QString checkForUpdatesTitle(); // "Check for updates"
     static QString quitQuestion(); // "An install is still running. Quit anyway?"
 
     OperationCoordinator *coordinator() const { return m_coordinator; }
+    EngineServices *services() const { return m_services; }
     // How the program ends once it may; the application's quit by default.
     void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
 
@@ -70,6 +75,7 @@ private:
     OptionsFactory m_options;
     UserDefaults *m_defaults;
     OperationCoordinator *m_coordinator;
+    EngineServices *m_services;
     std::function<void()> m_quit;
     QPointer<QMessageBox> m_quitAlert;
     QList<QPointer<MainWindow>> m_windows;

@@ -1,6 +1,7 @@
 #include "engine/BrewQuery.h"
 
 #include "engine/InstallEngine.h"
+#include "engine/OperationCoordinator.h"
 #include "engine/ProcessExit.h"
 
 #include <QProcess>
@@ -8,8 +9,13 @@
 
 using namespace Qt::StringLiterals;
 
-QCoro::Task<Outcome<QByteArray>> BrewQuery::run(QString brew, QStringList args, int timeoutMs)
+QCoro::Task<Outcome<QByteArray>> BrewQuery::run(
+    QString brew, QStringList args, int timeoutMs, QPointer<OperationCoordinator> coordinator)
 {
+    const QString command = u"brew "_s + args.value(0);
+    if (coordinator && coordinator->isStopping())
+        co_return Outcome<QByteArray>::failure(
+            { u"orvando.brew"_s, -3, command + u" was not run: Orvando is quitting."_s });
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"HOMEBREW_PREFIX"_s, InstallEngine::brewPrefix(brew));
@@ -25,9 +31,10 @@ QCoro::Task<Outcome<QByteArray>> BrewQuery::run(QString brew, QStringList args, 
         process.kill();
     });
     process.start(brew, args);
+    if (coordinator)
+        coordinator->trackProcess(&process);
     const int status = co_await ProcessExit::wait(&process);
 
-    const QString command = u"brew "_s + args.value(0);
     if (status == -1)
         co_return Outcome<QByteArray>::failure(
             { u"orvando.brew"_s, -2, command + u" could not be started: "_s + process.errorString() + u'.' });

@@ -94,11 +94,12 @@ QCoro::Task<ApiAnswer> readFromApi(std::shared_ptr<QNetworkAccessManager> networ
     co_return ApiAnswer { queue->found, queue->firstProblem };
 }
 
-QCoro::Task<Outcome<QList<CaskFacts>>> readFromBrew(QString brew, QStringList tokens)
+QCoro::Task<Outcome<QList<CaskFacts>>> readFromBrew(
+    QString brew, QStringList tokens, QPointer<OperationCoordinator> coordinator)
 {
     QStringList args { u"info"_s, u"--json=v2"_s, u"--cask"_s };
     args += tokens;
-    const Outcome<QByteArray> output = co_await BrewQuery::run(brew, args);
+    const Outcome<QByteArray> output = co_await BrewQuery::run(brew, args, BrewQuery::defaultTimeoutMs, coordinator);
     if (!output.succeeded())
         co_return Outcome<QList<CaskFacts>>::failure(output.error);
     co_return CaskFacts::decodeBrewInfo(*output);
@@ -165,7 +166,7 @@ QCoro::Task<bool> CaskFactsService::refresh()
     std::optional<QList<CaskFacts>> casks;
     if (!tokens.isEmpty()) {
         if (const auto brew = InstallEngine::resolveBrewBinary(env)) {
-            const auto fromBrew = co_await readFromBrew(*brew, tokens);
+            const auto fromBrew = co_await readFromBrew(*brew, tokens, m_coordinator);
             if (!self)
                 co_return false;
             if (fromBrew.succeeded())

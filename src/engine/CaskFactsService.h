@@ -6,10 +6,12 @@
 
 #include <QCoroTask>
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 #include <optional>
 
+class OperationCoordinator;
 class QNetworkAccessManager;
 
 // Keeps what Homebrew says about the catalog's casks, and what GitHub says about its direct
@@ -51,6 +53,9 @@ public:
     // Stale: never read, read 24 hours ago or more, or read "in the future" (the clock moved back).
     static bool isStale(const QDateTime &readAt, const QDateTime &now);
 
+    // The coordinator whose quit stops the brew this runs; none: nothing stops it but its time-out.
+    void setCoordinator(OperationCoordinator *coordinator) { m_coordinator = coordinator; }
+
 Q_SIGNALS:
     // The facts changed: the cache was loaded, or a refresh read something different.
     void factsChanged();
@@ -69,4 +74,5 @@ private:
     // Shared with requests in flight, so an own one outlives them should the service go first; a
     // given one is not owned.
     std::shared_ptr<QNetworkAccessManager> m_network;
+    QPointer<OperationCoordinator> m_coordinator;
 };

@@ -16,6 +16,8 @@ EngineServices::EngineServices(Environment env, QList<CatalogApp> apps, Operatio
 {
     m_facts = new CaskFactsService(env, m_apps, coordinator->network(), this);
     m_updates = new UpdateChecker(env, m_apps, m_facts, coordinator->network(), this);
+    m_facts->setCoordinator(coordinator);
+    m_updates->setCoordinator(coordinator);
     coordinator->setServices(this);
 }
 

@@ -127,7 +127,7 @@ QCoro::Task<UpdateChecker::Checked> UpdateChecker::checkCasks()
 
     const QStringList args { u"outdated"_s, u"--cask"_s, u"--greedy"_s, u"--json=v2"_s };
     const QPointer<UpdateChecker> self(this);
-    const Outcome<QByteArray> output = co_await BrewQuery::run(*brew, args);
+    const Outcome<QByteArray> output = co_await BrewQuery::run(*brew, args, BrewQuery::defaultTimeoutMs, m_coordinator);
     if (!self)
         co_return result;
     const auto keys = byToken.keys();

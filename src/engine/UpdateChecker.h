@@ -13,6 +13,7 @@
 
 #include <optional>
 
+class OperationCoordinator;
 class CaskFactsService;
 class QNetworkAccessManager;
 
@@ -59,6 +60,9 @@ public:
     // Whether a check is due at now when the last one started at lastChecked.
     static bool isDue(const QDateTime &lastChecked, const QDateTime &now);
 
+    // The coordinator whose quit stops the brew this runs; none: nothing stops it but its time-out.
+    void setCoordinator(OperationCoordinator *coordinator) { m_coordinator = coordinator; }
+
 Q_SIGNALS:
     // The list of updates changed.
     void updatesChanged();
@@ -83,6 +87,7 @@ private:
     QList<CatalogApp> m_apps;
     QPointer<const CaskFactsService> m_facts;
     QPointer<QNetworkAccessManager> m_network;
+    QPointer<OperationCoordinator> m_coordinator;
     QHash<QString, AppUpdate> m_updates; // by app id
     bool m_checking = false;
     QDateTime m_lastChecked;

@@ -37,6 +37,8 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
 
     m_actions = new AppCardActionArea(app, engine);
     connect(m_actions, &AppCardActionArea::installRequested, this, [this] { EngineActions::install(m_engine, m_app); });
+    connect(m_actions, &AppCardActionArea::updateRequested, this, [this] { EngineActions::update(m_engine, m_app); });
+    connect(m_actions, &AppCardActionArea::cancelRequested, this, [this] { EngineActions::cancel(m_engine, m_app); });
     connect(
         m_actions, &AppCardActionArea::uninstallRequested, this, [this] { EngineActions::uninstall(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::setUpHomebrewRequested, this,

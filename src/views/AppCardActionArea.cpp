@@ -1,8 +1,12 @@
 #include "views/AppCardActionArea.h"
 
+#include "engine/CaskFactsService.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/UpdateChecker.h"
 #include "views/Brand.h"
 #include "views/Controls.h"
+#include "views/ElidedLabel.h"
 #include "views/HomebrewSetupPanel.h"
 #include "views/InstallGuidancePanel.h"
 #include "views/PrivacySettings.h"
@@ -50,6 +54,10 @@ AppCardActionArea::AppCardActionArea(const CatalogApp &app, InstallEngine *engin
         });
         connect(engine, &InstallEngine::bootstrapInProgressChanged, this, &AppCardActionArea::refresh);
         connect(engine, &InstallEngine::permissionNotesChanged, this, &AppCardActionArea::refresh);
+        if (const EngineServices *services = engine->services()) {
+            connect(services->facts(), &CaskFactsService::factsChanged, this, &AppCardActionArea::refresh);
+            connect(services->updates(), &UpdateChecker::updatesChanged, this, &AppCardActionArea::refresh);
+        }
     }
     refresh();
 }
@@ -59,30 +67,28 @@ void AppCardActionArea::place(QWidget *widget, Slot slot)
     // Made out of order, each part still goes where it belongs among the others.
     const int index = int(std::count_if(m_slots, m_slots + slot, [](QWidget *made) { return made != nullptr; }));
     m_area->insertWidget(index, widget);
+    // Assistive technology reads the parts in the order of the children: the same as on screen.
+    const auto next = std::find_if(m_slots + slot + 1, m_slots + SlotCount, [](QWidget *made) { return made; });
+    if (next != m_slots + SlotCount)
+        widget->stackUnder(*next);
     m_slots[slot] = widget;
     m_added = true;
 }
 
 QWidget *AppCardActionArea::primaryControl() const
 {
-    if (!m_content.buttons.isEmpty())
-        return m_buttons.first();
+    // While it runs the progress comes first, so what it does and how it ends are heard.
     if (m_content.action == Action::Progress)
         return m_progress;
+    if (!m_content.buttons.isEmpty())
+        return m_buttons.first();
     return m_homebrew ? m_homebrew->focusTarget() : nullptr;
 }
 
 void AppCardActionArea::refresh()
 {
-    AppCardContent::Flags flags;
-    std::optional<InstallState> state;
-    if (m_engine) {
-        flags.permissionNote = m_engine->hasPermissionNote(m_app.id);
-        flags.bootstrapInProgress = m_engine->bootstrapInProgress();
-        state = m_engine->state(m_app.id);
-    }
     const AppCardContent before = m_content;
-    m_content = AppCardContent::make(m_app, state, flags);
+    m_content = AppCardContent::of(m_engine, m_app);
     const Action action = m_content.action;
     QWidget *focused = window()->focusWidget();
     const bool focusHere = focused && isAncestorOf(focused);
@@ -107,14 +113,18 @@ void AppCardActionArea::refresh()
     if (action == Action::Progress)
         m_progress->setText(m_content.statusText);
 
-    if (action == Action::Failed && !m_message) {
-        m_message = Typography::label(QString(), 12, QFont::Normal, Brand::deepTerra, true);
-        m_message->setObjectName(u"failureMessage"_s);
-        place(m_message, Message);
+    // A failure in full; why an app is unavailable in a few lines, the rest in its tool tip.
+    const bool message = action == Action::Failed || action == Action::Unavailable;
+    if (message && !m_message)
+        place(buildMessage(), Message);
+    show(m_slots[Message], message);
+    if (message) {
+        const bool unavailable = action == Action::Unavailable;
+        m_unavailable->setVisible(unavailable);
+        m_message->setMaxLines(unavailable ? 3 : 0);
+        m_message->setForegroundRole(unavailable ? Brand::n3 : Brand::deepTerra);
+        m_message->setFullText(m_content.statusText);
     }
-    show(m_message, action == Action::Failed);
-    if (action == Action::Failed)
-        m_message->setText(m_content.statusText);
 
     if (action == Action::Installed && !m_installed) {
         m_installed
@@ -129,6 +139,17 @@ void AppCardActionArea::refresh()
     m_row->invalidate();
     showButtons(hide);
     show(m_slots[Row], !m_content.buttons.isEmpty());
+
+    const QString noteText = m_content.warning.isEmpty() ? m_content.note : m_content.warning;
+    if (!noteText.isEmpty() && !m_slots[Note])
+        place(buildNote(), Note);
+    show(m_slots[Note], !noteText.isEmpty());
+    if (!noteText.isEmpty()) {
+        const bool warning = !m_content.warning.isEmpty();
+        m_warningSymbol->setVisible(warning);
+        m_note->setForegroundRole(warning ? Brand::deepTerra : Brand::n3);
+        m_note->setFullText(noteText);
+    }
 
     const bool note = !m_content.permissionNote.isEmpty();
     if (note && !m_slots[PermissionNote])
@@ -146,9 +167,12 @@ void AppCardActionArea::refresh()
         homebrewPanel()->setBootstrapInProgress(action == Action::SettingUpHomebrew);
     show(m_homebrew, homebrew);
 
-    const bool focusLeaves = focusHere && std::any_of(hide.cbegin(), hide.cend(), [focused](QWidget *gone) {
-        return gone->isAncestorOf(focused) || gone == focused;
-    });
+    // A button kept for the new state may now do something else (Install becomes Cancel): a new
+    // state starts at its primary control too.
+    const bool focusLeaves
+        = focusHere && (before.action != action || std::any_of(hide.cbegin(), hide.cend(), [focused](QWidget *gone) {
+              return gone->isAncestorOf(focused) || gone == focused;
+          }));
     if (QWidget *target = primaryControl(); target && focusLeaves) {
         // A keyboard user keeps the ring they had.
         const bool keyboard = window()->testAttribute(Qt::WA_KeyboardFocusChange);
@@ -176,11 +200,20 @@ void AppCardActionArea::showButtons(QList<QWidget *> &hide)
         }
         QPushButton *button = m_buttons.at(i);
         const Button &what = wanted.at(i);
-        const bool primary = what.emphasis == Button::Emphasis::Primary;
-        const bool link = what.emphasis == Button::Emphasis::Link;
-        button->setFont(Typography::font(primary ? 14 : link ? 12 : 13, QFont::Medium));
-        button->setForegroundRole(primary ? Brand::onPrimary : link ? Brand::primary : Brand::deepTerra);
-        BrandStyle::setLook(button, primary ? Look::Filled : link ? Look::Plain : Look::Destructive);
+        const Button::Emphasis emphasis = what.emphasis;
+        const bool primary = emphasis == Button::Emphasis::Primary;
+        const bool link = emphasis == Button::Emphasis::Link;
+        const bool destructive = emphasis == Button::Emphasis::Destructive;
+        button->setFont(Typography::font(link ? 12 : destructive ? 13 : 14, QFont::Medium));
+        // A secondary button stands as tall as the primary one beside it.
+        const bool secondary = emphasis == Button::Emphasis::Secondary;
+        button->setProperty("padding", secondary ? QVariant(QSize(14, 8)) : QVariant());
+        button->setForegroundRole(primary ? Brand::onPrimary : destructive ? Brand::deepTerra : Brand::primary);
+        BrandStyle::setLook(button,
+            primary           ? Look::Filled
+                : link        ? Look::Plain
+                : destructive ? Look::Destructive
+                              : Look::Outlined);
         button->setText(what.title);
         button->setAccessibleName(what.accessibleName);
         button->setAccessibleDescription(what.description);
@@ -198,6 +231,15 @@ void AppCardActionArea::press(int index)
     case Button::Kind::Install:
         Q_EMIT installRequested();
         break;
+    case Button::Kind::Update:
+        Q_EMIT updateRequested();
+        break;
+    case Button::Kind::Open:
+        Q_EMIT launchRequested();
+        break;
+    case Button::Kind::Cancel:
+        Q_EMIT cancelRequested();
+        break;
     case Button::Kind::Uninstall:
         Q_EMIT uninstallRequested();
         break;
@@ -205,6 +247,38 @@ void AppCardActionArea::press(int index)
         Q_EMIT showInLogRequested(m_content.logLine);
         break;
     }
+}
+
+QWidget *AppCardActionArea::buildMessage()
+{
+    auto *box = new QWidget;
+    auto *stack = new QVBoxLayout(box);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(4);
+    m_unavailable
+        = new SymbolLabel(u"nosign"_s, u"Unavailable"_s, Typography::font(14, QFont::Medium), Brand::deepTerra);
+    stack->addWidget(m_unavailable, 0, Qt::AlignLeft);
+    m_message = new ElidedLabel(0);
+    m_message->setObjectName(u"failureMessage"_s);
+    m_message->setFont(Typography::font(12));
+    stack->addWidget(m_message);
+    return box;
+}
+
+QWidget *AppCardActionArea::buildNote()
+{
+    auto *note = new QWidget;
+    note->setObjectName(u"note"_s);
+    auto *row = new QHBoxLayout(note);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    m_warningSymbol = new SymbolLabel(u"exclamationmark.triangle"_s, 13, Brand::deepTerra);
+    row->addWidget(m_warningSymbol, 0, Qt::AlignTop);
+    // The card keeps it short; the sheet has the whole of it.
+    m_note = new ElidedLabel(2);
+    m_note->setFont(Typography::font(12));
+    row->addWidget(m_note, 1);
+    return note;
 }
 
 QWidget *AppCardActionArea::buildPermissionNote()

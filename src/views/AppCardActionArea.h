@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class ElidedLabel;
 class HomebrewSetupPanel;
 class InstallEngine;
 class QHBoxLayout;
@@ -17,9 +18,9 @@ class RevealContainer;
 class SpinnerRow;
 
 // The lower part of a card: whatever the application's state in the engine calls for (install,
-// progress, retry, Homebrew setup, or the installed row with its first-launch help), with the row of
-// buttons AppCardContent lists. It keeps no state of its own besides whether the help is expanded,
-// and redraws on every engine change. Keyboard focus stays here when a state change takes away the
+// progress, retry, update, why it is unavailable, Homebrew setup, or the installed row with its
+// first-launch help), with the row of buttons AppCardContent lists. It keeps no state of its own besides whether the
+// help is expanded, and redraws on every engine change. Keyboard focus stays here when a state change takes away the
 // control that had it: the control that replaces it takes it over, so the outcome is heard.
 class AppCardActionArea : public QWidget
 {
@@ -34,8 +35,10 @@ public:
     QWidget *primaryControl() const;
 
 Q_SIGNALS:
-    // A press on Install or Try again, Uninstall, Set up Homebrew, or Launch.
+    // A press on Install or Try again, Update, Cancel, Uninstall, Set up Homebrew, or Open or Launch.
     void installRequested();
+    void updateRequested();
+    void cancelRequested();
     void uninstallRequested();
     void setUpHomebrewRequested();
     void launchRequested();
@@ -46,12 +49,14 @@ Q_SIGNALS:
     void contentChanged(bool controlsAdded);
 
 private:
-    enum Slot { Progress, Message, Row, PermissionNote, InstalledBox, Homebrew, SlotCount };
+    enum Slot { Progress, Message, Row, Note, PermissionNote, InstalledBox, Homebrew, SlotCount };
 
     void refresh();
     void place(QWidget *widget, Slot slot);
     void showButtons(QList<QWidget *> &hide);
     void press(int index);
+    QWidget *buildMessage();
+    QWidget *buildNote();
     QWidget *buildPermissionNote();
     QWidget *buildInstalledBox();
     HomebrewSetupPanel *homebrewPanel();
@@ -64,7 +69,10 @@ private:
     QVBoxLayout *m_area = nullptr;
     QWidget *m_slots[SlotCount] = {};
     SpinnerRow *m_progress = nullptr;
-    QLabel *m_message = nullptr;
+    QWidget *m_unavailable = nullptr; // the heading over why an app is unavailable
+    ElidedLabel *m_message = nullptr;
+    QWidget *m_warningSymbol = nullptr; // before the note when it is a warning
+    ElidedLabel *m_note = nullptr;
     QHBoxLayout *m_row = nullptr;
     QWidget *m_installed = nullptr; // the "Installed" check, first in the row
     QSpacerItem *m_push = nullptr; // pushes the buttons to the far end after "Installed"

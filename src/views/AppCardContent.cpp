@@ -1,5 +1,11 @@
 #include "views/AppCardContent.h"
 
+#include "engine/AppStatus.h"
+#include "engine/CaskFactsService.h"
+#include "engine/CaskFactsText.h"
+#include "engine/EngineServices.h"
+#include "engine/InstallEngine.h"
+#include "engine/UpdateChecker.h"
 #include "views/Brand.h"
 
 #include <QTextBoundaryFinder>
@@ -29,13 +35,26 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
     content.accessibilityGuidance = app.requiresAccessibilityPermission();
     content.screenRecordingGuidance = app.requiresScreenRecordingPermission();
 
-    using Kind = InstallState::Kind;
+    const AppStatus status = AppStatus::of(app, state, flags.facts, flags.update, flags.today);
+    using Kind = AppStatus::Kind;
     using Emphasis = Button::Emphasis;
-    switch (state.value_or(InstallState::notInstalled()).kind) {
-    case Kind::Installing:
+    switch (status.kind) {
+    case Kind::Installing: {
+        content.action = Action::Progress;
+        content.statusText = status.sentence;
+        // A Homebrew setup is let finish: cut off, it could leave a broken Homebrew behind.
+        if (flags.bootstrapInProgress)
+            break;
+        // An installed app with a newer version known is being updated.
+        const QString doing = flags.update ? u"Cancel updating "_s : u"Cancel installing "_s;
+        Button cancel = button(Button::Kind::Cancel, Emphasis::Link, u"Cancel"_s, doing + app.name);
+        cancel.toolTip = u"Stop, and leave "_s + app.name + u" as it is on disk."_s;
+        content.buttons.append(cancel);
+        break;
+    }
     case Kind::Uninstalling:
         content.action = Action::Progress;
-        content.statusText = state->text;
+        content.statusText = status.sentence;
         break;
     case Kind::Failed: {
         content.action = Action::Failed;
@@ -43,7 +62,8 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         content.logLine = state->logLine;
         // Trying again cannot change a checksum, a macOS version or an app in the way.
         if (isRetryable(state->failure)) {
-            Button retry = button(Button::Kind::Install, Emphasis::Primary, u"Try again"_s, u"Try again"_s);
+            Button retry = button(status.update ? Button::Kind::Update : Button::Kind::Install, Emphasis::Primary,
+                u"Try again"_s, u"Try again"_s);
             retry.description = state->text;
             content.buttons.append(retry);
         }
@@ -53,10 +73,15 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         content.buttons.append(log);
         break;
     }
+    case Kind::Unavailable:
+        content.action = Action::Unavailable;
+        content.statusText = status.sentence;
+        break;
     case Kind::NotInstalled:
         content.action = Action::Install;
         content.buttons.append(
             button(Button::Kind::Install, Emphasis::Primary, u"Install"_s, u"Install "_s + app.name));
+        content.warning = status.warning;
         if (flags.permissionNote)
             content.permissionNote = u"Removed "_s + app.name
                 + u". We could not clear its Accessibility permission automatically. You can remove the leftover "
@@ -68,19 +93,50 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
             = button(Button::Kind::Uninstall, Emphasis::Destructive, u"Uninstall"_s, u"Uninstall "_s + app.name);
         uninstall.toolTip = u"Remove "_s + app.name + u" and its leftover files from this Mac."_s;
         content.buttons.append(uninstall);
+        if (status.updatesItself())
+            content.note = QString::fromLatin1(CaskFactsText::updatesItself);
+        break;
+    }
+    case Kind::UpdateAvailable: {
+        content.action = Action::UpdateAvailable;
+        const QString version = status.update->availableVersion;
+        Button update = button(Button::Kind::Update, Emphasis::Primary, status.updateTitle(),
+            u"Update "_s + app.name + u" to "_s + version);
+        update.toolTip = u"Install "_s + app.name + u" "_s + version + u" in place of the installed version."_s;
+        content.buttons.append(update);
+        content.buttons.append(button(Button::Kind::Open, Emphasis::Secondary, u"Open"_s, u"Open "_s + app.name));
+        if (!status.update->installedVersion.isEmpty())
+            content.note = u"Installed: "_s + status.update->installedVersion;
         break;
     }
     case Kind::NeedsHomebrew:
         content.action = flags.bootstrapInProgress ? Action::SettingUpHomebrew : Action::SetUpHomebrew;
         if (flags.bootstrapInProgress)
             content.statusText = u"Setting up Homebrew…"_s;
+        content.warning = status.warning;
         break;
     }
     return content;
 }
 
+AppCardContent AppCardContent::of(const InstallEngine *engine, const CatalogApp &app)
+{
+    Flags flags;
+    if (!engine)
+        return make(app, std::nullopt, flags);
+    flags.permissionNote = engine->hasPermissionNote(app.id);
+    flags.bootstrapInProgress = engine->bootstrapInProgress();
+    if (const EngineServices *services = engine->services()) {
+        flags.facts = services->facts()->caskFacts(app);
+        flags.update = services->updates()->update(app.id);
+    }
+    return make(app, engine->state(app.id), flags);
+}
+
 QString AppCardContent::accessibleStatus() const
 {
+    if (action == Action::UpdateAvailable)
+        return u"Installed. "_s + buttons.constFirst().title + u" available."_s;
     return action == Action::Installed ? u"Installed"_s : statusText;
 }
 

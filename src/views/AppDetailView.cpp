@@ -4,6 +4,7 @@
 #include "views/AppCardContent.h"
 #include "views/AppDetailModel.h"
 #include "views/AppIconTile.h"
+#include "views/BeforeInstallSection.h"
 #include "views/Brand.h"
 #include "views/Controls.h"
 #include "views/DetailActionArea.h"
@@ -34,10 +35,14 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
 
     m_actions = new DetailActionArea(app, engine);
     connect(m_actions, &DetailActionArea::installRequested, this, [this] { EngineActions::install(m_engine, m_app); });
+    connect(m_actions, &DetailActionArea::updateRequested, this, [this] { EngineActions::update(m_engine, m_app); });
+    connect(m_actions, &DetailActionArea::cancelRequested, this, [this] { EngineActions::cancel(m_engine, m_app); });
+    connect(m_actions, &DetailActionArea::launchRequested, this, [this] { EngineActions::launch(m_engine, m_app); });
     connect(
         m_actions, &DetailActionArea::uninstallRequested, this, [this] { EngineActions::uninstall(m_engine, m_app); });
     connect(m_actions, &DetailActionArea::setUpHomebrewRequested, this,
         [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
+    connect(m_actions, &DetailActionArea::refreshed, this, &AppDetailView::showHealth);
 
     auto *body = new QWidget;
     auto *sections = new QVBoxLayout(body);
@@ -51,6 +56,8 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
         sections->addWidget(m_gallery);
     }
     sections->addLayout(about());
+    m_beforeInstall = new BeforeInstallSection(app, engine);
+    sections->addWidget(m_beforeInstall);
     sections->addStretch();
 
     auto *scroll = new QScrollArea;
@@ -116,6 +123,11 @@ QWidget *AppDetailView::header()
     pills->addWidget(Controls::pill(CatalogApp::label(m_app.pricing), Brand::deepTerra));
     pills->addStretch();
     texts->addLayout(pills);
+    m_health = Typography::label(QString(), 13, QFont::Normal, Brand::deepTerra, true);
+    m_health->setObjectName(u"healthLabel"_s);
+    m_health->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    texts->addWidget(m_health);
+    showHealth();
     row->addLayout(texts, 1);
     row->addWidget(m_actions, 0, Qt::AlignTop);
     return header;
@@ -144,6 +156,16 @@ QLayout *AppDetailView::about()
               u"on in System Settings › Privacy & Security › Screen Recording, then switch on "_s
             + m_app.name + u'.'));
     return about;
+}
+
+void AppDetailView::showHealth()
+{
+    if (!m_health)
+        return;
+    const AppCardContent &content = m_actions->content();
+    const QString text = content.action == AppCardContent::Action::Unavailable ? content.statusText : content.warning;
+    m_health->setText(text);
+    m_health->setVisible(!text.isEmpty());
 }
 
 QWidget *AppDetailView::permissionBox(const QString &text)

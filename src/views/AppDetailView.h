@@ -5,13 +5,16 @@
 #include <QDialog>
 #include <QPointer>
 
+class BeforeInstallSection;
 class DetailActionArea;
+class QLabel;
 class InstallEngine;
 class QLayout;
 class ScreenshotStrip;
 
 // The sheet a card opens: one application at full size with its pills, an action control that
-// follows the engine like the card's, its screenshots, and which macOS permissions it needs.
+// follows the engine like the card's (with, in full, why Homebrew no longer offers or recommends
+// it), its screenshots, which macOS permissions it needs, and what a user is about to trust.
 class AppDetailView : public QDialog
 {
     Q_OBJECT
@@ -30,10 +33,13 @@ private:
     QWidget *topBar();
     QWidget *header();
     QLayout *about();
+    void showHealth();
     static QWidget *permissionBox(const QString &text);
 
     CatalogApp m_app;
     QPointer<InstallEngine> m_engine;
     DetailActionArea *m_actions = nullptr;
     ScreenshotStrip *m_gallery = nullptr;
+    QLabel *m_health = nullptr; // unavailable or deprecated: the whole sentence
+    BeforeInstallSection *m_beforeInstall = nullptr;
 };

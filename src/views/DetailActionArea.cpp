@@ -1,6 +1,9 @@
 #include "views/DetailActionArea.h"
 
+#include "engine/CaskFactsService.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/UpdateChecker.h"
 #include "views/Brand.h"
 #include "views/Controls.h"
 #include "views/SpinnerRow.h"
@@ -9,6 +12,8 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using Action = AppCardContent::Action;
@@ -20,42 +25,51 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
     , m_app(app)
     , m_engine(engine)
     , m_progress(new SpinnerRow)
+    , m_cancel(Controls::button(u"Cancel"_s, Look::Plain, Brand::primary, Typography::font(13, QFont::Medium)))
     , m_install(Controls::button(u"Install"_s, Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
-    , m_installed(new QWidget)
+    , m_open(Controls::button(u"Open"_s, Look::Outlined, Brand::primary, Typography::font(14, QFont::Medium)))
+    , m_installed(new SymbolLabel(u"checkmark"_s, u"Installed"_s, Typography::font(14, QFont::Medium), Brand::forest))
     , m_uninstall(
           Controls::button(u"Uninstall"_s, Look::Destructive, Brand::deepTerra, Typography::font(13, QFont::Medium)))
     , m_setUp(Controls::button(u"Set up Homebrew"_s, Look::Filled, Brand::onPrimary,
           Typography::font(14, QFont::Medium), u"wrench.and.screwdriver"_s))
+    , m_unavailable(
+          new SymbolLabel(u"nosign"_s, u"Unavailable"_s, Typography::font(14, QFont::Medium), Brand::deepTerra))
 {
     setObjectName(u"detailAction"_s);
     m_progress->setObjectName(u"progressRow"_s);
+    m_cancel->setObjectName(u"cancelButton"_s);
     m_install->setObjectName(u"installButton"_s);
     m_install->setProperty("padding", QSize(18, 8));
+    m_open->setObjectName(u"openButton"_s);
+    m_open->setProperty("padding", QSize(14, 8));
+    m_open->setAccessibleName(u"Open "_s + app.name);
+    m_installed->setObjectName(u"installedBox"_s);
     m_uninstall->setObjectName(u"uninstallButton"_s);
     m_uninstall->setAccessibleName(u"Uninstall "_s + app.name);
     m_setUp->setObjectName(u"setUpHomebrewButton"_s);
     m_setUp->setAccessibleName(u"Set up Homebrew for "_s + app.name);
     m_setUp->setToolTip(
         u"One-time setup (needs your Mac password once), then "_s + app.name + u" installs automatically."_s);
-    connect(m_install, &QPushButton::clicked, this, &DetailActionArea::installRequested);
+    connect(m_cancel, &QPushButton::clicked, this, &DetailActionArea::cancelRequested);
+    connect(m_install, &QPushButton::clicked, this, [this] {
+        const bool update = !m_content.buttons.isEmpty() && m_content.buttons.constFirst().kind == Button::Kind::Update;
+        if (update)
+            Q_EMIT updateRequested();
+        else
+            Q_EMIT installRequested();
+    });
+    connect(m_open, &QPushButton::clicked, this, &DetailActionArea::launchRequested);
     connect(m_uninstall, &QPushButton::clicked, this, &DetailActionArea::uninstallRequested);
     connect(m_setUp, &QPushButton::clicked, this, &DetailActionArea::setUpHomebrewRequested);
 
-    m_installed->setObjectName(u"installedBox"_s);
-    auto *installedRow = new QHBoxLayout(m_installed);
-    installedRow->setContentsMargins(0, 0, 0, 0);
-    installedRow->setSpacing(10);
-    installedRow->addWidget(
-        new SymbolLabel(u"checkmark"_s, u"Installed"_s, Typography::font(14, QFont::Medium), Brand::forest), 0,
-        Qt::AlignVCenter);
-    installedRow->addWidget(m_uninstall, 0, Qt::AlignVCenter);
-
     auto *area = new QHBoxLayout(this);
     area->setContentsMargins(0, 0, 0, 0);
-    area->setSpacing(0);
-    for (QWidget *control : { static_cast<QWidget *>(m_progress), static_cast<QWidget *>(m_install), m_installed,
-             static_cast<QWidget *>(m_setUp) })
-        area->addWidget(control, 0, Qt::AlignTop | Qt::AlignRight);
+    area->setSpacing(10);
+    for (QWidget *control : { static_cast<QWidget *>(m_progress), static_cast<QWidget *>(m_cancel),
+             static_cast<QWidget *>(m_install), static_cast<QWidget *>(m_open), m_installed,
+             static_cast<QWidget *>(m_uninstall), static_cast<QWidget *>(m_setUp), m_unavailable })
+        area->addWidget(control, 0, Qt::AlignVCenter | Qt::AlignRight);
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
 
     if (engine) {
@@ -64,19 +78,17 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
                 refresh();
         });
         connect(engine, &InstallEngine::bootstrapInProgressChanged, this, &DetailActionArea::refresh);
+        if (const EngineServices *services = engine->services()) {
+            connect(services->facts(), &CaskFactsService::factsChanged, this, &DetailActionArea::refresh);
+            connect(services->updates(), &UpdateChecker::updatesChanged, this, &DetailActionArea::refresh);
+        }
     }
     refresh();
 }
 
 void DetailActionArea::refresh()
 {
-    std::optional<InstallState> state;
-    AppCardContent::Flags flags;
-    if (m_engine) {
-        state = m_engine->state(m_app.id);
-        flags.bootstrapInProgress = m_engine->bootstrapInProgress();
-    }
-    m_content = AppCardContent::make(m_app, state, flags);
+    m_content = AppCardContent::of(m_engine, m_app);
     const Action action = m_content.action;
     QWidget *focused = window()->focusWidget();
     const bool focusHere = focused && isAncestorOf(focused);
@@ -84,16 +96,27 @@ void DetailActionArea::refresh()
     const bool progress = m_content.busy();
     if (progress)
         m_progress->setText(m_content.statusText);
-    // The sheet's one button: Install or Try again, named as on the card.
+    const auto has = [this](Button::Kind kind) {
+        return std::any_of(m_content.buttons.cbegin(), m_content.buttons.cend(),
+            [kind](const Button &button) { return button.kind == kind; });
+    };
+    // The sheet's main button: Install, Try again or Update to …, named as on the card.
     const auto first = m_content.buttons.cbegin();
-    const bool install = first != m_content.buttons.cend() && first->kind == Button::Kind::Install;
+    const bool install = first != m_content.buttons.cend()
+        && (first->kind == Button::Kind::Install || first->kind == Button::Kind::Update);
     if (install) {
         m_install->setText(first->title);
         m_install->setAccessibleName(first->accessibleName);
         m_install->setAccessibleDescription(first->description);
     }
+    const bool cancel = has(Button::Kind::Cancel);
+    if (cancel)
+        m_cancel->setAccessibleName(m_content.buttons.constFirst().accessibleName);
+    const bool update = action == Action::UpdateAvailable;
     const QList<std::pair<QWidget *, bool>> parts { { m_progress, progress }, { m_install, install },
-        { m_installed, action == Action::Installed }, { m_setUp, action == Action::SetUpHomebrew } };
+        { m_cancel, cancel }, { m_open, update }, { m_installed, action == Action::Installed },
+        { m_uninstall, action == Action::Installed || update }, { m_setUp, action == Action::SetUpHomebrew },
+        { m_unavailable, action == Action::Unavailable } };
     QWidget *target = nullptr;
     for (const auto &[part, shown] : parts) {
         if (shown) {
@@ -107,4 +130,5 @@ void DetailActionArea::refresh()
             window()->testAttribute(Qt::WA_KeyboardFocusChange) ? Qt::TabFocusReason : Qt::OtherFocusReason);
     for (const auto &[part, shown] : parts)
         part->setVisible(shown);
+    Q_EMIT refreshed();
 }

@@ -11,8 +11,9 @@ class QPushButton;
 class SpinnerRow;
 
 // The detail sheet's action control, beside its header: the same states as the card's action area
-// in a compact form (a failure shows only "Try again"; the card carries the message). Like the
-// card's, it keeps keyboard focus when a state change replaces the control that had it.
+// in a compact form (a failure shows only "Try again", an unavailable app only the word; the card
+// and the sheet's body carry the sentences). Like the card's, it keeps keyboard focus when a state
+// change replaces the control that had it.
 class DetailActionArea : public QWidget
 {
     Q_OBJECT
@@ -24,8 +25,13 @@ public:
 
 Q_SIGNALS:
     void installRequested();
+    void updateRequested();
+    void cancelRequested();
+    void launchRequested();
     void uninstallRequested();
     void setUpHomebrewRequested();
+    // After every refresh: content() may have changed.
+    void refreshed();
 
 private:
     void refresh();
@@ -35,8 +41,11 @@ private:
     AppCardContent m_content;
 
     SpinnerRow *m_progress;
-    QPushButton *m_install;
+    QPushButton *m_cancel;
+    QPushButton *m_install; // Install, Try again, or Update to …
+    QPushButton *m_open;
     QWidget *m_installed;
     QPushButton *m_uninstall;
     QPushButton *m_setUp;
+    QWidget *m_unavailable;
 };

@@ -10,6 +10,18 @@ void install(InstallEngine *engine, const CatalogApp &app)
         InstallEngine::startDetached(engine->install(app));
 }
 
+void update(InstallEngine *engine, const CatalogApp &app)
+{
+    if (engine)
+        InstallEngine::startDetached(engine->update(app));
+}
+
+void cancel(InstallEngine *engine, const CatalogApp &app)
+{
+    if (engine)
+        engine->cancel(app.id);
+}
+
 void uninstall(InstallEngine *engine, const CatalogApp &app)
 {
     if (engine)

@@ -9,6 +9,9 @@ class InstallEngine;
 namespace EngineActions {
 
 void install(InstallEngine *engine, const CatalogApp &app);
+void update(InstallEngine *engine, const CatalogApp &app);
+// Stops the install or update of app running in this process; the app then shows what the disk holds.
+void cancel(InstallEngine *engine, const CatalogApp &app);
 void uninstall(InstallEngine *engine, const CatalogApp &app);
 void setUpHomebrewThenInstall(InstallEngine *engine, const CatalogApp &app);
 void launch(InstallEngine *engine, const CatalogApp &app);

@@ -2,7 +2,9 @@
 
 #include "catalog/Catalog.h"
 #include "engine/BatchInstaller.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/UpdateChecker.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Analytics.h"
 #include "telemetry/Feedback.h"
@@ -22,6 +24,7 @@
 #include "views/Sidebar.h"
 #include "views/Symbols.h"
 #include "views/Typography.h"
+#include "views/UpdatesView.h"
 #include "views/WelcomePresenter.h"
 
 #include <QAction>
@@ -95,6 +98,11 @@ RootView::RootView(Options options, QWidget *parent)
     connect(m_sidebar, &Sidebar::handselectedChosen, this, &RootView::chooseHandselected);
     connect(m_sidebar, &Sidebar::allAppsChosen, this, &RootView::chooseAllApps);
     connect(m_sidebar, &Sidebar::categoryChosen, this, &RootView::chooseCategory);
+    connect(m_sidebar, &Sidebar::updatesChosen, this, &RootView::chooseUpdates);
+    if (const EngineServices *services = m_engine->services()) {
+        connect(services->updates(), &UpdateChecker::updatesChanged, this, &RootView::followUpdates);
+        m_sidebar->setUpdateCount(services->updates()->count());
+    }
     connect(m_sidebar, &Sidebar::feedbackRequested, this, [this] {
         if (!Feedback::openFeedbackEmail())
             MailFallback::show(window());
@@ -217,11 +225,44 @@ bool RootView::showProgressDrawer() const
 
 QList<CatalogApp> RootView::visibleApps() const
 {
-    return Catalog::apps(m_showAllApps, m_selectedCategory, m_searchText);
+    if (!m_showUpdates)
+        return Catalog::apps(m_showAllApps, m_selectedCategory, m_searchText);
+    QList<CatalogApp> apps = Catalog::apps(true, std::nullopt, m_searchText);
+    apps.removeIf([this](const CatalogApp &app) { return !m_updateIDs.contains(app.id); });
+    return apps;
+}
+
+void RootView::chooseUpdates()
+{
+    m_showUpdates = true;
+    m_updateIDs.clear();
+    followUpdates();
+    if (!m_updates) {
+        m_updates = new UpdatesView(m_engine);
+        m_content->insertWidget(0, m_updates);
+    }
+    applyFilters();
+}
+
+void RootView::followUpdates()
+{
+    const EngineServices *services = m_engine->services();
+    if (!services)
+        return;
+    m_sidebar->setUpdateCount(services->updates()->count());
+    if (!m_showUpdates)
+        return;
+    const qsizetype before = m_updateIDs.size();
+    for (const CatalogApp &app : services->updates()->appsToUpdate())
+        if (!m_updateIDs.contains(app.id))
+            m_updateIDs.append(app.id);
+    if (m_updateIDs.size() != before && m_updates)
+        applyFilters();
 }
 
 void RootView::chooseHandselected()
 {
+    m_showUpdates = false;
     m_showAllApps = false;
     m_selectedCategory.reset();
     applyFilters();
@@ -229,6 +270,7 @@ void RootView::chooseHandselected()
 
 void RootView::chooseAllApps()
 {
+    m_showUpdates = false;
     m_showAllApps = true;
     m_selectedCategory.reset();
     applyFilters();
@@ -236,6 +278,7 @@ void RootView::chooseAllApps()
 
 void RootView::chooseCategory(CatalogApp::Category category)
 {
+    m_showUpdates = false;
     m_selectedCategory = category;
     applyFilters();
 }
@@ -262,8 +305,10 @@ void RootView::installApps(const QList<CatalogApp> &apps)
 
 void RootView::applyFilters()
 {
-    m_sidebar->setSelection(m_showAllApps, m_selectedCategory);
-    const bool handpicked = !m_showAllApps && !m_selectedCategory;
+    m_sidebar->setSelection(m_showAllApps, m_selectedCategory, m_showUpdates);
+    if (m_updates && m_updates->isHidden() == m_showUpdates)
+        m_updates->setVisible(m_showUpdates);
+    const bool handpicked = !m_showUpdates && !m_showAllApps && !m_selectedCategory;
     if (m_selectAll->isHidden() == handpicked)
         m_selectAll->setVisible(handpicked);
     const QList<CatalogApp> apps = visibleApps();
@@ -272,14 +317,16 @@ void RootView::applyFilters()
     // will not have.
     if (m_grid->isHidden() != apps.isEmpty())
         m_grid->setVisible(!apps.isEmpty());
-    // Made when a filter first leaves nothing to show; most windows never need it.
-    if (apps.isEmpty() && !m_emptyState) {
+    // Made when a filter first leaves nothing to show; most windows never need it. The Updates
+    // view says itself when every app is up to date.
+    const bool empty = apps.isEmpty() && (!m_showUpdates || !m_searchText.trimmed().isEmpty());
+    if (empty && !m_emptyState) {
         m_emptyState = new EmptyState;
         m_content->insertWidget(1, m_emptyState);
     }
     if (m_emptyState) {
         m_emptyState->setSearchText(m_searchText);
-        m_emptyState->setVisible(apps.isEmpty());
+        m_emptyState->setVisible(empty);
     }
     orderFocus();
 }
@@ -290,6 +337,8 @@ void RootView::orderFocus()
     QList<QWidget *> order = FocusChain::focusables(m_sidebar);
     order.append(m_search);
     order.append(m_selectAll);
+    if (m_showUpdates && m_updates)
+        order += FocusChain::focusables(m_updates);
     for (const QString &id : m_grid->visibleIDs())
         if (QWidget *card = m_grid->card(id))
             order += FocusChain::focusables(card);

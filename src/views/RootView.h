@@ -24,14 +24,15 @@ class QSplitter;
 class QVBoxLayout;
 class SettingsView;
 class Sidebar;
+class UpdatesView;
 class UserDefaults;
 class WelcomePresenter;
 
 // The content of a main window: the sidebar, the search field, the grid of cards and the install
 // log drawer. It owns the window's one InstallEngine and hands it to every card and sheet; it holds
-// the window's filters (curated or all, category, search), the apps ticked for a batch install and
-// the batch that installs them, and presents the settings and welcome sheets. Each time it is shown it refreshes what
-// is installed and records the launch.
+// the window's filters (curated or all, category, search, or the apps with updates), the apps ticked
+// for a batch install and the batch that installs them, and presents the settings and welcome
+// sheets. Each time it is shown it refreshes what is installed and records the launch.
 class RootView : public QWidget
 {
     Q_OBJECT
@@ -55,6 +56,7 @@ public:
     InstallEngine *engine() const { return m_engine; }
 
     bool showAllApps() const { return m_showAllApps; }
+    bool showUpdates() const { return m_showUpdates; }
     std::optional<CatalogApp::Category> selectedCategory() const { return m_selectedCategory; }
     QString searchText() const { return m_searchText; }
     bool showProgressDrawer() const;
@@ -65,6 +67,9 @@ public:
     void chooseHandselected();
     void chooseAllApps();
     void chooseCategory(CatalogApp::Category category);
+    // The apps with a newer version, under the Updates view's head; null until first chosen.
+    void chooseUpdates();
+    UpdatesView *updatesView() const { return m_updates; }
     void setSearchText(const QString &text);
     void openSettings();
     // Installs apps as one batch through the footer of the sidebar; the selection is cleared as it
@@ -93,6 +98,7 @@ private:
     QWidget *detailColumn(AppGrid::CardFactory factory);
     QLineEdit *searchBar();
     void applyFilters();
+    void followUpdates();
     void orderFocus();
     void recordLaunch();
 
@@ -103,6 +109,10 @@ private:
     BatchInstaller *m_batch;
 
     bool m_showAllApps = false;
+    bool m_showUpdates = false;
+    // Shown in the Updates view: those with an update when it was chosen, and any found since, so an
+    // app updated there stays in sight, installed.
+    QStringList m_updateIDs;
     std::optional<CatalogApp::Category> m_selectedCategory;
     QString m_searchText;
 
@@ -115,6 +125,7 @@ private:
     AppGrid *m_grid = nullptr;
     QVBoxLayout *m_content = nullptr; // the grid, or the empty state
     EmptyState *m_emptyState = nullptr;
+    UpdatesView *m_updates = nullptr;
     LogDrawer *m_drawer = nullptr;
     WelcomePresenter *m_welcome = nullptr;
     QPointer<SettingsView> m_settings;

@@ -22,7 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum Row { Handselected, AllApps, Heading, FirstCategory };
+enum Row { Handselected, AllApps, Updates, Heading, FirstCategory };
 
 constexpr int SymbolRole = Qt::UserRole;
 constexpr int padX = 10;
@@ -140,6 +140,8 @@ QWidget *Sidebar::navigationList()
     };
     add(u"Handselected apps"_s, u"rosette"_s);
     add(u"All apps"_s, u"square.grid.2x2"_s);
+    add(QString(), u"arrow.triangle.2.circlepath"_s);
+    m_list->setRowHidden(Updates, true);
     // A heading, not a choice: the arrow keys pass over it.
     add(u"Categories"_s, QString())->setFlags(Qt::NoItemFlags);
     for (const CatalogApp::Category category : CatalogApp::allCategories())
@@ -199,6 +201,17 @@ QModelIndex Sidebar::allAppsRow() const
     return m_list->model()->index(AllApps, 0);
 }
 
+QModelIndex Sidebar::updatesRow() const
+{
+    return m_list->model()->index(Updates, 0);
+}
+
+void Sidebar::setUpdateCount(int count)
+{
+    m_list->item(Updates)->setText(u"Updates (%1)"_s.arg(count));
+    m_list->setRowHidden(Updates, count <= 0);
+}
+
 QModelIndex Sidebar::categoryRow(CatalogApp::Category category) const
 {
     return m_list->model()->index(FirstCategory + int(CatalogApp::allCategories().indexOf(category)), 0);
@@ -215,20 +228,23 @@ void Sidebar::choose(const QModelIndex &row)
         Q_EMIT handselectedChosen();
     else if (row.row() == AllApps)
         Q_EMIT allAppsChosen();
+    else if (row.row() == Updates)
+        Q_EMIT updatesChosen();
     else if (row.row() >= FirstCategory)
         Q_EMIT categoryChosen(CatalogApp::allCategories().at(row.row() - FirstCategory));
 }
 
-void Sidebar::setSelection(bool showAllApps, std::optional<CatalogApp::Category> category)
+void Sidebar::setSelection(bool showAllApps, std::optional<CatalogApp::Category> category, bool updates)
 {
-    // Two rows at once: one of the top two, and the category, if any.
+    // Two rows at once: one of the top two, and the category, if any; or the updates alone.
     QItemSelection rows;
-    rows.select(showAllApps ? allAppsRow() : handselectedRow(), showAllApps ? allAppsRow() : handselectedRow());
-    if (category)
+    const QModelIndex top = updates ? updatesRow() : showAllApps ? allAppsRow() : handselectedRow();
+    rows.select(top, top);
+    if (category && !updates)
         rows.select(categoryRow(*category), categoryRow(*category));
     m_list->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     // The arrow keys go on from the last choice, and focusing the list chooses nothing anew.
     const QScopedValueRollback syncing(m_syncing, true);
     m_list->selectionModel()->setCurrentIndex(
-        category ? categoryRow(*category) : rows.indexes().constFirst(), QItemSelectionModel::NoUpdate);
+        category && !updates ? categoryRow(*category) : top, QItemSelectionModel::NoUpdate);
 }

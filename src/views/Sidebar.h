@@ -11,8 +11,9 @@ class QListWidget;
 class QPushButton;
 class QVBoxLayout;
 
-// The window's left column: the logo, the tagline, one list of the curated and full lists and the
-// six categories under a heading, and the feedback and settings buttons at the foot. The list is an
+// The window's left column: the logo, the tagline, one list of the curated and full lists, the
+// updates (only while there are any) and the six categories under a heading, and the feedback and
+// settings buttons at the foot. The list is an
 // item view, so the arrow keys walk it and assistive technology reads which rows are selected. It
 // only reports choices; the root view decides what is selected and tells it back with setSelection.
 class Sidebar : public QWidget
@@ -22,12 +23,16 @@ class Sidebar : public QWidget
 public:
     explicit Sidebar(QWidget *parent = nullptr);
 
-    // Selects the top row matching showAllApps and the row of category, if any.
-    void setSelection(bool showAllApps, std::optional<CatalogApp::Category> category);
+    // Selects the top row matching showAllApps and the row of category, if any; or only the
+    // updates row.
+    void setSelection(bool showAllApps, std::optional<CatalogApp::Category> category, bool updates = false);
+    // "Updates (n)": shown only when count > 0.
+    void setUpdateCount(int count);
 
     QListWidget *list() const { return m_list; }
     QModelIndex handselectedRow() const;
     QModelIndex allAppsRow() const;
+    QModelIndex updatesRow() const;
     QModelIndex categoryRow(CatalogApp::Category category) const;
     bool isSelected(const QModelIndex &row) const;
     QPushButton *feedbackButton() const { return m_feedback; }
@@ -38,6 +43,7 @@ public:
 Q_SIGNALS:
     void handselectedChosen();
     void allAppsChosen();
+    void updatesChosen();
     void categoryChosen(CatalogApp::Category category);
     void feedbackRequested();
     void settingsRequested();

@@ -45,6 +45,9 @@ const QHash<QString, QString> &files()
         { u"rectangle.dashed.badge.record"_s, u"screenshot"_s },
         { u"play.fill"_s, u"player-play-filled"_s },
         { u"wrench.and.screwdriver"_s, u"tools"_s },
+        { u"exclamationmark.triangle"_s, u"alert-triangle"_s },
+        { u"arrow.triangle.2.circlepath"_s, u"refresh"_s },
+        { u"nosign"_s, u"ban"_s },
     };
     return table;
 }

@@ -79,10 +79,11 @@ void TestAppGuards::quitAsksWhileWorkRuns()
     QFETCH(bool, running);
     QFETCH(bool, byClosing);
     SandboxApp sandboxed;
-    // A brew that ignores the polite request: only SIGKILL ends it.
+    // A brew whose install ignores the polite request: only SIGKILL ends it. Its other commands
+    // (the background facts and update checks) fail at once.
     const QString terms = sandboxed.sandbox.root() + u"/terms"_s;
     QVERIFY(Sandbox::writeFile(sandboxed.sandbox.brewPath(),
-        "#!/bin/sh\ntrap 'echo TERM >> \"" + terms.toUtf8()
+        "#!/bin/sh\n[ \"$1\" = install ] || exit 1\ntrap 'echo TERM >> \"" + terms.toUtf8()
             + "\"' TERM\necho '==> Downloading maccy'\nwhile :; do sleep 0.05; done\n",
         true));
     OrvandoApp &app = sandboxed.app;

@@ -186,9 +186,6 @@ void TestCliCommands::commands_data()
     QTest::newRow("list a category of all")
         << QStringList { u"list"_s, u"--all"_s, u"--category"_s, u"Privacy & security"_s } << true << none << none << 0
         << QStringList { u"\\AID.*\\nkeepassxc +KeePassXC .*\\nbitwarden +Bitwarden .*\\n\\z"_s } << none << none;
-    QTest::newRow("list a search") << QStringList { u"list"_s, u"--search=bartender"_s } << true << none << none << 0
-                                   << QStringList { u"\\AID.*\\nice +Ice .*\\nhiddenbar +Hidden Bar .*\\n\\z"_s }
-                                   << none << none;
     QTest::newRow("list an unknown category")
         << QStringList { u"list"_s, u"--category"_s, u"medai"_s } << true << none << none << 2
         << QStringList { u"\\A\\z"_s } << QStringList { u"^Unknown category “medai”. Did you mean “media”\\?$"_s }
@@ -208,9 +205,6 @@ void TestCliCommands::commands_data()
                u"^The free version is all you need\\. Pro extras are optional\\.$"_s,
                u"^Permission required: Shottr needs Screen Recording permission"_s }
         << none << bothBundles;
-    QTest::newRow("info of an unknown app")
-        << QStringList { u"info"_s, u"maccyy"_s } << true << none << none << 2 << none
-        << QStringList { u"^Unknown app “maccyy”. Did you mean “maccy”\\?$"_s } << none;
     QTest::newRow("outdated") << QStringList { u"outdated"_s } << true << maccyShottr << none << 0
                               << QStringList { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s,
                                      u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s }
@@ -263,9 +257,6 @@ void TestCliCommands::commands_data()
                                       << QStringList { u"Maccy.app"_s };
     QTest::newRow("unknown command") << QStringList { u"instal"_s, u"maccy"_s } << true << none << none << 2 << none
                                      << QStringList { u"Did you mean “install”\\?$"_s } << none;
-    QTest::newRow("help") << QStringList { u"install"_s, u"--help"_s } << true << none << none << 0
-                          << QStringList { u"^Usage: orvando-cli install <id>…$"_s, u"^  --no-setup "_s } << none
-                          << none;
     QTest::newRow("version") << QStringList { u"--version"_s } << true << none << none << 0
                              << QStringList { u"\\Aorvando-cli \\d+\\.\\d+\\.\\d+"_s } << none << none;
 }
@@ -310,8 +301,6 @@ void TestCliCommands::jsonMatchesSchema_data()
                                     << u"app.update.availableVersion"_s << u"2.1.0"_s;
     QTest::newRow("info of a direct download") << QStringList { u"info"_s, u"parabolic"_s } << u"info"_s
                                                << u"app.source.githubRepo"_s << u"NickvisionApps/Parabolic"_s;
-    QTest::newRow("info of a disabled cask")
-        << QStringList { u"info"_s, u"tomatobar"_s } << u"info"_s << u"app.beforeInstall.checksum"_s << u"verified"_s;
     QTest::newRow("outdated") << QStringList { u"outdated"_s } << u"outdated"_s << u"updates.1.id"_s << u"shottr"_s;
 }
 

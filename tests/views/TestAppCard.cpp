@@ -1,6 +1,9 @@
 #include "CardTestEngine.h"
 #include "WidgetTexts.h"
 
+#include "engine/CaskFactsService.h"
+#include "engine/EngineServices.h"
+#include "engine/UpdateChecker.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 #include "views/AppCard.h"
@@ -8,6 +11,7 @@
 #include "views/AppCardContent.h"
 #include "views/AppDetailView.h"
 #include "views/AppIconTile.h"
+#include "views/BeforeInstallSection.h"
 #include "views/BrandStyle.h"
 #include "views/DetailActionArea.h"
 #include "views/RevealContainer.h"
@@ -17,6 +21,9 @@
 #include <QApplication>
 #include <QCoroSignal>
 #include <QDesktopServices>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QPushButton>
 #include <QTest>
 
@@ -49,6 +56,26 @@ QCoro::Task<int> fakeSetup(const Sandbox *sandbox, Gate *gate)
 template <typename View> QStringList shown(const View &view)
 {
     return visibleTexts(view.actionArea());
+}
+
+// Homebrew's word on the casks of both fixtures (a disabled, a deprecated, a no_check one), then
+// which are outdated, read as the window's services read them.
+QCoro::Task<> readFacts(const Sandbox *sandbox, EngineServices *services)
+{
+    QJsonArray casks;
+    for (const char *fixture :
+        { "/tests/engine/fixtures/brew-info-casks.json", "/tests/cli/fixtures/brew-info.json" }) {
+        const QString path = QStringLiteral(ORVANDO_SOURCE_DIR) + QLatin1String(fixture);
+        for (const QJsonValue &cask : QJsonDocument::fromJson(EngineTestKit::fileBytes(path))[u"casks"_s].toArray())
+            casks.append(cask);
+    }
+    const QString info = sandbox->root() + u"/info.json"_s;
+    Sandbox::writeFile(info, QJsonDocument(QJsonObject { { u"casks"_s, casks } }).toJson());
+    const ScopedEnvironmentVariable infoJson("FAKE_BREW_INFO_JSON", info.toUtf8());
+    const ScopedEnvironmentVariable outdated(
+        "FAKE_BREW_OUTDATED_JSON", ORVANDO_SOURCE_DIR "/tests/engine/fixtures/brew-outdated.json");
+    co_await services->facts()->refresh();
+    co_await services->updates()->check();
 }
 
 } // namespace
@@ -100,8 +127,11 @@ private Q_SLOTS:
             heardInstall + QStringList { u"button Open Accessibility settings"_s }, {});
         row("a running setup leaves others alone", InstallState::notInstalled(), false, true, install, install,
             heardInstall, {});
-        row("installing", InstallState::installing(getting), false, false, { getting }, { getting },
-            { u"progress Getting Rectangle ready. [busy]"_s }, getting);
+        row("installing", InstallState::installing(getting), false, false, { getting, u"Cancel"_s },
+            { getting, u"Cancel"_s },
+            { u"progress Getting Rectangle ready. [busy]"_s,
+                u"button Cancel installing Rectangle — Stop, and leave Rectangle as it is on disk."_s },
+            getting);
         row("uninstalling, note", InstallState::uninstalling(removing), true, false, { removing }, { removing },
             { u"progress Removing leftovers… [busy]"_s }, removing);
         row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s, u"Show in log"_s },
@@ -168,6 +198,96 @@ private Q_SLOTS:
             QTest::mouseClick(open, Qt::LeftButton);
             QCOMPARE(m_opened, QStringList { accessibilityPage });
         }
+    }
+
+    // What Homebrew and the update checker say changes what a card and its sheet offer; the
+    // sheet has the whole sentence and what a user is about to trust.
+    void showsHealthAndUpdates_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QStringList>("card"); // each text starts so
+        QTest::addColumn<QStringList>("sheet");
+        QTest::addColumn<QString>("health"); // the sheet's whole sentence starts so
+        QTest::addColumn<QStringList>("trust"); // among "Before you install"
+        QTest::addColumn<QString>("press"); // and the brew call it makes
+        const QString deprecated = u"Homebrew no longer recommends Hidden Bar: nobody maintains it"_s;
+        const QString unavailable = u"Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper "
+                                    u"check, since 1 September 2026."_s;
+        const QString installed = u"Installed"_s, uninstall = u"Uninstall"_s, help = u"Need help opening it?"_s;
+        QTest::newRow("disabled: no Install")
+            << u"tomatobar"_s << false << QStringList { u"Unavailable"_s, unavailable }
+            << QStringList { u"Unavailable"_s } << unavailable << QStringList { u"Checksum verified by Homebrew"_s }
+            << QString();
+        QTest::newRow("disabled, installed: still usable")
+            << u"tomatobar"_s << true << QStringList { installed, uninstall, help }
+            << QStringList { installed, uninstall } << QString() << QStringList { u"Gatekeeper"_s } << QString();
+        QTest::newRow("deprecated: Install, warned")
+            << u"hiddenbar"_s << false << QStringList { u"Install"_s, deprecated } << QStringList { u"Install"_s }
+            << deprecated << QStringList { u"1.9 (from Homebrew)"_s } << QString();
+        QTest::newRow("outdated") << u"shottr"_s << true
+                                  << QStringList { u"Update to 2.1.0"_s, u"Open"_s, u"Installed: 0.9.1"_s }
+                                  << QStringList { u"Update to 2.1.0"_s, u"Open"_s, uninstall } << QString()
+                                  << QStringList { u"Not verified: this app's download changes with every release"_s }
+                                  << u"Update Shottr to 2.1.0|upgrade --cask shottr"_s;
+        QTest::newRow("updates itself") << u"maccy"_s << true
+                                        << QStringList { installed, uninstall, u"Updates itself"_s, help }
+                                        << QStringList { installed, uninstall } << QString()
+                                        << QStringList { u"Updates itself"_s } << QString();
+    }
+    void showsHealthAndUpdates()
+    {
+        QFETCH(QString, id);
+        QFETCH(QStringList, card);
+        QFETCH(QString, press);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const CatalogApp app = catalogApp(id);
+        QFETCH(bool, installed);
+        if (installed)
+            sandbox.makeBundle(sandbox.userApplications(), app.name, *app.bundleID);
+        OperationCoordinator coordinator;
+        auto *services = new EngineServices(sandbox.environment(), { app }, &coordinator);
+        QVERIFY(EngineTestKit::finish(readFacts(&sandbox, services)));
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        engine.refreshInstalledStatus({ app });
+        AppCard view(app, &engine);
+        AppDetailView detail(app, &engine);
+        view.resize(300, view.heightForWidth(300));
+        view.show();
+        const QStringList texts = shown(view);
+        QCOMPARE(texts.size(), card.size());
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            QVERIFY2(texts.at(i).startsWith(card.at(i)), qPrintable(texts.at(i)));
+        QTEST(shown(detail), "sheet");
+        // The sheet says in full what the card may cut short.
+        QFETCH(QString, health);
+        const QLabel *sentence = detail.findChild<QLabel *>(u"healthLabel"_s);
+        QCOMPARE(sentence->isVisibleTo(&detail), !health.isEmpty());
+        QVERIFY(sentence->text().startsWith(health) && texts.contains(sentence->text()) == !health.isEmpty());
+        QFETCH(QStringList, trust);
+        for (const QString &text : trust)
+            QTRY_VERIFY2(visibleTexts(detail.findChild<BeforeInstallSection *>()).contains(text), qPrintable(text));
+        if (!press.isEmpty()) {
+            QTest::mouseClick(visibleButton(&view, press.section(u'|', 0, 0)), Qt::LeftButton);
+            QTRY_VERIFY(sandbox.brewCalls().contains(press.section(u'|', 1)));
+        }
+    }
+
+    // Cancel stops the install running for the card; the card then shows what is on disk.
+    void cancelStopsAnInstall()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
+        const ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("2"));
+        InstallEngine engine(sandbox.environment());
+        AppCard card(catalogApp(u"maccy"_s), &engine);
+        QTest::mouseClick(visibleButton(&card, u"Install"_s), Qt::LeftButton);
+        QTRY_VERIFY(sandbox.brewCalls().contains(u"install --cask maccy"_s));
+        QTest::mouseClick(visibleButton(&card, u"Cancel installing Maccy"_s), Qt::LeftButton);
+        QTRY_COMPARE(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
+        QVERIFY(visibleButton(&card, u"Install Maccy"_s));
     }
 
     void guidanceMatchesThePermissionsNeeded_data()
@@ -330,8 +450,8 @@ private Q_SLOTS:
             QTRY_COMPARE(engine.state(u"rectangle"_s)->kind, InstallState::Kind::Failed);
         }
         QVERIFY(seen.size() > 1);
-        for (const Seen &each : seen.mid(0, seen.size() - 1)) // the progress line and nothing else, in focus
-            QVERIFY(each.card.size() == 1 && each.sheet == each.card && each.focus == each.card.constFirst());
+        for (const Seen &each : seen.mid(0, seen.size() - 1)) // the progress line, in focus, and Cancel
+            QVERIFY(each.card.size() == 2 && each.sheet == each.card && each.focus == each.card.constFirst());
         QCOMPARE(focus(), u"Try again"_s);
         space();
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));

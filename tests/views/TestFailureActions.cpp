@@ -48,7 +48,6 @@ void TestFailureActions::actionsFollowTheFailure_data()
     QTest::newRow("unknown") << FailureKind::Unknown << true;
     QTest::newRow("checksum") << FailureKind::Checksum << false;
     QTest::newRow("macOS version") << FailureKind::MacOSVersion << false;
-    QTest::newRow("unavailable") << FailureKind::Unavailable << false;
     QTest::newRow("already there") << FailureKind::AlreadyInstalled << false;
     QTest::newRow("installer package") << FailureKind::InstallerPackage << false;
     QTest::newRow("permission") << FailureKind::Permission << false;
@@ -74,7 +73,7 @@ void TestFailureActions::actionsFollowTheFailure()
     QCOMPARE(visibleTexts(&card), QStringList { u"It went wrong."_s } + retry + QStringList { u"Show in log"_s });
     QCOMPARE(visibleTexts(&sheet), retry);
     engine.setState(app.id, InstallState::installing(u"Getting Maccy ready."_s));
-    QCOMPARE(visibleTexts(&card), QStringList { u"Getting Maccy ready."_s });
+    QCOMPARE(visibleTexts(&card), (QStringList { u"Getting Maccy ready."_s, u"Cancel"_s }));
 }
 
 void TestFailureActions::showInLogOpensTheDrawerAtTheFailure()

@@ -1,8 +1,12 @@
 #include "catalog/Catalog.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/UpdateChecker.h"
 #include "platform/UserDefaults.h"
+#include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
+#include "support/ScopedEnvironmentVariable.h"
 #include "telemetry/Analytics.h"
 #include "views/AppGrid.h"
 #include "views/BrandStyle.h"
@@ -12,6 +16,7 @@
 #include "views/RootView.h"
 #include "views/SettingsView.h"
 #include "views/Sidebar.h"
+#include "views/UpdatesView.h"
 #include "views/WelcomePresenter.h"
 #include "views/WelcomeView.h"
 
@@ -19,6 +24,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -114,6 +120,42 @@ private Q_SLOTS:
         BrandStyle::install();
     }
     void cleanup() { QDesktopServices::unsetUrlHandler(u"mailto"_s); }
+
+    // "Updates (n)" shows once a check finds updates; its view's "Update all" updates them one after
+    // the other through the fake brew and says how it went.
+    void updatesRowAndUpdateAll()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        OperationCoordinator coordinator;
+        auto *services = new EngineServices(sandbox.environment(), Catalog::v1(), &coordinator);
+        RootView::Options options { sandbox.environment(), m_analytics.get(), &coordinator, m_defaults.get(), {} };
+        RootView view(std::move(options));
+        Sidebar *sidebar = view.sidebar();
+        for (const CatalogApp &app : EngineTestKit::catalogApps({ u"maccy"_s, u"shottr"_s })) {
+            QVERIFY(sandbox.registerCask(app.id, app.name, *app.bundleID));
+            QVERIFY(EngineTestKit::finish(view.engine()->install(app)));
+        }
+        QVERIFY(sidebar->list()->isRowHidden(sidebar->updatesRow().row()));
+        const QString json = sandbox.root() + u"/outdated.json"_s;
+        QVERIFY(Sandbox::writeFile(json,
+            R"({"casks": [{"name": "maccy", "installed_versions": ["1.0"], "current_version": "2.0"},
+                          {"name": "shottr", "installed_versions": ["1.0"], "current_version": "2.1.0"}]})"));
+        const ScopedEnvironmentVariable outdated("FAKE_BREW_OUTDATED_JSON", json.toUtf8());
+        const ScopedEnvironmentVariable failing("FAKE_BREW_FAIL_TOKENS", QByteArray("shottr"));
+        QVERIFY(EngineTestKit::finish(
+            [](UpdateChecker *checker) -> QCoro::Task<> { co_await checker->check(); }(services->updates())));
+        QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (2)"_s);
+        view.resize(1000, 680);
+        view.show();
+        click(sidebar, sidebar->updatesRow());
+        QVERIFY(selected(sidebar, sidebar->updatesRow()));
+        QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s }));
+        QTest::mouseClick(view.updatesView()->updateAllButton(), Qt::LeftButton);
+        QTRY_VERIFY(view.updatesView()->statusLabel()->text().startsWith(u"1 updated, 1 failed: Shottr — "_s));
+        QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (1)"_s);
+        QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s })); // updated, still in sight
+    }
 
     void searchGoesOverTheFiltersAndClearingBringsThemBack()
     {
