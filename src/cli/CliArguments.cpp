@@ -17,7 +17,7 @@ struct Option
     QString help;
 };
 
-struct CommandSpec
+struct CommandSyntax
 {
     Command command;
     QString name;
@@ -45,9 +45,9 @@ const QList<Option> &allOptions()
     return options;
 }
 
-const QList<CommandSpec> &commands()
+const QList<CommandSyntax> &commands()
 {
-    static const QList<CommandSpec> specs {
+    static const QList<CommandSyntax> table {
         { Command::List, u"list"_s, u"[--all] [--category <c>] [--search <text>]"_s,
             u"The hand-picked apps (every app with --all), with their state."_s,
             { u"--all"_s, u"--category"_s, u"--search"_s, u"--json"_s }, 0, 0 },
@@ -69,20 +69,20 @@ const QList<CommandSpec> &commands()
             u"Installs the apps a Brewfile or a list of ids names, once you have confirmed the set."_s,
             { u"--yes"_s, u"--no-setup"_s }, 1, 1 },
     };
-    return specs;
+    return table;
 }
 
-const CommandSpec *findCommand(const QString &name)
+const CommandSyntax *findCommand(const QString &name)
 {
     const auto it = std::find_if(
-        commands().cbegin(), commands().cend(), [&name](const CommandSpec &spec) { return spec.name == name; });
+        commands().cbegin(), commands().cend(), [&name](const CommandSyntax &syntax) { return syntax.name == name; });
     return it == commands().cend() ? nullptr : &*it;
 }
 
-const CommandSpec &specOf(Command command)
+const CommandSyntax &specOf(Command command)
 {
-    return *std::find_if(
-        commands().cbegin(), commands().cend(), [command](const CommandSpec &spec) { return spec.command == command; });
+    return *std::find_if(commands().cbegin(), commands().cend(),
+        [command](const CommandSyntax &syntax) { return syntax.command == command; });
 }
 
 const Option *findOption(const QString &text)
@@ -99,20 +99,20 @@ CliArguments::Parsed usage(const QString &sentence)
 }
 
 // What is wrong with the count of arguments, or nothing.
-std::optional<QString> countProblem(const CommandSpec &spec, const CliRequest &request, qsizetype count)
+std::optional<QString> countProblem(const CommandSyntax &syntax, const CliRequest &request, qsizetype count)
 {
-    if (spec.command == Command::Update && request.all && count > 0)
+    if (syntax.command == Command::Update && request.all && count > 0)
         return u"Name the apps to update, or use --all, not both."_s;
-    if (count < spec.minimum && spec.maximum == 1) {
-        const QString what = spec.command == Command::Import ? u"file"_s : u"app id"_s;
-        return u"The "_s + spec.name + u" command needs one "_s + what + u'.';
+    if (count < syntax.minimum && syntax.maximum == 1) {
+        const QString what = syntax.command == Command::Import ? u"file"_s : u"app id"_s;
+        return u"The "_s + syntax.name + u" command needs one "_s + what + u'.';
     }
-    if (count < spec.minimum)
-        return u"Name at least one app to "_s + spec.name + u'.';
-    if (spec.maximum == 0 && count > 0)
-        return u"The "_s + spec.name + u" command takes no app or file names."_s;
-    if (spec.maximum > 0 && count > spec.maximum)
-        return u"The "_s + spec.name + u" command takes one name only."_s;
+    if (count < syntax.minimum)
+        return u"Name at least one app to "_s + syntax.name + u'.';
+    if (syntax.maximum == 0 && count > 0)
+        return u"The "_s + syntax.name + u" command takes no app or file names."_s;
+    if (syntax.maximum > 0 && count > syntax.maximum)
+        return u"The "_s + syntax.name + u" command takes one name only."_s;
     return std::nullopt;
 }
 
@@ -151,21 +151,21 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
         return helpWanted ? Parsed { Parsed::Kind::Help, {}, help(program) }
                           : usage(u"Name a command. “"_s + program + u" --help” lists them."_s);
     QStringList names;
-    for (const CommandSpec &spec : commands())
-        names.append(spec.name);
+    for (const CommandSyntax &syntax : commands())
+        names.append(syntax.name);
     if (*first == u"help"_s) {
-        const CommandSpec *topic = findCommand(first + 1 == arguments.cend() ? QString() : *(first + 1));
+        const CommandSyntax *topic = findCommand(first + 1 == arguments.cend() ? QString() : *(first + 1));
         return { Parsed::Kind::Help, {}, topic ? help(program, topic->command) : help(program) };
     }
-    const CommandSpec *spec = findCommand(*first);
-    if (!spec)
+    const CommandSyntax *syntax = findCommand(*first);
+    if (!syntax)
         return usage(CliLookup::unknown(u"command"_s, *first, CliLookup::closest(*first, names),
             u"“"_s + program + u" --help” lists the commands."_s));
     if (helpWanted)
-        return { Parsed::Kind::Help, {}, help(program, spec->command) };
+        return { Parsed::Kind::Help, {}, help(program, syntax->command) };
 
     CliRequest request;
-    request.command = spec->command;
+    request.command = syntax->command;
     QStringList positional;
     const qsizetype commandIndex = first - arguments.cbegin();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -183,12 +183,12 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
         const qsizetype equals = argument.indexOf(u'=');
         const QString name = equals < 0 ? argument : argument.left(equals);
         const Option *option = findOption(name);
-        const QStringList allowed = spec->options + QStringList { u"--quiet"_s, u"--verbose"_s };
+        const QStringList allowed = syntax->options + QStringList { u"--quiet"_s, u"--verbose"_s };
         if (!option || !allowed.contains(option->name)) {
             const std::optional<QString> meant = CliLookup::closest(name, allowed);
-            return usage(u"Unknown option “"_s + name + u"” for "_s + spec->name + u'.'
+            return usage(u"Unknown option “"_s + name + u"” for "_s + syntax->name + u'.'
                 + (meant ? u" Did you mean “"_s + *meant + u"”?"_s
-                         : u" “"_s + program + u' ' + spec->name + u" --help” lists its options."_s));
+                         : u" “"_s + program + u' ' + syntax->name + u" --help” lists its options."_s));
         }
         QString value;
         if (!option->value.isEmpty()) {
@@ -203,14 +203,14 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
         }
         set(request, option->name, value);
     }
-    if (const std::optional<QString> problem = countProblem(*spec, request, positional.size()))
+    if (const std::optional<QString> problem = countProblem(*syntax, request, positional.size()))
         return usage(*problem);
-    if (spec->command == Command::Import || spec->command == Command::Export)
+    if (syntax->command == Command::Import || syntax->command == Command::Export)
         request.file = positional.value(0);
     else
         request.names = positional;
     // Named apps or nothing at all: "update" alone means every app with an update.
-    if (spec->command == Command::Update && positional.isEmpty())
+    if (syntax->command == Command::Update && positional.isEmpty())
         request.all = true;
     return { Parsed::Kind::Run, request, {} };
 }
@@ -230,17 +230,17 @@ QString CliArguments::help(const QString &program, std::optional<Command> comman
         return text;
     };
     if (command) {
-        const CommandSpec &spec = specOf(*command);
-        return u"Usage: "_s + program + u' ' + spec.name
-            + (spec.arguments.isEmpty() ? QString() : u' ' + spec.arguments) + u"\n\n"_s + spec.summary
+        const CommandSyntax &syntax = specOf(*command);
+        return u"Usage: "_s + program + u' ' + syntax.name
+            + (syntax.arguments.isEmpty() ? QString() : u' ' + syntax.arguments) + u"\n\n"_s + syntax.summary
             + u"\n\nOptions:\n"_s
-            + optionLines(spec.options + QStringList { u"--quiet"_s, u"--verbose"_s, u"--help"_s });
+            + optionLines(syntax.options + QStringList { u"--quiet"_s, u"--verbose"_s, u"--help"_s });
     }
     QString text = u"Usage: "_s + program
         + u" <command> [options]\n\nThe hand-picked catalog of free Mac apps, from a terminal or a script.\n\n"
           u"Commands:\n"_s;
-    for (const CommandSpec &spec : commands())
-        text += u"  "_s + spec.name + u' ' + spec.arguments + u"\n      "_s + spec.summary + u'\n';
+    for (const CommandSyntax &syntax : commands())
+        text += u"  "_s + syntax.name + u' ' + syntax.arguments + u"\n      "_s + syntax.summary + u'\n';
     QStringList names;
     for (const Option &option : allOptions())
         names.append(option.name);
