@@ -329,6 +329,47 @@ private Q_SLOTS:
         QVERIFY(!view->showSettings());
         QTRY_VERIFY(sheet.isNull());
     }
+    // The welcome sheet is shown over the window once it is shown, until dismissed in any way; not
+    // on a later run.
+    void everyWelcomeDismissalStoresSeen_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Get started") << 0;
+        QTest::newRow("Return key") << 1;
+        QTest::newRow("Escape key") << 2;
+        QTest::newRow("window closed") << 3;
+    }
+    void everyWelcomeDismissalStoresSeen()
+    {
+        QFETCH(int, how);
+        UserDefaults defaults(m_dir.filePath(u"welcome-%1.ini"_s.arg(how)));
+        const auto seen = [&defaults] { return defaults.boolValue(WelcomeView::hasSeenWelcomeKey(), false); };
+        {
+            QWidget window;
+            WelcomePresenter presenter(&window, &defaults);
+            QCoreApplication::processEvents();
+            QVERIFY(!presenter.sheet()); // a hidden window waits
+            window.show();
+            QTRY_VERIFY(presenter.sheet() && presenter.sheet()->isVisible());
+            WelcomeView *sheet = presenter.sheet();
+            QCOMPARE(sheet->parentWidget(), &window);
+            QCOMPARE(sheet->windowModality(), Qt::WindowModal);
+            QVERIFY(!seen());
+            if (how == 0)
+                QTest::mouseClick(sheet->findChild<QPushButton *>(u"getStarted"_s), Qt::LeftButton);
+            else if (how == 3)
+                sheet->close();
+            else
+                QTest::keyClick(sheet, how == 1 ? Qt::Key_Return : Qt::Key_Escape);
+            QTRY_VERIFY(!presenter.sheet() || !presenter.sheet()->isVisible());
+            QVERIFY(seen());
+        }
+        QWidget later;
+        WelcomePresenter presenter(&later, &defaults);
+        later.show();
+        QCoreApplication::processEvents();
+        QVERIFY(!presenter.sheet());
+    }
 };
 
 QTEST_MAIN(TestRootView)
