@@ -1,6 +1,7 @@
-// Which installed catalog apps have a newer version (the version order, brew's outdated list, a
-// loopback GitHub), and updating them: through the fake brew, from GitHub, and "Update all"; a
-// failed update never leaves the user without the version they had.
+// The queue that installs several apps one after another (order, failures, cancel, the Homebrew
+// setup, and the apps it must never hand to brew); which installed catalog apps have a newer
+// version (the version order, brew's outdated list, a loopback GitHub), and updating them through
+// the fake brew and from GitHub; a failed update never leaves the user without the version they had.
 #include "engine/BatchInstaller.h"
 #include "engine/CaskFactsCache.h"
 #include "engine/CaskFactsService.h"
@@ -13,11 +14,13 @@
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
+#include <QCoroTimer>
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -25,8 +28,46 @@ using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
 using Order = VersionCompare::Order;
 Q_DECLARE_METATYPE(VersionCompare::Order)
+Q_DECLARE_METATYPE(InstallState)
 
 namespace {
+
+const QString infoFixture = QStringLiteral(ORVANDO_SOURCE_DIR "/tests/engine/fixtures/brew-info-casks.json");
+
+// Cask apps whose bundles the fake brew names as the app is named.
+QList<CatalogApp> casks(const Sandbox &sandbox, const QStringList &names)
+{
+    QList<CatalogApp> apps;
+    for (const QString &name : names) {
+        apps.append(caskApp(name.toLower(), name, u"org.fake."_s + name.toLower()));
+        sandbox.registerCask(name.toLower(), name, *apps.last().bundleID);
+    }
+    return apps;
+}
+
+QStringList names(const QList<CatalogApp> &apps)
+{
+    QStringList list;
+    for (const CatalogApp &app : apps)
+        list.append(app.name);
+    return list;
+}
+
+// Stands in for the privileged setup: puts the fake brew in place, or fails.
+QCoro::Task<int> fakeSetup(const Sandbox *sandbox, bool succeed)
+{
+    co_await QCoro::sleepFor(std::chrono::milliseconds(10));
+    co_return succeed && sandbox->installFakeBrew() ? 0 : 1;
+}
+
+BatchInstaller::Summary runBatch(BatchInstaller &batch, const QList<CatalogApp> &apps)
+{
+    QSignalSpy finished(&batch, &BatchInstaller::finished);
+    batch.start(apps);
+    if (!finished.wait(60000))
+        qFatal("the batch did not finish");
+    return batch.lastSummary();
+}
 
 QStringList described(const QList<AppUpdate> &updates)
 {
@@ -53,44 +94,6 @@ template <typename T> T await(QCoro::Task<T> task)
         qFatal("the task did not finish");
     return **result;
 }
-
-// A sandbox Mac with the fake brew, the given casks installed at 1.0, and brew saying each has a
-// newer version; the services have already checked.
-struct Outdated
-{
-    Sandbox sandbox;
-    OperationCoordinator coordinator;
-    EngineServices *services = nullptr;
-    std::unique_ptr<InstallEngine> engine;
-    QList<CatalogApp> apps;
-
-    explicit Outdated(const QStringList &names, const QString &newVersion)
-    {
-        QVERIFY(sandbox.installFakeBrew());
-        QJsonArray outdated;
-        for (const QString &name : names) {
-            apps.append(caskApp(name.toLower(), name, u"org.fake."_s + name.toLower()));
-            QVERIFY(sandbox.registerCask(name.toLower(), name, *apps.last().bundleID));
-            outdated.append(QJsonObject { { u"name"_s, name.toLower() },
-                { u"installed_versions"_s, QJsonArray { u"1.0"_s } }, { u"current_version"_s, newVersion } });
-        }
-        const QString json = sandbox.root() + u"/outdated.json"_s;
-        QVERIFY(Sandbox::writeFile(json, QJsonDocument(QJsonObject { { u"casks"_s, outdated } }).toJson()));
-        qputenv("FAKE_BREW_OUTDATED_JSON", json.toUtf8());
-        qputenv("FAKE_BREW_UPGRADE_VERSION", newVersion.toUtf8());
-        services = new EngineServices(sandbox.environment(), apps, &coordinator);
-        engine = std::make_unique<InstallEngine>(sandbox.environment(), nullptr, &coordinator);
-        for (const CatalogApp &app : std::as_const(apps))
-            QVERIFY(finish(engine->install(app)));
-        QVERIFY(await(services->updates()->check()));
-    }
-    ~Outdated()
-    {
-        qunsetenv("FAKE_BREW_OUTDATED_JSON");
-        qunsetenv("FAKE_BREW_UPGRADE_VERSION");
-    }
-    QString bundle(const QString &name) const { return sandbox.userApplications() + u'/' + name + u".app"_s; }
-};
 
 } // namespace
 
@@ -242,42 +245,39 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, failing);
         QFETCH(bool, stillListed);
-        Outdated mac({ u"Maccy"_s }, u"2.1.0"_s);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const QList<CatalogApp> apps = casks(sandbox, { u"Maccy"_s }); // installed below at 1.0
+        const QString json = sandbox.root() + u"/outdated.json"_s;
+        QVERIFY(Sandbox::writeFile(
+            json, R"({"casks": [{"name": "maccy", "installed_versions": ["1.0"], "current_version": "2.1.0"}]})"));
+        const ScopedEnvironmentVariable outdated("FAKE_BREW_OUTDATED_JSON", json.toUtf8());
+        const ScopedEnvironmentVariable upgrade("FAKE_BREW_UPGRADE_VERSION", "2.1.0");
+        OperationCoordinator coordinator;
+        auto *services = new EngineServices(sandbox.environment(), apps, &coordinator);
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        QVERIFY(finish(engine.install(apps[0])));
+        QVERIFY(await(services->updates()->check()));
         const ScopedEnvironmentVariable fail("FAKE_BREW_FAIL_TOKENS", failing);
-        QCOMPARE(mac.engine->status(mac.apps[0]).updateTitle(), u"Update to 2.1.0"_s);
+        QCOMPARE(engine.status(apps[0]).updateTitle(), u"Update to 2.1.0"_s);
         QStringList notes;
-        connect(mac.engine.get(), &InstallEngine::stateChanged, this,
-            [&](const QString &id) { notes.append(mac.engine->state(id)->text); });
+        connect(&engine, &InstallEngine::stateChanged, this,
+            [&](const QString &id) { notes.append(engine.state(id)->text); });
 
-        const OperationOutcome outcome = await(mac.engine->perform(AppOperation::Update, mac.apps[0]));
-        QCOMPARE(mac.sandbox.brewCalls().last(), u"upgrade --cask maccy"_s);
+        const OperationOutcome outcome = await(engine.perform(AppOperation::Update, apps[0]));
+        QCOMPARE(sandbox.brewCalls().last(), u"upgrade --cask maccy"_s);
         QVERIFY(notes.contains(u"Getting Maccy 2.1.0 ready."_s));
         QCOMPARE(notes.contains(u"Downloading Maccy 2.1.0."_s), failing.isEmpty());
-        QTEST(versionOf(mac.bundle(u"Maccy"_s)), "version");
+        QTEST(versionOf(sandbox.userApplications() + u"/Maccy.app"_s), "version");
         QCOMPARE(outcome.succeeded(), failing.isEmpty());
-        QCOMPARE(mac.engine->state(u"maccy"_s)->kind,
+        QCOMPARE(engine.state(u"maccy"_s)->kind,
             failing.isEmpty() ? InstallState::Kind::Installed : InstallState::Kind::Failed);
-        QCOMPARE(mac.services->updates()->update(u"maccy"_s).has_value(), stillListed);
+        QCOMPARE(services->updates()->update(u"maccy"_s).has_value(), stillListed);
         // Gatekeeper had its say on the bundle the install placed (off macOS: not checked).
-        QTRY_COMPARE(mac.services->gatekeeper(u"maccy"_s), std::optional(GatekeeperAssessment()));
+        QTRY_COMPARE(services->gatekeeper(u"maccy"_s), std::optional(GatekeeperAssessment()));
         // Still found on disk, and shown as installed (with its update) once the window looks again.
-        mac.engine->refreshInstalledStatus(mac.apps);
-        QCOMPARE(mac.engine->status(mac.apps[0]).label(), stillListed ? u"update available"_s : u"installed"_s);
-    }
-
-    void updateAllGoesOnPastAFailure()
-    {
-        Outdated mac({ u"Maccy"_s, u"Rectangle"_s, u"Stats"_s }, u"3.0"_s);
-        const ScopedEnvironmentVariable fail("FAKE_BREW_FAIL_TOKENS", "rectangle");
-        BatchInstaller batch(mac.engine.get());
-        const BatchInstaller::Summary summary
-            = await(batch.run(mac.services->updates()->appsToUpdate(), AppOperation::Update));
-        QCOMPARE(summary.text(),
-            u"2 updated, 1 failed: Rectangle — The download of Rectangle failed. The app's publisher may have moved "
-            u"it; try again later."_s);
-        QCOMPARE(versionOf(mac.bundle(u"Maccy"_s)), u"3.0"_s);
-        QCOMPARE(versionOf(mac.bundle(u"Rectangle"_s)), u"1.0"_s);
-        QCOMPARE(mac.services->updates()->count(), 1);
+        engine.refreshInstalledStatus(apps);
+        QCOMPARE(engine.status(apps[0]).label(), stillListed ? u"update available"_s : u"installed"_s);
     }
 
     // A direct download replaces the copy where the user keeps it, and only once the new one is
@@ -324,6 +324,182 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(sandbox.userApplications()), QStringList { u"Parabolic.app"_s });
         QCOMPARE(
             engine.state(app.id)->kind, digestMatches ? InstallState::Kind::Installed : InstallState::Kind::Failed);
+    }
+
+    void worksThroughTheQueueInOrder_data()
+    {
+        QTest::addColumn<QByteArray>("failing");
+        QTest::addColumn<QStringList>("installedBefore");
+        QTest::addColumn<QStringList>("brewInstalls");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("tryAgain");
+        const QStringList all { u"Alpha"_s, u"Beta"_s, u"Gamma"_s };
+        QTest::newRow("all succeed") << QByteArray() << QStringList() << all << u"3 installed"_s << QStringList();
+        QTest::newRow("goes on past a failure")
+            << QByteArray("beta") << QStringList() << all
+            << u"2 installed, 1 failed: Beta — The download of Beta failed. The app's publisher may have moved it; "
+               u"try again later."_s
+            << QStringList { u"Beta"_s };
+        QTest::newRow("skips what is installed")
+            << QByteArray() << QStringList { u"Alpha"_s } << QStringList { u"Beta"_s, u"Gamma"_s }
+            << u"2 installed, 1 skipped"_s << QStringList();
+    }
+    void worksThroughTheQueueInOrder()
+    {
+        QFETCH(QByteArray, failing);
+        QFETCH(QStringList, installedBefore);
+        QFETCH(QStringList, brewInstalls);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        for (const QString &name : installedBefore)
+            sandbox.makeBundle(sandbox.userApplications(), name, u"org.fake."_s + name.toLower());
+        const ScopedEnvironmentVariable fail("FAKE_BREW_FAIL_TOKENS", failing);
+        OperationCoordinator coordinator;
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        BatchInstaller batch(&engine);
+        QStringList progress;
+        connect(&batch, &BatchInstaller::progressChanged, this, [&] { progress.append(batch.progressText()); });
+
+        const BatchInstaller::Summary summary = runBatch(batch, casks(sandbox, { u"Alpha"_s, u"Beta"_s, u"Gamma"_s }));
+        QStringList calls;
+        QStringList headings;
+        QStringList logHeadings;
+        for (int i = 0; i < brewInstalls.size(); ++i) {
+            calls.append(u"install --cask "_s + brewInstalls[i].toLower());
+            headings.append(u"Installing %1 of %2: "_s.arg(i + 1).arg(brewInstalls.size()) + brewInstalls[i]);
+            logHeadings.append(u"==> "_s + headings.last());
+        }
+        QCOMPARE(sandbox.brewCalls(), calls);
+        QCOMPARE(progress, headings + QStringList { QString() });
+        QCOMPARE(logTexts(engine).filter(QRegularExpression(u"^==> Installing \\d"_s)), logHeadings);
+        QTEST(summary.text(), "summary");
+        QTEST(names(summary.failedApps()), "tryAgain");
+        QVERIFY(!batch.isRunning());
+    }
+
+    // A cancel stops the app being installed at once (its brew never gets to place it) and
+    // starts no other; the states then say what is on disk. A quit stops the queue the same way.
+    void cancelStopsTheCurrentAppAndStartsNoOther_data()
+    {
+        QTest::addColumn<bool>("byQuit");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<InstallState>("beta");
+        QTest::newRow("cancel") << false << u"1 installed, 2 cancelled"_s << InstallState::notInstalled();
+        const QString notFinished = u"Install did not finish. You can try again."_s;
+        QTest::newRow("quit") << true << u"1 installed, 1 cancelled, 1 failed: Beta — "_s + notFinished
+                              << InstallState::failed(notFinished);
+    }
+    void cancelStopsTheCurrentAppAndStartsNoOther()
+    {
+        QFETCH(bool, byQuit);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", "0.5");
+        OperationCoordinator coordinator;
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        BatchInstaller batch(&engine);
+        QSignalSpy finished(&batch, &BatchInstaller::finished);
+        batch.start(casks(sandbox, { u"Alpha"_s, u"Beta"_s, u"Gamma"_s }));
+        QTRY_COMPARE_WITH_TIMEOUT(batch.position(), 2, 20000);
+        QTRY_COMPARE(sandbox.brewCalls().size(), 2);
+        if (byQuit)
+            InstallEngine::startDetached(coordinator.stopAll());
+        else
+            batch.cancel();
+
+        QVERIFY(finished.wait(20000));
+        const BatchInstaller::Summary summary = batch.lastSummary();
+        QCOMPARE(names(summary.succeeded), QStringList { u"Alpha"_s });
+        QCOMPARE(summary.cancelled.last().name, u"Gamma"_s);
+        QTEST(summary.text(), "summary");
+        QCOMPARE(sandbox.brewCalls(), (QStringList { u"install --cask alpha"_s, u"install --cask beta"_s }));
+        QVERIFY(!QFile::exists(sandbox.userApplications() + u"/Beta.app"_s));
+        QTEST(*engine.state(u"beta"_s), "beta");
+        QVERIFY(!coordinator.isBusy(u"beta"_s));
+    }
+
+    // The same stop for one install started from a card.
+    void cancelsASingleInstall()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", "5");
+        OperationCoordinator coordinator;
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        QVERIFY(!engine.cancel(u"maccy"_s));
+        std::optional<OperationOutcome> outcome;
+        engine.perform(AppOperation::Install, maccy()).then([&](OperationOutcome o) { outcome = o; });
+        QTRY_COMPARE(sandbox.brewCalls().size(), 1);
+        QVERIFY(engine.cancel(u"maccy"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(outcome.has_value(), 4000); // well before brew's first line
+        QCOMPARE(outcome->kind, OperationOutcome::Kind::Cancelled);
+        QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
+        QCOMPARE(logTexts(engine).last(), u"note: Cancelled. Maccy is left as it is on disk."_s);
+    }
+
+    void setsUpHomebrewOnceFirst_data()
+    {
+        QTest::addColumn<bool>("setupSucceeds");
+        QTest::addColumn<QString>("summary");
+        const QString didNotFinish = u"Homebrew setup didn't finish. You can try again — it asks for your Mac "
+                                     u"password once, then all installs are silent."_s;
+        QTest::newRow("set up") << true << u"2 installed"_s;
+        QTest::newRow("setup fails") << false
+                                     << u"0 installed, 2 failed: Alpha — "_s + didNotFinish + u" Beta — "_s
+                + didNotFinish;
+    }
+    void setsUpHomebrewOnceFirst()
+    {
+        QFETCH(bool, setupSucceeds);
+        Sandbox sandbox;
+        OperationCoordinator coordinator;
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        int setups = 0;
+        engine.setBootstrapRunnerOverride([&](QString, InstallEngine::LineHandler) {
+            ++setups;
+            return fakeSetup(&sandbox, setupSucceeds);
+        });
+        BatchInstaller batch(&engine);
+        QStringList progress;
+        connect(&batch, &BatchInstaller::progressChanged, this, [&] { progress.append(batch.progressText()); });
+
+        QTEST(runBatch(batch, casks(sandbox, { u"Alpha"_s, u"Beta"_s })).text(), "summary");
+        QCOMPARE(setups, 1);
+        QCOMPARE(progress.value(0), u"Setting up Homebrew (one-time)."_s);
+    }
+
+    // A cask Homebrew has disabled is skipped by a batch and refused by install(), with the reason;
+    // brew never hears of it.
+    void neverHandsADisabledCaskToBrew()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        Environment env = sandbox.environment();
+        env.cacheDir = sandbox.root() + u"/cache"_s;
+        const QList<CatalogApp> apps { catalogApp(u"tomatobar"_s), catalogApp(u"maccy"_s) };
+        QFile info(infoFixture);
+        QVERIFY(info.open(QIODevice::ReadOnly));
+        const Outcome<QList<CaskFacts>> decoded = CaskFacts::decodeBrewInfo(info.readAll());
+        QVERIFY(decoded.succeeded());
+        CaskFactsSnapshot snapshot { QDateTime::currentDateTimeUtc(), {}, {} };
+        for (const CaskFacts &facts : *decoded)
+            snapshot.casks.insert(facts.token, facts);
+        QVERIFY(CaskFactsCache::save(CaskFactsCache::path(env.cacheDir), snapshot));
+        OperationCoordinator coordinator;
+        auto *services = new EngineServices(env, apps, &coordinator);
+        services->facts()->start();
+        InstallEngine engine(env, nullptr, &coordinator);
+        const QString why = u"Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper check, since "
+                            u"1 September 2026."_s;
+
+        BatchInstaller batch(&engine);
+        const BatchInstaller::Summary summary = runBatch(batch, apps);
+        QCOMPARE(summary.skipped.value(0).sentence, why);
+        QVERIFY(finish(engine.install(apps[0])));
+        QCOMPARE(engine.state(u"tomatobar"_s), std::optional(InstallState::failed(why)));
+        QCOMPARE(engine.state(u"tomatobar"_s)->failure, FailureKind::Unavailable);
+        QCOMPARE(engine.status(apps[0]).label(), u"unavailable"_s);
+        QCOMPARE(sandbox.brewCalls(), QStringList { u"install --cask maccy"_s });
     }
 };
 

@@ -56,6 +56,14 @@ inline QList<CatalogApp> catalogApps(const QStringList &ids)
     return apps;
 }
 
+inline QStringList idsOf(const QList<CatalogApp> &apps)
+{
+    QStringList ids;
+    for (const CatalogApp &app : apps)
+        ids.append(app.id);
+    return ids;
+}
+
 // Runs a task to its end on this thread's event loop; false when it did not end in time.
 inline bool finish(QCoro::Task<> task)
 {
