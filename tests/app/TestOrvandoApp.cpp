@@ -1,5 +1,7 @@
 // The application object: its windows and their menus, what it does before it quits with work
-// running, and how it is installed.
+// running, and how it is installed; and the password prompt it ships beside it.
+#include "askpass/AskpassDialog.h"
+
 #include "app/MainWindow.h"
 #include "app/OrvandoApp.h"
 #include "engine/InstallEngine.h"
@@ -17,7 +19,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +30,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -275,6 +281,64 @@ private Q_SLOTS:
                     .contains(prefix + u"/share/orvando/"_s + ResourceBundle::name()));
         QVERIFY(!QDir(prefix + u"/share/orvando/"_s + ResourceBundle::name()).isEmpty());
         QCOMPARE(SelfRemoval::isOwnInstallation(prefix), marked);
+    }
+
+    // The password prompt sudo runs for Homebrew: what it writes for each way of answering it.
+    void writesExactlyTheTypedPasswordOrNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("how"); // OK button, Return, Cancel button, Escape, window closed
+        QTest::addColumn<int>("status");
+        QTest::newRow("spaces kept, OK button") << u"  two words  "_s << 0 << 0;
+        QTest::newRow("non-ASCII, Return") << u"pässwörd–ß✓"_s << 1 << 0;
+        QTest::newRow("Cancel button") << u"typed"_s << 2 << 1;
+        QTest::newRow("Escape") << u"typed"_s << 3 << 1;
+        QTest::newRow("window closed") << u"typed"_s << 4 << 1;
+    }
+    void writesExactlyTheTypedPasswordOrNothing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, how);
+        QFETCH(int, status);
+        AskpassDialog dialog(u"Shutter Encoder"_s);
+        QTimer::singleShot(0, &dialog, [&] {
+            for (const QChar c : typed) { // QTest::keyClicks knows ASCII only
+                QTest::sendKeyEvent(QTest::Press, dialog.passwordField(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(
+                    QTest::Release, dialog.passwordField(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+            if (how == 0 || how == 2)
+                QTest::mouseClick(how == 0 ? dialog.okButton() : dialog.cancelButton(), Qt::LeftButton);
+            else if (how == 4)
+                dialog.close();
+            else
+                QTest::keyClick(dialog.passwordField(), how == 1 ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        QCOMPARE(dialog.run(out), status);
+        QCOMPARE(QString::fromUtf8(out.data()), status ? QString() : typed + u'\n');
+        QVERIFY(status || dialog.passwordField()->text().isEmpty());
+    }
+
+    void promptNamesTheApplication_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("named") << u"Shutter Encoder"_s
+                               << u"Homebrew needs your Mac password to finish with Shutter Encoder."_s;
+        QTest::newRow("no name") << QString() << u"Homebrew needs your Mac password to continue."_s;
+    }
+    void promptNamesTheApplication()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        AskpassDialog dialog(name);
+        QStringList labels;
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            labels.append(label->text());
+        QVERIFY2(labels.contains(text), qPrintable(labels.join(u" | "_s)));
+        QCOMPARE(dialog.passwordField()->echoMode(), QLineEdit::Password);
     }
 };
 

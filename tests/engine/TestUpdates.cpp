@@ -15,11 +15,6 @@
 #include "support/ScopedEnvironmentVariable.h"
 
 #include <QCoroTimer>
-#include <QCryptographicHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -278,52 +273,6 @@ private Q_SLOTS:
         // Still found on disk, and shown as installed (with its update) once the window looks again.
         engine.refreshInstalledStatus(apps);
         QCOMPARE(engine.status(apps[0]).label(), stillListed ? u"update available"_s : u"installed"_s);
-    }
-
-    // A direct download replaces the copy where the user keeps it, and only once the new one is
-    // verified: a digest that does not match leaves the old bundle as it was.
-    void updatesADirectDownloadInPlace_data()
-    {
-        QTest::addColumn<bool>("digestMatches");
-        QTest::addColumn<QByteArray>("payload");
-        QTest::newRow("verified") << true << QByteArray("new");
-        QTest::newRow("digest mismatch") << false << QByteArray("old");
-    }
-    void updatesADirectDownloadInPlace()
-    {
-        QFETCH(bool, digestMatches);
-        Sandbox sandbox;
-        LocalHttpServer server;
-        CatalogApp app = caskApp(u"parabolic"_s, u"Parabolic"_s, u"org.nickvision.parabolic"_s);
-        app.install = InstallSource::directDownload({ u"Owner/Parabolic"_s, u"P.zip"_s, u"P.zip"_s });
-        const QString old = sandbox.makeBundle(sandbox.userApplications(), u"Parabolic"_s, *app.bundleID);
-        QVERIFY(Sandbox::writeFile(old + u"/Contents/Resources/payload"_s, "old"));
-        const QString source = sandbox.makeBundle(sandbox.root() + u"/src"_s, u"Parabolic"_s, *app.bundleID);
-        QVERIFY(Sandbox::writeFile(source + u"/Contents/Resources/payload"_s, "new"));
-        const QString zip = sandbox.root() + u"/P.zip"_s;
-        QCOMPARE(QProcess::execute(
-                     u"bsdtar"_s, { u"-a"_s, u"-cf"_s, zip, u"-C"_s, sandbox.root() + u"/src"_s, u"Parabolic.app"_s }),
-            0);
-        const QByteArray archive = fileBytes(zip);
-        const QByteArray digest
-            = QCryptographicHash::hash(digestMatches ? archive : "other", QCryptographicHash::Sha256);
-        const QJsonObject asset { { u"name"_s, u"P.zip"_s },
-            { u"browser_download_url"_s, server.url(u"/P.zip"_s).toString() },
-            { u"digest"_s, u"sha256:"_s + QString::fromLatin1(digest.toHex()) } };
-        server.serve("/repos/Owner/Parabolic/releases/latest",
-            QJsonDocument(QJsonObject { { u"assets"_s, QJsonArray { asset } } }).toJson());
-        server.serve("/P.zip", archive, 200, "application/zip");
-        Environment env = sandbox.environment();
-        env.githubApi = server.url();
-        OperationCoordinator coordinator;
-        InstallEngine engine(env, nullptr, &coordinator);
-
-        QVERIFY(finish(engine.update(app)));
-        QTEST(fileBytes(old + u"/Contents/Resources/payload"_s), "payload");
-        QCOMPARE(entriesOf(sandbox.systemApplications()), QStringList()); // no second copy
-        QCOMPARE(entriesOf(sandbox.userApplications()), QStringList { u"Parabolic.app"_s });
-        QCOMPARE(
-            engine.state(app.id)->kind, digestMatches ? InstallState::Kind::Installed : InstallState::Kind::Failed);
     }
 
     void worksThroughTheQueueInOrder_data()

@@ -12,12 +12,14 @@
 // What the engine tests share: a catalog entry, waiting for a task, reading the log and folders.
 namespace EngineTestKit {
 
-// The engine with the writers and routes its operations use opened to the tests.
+// The engine with the writers and routes its operations use opened to the tests, so a test can put
+// it in any state a flow would.
 class TestEngine : public InstallEngine
 {
 public:
     using InstallEngine::InstallEngine;
     using InstallEngine::installHomebrewPackage;
+    using InstallEngine::setBootstrapInProgress;
     using InstallEngine::setPermissionNote;
     using InstallEngine::setState;
 };

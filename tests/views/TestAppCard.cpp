@@ -1,4 +1,3 @@
-#include "CardTestEngine.h"
 #include "WidgetTexts.h"
 
 #include "engine/CaskFactsService.h"
@@ -6,6 +5,7 @@
 #include "engine/InstallLog.h"
 #include "engine/UpdateChecker.h"
 #include "platform/UserDefaults.h"
+#include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 #include "telemetry/Analytics.h"
@@ -15,6 +15,7 @@
 #include "views/AppDetailView.h"
 #include "views/AppIconTile.h"
 #include "views/BeforeInstallSection.h"
+#include "views/Brand.h"
 #include "views/BrandStyle.h"
 #include "views/DetailActionArea.h"
 #include "views/LogDrawer.h"
@@ -23,6 +24,7 @@
 #include "views/RootView.h"
 #include "views/ScreenshotStrip.h"
 #include "views/ScreenshotView.h"
+#include "views/Symbols.h"
 #include "views/WelcomeView.h"
 
 #include <QApplication>
@@ -31,11 +33,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
+using Brand::Scheme;
+using EngineTestKit::catalogApp;
 using OptionalState = std::optional<InstallState>;
 Q_DECLARE_METATYPE(OptionalState)
 Q_DECLARE_METATYPE(FailureKind)
@@ -85,6 +92,17 @@ QCoro::Task<> readFacts(const Sandbox *sandbox, EngineServices *services)
         "FAKE_BREW_OUTDATED_JSON", ORVANDO_SOURCE_DIR "/tests/engine/fixtures/brew-outdated.json");
     co_await services->facts()->refresh();
     co_await services->updates()->check();
+}
+
+// WCAG 2 contrast ratio, from each colour's relative luminance.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace
@@ -177,7 +195,7 @@ private Q_SLOTS:
         QFETCH(QStringList, heardControls);
         QFETCH(QString, status);
         Sandbox sandbox;
-        CardTestEngine engine(sandbox.environment());
+        EngineTestKit::TestEngine engine(sandbox.environment());
         AppCard view(catalogApp(u"rectangle"_s), &engine);
         AppDetailView detail(view.app(), &engine);
         if (state)
@@ -335,7 +353,7 @@ private Q_SLOTS:
         const QString launched = sandbox.root() + u"/launched"_s;
         sandbox.makeBundle(sandbox.userApplications(), app.name, *app.bundleID, PlistFile::Format::Binary,
             "#!/bin/sh\ntouch '" + launched.toUtf8() + "'\n");
-        CardTestEngine engine(sandbox.environment());
+        EngineTestKit::TestEngine engine(sandbox.environment());
         AppCard card(app, &engine);
         card.show();
         engine.refreshInstalledStatus({ app });
@@ -379,7 +397,7 @@ private Q_SLOTS:
         QFETCH(QStringList, summary);
         QFETCH(QStringList, boxes);
         Sandbox sandbox;
-        CardTestEngine engine(sandbox.environment());
+        EngineTestKit::TestEngine engine(sandbox.environment());
         QWidget window;
         auto *card = new AppCard(catalogApp(id), &engine, &window);
         window.show();
@@ -432,7 +450,7 @@ private Q_SLOTS:
 
         // The card and the sheet show what the content says; retrying leaves neither button.
         Sandbox sandbox;
-        CardTestEngine engine(sandbox.environment());
+        EngineTestKit::TestEngine engine(sandbox.environment());
         AppCardActionArea card(app, &engine);
         DetailActionArea sheet(app, &engine);
         engine.setState(app.id, failed);
@@ -528,10 +546,6 @@ private Q_SLOTS:
         card.show();
         card.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&card));
-        const auto focus = [] {
-            QWidget *focused = QApplication::focusWidget();
-            return focused ? QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name) : QString();
-        };
         struct Seen
         {
             QStringList card, sheet;
@@ -539,7 +553,7 @@ private Q_SLOTS:
         };
         QList<Seen> seen; // at each change
         connect(&engine, &InstallEngine::stateChanged, this, [&] {
-            seen.append({ shown(card), shown(sheet), focus() });
+            seen.append({ shown(card), shown(sheet), focusName() });
         });
         const auto space = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
         {
@@ -551,15 +565,15 @@ private Q_SLOTS:
         QVERIFY(seen.size() > 1);
         for (const Seen &each : seen.mid(0, seen.size() - 1)) // the progress line, in focus, and Cancel
             QVERIFY(each.card.size() == 2 && each.sheet == each.card && each.focus == each.card.constFirst());
-        QCOMPARE(focus(), u"Try again"_s);
+        QCOMPARE(focusName(), u"Try again"_s);
         space();
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
-        QCOMPARE(focus(), u"Uninstall Rectangle"_s);
+        QCOMPARE(focusName(), u"Uninstall Rectangle"_s);
         // Removal starts at once, with no question asked first.
         space();
         QVERIFY(!QApplication::activeModalWidget());
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::notInstalled()));
-        QCOMPARE(focus(), u"Install Rectangle"_s);
+        QCOMPARE(focusName(), u"Install Rectangle"_s);
         QCOMPARE(shown(card), (QStringList { u"Install"_s, note, u"Open Accessibility settings"_s }));
         QTest::mouseClick(visibleButton(&sheet, u"Install"_s), Qt::LeftButton);
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
@@ -593,6 +607,107 @@ private Q_SLOTS:
         Q_EMIT gate.opened();
         QTRY_COMPARE(engine.state(u"maccy"_s), std::optional(InstallState::installed()));
         QVERIFY(visibleButton(&ice, setUp));
+    }
+
+    // The brand palette and symbols: the dark variant keeps every text readable where it is drawn,
+    // the variant follows the system's appearance, also while the program runs, and every symbol
+    // draws in the colour of its palette role.
+    void darkTextReadsOnEverySurface_data()
+    {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        const QPalette p = Brand::palette(Scheme::Dark);
+        const auto c = [&p](QPalette::ColorRole role) { return p.color(role); };
+        const QList<std::pair<const char *, QPalette::ColorRole>> inks { { "warm black", Brand::warmBlack },
+            { "n3", Brand::n3 }, { "primary", Brand::primary }, { "deep terra", Brand::deepTerra },
+            { "forest", Brand::forest } };
+        for (const auto &[ink, role] : inks) {
+            QTest::addRow("%s on cream", ink) << c(role) << c(Brand::cream);
+            QTest::addRow("%s on n1", ink) << c(role) << c(Brand::n1);
+            QTest::addRow("%s pill", ink) << c(role) << Brand::over(c(role), c(Brand::cream), 0.12);
+        }
+        QTest::newRow("selected sidebar row")
+            << c(Brand::primary) << Brand::over(c(Brand::primary), c(Brand::n1), 0.12);
+        QTest::newRow("filled button") << c(Brand::onPrimary) << c(Brand::primary);
+        QTest::newRow("search text") << c(QPalette::Text) << c(QPalette::Base);
+        QTest::newRow("search placeholder") << c(QPalette::PlaceholderText) << c(QPalette::Base);
+        QTest::newRow("selected log line")
+            << c(QPalette::Text) << Brand::over(c(QPalette::Highlight), c(Brand::cream), 0.18);
+        QTest::newRow("replaced app's price") << Brand::dimmedText(p, Brand::cream, 0.55) << c(Brand::cream);
+        QTest::newRow("Homebrew reassurance") << Brand::dimmedText(p, Brand::n1, 0.85) << c(Brand::n1);
+    }
+    void darkTextReadsOnEverySurface()
+    {
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QVERIFY2(contrast(text, background) >= 4.5, qPrintable(QString::number(contrast(text, background))));
+    }
+
+    void schemeFollowsThePlatform_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QByteArray>("forced");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light system") << QColor(Qt::white) << QByteArray() << false;
+        QTest::newRow("dark system") << QColor(30, 30, 30) << QByteArray() << true;
+        QTest::newRow("dark forced on a light system") << QColor(Qt::white) << QByteArray("dark") << true;
+        QTest::newRow("light forced on a dark system") << QColor(30, 30, 30) << QByteArray("Light") << false;
+    }
+    void schemeFollowsThePlatform()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QByteArray, forced);
+        QFETCH(bool, dark);
+        ScopedEnvironmentVariable appearance("ORVANDO_APPEARANCE", forced);
+        QCOMPARE(Brand::schemeFor(QPalette(window, window)), dark ? Scheme::Dark : Scheme::Light);
+    }
+
+    // Worked out anew, as a change of the system's appearance does, the palette reaches widgets
+    // already on screen and what they draw.
+    void followsTheSystemAppearanceLive()
+    {
+        Sandbox sandbox;
+        EngineTestKit::TestEngine engine(sandbox.environment());
+        AppCard card(catalogApp(u"maccy"_s), &engine);
+        card.resize(320, card.heightForWidth(320));
+        card.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&card));
+        auto *tagline = card.findChild<QLabel *>(u"taglineLabel"_s);
+        for (const Scheme scheme : { Scheme::Dark, Scheme::Light }) {
+            const Brand::Colors &colors = Brand::colors(scheme);
+            ScopedEnvironmentVariable appearance("ORVANDO_APPEARANCE", scheme == Scheme::Dark ? "dark" : "light");
+            BrandStyle::refreshPalette();
+            QCOMPARE(QApplication::palette().color(QPalette::Window), colors.cream);
+            // Windows hear of it through the event loop, and hand it down to what they hold.
+            QTRY_COMPARE(tagline->palette().color(tagline->foregroundRole()), colors.n3);
+            QCOMPARE(card.grab().toImage().pixelColor(9, card.height() / 2), colors.cream);
+        }
+    }
+
+    void everySymbolDrawsInItsRole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QStringList names { u"rosette"_s, u"square.grid.2x2"_s, u"envelope"_s, u"gearshape"_s, u"magnifyingglass"_s,
+            u"xmark.circle.fill"_s, u"chevron.down"_s, u"chevron.up"_s, u"chevron.right"_s, u"sparkles"_s,
+            u"hand.raised"_s, u"lock.shield"_s, u"rectangle.dashed.badge.record"_s, u"play.fill"_s,
+            u"arrow.up.forward.app"_s, u"arrow.up.forward"_s, u"checkmark"_s, u"wrench.and.screwdriver"_s };
+        for (CatalogApp::Category category : CatalogApp::allCategories())
+            names << CatalogApp::symbol(category);
+        names.removeDuplicates();
+        for (const QString &name : names)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everySymbolDrawsInItsRole()
+    {
+        QFETCH(QString, name);
+        const QImage image = Symbols::icon(name, Brand::forest).pixmap(QSize(24, 24), 1.0).toImage();
+        QCOMPARE(image.size(), QSize(24, 24));
+        int opaque = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).alpha() == 255 && ++opaque)
+                    QCOMPARE(image.pixelColor(x, y), QApplication::palette().color(Brand::forest));
+        QVERIFY2(opaque > 10, qPrintable(QString::number(opaque)));
     }
 };
 

@@ -1,4 +1,3 @@
-#include "CardTestEngine.h"
 #include "WidgetTexts.h"
 
 #include "catalog/Catalog.h"
@@ -46,6 +45,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using EngineTestKit::catalogApp;
 using Category = CatalogApp::Category;
 using EngineTestKit::idsOf;
 Q_DECLARE_METATYPE(InstallState)
@@ -63,12 +63,6 @@ bool selected(Sidebar *sidebar, const QModelIndex &row)
 void click(Sidebar *sidebar, const QModelIndex &row)
 {
     QTest::mouseClick(sidebar->list()->viewport(), Qt::LeftButton, {}, sidebar->list()->visualRect(row).center());
-}
-
-QString focusName()
-{
-    QWidget *focused = QApplication::focusWidget();
-    return focused ? QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name) : QString();
 }
 
 } // namespace
@@ -406,7 +400,7 @@ private Q_SLOTS:
     {
         QFETCH(InstallState, state);
         QFETCH(bool, shown);
-        CardTestEngine engine(m_sandbox.environment());
+        EngineTestKit::TestEngine engine(m_sandbox.environment());
         AppSelection selection(&engine);
         AppCard card(catalogApp(u"maccy"_s), &engine);
         card.setSelection(&selection);
