@@ -1,11 +1,18 @@
 // Renders the main window in its typical states, and the sheets it opens, to PNG files at twice
 // the size as on a Retina screen, for people to look at, in the light appearance and again in the
 // dark one ("-dark" names): `make screenshots` writes them to <build>/screenshots.
-// docs/screenshot.png is main-handselected.png.
+// docs/screenshot.png is main-handselected.png. The Mac it shows is a sandbox with the tests' fake
+// brew, which says what Homebrew's published facts say of a few apps: Shottr has an update, Maccy
+// updates itself, TomatoBar is no longer offered.
 #include "app/MainWindow.h"
 #include "catalog/Catalog.h"
+#include "engine/CaskFactsService.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/OperationCoordinator.h"
+#include "engine/UpdateChecker.h"
 #include "platform/UserDefaults.h"
+#include "support/Sandbox.h"
 #include "views/AppDetailView.h"
 #include "views/AppGrid.h"
 #include "views/AppSelection.h"
@@ -18,8 +25,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -35,27 +42,26 @@ struct Scene
     QString search;
     bool drawer = false;
     QStringList selected; // ticked for a batch install
+    bool updates = false;
 };
 
-// A Mac of its own in a temporary folder, with Maccy and Rectangle already installed.
-Environment sandboxMac(const QString &root)
+// The sandbox Mac: the fake brew, with Maccy, Rectangle and Shottr installed through it.
+bool prepareMac(const Sandbox &mac)
 {
-    Environment env;
-    env.home = root + u"/home"_s;
-    env.applicationFolders = { root + u"/Applications"_s, env.userApplications() };
-    env.tempDir = root + u"/tmp"_s;
-    env.tools = Environment::systemTools();
-    for (const QString &id : { u"maccy"_s, u"rectangle"_s }) {
-        const CatalogApp app = *std::find_if(
-            Catalog::v1().begin(), Catalog::v1().end(), [&id](const CatalogApp &each) { return each.id == id; });
-        const QString contents = env.userApplications() + u'/' + app.name + u".app/Contents"_s;
-        QDir().mkpath(contents);
-        QFile plist(contents + u"/Info.plist"_s);
-        if (plist.open(QIODevice::WriteOnly))
-            plist.write("<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key><string>"
-                + app.bundleID->toUtf8() + "</string></dict></plist>");
+    const QString fixtures = QStringLiteral(ORVANDO_SOURCE_DIR "/tests/cli/fixtures/");
+    qputenv("FAKE_BREW_INFO_JSON", (fixtures + u"brew-info.json"_s).toUtf8());
+    qputenv("FAKE_BREW_OUTDATED_JSON", (fixtures + u"brew-outdated.json"_s).toUtf8());
+    if (!mac.installFakeBrew())
+        return false;
+    for (const CatalogApp &app : Catalog::v1())
+        mac.registerCask(app.install.caskToken(), app.name, app.bundleID.value_or(QString()));
+    for (const QString &token : { u"maccy"_s, u"rectangle"_s, u"shottr"_s }) {
+        QProcess brew;
+        brew.start(mac.brewPath(), { u"install"_s, u"--cask"_s, token });
+        if (!brew.waitForFinished() || brew.exitCode() != 0)
+            return false;
     }
-    return env;
+    return true;
 }
 
 bool save(QWidget *widget, const QString &folder, const QString &name)
@@ -67,11 +73,12 @@ bool save(QWidget *widget, const QString &folder, const QString &name)
     return saved;
 }
 
-bool renderMainWindow(
-    const Environment &env, UserDefaults *defaults, const Scene &scene, const QString &folder, const QString &suffix)
+bool renderMainWindow(const Environment &env, OperationCoordinator *coordinator, UserDefaults *defaults,
+    const Scene &scene, const QString &folder, const QString &suffix)
 {
     RootView::Options options;
     options.environment = env;
+    options.coordinator = coordinator;
     options.defaults = defaults;
     MainWindow window(std::move(options));
     window.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -85,6 +92,8 @@ bool renderMainWindow(
     if (scene.category)
         root->chooseCategory(*scene.category);
     root->setSearchText(scene.search);
+    if (scene.updates)
+        root->chooseUpdates();
     if (!QTest::qWaitFor([root] { return root->grid()->isComplete(); }))
         return false;
     for (const CatalogApp &app : Catalog::v1())
@@ -104,22 +113,29 @@ bool renderMainWindow(
     return save(root, folder, scene.name + suffix);
 }
 
-bool renderAll(const Environment &env, UserDefaults *defaults, const QString &folder, const QString &suffix)
+bool renderAll(const Environment &env, OperationCoordinator *coordinator, UserDefaults *defaults, const QString &folder,
+    const QString &suffix)
 {
     bool ok = true;
     const QList<Scene> scenes { { u"main-handselected"_s, false, {}, {}, false, {} },
         { u"main-all-apps"_s, true, {}, {}, false, {} }, { u"main-category"_s, true, Category::Media, {}, false, {} },
         { u"main-no-match"_s, false, {}, u"photoshop"_s, false, {} },
         { u"main-drawer-open"_s, false, {}, {}, true, {} },
-        { u"main-selection"_s, false, {}, {}, false, { u"ice"_s, u"iina"_s, u"stats"_s } } };
+        { u"main-selection"_s, false, {}, {}, false, { u"ice"_s, u"iina"_s, u"stats"_s } },
+        { u"main-menu-bar"_s, true, Category::Menubar, {}, false, {} },
+        { u"main-updates"_s, false, {}, {}, false, {}, true } };
     for (const Scene &scene : scenes)
-        ok &= renderMainWindow(env, defaults, scene, folder, suffix);
+        ok &= renderMainWindow(env, coordinator, defaults, scene, folder, suffix);
 
-    InstallEngine engine(env);
+    InstallEngine engine(env, nullptr, coordinator);
     engine.refreshInstalledStatus(Catalog::v1());
-    AppDetailView detail(Catalog::v1().first(), &engine);
-    detail.show();
-    ok &= save(&detail, folder, u"detail-maccy"_s + suffix);
+    for (const QString &id : { u"maccy"_s, u"shottr"_s, u"tomatobar"_s }) {
+        const CatalogApp app = *std::find_if(
+            Catalog::v1().begin(), Catalog::v1().end(), [&id](const CatalogApp &each) { return each.id == id; });
+        AppDetailView detail(app, &engine);
+        detail.show();
+        ok &= save(&detail, folder, u"detail-"_s + id + suffix);
+    }
     SettingsView settings(&engine);
     settings.show();
     ok &= save(&settings, folder, u"settings"_s + suffix);
@@ -141,16 +157,28 @@ int main(int argc, char **argv)
     BrandStyle::install();
     const QString folder
         = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ORVANDO_BINARY_DIR "/screenshots");
-    QTemporaryDir root;
-    if (!root.isValid() || !QDir().mkpath(folder))
+    if (!QDir().mkpath(folder))
         return 1;
-    const Environment env = sandboxMac(root.path());
-    UserDefaults defaults(root.filePath(u"defaults.ini"_s));
+    const Sandbox mac;
+    if (!prepareMac(mac))
+        return 1;
+    Environment env = mac.environment();
+    env.cacheDir = mac.root() + u"/cache"_s;
+    OperationCoordinator coordinator;
+    auto *services = new EngineServices(env, Catalog::v1(), &coordinator);
+    services->facts()->start();
+    if (!QTest::qWaitFor([services] { return !services->facts()->isRefreshing(); }, 30000))
+        return 1;
+    InstallEngine engine(env, nullptr, &coordinator); // its refresh starts the check for updates
+    engine.refreshInstalledStatus(Catalog::v1());
+    if (!QTest::qWaitFor([services] { return services->updates()->count() > 0; }, 30000))
+        return 1;
+    UserDefaults defaults(mac.root() + u"/defaults.ini"_s);
     defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true);
 
-    bool ok = renderAll(env, &defaults, folder, QString());
+    bool ok = renderAll(env, &coordinator, &defaults, folder, QString());
     qputenv("ORVANDO_APPEARANCE", "dark");
     BrandStyle::refreshPalette();
-    ok &= renderAll(env, &defaults, folder, u"-dark"_s);
+    ok &= renderAll(env, &coordinator, &defaults, folder, u"-dark"_s);
     return ok ? 0 : 1;
 }

@@ -58,7 +58,7 @@ void InstallEngine::appendLog(const QString &text, const QString &appID)
     const LogLine line { m_logCounter, appID, text };
     m_log->append(line);
     if (m_logFile)
-        m_logFile->append(appID, text);
+        m_logFile->append(appID, text, m_readTime);
     Q_EMIT lineAppended(line);
 }
 
@@ -71,10 +71,17 @@ void InstallEngine::setState(const QString &appID, const InstallState &state)
 
 void InstallEngine::adoptState(const QString &appID, const InstallState &state)
 {
-    auto it = m_states.find(appID);
-    if (it != m_states.end() && it->sameInEveryDetail(state))
+    // brew's output repeats one note for line after line: the entry written last is compared
+    // without hashing the id again.
+    if (m_lastAdopted && m_lastAdopted->first == appID && m_lastAdopted->second.sameInEveryDetail(state))
         return;
+    auto it = m_states.find(appID);
+    if (it != m_states.end() && it->sameInEveryDetail(state)) {
+        m_lastAdopted.emplace(appID, state);
+        return;
+    }
     m_states.insert(appID, state);
+    m_lastAdopted.emplace(appID, state);
     Q_EMIT stateChanged(appID);
 }
 

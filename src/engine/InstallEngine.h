@@ -21,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class Analytics;
 class EngineServices;
@@ -235,11 +236,13 @@ private:
     Analytics *m_analytics = nullptr;
     OperationCoordinator *m_coordinator = nullptr;
     QHash<QString, InstallState> m_states;
+    std::optional<std::pair<QString, InstallState>> m_lastAdopted; // an entry of m_states, the one last set
     bool m_bootstrapInProgress = false;
     QSet<QString> m_permissionNotes;
     InstallLog *m_log = nullptr;
     std::shared_ptr<InstallLogFile> m_logFile; // absent without a log folder
     qint64 m_logCounter = 0;
+    qint64 m_readTime = -1; // while runBrew hands over the lines of one read: when it came
     std::optional<QString> m_brewBinary;
     BootstrapRunner m_bootstrapRunnerOverride;
     qint64 m_bootstrapLinesEmitted = 0;

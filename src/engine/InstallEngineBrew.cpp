@@ -3,10 +3,12 @@
 
 #include <QCoroProcess>
 #include <QCoroSignal>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QProcess>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -103,6 +105,15 @@ QCoro::Task<BrewResult> InstallEngine::runBrew(
     const QPointer<InstallEngine> self(this);
     LineSplitter splitter;
     const auto deliver = [&](const QStringList &lines) {
+        if (!self || lines.isEmpty())
+            return;
+        // The lines of one read reach the log's views in one update and share one time in the file.
+        const InstallLog::Batch batch(m_log);
+        m_readTime = QDateTime::currentMSecsSinceEpoch();
+        const auto readDone = qScopeGuard([&] {
+            if (self)
+                m_readTime = -1;
+        });
         for (const QString &line : lines) {
             if (!self)
                 return;

@@ -7,6 +7,9 @@
 #include <QPointer>
 #include <QStringMatcher>
 
+#include <array>
+#include <iterator>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -107,7 +110,8 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
 QString InstallEngine::humanize(const QString &line, const CatalogApp &app)
 {
     // Tested in this order; the first word found anywhere in the line decides. brew can print
-    // hundreds of thousands of lines, so the case-insensitive matchers are built once.
+    // hundreds of thousands of lines, so the case-insensitive matchers are built once, and the
+    // notes of the app last asked about are kept: a line then costs a few scans and no allocation.
     struct Rule
     {
         QStringMatcher word;
@@ -122,11 +126,25 @@ QString InstallEngine::humanize(const QString &line, const CatalogApp &app)
         { QStringMatcher(u"moving"_s, Qt::CaseInsensitive), u"Putting "_s, u" in place."_s },
     };
     static const QStringMatcher caveats(u"caveats"_s, Qt::CaseInsensitive);
-    for (const Rule &rule : rules) {
-        if (rule.word.indexIn(line) >= 0)
-            return rule.before + app.name + rule.after;
+    constexpr size_t ruleCount = std::size(rules);
+    struct Notes
+    {
+        QString name;
+        std::array<QString, ruleCount + 1> notes; // one per rule, then the note for any other line
+    };
+    thread_local Notes last;
+    if (last.name != app.name) {
+        last.name = app.name;
+        last.notes = {};
     }
-    if (caveats.indexIn(line) >= 0)
+    size_t rule = 0;
+    while (rule < ruleCount && rules[rule].word.indexIn(line) < 0)
+        ++rule;
+    if (rule == ruleCount && caveats.indexIn(line) >= 0)
         return u"Almost done."_s;
-    return u"Working on "_s + app.name + u"."_s;
+    QString &note = last.notes[rule];
+    if (note.isNull())
+        note = rule < ruleCount ? rules[rule].before + app.name + rules[rule].after
+                                : u"Working on "_s + app.name + u"."_s;
+    return note;
 }

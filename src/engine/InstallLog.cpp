@@ -1,5 +1,8 @@
 #include "engine/InstallLog.h"
 
+#include <algorithm>
+#include <iterator>
+
 InstallLog::InstallLog(QObject *parent)
     : QAbstractListModel(parent)
 {
@@ -40,9 +43,22 @@ QList<LogLine> InstallLog::lines() const
 
 void InstallLog::append(const LogLine &line)
 {
+    m_waiting.push_back(line);
+    // Lines the cap would remove as soon as they arrived never become rows.
+    if (m_waiting.size() > size_t(cap))
+        m_waiting.pop_front();
+    if (m_openBatches == 0)
+        commit();
+}
+
+void InstallLog::commit()
+{
+    if (m_waiting.empty())
+        return;
     const int row = size();
-    beginInsertRows({}, row, row);
-    m_lines.push_back(line);
+    beginInsertRows({}, row, row + int(m_waiting.size()) - 1);
+    std::move(m_waiting.begin(), m_waiting.end(), std::back_inserter(m_lines));
+    m_waiting.clear();
     endInsertRows();
 
     const int surplus = size() - cap;
@@ -51,4 +67,17 @@ void InstallLog::append(const LogLine &line)
         m_lines.erase(m_lines.begin(), m_lines.begin() + surplus);
         endRemoveRows();
     }
+}
+
+InstallLog::Batch::Batch(InstallLog *log)
+    : m_log(log)
+{
+    if (m_log)
+        ++m_log->m_openBatches;
+}
+
+InstallLog::Batch::~Batch()
+{
+    if (m_log && --m_log->m_openBatches == 0)
+        m_log->commit();
 }

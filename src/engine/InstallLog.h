@@ -3,11 +3,14 @@
 #include "engine/LogLine.h"
 
 #include <QAbstractListModel>
+#include <QPointer>
 
 #include <deque>
 
 // The installer log, oldest line first, capped so that a long session cannot grow it without
-// bound. Each append is one row insertion, followed by at most one removal of the oldest rows.
+// bound. Each append is one row insertion, followed by at most one removal of the oldest rows;
+// while a Batch is open, the lines appended wait and then enter together, as one insertion and at
+// most one removal, so that a read of a tool's output costs the views one update, not thousands.
 class InstallLog : public QAbstractListModel
 {
     Q_OBJECT
@@ -15,6 +18,20 @@ class InstallLog : public QAbstractListModel
 public:
     static constexpr int cap = 500;
     enum Role { IdRole = Qt::UserRole + 1, AppIdRole, TextRole };
+
+    // Holds the lines appended during its life until the last open Batch of the log ends; they
+    // are not rows until then. A log destroyed meanwhile is left alone.
+    class Batch
+    {
+    public:
+        explicit Batch(InstallLog *log);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        QPointer<InstallLog> m_log;
+    };
 
     explicit InstallLog(QObject *parent = nullptr);
 
@@ -29,5 +46,10 @@ public:
     void append(const LogLine &line);
 
 private:
+    // Makes the waiting lines rows.
+    void commit();
+
     std::deque<LogLine> m_lines;
+    std::deque<LogLine> m_waiting; // appended in an open Batch; never more than cap
+    int m_openBatches = 0;
 };

@@ -192,16 +192,25 @@ quint64 InstallLogFile::write(const QByteArray &queue)
         }
         if (day != m_prunedFor)
             prune(day);
-        chunk += stamp;
-        if (header.appBytes > 0)
-            chunk.append('[').append(app, header.appBytes).append("] ");
+        // "stamp [app] text\n", written in place: one resize per line.
+        const qsizetype start = chunk.size();
+        const qsizetype appPart = header.appBytes > 0 ? header.appBytes + 3 : 0;
+        chunk.resize(start + stamp.size() + appPart + header.textBytes + 1);
+        char *out = chunk.data() + start;
+        out = std::copy_n(stamp.constData(), stamp.size(), out);
+        if (appPart > 0) {
+            *out++ = '[';
+            out = std::copy_n(app, header.appBytes, out);
+            *out++ = ']';
+            *out++ = ' ';
+        }
         // One line of the file per log line, whatever the tool printed inside it.
         const char *const text = app + header.appBytes;
-        const qsizetype textAt = chunk.size();
-        chunk.append(text, header.textBytes);
+        char *const textOut = out;
+        out = std::copy_n(text, header.textBytes, out);
         if (std::memchr(text, '\n', size_t(header.textBytes)))
-            std::replace(chunk.begin() + textAt, chunk.end(), '\n', ' ');
-        chunk += '\n';
+            std::replace(textOut, out, '\n', ' ');
+        *out = '\n';
     }
     save();
     return lines;

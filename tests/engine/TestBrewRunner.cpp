@@ -4,6 +4,7 @@
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
+#include <QAbstractItemModelTester>
 #include <QCoreApplication>
 #include <QTest>
 #include <QThread>
@@ -114,6 +115,25 @@ private Q_SLOTS:
         for (int i = 1; i <= 10000; ++i)
             expected.append(u"==> Downloading https://example.invalid/pkg-%1.zip"_s.arg(i));
         QCOMPARE(run.lines.mid(pieces.size()), expected << homebrew);
+    }
+
+    // Reads of thousands of lines keep the log's last lines in order, every change announced.
+    void floodLeavesTheLastLinesInTheLog()
+    {
+        ScopedEnvironmentVariable flood("FAKE_BREW_FLOOD", QByteArray("3000"));
+        InstallEngine engine(m_sandbox.environment());
+        QAbstractItemModelTester tester(engine.log(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        auto done = std::make_shared<bool>(false);
+        engine.runBrew({ u"--version"_s }, [&engine](const QString &line) { engine.appendLog(line, u"maccy"_s); })
+            .then([done](const BrewResult &) { *done = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(*done, 60000);
+        const QList<LogLine> lines = engine.log()->lines();
+        QCOMPARE(lines.size(), InstallLog::cap);
+        QCOMPARE(lines.constLast(), (LogLine { 3001, u"maccy"_s, homebrew }));
+        QCOMPARE(lines.constFirst(),
+            (LogLine { 2502, u"maccy"_s, u"==> Downloading https://example.invalid/pkg-2502.zip"_s }));
+        QCOMPARE(engine.log()->data(engine.log()->index(1)).toString(),
+            u"==> Downloading https://example.invalid/pkg-2503.zip"_s);
     }
 
     void givesBrewItsFixedEnvironment_data()
