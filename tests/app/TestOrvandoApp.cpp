@@ -1,25 +1,87 @@
+// The application object: its windows and their menus, what it does before it quits with work
+// running, and how it is installed; and the password prompt it ships beside it.
+#include "askpass/AskpassDialog.h"
+
 #include "app/MainWindow.h"
 #include "app/OrvandoApp.h"
 #include "engine/InstallEngine.h"
+#include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
+#include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
+#include "telemetry/ProductInfo.h"
+#include "views/ResourceBundle.h"
 #include "views/RootView.h"
+#include "views/SelfRemoval.h"
 #include "views/WelcomePresenter.h"
 #include "views/WelcomeView.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
-// The application object: its windows and their menus.
+namespace {
+
+QAbstractButton *button(QMessageBox *alert, const QString &text)
+{
+    for (QAbstractButton *candidate : alert->buttons())
+        if (candidate->text() == text)
+            return candidate;
+    return nullptr;
+}
+
+QList<QAction *> menu(MainWindow *window, const QString &title)
+{
+    for (QAction *entry : window->menuBar()->actions())
+        if (entry->menu() && entry->text().remove(u'&') == title)
+            return entry->menu()->actions();
+    return {};
+}
+
+QAction *action(MainWindow *window, const QString &menuTitle, const QString &text)
+{
+    for (QAction *entry : menu(window, menuTitle))
+        if (entry->text() == text)
+            return entry;
+    qFatal("no menu item %s", qPrintable(text));
+}
+
+// The application over a sandbox, past the welcome sheet; its windows log to a folder not made yet.
+struct SandboxApp
+{
+    SandboxApp() { defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true); }
+    RootView::Options options() const
+    {
+        RootView::Options sandboxed;
+        sandboxed.environment = sandbox.environment();
+        sandboxed.environment.logDir = logFolder();
+        return sandboxed;
+    }
+    QString logFolder() const { return sandbox.root() + u"/Library/Logs/Orvando"_s; }
+
+    Sandbox sandbox;
+    UserDefaults defaults { sandbox.root() + u"/defaults.ini"_s };
+    OrvandoApp app { [this] { return options(); }, &defaults };
+};
+
+} // namespace
+
 class TestOrvandoApp : public QObject
 {
     Q_OBJECT
@@ -28,49 +90,24 @@ public Q_SLOTS:
     void openURL(const QUrl &url) { m_opened.append(url); }
 
 private:
-    QTemporaryDir m_dir;
-    Sandbox m_sandbox;
-    std::unique_ptr<UserDefaults> m_defaults;
-    std::unique_ptr<OrvandoApp> m_app;
+    std::unique_ptr<SandboxApp> m_sandboxed;
+    OrvandoApp *m_app = nullptr;
     QList<QUrl> m_opened;
 
-    static QList<QAction *> menu(MainWindow *window, const QString &title)
-    {
-        for (QAction *entry : window->menuBar()->actions())
-            if (entry->menu() && entry->text().remove(u'&') == title)
-                return entry->menu()->actions();
-        return {};
-    }
-    static QAction *action(MainWindow *window, const QString &menuTitle, const QString &text)
-    {
-        for (QAction *entry : menu(window, menuTitle))
-            if (entry->text() == text)
-                return entry;
-        qFatal("no menu item %s", qPrintable(text));
-    }
-
 private Q_SLOTS:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase()
+    {
+        QDesktopServices::setUrlHandler(u"mailto"_s, this, "openURL");
+        QDesktopServices::setUrlHandler(u"file"_s, this, "openURL");
+    }
     void init()
     {
-        static int serial = 0;
-        m_defaults = std::make_unique<UserDefaults>(m_dir.filePath(u"defaults-%1.ini"_s.arg(++serial)));
-        m_defaults->setBool(WelcomeView::hasSeenWelcomeKey(), true);
+        QApplication::setQuitOnLastWindowClosed(false);
         m_opened.clear();
-        QDesktopServices::setUrlHandler(u"mailto"_s, this, "openURL");
-        m_app = std::make_unique<OrvandoApp>(
-            [this] {
-                RootView::Options options;
-                options.environment = m_sandbox.environment();
-                return options;
-            },
-            m_defaults.get());
+        m_sandboxed = std::make_unique<SandboxApp>();
+        m_app = &m_sandboxed->app;
     }
-    void cleanup()
-    {
-        m_app.reset();
-        QDesktopServices::unsetUrlHandler(u"mailto"_s);
-    }
+    void cleanup() { m_sandboxed.reset(); }
 
     void windowHasItsTitleSizeAndMenus()
     {
@@ -89,6 +126,41 @@ private Q_SLOTS:
         action(window, u"Help"_s, u"Send Feedback…"_s)->trigger();
         QCOMPARE(m_opened.size(), 1);
         QVERIFY(m_opened.first().toString().startsWith(u"mailto:hello@orvando.app?subject="_s));
+    }
+
+    void feedbackWithoutAMailAppSaysWhereToWrite()
+    {
+        MainWindow *window = m_app->newWindow();
+        UrlOpener::setOpener([](const QUrl &) { return false; });
+        action(window, u"Help"_s, OrvandoApp::feedbackTitle())->trigger();
+        UrlOpener::setOpener({});
+
+        QMessageBox *alert = window->findChild<QMessageBox *>(u"mailFallback"_s);
+        QVERIFY(alert && alert->isVisible());
+        QCOMPARE(alert->text(), u"No mail app opened. Write to "_s + ProductInfo::supportEmail() + u"."_s);
+        QVERIFY(button(alert, u"Copy address"_s));
+    }
+
+    // Help › "Show Install Logs" reveals the folder every window writes its log files to, made
+    // when nothing has been logged yet.
+    void showInstallLogsRevealsTheLogFolder_data()
+    {
+        QTest::addColumn<bool>("withWindow");
+        QTest::newRow("from a window") << true;
+        QTest::newRow("before any window") << false;
+    }
+    void showInstallLogsRevealsTheLogFolder()
+    {
+        QFETCH(bool, withWindow);
+        if (withWindow) {
+            MainWindow *window = m_app->newWindow();
+            window->rootView()->engine()->appendLog(u"==> Opening Maccy"_s, u"maccy"_s);
+            action(window, u"Help"_s, u"Show Install Logs"_s)->trigger();
+        } else {
+            m_app->showInstallLogs();
+        }
+        QCOMPARE(m_opened, QList<QUrl> { QUrl::fromLocalFile(m_sandboxed->logFolder()) });
+        QVERIFY(QFileInfo(m_sandboxed->logFolder()).isDir());
     }
 
     // Filters, drawer and log belong to one window each; a closed window is gone.
@@ -124,10 +196,149 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(first->rootView()->findChildren<WelcomeView *>(), QList<WelcomeView *> { sheet.data() });
         sheet->reject();
-        QVERIFY(m_defaults->boolValue(WelcomeView::hasSeenWelcomeKey()));
+        QVERIFY(m_sandboxed->defaults.boolValue(WelcomeView::hasSeenWelcomeKey()));
         QTRY_VERIFY(!two->sheet());
         action(first, u"Help"_s, u"Welcome to Orvando…"_s)->trigger();
         QTRY_VERIFY(one->sheet());
+    }
+
+    void quitAsksWhileWorkRuns_data()
+    {
+        QTest::addColumn<bool>("running");
+        QTest::addColumn<bool>("byClosing"); // the last window, rather than the Quit command
+        QTest::newRow("nothing running: quits at once") << false << false;
+        QTest::newRow("Quit stops brew first") << true << false;
+        QTest::newRow("closing the last window asks too") << true << true;
+    }
+    void quitAsksWhileWorkRuns()
+    {
+        QFETCH(bool, running);
+        QFETCH(bool, byClosing);
+        QApplication::setQuitOnLastWindowClosed(true);
+        // A brew whose install ignores the polite request: only SIGKILL ends it. Its other commands
+        // (the background facts and update checks) fail at once.
+        const QString terms = m_sandboxed->sandbox.root() + u"/terms"_s;
+        QVERIFY(Sandbox::writeFile(m_sandboxed->sandbox.brewPath(),
+            "#!/bin/sh\n[ \"$1\" = install ] || exit 1\ntrap 'echo TERM >> \"" + terms.toUtf8()
+                + "\"' TERM\necho '==> Downloading maccy'\nwhile :; do sleep 0.05; done\n",
+            true));
+        int quits = 0;
+        m_app->setQuitHandler([&quits] { ++quits; });
+        m_app->coordinator()->setStopGrace(std::chrono::milliseconds(300));
+        MainWindow *window = m_app->newWindow();
+        InstallEngine *engine = window->rootView()->engine();
+        if (running) {
+            InstallEngine::startDetached(engine->install(EngineTestKit::maccy()));
+            QTRY_VERIFY(EngineTestKit::logTexts(*engine).contains(u"==> Downloading maccy"_s));
+        }
+
+        if (byClosing)
+            window->close();
+        else
+            action(window, u"File"_s, u"Quit"_s)->trigger();
+        if (!running) {
+            QCOMPARE(quits, 1);
+            return;
+        }
+        QMessageBox *alert = window->findChild<QMessageBox *>(u"confirmQuit"_s);
+        QVERIFY(alert && alert->isVisible() && window->isVisible());
+        QCOMPARE(alert->text(), OrvandoApp::quitQuestion());
+        QCOMPARE(alert->defaultButton(), button(alert, u"Cancel"_s));
+        QCOMPARE(quits, 0);
+        QTest::mouseClick(button(alert, u"Quit"_s), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(quits, 1, 10000);
+        // brew was asked first, then ended without its consent.
+        QFile asked(terms);
+        QVERIFY(asked.open(QIODevice::ReadOnly) && asked.readAll().startsWith("TERM"));
+        QTRY_COMPARE(engine->state(u"maccy"_s)->kind, InstallState::Kind::Failed);
+    }
+
+    // The build installed with the real `cmake --install`: the program, its helper and its resource
+    // bundle land where they are looked for, and only a prefix of the program's own is marked for
+    // self-removal.
+    void installPlacesProgramAndResources_data()
+    {
+        QTest::addColumn<QString>("prefixName");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("a versioned prefix of its own") << u"Orvando-1.0"_s << true;
+        QTest::newRow("a user's shared prefix") << u".local"_s << false;
+    }
+    void installPlacesProgramAndResources()
+    {
+        QFETCH(QString, prefixName);
+        QFETCH(bool, marked);
+        if (!QFileInfo(QStringLiteral(ORVANDO_BINARY_DIR "/src/app/orvando-askpass")).isExecutable())
+            QSKIP("the programs are not built in this build folder");
+        const QString prefix = m_sandboxed->sandbox.root() + u'/' + prefixName;
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(u"cmake"_s, { u"--install"_s, QStringLiteral(ORVANDO_BINARY_DIR), u"--prefix"_s, prefix });
+        QVERIFY(install.waitForFinished(120000));
+        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+        QVERIFY(QFileInfo(prefix + u"/bin/orvando"_s).isExecutable());
+        QVERIFY(QFileInfo(prefix + u"/bin/orvando-askpass"_s).isExecutable());
+        QVERIFY(ResourceBundle::searchPaths(prefix + u"/bin"_s)
+                    .contains(prefix + u"/share/orvando/"_s + ResourceBundle::name()));
+        QVERIFY(!QDir(prefix + u"/share/orvando/"_s + ResourceBundle::name()).isEmpty());
+        QCOMPARE(SelfRemoval::isOwnInstallation(prefix), marked);
+    }
+
+    // The password prompt sudo runs for Homebrew: what it writes for each way of answering it.
+    void writesExactlyTheTypedPasswordOrNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("how"); // OK button, Return, Cancel button, Escape, window closed
+        QTest::addColumn<int>("status");
+        QTest::newRow("spaces kept, OK button") << u"  two words  "_s << 0 << 0;
+        QTest::newRow("non-ASCII, Return") << u"pässwörd–ß✓"_s << 1 << 0;
+        QTest::newRow("Cancel button") << u"typed"_s << 2 << 1;
+        QTest::newRow("Escape") << u"typed"_s << 3 << 1;
+        QTest::newRow("window closed") << u"typed"_s << 4 << 1;
+    }
+    void writesExactlyTheTypedPasswordOrNothing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, how);
+        QFETCH(int, status);
+        AskpassDialog dialog(u"Shutter Encoder"_s);
+        QTimer::singleShot(0, &dialog, [&] {
+            for (const QChar c : typed) { // QTest::keyClicks knows ASCII only
+                QTest::sendKeyEvent(QTest::Press, dialog.passwordField(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+                QTest::sendKeyEvent(
+                    QTest::Release, dialog.passwordField(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+            if (how == 0 || how == 2)
+                QTest::mouseClick(how == 0 ? dialog.okButton() : dialog.cancelButton(), Qt::LeftButton);
+            else if (how == 4)
+                dialog.close();
+            else
+                QTest::keyClick(dialog.passwordField(), how == 1 ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
+        QCOMPARE(dialog.run(out), status);
+        QCOMPARE(QString::fromUtf8(out.data()), status ? QString() : typed + u'\n');
+        QVERIFY(status || dialog.passwordField()->text().isEmpty());
+    }
+
+    void promptNamesTheApplication_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("named") << u"Shutter Encoder"_s
+                               << u"Homebrew needs your Mac password to finish with Shutter Encoder."_s;
+        QTest::newRow("no name") << QString() << u"Homebrew needs your Mac password to continue."_s;
+    }
+    void promptNamesTheApplication()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        AskpassDialog dialog(name);
+        QStringList labels;
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            labels.append(label->text());
+        QVERIFY2(labels.contains(text), qPrintable(labels.join(u" | "_s)));
+        QCOMPARE(dialog.passwordField()->echoMode(), QLineEdit::Password);
     }
 };
 

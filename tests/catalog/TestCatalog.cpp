@@ -1,5 +1,6 @@
 #include "catalog/AppSetFile.h"
 #include "catalog/Catalog.h"
+#include "support/EngineTestKit.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -11,18 +12,7 @@ using namespace Qt::StringLiterals;
 using Category = CatalogApp::Category;
 using OptionalCategory = std::optional<CatalogApp::Category>;
 Q_DECLARE_METATYPE(OptionalCategory)
-
-namespace {
-
-QStringList ids(const QList<CatalogApp> &apps)
-{
-    QStringList result;
-    for (const CatalogApp &app : apps)
-        result.append(app.id);
-    return result;
-}
-
-} // namespace
+using EngineTestKit::idsOf;
 
 // The built-in list, the queries the grid uses, the JSON form of an entry, and the file a set of
 // apps travels in: a Brewfile out, a Brewfile or a plain list in.
@@ -33,9 +23,9 @@ class TestCatalog : public QObject
 private Q_SLOTS:
     void listHasTwentyEightCompleteEntries()
     {
-        const QStringList allIDs = ids(Catalog::v1());
+        const QStringList allIDs = idsOf(Catalog::v1());
         QCOMPARE(QSet<QString>(allIDs.cbegin(), allIDs.cend()).size(), 28);
-        QCOMPARE(ids(Catalog::curated()), allIDs.mid(0, 16));
+        QCOMPARE(idsOf(Catalog::curated()), allIDs.mid(0, 16));
         for (const CatalogApp &app : Catalog::v1()) {
             QVERIFY2(app.tagline.endsWith(u'.') && app.homepage.startsWith(u"https://"_s), qPrintable(app.id));
             QVERIFY2(app.bundleID.has_value() == (app.id != u"shutter-encoder"_s), qPrintable(app.id));
@@ -57,7 +47,7 @@ private Q_SLOTS:
         QTest::newRow("curated media") << false << OptionalCategory(Category::Media)
                                        << QStringList { u"iina"_s, u"handbrake"_s, u"shutter-encoder"_s, u"parabolic"_s,
                                               u"shottr"_s };
-        QTest::newRow("curated, no category") << false << OptionalCategory() << ids(Catalog::v1().mid(0, 16));
+        QTest::newRow("curated, no category") << false << OptionalCategory() << idsOf(Catalog::v1().mid(0, 16));
     }
     void filtersKeepCatalogOrder()
     {
@@ -65,7 +55,7 @@ private Q_SLOTS:
         QFETCH(OptionalCategory, category);
         QFETCH(QStringList, expected);
         for (const QString &blank : { QString(), u"\n\t \r\n"_s })
-            QCOMPARE(ids(Catalog::apps(showAll, category, blank)), expected);
+            QCOMPARE(idsOf(Catalog::apps(showAll, category, blank)), expected);
     }
 
     // A search looks through the whole catalog, whatever the filters.
@@ -85,7 +75,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, search);
         QFETCH(QStringList, expected);
-        QCOMPARE(ids(Catalog::apps(false, Category::Media, search)), expected);
+        QCOMPARE(idsOf(Catalog::apps(false, Category::Media, search)), expected);
     }
 
     void everyEntrySurvivesARoundTripThroughJson()
@@ -135,7 +125,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         const AppSetFile::Import result = AppSetFile::parse(content, Catalog::v1());
         QVERIFY(result.succeeded());
-        QTEST(ids(result.apps), "apps");
+        QTEST(idsOf(result.apps), "apps");
         QTEST(result.ignored, "ignored");
         QTEST(result.unknown, "unknown");
     }
@@ -165,7 +155,7 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"Brewfile"_s);
         QString error;
         QVERIFY(AppSetFile::writeFile(path, "cask \"maccy\"\n", &error));
-        QCOMPARE(ids(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
+        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
 
         QVERIFY(!AppSetFile::writeFile(dir.filePath(u"missing/Brewfile"_s), "x", &error));
         QVERIFY2(error.startsWith(u"Could not save “Brewfile”: "_s), qPrintable(error));

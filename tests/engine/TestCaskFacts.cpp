@@ -1,16 +1,23 @@
-// What Homebrew and GitHub say about the catalog's apps: decoding brew's answer, the sentences
-// shown for it, and the service that reads, caches and refreshes it.
+// Homebrew itself: what it and GitHub say about the catalog's apps (decoding brew's answer, the
+// sentences shown for it, the service that reads, caches and refreshes it), and its one-time setup.
 #include "engine/CaskFactsCache.h"
 #include "engine/CaskFactsService.h"
 #include "engine/CaskFactsText.h"
+#include "engine/HomebrewSetupCommand.h"
+#include "engine/InstallEngine.h"
+#include "engine/ShellQuote.h"
 #include "platform/Gatekeeper.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -66,6 +73,59 @@ Environment withCache(const Sandbox &sandbox)
     Environment env = sandbox.environment();
     env.cacheDir = sandbox.root() + u"/cache"_s;
     return env;
+}
+
+const QString settingUp = u"==> Setting up Homebrew (one-time). macOS will ask for your password once."_s;
+const QString ready = u"🍺  Homebrew is ready. From now on installs are silent."_s;
+const QString failedCode = u"error: Homebrew setup did not complete (code %1)."_s;
+const InstallState setupFailed = InstallState::failed(
+    u"Homebrew setup didn't finish. You can try again — it asks for your Mac password once, then all installs are silent."_s);
+const QByteArray scriptPath = "/Homebrew/install/HEAD/install.sh";
+const QByteArray package = QByteArrayLiteral("xar!\0 Homebrew installer package");
+const QByteArray signedAndNotarized = "Package \"Homebrew.pkg\":\n"
+                                      "   Status: signed by a developer certificate issued by Apple for distribution\n"
+                                      "   Notarization: trusted by the Apple notary service\n"
+                                      "   Certificate Chain:\n"
+                                      "    1. Developer ID Installer: Some Maintainer (ABCDE12345)\n"
+                                      "    2. Developer ID Certification Authority\n"
+                                      "    3. Apple Root CA\n";
+
+QByteArray quoted(const QString &path)
+{
+    return ShellQuote::quoted(path).toUtf8();
+}
+
+// What AppleScript makes of the text between the quotes of a string literal.
+QString appleScriptValue(const QString &literal)
+{
+    QString value;
+    for (qsizetype i = 0; i < literal.size(); ++i) {
+        if (literal.at(i) == u'"')
+            return u"<unescaped quote ends the literal>"_s;
+        value.append(literal.at(i == literal.size() - 1 || literal.at(i) != u'\\' ? i : ++i));
+    }
+    return value;
+}
+
+QString runShell(const QString &commandLine)
+{
+    QProcess shell;
+    shell.start(u"/bin/sh"_s, { u"-c"_s, commandLine });
+    return shell.waitForFinished(30000) ? QString::fromUtf8(shell.readAllStandardOutput()) : u"<hung>"_s;
+}
+
+// Shell lines that put the fake brew where the setup is expected to leave it.
+QByteArray installBrew(const Sandbox &sandbox)
+{
+    return "mkdir -p " + quoted(sandbox.brewPrefix() + u"/bin"_s) + " && cp " + quoted(sandbox.root() + u"/staged"_s)
+        + ' ' + quoted(sandbox.brewPath()) + '\n';
+}
+
+// A Mac without brew, whose setup can fetch the fake one.
+bool stageFakeBrew(const Sandbox &sandbox)
+{
+    return sandbox.installFakeBrew() && sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s)
+        && QFile::rename(sandbox.brewPath(), sandbox.root() + u"/staged"_s);
 }
 
 } // namespace
@@ -268,6 +328,232 @@ private Q_SLOTS:
         QVERIFY(Gatekeeper::parse(status, output) == assessment);
         QCOMPARE(Gatekeeper::parse(status, output).isNotarizedDeveloperID(),
             QByteArray(QTest::currentDataTag()) == "notarized");
+    }
+
+    // The one-time Homebrew setup: its script or package run as administrator, its output streamed
+    // into the log, one at a time, then the install it was for.
+    void setsUpThenInstallsOneSetupAtATime()
+    {
+        Sandbox sandbox;
+        QVERIFY(stageFakeBrew(sandbox));
+        QVERIFY(sandbox.registerCask(u"jordanbaird-ice"_s, u"Ice"_s, u"com.jordanbaird.Ice"_s));
+        // Every character that could break out of a quoted path.
+        Environment env = sandbox.environment();
+        env.tempDir = sandbox.root() + u"/tmp it's \"odd\" \\ $HOME `id`"_s;
+        QVERIFY(QDir().mkpath(env.tempDir));
+        const QString go = sandbox.root() + u"/go"_s;
+        LocalHttpServer server;
+        server.serve(scriptPath,
+            "echo \"NONINTERACTIVE=$NONINTERACTIVE\"\necho\nprintf '==> Down'\nwhile [ ! -f " + quoted(go)
+                + " ]; do sleep 0.05; done\nprintf 'loading\\n'\n" + installBrew(sandbox)
+                + "printf '==> Installation successful!\\r\\n==> Next steps: none'\n");
+        env.homebrewInstallHost = server.url();
+        InstallEngine engine(env);
+        QSignalSpy progress(&engine, &InstallEngine::bootstrapInProgressChanged);
+
+        InstallEngine::startDetached(engine.setUpHomebrewThenInstall(maccy()));
+        // Lines reach the log while the script runs: complete ones only, empty ones counted.
+        QTRY_COMPARE_WITH_TIMEOUT(engine.bootstrapLinesEmitted(), 2, 30000);
+        QCOMPARE(logTexts(engine), (QStringList { settingUp, u"NONINTERACTIVE=1"_s }));
+        QVERIFY(QFile::exists(engine.bootstrapLogPath()));
+        // Meanwhile a second window's request waits for this setup, then uses the brew it put in place.
+        InstallEngine other(env);
+        QVERIFY(other.bootstrapInProgress());
+        InstallEngine::startDetached(other.setUpHomebrewThenInstall(catalogApp(u"ice"_s)));
+        QCOMPARE(other.state(u"ice"_s), std::optional(InstallState::installing(u"Setting up Homebrew (one-time)."_s)));
+        QCOMPARE(logTexts(other, u"ice"_s),
+            QStringList { u"==> Waiting for the Homebrew setup that is already running."_s });
+        QVERIFY(Sandbox::writeFile(go, "go"));
+
+        QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"maccy"_s), std::optional(InstallState::installed()), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(other.state(u"ice"_s), std::optional(InstallState::installed()), 30000);
+        QCOMPARE(logTexts(engine).mid(0, 6),
+            (QStringList { settingUp, u"NONINTERACTIVE=1"_s, u"==> Downloading"_s, u"==> Installation successful!\r"_s,
+                u"==> Next steps: none"_s, ready }));
+        QCOMPARE(QList<QList<QVariant>>(progress), (QList<QList<QVariant>> { { true }, { false } }));
+        QCOMPARE(entriesOf(env.tempDir), QStringList());
+        QCOMPARE(server.requests(scriptPath).size(), 1);
+    }
+
+    void failedSetupFailsTheApp_data()
+    {
+        QTest::addColumn<QByteArray>("script"); // null: the script's address answers 404
+        QTest::addColumn<bool>("shellMissing");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<InstallState>("state");
+        QTest::newRow("script fails: brew is not looked for")
+            << QByteArray("echo 'Error: macOS is too old'\nINSTALL\nexit 3") << false
+            << QStringList { settingUp, u"Error: macOS is too old"_s, failedCode.arg(3) } << setupFailed;
+        QTest::newRow("no shell to run it")
+            << QByteArray("INSTALL") << true << QStringList { settingUp, failedCode.arg(-1) } << setupFailed;
+        QTest::newRow("finished without brew")
+            << QByteArray("exit 0") << false
+            << QStringList { settingUp, u"error: Homebrew setup finished but brew was not found afterward."_s }
+            << setupFailed;
+        const QString offline
+            = u"The Homebrew installer could not be downloaded. Check your connection and try again."_s;
+        QTest::newRow("script cannot be downloaded")
+            << QByteArray() << false
+            << QStringList { settingUp, u"curl: (22) The requested URL returned error: 404"_s, u"error: "_s + offline,
+                   failedCode.arg(1) }
+            << InstallState::failed(offline);
+    }
+
+    void failedSetupFailsTheApp()
+    {
+        QFETCH(QByteArray, script);
+        QFETCH(bool, shellMissing);
+        QFETCH(QStringList, lines);
+        QFETCH(InstallState, state);
+        Sandbox sandbox;
+        QVERIFY(stageFakeBrew(sandbox));
+        LocalHttpServer server;
+        if (!script.isNull())
+            server.serve(scriptPath, script.replace("INSTALL", installBrew(sandbox)));
+        Environment env = sandbox.environment();
+        env.homebrewInstallHost = server.url();
+        if (shellMissing)
+            env.tools.sh = sandbox.root() + u"/no-such-shell"_s;
+        InstallEngine engine(env);
+        QVERIFY(finish(engine.setUpHomebrewThenInstall(maccy())));
+        QCOMPARE(engine.state(u"maccy"_s), state);
+        QCOMPARE(logTexts(engine), lines);
+        QVERIFY(!engine.brewAvailable() && !engine.bootstrapInProgress());
+        QCOMPARE(sandbox.brewCalls(), QStringList());
+        QCOMPARE(entriesOf(env.tempDir), QStringList());
+    }
+
+    // The package route (the Mac's): Homebrew's installer package from its latest release, checked
+    // against the published digest before the password prompt, then checked again by root on root's
+    // own copy. Stand-ins for osascript, pkgutil and installer; the real shell, shasum and curl.
+    void installsOnlyThePublishedSignedPackage_data()
+    {
+        QTest::addColumn<QString>("asset");
+        QTest::addColumn<QByteArray>("published"); // what the release's digest is the digest of
+        QTest::addColumn<bool>("swap"); // another process of the user replaces the checked package
+        QTest::addColumn<QByteArray>("signature"); // what pkgutil says
+        QTest::addColumn<bool>("asked"); // the password prompt came
+        QTest::addColumn<QString>("failure"); // the error logged; empty: installed
+        const QString pkg = u"Homebrew-4.4.0.pkg"_s;
+        const QString badSignature = u"The Homebrew installer's signature could not be verified."_s;
+        QByteArray notNotarized = signedAndNotarized;
+        notNotarized.replace("   Notarization: trusted by the Apple notary service\n", "");
+        QByteArray development = signedAndNotarized;
+        development.replace("Developer ID Installer", "Apple Development");
+        QTest::newRow("checked, then installed") << pkg << package << false << signedAndNotarized << true << QString();
+        QTest::newRow("swapped after the user's check")
+            << pkg << package << true << signedAndNotarized << true
+            << u"The Homebrew installer's checksum could not be verified."_s;
+        QTest::newRow("not signed") << pkg << package << false
+                                    << QByteArray("Package \"Homebrew.pkg\":\n   Status: no signature\n") << true
+                                    << badSignature;
+        QTest::newRow("signed, not notarized") << pkg << package << false << notNotarized << true << badSignature;
+        QTest::newRow("not a Developer ID Installer") << pkg << package << false << development << true << badSignature;
+        QTest::newRow("no package in the release")
+            << u"Homebrew-4.4.0.zip"_s << package << false << signedAndNotarized << false
+            << u"Could not find a download named Homebrew.pkg in the latest release."_s;
+        QTest::newRow("package does not match its digest")
+            << pkg << QByteArray("other") << false << signedAndNotarized << false
+            << u"The download did not match its published checksum."_s;
+    }
+
+    void installsOnlyThePublishedSignedPackage()
+    {
+        QFETCH(QString, asset);
+        QFETCH(QByteArray, published);
+        QFETCH(bool, swap);
+        QFETCH(QByteArray, signature);
+        QFETCH(bool, asked);
+        QFETCH(QString, failure);
+        Sandbox sandbox;
+        QVERIFY(stageFakeBrew(sandbox));
+        LocalHttpServer server;
+        const QByteArray digest = QCryptographicHash::hash(published, QCryptographicHash::Sha256).toHex();
+        const QJsonObject entry { { u"name"_s, asset },
+            { u"browser_download_url"_s, server.url(u"/dl/"_s + asset).toString() },
+            { u"digest"_s, u"sha256:"_s + QString::fromLatin1(digest) }, { u"size"_s, package.size() } };
+        server.serve("/repos/Homebrew/brew/releases/latest",
+            QJsonDocument(QJsonObject { { u"assets"_s, QJsonArray { entry } } }).toJson());
+        server.serve("/dl/" + asset.toUtf8(), package, 200, "application/octet-stream");
+        Environment env = sandbox.environment();
+        env.githubApi = server.url();
+        env.privilegedTempDir = sandbox.root() + u"/private-tmp"_s;
+        QVERIFY(QDir().mkpath(env.privilegedTempDir));
+        env.tools.osascript = sandbox.helperDir() + u"/osascript"_s;
+        env.tools.pkgutil = sandbox.helperDir() + u"/pkgutil"_s;
+        env.tools.installer = sandbox.helperDir() + u"/installer"_s;
+        const QString installed = sandbox.root() + u"/installed.pkg"_s, prompted = sandbox.root() + u"/asked"_s;
+        // osascript: what "do shell script … with administrator privileges" would run, after the swap.
+        QVERIFY(Sandbox::writeFile(env.tools.osascript,
+            "#!/bin/sh\ntouch " + quoted(prompted) + '\n'
+                + (swap ? "for p in " + quoted(env.tempDir) + "/*/orvando-download-*; do printf evil > \"$p\"; done\n"
+                        : QByteArray())
+                + "s=${2#do shell script \\\"}; s=${s%\\\" with administrator privileges}\n"
+                  "/bin/sh -c \"$(printf '%s' \"$s\" | sed 's/\\\\\\(.\\)/\\1/g')\" || exit 1\n",
+            true));
+        QVERIFY(Sandbox::writeFile(env.tools.pkgutil,
+            "#!/bin/sh\n[ \"$1\" = --check-signature ] || exit 2\ncat <<'EOF'\n" + signature + "EOF\n"
+                + (signature.contains("Status: signed") ? "" : "exit 1\n"),
+            true));
+        QVERIFY(Sandbox::writeFile(env.tools.installer,
+            "#!/bin/sh\n[ \"$1 $2 $4 $5\" = '-verboseR -pkg -target /' ] || exit 2\ncp \"$3\" " + quoted(installed)
+                + '\n' + installBrew(sandbox) + "echo 'installer: The install was successful.'\n",
+            true));
+        TestEngine engine(env);
+        engine.setBootstrapRunnerOverride(
+            [&engine](QString appID, InstallEngine::LineHandler) { return engine.installHomebrewPackage(appID); });
+
+        QVERIFY(finish(engine.setUpHomebrewThenInstall(maccy())));
+        const InstallState outcome
+            = failure.isEmpty() ? InstallState::installed() : (asked ? InstallState::failed(failure) : setupFailed);
+        QCOMPARE(engine.state(u"maccy"_s), std::optional(outcome));
+        QCOMPARE(QFile::exists(prompted), asked);
+        QCOMPARE(fileBytes(installed), failure.isEmpty() ? package : QByteArray());
+        QVERIFY(logTexts(engine).contains(
+            failure.isEmpty() ? u"installer: The install was successful."_s : u"error: "_s + failure));
+        // Nothing is left behind, on the user's side or root's.
+        QCOMPARE(entriesOf(env.tempDir) + entriesOf(env.privilegedTempDir), QStringList());
+    }
+
+    // The one shell quoting, and the AppleScript literal around a command, give back any text.
+    void quotingKeepsAnyTextOneWord_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain path") << u"/var/folders/T/orvando-501/a.log"_s;
+        QTest::newRow("single quotes") << u"it's '' '\\'''"_s;
+        QTest::newRow("double quotes and backslashes") << u"a\"b\\c \\\" \\\\"_s;
+        QTest::newRow("expansions") << u"$(touch pwned) `id` $HOME * ; echo no"_s;
+        QTest::newRow("line break, non-ASCII") << u"My Folder/x\ny/Zoë ✓.app"_s;
+        QTest::newRow("empty") << QString();
+    }
+
+    void quotingKeepsAnyTextOneWord()
+    {
+        QFETCH(QString, text);
+        QCOMPARE(runShell(u"printf '%s|' "_s + ShellQuote::quoted(text)), text + u'|');
+        const QString source = HomebrewSetupCommand::appleScriptSource(text);
+        const QString prefix = u"do shell script \""_s, suffix = u"\" with administrator privileges"_s;
+        QVERIFY(source.startsWith(prefix) && source.endsWith(suffix));
+        QCOMPARE(appleScriptValue(source.mid(prefix.size(), source.size() - prefix.size() - suffix.size())), text);
+    }
+
+    // The window closes while the setup's process runs; the process ends later, to nobody.
+    void survivesTheEngineGoingAwayMidSetup()
+    {
+        Sandbox sandbox;
+        const QString go = sandbox.root() + u"/go"_s, ended = sandbox.root() + u"/ended"_s;
+        LocalHttpServer server;
+        server.serve(scriptPath,
+            "echo waiting\nwhile [ ! -f " + quoted(go) + " ]; do sleep 0.05; done\necho late\ntouch " + quoted(ended));
+        Environment env = sandbox.environment();
+        env.homebrewInstallHost = server.url();
+        auto *engine = new InstallEngine(env);
+        InstallEngine::startDetached(engine->setUpHomebrewThenInstall(maccy()));
+        QTRY_VERIFY_WITH_TIMEOUT(logTexts(*engine).contains(u"waiting"_s), 30000);
+        delete engine;
+        QVERIFY(Sandbox::writeFile(go, "go"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ended), 30000);
+        QTRY_COMPARE(entriesOf(env.tempDir), QStringList()); // the setup log is gone all the same
     }
 };
 

@@ -1,5 +1,6 @@
 #include "engine/GitHubReleaseClient.h"
 #include "engine/InstallEngine.h"
+#include "engine/OperationCoordinator.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/RecordingAnalytics.h"
@@ -303,6 +304,37 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(bundle + u"/Contents/Resources/payload"_s), QByteArray("new"));
         QVERIFY(!QFile::exists(bundle + u"/Contents/Resources/old"_s));
         QCOMPARE(engine.installedAppURL(u"org.nickvision.parabolic"_s), std::optional(bundle));
+    }
+
+    // An update replaces the copy where the user keeps it, and only once the new one is verified: a
+    // digest that does not match leaves the old bundle as it was.
+    void updatesInPlace_data()
+    {
+        QTest::addColumn<bool>("digestMatches");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::newRow("verified") << true << QByteArray("new");
+        QTest::newRow("digest mismatch") << false << QByteArray("old");
+    }
+    void updatesInPlace()
+    {
+        QFETCH(bool, digestMatches);
+        Sandbox sandbox;
+        LocalHttpServer server;
+        const QString old = sandbox.makeBundle(sandbox.userApplications(), u"Parabolic"_s, *parabolic().bundleID);
+        QVERIFY(Sandbox::writeFile(old + u"/Contents/Resources/payload"_s, "old"));
+        const QByteArray zip = zipWithBundle(u"Parabolic.app"_s);
+        const QString url = server.url(QString::fromUtf8(assetPath)).toString();
+        server.serve(releasePath, release({ asset(assetName, url, digestMatches ? zip : "other") }));
+        server.serve(assetPath, zip, 200, "application/zip");
+        OperationCoordinator coordinator;
+        InstallEngine engine(environment(sandbox, server), nullptr, &coordinator);
+
+        QVERIFY(finish(engine.update(parabolic())));
+        QTEST(fileBytes(old + u"/Contents/Resources/payload"_s), "payload");
+        QCOMPARE(entriesOf(sandbox.systemApplications()), QStringList()); // no second copy
+        QCOMPARE(entriesOf(sandbox.userApplications()), QStringList { u"Parabolic.app"_s });
+        QCOMPARE(engine.state(u"parabolic"_s)->kind,
+            digestMatches ? InstallState::Kind::Installed : InstallState::Kind::Failed);
     }
 
     // The window closes while the download waits for the server; it ends later, to nobody.

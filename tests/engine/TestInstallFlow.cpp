@@ -1,15 +1,61 @@
+#include "engine/AppArchiveInstaller.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/InstallLogFile.h"
+#include "engine/LeftoverSweep.h"
+#include "engine/UpdateChecker.h"
 #include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
 
-// Installing a cask application, from the card's press to the outcome, and the log it writes.
+namespace {
+
+// Noon, a given number of days from today, in local time.
+qint64 noon(int days)
+{
+    return QDateTime(QDate::currentDate().addDays(days), QTime(12, 0)).toMSecsSinceEpoch();
+}
+
+QString fileOf(int days)
+{
+    return InstallLogFile::fileName(QDate::currentDate().addDays(days));
+}
+
+const QString busyNote = u"note: Another operation on Maccy is still running; try again when it has finished."_s;
+const InstallState getting = InstallState::installing(u"Getting Maccy ready."_s);
+
+const QString bundleID = u"com.knollsoft.Rectangle"_s;
+
+// Every file and folder under root, relative to it, sorted: what a sweep may not touch shows up.
+QStringList tree(const QString &root)
+{
+    QStringList entries;
+    QDirIterator it(
+        root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(QDir(root).relativeFilePath(it.next()));
+    entries.sort();
+    return entries;
+}
+
+} // namespace
+
+// Installing a cask application, from the card's press to the outcome, and the log it writes;
+// what is on the Mac; several windows on one machine; the sweep of leftovers.
 class TestInstallFlow : public QObject
 {
     Q_OBJECT
@@ -143,6 +189,516 @@ private Q_SLOTS:
         QFETCH(QString, uninstallNote);
         QCOMPARE(InstallEngine::humanize(line, maccy()), installNote);
         QCOMPARE(InstallEngine::humanizeUninstall(line, maccy()), uninstallNote);
+    }
+
+    // The install log on disk: one file per day in the log folder, kept for two weeks, written behind
+    // the stream and never read back into a window.
+    void writesEachDaysLinesToItsOwnFile()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(u"Logs/Orvando"_s); // made on the first write
+        InstallLogFile log(folder);
+        const qint64 beforeMidnight
+            = QDateTime(QDate::currentDate().addDays(-1), QTime(23, 59, 59)).toMSecsSinceEpoch();
+        log.append(u"maccy"_s, u"==> Downloading https://example.invalid/Maccy.zip"_s, beforeMidnight);
+        log.append(u"maccy"_s, u"curl: (22) The requested URL returned error: 404"_s, beforeMidnight + 1000);
+        log.append(u"iina"_s, u"a line with\na line feed inside"_s, beforeMidnight + 2000);
+        log.flush();
+
+        QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList { fileOf(-1), fileOf(0) }));
+        const QString yesterday = QDate::currentDate().addDays(-1).toString(u"yyyy-MM-dd"_s);
+        const QString today = QDate::currentDate().toString(u"yyyy-MM-dd"_s);
+        QCOMPARE(QString::fromUtf8(fileBytes(QDir(folder).filePath(fileOf(-1)))),
+            yesterday + u" 23:59:59 [maccy] ==> Downloading https://example.invalid/Maccy.zip\n"_s);
+        QCOMPARE(QString::fromUtf8(fileBytes(QDir(folder).filePath(fileOf(0)))),
+            today + u" 00:00:00 [maccy] curl: (22) The requested URL returned error: 404\n"_s + today
+                + u" 00:00:01 [iina] a line with a line feed inside\n"_s);
+    }
+
+    void deletesFilesOlderThanTwoWeeks_data()
+    {
+        QTest::addColumn<QList<int>>("existing"); // files already there, days from today
+        QTest::addColumn<int>("written"); // the day a line is written
+        QTest::addColumn<QList<int>>("kept");
+        QTest::newRow("at start") << QList<int> { -30, -15, -14, -1 } << 0 << QList<int> { -14, -1, 0 };
+        QTest::newRow("a run that lasts past midnight") << QList<int> { -14, -13 } << 1 << QList<int> { -13, 1 };
+    }
+
+    void deletesFilesOlderThanTwoWeeks()
+    {
+        QFETCH(QList<int>, existing);
+        QFETCH(int, written);
+        QFETCH(QList<int>, kept);
+        QTemporaryDir dir;
+        for (const int day : existing)
+            QVERIFY(Sandbox::writeFile(dir.filePath(fileOf(day)), "old\n"));
+        // Only the log's own files are its to delete.
+        QVERIFY(Sandbox::writeFile(dir.filePath(u"install-notes.log"_s), "mine\n"));
+        QVERIFY(Sandbox::writeFile(dir.filePath(u"2001-01-01.txt"_s), "mine\n"));
+
+        InstallLogFile log(dir.path());
+        log.append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(written));
+        log.flush();
+
+        QStringList expected { u"2001-01-01.txt"_s, u"install-notes.log"_s };
+        for (const int day : kept)
+            expected.append(fileOf(day));
+        expected.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
+    }
+
+    void enginesShareTheFileAndNeverReadItBack()
+    {
+        Sandbox sandbox;
+        Environment env = sandbox.environment();
+        env.logDir = sandbox.root() + u"/logs"_s;
+        const QString file = env.logDir + u"/"_s + fileOf(0);
+        QVERIFY(Sandbox::writeFile(file, "12:00:00 [maccy] from an earlier run\n"));
+        {
+            InstallEngine first(env);
+            InstallEngine second(env);
+            QCOMPARE(first.log()->rowCount(), 0);
+            // Many lines from two windows at once: each stays whole, in the order it was written.
+            for (int i = 0; i < 2000; ++i) {
+                first.appendLog(u"first %1"_s.arg(i), u"maccy"_s);
+                second.appendLog(u"second %1"_s.arg(i), u"iina"_s);
+            }
+        } // the last engine to go writes what is left
+
+        const QStringList lines = QString::fromUtf8(fileBytes(file)).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 4000);
+        QCOMPARE(lines.first(), u"12:00:00 [maccy] from an earlier run"_s);
+        for (int i = 0; i < 2000; ++i) {
+            QVERIFY2(lines.at(1 + 2 * i).endsWith(u" [maccy] first %1"_s.arg(i)), qPrintable(lines.at(1 + 2 * i)));
+            QVERIFY2(lines.at(2 + 2 * i).endsWith(u" [iina] second %1"_s.arg(i)), qPrintable(lines.at(2 + 2 * i)));
+        }
+        // A new window starts with an empty log, whatever the folder holds.
+        InstallEngine later(env);
+        QCOMPARE(later.log()->rowCount(), 0);
+        later.appendLog(u"==> Opening Maccy"_s, u"maccy"_s);
+        QCOMPARE(logTexts(later), QStringList { u"==> Opening Maccy"_s });
+    }
+
+    // What is on this Mac: brew, the bundles and casks of the catalog, and a private temporary folder.
+    void picksTheFirstUsableBrew_data()
+    {
+        QTest::addColumn<QStringList>("kinds"); // of the three candidates, in order
+        QTest::addColumn<int>("expected"); // index of the chosen candidate, -1 for none
+        QTest::newRow("per-user prefix first") << QStringList { u"exec"_s, u"exec"_s, u"exec"_s } << 0;
+        QTest::newRow("not executable, a folder: skipped") << QStringList { u"plain"_s, u"folder"_s, u"exec"_s } << 2;
+        QTest::newRow("nothing usable") << QStringList { u"plain"_s, u"missing"_s, u"folder"_s } << -1;
+    }
+    void picksTheFirstUsableBrew()
+    {
+        QFETCH(QStringList, kinds);
+        QFETCH(int, expected);
+        Sandbox sandbox;
+        Environment env = sandbox.environment();
+        env.brewCandidates = { sandbox.brewPath(), sandbox.root() + u"/opt/brew"_s, sandbox.root() + u"/usr/brew"_s };
+        for (int i = 0; i < kinds.size(); ++i) {
+            if (kinds.at(i) == u"folder"_s)
+                QVERIFY(QDir().mkpath(env.brewCandidates.at(i)));
+            else if (kinds.at(i) != u"missing"_s)
+                QVERIFY(Sandbox::writeFile(env.brewCandidates.at(i), "#!/bin/sh\n", kinds.at(i) == u"exec"_s));
+        }
+        QCOMPARE(InstallEngine(env).brewBinary(),
+            expected < 0 ? std::nullopt : std::optional(env.brewCandidates.at(expected)));
+        // Set, even to nothing, the switch leaves the real Mac without candidates.
+        qputenv("ORVANDO_FORCE_NO_BREW", "");
+        QCOMPARE(Environment::system().brewCandidates, QStringList());
+        qunsetenv("ORVANDO_FORCE_NO_BREW");
+    }
+
+    void privateTempDirIsClosedToOthers()
+    {
+        Sandbox sandbox;
+        const QString shared = sandbox.root() + u"/shared"_s;
+        QVERIFY(QDir().mkpath(shared) && ::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        const auto isPrivateFolder = [](const QString &path) {
+            struct stat info = {};
+            return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+                && (info.st_mode & 0777) == 0700;
+        };
+        const QString first = Environment::makePrivateTempDir(shared);
+        QVERIFY(QFileInfo(first).absolutePath() == shared && isPrivateFolder(first));
+        QCOMPARE(Environment::makePrivateTempDir(shared), first); // stable for this user
+        // A name taken by a symlink (someone else's trap) is never used.
+        QVERIFY(QDir(first).removeRecursively() && QFile::link(sandbox.root(), first));
+        const QString other = Environment::makePrivateTempDir(shared);
+        QVERIFY(other != first && isPrivateFolder(other));
+        QVERIFY(QDir::cleanPath(Environment::system().tempDir) != QDir::cleanPath(QDir::tempPath()));
+    }
+
+    void findsBundlesByIdentifier_data()
+    {
+        QTest::addColumn<QStringList>("bundles"); // "folder|name|identifier|plist": sys, user or sys/Utilities
+        QTest::addColumn<QString>("expected"); // "folder/name" of the one found for com.x.app, or empty
+        QTest::newRow("binary plist") << QStringList { u"user|IINA|com.x.app|bin"_s } << u"user/IINA"_s;
+        QTest::newRow("letter case ignored, system folder first")
+            << QStringList { u"user|Mine|com.x.app|xml"_s, u"sys|Theirs|COM.X.App|bin"_s } << u"sys/Theirs"_s;
+        QTest::newRow("sub-folders are not searched")
+            << QStringList { u"sys/Utilities|Deep|com.x.app|xml"_s } << QString();
+        QTest::newRow("suffix is case-sensitive") << QStringList { u"sys|Shout.APP|com.x.app|xml"_s } << QString();
+        QTest::newRow("unreadable plist skipped")
+            << QStringList { u"sys|Junk|com.x.app|junk"_s, u"user|Real|com.x.app|bin"_s } << u"user/Real"_s;
+    }
+    void findsBundlesByIdentifier()
+    {
+        QFETCH(QStringList, bundles);
+        QFETCH(QString, expected);
+        Sandbox sandbox;
+        const auto folderOf = [&](const QString &key) {
+            return key.startsWith(u"sys"_s) ? sandbox.systemApplications() + key.mid(3) : sandbox.userApplications();
+        };
+        for (const QString &entry : bundles) {
+            const QStringList f = entry.split(u'|');
+            const QString folder = folderOf(f[0]), name = f[1].section(u'.', 0, 0);
+            const QString made = sandbox.makeBundle(
+                folder, name, f[2], f[3] == u"bin"_s ? PlistFile::Format::Binary : PlistFile::Format::Xml);
+            if (f[3] == u"junk"_s)
+                QVERIFY(Sandbox::writeFile(made + u"/Contents/Info.plist"_s, "<plist><dict><key>CFBundle"));
+            if (f[1].endsWith(u".APP"_s))
+                QVERIFY(QDir().rename(made, folder + u'/' + f[1]));
+        }
+        const QString found = expected.isEmpty()
+            ? QString()
+            : folderOf(expected.section(u'/', 0, -2)) + u'/' + expected.section(u'/', -1) + u".app"_s;
+        QCOMPARE(InstallEngine::installedAppURL(sandbox.environment(), u"com.x.app"_s).value_or(QString()), found);
+    }
+
+    void decidesTheInstallMethod_data()
+    {
+        QTest::addColumn<bool>("homebrewEntry");
+        QTest::addColumn<bool>("hasBundleID");
+        QTest::addColumn<bool>("caskFolder");
+        QTest::addColumn<bool>("bundle");
+        QTest::addColumn<QString>("expected"); // cask, direct or none
+        QTest::newRow("cask folder and bundle") << true << true << true << true << u"cask"_s;
+        QTest::newRow("bundle placed by hand") << true << true << false << true << u"direct"_s;
+        QTest::newRow("no bundle id, cask folder") << true << false << true << true << u"cask"_s;
+        QTest::newRow("no bundle id, no cask folder") << true << false << false << true << u"none"_s;
+        QTest::newRow("direct download, cask folder") << false << true << true << true << u"direct"_s;
+    }
+    void decidesTheInstallMethod()
+    {
+        QFETCH(bool, homebrewEntry);
+        QFETCH(bool, hasBundleID);
+        QFETCH(bool, caskFolder);
+        QFETCH(bool, bundle);
+        QFETCH(QString, expected);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        QVERIFY(!caskFolder || QDir().mkpath(sandbox.brewPrefix() + u"/Caskroom/stats"_s));
+        const QString path
+            = bundle ? sandbox.makeBundle(sandbox.userApplications(), u"Stats"_s, u"eu.exelban.Stats"_s) : QString();
+        CatalogApp app = caskApp(
+            u"stats"_s, u"Stats"_s, hasBundleID ? std::optional<QString>(u"eu.exelban.Stats"_s) : std::nullopt);
+        if (!homebrewEntry)
+            app.install = InstallSource::directDownload({ u"owner/stats"_s, u"a.zip"_s, u"b.zip"_s });
+        const std::optional<InstallMethod> method = InstallEngine(sandbox.environment()).installMethod(app);
+        if (expected == u"cask"_s)
+            QCOMPARE(method, InstallMethod::homebrewCask(u"stats"_s));
+        else
+            QCOMPARE(method, expected == u"direct"_s ? std::optional(InstallMethod::directApp(path)) : std::nullopt);
+    }
+
+    // Found turns any state into installed; not found changes nothing, so a removal by hand or a
+    // busy state stays as it was. A cask token is a folder name, never a path.
+    void refreshMarksFoundAndKeepsTheRest()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew() && QDir().mkpath(sandbox.brewPrefix() + u"/Caskroom/maccy"_s));
+        const QString maccyBundle = sandbox.makeBundle(sandbox.systemApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s);
+        const QList<CatalogApp> apps { maccy(u"org.p0deje.maccy"_s), caskApp(u"ice"_s, u"Ice"_s, u"com.x.ice"_s),
+            caskApp(u"nobundle"_s, u"None"_s, std::nullopt) };
+        TestEngine engine(sandbox.environment());
+        engine.refreshInstalledStatus(apps);
+        QCOMPARE(engine.state(u"maccy"_s), InstallState::installed());
+        QCOMPARE(engine.state(u"ice"_s), InstallState::notInstalled());
+        QCOMPARE(engine.state(u"nobundle"_s), InstallState::notInstalled());
+        QVERIFY(QDir(maccyBundle).removeRecursively());
+        engine.setState(u"ice"_s, InstallState::uninstalling(u"Removing Ice."_s));
+        engine.refreshInstalledStatus(apps);
+        QCOMPARE(engine.state(u"maccy"_s), InstallState::installed());
+        QCOMPARE(engine.state(u"ice"_s), InstallState::uninstalling(u"Removing Ice."_s));
+        sandbox.makeBundle(sandbox.userApplications(), u"Ice"_s, u"com.x.ice"_s, PlistFile::Format::Binary);
+        engine.refreshInstalledStatus(apps);
+        QCOMPARE(engine.state(u"ice"_s), InstallState::installed());
+        QVERIFY(engine.isCaskInstalled(u"maccy"_s));
+        QVERIFY(!engine.isCaskInstalled(u"../Caskroom/maccy"_s) && !engine.isCaskInstalled(QString()));
+    }
+
+    // Several windows, one machine: engines sharing one OperationCoordinator, with the fake brew.
+    void refusesASecondOperationOnABusyApp_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("asker"); // another window, or another process
+        QTest::newRow("install in another window") << u"install"_s << u"window"_s;
+        QTest::newRow("uninstall in another window") << u"uninstall"_s << u"window"_s;
+        QTest::newRow("install in another process") << u"install"_s << u"process"_s;
+    }
+
+    void refusesASecondOperationOnABusyApp()
+    {
+        QFETCH(QString, second);
+        QFETCH(QString, asker);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
+        const QString locks = sandbox.root() + u"/locks"_s;
+        OperationCoordinator coordinator(locks);
+        // A coordinator of its own over the same lock files stands in for another Orvando process.
+        OperationCoordinator otherProcess(locks);
+        InstallEngine first(sandbox.environment(), nullptr, &coordinator);
+        InstallEngine other(sandbox.environment(), nullptr, asker == u"process"_s ? &otherProcess : &coordinator);
+
+        InstallEngine::startDetached(first.install(maccy()));
+        if (asker == u"window"_s)
+            QCOMPARE(other.state(u"maccy"_s), std::optional(getting)); // every window shows it running
+        InstallEngine::startDetached(second == u"install"_s ? other.install(maccy()) : other.uninstall(maccy()));
+        QVERIFY(logTexts(other).contains(busyNote));
+
+        QTRY_COMPARE_WITH_TIMEOUT(first.state(u"maccy"_s), std::optional(InstallState::installed()), 30000);
+        if (asker == u"window"_s)
+            QCOMPARE(other.state(u"maccy"_s), std::optional(InstallState::installed()));
+        QCOMPARE(sandbox.brewCalls(), QStringList { u"install --cask maccy"_s });
+        // Once it has ended, the app is free again, for the other process too.
+        QVERIFY(finish(other.uninstall(maccy())));
+        QCOMPARE(other.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
+    }
+
+    void uninstallAllLeavesABusyAppToItsOperation()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const CatalogApp maccy = catalogApp(u"maccy"_s);
+        const CatalogApp stats = catalogApp(u"stats"_s);
+        QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, *maccy.bundleID));
+        QVERIFY(sandbox.registerCask(u"stats"_s, u"Stats"_s, *stats.bundleID));
+        OperationCoordinator coordinator;
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        QVERIFY(finish(engine.install(maccy)));
+        QVERIFY(finish(engine.install(stats)));
+
+        // The card's removal is under way (brew is slow) when "Uninstall all" starts.
+        ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.3"));
+        InstallEngine::startDetached(engine.uninstall(maccy));
+        std::optional<int> count;
+        engine.uninstallAllCatalogApps().then([&count](int removed) { count = removed; });
+        QVERIFY(engine.uninstallAllInProgress());
+        QCOMPARE(engine.state(u"maccy"_s)->kind, InstallState::Kind::Uninstalling); // its refresh left Maccy alone
+        std::optional<int> again;
+        engine.uninstallAllCatalogApps().then([&again](int removed) { again = removed; });
+        QCOMPARE(again, std::optional(0));
+
+        QTRY_VERIFY_WITH_TIMEOUT(count.has_value(), 30000);
+        QCOMPARE(*count, 1);
+        QVERIFY(!engine.uninstallAllInProgress());
+        QVERIFY(
+            logTexts(engine, u"maccy"_s).contains(u"note: Skipped Maccy: another operation on it is still running."_s));
+        QCOMPARE(engine.state(u"stats"_s), std::optional(InstallState::notInstalled()));
+        QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()), 30000);
+        QCOMPARE(sandbox.brewCalls(),
+            (QStringList { u"install --cask maccy"_s, u"install --cask stats"_s, u"uninstall --cask maccy"_s,
+                u"uninstall --cask stats"_s }));
+    }
+
+    void aClosedWindowsOperationEndsWithWhatIsOnDisk()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
+        ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.2"));
+        OperationCoordinator coordinator;
+        auto *closing = new InstallEngine(sandbox.environment(), nullptr, &coordinator);
+        InstallEngine staying(sandbox.environment(), nullptr, &coordinator);
+        InstallEngine::startDetached(closing->install(maccy()));
+        QCOMPARE(staying.state(u"maccy"_s), std::optional(getting));
+
+        delete closing; // brew goes on; nobody is left to report how it ended
+        QVERIFY(coordinator.isBusy(u"maccy"_s));
+        QTRY_VERIFY_WITH_TIMEOUT(!coordinator.isBusy(u"maccy"_s), 30000);
+        QCOMPARE(staying.state(u"maccy"_s), std::optional(InstallState::installed()));
+    }
+
+    // A quit stops the services' brew queries too, and starts none afterwards.
+    void aQuitStopsTheBackgroundQueries()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const QString pidFile = sandbox.root() + u"/query.pid"_s;
+        QVERIFY(
+            Sandbox::writeFile(sandbox.brewPath(), "#!/bin/sh\necho $$ >'" + pidFile.toUtf8() + "'\nexec sleep 60\n"));
+        OperationCoordinator coordinator;
+        coordinator.setStopGrace(std::chrono::milliseconds(500));
+        auto *services = new EngineServices(sandbox.environment(), { maccy() }, &coordinator);
+        std::optional<bool> checked;
+        services->updates()->check().then([&checked](bool read) { checked = read; });
+        QTRY_VERIFY(!fileBytes(pidFile).trimmed().isEmpty());
+        const pid_t query = fileBytes(pidFile).trimmed().toInt();
+
+        QVERIFY(finish(coordinator.stopAll()));
+        QTRY_VERIFY(checked.has_value());
+        QVERIFY(!*checked && ::kill(query, 0) != 0);
+        QFile::remove(pidFile);
+        checked.reset();
+        services->updates()->check().then([&checked](bool read) { checked = read; });
+        QTRY_VERIFY(checked.has_value());
+        QVERIFY(!*checked && !QFile::exists(pidFile));
+    }
+
+    // Each operation's temporary folder is new, private, and removed without following what was planted in it.
+    void workFoldersAreFreshAndNeverFollowed()
+    {
+        Sandbox sandbox;
+        QVERIFY(Sandbox::writeFile(sandbox.root() + u"/victim/keep"_s, "mine"));
+        std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(sandbox.tempDir(), u"dl"_s);
+        const std::unique_ptr<QTemporaryDir> other = OperationCoordinator::makeWorkFolder(sandbox.tempDir(), u"dl"_s);
+        QVERIFY(work && other && work->path() != other->path());
+        QVERIFY(QFileInfo(work->path()).fileName().startsWith(u"orvando-dl-"_s));
+        QCOMPARE(QFileInfo(work->path()).permissions() & 0x0077, QFile::Permissions());
+
+        // A link planted where the unpacked files go is neither emptied nor unpacked into.
+        QVERIFY(QFile::link(sandbox.root() + u"/victim"_s, work->filePath(u"unpacked"_s)));
+        QVERIFY(Sandbox::writeFile(work->filePath(u"download"_s), "PK\x03\x04"));
+        QVERIFY(!AppArchiveInstaller(sandbox.environment())
+                     .install(work->filePath(u"download"_s), work->path())
+                     .succeeded());
+        work.reset();
+        QCOMPARE(entriesOf(sandbox.root() + u"/victim"_s), QStringList { u"keep"_s });
+        QCOMPARE(entriesOf(sandbox.tempDir()), QStringList { QFileInfo(other->path()).fileName() });
+    }
+
+    // The sweep of an app's leftovers, which never leaves the home Library.
+    void deletesWhatExistsAndReportsItInOrder_data()
+    {
+        QTest::addColumn<QList<int>>("present"); // indexes into the eight places
+
+        QTest::newRow("none") << QList<int>();
+        QTest::newRow("all eight") << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7 };
+        QTest::newRow("some, out of order on disk") << QList<int> { 7, 1, 5 };
+    }
+
+    void deletesWhatExistsAndReportsItInOrder()
+    {
+        QFETCH(QList<int>, present);
+        Sandbox sandbox;
+        const Environment env = sandbox.environment();
+        QStringList paths;
+        for (const QString &place :
+            { u"Application Support/%1"_s, u"Caches/%1"_s, u"Containers/%1"_s, u"HTTPStorages/%1"_s, u"Logs/%1"_s,
+                u"Preferences/%1.plist"_s, u"Saved Application State/%1.savedState"_s, u"LaunchAgents/%1.plist"_s })
+            paths.append(sandbox.home() + u"/Library/"_s + place.arg(bundleID));
+        QCOMPARE(InstallEngine::leftoverPaths(env, bundleID), paths);
+        // Neighbours that only share a prefix with the identifier must survive.
+        QVERIFY(Sandbox::writeFile(sandbox.home() + u"/Library/Caches/com.knollsoft.Rectangle2/keep"_s, "k"));
+        QVERIFY(Sandbox::writeFile(sandbox.home() + u"/Library/Preferences/com.knollsoft.plist"_s, "k"));
+        for (const int index : present) {
+            const QString &path = paths.at(index);
+            // Files for the plists, folders with content for the others.
+            if (path.endsWith(u".plist"_s))
+                QVERIFY(Sandbox::writeFile(path, "<plist/>"));
+            else
+                QVERIFY(Sandbox::writeFile(path + u"/nested/data.bin"_s, "data"));
+        }
+        QStringList expected;
+        for (int index = 0; index < paths.size(); ++index) {
+            if (present.contains(index))
+                expected.append(paths.at(index));
+        }
+
+        QCOMPARE(InstallEngine::sweepLeftovers(env, bundleID), expected);
+        for (const QString &path : paths)
+            QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+        QVERIFY(QFile::exists(sandbox.home() + u"/Library/Caches/com.knollsoft.Rectangle2/keep"_s));
+        QVERIFY(QFile::exists(sandbox.home() + u"/Library/Preferences/com.knollsoft.plist"_s));
+        QCOMPARE(InstallEngine::sweepLeftovers(env, bundleID), QStringList());
+    }
+
+    // A link in place of an entry is removed, never what it points to; a Library or a location that
+    // links out of the home is not swept at all.
+    void staysInsideTheHomeLibrary_data()
+    {
+        QTest::addColumn<QString>("link"); // in the home folder; "{id}" stands for the identifier
+        QTest::addColumn<QString>("target"); // relative to the sandbox
+        QTest::addColumn<QString>("data"); // a file relative to the sandbox
+        QTest::addColumn<QString>("swept"); // the entry reported, relative to the home; empty: none
+        QTest::addColumn<bool>("dataKept");
+        QTest::newRow("an entry links out") << u"Library/Caches/{id}"_s << u"precious"_s << u"precious/thesis.txt"_s
+                                            << u"Library/Caches/{id}"_s << true;
+        QTest::newRow("a plist links out") << u"Library/Preferences/{id}.plist"_s << u"precious.plist"_s
+                                           << u"precious.plist"_s << u"Library/Preferences/{id}.plist"_s << true;
+        QTest::newRow("Caches links out of the home")
+            << u"Library/Caches"_s << u"outside/Caches"_s << u"outside/Caches/{id}/cache.bin"_s << QString() << true;
+        QTest::newRow("Library links out of the home")
+            << u"Library"_s << u"outside/Library"_s << u"outside/Library/Caches/{id}/cache.bin"_s << QString() << true;
+        QTest::newRow("Caches links within the Library")
+            << u"Library/Caches"_s << u"home/Library/Moved"_s << u"home/Library/Moved/{id}/cache.bin"_s
+            << u"Library/Caches/{id}"_s << false;
+    }
+
+    void staysInsideTheHomeLibrary()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, target);
+        QFETCH(QString, data);
+        QFETCH(QString, swept);
+        QFETCH(bool, dataKept);
+        const auto withID = [](QString path) { return path.replace(u"{id}"_s, bundleID); };
+        Sandbox sandbox;
+        const QString root = sandbox.root() + u'/', linkPath = sandbox.home() + u'/' + withID(link);
+        QVERIFY(Sandbox::writeFile(root + withID(data), "data"));
+        QVERIFY(QDir(linkPath).removeRecursively() && QDir().mkpath(QFileInfo(linkPath).absolutePath()));
+        QVERIFY(QFile::link(root + target, linkPath));
+
+        QCOMPARE(InstallEngine::sweepLeftovers(sandbox.environment(), bundleID),
+            swept.isEmpty() ? QStringList() : QStringList { sandbox.home() + u'/' + withID(swept) });
+        QCOMPARE(QFile::exists(root + withID(data)), dataKept);
+        QCOMPARE(QFileInfo(linkPath).isSymLink(), swept != link);
+    }
+
+    void refusesIdentifiersThatReachPastAnEntry_data()
+    {
+        QTest::addColumn<QString>("identifier");
+        QTest::newRow("empty: the whole location") << QString();
+        QTest::newRow("dot: the whole location") << u"."_s;
+        QTest::newRow("dot dot: the Library itself") << u".."_s;
+        QTest::newRow("climbing out") << u"../../precious"_s;
+        QTest::newRow("a slash inside") << u"com.example/../.."_s;
+        QTest::newRow("NUL cuts the name short") << u"\0"_s;
+    }
+
+    void refusesIdentifiersThatReachPastAnEntry()
+    {
+        QFETCH(QString, identifier);
+        Sandbox sandbox;
+        const Environment env = sandbox.environment();
+        // A Library full of other applications' files, and something precious beside it.
+        for (const QString &location : LeftoverSweep::locations())
+            QVERIFY(Sandbox::writeFile(sandbox.home() + u"/Library/"_s + location + u"/org.other.App/file"_s, "x"));
+        QVERIFY(Sandbox::writeFile(sandbox.root() + u"/precious/thesis.txt"_s, "x"));
+        QVERIFY(QDir().mkpath(sandbox.home() + u"/Library/Caches/com.example"_s));
+        const QStringList before = tree(sandbox.root());
+
+        QVERIFY(!LeftoverSweep::isSafeBundleID(identifier));
+        QCOMPARE(InstallEngine::leftoverPaths(env, identifier), QStringList());
+        QCOMPARE(InstallEngine::sweepLeftovers(env, identifier), QStringList());
+        QCOMPARE(tree(sandbox.root()), before);
+    }
+
+    void refusesAHomeThatIsNoFolder_data()
+    {
+        QTest::addColumn<QString>("home");
+        QTest::newRow("empty: would be the system's Library") << QString();
+        QTest::newRow("relative") << u"Users/someone"_s;
+        QTest::newRow("the root folder") << u"/"_s;
+    }
+
+    void refusesAHomeThatIsNoFolder()
+    {
+        QFETCH(QString, home);
+        QCOMPARE(LeftoverSweep::paths(home, bundleID), QStringList());
+        QCOMPARE(LeftoverSweep::sweep(home, bundleID), QStringList());
     }
 };
 

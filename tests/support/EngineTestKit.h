@@ -12,12 +12,14 @@
 // What the engine tests share: a catalog entry, waiting for a task, reading the log and folders.
 namespace EngineTestKit {
 
-// The engine with the writers and routes its operations use opened to the tests.
+// The engine with the writers and routes its operations use opened to the tests, so a test can put
+// it in any state a flow would.
 class TestEngine : public InstallEngine
 {
 public:
     using InstallEngine::InstallEngine;
     using InstallEngine::installHomebrewPackage;
+    using InstallEngine::setBootstrapInProgress;
     using InstallEngine::setPermissionNote;
     using InstallEngine::setState;
 };
@@ -54,6 +56,14 @@ inline QList<CatalogApp> catalogApps(const QStringList &ids)
         if (ids.contains(app.id))
             apps.append(app);
     return apps;
+}
+
+inline QStringList idsOf(const QList<CatalogApp> &apps)
+{
+    QStringList ids;
+    for (const CatalogApp &app : apps)
+        ids.append(app.id);
+    return ids;
 }
 
 // Runs a task to its end on this thread's event loop; false when it did not end in time.

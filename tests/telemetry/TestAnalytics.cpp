@@ -1,8 +1,12 @@
+#include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/LocalHttpServer.h"
 #include "telemetry/Analytics.h"
+#include "telemetry/Feedback.h"
+#include "telemetry/ProductInfo.h"
 
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -21,6 +25,16 @@ namespace {
 const QString optIn = u"orvando.analytics_opt_in"_s;
 const QString anonID = u"orvando.anon_id"_s;
 
+// One parameter, split out of the still encoded address the way a mail application splits it.
+QString decoded(const QUrl &url, const QByteArray &name)
+{
+    const QByteArray query = url.toEncoded().mid(url.toEncoded().indexOf('?') + 1);
+    for (const QByteArray &pair : query.split('&'))
+        if (pair.startsWith(name + '='))
+            return QString::fromUtf8(QByteArray::fromPercentEncoding(pair.mid(name.size() + 1)));
+    return {};
+}
+
 QJsonObject body(const LocalHttpServer &server, int index = 0)
 {
     return QJsonDocument::fromJson(server.requests().value(index).body).object();
@@ -34,18 +48,26 @@ Analytics::Configuration config(const LocalHttpServer &server, const OptionalKey
 
 } // namespace
 
-// The analytics client against a loopback capture endpoint.
+// The analytics client against a loopback capture endpoint; feedback and suggestion e-mails: the
+// mailto: address and what reaches the mail application.
 class TestAnalytics : public QObject
 {
     Q_OBJECT
 
+public:
+    Q_INVOKABLE void openUrl(const QUrl &url) { m_opened.append(url); }
+
+private:
+    QList<QUrl> m_opened; // what would have gone to the system's mail application
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<UserDefaults> m_defaults;
     std::unique_ptr<LocalHttpServer> m_server;
 
 private Q_SLOTS:
+    void initTestCase() { QDesktopServices::setUrlHandler(u"mailto"_s, this, "openUrl"); }
     void init()
     {
+        m_opened.clear();
         m_dir = std::make_unique<QTemporaryDir>();
         m_defaults = std::make_unique<UserDefaults>(m_dir->filePath(u"defaults.ini"_s));
         m_server = std::make_unique<LocalHttpServer>();
@@ -147,7 +169,51 @@ private Q_SLOTS:
         analytics.reset();
         Analytics(Analytics::Configuration { u"phc_test"_s, u"not an address"_s }, m_defaults.get()).capture(u"x"_s);
     }
+
+    void suggestionArrivesUnchanged_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("query characters") << u"Rectangle & Loop = win? a+b #1 100%"_s;
+        QTest::newRow("lines, non-ASCII, spaces") << u"  first\nÜbersicht — 日本語 £34 😀\r\nthird  "_s;
+        QTest::newRow("looks like a parameter") << u"x&subject=hijacked&body=gone"_s;
+    }
+    void suggestionArrivesUnchanged()
+    {
+        QFETCH(QString, text);
+        const std::optional<QUrl> url = Feedback::suggestionURL(text);
+        QCOMPARE(url->scheme() + u':' + url->path(), u"mailto:"_s + ProductInfo::supportEmail());
+        QCOMPARE(url->toEncoded().count('&'), 1);
+        QCOMPARE(decoded(*url, "subject"), u"Orvando app suggestion"_s);
+        QCOMPARE(
+            decoded(*url, "body"), u"Suggested app / tool:\n\n\n%1\n\n\nWhy it should be in Orvando:\n\n"_s.arg(text));
+        QVERIFY(Feedback::openSuggestEmail(text));
+        QCOMPARE(m_opened, QList<QUrl> { *url });
+    }
+
+    void feedbackSubjectCarriesTheVersion_data()
+    {
+        QTest::addColumn<VersionInfo>("version");
+        QTest::addColumn<QString>("subject");
+        QTest::newRow("both") << VersionInfo { u"1.2"_s, u"34"_s } << u"Orvando v1.2 (34) feedback"_s;
+        QTest::newRow("build only") << VersionInfo { std::nullopt, u"34"_s } << u"Orvando v34 feedback"_s;
+        QTest::newRow("neither") << VersionInfo {} << u"Orvando v1.0-rc2 feedback"_s;
+    }
+    void feedbackSubjectCarriesTheVersion()
+    {
+        QFETCH(VersionInfo, version);
+        QFETCH(QString, subject);
+        const std::optional<QUrl> url = Feedback::mailtoURL(version);
+        QCOMPARE(decoded(*url, "subject"), subject);
+        QCOMPARE(decoded(*url, "body"),
+            u"What did you try?\n\n\nWhat worked?\n\n\nWhat broke or felt confusing?\n\n\n"
+            u"Your Mac (model + macOS version):\n"_s);
+        QVERIFY(Feedback::openFeedbackEmail());
+        QCOMPARE(m_opened, QList<QUrl> { *Feedback::mailtoURL() });
+        // An invalid address is refused, not handed over.
+        QVERIFY(!UrlOpener::open(QUrl(u"mailto:a b%zz"_s, QUrl::StrictMode)));
+        QCOMPARE(m_opened.size(), 1);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestAnalytics)
+QTEST_MAIN(TestAnalytics)
 #include "TestAnalytics.moc"

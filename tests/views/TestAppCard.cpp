@@ -1,22 +1,31 @@
-#include "CardTestEngine.h"
 #include "WidgetTexts.h"
 
 #include "engine/CaskFactsService.h"
 #include "engine/EngineServices.h"
+#include "engine/InstallLog.h"
 #include "engine/UpdateChecker.h"
+#include "platform/UserDefaults.h"
+#include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
+#include "telemetry/Analytics.h"
 #include "views/AppCard.h"
 #include "views/AppCardActionArea.h"
 #include "views/AppCardContent.h"
 #include "views/AppDetailView.h"
 #include "views/AppIconTile.h"
 #include "views/BeforeInstallSection.h"
+#include "views/Brand.h"
 #include "views/BrandStyle.h"
 #include "views/DetailActionArea.h"
+#include "views/LogDrawer.h"
+#include "views/LogListView.h"
 #include "views/RevealContainer.h"
+#include "views/RootView.h"
 #include "views/ScreenshotStrip.h"
 #include "views/ScreenshotView.h"
+#include "views/Symbols.h"
+#include "views/WelcomeView.h"
 
 #include <QApplication>
 #include <QCoroSignal>
@@ -24,12 +33,19 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
+using Brand::Scheme;
+using EngineTestKit::catalogApp;
 using OptionalState = std::optional<InstallState>;
 Q_DECLARE_METATYPE(OptionalState)
+Q_DECLARE_METATYPE(FailureKind)
 
 namespace {
 
@@ -78,6 +94,17 @@ QCoro::Task<> readFacts(const Sandbox *sandbox, EngineServices *services)
     co_await services->updates()->check();
 }
 
+// WCAG 2 contrast ratio, from each colour's relative luminance.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 // A card and its detail sheet on a real engine over a sandbox Mac: what they show in each state
@@ -96,6 +123,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         qputenv("ORVANDO_RESOURCES", ORVANDO_SOURCE_DIR "/resources/Orvando_Orvando.bundle");
+        QStandardPaths::setTestModeEnabled(true);
         BrandStyle::install();
         QDesktopServices::setUrlHandler(u"x-apple.systempreferences"_s, this, "openUrl");
     }
@@ -167,7 +195,7 @@ private Q_SLOTS:
         QFETCH(QStringList, heardControls);
         QFETCH(QString, status);
         Sandbox sandbox;
-        CardTestEngine engine(sandbox.environment());
+        EngineTestKit::TestEngine engine(sandbox.environment());
         AppCard view(catalogApp(u"rectangle"_s), &engine);
         AppDetailView detail(view.app(), &engine);
         if (state)
@@ -325,7 +353,7 @@ private Q_SLOTS:
         const QString launched = sandbox.root() + u"/launched"_s;
         sandbox.makeBundle(sandbox.userApplications(), app.name, *app.bundleID, PlistFile::Format::Binary,
             "#!/bin/sh\ntouch '" + launched.toUtf8() + "'\n");
-        CardTestEngine engine(sandbox.environment());
+        EngineTestKit::TestEngine engine(sandbox.environment());
         AppCard card(app, &engine);
         card.show();
         engine.refreshInstalledStatus({ app });
@@ -369,7 +397,7 @@ private Q_SLOTS:
         QFETCH(QStringList, summary);
         QFETCH(QStringList, boxes);
         Sandbox sandbox;
-        CardTestEngine engine(sandbox.environment());
+        EngineTestKit::TestEngine engine(sandbox.environment());
         QWidget window;
         auto *card = new AppCard(catalogApp(id), &engine, &window);
         window.show();
@@ -393,6 +421,95 @@ private Q_SLOTS:
         QTRY_VERIFY(sheet->isVisible());
         QTest::mouseClick(visibleButton(sheet, u"Done"_s), Qt::LeftButton);
         QTRY_VERIFY(!card->showDetail());
+    }
+
+    // A failed card offers "Try again" only where trying again can help, and always the way to the
+    // log lines that explain the failure.
+    void actionsFollowTheFailure_data()
+    {
+        QTest::addColumn<FailureKind>("kind");
+        QTest::addColumn<bool>("tryAgain");
+        QTest::newRow("download") << FailureKind::Download << true;
+        QTest::newRow("network") << FailureKind::Network << true;
+        QTest::newRow("password") << FailureKind::Password << true;
+        QTest::newRow("unknown") << FailureKind::Unknown << true;
+        QTest::newRow("checksum") << FailureKind::Checksum << false;
+        QTest::newRow("macOS version") << FailureKind::MacOSVersion << false;
+        QTest::newRow("already there") << FailureKind::AlreadyInstalled << false;
+        QTest::newRow("installer package") << FailureKind::InstallerPackage << false;
+        QTest::newRow("permission") << FailureKind::Permission << false;
+    }
+    void actionsFollowTheFailure()
+    {
+        QFETCH(FailureKind, kind);
+        QFETCH(bool, tryAgain);
+        const CatalogApp app = catalogApp(u"maccy"_s);
+        const InstallState failed = InstallState::failed(u"It went wrong."_s, kind, 42);
+
+        QCOMPARE(AppCardContent::make(app, failed, {}).logLine, 42);
+
+        // The card and the sheet show what the content says; retrying leaves neither button.
+        Sandbox sandbox;
+        EngineTestKit::TestEngine engine(sandbox.environment());
+        AppCardActionArea card(app, &engine);
+        DetailActionArea sheet(app, &engine);
+        engine.setState(app.id, failed);
+        card.show(); // laid out, so its texts read in order
+        const QStringList retry = tryAgain ? QStringList { u"Try again"_s } : QStringList();
+        QCOMPARE(visibleTexts(&card), QStringList { u"It went wrong."_s } + retry + QStringList { u"Show in log"_s });
+        QCOMPARE(visibleTexts(&sheet), retry);
+        engine.setState(app.id, InstallState::installing(u"Getting Maccy ready."_s));
+        QCOMPARE(visibleTexts(&card), (QStringList { u"Getting Maccy ready."_s, u"Cancel"_s }));
+    }
+
+    void showInLogOpensTheDrawerAtTheFailure()
+    {
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        UserDefaults defaults(sandbox.root() + u"/defaults.ini"_s);
+        defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true);
+        Analytics analytics(Analytics::Configuration {}, &defaults);
+        RootView::Options options;
+        options.environment = sandbox.environment();
+        options.analytics = &analytics;
+        options.defaults = &defaults;
+        RootView view(std::move(options));
+        view.resize(1000, 680);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        InstallEngine *engine = view.engine();
+        for (int i = 0; i < 60; ++i)
+            engine->appendLog(u"an earlier line %1"_s.arg(i), u"iina"_s);
+
+        const QString cause = u"Error: This software does not run on macOS versions other than Sequoia."_s;
+        {
+            ScopedEnvironmentVariable lines("FAKE_BREW_FAIL_LINES", cause.toUtf8());
+            auto *card = qobject_cast<AppCard *>(view.grid()->card(u"maccy"_s));
+            QVERIFY(card);
+            visibleButton(card->actionArea(), u"Install"_s)->click();
+            QTRY_VERIFY_WITH_TIMEOUT(engine->state(u"maccy"_s)->kind == InstallState::Kind::Failed, 30000);
+        }
+        for (int i = 0; i < 60; ++i)
+            engine->appendLog(u"a later line %1"_s.arg(i), u"iina"_s);
+        auto *card = qobject_cast<AppCard *>(view.grid()->card(u"maccy"_s));
+        QCOMPARE(card->actionArea()->findChild<QLabel *>(u"failureMessage"_s)->text(),
+            u"Maccy does not support this version of macOS (it runs on: Sequoia)."_s);
+        QVERIFY(!visibleButton(card->actionArea(), u"Try again"_s));
+        LogDrawer *drawer = view.logDrawer();
+        QVERIFY(!drawer->isOpen());
+
+        visibleButton(card->actionArea(), u"Show in log"_s)->click();
+
+        QVERIFY(drawer->isOpen());
+        QTRY_COMPARE(drawer->logArea()->height(), LogDrawer::areaHeight);
+        LogListView *list = drawer->list();
+        const QModelIndex current = list->currentIndex();
+        QCOMPARE(current.data(InstallLog::TextRole).toString(), cause);
+        QCOMPARE(current.data(InstallLog::IdRole).toLongLong(), engine->state(u"maccy"_s)->logLine);
+        QCOMPARE(list->selectedText(), cause);
+        // The failure sits at the top of the drawer, lines before it scrolled away.
+        QTRY_VERIFY(list->viewport()->rect().contains(list->visualRect(current).topLeft()));
+        QVERIFY(!list->viewport()->rect().intersects(list->visualRect(list->model()->index(0, 0))));
     }
 
     void letterIsTheFirstGrapheme_data()
@@ -429,10 +546,6 @@ private Q_SLOTS:
         card.show();
         card.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&card));
-        const auto focus = [] {
-            QWidget *focused = QApplication::focusWidget();
-            return focused ? QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name) : QString();
-        };
         struct Seen
         {
             QStringList card, sheet;
@@ -440,7 +553,7 @@ private Q_SLOTS:
         };
         QList<Seen> seen; // at each change
         connect(&engine, &InstallEngine::stateChanged, this, [&] {
-            seen.append({ shown(card), shown(sheet), focus() });
+            seen.append({ shown(card), shown(sheet), focusName() });
         });
         const auto space = [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); };
         {
@@ -452,15 +565,15 @@ private Q_SLOTS:
         QVERIFY(seen.size() > 1);
         for (const Seen &each : seen.mid(0, seen.size() - 1)) // the progress line, in focus, and Cancel
             QVERIFY(each.card.size() == 2 && each.sheet == each.card && each.focus == each.card.constFirst());
-        QCOMPARE(focus(), u"Try again"_s);
+        QCOMPARE(focusName(), u"Try again"_s);
         space();
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
-        QCOMPARE(focus(), u"Uninstall Rectangle"_s);
+        QCOMPARE(focusName(), u"Uninstall Rectangle"_s);
         // Removal starts at once, with no question asked first.
         space();
         QVERIFY(!QApplication::activeModalWidget());
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::notInstalled()));
-        QCOMPARE(focus(), u"Install Rectangle"_s);
+        QCOMPARE(focusName(), u"Install Rectangle"_s);
         QCOMPARE(shown(card), (QStringList { u"Install"_s, note, u"Open Accessibility settings"_s }));
         QTest::mouseClick(visibleButton(&sheet, u"Install"_s), Qt::LeftButton);
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
@@ -494,6 +607,107 @@ private Q_SLOTS:
         Q_EMIT gate.opened();
         QTRY_COMPARE(engine.state(u"maccy"_s), std::optional(InstallState::installed()));
         QVERIFY(visibleButton(&ice, setUp));
+    }
+
+    // The brand palette and symbols: the dark variant keeps every text readable where it is drawn,
+    // the variant follows the system's appearance, also while the program runs, and every symbol
+    // draws in the colour of its palette role.
+    void darkTextReadsOnEverySurface_data()
+    {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        const QPalette p = Brand::palette(Scheme::Dark);
+        const auto c = [&p](QPalette::ColorRole role) { return p.color(role); };
+        const QList<std::pair<const char *, QPalette::ColorRole>> inks { { "warm black", Brand::warmBlack },
+            { "n3", Brand::n3 }, { "primary", Brand::primary }, { "deep terra", Brand::deepTerra },
+            { "forest", Brand::forest } };
+        for (const auto &[ink, role] : inks) {
+            QTest::addRow("%s on cream", ink) << c(role) << c(Brand::cream);
+            QTest::addRow("%s on n1", ink) << c(role) << c(Brand::n1);
+            QTest::addRow("%s pill", ink) << c(role) << Brand::over(c(role), c(Brand::cream), 0.12);
+        }
+        QTest::newRow("selected sidebar row")
+            << c(Brand::primary) << Brand::over(c(Brand::primary), c(Brand::n1), 0.12);
+        QTest::newRow("filled button") << c(Brand::onPrimary) << c(Brand::primary);
+        QTest::newRow("search text") << c(QPalette::Text) << c(QPalette::Base);
+        QTest::newRow("search placeholder") << c(QPalette::PlaceholderText) << c(QPalette::Base);
+        QTest::newRow("selected log line")
+            << c(QPalette::Text) << Brand::over(c(QPalette::Highlight), c(Brand::cream), 0.18);
+        QTest::newRow("replaced app's price") << Brand::dimmedText(p, Brand::cream, 0.55) << c(Brand::cream);
+        QTest::newRow("Homebrew reassurance") << Brand::dimmedText(p, Brand::n1, 0.85) << c(Brand::n1);
+    }
+    void darkTextReadsOnEverySurface()
+    {
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QVERIFY2(contrast(text, background) >= 4.5, qPrintable(QString::number(contrast(text, background))));
+    }
+
+    void schemeFollowsThePlatform_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QByteArray>("forced");
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light system") << QColor(Qt::white) << QByteArray() << false;
+        QTest::newRow("dark system") << QColor(30, 30, 30) << QByteArray() << true;
+        QTest::newRow("dark forced on a light system") << QColor(Qt::white) << QByteArray("dark") << true;
+        QTest::newRow("light forced on a dark system") << QColor(30, 30, 30) << QByteArray("Light") << false;
+    }
+    void schemeFollowsThePlatform()
+    {
+        QFETCH(QColor, window);
+        QFETCH(QByteArray, forced);
+        QFETCH(bool, dark);
+        ScopedEnvironmentVariable appearance("ORVANDO_APPEARANCE", forced);
+        QCOMPARE(Brand::schemeFor(QPalette(window, window)), dark ? Scheme::Dark : Scheme::Light);
+    }
+
+    // Worked out anew, as a change of the system's appearance does, the palette reaches widgets
+    // already on screen and what they draw.
+    void followsTheSystemAppearanceLive()
+    {
+        Sandbox sandbox;
+        EngineTestKit::TestEngine engine(sandbox.environment());
+        AppCard card(catalogApp(u"maccy"_s), &engine);
+        card.resize(320, card.heightForWidth(320));
+        card.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&card));
+        auto *tagline = card.findChild<QLabel *>(u"taglineLabel"_s);
+        for (const Scheme scheme : { Scheme::Dark, Scheme::Light }) {
+            const Brand::Colors &colors = Brand::colors(scheme);
+            ScopedEnvironmentVariable appearance("ORVANDO_APPEARANCE", scheme == Scheme::Dark ? "dark" : "light");
+            BrandStyle::refreshPalette();
+            QCOMPARE(QApplication::palette().color(QPalette::Window), colors.cream);
+            // Windows hear of it through the event loop, and hand it down to what they hold.
+            QTRY_COMPARE(tagline->palette().color(tagline->foregroundRole()), colors.n3);
+            QCOMPARE(card.grab().toImage().pixelColor(9, card.height() / 2), colors.cream);
+        }
+    }
+
+    void everySymbolDrawsInItsRole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QStringList names { u"rosette"_s, u"square.grid.2x2"_s, u"envelope"_s, u"gearshape"_s, u"magnifyingglass"_s,
+            u"xmark.circle.fill"_s, u"chevron.down"_s, u"chevron.up"_s, u"chevron.right"_s, u"sparkles"_s,
+            u"hand.raised"_s, u"lock.shield"_s, u"rectangle.dashed.badge.record"_s, u"play.fill"_s,
+            u"arrow.up.forward.app"_s, u"arrow.up.forward"_s, u"checkmark"_s, u"wrench.and.screwdriver"_s };
+        for (CatalogApp::Category category : CatalogApp::allCategories())
+            names << CatalogApp::symbol(category);
+        names.removeDuplicates();
+        for (const QString &name : names)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everySymbolDrawsInItsRole()
+    {
+        QFETCH(QString, name);
+        const QImage image = Symbols::icon(name, Brand::forest).pixmap(QSize(24, 24), 1.0).toImage();
+        QCOMPARE(image.size(), QSize(24, 24));
+        int opaque = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).alpha() == 255 && ++opaque)
+                    QCOMPARE(image.pixelColor(x, y), QApplication::palette().color(Brand::forest));
+        QVERIFY2(opaque > 10, qPrintable(QString::number(opaque)));
     }
 };
 

@@ -1,4 +1,7 @@
+#include "WidgetTexts.h"
+
 #include "catalog/Catalog.h"
+#include "engine/BatchInstaller.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/UpdateChecker.h"
@@ -8,9 +11,15 @@
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 #include "telemetry/Analytics.h"
+#include "views/AppCard.h"
 #include "views/AppGrid.h"
+#include "views/AppSelectBox.h"
+#include "views/AppSelection.h"
+#include "views/AppSetTransfer.h"
+#include "views/BatchFooter.h"
 #include "views/BrandStyle.h"
 #include "views/EmptyState.h"
+#include "views/ImportConfirmation.h"
 #include "views/LogDrawer.h"
 #include "views/LogListView.h"
 #include "views/RootView.h"
@@ -36,17 +45,12 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+using EngineTestKit::catalogApp;
 using Category = CatalogApp::Category;
+using EngineTestKit::idsOf;
+Q_DECLARE_METATYPE(InstallState)
 
 namespace {
-
-QStringList idsOf(const QList<CatalogApp> &apps)
-{
-    QStringList ids;
-    for (const CatalogApp &app : apps)
-        ids.append(app.id);
-    return ids;
-}
 
 // Selected as the list shows it and as assistive technology reads it.
 bool selected(Sidebar *sidebar, const QModelIndex &row)
@@ -59,12 +63,6 @@ bool selected(Sidebar *sidebar, const QModelIndex &row)
 void click(Sidebar *sidebar, const QModelIndex &row)
 {
     QTest::mouseClick(sidebar->list()->viewport(), Qt::LeftButton, {}, sidebar->list()->visualRect(row).center());
-}
-
-QString focusName()
-{
-    QWidget *focused = QApplication::focusWidget();
-    return focused ? QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name) : QString();
 }
 
 } // namespace
@@ -85,10 +83,11 @@ private:
     std::unique_ptr<Analytics> m_analytics;
     QList<QUrl> m_opened;
 
-    std::unique_ptr<RootView> shownView()
+    // Over the test's sandbox unless given another.
+    std::unique_ptr<RootView> shownView(const Sandbox *sandbox = nullptr)
     {
         RootView::Options options;
-        options.environment = m_sandbox.environment();
+        options.environment = (sandbox ? sandbox : &m_sandbox)->environment();
         options.analytics = m_analytics.get();
         options.defaults = m_defaults.get();
         auto view = std::make_unique<RootView>(std::move(options));
@@ -97,6 +96,19 @@ private:
         if (!QTest::qWaitForWindowExposed(view.get()))
             qWarning("the window was not shown");
         return view;
+    }
+    // A sandbox Mac whose fake brew installs Maccy and Rectangle.
+    static std::unique_ptr<Sandbox> brewSandbox()
+    {
+        auto sandbox = std::make_unique<Sandbox>();
+        if (!sandbox->installFakeBrew() || !sandbox->registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s)
+            || !sandbox->registerCask(u"rectangle"_s, u"Rectangle"_s, u"com.knollsoft.Rectangle"_s))
+            qWarning("the fake brew was not set up");
+        return sandbox;
+    }
+    static AppSelectBox *box(RootView &view, const QString &id)
+    {
+        return qobject_cast<AppCard *>(view.grid()->card(id))->selectBox();
     }
     static void append(RootView &view, int count, const QString &prefix = u"line"_s)
     {
@@ -328,6 +340,157 @@ private Q_SLOTS:
         sheet->reject();
         QVERIFY(!view->showSettings());
         QTRY_VERIFY(sheet.isNull());
+    }
+    // The welcome sheet is shown over the window once it is shown, until dismissed in any way; not
+    // on a later run.
+    void everyWelcomeDismissalStoresSeen_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("Get started") << 0;
+        QTest::newRow("Return key") << 1;
+        QTest::newRow("Escape key") << 2;
+        QTest::newRow("window closed") << 3;
+    }
+    void everyWelcomeDismissalStoresSeen()
+    {
+        QFETCH(int, how);
+        UserDefaults defaults(m_dir.filePath(u"welcome-%1.ini"_s.arg(how)));
+        const auto seen = [&defaults] { return defaults.boolValue(WelcomeView::hasSeenWelcomeKey(), false); };
+        {
+            QWidget window;
+            WelcomePresenter presenter(&window, &defaults);
+            QCoreApplication::processEvents();
+            QVERIFY(!presenter.sheet()); // a hidden window waits
+            window.show();
+            QTRY_VERIFY(presenter.sheet() && presenter.sheet()->isVisible());
+            WelcomeView *sheet = presenter.sheet();
+            QCOMPARE(sheet->parentWidget(), &window);
+            QCOMPARE(sheet->windowModality(), Qt::WindowModal);
+            QVERIFY(!seen());
+            if (how == 0)
+                QTest::mouseClick(sheet->findChild<QPushButton *>(u"getStarted"_s), Qt::LeftButton);
+            else if (how == 3)
+                sheet->close();
+            else
+                QTest::keyClick(sheet, how == 1 ? Qt::Key_Return : Qt::Key_Escape);
+            QTRY_VERIFY(!presenter.sheet() || !presenter.sheet()->isVisible());
+            QVERIFY(seen());
+        }
+        QWidget later;
+        WelcomePresenter presenter(&later, &defaults);
+        later.show();
+        QCoreApplication::processEvents();
+        QVERIFY(!presenter.sheet());
+    }
+
+    // The window's side of a batch install: the cards' check boxes, the sidebar's footer that runs
+    // the batch against the fake brew, and the confirmation "Install from file…" shows first.
+    // The box comes right after the card's summary in Tab order; it is there only for an app that can
+    // be installed, waits while one runs, and an app that becomes installed drops out of the set.
+    void checkBoxFollowsTheAppsState_data()
+    {
+        QTest::addColumn<InstallState>("state");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("failed") << InstallState::failed(u"No."_s) << true << true;
+        QTest::newRow("installing") << InstallState::installing(u"Downloading"_s) << true << false;
+        QTest::newRow("installed") << InstallState::installed() << false << true;
+    }
+    void checkBoxFollowsTheAppsState()
+    {
+        QFETCH(InstallState, state);
+        QFETCH(bool, shown);
+        EngineTestKit::TestEngine engine(m_sandbox.environment());
+        AppSelection selection(&engine);
+        AppCard card(catalogApp(u"maccy"_s), &engine);
+        card.setSelection(&selection);
+        card.show();
+        AppSelectBox *box = card.selectBox();
+        QCOMPARE(card.summaryButton()->nextInFocusChain(), box);
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), u"Select Maccy"_s);
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(selection.count(), 1);
+        engine.setState(u"maccy"_s, state);
+        QCOMPARE(box->isVisibleTo(&card), shown);
+        QTEST(box->isEnabled(), "enabled");
+        QCOMPARE(selection.contains(u"maccy"_s), shown);
+    }
+
+    // Ticked in any order, installed in catalog order; the footer shows the progress with Cancel,
+    // then the summary, with "Try failed again" for what failed, which installs only that.
+    void footerInstallsTheSelectionAsOneBatch_data()
+    {
+        QTest::addColumn<QByteArray>("failing");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("all succeed") << QByteArray() << u"2 installed"_s;
+        QTest::newRow("one fails") << QByteArray("rectangle")
+                                   << u"1 installed, 1 failed: Rectangle — The download of Rectangle failed. The "
+                                      u"app's publisher may have moved it; try again later."_s;
+    }
+    void footerInstallsTheSelectionAsOneBatch()
+    {
+        QFETCH(QByteArray, failing);
+        const auto sandbox = brewSandbox();
+        auto view = shownView(sandbox.get());
+        BatchFooter *footer = view->batchFooter();
+        QVERIFY(!footer->isVisible());
+        QTest::mouseClick(view->selectAllButton(), Qt::LeftButton);
+        QCOMPARE(view->selectAllButton()->text(), u"Clear selection"_s);
+        QVERIFY(visibleButton(footer, u"Install 16 apps"_s));
+        QTest::mouseClick(view->selectAllButton(), Qt::LeftButton);
+        QVERIFY(!footer->isVisible());
+        box(*view, u"rectangle"_s)->click();
+        box(*view, u"maccy"_s)->click();
+        QStringList progress;
+        connect(view->batch(), &BatchInstaller::progressChanged, this, [&] {
+            if (visibleButton(footer, u"Cancel"_s))
+                progress.append(footer->progressText());
+        });
+        const ScopedEnvironmentVariable fail("FAKE_BREW_FAIL_TOKENS", failing);
+        QTest::mouseClick(visibleButton(footer, u"Install 2 apps"_s), Qt::LeftButton);
+        QCOMPARE(view->selection()->count(), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!footer->summaryText().isEmpty(), 30000);
+        QCOMPARE(
+            progress, (QStringList { u"Installing 1 of 2: Maccy"_s, u"Installing 2 of 2: Rectangle"_s, QString() }));
+        QTEST(footer->summaryText(), "summary");
+        QCOMPARE(sandbox->brewCalls(), (QStringList { u"install --cask maccy"_s, u"install --cask rectangle"_s }));
+        QVERIFY(!box(*view, u"maccy"_s)->isVisible());
+        QAbstractButton *retry = visibleButton(footer, u"Try failed again"_s);
+        QCOMPARE(bool(retry), !failing.isEmpty());
+        if (retry) {
+            retry->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!view->batch()->isRunning(), 30000);
+            QCOMPARE(sandbox->brewCalls().mid(2), QStringList { u"install --cask rectangle"_s });
+        }
+        QTest::mouseClick(visibleButton(footer, u"Done"_s), Qt::LeftButton);
+        QVERIFY(!footer->isVisible());
+    }
+
+    // The file names an installed app, an unknown token and an app to install: the sheet lists them
+    // all and installs only the one, and only when confirmed.
+    void installFromFileAsksFirst_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmed") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void installFromFileAsksFirst()
+    {
+        QFETCH(bool, confirm);
+        const auto sandbox = brewSandbox();
+        sandbox->makeBundle(sandbox->userApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s);
+        const QString file = sandbox->root() + u"/Brewfile"_s;
+        QVERIFY(Sandbox::writeFile(file, "cask \"maccy\"\nfoo-bar\nrectangle\n"));
+        auto view = shownView(sandbox.get());
+        ImportConfirmation *sheet = AppSetTransfer::importFrom(view.get(), file);
+        QVERIFY(sheet && sheet->isVisible());
+        QCOMPARE(visibleTexts(sheet).mid(1),
+            (QStringList { u"“Brewfile” names these apps:"_s, u"Maccy — already installed"_s, u"Rectangle"_s,
+                u"Not recognised: foo-bar"_s, u"Cancel"_s, u"Install 1 app"_s }));
+        QTest::mouseClick(confirm ? sheet->installButton() : sheet->cancelButton(), Qt::LeftButton);
+        QCOMPARE(view->batch()->isRunning(), confirm);
+        QTRY_VERIFY_WITH_TIMEOUT(!view->batch()->isRunning(), 30000);
+        QCOMPARE(sandbox->brewCalls(), confirm ? QStringList { u"install --cask rectangle"_s } : QStringList());
     }
 };
 

@@ -2,6 +2,7 @@
 #include "engine/InstallEngine.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
+#include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
@@ -67,11 +68,12 @@ private:
     }
 
     // Presses the row and, in the alert it opens, the button titled answer; returns the alert's title.
-    QString answerAlert(const QString &row, const QString &alertName, const QString &answer)
+    QString answerAlert(const QString &row, const QString &alertName, const QString &answer, QWidget *view = nullptr)
     {
-        QTest::mouseClick(child<QAbstractButton>(row), Qt::LeftButton);
+        view = view ? view : m_view.get();
+        QTest::mouseClick(view->findChild<QAbstractButton *>(row), Qt::LeftButton);
         QMessageBox *alert = nullptr;
-        if (!QTest::qWaitFor([&] { return (alert = child<QMessageBox>(alertName)) && alert->isVisible(); }))
+        if (!QTest::qWaitFor([&] { return (alert = view->findChild<QMessageBox *>(alertName)) && alert->isVisible(); }))
             return {};
         for (QAbstractButton *button : alert->buttons())
             if (button->text() == answer)
@@ -283,21 +285,14 @@ private Q_SLOTS:
     {
         QVERIFY(m_sandbox->installFakeBrew() && m_sandbox->registerCask(u"stats"_s, u"Stats"_s, u"eu.exelban.Stats"_s));
         InstallEngine engine(m_sandbox->environment());
-        const QList<CatalogApp> &apps = Catalog::v1();
-        const CatalogApp stats
-            = *std::find_if(apps.begin(), apps.end(), [](const CatalogApp &app) { return app.id == u"stats"_s; });
         ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.2"));
-        InstallEngine::startDetached(engine.install(stats));
+        InstallEngine::startDetached(engine.install(EngineTestKit::catalogApp(u"stats"_s)));
         QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"stats"_s), std::optional(InstallState::installed()), 30000);
 
         SettingsView view(&engine);
+        view.show();
+        QVERIFY(!answerAlert(u"uninstallAll"_s, u"confirmUninstallAll"_s, u"Uninstall all"_s, &view).isEmpty());
         auto *row = view.findChild<QAbstractButton *>(u"uninstallAll"_s);
-        QTest::mouseClick(row, Qt::LeftButton);
-        QMessageBox *alert = nullptr;
-        QTRY_VERIFY((alert = view.findChild<QMessageBox *>(u"confirmUninstallAll"_s)));
-        for (QAbstractButton *button : alert->buttons())
-            if (button->text() == u"Uninstall all"_s)
-                QTest::mouseClick(button, Qt::LeftButton);
         QVERIFY(!row->isEnabled());
         SettingsView reopened(&engine); // a sheet opened meanwhile knows too
         QVERIFY(!reopened.findChild<QAbstractButton *>(u"uninstallAll"_s)->isEnabled());

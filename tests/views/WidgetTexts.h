@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QStringList>
@@ -76,6 +77,13 @@ inline QStringList heard(QWidget *root)
     };
     walk(QAccessible::queryAccessibleInterface(root));
     return lines;
+}
+
+// The accessible name of the widget with the keyboard focus.
+inline QString focusName()
+{
+    QWidget *focused = QApplication::focusWidget();
+    return focused ? QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name) : QString();
 }
 
 // The visible button titled (or, for one whose title wraps, named) text under root, or null.
