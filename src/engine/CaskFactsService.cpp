@@ -4,6 +4,7 @@
 #include "engine/DirectInstallError.h"
 #include "engine/GitHubReleaseClient.h"
 #include "engine/InstallEngine.h"
+#include "engine/OperationCoordinator.h"
 
 #include <QCoroSignal>
 #include <QNetworkAccessManager>
@@ -255,4 +256,9 @@ void CaskFactsService::setSnapshot(const CaskFactsSnapshot &snapshot)
     m_snapshot = snapshot;
     if (changed)
         Q_EMIT factsChanged();
+}
+
+void CaskFactsService::setCoordinator(OperationCoordinator *coordinator)
+{
+    m_coordinator = coordinator;
 }

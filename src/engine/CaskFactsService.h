@@ -54,7 +54,7 @@ public:
     static bool isStale(const QDateTime &readAt, const QDateTime &now);
 
     // The coordinator whose quit stops the brew this runs; none: nothing stops it but its time-out.
-    void setCoordinator(OperationCoordinator *coordinator) { m_coordinator = coordinator; }
+    void setCoordinator(OperationCoordinator *coordinator);
 
 Q_SIGNALS:
     // The facts changed: the cache was loaded, or a refresh read something different.

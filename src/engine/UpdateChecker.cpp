@@ -5,6 +5,7 @@
 #include "engine/CaskFactsService.h"
 #include "engine/GitHubReleaseClient.h"
 #include "engine/InstallEngine.h"
+#include "engine/OperationCoordinator.h"
 #include "engine/OutdatedCasks.h"
 #include "engine/VersionCompare.h"
 #include "platform/PlistReader.h"
@@ -250,4 +251,9 @@ void UpdateChecker::setChecking(bool checking)
         return;
     m_checking = checking;
     Q_EMIT checkingChanged(checking);
+}
+
+void UpdateChecker::setCoordinator(OperationCoordinator *coordinator)
+{
+    m_coordinator = coordinator;
 }

@@ -61,7 +61,7 @@ public:
     static bool isDue(const QDateTime &lastChecked, const QDateTime &now);
 
     // The coordinator whose quit stops the brew this runs; none: nothing stops it but its time-out.
-    void setCoordinator(OperationCoordinator *coordinator) { m_coordinator = coordinator; }
+    void setCoordinator(OperationCoordinator *coordinator);
 
 Q_SIGNALS:
     // The list of updates changed.
