@@ -48,9 +48,6 @@ OrvandoApp::OrvandoApp(OptionsFactory options, UserDefaults *defaults, QObject *
     , m_quit([] { QCoreApplication::quit(); })
 {
     BrandStyle::install();
-    // The facts come from the cache after the first frame, and are read again in the background
-    // when a day old; updates are looked for after each window's installed-state refresh.
-    m_services->start();
 }
 
 OrvandoApp::~OrvandoApp()
@@ -178,6 +175,13 @@ QCoro::Task<> OrvandoApp::stopAndQuit()
 
 bool OrvandoApp::eventFilter(QObject *watched, QEvent *event)
 {
+    // The facts come from the cache once the first window has painted (reading them, or asking
+    // for them, would only delay that frame), and are read again in the background when a day
+    // old; updates are looked for after each window's installed-state refresh.
+    if (event->type() == QEvent::Paint && !m_servicesStarted) {
+        m_servicesStarted = true;
+        m_services->start();
+    }
     // Closing the last window quits, so it asks first like the Quit command.
     if (event->type() == QEvent::Close && QApplication::quitOnLastWindowClosed()
         && m_coordinator->hasRunningOperations()

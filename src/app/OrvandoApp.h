@@ -76,6 +76,7 @@ private:
     UserDefaults *m_defaults;
     OperationCoordinator *m_coordinator;
     EngineServices *m_services;
+    bool m_servicesStarted = false;
     std::function<void()> m_quit;
     QPointer<QMessageBox> m_quitAlert;
     QList<QPointer<MainWindow>> m_windows;
