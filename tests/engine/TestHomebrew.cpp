@@ -130,7 +130,7 @@ bool stageFakeBrew(const Sandbox &sandbox)
 
 } // namespace
 
-class TestCaskFacts : public QObject
+class TestHomebrew : public QObject
 {
     Q_OBJECT
 
@@ -557,5 +557,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCaskFacts)
-#include "TestCaskFacts.moc"
+QTEST_GUILESS_MAIN(TestHomebrew)
+#include "TestHomebrew.moc"
