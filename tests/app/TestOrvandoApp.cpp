@@ -4,7 +4,9 @@
 
 #include "app/MainWindow.h"
 #include "app/OrvandoApp.h"
+#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/UpdateChecker.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
@@ -126,6 +128,23 @@ private Q_SLOTS:
         action(window, u"Help"_s, u"Send Feedback…"_s)->trigger();
         QCOMPARE(m_opened.size(), 1);
         QVERIFY(m_opened.first().toString().startsWith(u"mailto:hello@orvando.app?subject="_s));
+    }
+
+    // Homebrew is asked about the apps once the window has painted, and for updates after its
+    // refresh; "Check for updates" asks again at once, however recent the last check.
+    void servicesAskBrewAndCheckForUpdatesAsksAgain()
+    {
+        QVERIFY(m_sandboxed->sandbox.installFakeBrew());
+        MainWindow *window = m_app->newWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const auto calls = [this](const char *command) {
+            return m_sandboxed->sandbox.brewCalls().filter(QString::fromLatin1(command)).size();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(calls("info --json=v2 --cask"), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(calls("outdated --cask"), 1, 20000);
+        QTRY_VERIFY(!m_app->services()->updates()->isChecking());
+        action(window, u"File"_s, OrvandoApp::checkForUpdatesTitle())->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(calls("outdated --cask"), 2, 20000);
     }
 
     void feedbackWithoutAMailAppSaysWhereToWrite()
