@@ -7,7 +7,6 @@
 #include "engine/VersionCompare.h"
 
 #include <QJsonArray>
-#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -85,11 +84,6 @@ QString verdictKey(GatekeeperAssessment::Verdict verdict)
     return {};
 }
 
-QString sizeText(qint64 bytes)
-{
-    return QLocale(QLocale::English).formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
-}
-
 } // namespace
 
 QStringList AppReport::notes() const
@@ -146,7 +140,7 @@ QString AppReport::text() const
     before.append({ u"  Download"_s, trust.host.isEmpty() ? u"unknown"_s : trust.host });
     before.append({ u"  Checksum"_s, trust.checksumNote.isEmpty() ? u"unknown"_s : trust.checksumNote });
     if (trust.size >= 0)
-        before.append({ u"  Size"_s, sizeText(trust.size) });
+        before.append({ u"  Size"_s, CaskFactsText::size(trust.size) });
     if (trust.updatesItself)
         before.append({ u"  "_s + QString::fromLatin1(CaskFactsText::updatesItself) });
     text += u"\nBefore you install\n"_s + CliFormat::table({}, before);

@@ -85,3 +85,8 @@ QString CaskFactsText::checksum(const ReleaseFacts &facts)
     return facts.hasDigest ? u"Verified against GitHub's published digest"_s
                            : u"Not verified: GitHub published no digest for this download"_s;
 }
+
+QString CaskFactsText::size(qint64 bytes)
+{
+    return QLocale(QLocale::English).formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat);
+}

@@ -27,6 +27,8 @@ QString deprecated(const QString &appName, const CaskFacts &facts, const QDate &
 QString checksum(const CaskFacts &facts);
 QString checksum(const ReleaseFacts &facts);
 
+// A download's size: "12.3 MB".
+QString size(qint64 bytes);
 inline constexpr auto updatesItself = "Updates itself";
 
 } // namespace CaskFactsText

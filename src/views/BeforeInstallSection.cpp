@@ -10,7 +10,6 @@
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -117,7 +116,7 @@ void BeforeInstallSection::refresh()
         host = release->downloadHost;
         checksum = CaskFactsText::checksum(*release);
         if (release->assetSize >= 0)
-            size = QLocale(QLocale::English).formattedDataSize(release->assetSize, 1, QLocale::DataSizeSIFormat);
+            size = CaskFactsText::size(release->assetSize);
     }
     const QString source = m_app.install.download() ? u"GitHub"_s : u"Homebrew"_s;
     show(u"Version"_s, version.isEmpty() ? notKnown : version + u" (from "_s + source + u')');
