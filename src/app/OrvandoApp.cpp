@@ -47,6 +47,7 @@ OrvandoApp::OrvandoApp(OptionsFactory options, UserDefaults *defaults, QObject *
     , m_services(new EngineServices(m_options().environment, Catalog::v1(), m_coordinator))
     , m_quit([] { QCoreApplication::quit(); })
 {
+    RootView::prefetch();
     BrandStyle::install();
 }
 

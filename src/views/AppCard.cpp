@@ -4,6 +4,7 @@
 #include "views/AppCardActionArea.h"
 #include "views/AppCardContent.h"
 #include "views/AppDetailView.h"
+#include "views/AppIconLoader.h"
 #include "views/AppIconTile.h"
 #include "views/AppSelectBox.h"
 #include "views/Brand.h"
@@ -64,6 +65,14 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     follow(true);
 }
 
+void AppCard::prefetchIcons(const QList<CatalogApp> &apps, qreal devicePixelRatio)
+{
+    QStringList ids;
+    for (const CatalogApp &app : apps)
+        ids.append(app.id);
+    AppIconLoader::prefetch(ids, QSize(iconSide, iconSide) * devicePixelRatio);
+}
+
 QPushButton *AppCard::buildSummary()
 {
     const AppCardContent content = AppCardContent::make(m_app, std::nullopt, {});
@@ -84,7 +93,7 @@ QPushButton *AppCard::buildSummary()
     summary->setContentsMargins(0, 0, 0, 0);
     summary->setSpacing(12);
     auto *top = new QHBoxLayout;
-    top->addWidget(new AppIconTile(m_app.id, m_app.name, content.letter, 48, 14, 22), 0, Qt::AlignTop);
+    top->addWidget(new AppIconTile(m_app.id, m_app.name, content.letter, iconSide, 14, 22), 0, Qt::AlignTop);
     top->addStretch();
     QLabel *pricing = Controls::pill(content.pricingLabel, content.pricingRole);
     pricing->setObjectName(u"pricingPill"_s);

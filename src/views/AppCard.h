@@ -24,6 +24,11 @@ class AppCard : public QFrame
 public:
     AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent = nullptr);
 
+    // The icon's side, in device-independent pixels.
+    static constexpr int iconSide = 48;
+    // Starts decoding the icons of apps' cards ahead, for screens of devicePixelRatio.
+    static void prefetchIcons(const QList<CatalogApp> &apps, qreal devicePixelRatio);
+
     const CatalogApp &app() const { return m_app; }
     AppCardActionArea *actionArea() const { return m_actions; }
     QPushButton *summaryButton() const { return m_summary; }

@@ -47,6 +47,12 @@ void AppGrid::setApps(const QList<CatalogApp> &apps)
     update();
 }
 
+QSize AppGrid::sizeHint() const
+{
+    // A widget's own hint would measure every card at the least width, which is never used.
+    return m_layout->minimumSize();
+}
+
 void AppGrid::paintEvent(QPaintEvent *)
 {
     if (!m_pending.isEmpty() && !m_makeScheduled) {

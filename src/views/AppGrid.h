@@ -34,6 +34,8 @@ public:
     QStringList visibleIDs() const { return m_visibleIDs; }
     // Whether every card to show has been made.
     bool isComplete() const { return m_pending.isEmpty(); }
+    // The least size; the height the grid needs follows from the width it is given (heightForWidth).
+    QSize sizeHint() const override;
     // The card made for id, or null when it has not been needed (or made) yet.
     QWidget *card(const QString &id) const { return m_cards.value(id); }
 

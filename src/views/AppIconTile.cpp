@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 AppIconTile::AppIconTile(const QString &appID, const QString &appName, const QString &letter, int side, qreal radius,
     int letterSize, QWidget *parent)
     : QWidget(parent)
-    , m_image(AppIconLoader::image(appID))
+    , m_appID(appID)
     , m_letter(letter)
     , m_side(side)
     , m_radius(radius)
@@ -20,6 +20,11 @@ AppIconTile::AppIconTile(const QString &appID, const QString &appName, const QSt
 {
     setFixedSize(side, side);
     setAccessibleName(appName + u" icon"_s);
+}
+
+bool AppIconTile::hasImage() const
+{
+    return !AppIconLoader::image(m_appID).isNull();
 }
 
 void AppIconTile::paintEvent(QPaintEvent *)
@@ -30,22 +35,17 @@ void AppIconTile::paintEvent(QPaintEvent *)
     tile.addRoundedRect(QRectF(rect()), m_radius, m_radius);
     painter.setClipPath(tile);
     painter.fillPath(tile, palette().color(Brand::n1));
-    if (m_image.isNull()) {
+    // Scaled with a proper filter for the pixel ratio drawn at: a 256-pixel icon drawn at 48
+    // straight through the painter comes out grainy.
+    const qreal ratio = devicePixelRatioF();
+    const QImage icon = AppIconLoader::fitted(m_appID, QSize(m_side, m_side) * ratio);
+    if (icon.isNull()) {
         painter.setPen(palette().color(Brand::primary));
         painter.setFont(Typography::font(m_letterSize, QFont::Medium));
         painter.drawText(rect(), Qt::AlignCenter, m_letter);
         return;
     }
-
-    // Scaled once per pixel ratio with a proper filter: a 256-pixel icon drawn at 48 straight
-    // through the painter comes out grainy.
-    const qreal ratio = devicePixelRatioF();
-    const QSize fitted = m_image.size().scaled(QSize(m_side, m_side) * ratio, Qt::KeepAspectRatio);
-    if (m_scaled.size() != fitted) {
-        m_scaled = m_image.scaled(fitted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        m_scaled.setDevicePixelRatio(ratio);
-    }
-    const QSizeF shown = QSizeF(fitted) / ratio;
+    const QSizeF shown = QSizeF(icon.size()) / ratio;
     const QPointF origin((m_side - shown.width()) / 2, (m_side - shown.height()) / 2);
-    painter.drawImage(QRectF(origin, shown), m_scaled);
+    painter.drawImage(QRectF(origin, shown), icon, QRectF(icon.rect()));
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 
 // An application's icon on a rounded square: the first character of its name on a light tile,
@@ -14,7 +13,7 @@ public:
     AppIconTile(const QString &appID, const QString &appName, const QString &letter, int side, qreal radius,
         int letterSize, QWidget *parent = nullptr);
 
-    bool hasImage() const { return !m_image.isNull(); }
+    bool hasImage() const;
 
     QSize sizeHint() const override { return { m_side, m_side }; }
 
@@ -22,8 +21,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage m_image;
-    QImage m_scaled; // m_image fitted to the tile at the last device pixel ratio drawn
+    QString m_appID;
     QString m_letter;
     int m_side;
     qreal m_radius;

@@ -144,9 +144,14 @@ void BatchFooter::follow()
     m_progress->setText(m_batch->progressText());
     m_progressPart->setVisible(running);
     const BatchInstaller::Summary &summary = m_batch->lastSummary();
-    m_summary->setText(summary.text());
-    m_summary->setAccessibleName(summary.text());
-    m_summaryPart->setVisible(m_showSummary && !running);
+    const bool showSummary = m_showSummary && !running;
+    // A selectable label lays its text out as it is set: only a summary to show is worth that.
+    const QString summaryText = showSummary ? summary.text() : QString();
+    if (m_summary->text() != summaryText) {
+        m_summary->setText(summaryText);
+        m_summary->setAccessibleName(summaryText);
+    }
+    m_summaryPart->setVisible(showSummary);
     m_retry->setVisible(!summary.failed.isEmpty());
     const int count = m_selection->count();
     m_install->setText(installTitle(count));

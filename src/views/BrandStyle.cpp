@@ -3,6 +3,7 @@
 #include "views/Brand.h"
 #include "views/BrandAccessibility.h"
 #include "views/Symbols.h"
+#include "views/Typography.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -119,6 +120,11 @@ void BrandStyle::install()
     if (qobject_cast<BrandStyle *>(QApplication::style()))
         return;
     QApplication::setStyle(new BrandStyle);
+    // Text drawn unhinted, as a Mac draws it: the same letter shapes on every system, and no
+    // hinting pass for each glyph before the first frame.
+    QFont font = QApplication::font();
+    font.setHintingPreference(QFont::PreferNoHinting);
+    QApplication::setFont(font);
     BrandAccessibility::install();
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
     // The palette may be worked out before the hints know the new scheme; once more when they do.
@@ -175,6 +181,11 @@ void BrandStyle::polish(QPalette &palette)
 void BrandStyle::polish(QWidget *widget)
 {
     QProxyStyle::polish(widget);
+    // A font asked for while the font list was being read; settled before anything measures it.
+    if (widget->testAttribute(Qt::WA_SetFont)) {
+        if (const std::optional<QFont> font = Typography::settled(widget->font()))
+            widget->setFont(*font);
+    }
     const Look look = BrandStyle::look(widget);
     if (look == Look::None)
         return;

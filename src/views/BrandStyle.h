@@ -29,7 +29,8 @@ public:
         Field, // a text field on a light, outlined rounded rectangle
     };
 
-    // Makes a BrandStyle the application's style, once, and the brand controls' accessibility known.
+    // Makes a BrandStyle the application's style, once, with its unhinted text, and the brand
+    // controls' accessibility known.
     static void install();
     // Works the application palette out anew from the system's appearance, as a change of it does;
     // every widget then gets its ApplicationPaletteChange.

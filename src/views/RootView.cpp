@@ -28,6 +28,7 @@
 #include "views/WelcomePresenter.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPointer>
@@ -46,6 +47,17 @@ namespace {
 constexpr int sidebarMinimum = 240;
 constexpr int sidebarIdeal = 260;
 constexpr int sidebarMaximum = 300;
+
+// What the catalog's scroll area holds: the grid and what stands in for it. Its height follows from
+// the width it is given; the size hint Qt would work out is the cards' height at the width of one
+// column, which nothing uses and which would lay out every card's text once more.
+class CatalogContent : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+    QSize sizeHint() const override { return minimumSizeHint(); }
+};
 
 AppGrid::CardFactory defaultCardFactory()
 {
@@ -73,23 +85,29 @@ RootView::RootView(Options options, QWidget *parent)
     m_split = new QSplitter(Qt::Horizontal, this);
     m_split->setChildrenCollapsible(false);
     m_split->setHandleWidth(1);
-    m_sidebar = new Sidebar(m_split);
-    m_sidebar->setMinimumWidth(sidebarMinimum);
-    m_sidebar->setMaximumWidth(sidebarMaximum);
-    m_split->addWidget(m_sidebar);
+    // The split measures its panes each time one joins it. Both join while empty: measuring a
+    // filled pane needs the fonts, which may still be being read while the window is built.
+    auto *sidebarPane = new QWidget(m_split);
+    auto *column = new QWidget(m_split);
+    sidebarPane->setMinimumWidth(sidebarMinimum);
+    sidebarPane->setMaximumWidth(sidebarMaximum);
+    m_split->setStretchFactor(0, 0);
+    m_split->setStretchFactor(1, 1);
+    m_split->setSizes({ sidebarIdeal, 1000 - sidebarIdeal });
+    auto *sidebarStack = new QVBoxLayout(sidebarPane);
+    sidebarStack->setContentsMargins(0, 0, 0, 0);
+    m_sidebar = new Sidebar;
+    sidebarStack->addWidget(m_sidebar);
     m_batchFooter = new BatchFooter(m_selection, m_batch);
     m_sidebar->addFooterPanel(m_batchFooter);
     // Every card ticks its app in the window's one selection.
     AppGrid::CardFactory factory = options.cardFactory ? std::move(options.cardFactory) : defaultCardFactory();
-    m_split->addWidget(detailColumn([this, factory](const CatalogApp &app, InstallEngine *engine) {
+    fillDetailColumn(column, [this, factory](const CatalogApp &app, InstallEngine *engine) {
         QWidget *card = factory(app, engine);
         if (auto *appCard = qobject_cast<AppCard *>(card))
             appCard->setSelection(m_selection);
         return card;
-    }));
-    m_split->setStretchFactor(0, 0);
-    m_split->setStretchFactor(1, 1);
-    m_split->setSizes({ sidebarIdeal, 1000 - sidebarIdeal });
+    });
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -120,6 +138,15 @@ RootView::RootView(Options options, QWidget *parent)
 }
 
 RootView::~RootView() = default;
+
+void RootView::prefetch()
+{
+    Typography::readFontsInBackground();
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    // A new window opens on the hand-picked apps.
+    AppCard::prefetchIcons(Catalog::curated().mid(0, AppGrid::eagerCards), ratio);
+    Sidebar::prefetchSymbols(ratio);
+}
 
 QLineEdit *RootView::searchBar()
 {
@@ -157,9 +184,8 @@ QWidget *RootView::clearSearchButton() const
     return nullptr;
 }
 
-QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
+void RootView::fillDetailColumn(QWidget *column, AppGrid::CardFactory factory)
 {
-    auto *column = new QWidget(m_split);
     auto *stack = new QVBoxLayout(column);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
@@ -169,15 +195,7 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
     auto *catalogStack = new QVBoxLayout(catalog);
     catalogStack->setContentsMargins(0, 0, 0, 0);
     catalogStack->setSpacing(0);
-    auto *searchRow = new QHBoxLayout;
-    searchRow->setContentsMargins(28, 20, 28, 4);
-    searchRow->setSpacing(12);
-    searchRow->addWidget(searchBar(), 1);
-    m_selectAll = new SelectAllButton(m_selection, catalog);
-    searchRow->addWidget(m_selectAll);
-    catalogStack->addLayout(searchRow);
-
-    auto *content = new QWidget;
+    auto *content = new CatalogContent;
     content->setObjectName(u"catalogContent"_s);
     m_content = new QVBoxLayout(content);
     m_content->setContentsMargins(0, 0, 0, 0);
@@ -205,7 +223,17 @@ QWidget *RootView::detailColumn(AppGrid::CardFactory factory)
     m_drawer = new LogDrawer(m_engine->log(), column);
     stack->addWidget(catalog, 1);
     stack->addWidget(m_drawer);
-    return column;
+
+    // Made last, though it goes above the cards: a line edit lays its text out as it is made, which
+    // waits for the font list, and the rest of the column can be made meanwhile. Tab still reaches
+    // it first (orderFocus).
+    auto *searchRow = new QHBoxLayout;
+    searchRow->setContentsMargins(28, 20, 28, 4);
+    searchRow->setSpacing(12);
+    searchRow->addWidget(searchBar(), 1);
+    m_selectAll = new SelectAllButton(m_selection, catalog);
+    searchRow->addWidget(m_selectAll);
+    catalogStack->insertLayout(0, searchRow);
 }
 
 bool RootView::showSettings() const

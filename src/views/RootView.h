@@ -53,6 +53,12 @@ public:
     explicit RootView(Options options, QWidget *parent = nullptr);
     ~RootView() override;
 
+    // Starts reading, on worker threads, what the first window shows first and would otherwise
+    // read while it is built: the system's font list, the icons of the first cards and the
+    // sidebar's symbols. Call once
+    // the application object exists, before the first window is made.
+    static void prefetch();
+
     InstallEngine *engine() const { return m_engine; }
 
     bool showAllApps() const { return m_showAllApps; }
@@ -95,7 +101,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QWidget *detailColumn(AppGrid::CardFactory factory);
+    void fillDetailColumn(QWidget *column, AppGrid::CardFactory factory);
     QLineEdit *searchBar();
     void applyFilters();
     void followUpdates();

@@ -31,6 +31,13 @@ constexpr int symbolSize = 16;
 constexpr int symbolGap = 8;
 constexpr qreal radius = 8;
 
+// The symbols of the rows above the heading.
+const QStringList &rowSymbols()
+{
+    static const QStringList symbols { u"rosette"_s, u"square.grid.2x2"_s, u"arrow.triangle.2.circlepath"_s };
+    return symbols;
+}
+
 // Draws a row as its symbol and title, tinted and on a faint primary rounded rectangle while it is
 // selected; the heading as a small caption.
 class RowDelegate : public QStyledItemDelegate
@@ -94,6 +101,14 @@ private:
 
 } // namespace
 
+void Sidebar::prefetchSymbols(qreal devicePixelRatio)
+{
+    QStringList symbols = rowSymbols();
+    for (const CatalogApp::Category category : CatalogApp::allCategories())
+        symbols.append(CatalogApp::symbol(category));
+    Symbols::prefetch(symbols, symbolSize, devicePixelRatio);
+}
+
 Sidebar::Sidebar(QWidget *parent)
     : QWidget(parent)
 {
@@ -138,9 +153,9 @@ QWidget *Sidebar::navigationList()
         item->setData(SymbolRole, symbol);
         return item;
     };
-    add(u"Handselected apps"_s, u"rosette"_s);
-    add(u"All apps"_s, u"square.grid.2x2"_s);
-    add(QString(), u"arrow.triangle.2.circlepath"_s);
+    add(u"Handselected apps"_s, rowSymbols().at(Handselected));
+    add(u"All apps"_s, rowSymbols().at(AllApps));
+    add(QString(), rowSymbols().at(Updates));
     m_list->setRowHidden(Updates, true);
     // A heading, not a choice: the arrow keys pass over it.
     add(u"Categories"_s, QString())->setFlags(Qt::NoItemFlags);

@@ -23,6 +23,9 @@ class Sidebar : public QWidget
 public:
     explicit Sidebar(QWidget *parent = nullptr);
 
+    // Starts drawing the rows' symbols ahead for screens of devicePixelRatio (Symbols::prefetch).
+    static void prefetchSymbols(qreal devicePixelRatio);
+
     // Selects the top row matching showAllApps and the row of category, if any; or only the
     // updates row.
     void setSelection(bool showAllApps, std::optional<CatalogApp::Category> category, bool updates = false);

@@ -1,6 +1,9 @@
 #include "views/Symbols.h"
 
+#include "views/IdleWork.h"
+
 #include <QColor>
+#include <QFuture>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -8,6 +11,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cmath>
 
@@ -52,7 +56,8 @@ const QHash<QString, QString> &files()
     return table;
 }
 
-QImage render(const QString &file, const QColor &color, int side)
+// The symbol's shape as coverage in a side x side image. Pure, so it may run on a worker thread.
+QImage coverage(const QString &file, int side)
 {
     QSvgRenderer renderer(u":/symbols/"_s + file + u".svg"_s);
     if (!renderer.isValid())
@@ -62,10 +67,54 @@ QImage render(const QString &file, const QColor &color, int side)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(0, 0, side, side));
+    return image;
+}
+
+QString coverageKey(const QString &file, int side)
+{
+    return file + u':' + QString::number(side);
+}
+
+// Shapes drawn ahead on worker threads (prefetch), taken in by the main thread as it needs them.
+QHash<QString, QFuture<QImage>> &pendingCoverage()
+{
+    static QHash<QString, QFuture<QImage>> futures;
+    return futures;
+}
+
+// Every shape drawn, for any colour: a few kilobytes for all the symbols at one size.
+const QImage &shape(const QString &file, int side)
+{
+    static QHash<QString, QImage> shapes;
+    const QString key = coverageKey(file, side);
+    if (const auto found = shapes.constFind(key); found != shapes.cend())
+        return *found;
+    QImage drawn;
+    if (const auto ahead = pendingCoverage().find(key); ahead != pendingCoverage().end()) {
+        drawn = ahead->result();
+        pendingCoverage().erase(ahead);
+    } else {
+        drawn = coverage(file, side);
+    }
+    return *shapes.insert(key, drawn);
+}
+
+QImage render(const QString &file, const QColor &color, int side)
+{
+    QImage image = shape(file, side);
+    if (image.isNull())
+        return {};
     // Keep the drawn shape's coverage, replace its colour.
+    QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(image.rect(), color);
     return image;
+}
+
+int pixelSide(int size, qreal devicePixelRatio)
+{
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : (qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+    return int(std::lround(size * ratio));
 }
 
 // Renders on demand in the palette's current colour; QIcon's own engine would keep the first one.
@@ -109,7 +158,7 @@ QPixmap pixmap(const QString &name, const QColor &color, int size, qreal deviceP
         return {};
     }
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : (qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
-    const int side = int(std::lround(size * ratio));
+    const int side = pixelSide(size, ratio);
     const QString key = u"orvando-symbol:%1:%2:%3"_s.arg(*file, color.name(QColor::HexArgb)).arg(side);
 
     QPixmap cached;
@@ -129,6 +178,19 @@ QIcon icon(const QString &name, QPalette::ColorRole role)
 bool contains(const QString &name)
 {
     return files().contains(name);
+}
+
+void prefetch(const QStringList &names, int size, qreal devicePixelRatio)
+{
+    const int side = pixelSide(size, devicePixelRatio);
+    if (side <= 0)
+        return;
+    for (const QString &name : names) {
+        const auto file = files().constFind(name);
+        if (file == files().cend() || pendingCoverage().contains(coverageKey(*file, side)))
+            continue;
+        pendingCoverage().insert(coverageKey(*file, side), QtConcurrent::run(IdleWork::pool(), coverage, *file, side));
+    }
 }
 
 } // namespace Symbols

@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 class QColor;
 
@@ -20,5 +21,9 @@ QPixmap pixmap(const QString &name, const QColor &color, int size, qreal deviceP
 QIcon icon(const QString &name, QPalette::ColorRole role);
 
 bool contains(const QString &name);
+
+// Starts drawing the shapes of names at size for devicePixelRatio on a worker thread, so that a
+// window's first frame only tints them. Main thread only, as are the other functions.
+void prefetch(const QStringList &names, int size, qreal devicePixelRatio);
 
 } // namespace Symbols

@@ -2,34 +2,80 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFuture>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Whether the system family has a medium face. Asking reads the system's font list, which the first
+// question of a process pays for.
+bool familyHasMedium()
+{
+    const QString family = QFontInfo(QGuiApplication::font()).family();
+    return QFontDatabase::styles(family).contains(u"Medium"_s, Qt::CaseInsensitive);
+}
+
+QFuture<bool> &mediumAnswer()
+{
+    static QFuture<bool> answer;
+    return answer;
+}
+
+bool hasMedium()
+{
+    static const bool answer = mediumAnswer().isValid() ? mediumAnswer().result() : familyHasMedium();
+    return answer;
+}
+
+// Whether a medium weight can be settled now without waiting for the font list.
+bool mediumSettled()
+{
+    return !mediumAnswer().isValid() || mediumAnswer().isFinished();
+}
+
+} // namespace
+
 namespace Typography {
+
+void readFontsInBackground()
+{
+    if (!mediumAnswer().isValid())
+        mediumAnswer() = QtConcurrent::run(familyHasMedium);
+}
 
 QFont font(int pixelSize, QFont::Weight weight)
 {
     QFont result = QGuiApplication::font();
     result.setPixelSize(pixelSize);
-    result.setWeight(Typography::weight(weight));
+    // While the font list is still being read, a medium weight stays as asked; the brand style
+    // settles it when the widget is polished (settled()), before anything is measured with it.
+    result.setWeight(weight == QFont::Medium && !mediumSettled() ? weight : Typography::weight(weight));
     return result;
 }
 
 QFont::Weight weight(QFont::Weight weight)
 {
-    static const bool hasMedium = [] {
-        const QString family = QFontInfo(QGuiApplication::font()).family();
-        return QFontDatabase::styles(family).contains(u"Medium"_s, Qt::CaseInsensitive);
-    }();
-    return weight == QFont::Medium && !hasMedium ? QFont::Normal : weight;
+    return weight == QFont::Medium && !hasMedium() ? QFont::Normal : weight;
+}
+
+std::optional<QFont> settled(const QFont &font)
+{
+    if (font.weight() != QFont::Medium || hasMedium())
+        return std::nullopt;
+    QFont regular = font;
+    regular.setWeight(QFont::Normal);
+    return regular;
 }
 
 QFont mono(int pixelSize)
 {
     QFont result = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     result.setPixelSize(pixelSize);
+    result.setHintingPreference(QGuiApplication::font().hintingPreference());
     return result;
 }
 

@@ -25,6 +25,7 @@
 #include "views/ScreenshotStrip.h"
 #include "views/ScreenshotView.h"
 #include "views/Symbols.h"
+#include "views/Typography.h"
 #include "views/WelcomeView.h"
 
 #include <QApplication>
@@ -700,14 +701,35 @@ private Q_SLOTS:
     void everySymbolDrawsInItsRole()
     {
         QFETCH(QString, name);
-        const QImage image = Symbols::icon(name, Brand::forest).pixmap(QSize(24, 24), 1.0).toImage();
-        QCOMPARE(image.size(), QSize(24, 24));
-        int opaque = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixelColor(x, y).alpha() == 255 && ++opaque)
-                    QCOMPARE(image.pixelColor(x, y), QApplication::palette().color(Brand::forest));
-        QVERIFY2(opaque > 10, qPrintable(QString::number(opaque)));
+        const QColor ink = QApplication::palette().color(Brand::forest);
+        const auto checkTinted = [&ink](const QImage &image, int side) {
+            QCOMPARE(image.size(), QSize(side, side));
+            int opaque = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y).alpha() == 255 && ++opaque)
+                        QCOMPARE(image.pixelColor(x, y), ink);
+            QVERIFY2(opaque > 10, qPrintable(QString::number(opaque)));
+        };
+        checkTinted(Symbols::icon(name, Brand::forest).pixmap(QSize(24, 24), 1.0).toImage(), 24);
+        // Drawn ahead on a worker thread (as for the sidebar before the first frame), then tinted.
+        Symbols::prefetch({ name }, 11, 2.0);
+        checkTinted(Symbols::pixmap(name, ink, 11, 2.0).toImage(), 22);
+    }
+
+    // A medium weight asked for while the font list was still being read is settled when the
+    // widget is polished, before anything measures it.
+    void mediumWeightSettledWhenPolished()
+    {
+        QFont medium = QApplication::font();
+        medium.setPixelSize(15);
+        medium.setWeight(QFont::Medium);
+        QLabel label(u"Install"_s);
+        label.setFont(medium);
+        label.ensurePolished();
+        QCOMPARE(label.font().weight(), Typography::weight(QFont::Medium));
+        QCOMPARE(label.font().pixelSize(), 15);
+        QCOMPARE(Typography::font(15, QFont::Medium).weight(), Typography::weight(QFont::Medium));
     }
 };
 

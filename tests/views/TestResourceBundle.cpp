@@ -77,31 +77,45 @@ private Q_SLOTS:
 
     void init() { qputenv("ORVANDO_RESOURCES", QFile::encodeName(m_root.filePath(u"Orvando_Orvando.bundle"_s))); }
 
+    // Read when asked, or ahead on a worker thread (as for a window's first cards): the same icon,
+    // and fitted to a box with its aspect kept.
     void iconTakesTheHighestResolutionThatDecodes_data()
     {
         QTest::addColumn<QList<int>>("widths"); // for -1x, -2x, -3x; 0 = absent, -1 = undecodable
         QTest::addColumn<int>("expectedWidth"); // 0 = no image
-        QTest::newRow("1x and 2x") << QList<int> { 16, 32, 0 } << 32;
-        QTest::newRow("all three") << QList<int> { 16, 32, 48 } << 48;
-        QTest::newRow("only 3x") << QList<int> { 0, 0, 48 } << 48;
-        QTest::newRow("undecodable 3x is skipped") << QList<int> { 16, 32, -1 } << 32;
-        QTest::newRow("nothing decodes") << QList<int> { -1, 0, -1 } << 0;
+        QTest::addColumn<bool>("ahead");
+        for (const bool ahead : { false, true }) {
+            const auto row = [ahead](const char *name) {
+                return &QTest::newRow(qPrintable((ahead ? u"ahead, "_s : QString()) + QLatin1String(name)));
+            };
+            *row("1x and 2x") << QList<int> { 16, 32, 0 } << 32 << ahead;
+            *row("all three") << QList<int> { 16, 32, 48 } << 48 << ahead;
+            *row("only 3x") << QList<int> { 0, 0, 48 } << 48 << ahead;
+            *row("undecodable 3x is skipped") << QList<int> { 16, 32, -1 } << 32 << ahead;
+            *row("nothing decodes") << QList<int> { -1, 0, -1 } << 0 << ahead;
+        }
     }
     void iconTakesTheHighestResolutionThatDecodes()
     {
         QFETCH(QList<int>, widths);
         QFETCH(int, expectedWidth);
+        QFETCH(bool, ahead);
         const QString id = u"icon-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
         for (int scale = 1; scale <= 3; ++scale)
             if (widths[scale - 1] != 0)
                 writeImage(id, id + u"-%1x"_s.arg(scale), widths[scale - 1]);
+        if (ahead)
+            AppIconLoader::prefetch({ id }, QSize(24, 20));
         const QImage image = AppIconLoader::image(id);
         QCOMPARE(image.isNull() ? 0 : image.width(), expectedWidth);
+        QCOMPARE(AppIconLoader::fitted(id, QSize(24, 20)).size(), expectedWidth ? QSize(20, 20) : QSize(0, 0));
+        QCOMPARE(AppIconLoader::fitted(id, QSize(12, 40)).size(), expectedWidth ? QSize(12, 12) : QSize(0, 0));
     }
 
     // Read once and kept; a miss is looked for again next time.
     void keepsWhatItFoundAndRetriesMisses()
     {
+        AppIconLoader::prefetch({ u"late"_s }, QSize(24, 24));
         QVERIFY(AppIconLoader::image(u"late"_s).isNull());
         QVERIFY(ScreenshotLoader::image(u"late-shot-1"_s).isNull());
         writeImage(u"late"_s, u"late-2x"_s, 32);
