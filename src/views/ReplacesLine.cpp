@@ -3,6 +3,7 @@
 #include "views/Brand.h"
 #include "views/Typography.h"
 
+#include <QEvent>
 #include <QPainter>
 
 using namespace Qt::StringLiterals;
@@ -19,20 +20,36 @@ ReplacesLine::ReplacesLine(const Replacement &replaces, int pixelSize, QWidget *
     setAccessibleName(plainText());
 }
 
+const ReplacesLine::Advances &ReplacesLine::advances() const
+{
+    if (!m_advances) {
+        const QFontMetrics metrics = fontMetrics();
+        m_advances = Advances { metrics.horizontalAdvance(m_lead), metrics.horizontalAdvance(m_price),
+            metrics.horizontalAdvance(plainText()) };
+    }
+    return *m_advances;
+}
+
 QSize ReplacesLine::sizeHint() const
 {
-    return { fontMetrics().horizontalAdvance(plainText()) + 1, fontMetrics().height() };
+    return { advances().whole + 1, fontMetrics().height() };
 }
 
 QSize ReplacesLine::minimumSizeHint() const
 {
-    const QFontMetrics metrics = fontMetrics();
-    return { qMax(metrics.horizontalAdvance(m_lead), metrics.horizontalAdvance(m_price)) + 1, metrics.height() };
+    return { qMax(advances().lead, advances().price) + 1, fontMetrics().height() };
 }
 
 int ReplacesLine::heightForWidth(int width) const
 {
-    return fontMetrics().height() * (width >= sizeHint().width() ? 1 : 2);
+    return fontMetrics().height() * (width > advances().whole ? 1 : 2);
+}
+
+void ReplacesLine::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_advances.reset();
+    QWidget::changeEvent(event);
 }
 
 void ReplacesLine::paintEvent(QPaintEvent *)
@@ -40,10 +57,9 @@ void ReplacesLine::paintEvent(QPaintEvent *)
     // The price at 55 % opacity over the cream the line sits on.
     QPainter painter(this);
     const QFontMetrics metrics = fontMetrics();
-    const bool oneLine = width() >= sizeHint().width();
+    const bool oneLine = width() > advances().whole;
     painter.setPen(palette().color(Brand::n3));
     painter.drawText(0, metrics.ascent(), m_lead);
     painter.setPen(Brand::dimmedText(palette(), Brand::cream, 0.55));
-    painter.drawText(
-        oneLine ? metrics.horizontalAdvance(m_lead) : 0, metrics.ascent() + (oneLine ? 0 : metrics.height()), m_price);
+    painter.drawText(oneLine ? advances().lead : 0, metrics.ascent() + (oneLine ? 0 : metrics.height()), m_price);
 }

@@ -1,5 +1,7 @@
 #include "views/Typography.h"
 
+#include "views/WrappedLabel.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFuture>
@@ -82,13 +84,12 @@ QFont mono(int pixelSize)
 QLabel *label(
     const QString &text, int pixelSize, QFont::Weight weight, QPalette::ColorRole role, bool wraps, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    // Wrapping makes the label report its height for a width, so layouts give it every line.
+    QLabel *label = wraps ? new WrappedLabel(text, parent) : new QLabel(text, parent);
     if (pixelSize > 0)
         label->setFont(font(pixelSize, weight));
     label->setTextFormat(Qt::PlainText);
     label->setForegroundRole(role);
-    // Wrapping makes the label report its height for a width, so layouts give it every line.
-    label->setWordWrap(wraps);
     return label;
 }
 

@@ -20,6 +20,7 @@
 #include "views/DetailActionArea.h"
 #include "views/LogDrawer.h"
 #include "views/LogListView.h"
+#include "views/ReplacesLine.h"
 #include "views/RevealContainer.h"
 #include "views/RootView.h"
 #include "views/ScreenshotStrip.h"
@@ -27,6 +28,7 @@
 #include "views/Symbols.h"
 #include "views/Typography.h"
 #include "views/WelcomeView.h"
+#include "views/WrappedLabel.h"
 
 #include <QApplication>
 #include <QCoroSignal>
@@ -40,6 +42,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using Brand::Scheme;
@@ -715,6 +718,45 @@ private Q_SLOTS:
         // Drawn ahead on a worker thread (as for the sidebar before the first frame), then tinted.
         Symbols::prefetch({ name }, 11, 2.0);
         checkTinted(Symbols::pixmap(name, ink, 11, 2.0).toImage(), 22);
+    }
+
+    // The card's wrapping texts remember what they measured, yet answer as the plain widgets do,
+    // also once their text, font or margins change.
+    void textsRememberTheirSizesFaithfully()
+    {
+        WrappedLabel remembered(u"A clipboard that remembers what you copied."_s);
+        QLabel plain(remembered.text());
+        plain.setWordWrap(true);
+        const auto answerAlike = [&] {
+            for (const int width : { 40, 120, 300, 1000, 120 })
+                QCOMPARE(remembered.heightForWidth(width), plain.heightForWidth(width));
+        };
+        const auto both = [&](const std::function<void(QLabel &)> &change) {
+            change(remembered);
+            change(plain);
+        };
+        answerAlike();
+        both([](QLabel &label) {
+            label.setText(u"Hide and arrange your menu bar icons, even the ones behind the notch."_s);
+        });
+        answerAlike();
+        QFont large = plain.font();
+        large.setPixelSize(24);
+        both([&large](QLabel &label) { label.setFont(large); });
+        answerAlike();
+        both([](QLabel &label) { label.setContentsMargins(10, 4, 30, 4); });
+        answerAlike();
+        both([](QLabel &label) { label.setIndent(40); });
+        answerAlike();
+
+        ReplacesLine replaces(Replacement { u"Paste"_s, u"$30/yr"_s }, 12);
+        const QSize small = replaces.sizeHint();
+        QCOMPARE(replaces.heightForWidth(small.width()), small.height());
+        QCOMPARE(replaces.heightForWidth(small.width() - 2), 2 * small.height());
+        replaces.setFont(large);
+        QVERIFY2(replaces.sizeHint().width() > small.width() * 3 / 2,
+            qPrintable(QString::number(replaces.sizeHint().width())));
+        QCOMPARE(replaces.heightForWidth(small.width()), 2 * replaces.sizeHint().height());
     }
 
     // A medium weight asked for while the font list was still being read is settled when the
