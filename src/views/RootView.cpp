@@ -234,6 +234,9 @@ void RootView::fillDetailColumn(QWidget *column, AppGrid::CardFactory factory)
     m_selectAll = new SelectAllButton(m_selection, catalog);
     searchRow->addWidget(m_selectAll);
     catalogStack->insertLayout(0, searchRow);
+    // A screen reader goes by the order of the children: the search row before the cards.
+    m_search->stackUnder(m_scroll);
+    m_selectAll->stackUnder(m_scroll);
 }
 
 bool RootView::showSettings() const

@@ -37,6 +37,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -247,6 +248,18 @@ private Q_SLOTS:
         QCOMPARE(tabs(7).mid(4), (QStringList { u"Ice"_s, u"Uninstall Ice"_s, u"Need help opening Ice?"_s }));
         for (const QString &bundle : { maccy, m_sandbox.userApplications() + u"/Ice.app"_s })
             QVERIFY(QDir(bundle).removeRecursively());
+    }
+
+    // A screen reader, which goes by the order of the children, meets the search row before the cards.
+    void searchRowIsReadBeforeTheCards()
+    {
+        auto view = shownView();
+        QAccessibleInterface *area = QAccessible::queryAccessibleInterface(view->searchField()->parentWidget());
+        QStringList order;
+        for (int i = 0; i < area->childCount(); ++i)
+            order << area->child(i)->object()->objectName();
+        QCOMPARE(order.filter(QRegularExpression(u"^(searchField|selectAllHandpicked|catalogScroll)$"_s)),
+            (QStringList { u"searchField"_s, u"selectAllHandpicked"_s, u"catalogScroll"_s }));
     }
 
     void cardsAreMadeOnceAndKeptAcrossFilters()
