@@ -89,6 +89,8 @@ RootView::RootView(Options options, QWidget *parent)
     // filled pane needs the fonts, which may still be being read while the window is built.
     auto *sidebarPane = new QWidget(m_split);
     auto *column = new QWidget(m_split);
+    // The split puts each pane it takes first among its children, the order a screen reader reads.
+    sidebarPane->lower();
     sidebarPane->setMinimumWidth(sidebarMinimum);
     sidebarPane->setMaximumWidth(sidebarMaximum);
     m_split->setStretchFactor(0, 0);

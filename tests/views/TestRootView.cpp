@@ -40,6 +40,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -250,10 +251,14 @@ private Q_SLOTS:
             QVERIFY(QDir(bundle).removeRecursively());
     }
 
-    // A screen reader, which goes by the order of the children, meets the search row before the cards.
-    void searchRowIsReadBeforeTheCards()
+    // A screen reader, which goes by the order of the children, meets the sidebar first, then the
+    // search row, then the cards.
+    void readInTheOrderShown()
     {
         auto view = shownView();
+        QAccessibleInterface *split = QAccessible::queryAccessibleInterface(view->findChild<QSplitter *>());
+        QVERIFY(split->child(0)->object()->findChild<Sidebar *>());
+        QVERIFY(split->child(1)->object()->findChild<QLineEdit *>(u"searchField"_s));
         QAccessibleInterface *area = QAccessible::queryAccessibleInterface(view->searchField()->parentWidget());
         QStringList order;
         for (int i = 0; i < area->childCount(); ++i)
