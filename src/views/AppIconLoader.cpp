@@ -5,7 +5,6 @@
 
 #include <QFuture>
 #include <QHash>
-#include <QImageReader>
 #include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
@@ -57,13 +56,8 @@ QImage fit(const QImage &image, QSize box)
 // Runs on a worker thread: only the file names, found on the main thread, come in.
 Decoded decode(const QStringList &files, QSize box)
 {
-    for (const QString &file : files) {
-        QImageReader reader(file);
-        QImage image = reader.read();
-        if (!image.isNull())
-            return { image, fit(image, box) };
-    }
-    return {};
+    const QImage image = ResourceBundle::firstDecodable(files);
+    return { image, fit(image, box) };
 }
 
 // Takes in what a worker read for id, if anything was started for it.
@@ -114,12 +108,7 @@ void prefetch(const QStringList &ids, QSize box)
     for (const QString &id : ids) {
         if (images().contains(id) || pending().contains(id))
             continue;
-        QStringList files;
-        for (const QString &resource : resources(id)) {
-            const QString file = ResourceBundle::urlForResource(resource, u"png"_s, folder(id));
-            if (!file.isEmpty())
-                files.append(file);
-        }
+        const QStringList files = ResourceBundle::imageFiles(folder(id), resources(id));
         if (!files.isEmpty())
             pending().insert(id, QtConcurrent::run(IdleWork::pool(), decode, files, box));
     }

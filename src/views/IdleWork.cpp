@@ -1,5 +1,7 @@
 #include "views/IdleWork.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QThread>
 #include <QThreadPool>
 
@@ -7,12 +9,13 @@ namespace IdleWork {
 
 QThreadPool *pool()
 {
-    static QThreadPool *const workers = [] {
-        auto *created = new QThreadPool;
-        created->setMaxThreadCount(1);
-        created->setThreadPriority(QThread::IdlePriority);
-        return created;
-    }();
+    // Owned by the application, which waits for its work as it goes.
+    static QPointer<QThreadPool> workers;
+    if (!workers) {
+        workers = new QThreadPool(QCoreApplication::instance());
+        workers->setMaxThreadCount(1);
+        workers->setThreadPriority(QThread::IdlePriority);
+    }
     return workers;
 }
 

@@ -6,6 +6,7 @@ class QThreadPool;
 // priority, so it uses a core only while nothing else wants it and never slows the main thread.
 namespace IdleWork {
 
+// Main thread only.
 QThreadPool *pool();
 
 } // namespace IdleWork

@@ -98,10 +98,23 @@ QString urlForResource(const QString &resource, const QString &extension, const 
 
 QImage firstImage(const QString &subdirectory, const QStringList &resources)
 {
+    return firstDecodable(imageFiles(subdirectory, resources));
+}
+
+QStringList imageFiles(const QString &subdirectory, const QStringList &resources)
+{
+    QStringList files;
     for (const QString &resource : resources) {
         const QString file = urlForResource(resource, u"png"_s, subdirectory);
-        if (file.isEmpty())
-            continue;
+        if (!file.isEmpty())
+            files.append(file);
+    }
+    return files;
+}
+
+QImage firstDecodable(const QStringList &files)
+{
+    for (const QString &file : files) {
         QImageReader reader(file);
         QImage image = reader.read();
         if (!image.isNull())

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // Finds the resource bundle that holds the catalog's icons and screenshots, and reads images from it.
-// Called from view code on the main thread only.
+// Called from view code on the main thread only, but for firstDecodable().
 namespace ResourceBundle {
 
 QString name(); // "Orvando_Orvando.bundle"
@@ -26,6 +26,11 @@ QString urlForResource(const QString &resource, const QString &extension, const 
 
 // The first of resources (PNG files in subdirectory) that exists and decodes; a null image if none.
 QImage firstImage(const QString &subdirectory, const QStringList &resources);
+// The files of those of resources (PNG files in subdirectory) that exist, in the same order.
+QStringList imageFiles(const QString &subdirectory, const QStringList &resources);
+// The first of files that decodes; a null image if none. It only reads the files, so unlike the
+// rest it may run on a worker thread.
+QImage firstDecodable(const QStringList &files);
 
 bool callerIsMainThread();
 
