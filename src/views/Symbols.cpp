@@ -83,7 +83,7 @@ QHash<QString, QFuture<QImage>> &pendingCoverage()
 }
 
 // Every shape drawn, for any colour: a few kilobytes for all the symbols at one size.
-const QImage &shape(const QString &file, int side)
+QImage shape(const QString &file, int side)
 {
     static QHash<QString, QImage> shapes;
     const QString key = coverageKey(file, side);
@@ -96,7 +96,8 @@ const QImage &shape(const QString &file, int side)
     } else {
         drawn = coverage(file, side);
     }
-    return *shapes.insert(key, drawn);
+    shapes.insert(key, drawn);
+    return drawn;
 }
 
 QImage render(const QString &file, const QColor &color, int side)
