@@ -238,6 +238,39 @@ private Q_SLOTS:
         // Every line brew printed is in the log as it was printed, whatever the sentence says.
         QVERIFY(logTexts(engine).join(u'\n').endsWith(printed));
     }
+
+    // Refreshing Homebrew's list (brew update, its lines in the log under the app) puts the app back
+    // to what the disk says; a refresh that fails says why, and is the way forward again.
+    void refreshingHomebrewsList_data()
+    {
+        QTest::addColumn<QString>("printed"); // by brew update, which then fails; empty: it succeeds
+        QTest::addColumn<QString>("why");
+        QTest::newRow("refreshed") << QString() << QString();
+        QTest::newRow("offline") << u"fatal: unable to access 'https://github.com/Homebrew/brew/': Could not resolve "
+                                    u"host: github.com\nError: Fetching /opt/homebrew failed!"_s
+                                 << u"there is no connection to its server."_s;
+        QTest::newRow("refused") << u"Error: /opt/homebrew is not writable."_s << u"/opt/homebrew is not writable."_s;
+    }
+    void refreshingHomebrewsList()
+    {
+        QFETCH(QString, printed);
+        QFETCH(QString, why);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        InstallEngine engine(sandbox.environment());
+        const ScopedEnvironmentVariable lines("FAKE_BREW_FAIL_LINES", printed.toUtf8());
+        QVERIFY(finish(engine.refreshCaskList(maccy())));
+        QCOMPARE(sandbox.brewCalls(), QStringList { u"update"_s });
+        const InstallState state = *engine.state(u"maccy"_s);
+        QCOMPARE(state,
+            why.isEmpty()
+                ? InstallState::notInstalled()
+                : InstallState::failed(
+                    u"Homebrew could not refresh its list of apps, so it still does not know Maccy: "_s + why));
+        QCOMPARE(state.failure, why.isEmpty() ? FailureKind::Unknown : FailureKind::StaleCaskList);
+        QVERIFY(logTexts(engine, u"maccy"_s)
+                    .contains(why.isEmpty() ? u"Already up-to-date."_s : printed.section(u'\n', 0, 0)));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFailureExplanations)
