@@ -54,7 +54,7 @@ private:
 
     QString m_appName;
     Operation m_operation;
-    std::array<Clue, size_t(FailureKind::HomebrewLeftover) + 1>
-        m_clues; // by FailureKind; Unknown holds the last "Error: " message
+    // By FailureKind; Unknown holds the last "Error: " message.
+    std::array<Clue, size_t(FailureKind::HomebrewLeftover) + 1> m_clues;
     QString m_lastDownload; // the latest "==> Downloading …" line, whose host a failure may name
 };

@@ -42,7 +42,7 @@ struct AppCardContent
         QString title; // "Install", "Try again", "Update to 2.1.0", "Open", "Cancel", "Uninstall", "Show in log"…
         QString accessibleName; // "Install Maccy", "Try installing Maccy again", "Cancel installing Maccy"
         QString description; // read after the name: the failure "Try again" answers
-        QString toolTip; // the card's hover help; the sheet shows none
+        QString toolTip; // the card's hover help; in the sheet only on the ways out of a failure
         friend bool operator==(const Button &, const Button &) = default;
     };
 

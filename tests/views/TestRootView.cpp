@@ -265,12 +265,9 @@ private Q_SLOTS:
             order << area->child(i)->object()->objectName();
         QCOMPARE(order.filter(QRegularExpression(u"^(searchField|selectAllHandpicked|catalogScroll)$"_s)),
             (QStringList { u"searchField"_s, u"selectAllHandpicked"_s, u"catalogScroll"_s }));
-        // At the sidebar's foot, "Install n apps" above the footer's buttons is heard before them.
         box(*view, u"maccy"_s)->click();
         const QStringList foot = heard(view->batchFooter()->parentWidget());
-        QVERIFY2(foot.size() > 2 && foot.at(0).startsWith(u"button Install 1 app"_s)
-                && foot.at(1).startsWith(u"button Send feedback"_s),
-            qPrintable(foot.join(u" | "_s)));
+        QVERIFY2(foot.value(0).startsWith(u"button Install 1 app"_s), qPrintable(foot.join(u" | "_s)));
     }
 
     void cardsAreMadeOnceAndKeptAcrossFilters()
