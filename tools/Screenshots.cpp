@@ -98,6 +98,8 @@ bool showFailures(QWidget *window, RootView *root, const Sandbox &mac)
     for (QPushButton *button : root->grid()->card(u"ice"_s)->findChildren<QPushButton *>())
         if (button->accessibleName() == u"Try installing Ice again"_s)
             button->setFocus(Qt::TabFocusReason);
+    // As a press of Tab leaves it, so the ring shows.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
     return true;
 }
 
@@ -150,7 +152,11 @@ bool renderMainWindow(const Sandbox &mac, OperationCoordinator *coordinator, Use
         root->logDrawer()->setOpen(true);
         QTest::qWait(400); // the drawer slides open
     }
-    return save(root, folder, scene.name + suffix);
+    bool saved = save(root, folder, scene.name + suffix);
+    // Each failed card whole, as the window may show only part of it.
+    for (const QString &id : scene.failures ? QStringList { u"ice"_s, u"loop"_s, u"alt-tab"_s } : QStringList())
+        saved &= save(root->grid()->card(id), folder, u"card-failed-"_s + id + suffix);
+    return saved;
 }
 
 bool renderAll(const Sandbox &mac, OperationCoordinator *coordinator, UserDefaults *defaults, const QString &folder,
