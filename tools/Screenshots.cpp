@@ -17,6 +17,7 @@
 #include "views/AppGrid.h"
 #include "views/AppSelection.h"
 #include "views/BrandStyle.h"
+#include "views/EngineActions.h"
 #include "views/LogDrawer.h"
 #include "views/LogListView.h"
 #include "views/SettingsView.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -43,6 +45,7 @@ struct Scene
     bool drawer = false;
     QStringList selected; // ticked for a batch install
     bool updates = false;
+    bool failures = false; // three failed installs, with the keyboard on the first one's retry
 };
 
 // The sandbox Mac: the fake brew, with Maccy, Rectangle and Shottr installed through it.
@@ -64,6 +67,42 @@ bool prepareMac(const Sandbox &mac)
     return true;
 }
 
+// Installs id with the fake brew told by variable how to fail, and waits for the failure.
+bool failInstall(InstallEngine *engine, const QString &id, const char *variable, const QByteArray &value)
+{
+    const CatalogApp app = *std::find_if(
+        Catalog::v1().begin(), Catalog::v1().end(), [&id](const CatalogApp &each) { return each.id == id; });
+    qputenv(variable, value);
+    EngineActions::install(engine, app);
+    const bool failed = QTest::qWaitFor([engine, &id] {
+        const std::optional<InstallState> state = engine->state(id);
+        return state && state->kind == InstallState::Kind::Failed;
+    });
+    qunsetenv(variable);
+    return failed;
+}
+
+bool showFailures(QWidget *window, RootView *root, const Sandbox &mac)
+{
+    const QString inTheWay = mac.makeBundle(mac.userApplications(), u"AltTab"_s, u"com.example.alttab"_s);
+    InstallEngine *engine = root->engine();
+    if (!failInstall(engine, u"ice"_s, "FAKE_BREW_FAIL_LINES", "curl: (6) Could not resolve host: github.com")
+        || !failInstall(engine, u"loop"_s, "FAKE_BREW_FAIL_LINES",
+            "Warning: Cask 'loop' is unavailable: No Cask with this name exists.\nError: No casks found for loop.")
+        || !failInstall(engine, u"alt-tab"_s, "FAKE_BREW_FAIL_LINES",
+            "Error: alt-tab: It seems there is already an App at '" + inTheWay.toUtf8() + "'."))
+        return false;
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    for (QPushButton *button : root->grid()->card(u"ice"_s)->findChildren<QPushButton *>())
+        if (button->accessibleName() == u"Try installing Ice again"_s)
+            button->setFocus(Qt::TabFocusReason);
+    // As a press of Tab leaves it, so the ring shows.
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    return true;
+}
+
 bool save(QWidget *widget, const QString &folder, const QString &name)
 {
     QCoreApplication::processEvents();
@@ -73,11 +112,12 @@ bool save(QWidget *widget, const QString &folder, const QString &name)
     return saved;
 }
 
-bool renderMainWindow(const Environment &env, OperationCoordinator *coordinator, UserDefaults *defaults,
-    const Scene &scene, const QString &folder, const QString &suffix)
+bool renderMainWindow(const Sandbox &mac, OperationCoordinator *coordinator, UserDefaults *defaults, const Scene &scene,
+    const QString &folder, const QString &suffix)
 {
     RootView::Options options;
-    options.environment = env;
+    options.environment = mac.environment();
+    options.environment.cacheDir = mac.root() + u"/cache"_s;
     options.coordinator = coordinator;
     options.defaults = defaults;
     MainWindow window(std::move(options));
@@ -99,6 +139,8 @@ bool renderMainWindow(const Environment &env, OperationCoordinator *coordinator,
     for (const CatalogApp &app : Catalog::v1())
         if (scene.selected.contains(app.id))
             root->selection()->setSelected(app, true);
+    if (scene.failures && !showFailures(&window, root, mac))
+        return false;
     if (scene.drawer) {
         for (const QString &line :
             { u"==> Downloading https://github.com/p0deje/Maccy/releases/download/2.1.0/Maccy.app.zip"_s,
@@ -110,12 +152,18 @@ bool renderMainWindow(const Environment &env, OperationCoordinator *coordinator,
         root->logDrawer()->setOpen(true);
         QTest::qWait(400); // the drawer slides open
     }
-    return save(root, folder, scene.name + suffix);
+    bool saved = save(root, folder, scene.name + suffix);
+    // Each failed card whole, as the window may show only part of it.
+    for (const QString &id : scene.failures ? QStringList { u"ice"_s, u"loop"_s, u"alt-tab"_s } : QStringList())
+        saved &= save(root->grid()->card(id), folder, u"card-failed-"_s + id + suffix);
+    return saved;
 }
 
-bool renderAll(const Environment &env, OperationCoordinator *coordinator, UserDefaults *defaults, const QString &folder,
+bool renderAll(const Sandbox &mac, OperationCoordinator *coordinator, UserDefaults *defaults, const QString &folder,
     const QString &suffix)
 {
+    Environment env = mac.environment();
+    env.cacheDir = mac.root() + u"/cache"_s;
     bool ok = true;
     const QList<Scene> scenes { { u"main-handselected"_s, false, {}, {}, false, {} },
         { u"main-all-apps"_s, true, {}, {}, false, {} }, { u"main-category"_s, true, Category::Media, {}, false, {} },
@@ -123,9 +171,10 @@ bool renderAll(const Environment &env, OperationCoordinator *coordinator, UserDe
         { u"main-drawer-open"_s, false, {}, {}, true, {} },
         { u"main-selection"_s, false, {}, {}, false, { u"ice"_s, u"iina"_s, u"stats"_s } },
         { u"main-menu-bar"_s, true, Category::Menubar, {}, false, {} },
-        { u"main-updates"_s, false, {}, {}, false, {}, true } };
+        { u"main-updates"_s, false, {}, {}, false, {}, true },
+        { u"main-failures"_s, false, {}, {}, false, {}, false, true } };
     for (const Scene &scene : scenes)
-        ok &= renderMainWindow(env, coordinator, defaults, scene, folder, suffix);
+        ok &= renderMainWindow(mac, coordinator, defaults, scene, folder, suffix);
 
     InstallEngine engine(env, nullptr, coordinator);
     engine.refreshInstalledStatus(Catalog::v1());
@@ -176,9 +225,9 @@ int main(int argc, char **argv)
     UserDefaults defaults(mac.root() + u"/defaults.ini"_s);
     defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true);
 
-    bool ok = renderAll(env, &coordinator, &defaults, folder, QString());
+    bool ok = renderAll(mac, &coordinator, &defaults, folder, QString());
     qputenv("ORVANDO_APPEARANCE", "dark");
     BrandStyle::refreshPalette();
-    ok &= renderAll(env, &coordinator, &defaults, folder, u"-dark"_s);
+    ok &= renderAll(mac, &coordinator, &defaults, folder, u"-dark"_s);
     return ok ? 0 : 1;
 }

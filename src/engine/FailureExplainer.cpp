@@ -22,7 +22,9 @@ constexpr FailureKind precedence[] = {
     FailureKind::Checksum,
     FailureKind::Download,
     FailureKind::MacOSVersion,
+    FailureKind::StaleCaskList,
     FailureKind::Unavailable,
+    FailureKind::HomebrewLeftover,
     FailureKind::AlreadyInstalled,
     FailureKind::InstallerPackage,
     FailureKind::Permission,
@@ -127,8 +129,11 @@ void FailureExplainer::observeError(QStringView text, qint64 logLine)
     static const QRegularExpression macOS
         = pattern(u"does not run on macOS versions (other|older|newer) than (.+?)\\.?$"_s);
     static const QRegularExpression macOSRequired = pattern(u"^macOS (.+?) or (newer|older) is required"_s);
+    // A cask the catalog names is one Homebrew publishes: not finding it means its list here is old.
+    static const QRegularExpression unknownCask = pattern(
+        u"\\bCask '[^']+' is unavailable: No Cask with this name exists|^No (?:formulae or )?casks found for "_s);
     static const QRegularExpression unavailable = pattern(u"\\bCask '[^']+' (?:is unavailable|has been disabled)"_s);
-    static const QRegularExpression alreadyThere = pattern(u"^It seems there is already an App at '"_s);
+    static const QRegularExpression alreadyThere = pattern(u"^It seems there is already an App at '([^']+)'"_s);
     static const QRegularExpression permission = pattern(u"^Permission denied(?: @ \\S+)? - (.+)$"_s);
     static const QRegularExpression downloadFailed = pattern(u"\\bDownload failed\\b"_s);
 
@@ -141,10 +146,16 @@ void FailureExplainer::observeError(QStringView text, qint64 logLine)
             bound == u"other"_s ? versions : versions + (bound == u"older"_s ? u" or newer"_s : u" or older"_s));
     } else if (const QRegularExpressionMatch r = macOSRequired.match(message); r.hasMatch()) {
         note(FailureKind::MacOSVersion, logLine, r.captured(1) + u" or "_s + r.captured(2).toLower());
+    } else if (unknownCask.match(message).hasMatch()) {
+        note(FailureKind::StaleCaskList, logLine);
     } else if (unavailable.match(message).hasMatch()) {
         note(FailureKind::Unavailable, logLine);
-    } else if (alreadyThere.match(message).hasMatch()) {
-        note(FailureKind::AlreadyInstalled, logLine);
+    } else if (const QRegularExpressionMatch a = alreadyThere.match(message); a.hasMatch()) {
+        // During an upgrade brew first moves the old version back into its Caskroom; something
+        // already there is its own leftover, not an app the user put in Applications.
+        const QString path = a.captured(1);
+        const bool caskroom = path.contains(u"/Caskroom/"_s);
+        note(caskroom ? FailureKind::HomebrewLeftover : FailureKind::AlreadyInstalled, logLine, path);
     } else if (const QRegularExpressionMatch p = permission.match(message); p.hasMatch()) {
         note(FailureKind::Permission, logLine, p.captured(1).trimmed());
     } else if (downloadFailed.match(message).hasMatch()) {
@@ -191,10 +202,11 @@ FailureExplanation FailureExplainer::explain(const QString &fallback) const
     for (const FailureKind kind : precedence) {
         const Clue &clue = m_clues[size_t(kind)];
         // Downloads, versions and installers belong to installing; a removal says what it says.
-        const bool applies
-            = m_operation != Operation::Uninstall || kind == FailureKind::Password || kind == FailureKind::Permission;
+        const bool applies = m_operation != Operation::Uninstall || kind == FailureKind::Password
+            || kind == FailureKind::Permission || kind == FailureKind::HomebrewLeftover;
         if (clue.seen && applies)
-            return { kind, sentenceFor(kind, clue), clue.logLine };
+            return { kind, sentenceFor(kind, clue), clue.logLine,
+                kind == FailureKind::AlreadyInstalled ? clue.detail : QString() };
     }
     const Clue &last = m_clues[size_t(FailureKind::Unknown)];
     if (last.seen && !oneSentence(last.detail).isEmpty())
@@ -226,6 +238,12 @@ QString FailureExplainer::sentenceFor(FailureKind kind, const Clue &clue) const
         return app + u" does not support this version of macOS (it runs on: "_s + clue.detail + u")."_s;
     case FailureKind::Unavailable:
         return u"Homebrew no longer offers "_s + app + u"."_s;
+    case FailureKind::StaleCaskList:
+        return u"Homebrew's list of apps on this Mac is out of date and does not know "_s + app
+            + u" yet. Refresh it, then try again."_s;
+    case FailureKind::HomebrewLeftover:
+        return u"Homebrew's own copy of an earlier "_s + app
+            + u", left in its folder by an update that did not finish, is in the way, so "_s + app + notDone;
     case FailureKind::AlreadyInstalled:
         return app
             + u" is already in Applications but was not installed through Homebrew. Open it, or remove it first."_s;
@@ -234,7 +252,8 @@ QString FailureExplainer::sentenceFor(FailureKind kind, const Clue &clue) const
     case FailureKind::InstallerPackage:
         return u"The installer of "_s + app + u" failed. Its own log is in the install log."_s;
     case FailureKind::Permission:
-        return u"Homebrew could not write to "_s + clue.detail + u". Its folders may belong to another user."_s;
+        return u"Homebrew could not write to "_s + clue.detail + u", so "_s + app + notDone
+            + u" Its folders may belong to another user."_s;
     case FailureKind::Network:
         return app + u" could not be downloaded: no connection to "_s
             + (clue.detail.isEmpty() ? u"its download server"_s : clue.detail) + u"."_s;

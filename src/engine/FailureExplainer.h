@@ -13,6 +13,7 @@ struct FailureExplanation
     FailureKind kind = FailureKind::Unknown;
     QString sentence; // a complete sentence naming the app and what to do
     qint64 logLine = 0; // id of the log line that gave it away, 0 when none did
+    QString path = {}; // AlreadyInstalled: the app in the way
 };
 
 // Reads a tool's output as it streams and keeps only the few lines that can explain a failure:
@@ -53,6 +54,7 @@ private:
 
     QString m_appName;
     Operation m_operation;
-    std::array<Clue, 10> m_clues; // by FailureKind; Unknown holds the last "Error: " message
+    // By FailureKind; Unknown holds the last "Error: " message.
+    std::array<Clue, size_t(FailureKind::HomebrewLeftover) + 1> m_clues;
     QString m_lastDownload; // the latest "==> Downloading …" line, whose host a failure may name
 };

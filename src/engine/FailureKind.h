@@ -13,6 +13,8 @@ enum class FailureKind {
     InstallerPackage, // the app's own installer package failed
     Permission, // Homebrew could not write to one of its folders
     Network, // no connection to the download server
+    StaleCaskList, // Homebrew's list of casks on this Mac does not know the cask yet: `brew update` mends it
+    HomebrewLeftover, // Homebrew's own copy of the older version, from an earlier update, is in the way
 };
 
 // True for the failures that may well go away when the user simply tries again.

@@ -136,6 +136,14 @@ public:
     // nothing runs for appID here.
     bool cancel(const QString &appID);
 
+    // Ways out of a failure (InstallEngineRecovery.cpp). dismissFailure puts a failed app back to
+    // what the disk says; any other state is left alone. refreshCaskList brings Homebrew's list of
+    // casks up to date (`brew update`) for app, whose cask Homebrew did not know: its lines go to
+    // the log under app, and it ends in what the disk says, or failed with a sentence. Refused
+    // like install.
+    void dismissFailure(const CatalogApp &app);
+    QCoro::Task<> refreshCaskList(CatalogApp app);
+
     // Health and updates (InstallEngine.cpp): the coordinator's services, or null without them.
     EngineServices *services() const;
     // The app as a card or a list row shows it: state, health and update info joined.

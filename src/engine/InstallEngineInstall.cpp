@@ -86,7 +86,7 @@ QCoro::Task<> InstallEngine::installViaBrew(CatalogApp app, QString cask)
         co_return;
     if (!result.succeeded()) {
         const FailureExplanation why = explainer.explain(result.error->description);
-        setState(app.id, InstallState::failed(why.sentence, why.kind, why.logLine));
+        setState(app.id, InstallState::failed(why.sentence, why.kind, why.logLine, why.path));
         capture(u"app_install_failed"_s, appProperties(app));
         // An app brew would not overwrite may be one this program recognises: show it as it is.
         // (A refresh would leave it alone: the operation still runs.)

@@ -81,7 +81,7 @@ QCoro::Task<> InstallEngine::updateViaBrew(CatalogApp app, QString label)
         // changed nothing.
         const bool brewFailed = result.error->domain == u"orvando.install"_s;
         const FailureExplanation why = explainer.explain(brewFailed ? updateNotFinished : result.error->description);
-        setState(app.id, InstallState::failed(why.sentence, why.kind, why.logLine));
+        setState(app.id, InstallState::failed(why.sentence, why.kind, why.logLine, why.path));
         capture(u"app_update_failed"_s, appProperties(app));
         co_return;
     }

@@ -13,24 +13,26 @@ struct InstallState
     QString text; // progress note or failure sentence; empty for the other kinds
     FailureKind failure = FailureKind::Unknown; // Failed only: what went wrong
     qint64 logLine = 0; // Failed only: id of the log line that explains it, 0 when none does
+    QString path = {}; // Failed with AlreadyInstalled: the app in the way, when brew named it
 
     static InstallState installing(const QString &note) { return { Kind::Installing, note }; }
     static InstallState uninstalling(const QString &note) { return { Kind::Uninstalling, note }; }
-    static InstallState failed(const QString &sentence, FailureKind failure = FailureKind::Unknown, qint64 logLine = 0)
+    static InstallState failed(const QString &sentence, FailureKind failure = FailureKind::Unknown, qint64 logLine = 0,
+        const QString &path = {})
     {
-        return { Kind::Failed, sentence, failure, logLine };
+        return { Kind::Failed, sentence, failure, logLine, path };
     }
     static InstallState notInstalled() { return { Kind::NotInstalled, {} }; }
     static InstallState installed() { return { Kind::Installed, {} }; }
     static InstallState needsHomebrew() { return { Kind::NeedsHomebrew, {} }; }
 
-    // Same case and same text: the class and the log line only add detail to a failure's sentence.
+    // Same case and same text: the class, the log line and the path only add detail to a failure's sentence.
     friend bool operator==(const InstallState &a, const InstallState &b)
     {
         return a.kind == b.kind && a.text == b.text;
     }
     bool sameInEveryDetail(const InstallState &other) const
     {
-        return *this == other && failure == other.failure && logLine == other.logLine;
+        return *this == other && failure == other.failure && logLine == other.logLine && path == other.path;
     }
 };

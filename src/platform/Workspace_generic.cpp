@@ -1,8 +1,10 @@
 #include "platform/PlistReader.h"
+#include "platform/UrlOpener.h"
 #include "platform/Workspace.h"
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -21,4 +23,13 @@ bool Workspace::openApplication(const QString &bundlePath)
     if (!program.isFile() || !program.isExecutable())
         return false;
     return QProcess::startDetached(program.absoluteFilePath(), {}, macOS);
+}
+
+// No file manager here selects an item reliably: the folder holding it is opened.
+bool Workspace::revealInFinder(const QString &path)
+{
+    const QFileInfo item(path);
+    if (path.isEmpty() || !item.exists())
+        return false;
+    return UrlOpener::open(QUrl::fromLocalFile(item.absolutePath()));
 }

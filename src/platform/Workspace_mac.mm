@@ -18,3 +18,14 @@ bool Workspace::openApplication(const QString &bundlePath)
         return true;
     }
 }
+
+bool Workspace::revealInFinder(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return false;
+    @autoreleasepool {
+        NSURL *url = [NSURL fileURLWithPath:path.toNSString()];
+        [[NSWorkspace sharedWorkspace] activateFileViewerSelectingURLs:@[ url ]];
+        return true;
+    }
+}

@@ -50,6 +50,11 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
         if (auto *drawer = window()->findChild<LogDrawer *>())
             drawer->revealLine(lineId);
     });
+    connect(m_actions, &AppCardActionArea::dismissRequested, this,
+        [this] { EngineActions::dismissFailure(m_engine, m_app); });
+    connect(m_actions, &AppCardActionArea::showInFinderRequested, this, &EngineActions::showInFinder);
+    connect(m_actions, &AppCardActionArea::refreshCaskListRequested, this,
+        [this] { EngineActions::refreshCaskList(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::contentChanged, this, &AppCard::follow);
 
     auto *card = new QVBoxLayout(this);

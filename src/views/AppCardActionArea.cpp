@@ -80,8 +80,8 @@ QWidget *AppCardActionArea::primaryControl() const
     // While it runs the progress comes first, so what it does and how it ends are heard.
     if (m_content.action == Action::Progress)
         return m_progress;
-    if (!m_content.buttons.isEmpty())
-        return m_buttons.first();
+    if (!m_shown.isEmpty())
+        return m_shown.first();
     return m_homebrew ? m_homebrew->focusTarget() : nullptr;
 }
 
@@ -137,8 +137,9 @@ void AppCardActionArea::refresh()
     m_push->changeSize(0, 0, farEnd ? QSizePolicy::Expanding : QSizePolicy::Fixed);
     m_tail->changeSize(0, 0, farEnd ? QSizePolicy::Fixed : QSizePolicy::Expanding);
     m_row->invalidate();
-    showButtons(hide);
-    show(m_slots[Row], !m_content.buttons.isEmpty());
+    const auto [inRow, inLinks] = showButtons(hide);
+    show(m_slots[Row], inRow > 0);
+    show(m_slots[Links], inLinks > 0);
 
     const QString noteText = m_content.warning.isEmpty() ? m_content.note : m_content.warning;
     if (!noteText.isEmpty() && !m_slots[Note])
@@ -147,6 +148,8 @@ void AppCardActionArea::refresh()
     if (!noteText.isEmpty()) {
         const bool warning = !m_content.warning.isEmpty();
         m_warningSymbol->setVisible(warning);
+        // A warning is one line on the card; the sheet has the whole of it.
+        m_note->setMaxLines(warning ? 1 : 2);
         m_note->setForegroundRole(warning ? Brand::deepTerra : Brand::n3);
         m_note->setFullText(noteText);
     }
@@ -187,22 +190,26 @@ void AppCardActionArea::refresh()
         Q_EMIT contentChanged(added);
 }
 
-void AppCardActionArea::showButtons(QList<QWidget *> &hide)
+std::pair<qsizetype, qsizetype> AppCardActionArea::showButtons(QList<QWidget *> &hide)
 {
     const QList<Button> &wanted = m_content.buttons;
+    // Links go on a line of their own under a row that has a button: a way forward named for the
+    // app, Dismiss and Show in log side by side would not fit the narrowest card.
+    const bool apart = std::any_of(wanted.cbegin(), wanted.cend(),
+                           [](const Button &b) { return b.emphasis != Button::Emphasis::Link; })
+        && std::any_of(
+            wanted.cbegin(), wanted.cend(), [](const Button &b) { return b.emphasis == Button::Emphasis::Link; });
+    qsizetype inRow = 0, inLinks = 0;
+    m_shown.clear();
     for (qsizetype i = 0; i < wanted.size(); ++i) {
-        if (i == m_buttons.size()) {
-            QPushButton *made = Controls::button(QString(), Look::Filled, Brand::primary, font());
-            connect(made, &QPushButton::clicked, this, [this, i] { press(int(i)); });
-            m_row->insertWidget(m_row->count() - 1, made, 0, Qt::AlignVCenter);
-            m_buttons.append(made);
-            m_added = true;
-        }
-        QPushButton *button = m_buttons.at(i);
         const Button &what = wanted.at(i);
         const Button::Emphasis emphasis = what.emphasis;
-        const bool primary = emphasis == Button::Emphasis::Primary;
         const bool link = emphasis == Button::Emphasis::Link;
+        QPushButton *button
+            = apart && link ? buttonFor(m_linkButtons, inLinks++, links()) : buttonFor(m_buttons, inRow++, m_row);
+        button->setProperty("contentIndex", int(i));
+        m_shown.append(button);
+        const bool primary = emphasis == Button::Emphasis::Primary;
         const bool destructive = emphasis == Button::Emphasis::Destructive;
         button->setFont(Typography::font(link ? 12 : destructive ? 13 : 14, QFont::Medium));
         // A secondary button stands as tall as the primary one beside it.
@@ -221,8 +228,39 @@ void AppCardActionArea::showButtons(QList<QWidget *> &hide)
         if (button->isHidden())
             button->show();
     }
-    for (qsizetype i = wanted.size(); i < m_buttons.size(); ++i)
+    for (qsizetype i = inRow; i < m_buttons.size(); ++i)
         hide.append(m_buttons.at(i));
+    for (qsizetype i = inLinks; i < m_linkButtons.size(); ++i)
+        hide.append(m_linkButtons.at(i));
+    return { inRow, inLinks };
+}
+
+QPushButton *AppCardActionArea::buttonFor(QList<QPushButton *> &pool, qsizetype index, QHBoxLayout *row)
+{
+    if (index < pool.size())
+        return pool.at(index);
+    QPushButton *made = Controls::button(QString(), Look::Filled, Brand::primary, font());
+    connect(made, &QPushButton::clicked, this, [this, made] { press(made->property("contentIndex").toInt()); });
+    // Before the row's closing stretch.
+    row->insertWidget(row->count() - 1, made, 0, Qt::AlignVCenter);
+    pool.append(made);
+    m_added = true;
+    return made;
+}
+
+QHBoxLayout *AppCardActionArea::links()
+{
+    if (!m_links) {
+        auto *line = new QWidget;
+        line->setObjectName(u"links"_s);
+        m_links = new QHBoxLayout(line);
+        m_links->setContentsMargins(0, 0, 0, 0);
+        m_links->setSpacing(12);
+        m_links->addStretch();
+        line->hide();
+        place(line, Links);
+    }
+    return m_links;
 }
 
 void AppCardActionArea::press(int index)
@@ -245,6 +283,15 @@ void AppCardActionArea::press(int index)
         break;
     case Button::Kind::ShowInLog:
         Q_EMIT showInLogRequested(m_content.logLine);
+        break;
+    case Button::Kind::Dismiss:
+        Q_EMIT dismissRequested();
+        break;
+    case Button::Kind::ShowInFinder:
+        Q_EMIT showInFinderRequested(m_content.path);
+        break;
+    case Button::Kind::RefreshCaskList:
+        Q_EMIT refreshCaskListRequested();
         break;
     }
 }
@@ -274,7 +321,6 @@ QWidget *AppCardActionArea::buildNote()
     row->setSpacing(6);
     m_warningSymbol = new SymbolLabel(u"exclamationmark.triangle"_s, 13, Brand::deepTerra);
     row->addWidget(m_warningSymbol, 0, Qt::AlignTop);
-    // The card keeps it short; the sheet has the whole of it.
     m_note = new ElidedLabel(2);
     m_note->setFont(Typography::font(12));
     row->addWidget(m_note, 1);

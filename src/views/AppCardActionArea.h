@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
+
 class ElidedLabel;
 class HomebrewSetupPanel;
 class InstallEngine;
@@ -44,16 +46,24 @@ Q_SIGNALS:
     void launchRequested();
     // A press on "Show in log": the log drawer should open at lineId (0: the newest line).
     void showInLogRequested(qint64 lineId);
+    // After a failure: a press on Dismiss, on "Show in Finder" (path: the app in the way) or on
+    // "Refresh Homebrew".
+    void dismissRequested();
+    void showInFinderRequested(const QString &path);
+    void refreshCaskListRequested();
     // Emitted after a refresh that changed what the area shows; controlsAdded says whether it made
     // controls that were not there before.
     void contentChanged(bool controlsAdded);
 
 private:
-    enum Slot { Progress, Message, Row, Note, PermissionNote, InstalledBox, Homebrew, SlotCount };
+    enum Slot { Progress, Message, Row, Links, Note, PermissionNote, InstalledBox, Homebrew, SlotCount };
 
     void refresh();
     void place(QWidget *widget, Slot slot);
-    void showButtons(QList<QWidget *> &hide);
+    // Shows the content's buttons; how many went into the row, and how many into the links under it.
+    std::pair<qsizetype, qsizetype> showButtons(QList<QWidget *> &hide);
+    QPushButton *buttonFor(QList<QPushButton *> &pool, qsizetype index, QHBoxLayout *row);
+    QHBoxLayout *links();
     void press(int index);
     QWidget *buildMessage();
     QWidget *buildNote();
@@ -78,6 +88,9 @@ private:
     QSpacerItem *m_push = nullptr; // pushes the buttons to the far end after "Installed"
     QSpacerItem *m_tail = nullptr; // or keeps them at the start
     QList<QPushButton *> m_buttons; // made as rows need them and reused
+    QHBoxLayout *m_links = nullptr; // under a row with a button, its links: Dismiss, Show in log
+    QList<QPushButton *> m_linkButtons;
+    QList<QPushButton *> m_shown; // the buttons of the content, in its order
     QLabel *m_permissionText = nullptr;
     QPushButton *m_disclosure = nullptr;
     RevealContainer *m_guidance = nullptr;

@@ -21,6 +21,19 @@ Button button(Button::Kind kind, Button::Emphasis emphasis, const QString &title
     return { kind, emphasis, title, name, {}, {} };
 }
 
+// After any failure: back to what the disk says, and the log lines that explain it.
+void appendFailureLinks(AppCardContent &content, const CatalogApp &app)
+{
+    Button dismiss = button(
+        Button::Kind::Dismiss, Button::Emphasis::Link, u"Dismiss"_s, u"Dismiss what went wrong with "_s + app.name);
+    dismiss.toolTip = u"Show "_s + app.name + u" as it is on this Mac now."_s;
+    content.buttons.append(dismiss);
+    Button log = button(Button::Kind::ShowInLog, Button::Emphasis::Link, u"Show in log"_s,
+        u"Show what went wrong with "_s + app.name + u" in the install log"_s);
+    log.toolTip = u"Open the install log at the lines that explain what went wrong."_s;
+    content.buttons.append(log);
+}
+
 } // namespace
 
 AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<InstallState> &state, Flags flags)
@@ -60,22 +73,36 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         content.action = Action::Failed;
         content.statusText = state->text;
         content.logLine = state->logLine;
-        // Trying again cannot change a checksum, a macOS version or an app in the way.
-        if (isRetryable(state->failure)) {
+        content.path = state->path;
+        // Trying again cannot change a checksum, a macOS version or an app in the way; each of
+        // those has its own way forward, or only Dismiss.
+        if (state->failure == FailureKind::AlreadyInstalled && !state->path.isEmpty()) {
+            Button finder = button(Button::Kind::ShowInFinder, Emphasis::Primary, u"Show in Finder"_s,
+                u"Show the app in the way of "_s + app.name + u" in Finder"_s);
+            finder.toolTip = u"Show the app already in Applications, to open it or move it to the Trash."_s;
+            content.buttons.append(finder);
+        } else if (state->failure == FailureKind::StaleCaskList) {
+            Button refresh = button(Button::Kind::RefreshCaskList, Emphasis::Primary, u"Refresh Homebrew"_s,
+                u"Refresh Homebrew's list of apps for "_s + app.name);
+            refresh.toolTip = u"Bring Homebrew's list of apps up to date, so it knows "_s + app.name + u"."_s;
+            content.buttons.append(refresh);
+        } else if (isRetryable(state->failure)) {
             Button retry = button(status.update ? Button::Kind::Update : Button::Kind::Install, Emphasis::Primary,
-                u"Try again"_s, u"Try again"_s);
+                u"Try again"_s, (status.update ? u"Try updating "_s : u"Try installing "_s) + app.name + u" again"_s);
             retry.description = state->text;
             content.buttons.append(retry);
         }
-        Button log = button(Button::Kind::ShowInLog, Emphasis::Link, u"Show in log"_s,
-            u"Show what went wrong with "_s + app.name + u" in the install log"_s);
-        log.toolTip = u"Open the install log at the lines that explain what went wrong."_s;
-        content.buttons.append(log);
+        appendFailureLinks(content, app);
         break;
     }
     case Kind::Unavailable:
         content.action = Action::Unavailable;
         content.statusText = status.sentence;
+        // Refused by Homebrew just now: the refusal can be put away like any failure.
+        if (state && state->kind == InstallState::Kind::Failed) {
+            content.logLine = state->logLine;
+            appendFailureLinks(content, app);
+        }
         break;
     case Kind::NotInstalled:
         content.action = Action::Install;

@@ -34,15 +34,15 @@ struct AppCardContent
     // One button of the action row, named for someone who cannot see which card it is on.
     struct Button
     {
-        enum class Kind { Install, Update, Open, Cancel, Uninstall, ShowInLog };
+        enum class Kind { Install, Update, Open, Cancel, Uninstall, ShowInLog, Dismiss, ShowInFinder, RefreshCaskList };
         enum class Emphasis { Primary, Secondary, Destructive, Link };
 
         Kind kind = Kind::Install;
         Emphasis emphasis = Emphasis::Primary;
-        QString title; // "Install", "Try again", "Update to 2.1.0", "Open", "Cancel", "Uninstall", "Show in log"
-        QString accessibleName; // "Install Maccy", "Update Maccy to 2.1.0", "Cancel installing Maccy"
+        QString title; // "Install", "Try again", "Update to 2.1.0", "Open", "Cancel", "Uninstall", "Show in log"…
+        QString accessibleName; // "Install Maccy", "Try installing Maccy again", "Cancel installing Maccy"
         QString description; // read after the name: the failure "Try again" answers
-        QString toolTip; // the card's hover help; the sheet shows none
+        QString toolTip; // the card's hover help; in the sheet only on the ways out of a failure
         friend bool operator==(const Button &, const Button &) = default;
     };
 
@@ -65,9 +65,12 @@ struct AppCardContent
 
     Action action = Action::Install;
     QString statusText; // the progress note, the failure sentence, why it is unavailable, or "Setting up Homebrew…"
-    QList<Button> buttons; // the action row, in order; "Try again" only where retrying may mend it
+    // The action row, in order. After a failure: the way forward that fits it ("Try again" only
+    // where retrying may mend it), then "Dismiss" and "Show in log".
+    QList<Button> buttons;
     QString permissionNote; // only with Install, while the engine holds a note
     qint64 logLine = 0; // Failed: the log line "Show in log" scrolls to, 0 for the newest
+    QString path = {}; // Failed: the app in the way that "Show in Finder" shows
     QString warning; // only with Install: Homebrew deprecated the cask
     QString note; // a small line under the row: "Updates itself", "Installed: 2.0.1"
 

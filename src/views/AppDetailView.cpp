@@ -42,6 +42,11 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
         m_actions, &DetailActionArea::uninstallRequested, this, [this] { EngineActions::uninstall(m_engine, m_app); });
     connect(m_actions, &DetailActionArea::setUpHomebrewRequested, this,
         [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
+    connect(m_actions, &DetailActionArea::dismissRequested, this,
+        [this] { EngineActions::dismissFailure(m_engine, m_app); });
+    connect(m_actions, &DetailActionArea::showInFinderRequested, this, &EngineActions::showInFinder);
+    connect(m_actions, &DetailActionArea::refreshCaskListRequested, this,
+        [this] { EngineActions::refreshCaskList(m_engine, m_app); });
     connect(m_actions, &DetailActionArea::refreshed, this, &AppDetailView::showHealth);
 
     auto *body = new QWidget;

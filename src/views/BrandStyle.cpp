@@ -27,7 +27,7 @@ constexpr int trailingSymbol = 11; // a row's symbol, at its far end
 constexpr int trailingGap = 8;
 constexpr int switchWidth = 38;
 constexpr int switchHeight = 22;
-constexpr int switchMargin = 2; // room for the focus ring
+constexpr int switchMargin = 4; // room for the focus ring and a gap of surface inside it
 constexpr int checkSide = 18;
 
 struct Shape
@@ -156,16 +156,25 @@ BrandStyle::Look BrandStyle::look(const QWidget *widget)
     return widget ? Look(widget->property(lookProperty).toInt()) : Look::None;
 }
 
-void BrandStyle::drawFocusRing(QPainter *painter, const QRectF &box, qreal radius, const QPalette &palette)
+QColor BrandStyle::focusRingColor(Look look, const QPalette &palette)
+{
+    // The highlight, whole, everywhere but on the primary fill, whose own colour it would vanish
+    // into: there it takes the colour of the fill's text.
+    return palette.color(QPalette::Active, look == Look::Filled ? Brand::onPrimary : QPalette::Highlight);
+}
+
+void BrandStyle::drawFocusRing(QPainter *painter, const QRectF &box, qreal radius, const QPalette &palette, Look look)
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setOpacity(1);
-    painter->setPen(QPen(faded(palette.color(QPalette::Active, QPalette::Highlight), 0.5), 2));
+    painter->setPen(QPen(focusRingColor(look, palette), 2));
     painter->setBrush(Qt::NoBrush);
-    const QRectF ring = box.adjusted(1, 1, -1, -1);
+    // Two pixels wide, inside box; on a fill, two more pixels in, so a band of the fill frames it.
+    const qreal in = look == Look::Filled ? 3 : 1;
+    const QRectF ring = box.adjusted(in, in, -in, -in);
     if (radius > 0)
-        painter->drawRoundedRect(ring, radius, radius);
+        painter->drawRoundedRect(ring, qMax<qreal>(radius - in + 1, 1), qMax<qreal>(radius - in + 1, 1));
     else
         painter->drawRect(ring);
     painter->restore();
@@ -216,7 +225,7 @@ void BrandStyle::drawPrimitive(
             // The whole widget: its contents margins set the glass and the text in from the edge.
             drawShape(option, painter, widget);
             if (keyboardFocus(option))
-                drawFocusRing(painter, inset(widget->rect()), 10, option->palette);
+                drawFocusRing(painter, inset(widget->rect()), 10, option->palette, Look::Field);
             return;
         }
         break;
@@ -350,7 +359,7 @@ void BrandStyle::drawButton(const QStyleOption *option, QPainter *painter, const
     }
     painter->restore();
     if (keyboardFocus(option))
-        drawFocusRing(painter, box, drawer ? 0 : qMax<qreal>(radius, 4), option->palette);
+        drawFocusRing(painter, box, drawer ? 0 : qMax<qreal>(radius, 4), option->palette, look);
 }
 
 void BrandStyle::drawSwitch(const QStyleOption *option, QPainter *painter) const
@@ -380,7 +389,7 @@ void BrandStyle::drawSwitch(const QStyleOption *option, QPainter *painter) const
     painter->drawEllipse(knobRect);
     painter->restore();
     if (keyboardFocus(option))
-        drawFocusRing(painter, track.adjusted(-2, -2, 2, 2), radius + 2, option->palette);
+        drawFocusRing(painter, track.adjusted(-4, -4, 4, 4), radius + 4, option->palette, Look::Switch);
 }
 
 void BrandStyle::drawCheck(const QStyleOption *option, QPainter *painter) const
@@ -410,7 +419,7 @@ void BrandStyle::drawCheck(const QStyleOption *option, QPainter *painter) const
     }
     painter->restore();
     if (keyboardFocus(option))
-        drawFocusRing(painter, box.adjusted(-2, -2, 2, 2), radius + 2, option->palette);
+        drawFocusRing(painter, box.adjusted(-4, -4, 4, 4), radius + 4, option->palette, Look::Check);
 }
 
 void BrandStyle::drawShape(const QStyleOption *option, QPainter *painter, const QWidget *widget) const

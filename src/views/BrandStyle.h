@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QProxyStyle>
 
 // The brand's look over stock widgets. A widget given a Look is drawn here in the palette's brand
@@ -40,8 +41,14 @@ public:
     // property; a trailing text (the drawer's line count) through "trailingText".
     static void setLook(QWidget *widget, Look look);
     static Look look(const QWidget *widget);
-    // The ring every brand control shows while the keyboard has put focus on it.
-    static void drawFocusRing(QPainter *painter, const QRectF &box, qreal radius, const QPalette &palette);
+    // The colour of the ring a control of look shows while the keyboard has put focus on it. It
+    // stands out from what it is drawn next to in either appearance: the surfaces controls sit on,
+    // or, on a filled control, the fill it lies inside. Look::None: a row of a list.
+    static QColor focusRingColor(Look look, const QPalette &palette);
+    // That ring around box: just inside it, on the control's edge; a filled control's inside its
+    // fill, clear of the edge; a switch's and a check box's clear of their shape.
+    static void drawFocusRing(
+        QPainter *painter, const QRectF &box, qreal radius, const QPalette &palette, Look look = Look::None);
 
     void polish(QPalette &palette) override;
     void polish(QWidget *widget) override;

@@ -35,6 +35,11 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
           Typography::font(14, QFont::Medium), u"wrench.and.screwdriver"_s))
     , m_unavailable(
           new SymbolLabel(u"nosign"_s, u"Unavailable"_s, Typography::font(14, QFont::Medium), Brand::deepTerra))
+    , m_finder(
+          Controls::button(u"Show in Finder"_s, Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
+    , m_refresh(
+          Controls::button(u"Refresh Homebrew"_s, Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
+    , m_dismiss(Controls::button(u"Dismiss"_s, Look::Plain, Brand::primary, Typography::font(13, QFont::Medium)))
 {
     setObjectName(u"detailAction"_s);
     m_progress->setObjectName(u"progressRow"_s);
@@ -62,13 +67,22 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
     connect(m_open, &QPushButton::clicked, this, &DetailActionArea::launchRequested);
     connect(m_uninstall, &QPushButton::clicked, this, &DetailActionArea::uninstallRequested);
     connect(m_setUp, &QPushButton::clicked, this, &DetailActionArea::setUpHomebrewRequested);
+    for (QPushButton *button : { m_finder, m_refresh })
+        button->setProperty("padding", QSize(18, 8));
+    m_finder->setObjectName(u"showInFinderButton"_s);
+    m_refresh->setObjectName(u"refreshHomebrewButton"_s);
+    m_dismiss->setObjectName(u"dismissButton"_s);
+    connect(m_finder, &QPushButton::clicked, this, [this] { Q_EMIT showInFinderRequested(m_content.path); });
+    connect(m_refresh, &QPushButton::clicked, this, &DetailActionArea::refreshCaskListRequested);
+    connect(m_dismiss, &QPushButton::clicked, this, &DetailActionArea::dismissRequested);
 
     auto *area = new QHBoxLayout(this);
     area->setContentsMargins(0, 0, 0, 0);
     area->setSpacing(10);
     for (QWidget *control : { static_cast<QWidget *>(m_progress), static_cast<QWidget *>(m_cancel),
              static_cast<QWidget *>(m_install), static_cast<QWidget *>(m_open), m_installed,
-             static_cast<QWidget *>(m_uninstall), static_cast<QWidget *>(m_setUp), m_unavailable })
+             static_cast<QWidget *>(m_uninstall), static_cast<QWidget *>(m_setUp), m_unavailable,
+             static_cast<QWidget *>(m_finder), static_cast<QWidget *>(m_refresh), static_cast<QWidget *>(m_dismiss) })
         area->addWidget(control, 0, Qt::AlignVCenter | Qt::AlignRight);
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
 
@@ -109,6 +123,19 @@ void DetailActionArea::refresh()
         m_install->setAccessibleName(first->accessibleName);
         m_install->setAccessibleDescription(first->description);
     }
+    // The card's ways out of a failure, named as there.
+    const auto name = [this](QPushButton *control, Button::Kind kind) {
+        for (const Button &button : std::as_const(m_content.buttons))
+            if (button.kind == kind) {
+                control->setAccessibleName(button.accessibleName);
+                control->setToolTip(button.toolTip);
+                return true;
+            }
+        return false;
+    };
+    const bool finder = name(m_finder, Button::Kind::ShowInFinder);
+    const bool refreshList = name(m_refresh, Button::Kind::RefreshCaskList);
+    const bool dismiss = name(m_dismiss, Button::Kind::Dismiss);
     const bool cancel = has(Button::Kind::Cancel);
     if (cancel)
         m_cancel->setAccessibleName(m_content.buttons.constFirst().accessibleName);
@@ -116,12 +143,17 @@ void DetailActionArea::refresh()
     const QList<std::pair<QWidget *, bool>> parts { { m_progress, progress }, { m_install, install },
         { m_cancel, cancel }, { m_open, update }, { m_installed, action == Action::Installed },
         { m_uninstall, action == Action::Installed || update }, { m_setUp, action == Action::SetUpHomebrew },
-        { m_unavailable, action == Action::Unavailable } };
+        { m_unavailable, action == Action::Unavailable }, { m_finder, finder }, { m_refresh, refreshList },
+        { m_dismiss, dismiss } };
     QWidget *target = nullptr;
     for (const auto &[part, shown] : parts) {
         if (shown) {
             part->show();
-            target = target ? target : part == m_installed ? m_uninstall : part;
+            // A label takes no focus: the button beside it does.
+            target = target                        ? target
+                : part == m_installed              ? m_uninstall
+                : part == m_unavailable && dismiss ? m_dismiss
+                                                   : part;
         }
     }
     // Focus moves to what replaced the control that had it before that control goes.

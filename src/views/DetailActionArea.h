@@ -11,8 +11,9 @@ class QPushButton;
 class SpinnerRow;
 
 // The detail sheet's action control, beside its header: the same states as the card's action area
-// in a compact form (a failure shows only "Try again", an unavailable app only the word; the card
-// and the sheet's body carry the sentences). Like the card's, it keeps keyboard focus when a state
+// in a compact form (after a failure the same ways forward as the card, without its sentence and
+// "Show in log"; an unavailable app only the word; the card and the sheet's body carry the
+// sentences). Like the card's, it keeps keyboard focus when a state
 // change replaces the control that had it.
 class DetailActionArea : public QWidget
 {
@@ -30,6 +31,9 @@ Q_SIGNALS:
     void launchRequested();
     void uninstallRequested();
     void setUpHomebrewRequested();
+    void dismissRequested();
+    void showInFinderRequested(const QString &path);
+    void refreshCaskListRequested();
     // After every refresh: content() may have changed.
     void refreshed();
 
@@ -48,4 +52,7 @@ private:
     QPushButton *m_uninstall;
     QPushButton *m_setUp;
     QWidget *m_unavailable;
+    QPushButton *m_finder; // Show in Finder: the app in the way
+    QPushButton *m_refresh; // Refresh Homebrew
+    QPushButton *m_dismiss;
 };

@@ -1,6 +1,7 @@
 #include "views/EngineActions.h"
 
 #include "engine/InstallEngine.h"
+#include "platform/Workspace.h"
 
 namespace EngineActions {
 
@@ -39,6 +40,24 @@ void launch(InstallEngine *engine, const CatalogApp &app)
     // Whether it opened is not shown; a missing bundle leaves the card as it is.
     if (engine)
         engine->launch(app);
+}
+
+void dismissFailure(InstallEngine *engine, const CatalogApp &app)
+{
+    if (engine)
+        engine->dismissFailure(app);
+}
+
+void showInFinder(const QString &path)
+{
+    // A path gone since the failure opens nothing; the card stays as it is.
+    Workspace::revealInFinder(path);
+}
+
+void refreshCaskList(InstallEngine *engine, const CatalogApp &app)
+{
+    if (engine)
+        InstallEngine::startDetached(engine->refreshCaskList(app));
 }
 
 } // namespace EngineActions

@@ -15,5 +15,10 @@ void cancel(InstallEngine *engine, const CatalogApp &app);
 void uninstall(InstallEngine *engine, const CatalogApp &app);
 void setUpHomebrewThenInstall(InstallEngine *engine, const CatalogApp &app);
 void launch(InstallEngine *engine, const CatalogApp &app);
+// The ways out of a failure: back to what the disk says, the app in the way shown in the Finder,
+// Homebrew's list of casks brought up to date.
+void dismissFailure(InstallEngine *engine, const CatalogApp &app);
+void showInFinder(const QString &path);
+void refreshCaskList(InstallEngine *engine, const CatalogApp &app);
 
 } // namespace EngineActions

@@ -204,6 +204,8 @@ void Sidebar::addFooterPanel(QWidget *panel)
 {
     panel->setParent(m_footer->parentWidget());
     m_footer->insertWidget(0, panel);
+    // Assistive technology reads the children in their order: the panel, drawn first, comes first.
+    panel->stackUnder(m_footer->itemAt(1)->widget());
 }
 
 QModelIndex Sidebar::handselectedRow() const

@@ -17,7 +17,9 @@
 #include "views/BeforeInstallSection.h"
 #include "views/Brand.h"
 #include "views/BrandStyle.h"
+#include "views/Controls.h"
 #include "views/DetailActionArea.h"
+#include "views/ElidedLabel.h"
 #include "views/LogDrawer.h"
 #include "views/LogListView.h"
 #include "views/ReplacesLine.h"
@@ -130,6 +132,7 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         BrandStyle::install();
         QDesktopServices::setUrlHandler(u"x-apple.systempreferences"_s, this, "openUrl");
+        QDesktopServices::setUrlHandler(u"file"_s, this, "openUrl");
     }
     void init() { m_opened.clear(); }
 
@@ -166,9 +169,10 @@ private Q_SLOTS:
             getting);
         row("uninstalling, note", InstallState::uninstalling(removing), true, false, { removing }, { removing },
             { u"progress Removing leftovers… [busy]"_s }, removing);
-        row("failed", InstallState::failed(failure), true, false, { failure, u"Try again"_s, u"Show in log"_s },
-            { u"Try again"_s },
-            { u"button Try again — "_s + failure,
+        row("failed", InstallState::failed(failure), true, false,
+            { failure, u"Try again"_s, u"Dismiss"_s, u"Show in log"_s }, { u"Try again"_s, u"Dismiss"_s },
+            { u"button Try installing Rectangle again — "_s + failure,
+                u"button Dismiss what went wrong with Rectangle — Show Rectangle as it is on this Mac now."_s,
                 u"button Show what went wrong with Rectangle in the install log — Open the install log at the "
                 u"lines that explain what went wrong."_s },
             failure);
@@ -297,6 +301,13 @@ private Q_SLOTS:
         const QLabel *sentence = detail.findChild<QLabel *>(u"healthLabel"_s);
         QCOMPARE(sentence->isVisibleTo(&detail), !health.isEmpty());
         QVERIFY(sentence->text().startsWith(health) && texts.contains(sentence->text()) == !health.isEmpty());
+        // A warning keeps to one line on the card, and is read out whole.
+        if (const QWidget *note = view.findChild<QWidget *>(u"note"_s);
+            note && note->isVisibleTo(&view) && !health.isEmpty()) {
+            auto *warning = note->findChild<ElidedLabel *>();
+            QCOMPARE(warning->heightForWidth(warning->width()), warning->fontMetrics().lineSpacing());
+            QCOMPARE(QAccessible::queryAccessibleInterface(warning)->text(QAccessible::Description), sentence->text());
+        }
         QFETCH(QStringList, trust);
         for (const QString &text : trust)
             QTRY_VERIFY2(visibleTexts(detail.findChild<BeforeInstallSection *>()).contains(text), qPrintable(text));
@@ -427,43 +438,64 @@ private Q_SLOTS:
         QTRY_VERIFY(!card->showDetail());
     }
 
-    // A failed card offers "Try again" only where trying again can help, and always the way to the
-    // log lines that explain the failure.
+    // After a failure: the way forward that fits it ("Try again" only where trying again can help),
+    // Dismiss, back to what the disk holds, and the log lines that explain it; the sheet, all but the log.
     void actionsFollowTheFailure_data()
     {
         QTest::addColumn<FailureKind>("kind");
-        QTest::addColumn<bool>("tryAgain");
-        QTest::newRow("download") << FailureKind::Download << true;
-        QTest::newRow("network") << FailureKind::Network << true;
-        QTest::newRow("password") << FailureKind::Password << true;
-        QTest::newRow("unknown") << FailureKind::Unknown << true;
-        QTest::newRow("checksum") << FailureKind::Checksum << false;
-        QTest::newRow("macOS version") << FailureKind::MacOSVersion << false;
-        QTest::newRow("already there") << FailureKind::AlreadyInstalled << false;
-        QTest::newRow("installer package") << FailureKind::InstallerPackage << false;
-        QTest::newRow("permission") << FailureKind::Permission << false;
+        QTest::addColumn<bool>("inTheWay"); // brew named the app in the way, which is there
+        QTest::addColumn<QStringList>("forward"); // the card's and the sheet's, before Dismiss
+        const QStringList retry { u"Try again"_s }, none;
+        QTest::newRow("download") << FailureKind::Download << false << retry;
+        QTest::newRow("network") << FailureKind::Network << false << retry;
+        QTest::newRow("password") << FailureKind::Password << false << retry;
+        QTest::newRow("unknown") << FailureKind::Unknown << false << retry;
+        QTest::newRow("checksum") << FailureKind::Checksum << false << none;
+        QTest::newRow("macOS version") << FailureKind::MacOSVersion << false << none;
+        QTest::newRow("already there") << FailureKind::AlreadyInstalled << true << QStringList { u"Show in Finder"_s };
+        QTest::newRow("already there, unnamed") << FailureKind::AlreadyInstalled << false << none;
+        QTest::newRow("Homebrew's old copy") << FailureKind::HomebrewLeftover << false << none;
+        QTest::newRow("installer package") << FailureKind::InstallerPackage << false << none;
+        QTest::newRow("permission") << FailureKind::Permission << false << none;
+        QTest::newRow("old list of casks")
+            << FailureKind::StaleCaskList << false << QStringList { u"Refresh Homebrew"_s };
+        QTest::newRow("unavailable") << FailureKind::Unavailable << false << QStringList { u"Unavailable"_s };
     }
     void actionsFollowTheFailure()
     {
         QFETCH(FailureKind, kind);
-        QFETCH(bool, tryAgain);
+        QFETCH(bool, inTheWay);
+        QFETCH(QStringList, forward);
         const CatalogApp app = catalogApp(u"maccy"_s);
-        const InstallState failed = InstallState::failed(u"It went wrong."_s, kind, 42);
-
-        QCOMPARE(AppCardContent::make(app, failed, {}).logLine, 42);
-
-        // The card and the sheet show what the content says; retrying leaves neither button.
         Sandbox sandbox;
+        const QString other = sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, u"com.example.other"_s);
+        const InstallState failed = InstallState::failed(u"It went wrong."_s, kind, 42, inTheWay ? other : QString());
+
+        // The card and the sheet show what the content says; Dismiss leaves neither.
         EngineTestKit::TestEngine engine(sandbox.environment());
-        AppCardActionArea card(app, &engine);
-        DetailActionArea sheet(app, &engine);
+        AppCard view(app, &engine);
+        AppDetailView sheet(app, &engine);
+        QWidget *card = view.actionArea();
         engine.setState(app.id, failed);
-        card.show(); // laid out, so its texts read in order
-        const QStringList retry = tryAgain ? QStringList { u"Try again"_s } : QStringList();
-        QCOMPARE(visibleTexts(&card), QStringList { u"It went wrong."_s } + retry + QStringList { u"Show in log"_s });
-        QCOMPARE(visibleTexts(&sheet), retry);
-        engine.setState(app.id, InstallState::installing(u"Getting Maccy ready."_s));
-        QCOMPARE(visibleTexts(&card), (QStringList { u"Getting Maccy ready."_s, u"Cancel"_s }));
+        view.show(); // laid out, so its texts read in order
+        const QStringList message { u"It went wrong."_s }, after { u"Dismiss"_s, u"Show in log"_s };
+        QCOMPARE(visibleTexts(card),
+            kind == FailureKind::Unavailable ? forward + message + after : message + forward + after);
+        QCOMPARE(shown(sheet), forward + QStringList { u"Dismiss"_s });
+        if (QAbstractButton *finder = visibleButton(card, u"Show in Finder"_s)) {
+            QTest::mouseClick(finder, Qt::LeftButton);
+            QCOMPARE(m_opened, QStringList { QUrl::fromLocalFile(sandbox.userApplications()).toString() });
+        }
+        if (QAbstractButton *refresh = visibleButton(card, u"Refresh Homebrew's list of apps for Maccy"_s)) {
+            QTest::mouseClick(refresh, Qt::LeftButton); // with no brew on this Mac, it offers the setup
+            QTRY_COMPARE(engine.state(app.id), std::optional(InstallState::needsHomebrew()));
+            return;
+        }
+        QTest::mouseClick(
+            visibleButton(kind == FailureKind::Checksum ? sheet.actionArea() : card, u"Dismiss"_s), Qt::LeftButton);
+        QCOMPARE(engine.state(app.id), std::optional(InstallState::notInstalled()));
+        QCOMPARE(visibleTexts(card), QStringList { u"Install"_s });
+        QCOMPARE(shown(sheet), QStringList { u"Install"_s });
     }
 
     void showInLogOpensTheDrawerAtTheFailure()
@@ -498,7 +530,6 @@ private Q_SLOTS:
         auto *card = qobject_cast<AppCard *>(view.grid()->card(u"maccy"_s));
         QCOMPARE(card->actionArea()->findChild<QLabel *>(u"failureMessage"_s)->text(),
             u"Maccy does not support this version of macOS (it runs on: Sequoia)."_s);
-        QVERIFY(!visibleButton(card->actionArea(), u"Try again"_s));
         LogDrawer *drawer = view.logDrawer();
         QVERIFY(!drawer->isOpen());
 
@@ -569,7 +600,7 @@ private Q_SLOTS:
         QVERIFY(seen.size() > 1);
         for (const Seen &each : seen.mid(0, seen.size() - 1)) // the progress line, in focus, and Cancel
             QVERIFY(each.card.size() == 2 && each.sheet == each.card && each.focus == each.card.constFirst());
-        QCOMPARE(focusName(), u"Try again"_s);
+        QCOMPARE(focusName(), u"Try installing Rectangle again"_s);
         space();
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
         QCOMPARE(focusName(), u"Uninstall Rectangle"_s);
@@ -645,6 +676,48 @@ private Q_SLOTS:
         QFETCH(QColor, text);
         QFETCH(QColor, background);
         QVERIFY2(contrast(text, background) >= 4.5, qPrintable(QString::number(contrast(text, background))));
+    }
+
+    // A keyboard user sees where focus is, in both appearances: the ring stands out at 3:1 from what
+    // it is drawn next to on every kind of control, and a focused filled button looks unlike an unfocused one.
+    void focusIsSeenOnEveryControl()
+    {
+        using Look = BrandStyle::Look;
+        for (const Scheme scheme : { Scheme::Light, Scheme::Dark }) {
+            const QPalette p = Brand::palette(scheme);
+            const auto c = [&p](QPalette::ColorRole role) { return p.color(role); };
+            // Inside a filled control, its fill; elsewhere the surfaces controls sit on, and a list row's selection.
+            for (int each = int(Look::None); each <= int(Look::Field); ++each) {
+                QList<QColor> beside { c(Brand::cream), c(Brand::n1), c(QPalette::Base) };
+                if (Look(each) == Look::Filled)
+                    beside = { c(Brand::primary) };
+                else if (Look(each) == Look::None)
+                    beside += { Brand::over(c(Brand::primary), c(Brand::n1), 0.12),
+                        Brand::over(c(QPalette::Highlight), c(Brand::cream), 0.18) };
+                for (const QColor &next : beside) {
+                    const double ratio = contrast(BrandStyle::focusRingColor(Look(each), p), next);
+                    QVERIFY2(ratio >= 3, qPrintable(u"look %1 by %2: %3"_s.arg(each).arg(next.name()).arg(ratio)));
+                }
+            }
+            QWidget window;
+            window.setPalette(p);
+            QPushButton *button = Controls::button(
+                u"Try again"_s, Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium), {}, &window);
+            button->adjustSize();
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(&window, Qt::Key_Tab); // the one control there, reached from the keyboard
+            const QImage focused = button->grab().toImage();
+            button->clearFocus();
+            const QImage unfocused = button->grab().toImage();
+            // Pixels the ring turns 3:1 apart from what was there: half way round at least.
+            int changed = 0;
+            for (int y = 0; y < focused.height(); ++y)
+                for (int x = 0; x < focused.width(); ++x)
+                    changed += contrast(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3;
+            QVERIFY2(changed >= button->width() + button->height(), qPrintable(QString::number(changed)));
+        }
     }
 
     void schemeFollowsThePlatform_data()

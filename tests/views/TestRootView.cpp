@@ -252,7 +252,7 @@ private Q_SLOTS:
     }
 
     // A screen reader, which goes by the order of the children, meets the sidebar first, then the
-    // search row, then the cards.
+    // search row, then the cards; in the sidebar's footer, what is drawn first.
     void readInTheOrderShown()
     {
         auto view = shownView();
@@ -265,6 +265,9 @@ private Q_SLOTS:
             order << area->child(i)->object()->objectName();
         QCOMPARE(order.filter(QRegularExpression(u"^(searchField|selectAllHandpicked|catalogScroll)$"_s)),
             (QStringList { u"searchField"_s, u"selectAllHandpicked"_s, u"catalogScroll"_s }));
+        box(*view, u"maccy"_s)->click();
+        const QStringList foot = heard(view->batchFooter()->parentWidget());
+        QVERIFY2(foot.value(0).startsWith(u"button Install 1 app"_s), qPrintable(foot.join(u" | "_s)));
     }
 
     void cardsAreMadeOnceAndKeptAcrossFilters()
