@@ -342,11 +342,13 @@ void TestCliCommands::commands_data()
                               << QStringList { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s,
                                      u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s }
                               << none << bothBundles;
-    QTest::newRow("outdated when brew's answer cannot be read")
-        << QStringList { u"outdated"_s } << true << maccyShottr
-        << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s } << 1
-        << QStringList { u"\\A(?![\\s\\S]*up to date)"_s }
-        << QStringList { u"^Not every app could be checked for updates: "_s } << bothBundles;
+    // Not "up to date" when brew's answer cannot be read: both fail with one sentence, after what is known.
+    for (const QString &command : { u"outdated"_s, u"update --all"_s })
+        for (const QString &answer : { u"/nonexistent"_s, fixtures + u"outdated-error-page.html"_s })
+            QTest::addRow("%s, brew answers %s", qPrintable(command), qPrintable(answer.section(u'/', -1)))
+                << command.split(u' ') << true << maccyShottr << QStringList { u"FAKE_BREW_OUTDATED_JSON="_s + answer }
+                << 1 << QStringList { u"\\A(?![\\s\\S]*up to date)"_s }
+                << QStringList { u"^Not every app could be checked for updates: "_s } << bothBundles;
     QTest::newRow("install") << QStringList { u"install"_s, u"maccy"_s } << true << none << none << 0
                              << QStringList { u"\\AInstalled Maccy\\.\\n\\z"_s } << QStringList { u"\\A\\z"_s }
                              << QStringList { u"Maccy.app"_s };

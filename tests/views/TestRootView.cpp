@@ -171,6 +171,33 @@ private Q_SLOTS:
         QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s })); // updated, still in sight
     }
 
+    // What the Updates view says after a check: never "up to date" when brew's answer could not be
+    // read.
+    void updatesViewSaysWhatTheCheckFound_data()
+    {
+        QTest::addColumn<QByteArray>("answer"); // the file brew prints; empty: it finds nothing outdated
+        QTest::addColumn<QString>("status");
+        QTest::newRow("nothing outdated") << QByteArray() << u"All your apps are up to date."_s;
+        QTest::newRow("brew fails") << QByteArray("/nonexistent")
+                                    << u"Not every app could be checked for updates: brew outdated failed (code 1)"_s;
+    }
+    void updatesViewSaysWhatTheCheckFound()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, status);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const ScopedEnvironmentVariable outdated(
+            "FAKE_BREW_OUTDATED_JSON", answer.isEmpty() ? std::nullopt : std::optional(answer));
+        OperationCoordinator coordinator;
+        auto *services = new EngineServices(sandbox.environment(), Catalog::v1(), &coordinator);
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        UpdatesView view(&engine);
+        QVERIFY(EngineTestKit::finish(
+            [](UpdateChecker *checker) -> QCoro::Task<> { co_await checker->check(); }(services->updates())));
+        QVERIFY2(view.statusLabel()->text().startsWith(status), qPrintable(view.statusLabel()->text()));
+    }
+
     void searchGoesOverTheFiltersAndClearingBringsThemBack()
     {
         auto view = shownView();
