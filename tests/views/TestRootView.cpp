@@ -368,7 +368,10 @@ private Q_SLOTS:
         QTRY_COMPARE(m_server->requests("/capture/").size(), 2);
         for (const LocalHttpServer::Request &request : m_server->requests("/capture/"))
             QVERIFY(request.body.contains("\"event\":\"app_launched\""));
+        // Deleted in the Finder, then back to the program: looked at afresh as well.
         QVERIFY(QDir(m_sandbox.userApplications() + u"/Maccy.app"_s).removeRecursively());
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        QCOMPARE(view->engine()->state(u"maccy"_s), InstallState::notInstalled());
     }
 
     void footerOpensFeedbackAndOneSettingsSheet()
