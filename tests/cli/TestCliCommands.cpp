@@ -42,6 +42,8 @@ private Q_SLOTS:
     void findsApps();
     void commands_data();
     void commands();
+    void readsTheEnvironmentFileOnlyInTestBuilds_data();
+    void readsTheEnvironmentFileOnlyInTestBuilds();
     void jsonMatchesSchema_data();
     void jsonMatchesSchema();
     void interruptStopsBrew_data();
@@ -421,6 +423,36 @@ void TestCliCommands::commands()
     // Nothing drawn for a terminal when there is none.
     QVERIFY(!run.err.contains(u'\r') && !run.err.contains(u'\x1b'));
     QCOMPARE(sandbox.installedBundles(), after);
+}
+
+// Only a build made for tests takes its Mac from the file the variable names (here one that cannot be
+// read, which such a build refuses); any other build acts on the Mac it runs on and never reads it.
+void TestCliCommands::readsTheEnvironmentFileOnlyInTestBuilds_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("test build") << QStringLiteral(ORVANDO_CLI_PATH) << 2
+                                << u"ORVANDO_CLI_ENVIRONMENT: “/nonexistent” is not a readable JSON object.\n"_s;
+    QTest::newRow("shipped build") << QStringLiteral(ORVANDO_SHIPPED_CLI_PATH) << 0 << QString();
+}
+
+void TestCliCommands::readsTheEnvironmentFileOnlyInTestBuilds()
+{
+    QFETCH(QString, program);
+    const CliSandbox sandbox;
+    // This machine's folders as an empty home of the sandbox's own.
+    const QString home = sandbox.root() + u"/elsewhere"_s;
+    QVERIFY(QDir().mkpath(home));
+    QProcess process;
+    sandbox.prepare(process, { u"export"_s },
+        { u"ORVANDO_CLI_ENVIRONMENT=/nonexistent"_s, u"HOME="_s + home, u"XDG_CACHE_HOME="_s + home + u"/cache"_s,
+            u"XDG_DATA_HOME="_s + home + u"/data"_s });
+    process.setProgram(program);
+    process.start();
+    QVERIFY(process.waitForFinished(60000));
+    QTEST(process.exitCode(), "exitCode");
+    QTEST(QString::fromUtf8(process.readAllStandardError()), "err");
 }
 
 void TestCliCommands::jsonMatchesSchema_data()
