@@ -113,12 +113,18 @@ private Q_SLOTS:
         QTest::newRow("ids and tokens, CR LF, duplicates")
             << QByteArray("\xEF\xBB\xBFvlc\r\njordanbaird-ice\r\n  # comment\r\nhandbrake\r\nVLC\r\nice\r\n")
             << QStringList { u"ice"_s, u"handbrake"_s, u"vlc"_s } << QStringList() << QStringList();
+        const QByteArray exported = AppSetFile::exportBrewfile(Catalog::v1(), { u"parabolic"_s, u"maccy"_s });
         QTest::newRow("our own export, read back")
-            << AppSetFile::exportBrewfile(Catalog::v1(), { u"parabolic"_s, u"maccy"_s })
-            << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList() << QStringList();
+            << exported << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList() << QStringList();
+        QTest::newRow("our own export, CR LF")
+            << QByteArray(exported).replace("\n", "\r\n") << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList()
+            << QStringList();
+        // An entry without a name is listed as written; a comment without one is a comment.
         QTest::newRow("nothing recognised")
-            << QByteArray("photoshop\nphotoshop\nmaccy please\ncask\n") << QStringList() << QStringList()
-            << QStringList { u"photoshop"_s, u"maccy please"_s, u"cask"_s };
+            << QByteArray("photoshop\nphotoshop\nmaccy please\ncask\ncask \"\"\ncask ' '\n"
+                          "# : installed from GitHub releases by Orvando\n")
+            << QStringList() << QStringList()
+            << QStringList { u"photoshop"_s, u"maccy please"_s, u"cask"_s, u"cask \"\""_s, u"cask ' '"_s };
     }
 
     void importsBrewfilesAndLists()

@@ -204,6 +204,10 @@ void TestCliCommands::readsRequests_data()
     CliRequest updateAll = request(Command::Update);
     updateAll.all = true;
     QTest::newRow("update alone updates all") << QStringList { u"update"_s } << updateAll;
+    CliRequest media = request(Command::List);
+    media.category = u"media"_s;
+    QTest::newRow("an option's value before the command")
+        << QStringList { u"--category"_s, u"media"_s, u"list"_s } << media;
     QTest::newRow("update named apps") << QStringList { u"update"_s, u"ice"_s }
                                        << request(Command::Update, { u"ice"_s });
     CliRequest import = request(Command::Import);
@@ -231,6 +235,11 @@ void TestCliCommands::refusesBadUsage_data()
 
     QTest::newRow("no command") << QStringList {} << Kind::Usage
                                 << u"Name a command. “orvando-cli --help” lists them."_s;
+    // An option's value, and a word after "--", is no command.
+    QTest::newRow("only an option's value") << QStringList { u"--category"_s, u"list"_s } << Kind::Usage
+                                            << u"Name a command. “orvando-cli --help” lists them."_s;
+    QTest::newRow("only after --") << QStringList { u"--"_s, u"export"_s } << Kind::Usage
+                                   << u"Name a command. “orvando-cli --help” lists them."_s;
     QTest::newRow("a near miss") << QStringList { u"instal"_s, u"maccy"_s } << Kind::Usage
                                  << u"Unknown command “instal”. Did you mean “install”?"_s;
     QTest::newRow("nothing near") << QStringList { u"frobnicate"_s } << Kind::Usage
@@ -385,7 +394,8 @@ void TestCliCommands::commands_data()
                             << QStringList { u"\\Acask \"maccy\"\\ncask \"shottr\"\\n\\z"_s } << none << bothBundles;
     QTest::newRow("import unconfirmed") << QStringList { u"import"_s, u"SET"_s } << true << none << none << 2
                                         << QStringList { u"^  Maccy \\(maccy\\)$"_s }
-                                        << QStringList { u"^Not in the catalog, left out: photoshop\\.$"_s,
+                                        << QStringList { u"^Not in the catalog, left out: photoshop, "
+                                                         u"\\\\x1B\\]0;owned\\\\x07\\.$"_s,
                                                u"^Left to Homebrew: brew \"wget\"\\.$"_s,
                                                u"^Nothing was installed: confirm with --yes"_s }
                                         << none;
@@ -410,7 +420,8 @@ void TestCliCommands::commands()
     const CliSandbox sandbox(withBrew);
     sandbox.preinstall(installed);
     const QString set = sandbox.root() + u"/Brewfile"_s;
-    QVERIFY(Sandbox::writeFile(set, "brew \"wget\"\ncask \"maccy\" # the clipboard\nphotoshop\n"));
+    // A name that would retitle the terminal, were it printed as it is.
+    QVERIFY(Sandbox::writeFile(set, "brew \"wget\"\ncask \"maccy\" # the clipboard\nphotoshop\n\x1b]0;owned\x07\n"));
 
     const Run run = sandbox.run(arguments.replaceInStrings(u"SET"_s, set), variables);
     QTEST(run.exitCode, "exitCode");
