@@ -180,6 +180,9 @@ private Q_SLOTS:
         row(u"==> Removing App '/Applications/Maccy.app'"_s, place, removing); // "moving" is in "removing"
         row(u"==> Purging files for version 2.1.0 of Cask maccy"_s, working, u"Cleaning up."_s);
         row(u"~/Library/Caches/org.p0deje.Maccy"_s, working, u"Cleaning up."_s);
+        // Two words in one line: the one first in the order of the rules decides.
+        row(u"==> Downloading and installing Homebrew..."_s, u"Downloading Maccy."_s, removing);
+        row(u"Removing: /Users/me/Library/Caches/Homebrew/downloads/5e1c--Maccy.app.zip... (5.1MB)"_s, place, removing);
     }
 
     void turnsBrewLinesIntoNotes()
