@@ -87,6 +87,7 @@ private Q_SLOTS:
             QVERIFY2(CatalogApp::fromJson(text, &error) == app, qPrintable(app.id + u' ' + error));
         }
     }
+
     // An entry written elsewhere: patch laid over a built-in entry, removed keys taken out. The
     // optional keys may be missing or null; every other key must be there, of its type, with one of
     // its labels, and the install source names exactly one kind.
@@ -106,8 +107,6 @@ private Q_SLOTS:
         QTest::newRow("install of no kind") << QByteArray(R"({"install": {}})") << QStringList() << oneKey;
         QTest::newRow("isCurated as text") << QByteArray(R"({"isCurated": "true"})") << QStringList()
                                            << u"Expected a boolean for key \"isCurated\"."_s;
-        QTest::newRow("isCurated as number")
-            << QByteArray(R"({"isCurated": 1})") << QStringList() << u"Expected a boolean for key \"isCurated\"."_s;
         QTest::newRow("category by case name") << QByteArray(R"({"category": "window"})") << QStringList()
                                                << u"Cannot initialize category from invalid value \"window\"."_s;
         QTest::newRow("homepage missing")

@@ -457,8 +457,7 @@ void TestCliCommands::readsTheEnvironmentFileOnlyInTestBuilds()
     QVERIFY(QDir().mkpath(home));
     QProcess process;
     sandbox.prepare(process, { u"export"_s },
-        { u"ORVANDO_CLI_ENVIRONMENT=/nonexistent"_s, u"HOME="_s + home, u"XDG_CACHE_HOME="_s + home + u"/cache"_s,
-            u"XDG_DATA_HOME="_s + home + u"/data"_s });
+        { u"ORVANDO_CLI_ENVIRONMENT=/nonexistent"_s, u"HOME="_s + home, u"XDG_CACHE_HOME="_s + home });
     process.setProgram(program);
     process.start();
     QVERIFY(process.waitForFinished(60000));
