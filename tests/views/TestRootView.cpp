@@ -43,6 +43,7 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariantAnimation>
 
 #include <memory>
 
@@ -345,6 +346,9 @@ private Q_SLOTS:
             drawer->list()->visualRect(drawer->list()->model()->index(40, 0))));
         append(*view, InstallLog::cap);
         QTRY_COMPARE(drawer->shownCount(), u"500 lines"_s);
+        // The scroll down to those lines runs on: once it has ended, nothing but a new line moves the bar.
+        const auto *scrolling = drawer->list()->findChild<QVariantAnimation *>(QString(), Qt::FindDirectChildrenOnly);
+        QTRY_VERIFY(scrolling && scrolling->state() == QAbstractAnimation::Stopped);
         bar->setValue(0);
         append(*view, 3, u"past the cap"_s);
         QCoreApplication::sendPostedEvents();
