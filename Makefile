@@ -29,20 +29,20 @@ deps:
 
 # The program and the password helper it starts: nothing else, so a first run is short.
 build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF $(CMAKE_PREFIX) >/dev/null
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF -DORVANDO_TEST_ENVIRONMENT=OFF $(CMAKE_PREFIX) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvando orvando-askpass
 
 run: build
 	$(APP_BINARY)
 
 test: deps
-	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANDO_SANITIZE=ON -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) >/dev/null
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANDO_SANITIZE=ON -DORVANDO_BUILD_BENCH=OFF -DORVANDO_TEST_ENVIRONMENT=ON $(CMAKE_PREFIX) >/dev/null
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The main window and its sheets as PNG files in $(BUILD_DIR)/screenshots.
 screenshots: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF $(CMAKE_PREFIX) >/dev/null
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF -DORVANDO_TEST_ENVIRONMENT=OFF $(CMAKE_PREFIX) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvando-screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/orvando-screenshots
 
@@ -54,7 +54,7 @@ bench: build
 package:
 	@[ "$$(uname -s)" = Darwin ] || { echo "make package: the disk image is made on macOS only" >&2; exit 1; }
 	@scripts/install-deps --package
-	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANDO_BUILD_TESTS=OFF -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) \
+	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANDO_BUILD_TESTS=OFF -DORVANDO_TEST_ENVIRONMENT=OFF -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) \
 		"-DORVANDO_CODESIGN_IDENTITY=$(CODESIGN_IDENTITY)" -DORVANDO_BUILD_NUMBER=$(BUILD_NUMBER) >/dev/null
 	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target package
 

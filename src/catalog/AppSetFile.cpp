@@ -109,8 +109,11 @@ AppSetFile::Import AppSetFile::parse(const QByteArray &content, const QList<Cata
     for (const QString &raw : text.split(u'\n')) {
         const QString whole = raw.trimmed(); // also drops the CR of CR LF line ends
         // Our own export names direct downloads in comments, which Homebrew skips and we read.
+        // One without a name is any other comment.
         if (whole.startsWith(u'#') && whole.endsWith(directComment)) {
-            select(whole.mid(1, whole.size() - 1 - directComment.size()).trimmed());
+            const QString id = whole.mid(1, whole.size() - 1 - directComment.size()).trimmed();
+            if (!id.isEmpty())
+                select(id);
             continue;
         }
         const QString line = withoutComment(whole).trimmed();
@@ -124,7 +127,9 @@ AppSetFile::Import AppSetFile::parse(const QByteArray &content, const QList<Cata
         const QString keyword = line.left(space);
         const QString arguments = line.mid(space + 1).trimmed();
         if (keyword == u"cask"_s) {
-            if (const auto token = firstQuoted(arguments))
+            // `cask ""` names nothing: the line itself is what was not recognised.
+            const std::optional<QString> token = firstQuoted(arguments);
+            if (token && !token->trimmed().isEmpty())
                 select(*token);
             else
                 unknown(line);

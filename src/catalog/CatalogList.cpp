@@ -67,7 +67,7 @@ QList<CatalogApp> build()
             Replacement { u"Permute"_s, u"$30"_s }, 3 },
         { u"shutter-encoder"_s, u"Shutter Encoder"_s, u"Convert audio, video, and images with pro control."_s,
             Category::Media, cask(u"shutter-encoder"_s), License::Gpl, free, u"https://www.shutterencoder.com/"_s,
-            std::nullopt, true, std::nullopt, 3 },
+            u"com.paulpacifico.shutterencoder"_s, true, std::nullopt, 3 },
         { u"parabolic"_s, u"Parabolic"_s, u"Download video and audio from the web, beautifully."_s, Category::Media,
             InstallSource::directDownload(parabolic), License::Mit, free,
             u"https://github.com/NickvisionApps/Parabolic"_s, u"org.nickvision.tubeconverter"_s, true, std::nullopt,

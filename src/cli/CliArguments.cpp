@@ -93,6 +93,23 @@ const Option *findOption(const QString &text)
     return it == allOptions().cend() ? nullptr : &*it;
 }
 
+// Where the command is: the first word that is neither an option nor an option's value ("list" in
+// "--category list" is a category). Nothing after "--" is a command. -1 when there is none.
+qsizetype commandIndex(const QStringList &arguments)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == u"--"_s)
+            return -1;
+        if (!argument.startsWith(u'-'))
+            return i;
+        const Option *option = findOption(argument);
+        if (option && !option->value.isEmpty())
+            ++i;
+    }
+    return -1;
+}
+
 CliArguments::Parsed usage(const QString &sentence)
 {
     return { CliArguments::Parsed::Kind::Usage, {}, sentence };
@@ -145,32 +162,31 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
     if (flags.contains(u"--version"_s))
         return { Parsed::Kind::Version, {}, {} };
     const bool helpWanted = flags.contains(u"--help"_s) || flags.contains(u"-h"_s);
-    const auto first = std::find_if(
-        arguments.cbegin(), arguments.cend(), [](const QString &argument) { return !argument.startsWith(u'-'); });
-    if (first == arguments.cend())
+    const qsizetype at = commandIndex(arguments);
+    if (at < 0)
         return helpWanted ? Parsed { Parsed::Kind::Help, {}, help(program) }
                           : usage(u"Name a command. “"_s + program + u" --help” lists them."_s);
+    const QString &word = arguments.at(at);
     QStringList names;
     for (const CommandSyntax &syntax : commands())
         names.append(syntax.name);
-    if (*first == u"help"_s) {
-        const CommandSyntax *topic = findCommand(first + 1 == arguments.cend() ? QString() : *(first + 1));
+    if (word == u"help"_s) {
+        const CommandSyntax *topic = findCommand(arguments.value(at + 1));
         return { Parsed::Kind::Help, {}, topic ? help(program, topic->command) : help(program) };
     }
-    const CommandSyntax *syntax = findCommand(*first);
+    const CommandSyntax *syntax = findCommand(word);
     if (!syntax)
-        return usage(CliLookup::unknown(u"command"_s, *first, CliLookup::closest(*first, names),
-            u"“"_s + program + u" --help” lists the commands."_s));
+        return usage(CliLookup::unknown(
+            u"command"_s, word, CliLookup::closest(word, names), u"“"_s + program + u" --help” lists the commands."_s));
     if (helpWanted)
         return { Parsed::Kind::Help, {}, help(program, syntax->command) };
 
     CliRequest request;
     request.command = syntax->command;
     QStringList positional;
-    const qsizetype commandIndex = first - arguments.cbegin();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
-        if (i == commandIndex)
+        if (i == at)
             continue;
         if (argument == u"--"_s) {
             positional += arguments.mid(i + 1);

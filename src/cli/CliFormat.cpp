@@ -40,3 +40,21 @@ QJsonValue CliFormat::textOrNull(const QString &text)
 {
     return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
 }
+
+QString CliFormat::printable(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        // The embeddings, overrides and isolates that make a terminal show text in another order.
+        const bool reorders = (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+        if (c.category() == QChar::Other_Control)
+            shown += u"\\x"_s + QString::number(code, 16).toUpper().rightJustified(2, u'0');
+        else if (reorders)
+            shown += u"\\u"_s + QString::number(code, 16).toUpper();
+        else
+            shown += c;
+    }
+    return shown;
+}

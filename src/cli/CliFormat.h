@@ -18,6 +18,9 @@ inline constexpr int schemaVersion = 1;
 QString table(const QStringList &headers, const QList<QStringList> &rows);
 // object with "schemaVersion" added, indented, ending with a line feed.
 QByteArray document(QJsonObject object);
+// text safe to print on a terminal: control characters (escape sequences, carriage returns, bells)
+// and the marks that reorder text shown as escapes, "\x1B" or "\u202E"; everything else as it is.
+QString printable(const QString &text);
 // A JSON value for optional text: null when empty.
 QJsonValue textOrNull(const QString &text);
 

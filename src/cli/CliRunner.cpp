@@ -21,6 +21,12 @@
 using namespace Qt::StringLiterals;
 using Command = CliRequest::Command;
 
+namespace {
+
+const QString couldNotCheck = u"Could not check for updates."_s;
+
+} // namespace
+
 CliRunner::CliRunner(Environment env, CliRequest request, Terminals terminals, QObject *parent)
     : QObject(parent)
     , m_request(std::move(request))
@@ -146,8 +152,9 @@ QCoro::Task<int> CliRunner::info()
 QCoro::Task<int> CliRunner::outdated()
 {
     co_await loadFacts();
-    if (!co_await checkUpdates()) {
-        err(u"Could not check for updates."_s);
+    const std::optional<QString> problem = co_await checkUpdates();
+    if (problem == couldNotCheck) {
+        err(*problem);
         co_return ExitCode::failed;
     }
     QList<QStringList> rows;
@@ -161,16 +168,15 @@ QCoro::Task<int> CliRunner::outdated()
             { u"updatesItself"_s, update.updatesItself } });
     }
     // A part that could not be read is not "up to date": say so and fail, after what is known.
-    const QStringList problems = m_services->updates()->lastProblems();
     if (m_request.json)
         out(QString::fromUtf8(CliFormat::document({ { u"updates"_s, array } })));
-    else if (rows.isEmpty() && problems.isEmpty())
+    else if (rows.isEmpty() && !problem)
         out(u"Every installed app is up to date.\n"_s);
     else if (!rows.isEmpty())
         out(CliFormat::table({ u"ID"_s, u"NAME"_s, u"INSTALLED"_s, u"AVAILABLE"_s, QString() }, rows));
-    if (problems.isEmpty())
+    if (!problem)
         co_return ExitCode::success;
-    err(u"Not every app could be checked for updates: "_s + problems.join(u" "_s));
+    err(*problem);
     co_return ExitCode::failed;
 }
 
@@ -183,17 +189,22 @@ QCoro::Task<int> CliRunner::update()
             co_return ExitCode::usage;
     }
     co_await loadFacts();
-    co_await checkUpdates();
-    if (m_request.all) {
-        // As "Update all" in the window: apps that update themselves are left to do so.
-        apps = m_services->updates()->appsToUpdate();
-        if (apps->isEmpty()) {
-            if (!m_request.quiet)
-                out(u"Every installed app is up to date.\n"_s);
-            co_return ExitCode::success;
-        }
-    }
-    co_return co_await operate(AppOperation::Update, *apps);
+    const std::optional<QString> problem = co_await checkUpdates();
+    if (!m_request.all)
+        co_return co_await operate(AppOperation::Update, *apps);
+    // As "Update all" in the window: apps that update themselves are left to do so. What could not
+    // be checked is not up to date: the apps known to have an update are updated, and it fails as
+    // outdated does.
+    apps = m_services->updates()->appsToUpdate();
+    int code = ExitCode::success;
+    if (!apps->isEmpty())
+        code = co_await operate(AppOperation::Update, *apps);
+    else if (!problem && !m_request.quiet)
+        out(u"Every installed app is up to date.\n"_s);
+    if (!problem)
+        co_return code;
+    err(*problem);
+    co_return code == ExitCode::success ? ExitCode::failed : code;
 }
 
 int CliRunner::exportSet()
@@ -237,12 +248,20 @@ QCoro::Task<> CliRunner::loadFacts()
     m_progress.clear();
 }
 
-QCoro::Task<bool> CliRunner::checkUpdates()
+QCoro::Task<std::optional<QString>> CliRunner::checkUpdates()
 {
     m_progress.show(u"Checking for updates…"_s);
-    const bool checked = co_await m_services->updates()->check();
+    UpdateChecker *updates = m_services->updates();
+    // One started in the background (by a refresh) would turn this one away as "not checked".
+    while (updates->isChecking())
+        co_await qCoro(updates, &UpdateChecker::checkingChanged);
+    const bool checked = co_await updates->check();
     m_progress.clear();
-    co_return checked;
+    if (!checked)
+        co_return couldNotCheck;
+    if (!updates->lastProblems().isEmpty())
+        co_return u"Not every app could be checked for updates: "_s + updates->lastProblems().join(u" "_s);
+    co_return std::nullopt;
 }
 
 QCoro::Task<> CliRunner::settle()

@@ -58,7 +58,8 @@ private:
     std::optional<QList<CatalogApp>> namedApps();
     // The cask facts, read again first when the cache is a day old.
     QCoro::Task<> loadFacts();
-    QCoro::Task<bool> checkUpdates();
+    // Checks for updates; the sentence saying what could not be checked, nothing when all was.
+    QCoro::Task<std::optional<QString>> checkUpdates();
     // Waits for background reads the engine started, so the program ends with nothing half done.
     QCoro::Task<> settle();
     // One line typed at the terminal; nothing at the end of input.

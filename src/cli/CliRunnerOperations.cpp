@@ -1,3 +1,4 @@
+#include "cli/CliFormat.h"
 #include "cli/CliRunner.h"
 
 #include "catalog/AppSetFile.h"
@@ -149,10 +150,11 @@ QCoro::Task<int> CliRunner::importSet()
         err(*set.error);
         co_return ExitCode::failed;
     }
+    // As written in the file, which may hold anything: escape sequences are shown, not obeyed.
     if (!set.unknown.isEmpty())
-        err(u"Not in the catalog, left out: "_s + set.unknown.join(u", "_s) + u'.');
+        err(u"Not in the catalog, left out: "_s + CliFormat::printable(set.unknown.join(u", "_s)) + u'.');
     if (!set.ignored.isEmpty())
-        err(u"Left to Homebrew: "_s + set.ignored.join(u", "_s) + u'.');
+        err(u"Left to Homebrew: "_s + CliFormat::printable(set.ignored.join(u", "_s)) + u'.');
     if (set.apps.isEmpty()) {
         err(u"The file names no app of the catalog."_s);
         co_return ExitCode::failed;

@@ -9,7 +9,7 @@
 
 // Where the command line acts: this Mac, or, when ORVANDO_CLI_ENVIRONMENT names a JSON file, the
 // folders, brew and service addresses that file gives (the tests' sandbox). Keys the file leaves
-// out keep this Mac's values.
+// out keep this Mac's values. Only a program built with ORVANDO_TEST_ENVIRONMENT reads it.
 namespace EnvironmentFile {
 
 inline constexpr auto variable = "ORVANDO_CLI_ENVIRONMENT";

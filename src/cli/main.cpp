@@ -1,7 +1,9 @@
 #include "cli/CliArguments.h"
 #include "cli/CliRunner.h"
-#include "cli/EnvironmentFile.h"
 #include "cli/SignalPipe.h"
+#if ORVANDO_TEST_ENVIRONMENT
+#include "cli/EnvironmentFile.h"
+#endif
 
 #include "platform/VersionInfo.h"
 
@@ -29,6 +31,17 @@ void printMessage(QtMsgType type, const QMessageLogContext &, const QString &mes
 void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stream);
+}
+
+// This Mac. Only a build made for tests can be pointed at a sandbox instead: in any other, an
+// environment variable must not choose the brew that runs or the helper that sees the password.
+std::optional<Environment> environment([[maybe_unused]] QString *problem)
+{
+#if ORVANDO_TEST_ENVIRONMENT
+    return EnvironmentFile::load(problem);
+#else
+    return Environment::system();
+#endif
 }
 
 QCoro::Task<> runToEnd(CliRunner *runner, std::optional<int> *code)
@@ -74,7 +87,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(printMessage);
 
     QString problem;
-    const std::optional<Environment> env = EnvironmentFile::load(&problem);
+    const std::optional<Environment> env = environment(&problem);
     if (!env) {
         print(stderr, problem + u'\n');
         return ExitCode::usage;

@@ -24,6 +24,7 @@
 #include <utility>
 
 class Analytics;
+class BundleLocator;
 class EngineServices;
 class GitHubReleaseClient;
 class InstallLogFile;
@@ -92,6 +93,8 @@ public:
     bool isAppInstalled(const QString &bundleID) const { return installedAppURL(bundleID).has_value(); }
     bool isCaskInstalled(const QString &token) const;
     std::optional<InstallMethod> installMethod(const CatalogApp &app) const;
+    // By detectedState's rule: found makes any state installed, and installed that is no longer
+    // found becomes notInstalled; other states, and apps busy in any window, stay as they are.
     // Also lets the services check for updates (at most hourly, in the background).
     void refreshInstalledStatus(const QList<CatalogApp> &apps);
     bool launch(const CatalogApp &app);
@@ -238,6 +241,8 @@ private:
     void adoptState(const QString &appID, const InstallState &state);
     // After an operation whose engine is gone: what the disk says.
     void redetect(const CatalogApp &app);
+    // detectedState's rule, over a locator a refresh shares between apps.
+    bool isPresent(const CatalogApp &app, BundleLocator &locator) const;
     void setUninstallAllInProgress(bool inProgress);
 
     Environment m_env;

@@ -43,9 +43,14 @@ void InstallEngine::refreshInstalledStatus(const QList<CatalogApp> &apps)
         // An operation running on the app, in any window, owns its state until it ends.
         if (m_coordinator->isBusy(app.id))
             continue;
-        if (app.bundleID && locator.find(*app.bundleID))
+        if (isPresent(app, locator)) {
             setState(app.id, InstallState::installed());
-        else if (!m_states.contains(app.id))
+            continue;
+        }
+        // Gone since it was found (dragged to the Trash in the Finder, say): Open would fail. A
+        // failure or a missing Homebrew stays on the card until the user acts on it.
+        const std::optional<InstallState> now = state(app.id);
+        if (!now || *now == InstallState::installed())
             setState(app.id, InstallState::notInstalled());
     }
     // What is installed may have changed: time to see what has updates (at most hourly).
@@ -55,9 +60,17 @@ void InstallEngine::refreshInstalledStatus(const QList<CatalogApp> &apps)
 
 InstallState InstallEngine::detectedState(const CatalogApp &app) const
 {
-    const bool present = app.bundleID ? isAppInstalled(*app.bundleID)
-                                      : app.install.isHomebrewCask() && isCaskInstalled(app.install.caskToken());
-    return present ? InstallState::installed() : InstallState::notInstalled();
+    BundleLocator locator(m_env.applicationFolders);
+    return isPresent(app, locator) ? InstallState::installed() : InstallState::notInstalled();
+}
+
+bool InstallEngine::isPresent(const CatalogApp &app, BundleLocator &locator) const
+{
+    // The bundle decides when its identifier is known: a cask folder outlives a bundle deleted by
+    // hand. Without one, the cask's folder is all there is to go by.
+    if (app.bundleID)
+        return locator.find(*app.bundleID).has_value();
+    return app.install.isHomebrewCask() && isCaskInstalled(app.install.caskToken());
 }
 
 bool InstallEngine::launch(const CatalogApp &app)

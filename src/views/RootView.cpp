@@ -135,6 +135,12 @@ RootView::RootView(Options options, QWidget *parent)
     // Cards past the first screenful are made later, each at the end of the window's Tab order.
     connect(m_grid, &AppGrid::completed, this, &RootView::orderFocus);
 
+    // Back from the Finder, where an app may have been deleted or dropped in: look at the disk again.
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive && isVisible())
+            m_engine->refreshInstalledStatus(Catalog::v1());
+    });
+
     m_welcome = new WelcomePresenter(this, m_defaults);
     applyFilters();
 }

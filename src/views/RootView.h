@@ -32,7 +32,8 @@ class WelcomePresenter;
 // log drawer. It owns the window's one InstallEngine and hands it to every card and sheet; it holds
 // the window's filters (curated or all, category, search, or the apps with updates), the apps ticked
 // for a batch install and the batch that installs them, and presents the settings and welcome
-// sheets. Each time it is shown it refreshes what is installed and records the launch.
+// sheets. Each time it is shown it refreshes what is installed and records the launch; it refreshes
+// again whenever the application becomes active.
 class RootView : public QWidget
 {
     Q_OBJECT

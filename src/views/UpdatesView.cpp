@@ -69,6 +69,10 @@ void UpdatesView::refresh()
     QStringList names;
     for (const CatalogApp &app : apps)
         names.append(app.name);
+    // What the last check could not read is not "up to date".
+    const QStringList problems = services ? services->updates()->lastProblems() : QStringList();
+    const QString unchecked
+        = problems.isEmpty() ? QString() : u"Not every app could be checked for updates: "_s + problems.join(u" "_s);
     QString status;
     if (m_batch->isRunning())
         status = m_batch->progressText();
@@ -77,10 +81,11 @@ void UpdatesView::refresh()
     else if (apps.isEmpty() && services && services->updates()->isChecking())
         status = u"Checking for updates…"_s;
     else if (apps.isEmpty())
-        status = u"All your apps are up to date."_s;
+        status = problems.isEmpty() ? u"All your apps are up to date."_s : unchecked;
     else
         status
-            = apps.size() == 1 ? u"1 app has a newer version."_s : u"%1 apps have a newer version."_s.arg(apps.size());
+            = (apps.size() == 1 ? u"1 app has a newer version."_s : u"%1 apps have a newer version."_s.arg(apps.size()))
+            + (problems.isEmpty() ? QString() : u' ' + unchecked);
     m_status->setText(status);
     m_updateAll->setVisible(!apps.isEmpty() || m_batch->isRunning());
     m_updateAll->setEnabled(!m_batch->isRunning());

@@ -28,7 +28,8 @@ private Q_SLOTS:
         QCOMPARE(idsOf(Catalog::curated()), allIDs.mid(0, 16));
         for (const CatalogApp &app : Catalog::v1()) {
             QVERIFY2(app.tagline.endsWith(u'.') && app.homepage.startsWith(u"https://"_s), qPrintable(app.id));
-            QVERIFY2(app.bundleID.has_value() == (app.id != u"shutter-encoder"_s), qPrintable(app.id));
+            // Without one, an app installed by its cask's package is never seen as installed.
+            QVERIFY2(app.bundleID.has_value(), qPrintable(app.id));
             QVERIFY2(app.install.isHomebrewCask() == (app.id != u"parabolic"_s), qPrintable(app.id));
             for (int n = 0; n < app.screenshots.size(); ++n)
                 QCOMPARE(app.screenshots[n], app.id + u"-shot-"_s + QString::number(n + 1));
@@ -86,6 +87,53 @@ private Q_SLOTS:
             QVERIFY2(CatalogApp::fromJson(text, &error) == app, qPrintable(app.id + u' ' + error));
         }
     }
+
+    // An entry written elsewhere: patch laid over a built-in entry, removed keys taken out. The
+    // optional keys may be missing or null; every other key must be there, of its type, with one of
+    // its labels, and the install source names exactly one kind.
+    void decodesEntriesWrittenElsewhere_data()
+    {
+        QTest::addColumn<QByteArray>("patch");
+        QTest::addColumn<QStringList>("removed");
+        QTest::addColumn<QString>("error"); // empty: it decodes, without bundle id and replaced app
+        const QString oneKey = u"Invalid number of keys found, expected one."_s;
+        QTest::newRow("optional keys null")
+            << QByteArray(R"({"bundleID": null, "replaces": null})") << QStringList() << QString();
+        QTest::newRow("optional keys missing")
+            << QByteArray("{}") << QStringList { u"bundleID"_s, u"replaces"_s } << QString();
+        QTest::newRow("install of two kinds")
+            << QByteArray(R"({"install": {"homebrewCask": {"_0": "sol"}, "directDownload": {"_0": {}}}})")
+            << QStringList() << oneKey;
+        QTest::newRow("install of no kind") << QByteArray(R"({"install": {}})") << QStringList() << oneKey;
+        QTest::newRow("isCurated as text") << QByteArray(R"({"isCurated": "true"})") << QStringList()
+                                           << u"Expected a boolean for key \"isCurated\"."_s;
+        QTest::newRow("category by case name") << QByteArray(R"({"category": "window"})") << QStringList()
+                                               << u"Cannot initialize category from invalid value \"window\"."_s;
+        QTest::newRow("homepage missing")
+            << QByteArray("{}") << QStringList { u"homepage"_s } << u"No value associated with key \"homepage\"."_s;
+    }
+    void decodesEntriesWrittenElsewhere()
+    {
+        QFETCH(QByteArray, patch);
+        QFETCH(QStringList, removed);
+        QFETCH(QString, error);
+        const CatalogApp sol = EngineTestKit::catalogApp(u"sol"_s);
+        QVERIFY(sol.bundleID && sol.replaces);
+        QJsonObject object = sol.toJson();
+        const QJsonObject changes = QJsonDocument::fromJson(patch).object();
+        for (auto it = changes.constBegin(); it != changes.constEnd(); ++it)
+            object[it.key()] = it.value();
+        for (const QString &key : removed)
+            object.remove(key);
+        QString why;
+        const std::optional<CatalogApp> decoded = CatalogApp::fromJson(object, &why);
+        QCOMPARE(why, error);
+        CatalogApp expected = sol;
+        expected.bundleID.reset();
+        expected.replaces.reset();
+        QVERIFY(error.isEmpty() ? decoded == expected : !decoded);
+    }
+
     void exportsInstalledAppsInCatalogOrder()
     {
         const QByteArray file = AppSetFile::exportBrewfile(
@@ -112,12 +160,18 @@ private Q_SLOTS:
         QTest::newRow("ids and tokens, CR LF, duplicates")
             << QByteArray("\xEF\xBB\xBFvlc\r\njordanbaird-ice\r\n  # comment\r\nhandbrake\r\nVLC\r\nice\r\n")
             << QStringList { u"ice"_s, u"handbrake"_s, u"vlc"_s } << QStringList() << QStringList();
+        const QByteArray exported = AppSetFile::exportBrewfile(Catalog::v1(), { u"parabolic"_s, u"maccy"_s });
         QTest::newRow("our own export, read back")
-            << AppSetFile::exportBrewfile(Catalog::v1(), { u"parabolic"_s, u"maccy"_s })
-            << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList() << QStringList();
+            << exported << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList() << QStringList();
+        QTest::newRow("our own export, CR LF")
+            << QByteArray(exported).replace("\n", "\r\n") << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList()
+            << QStringList();
+        // An entry without a name is listed as written; a comment without one is a comment.
         QTest::newRow("nothing recognised")
-            << QByteArray("photoshop\nphotoshop\nmaccy please\ncask\n") << QStringList() << QStringList()
-            << QStringList { u"photoshop"_s, u"maccy please"_s, u"cask"_s };
+            << QByteArray("photoshop\nphotoshop\nmaccy please\ncask\ncask \"\"\ncask ' '\n"
+                          "# : installed from GitHub releases by Orvando\n")
+            << QStringList() << QStringList()
+            << QStringList { u"photoshop"_s, u"maccy please"_s, u"cask"_s, u"cask \"\""_s, u"cask ' '"_s };
     }
 
     void importsBrewfilesAndLists()
@@ -162,8 +216,13 @@ private Q_SLOTS:
         QVERIFY(AppSetFile::readFile(dir.filePath(u"gone.txt"_s), Catalog::v1())
                     .error.value_or(QString())
                     .startsWith(u"Could not read “gone.txt”: "_s));
+        // Up to the limit a file is read; one byte more and it is refused.
+        QByteArray limit("cask \"maccy\"\n");
+        limit.append(AppSetFile::maxFileSize - limit.size(), '\n');
+        QVERIFY(AppSetFile::writeFile(path, limit, &error));
+        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
         QFile large(path);
-        QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(AppSetFile::maxFileSize + 1));
+        QVERIFY(large.open(QIODevice::Append) && large.write("\n") == 1);
         large.close();
         QCOMPARE(AppSetFile::readFile(path, Catalog::v1()).error.value_or(QString()),
             u"“Brewfile” is too large to be a list of apps."_s);

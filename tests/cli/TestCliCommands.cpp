@@ -42,6 +42,8 @@ private Q_SLOTS:
     void findsApps();
     void commands_data();
     void commands();
+    void readsTheEnvironmentFileOnlyInTestBuilds_data();
+    void readsTheEnvironmentFileOnlyInTestBuilds();
     void jsonMatchesSchema_data();
     void jsonMatchesSchema();
     void interruptStopsBrew_data();
@@ -202,6 +204,10 @@ void TestCliCommands::readsRequests_data()
     CliRequest updateAll = request(Command::Update);
     updateAll.all = true;
     QTest::newRow("update alone updates all") << QStringList { u"update"_s } << updateAll;
+    CliRequest media = request(Command::List);
+    media.category = u"media"_s;
+    QTest::newRow("an option's value before the command")
+        << QStringList { u"--category"_s, u"media"_s, u"list"_s } << media;
     QTest::newRow("update named apps") << QStringList { u"update"_s, u"ice"_s }
                                        << request(Command::Update, { u"ice"_s });
     CliRequest import = request(Command::Import);
@@ -229,6 +235,11 @@ void TestCliCommands::refusesBadUsage_data()
 
     QTest::newRow("no command") << QStringList {} << Kind::Usage
                                 << u"Name a command. “orvando-cli --help” lists them."_s;
+    // An option's value, and a word after "--", is no command.
+    QTest::newRow("only an option's value") << QStringList { u"--category"_s, u"list"_s } << Kind::Usage
+                                            << u"Name a command. “orvando-cli --help” lists them."_s;
+    QTest::newRow("only after --") << QStringList { u"--"_s, u"export"_s } << Kind::Usage
+                                   << u"Name a command. “orvando-cli --help” lists them."_s;
     QTest::newRow("a near miss") << QStringList { u"instal"_s, u"maccy"_s } << Kind::Usage
                                  << u"Unknown command “instal”. Did you mean “install”?"_s;
     QTest::newRow("nothing near") << QStringList { u"frobnicate"_s } << Kind::Usage
@@ -342,11 +353,13 @@ void TestCliCommands::commands_data()
                               << QStringList { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s,
                                      u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s }
                               << none << bothBundles;
-    QTest::newRow("outdated when brew's answer cannot be read")
-        << QStringList { u"outdated"_s } << true << maccyShottr
-        << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s } << 1
-        << QStringList { u"\\A(?![\\s\\S]*up to date)"_s }
-        << QStringList { u"^Not every app could be checked for updates: "_s } << bothBundles;
+    // Not "up to date" when brew's answer cannot be read: both fail with one sentence, after what is known.
+    for (const QString &command : { u"outdated"_s, u"update --all"_s })
+        for (const QString &answer : { u"/nonexistent"_s, fixtures + u"outdated-error-page.html"_s })
+            QTest::addRow("%s, brew answers %s", qPrintable(command), qPrintable(answer.section(u'/', -1)))
+                << command.split(u' ') << true << maccyShottr << QStringList { u"FAKE_BREW_OUTDATED_JSON="_s + answer }
+                << 1 << QStringList { u"\\A(?![\\s\\S]*up to date)"_s }
+                << QStringList { u"^Not every app could be checked for updates: "_s } << bothBundles;
     QTest::newRow("install") << QStringList { u"install"_s, u"maccy"_s } << true << none << none << 0
                              << QStringList { u"\\AInstalled Maccy\\.\\n\\z"_s } << QStringList { u"\\A\\z"_s }
                              << QStringList { u"Maccy.app"_s };
@@ -381,7 +394,8 @@ void TestCliCommands::commands_data()
                             << QStringList { u"\\Acask \"maccy\"\\ncask \"shottr\"\\n\\z"_s } << none << bothBundles;
     QTest::newRow("import unconfirmed") << QStringList { u"import"_s, u"SET"_s } << true << none << none << 2
                                         << QStringList { u"^  Maccy \\(maccy\\)$"_s }
-                                        << QStringList { u"^Not in the catalog, left out: photoshop\\.$"_s,
+                                        << QStringList { u"^Not in the catalog, left out: photoshop, "
+                                                         u"\\\\x1B\\]0;owned\\\\x07\\.$"_s,
                                                u"^Left to Homebrew: brew \"wget\"\\.$"_s,
                                                u"^Nothing was installed: confirm with --yes"_s }
                                         << none;
@@ -406,7 +420,8 @@ void TestCliCommands::commands()
     const CliSandbox sandbox(withBrew);
     sandbox.preinstall(installed);
     const QString set = sandbox.root() + u"/Brewfile"_s;
-    QVERIFY(Sandbox::writeFile(set, "brew \"wget\"\ncask \"maccy\" # the clipboard\nphotoshop\n"));
+    // A name that would retitle the terminal, were it printed as it is.
+    QVERIFY(Sandbox::writeFile(set, "brew \"wget\"\ncask \"maccy\" # the clipboard\nphotoshop\n\x1b]0;owned\x07\n"));
 
     const Run run = sandbox.run(arguments.replaceInStrings(u"SET"_s, set), variables);
     QTEST(run.exitCode, "exitCode");
@@ -419,6 +434,35 @@ void TestCliCommands::commands()
     // Nothing drawn for a terminal when there is none.
     QVERIFY(!run.err.contains(u'\r') && !run.err.contains(u'\x1b'));
     QCOMPARE(sandbox.installedBundles(), after);
+}
+
+// Only a build made for tests takes its Mac from the file the variable names (here one that cannot be
+// read, which such a build refuses); any other build acts on the Mac it runs on and never reads it.
+void TestCliCommands::readsTheEnvironmentFileOnlyInTestBuilds_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("test build") << QStringLiteral(ORVANDO_CLI_PATH) << 2
+                                << u"ORVANDO_CLI_ENVIRONMENT: “/nonexistent” is not a readable JSON object.\n"_s;
+    QTest::newRow("shipped build") << QStringLiteral(ORVANDO_SHIPPED_CLI_PATH) << 0 << QString();
+}
+
+void TestCliCommands::readsTheEnvironmentFileOnlyInTestBuilds()
+{
+    QFETCH(QString, program);
+    const CliSandbox sandbox;
+    // This machine's folders as an empty home of the sandbox's own.
+    const QString home = sandbox.root() + u"/elsewhere"_s;
+    QVERIFY(QDir().mkpath(home));
+    QProcess process;
+    sandbox.prepare(process, { u"export"_s },
+        { u"ORVANDO_CLI_ENVIRONMENT=/nonexistent"_s, u"HOME="_s + home, u"XDG_CACHE_HOME="_s + home });
+    process.setProgram(program);
+    process.start();
+    QVERIFY(process.waitForFinished(60000));
+    QTEST(process.exitCode(), "exitCode");
+    QTEST(QString::fromUtf8(process.readAllStandardError()), "err");
 }
 
 void TestCliCommands::jsonMatchesSchema_data()

@@ -188,8 +188,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, helper);
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
-        QVERIFY(sandbox.registerCask(u"shutter-encoder"_s, u"Shutter Encoder"_s, {}));
         const CatalogApp app = catalogApp(u"shutter-encoder"_s);
+        QVERIFY(sandbox.registerCask(app.id, app.name, *app.bundleID));
         InstallEngine engine(sandbox.environment());
         if (uninstall)
             QVERIFY(finish(engine.install(app))); // no password step yet

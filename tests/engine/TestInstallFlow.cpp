@@ -180,6 +180,9 @@ private Q_SLOTS:
         row(u"==> Removing App '/Applications/Maccy.app'"_s, place, removing); // "moving" is in "removing"
         row(u"==> Purging files for version 2.1.0 of Cask maccy"_s, working, u"Cleaning up."_s);
         row(u"~/Library/Caches/org.p0deje.Maccy"_s, working, u"Cleaning up."_s);
+        // Two words in one line: the one first in the order of the rules decides.
+        row(u"==> Downloading and installing Homebrew..."_s, u"Downloading Maccy."_s, removing);
+        row(u"Removing: /Users/me/Library/Caches/Homebrew/downloads/5e1c--Maccy.app.zip... (5.1MB)"_s, place, removing);
     }
 
     void turnsBrewLinesIntoNotes()
@@ -402,30 +405,59 @@ private Q_SLOTS:
             QCOMPARE(method, expected == u"direct"_s ? std::optional(InstallMethod::directApp(path)) : std::nullopt);
     }
 
-    // Found turns any state into installed; not found changes nothing, so a removal by hand or a
-    // busy state stays as it was. A cask token is a folder name, never a path.
-    void refreshMarksFoundAndKeepsTheRest()
+    // The disk decides by the bundle, or without a bundle id by the cask's folder: found turns any
+    // state into installed, and installed no longer found (deleted in the Finder, the cask folder
+    // left behind) turns into notInstalled. A failure, a missing Homebrew and an operation running
+    // in any window stay as they are.
+    void refreshFollowsTheDisk_data()
     {
+        QTest::addColumn<std::optional<InstallState>>("before");
+        QTest::addColumn<bool>("hasBundleID");
+        QTest::addColumn<bool>("bundle");
+        QTest::addColumn<bool>("caskFolder");
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<InstallState>("after");
+        const std::optional<InstallState> none;
+        const InstallState installed = InstallState::installed(), notInstalled = InstallState::notInstalled();
+        const InstallState failed = InstallState::failed(u"The download of Stats failed."_s);
+        const InstallState installing = InstallState::installing(u"Installing Stats."_s);
+        QTest::newRow("deleted in the Finder")
+            << std::optional(installed) << true << false << true << false << notInstalled;
+        QTest::newRow("found after a failure") << std::optional(failed) << true << true << false << false << installed;
+        QTest::newRow("a failure stays") << std::optional(failed) << true << false << true << false << failed;
+        QTest::newRow("needs Homebrew stays") << std::optional(InstallState::needsHomebrew()) << true << false << false
+                                              << false << InstallState::needsHomebrew();
+        QTest::newRow("no bundle id, cask folder") << none << false << true << true << false << installed;
+        QTest::newRow("no bundle id, cask removed")
+            << std::optional(installed) << false << true << false << false << notInstalled;
+        QTest::newRow("busy, found") << std::optional(installing) << true << true << false << true << installing;
+    }
+    void refreshFollowsTheDisk()
+    {
+        QFETCH(std::optional<InstallState>, before);
+        QFETCH(bool, hasBundleID);
+        QFETCH(bool, bundle);
+        QFETCH(bool, caskFolder);
+        QFETCH(bool, busy);
+        QFETCH(InstallState, after);
         Sandbox sandbox;
-        QVERIFY(sandbox.installFakeBrew() && QDir().mkpath(sandbox.brewPrefix() + u"/Caskroom/maccy"_s));
-        const QString maccyBundle = sandbox.makeBundle(sandbox.systemApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s);
-        const QList<CatalogApp> apps { maccy(u"org.p0deje.maccy"_s), caskApp(u"ice"_s, u"Ice"_s, u"com.x.ice"_s),
-            caskApp(u"nobundle"_s, u"None"_s, std::nullopt) };
-        TestEngine engine(sandbox.environment());
-        engine.refreshInstalledStatus(apps);
-        QCOMPARE(engine.state(u"maccy"_s), InstallState::installed());
-        QCOMPARE(engine.state(u"ice"_s), InstallState::notInstalled());
-        QCOMPARE(engine.state(u"nobundle"_s), InstallState::notInstalled());
-        QVERIFY(QDir(maccyBundle).removeRecursively());
-        engine.setState(u"ice"_s, InstallState::uninstalling(u"Removing Ice."_s));
-        engine.refreshInstalledStatus(apps);
-        QCOMPARE(engine.state(u"maccy"_s), InstallState::installed());
-        QCOMPARE(engine.state(u"ice"_s), InstallState::uninstalling(u"Removing Ice."_s));
-        sandbox.makeBundle(sandbox.userApplications(), u"Ice"_s, u"com.x.ice"_s, PlistFile::Format::Binary);
-        engine.refreshInstalledStatus(apps);
-        QCOMPARE(engine.state(u"ice"_s), InstallState::installed());
-        QVERIFY(engine.isCaskInstalled(u"maccy"_s));
-        QVERIFY(!engine.isCaskInstalled(u"../Caskroom/maccy"_s) && !engine.isCaskInstalled(QString()));
+        QVERIFY(sandbox.installFakeBrew());
+        QVERIFY(!caskFolder || QDir().mkpath(sandbox.brewPrefix() + u"/Caskroom/stats"_s));
+        QVERIFY(
+            !bundle || !sandbox.makeBundle(sandbox.systemApplications(), u"Stats"_s, u"eu.exelban.Stats"_s).isEmpty());
+        const CatalogApp app = caskApp(
+            u"stats"_s, u"Stats"_s, hasBundleID ? std::optional<QString>(u"eu.exelban.Stats"_s) : std::nullopt);
+        OperationCoordinator coordinator;
+        TestEngine engine(sandbox.environment(), nullptr, &coordinator);
+        if (before)
+            engine.setState(app.id, *before);
+        const OperationCoordinator::Ticket ticket
+            = busy ? coordinator.beginOperation(app, this) : OperationCoordinator::Ticket();
+        QVERIFY(ticket || !busy);
+
+        engine.refreshInstalledStatus({ app });
+        QCOMPARE(engine.state(app.id), std::optional(after));
+        QVERIFY(!engine.isCaskInstalled(u"../Caskroom/stats"_s) && !engine.isCaskInstalled(QString()));
     }
 
     // Several windows, one machine: engines sharing one OperationCoordinator, with the fake brew.

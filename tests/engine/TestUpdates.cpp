@@ -93,6 +93,8 @@ private Q_SLOTS:
         QTest::newRow("1.10 > 1.9") << u"1.10"_s << u"1.9"_s << Order::Newer << false;
         QTest::newRow("v2.0 = 2.0") << u"v2.0"_s << u"2.0"_s << Order::Same << false;
         QTest::newRow("2 = 2.0.0") << u"2"_s << u"2.0.0"_s << Order::Same << false;
+        QTest::newRow("1.2 < 1.2.1") << u"1.2"_s << u"1.2.1"_s << Order::Older << false;
+        QTest::newRow("1.2.1 > 1.2") << u"1.2.1"_s << u"1.2"_s << Order::Newer << false;
         QTest::newRow("one major behind") << u"2.9"_s << u"3.0"_s << Order::Older << false;
         QTest::newRow("two majors behind") << u"1.0"_s << u"v3.0"_s << Order::Older << true;
         QTest::newRow("pre-release") << u"2.0-beta"_s << u"2.0"_s << Order::Unknown << false;

@@ -43,6 +43,7 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVariantAnimation>
 
 #include <memory>
 
@@ -169,6 +170,33 @@ private Q_SLOTS:
         QTRY_VERIFY(view.updatesView()->statusLabel()->text().startsWith(u"1 updated, 1 failed: Shottr — "_s));
         QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (1)"_s);
         QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s })); // updated, still in sight
+    }
+
+    // What the Updates view says after a check: never "up to date" when brew's answer could not be
+    // read.
+    void updatesViewSaysWhatTheCheckFound_data()
+    {
+        QTest::addColumn<QByteArray>("answer"); // the file brew prints; empty: it finds nothing outdated
+        QTest::addColumn<QString>("status");
+        QTest::newRow("nothing outdated") << QByteArray() << u"All your apps are up to date."_s;
+        QTest::newRow("brew fails") << QByteArray("/nonexistent")
+                                    << u"Not every app could be checked for updates: brew outdated failed (code 1)"_s;
+    }
+    void updatesViewSaysWhatTheCheckFound()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, status);
+        Sandbox sandbox;
+        QVERIFY(sandbox.installFakeBrew());
+        const ScopedEnvironmentVariable outdated(
+            "FAKE_BREW_OUTDATED_JSON", answer.isEmpty() ? std::nullopt : std::optional(answer));
+        OperationCoordinator coordinator;
+        auto *services = new EngineServices(sandbox.environment(), Catalog::v1(), &coordinator);
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        UpdatesView view(&engine);
+        QVERIFY(EngineTestKit::finish(
+            [](UpdateChecker *checker) -> QCoro::Task<> { co_await checker->check(); }(services->updates())));
+        QVERIFY2(view.statusLabel()->text().startsWith(status), qPrintable(view.statusLabel()->text()));
     }
 
     void searchGoesOverTheFiltersAndClearingBringsThemBack()
@@ -321,6 +349,9 @@ private Q_SLOTS:
             drawer->list()->visualRect(drawer->list()->model()->index(40, 0))));
         append(*view, InstallLog::cap);
         QTRY_COMPARE(drawer->shownCount(), u"500 lines"_s);
+        // The scroll down to those lines runs on: once it has ended, nothing but a new line moves the bar.
+        const auto *scrolling = drawer->list()->findChild<QVariantAnimation *>(QString(), Qt::FindDirectChildrenOnly);
+        QTRY_VERIFY(scrolling && scrolling->state() == QAbstractAnimation::Stopped);
         bar->setValue(0);
         append(*view, 3, u"past the cap"_s);
         QCoreApplication::sendPostedEvents();
@@ -344,7 +375,10 @@ private Q_SLOTS:
         QTRY_COMPARE(m_server->requests("/capture/").size(), 2);
         for (const LocalHttpServer::Request &request : m_server->requests("/capture/"))
             QVERIFY(request.body.contains("\"event\":\"app_launched\""));
+        // Deleted in the Finder, then back to the program: looked at afresh as well.
         QVERIFY(QDir(m_sandbox.userApplications() + u"/Maccy.app"_s).removeRecursively());
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        QCOMPARE(view->engine()->state(u"maccy"_s), InstallState::notInstalled());
     }
 
     void footerOpensFeedbackAndOneSettingsSheet()
