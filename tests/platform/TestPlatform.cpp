@@ -197,6 +197,11 @@ private Q_SLOTS:
         const QString fifo = sandbox.root() + u"/Fifo.plist"_s;
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
         QCOMPARE(PlistReader::stringValueInFile(fifo, u"CFBundleIdentifier"_s), std::nullopt);
+        // Nor is a link in a bundle followed to a file elsewhere.
+        const QString elsewhere = sandbox.makeBundle(sandbox.root(), u"Elsewhere"_s, u"com.x.elsewhere"_s);
+        QVERIFY(QFile::link(elsewhere + u"/Contents/Info.plist"_s, sandbox.root() + u"/Linked.plist"_s));
+        QCOMPARE(
+            PlistReader::stringValueInFile(sandbox.root() + u"/Linked.plist"_s, u"CFBundleIdentifier"_s), std::nullopt);
 
         QByteArray huge = PlistFile::encode({ { u"CFBundleIdentifier"_s, u"com.x.big"_s } }, PlistFile::Format::Xml);
         huge.insert(huge.indexOf("<dict>"), QByteArray(PlistReader::maxFileSize, ' '));
