@@ -247,6 +247,56 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
     }
 
+    // The log folder and its files are anyone's of the user's to replace: the log writes through no
+    // link, prunes through no link and is held by no FIFO; a folder that is a link is not used, and
+    // a window's log says so.
+    void writesAndPrunesThroughNoLink_data()
+    {
+        QTest::addColumn<int>("day"); // of the name that is planted, days from today
+        QTest::addColumn<QString>("planted"); // "link", "link to a folder", "fifo", "the folder"
+        QTest::addColumn<bool>("remains"); // the planted name is still there afterwards
+        QTest::newRow("a link at today's file") << 0 << u"link"_s << true;
+        QTest::newRow("a FIFO at today's file") << 0 << u"fifo"_s << true;
+        QTest::newRow("a link named like an old file") << -20 << u"link"_s << false;
+        QTest::newRow("a link to a folder named like an old file") << -20 << u"link to a folder"_s << false;
+        QTest::newRow("the folder is a link") << 0 << u"the folder"_s << true;
+    }
+
+    void writesAndPrunesThroughNoLink()
+    {
+        QFETCH(int, day);
+        QFETCH(QString, planted);
+        QFETCH(bool, remains);
+        Sandbox sandbox;
+        const QString folder = sandbox.root() + u"/logs"_s, elsewhere = sandbox.root() + u"/elsewhere"_s;
+        const QString name = planted == u"the folder"_s ? folder : folder + u'/' + fileOf(day);
+        // What the links lead to: a file, and a folder holding a file named like an old log.
+        QVERIFY(Sandbox::writeFile(elsewhere + u"/precious"_s, "precious\n"));
+        QVERIFY(Sandbox::writeFile(elsewhere + u'/' + fileOf(-20), "precious\n"));
+        QVERIFY(QDir().mkpath(folder));
+        if (planted == u"fifo"_s)
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        else
+            QVERIFY(QDir(name).removeRecursively()
+                && QFile::link(planted == u"link"_s ? elsewhere + u"/precious"_s : elsewhere, name));
+        {
+            InstallLogFile log(folder);
+            log.append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(0));
+            log.flush();
+        }
+        QCOMPARE(tree(elsewhere), (QStringList { fileOf(-20), u"precious"_s }));
+        QCOMPARE(fileBytes(elsewhere + u"/precious"_s) + fileBytes(elsewhere + u'/' + fileOf(-20)),
+            QByteArray("precious\nprecious\n"));
+        QCOMPARE(QFileInfo(name).isSymLink() || QFileInfo(name).exists(), remains);
+        if (planted != u"the folder"_s)
+            return;
+        Environment env = sandbox.environment();
+        env.logDir = folder;
+        QCOMPARE(logTexts(InstallEngine(env)),
+            QStringList {
+                u"warning: No log files are written: the log folder "_s + folder + u" is a link to another place."_s });
+    }
+
     void enginesShareTheFileAndNeverReadItBack()
     {
         Sandbox sandbox;
@@ -626,6 +676,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("dataKept");
         QTest::newRow("an entry links out") << u"Library/Caches/{id}"_s << u"precious"_s << u"precious/thesis.txt"_s
                                             << u"Library/Caches/{id}"_s << true;
+        // Deleted for good instead, but still the link alone.
+        QTest::newRow("an entry links out, the Trash refuses")
+            << u"Library/Caches/{id}"_s << u"precious"_s << u"precious/thesis.txt"_s << u"Library/Caches/{id}"_s
+            << true;
         QTest::newRow("a plist links out") << u"Library/Preferences/{id}.plist"_s << u"precious.plist"_s
                                            << u"precious.plist"_s << u"Library/Preferences/{id}.plist"_s << true;
         QTest::newRow("Caches links out of the home")
@@ -646,6 +700,11 @@ private Q_SLOTS:
         QFETCH(bool, dataKept);
         const auto withID = [](QString path) { return path.replace(u"{id}"_s, bundleID); };
         Sandbox sandbox;
+        std::optional<ScopedEnvironmentVariable> noTrash; // its data folder would have to be made inside a file
+        if (QByteArray(QTest::currentDataTag()).endsWith("the Trash refuses")) {
+            QVERIFY(Sandbox::writeFile(sandbox.root() + u"/file"_s, "x"));
+            noTrash.emplace("XDG_DATA_HOME", (sandbox.root() + u"/file/share"_s).toUtf8());
+        }
         const QString root = sandbox.root() + u'/', linkPath = sandbox.home() + u'/' + withID(link);
         QVERIFY(Sandbox::writeFile(root + withID(data), "data"));
         QVERIFY(QDir(linkPath).removeRecursively() && QDir().mkpath(QFileInfo(linkPath).absolutePath()));
