@@ -4,12 +4,9 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using Category = CatalogApp::Category;
@@ -159,18 +156,6 @@ private Q_SLOTS:
         QString error;
         QVERIFY(AppSetFile::writeFile(path, "cask \"maccy\"\n", &error));
         QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
-        // A link the user names is followed; a FIFO is not read, even with a writer at its other end.
-        QVERIFY(QFile::link(path, dir.filePath(u"linked"_s)));
-        QCOMPARE(
-            idsOf(AppSetFile::readFile(dir.filePath(u"linked"_s), Catalog::v1()).apps), QStringList { u"maccy"_s });
-        const QString fifo = dir.filePath(u"fifo"_s);
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QProcess writer;
-        writer.start(u"/bin/sh"_s, { u"-c"_s, u"cat \"$0\" > \"$1\""_s, path, fifo });
-        QCOMPARE(AppSetFile::readFile(fifo, Catalog::v1()).error.value_or(QString()),
-            u"Could not read “fifo”: it is not a file."_s);
-        writer.kill();
-        writer.waitForFinished();
 
         QVERIFY(!AppSetFile::writeFile(dir.filePath(u"missing/Brewfile"_s), "x", &error));
         QVERIFY2(error.startsWith(u"Could not save “Brewfile”: "_s), qPrintable(error));
