@@ -108,8 +108,7 @@ bool AppArchiveInstaller::linksStayInside(const QString &bundle)
         const fs::path lands = fs::weakly_canonical(it->path().parent_path() / target, error);
         if (error)
             return false;
-        const auto [rootEnd, landsAt] = std::mismatch(root.begin(), root.end(), lands.begin(), lands.end());
-        if (rootEnd != root.end())
+        if (std::mismatch(root.begin(), root.end(), lands.begin(), lands.end()).first != root.end())
             return false;
     }
     return !error;

@@ -266,11 +266,16 @@ void InstallLogFile::prune(int folder, QDate today)
 {
     m_prunedFor = today;
     static const QRegularExpression name(u"^install-(\\d{4}-\\d{2}-\\d{2})\\.log$"_s);
-    // Read through a descriptor of its own; the folder's stays where it is for the writes.
-    DIR *const dir = ::fdopendir(::dup(folder));
-    if (!dir)
+    // Read through a descriptor of its own, from the start: a copy shares the folder's position.
+    const int copy = ::dup(folder);
+    DIR *const dir = copy >= 0 ? ::fdopendir(copy) : nullptr;
+    if (!dir) {
+        if (copy >= 0)
+            ::close(copy);
         return;
+    }
     const auto closing = qScopeGuard([dir] { ::closedir(dir); });
+    ::rewinddir(dir);
     while (const dirent *entry = ::readdir(dir)) {
         const QRegularExpressionMatch match = name.match(QFile::decodeName(entry->d_name));
         if (!match.hasMatch())

@@ -218,16 +218,18 @@ private Q_SLOTS:
     void deletesFilesOlderThanTwoWeeks_data()
     {
         QTest::addColumn<QList<int>>("existing"); // files already there, days from today
-        QTest::addColumn<int>("written"); // the day a line is written
+        QTest::addColumn<QList<int>>("written"); // the days of lines written together
         QTest::addColumn<QList<int>>("kept");
-        QTest::newRow("at start") << QList<int> { -30, -15, -14, -1 } << 0 << QList<int> { -14, -1, 0 };
-        QTest::newRow("a run that lasts past midnight") << QList<int> { -14, -13 } << 1 << QList<int> { -13, 1 };
+        QTest::newRow("at start") << QList<int> { -30, -15, -14, -1 } << QList<int> { 0 } << QList<int> { -14, -1, 0 };
+        QTest::newRow("a run that lasts past midnight")
+            << QList<int> { -14, -13 } << QList<int> { 1 } << QList<int> { -13, 1 };
+        QTest::newRow("lines of two days at once") << QList<int> { -13 } << QList<int> { 1, 2 } << QList<int> { 1, 2 };
     }
 
     void deletesFilesOlderThanTwoWeeks()
     {
         QFETCH(QList<int>, existing);
-        QFETCH(int, written);
+        QFETCH(QList<int>, written);
         QFETCH(QList<int>, kept);
         QTemporaryDir dir;
         for (const int day : existing)
@@ -237,7 +239,8 @@ private Q_SLOTS:
         QVERIFY(Sandbox::writeFile(dir.filePath(u"2001-01-01.txt"_s), "mine\n"));
 
         InstallLogFile log(dir.path());
-        log.append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(written));
+        for (const int day : written)
+            log.append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(day));
         log.flush();
 
         QStringList expected { u"2001-01-01.txt"_s, u"install-notes.log"_s };
