@@ -1,6 +1,7 @@
 #include "catalog/AppSetFile.h"
 
-#include <QFile>
+#include "platform/SafeFile.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -149,18 +150,21 @@ AppSetFile::Import AppSetFile::parse(const QByteArray &content, const QList<Cata
 AppSetFile::Import AppSetFile::readFile(const QString &path, const QList<CatalogApp> &catalog)
 {
     const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(u"Could not read “"_s + name + u"”: "_s + file.errorString() + u'.');
-    if (file.size() > maxFileSize)
+    // The user named this file, so a link is followed; but a FIFO or a device that would hold the
+    // window or the command line for good is not read.
+    const SafeFile::Content content = SafeFile::read(path, maxFileSize, SafeFile::Links::Follow);
+    switch (content.status) {
+    case SafeFile::Content::Status::Read:
+        return parse(content.bytes, catalog);
+    case SafeFile::Content::Status::TooLarge:
         return failure(u"“"_s + name + u"” is too large to be a list of apps."_s);
-    // One byte past the limit tells a file that grew, or has no size (a pipe), from one that fits.
-    const QByteArray content = file.read(maxFileSize + 1);
-    if (content.size() > maxFileSize)
-        return failure(u"“"_s + name + u"” is too large to be a list of apps."_s);
-    if (file.error() != QFileDevice::NoError)
-        return failure(u"Could not read “"_s + name + u"”: "_s + file.errorString() + u'.');
-    return parse(content, catalog);
+    case SafeFile::Content::Status::NotAFile:
+        return failure(u"Could not read “"_s + name + u"”: it is not a file."_s);
+    case SafeFile::Content::Status::Missing:
+    case SafeFile::Content::Status::Unreadable:
+        break;
+    }
+    return failure(u"Could not read “"_s + name + u"”: "_s + content.reason + u'.');
 }
 
 bool AppSetFile::writeFile(const QString &path, const QByteArray &content, QString *error)

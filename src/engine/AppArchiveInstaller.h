@@ -8,8 +8,9 @@
 #include <optional>
 
 // Turns a downloaded zip into an installed application: unpacks it in a fresh folder of the
-// operation, finds the first app bundle inside, places it in an Applications folder and strips the
-// download quarantine. Blocking, and touches no engine state: run it off the main thread.
+// operation, finds the app bundle the catalog means inside, checks that nothing in it leads outside
+// it, places it in an Applications folder and strips the download quarantine. Blocking, and
+// touches no engine state: run it off the main thread.
 class AppArchiveInstaller
 {
 public:
@@ -19,11 +20,17 @@ public:
     // and unpacked into workFolder/unpacked, which must not exist yet; the caller made workFolder
     // for this one attempt and removes it afterwards. replacing: the installed bundle an update
     // puts the new one in place of (same folder, same name), the old one kept on any failure.
-    Outcome<QString> install(const QString &download, const QString &workFolder, const QString &replacing = {}) const;
+    // bundleID: the identifier the bundle must have; without one the first bundle is taken.
+    Outcome<QString> install(const QString &download, const QString &workFolder, const QString &replacing = {},
+        const std::optional<QString> &bundleID = std::nullopt) const;
 
-    // The first real folder named "*.app" in a walk that lists a folder before its contents,
-    // skips hidden entries and never follows symbolic links.
-    static std::optional<QString> findAppBundle(const QString &folder);
+    // The real folders named "*.app", in a walk that lists a folder before its contents, skips
+    // hidden entries, never follows symbolic links and does not look inside a bundle.
+    static QStringList findAppBundles(const QString &folder);
+
+    // Whether every symbolic link inside bundle is relative and leads to a place inside it: a link
+    // out of the bundle would let whoever controls that place supply what the app runs.
+    static bool linksStayInside(const QString &bundle);
 
     // Removes com.apple.quarantine from the bundle, where the system has such a thing; whether
     // the tool runs or succeeds does not matter.

@@ -1,5 +1,7 @@
 #include "engine/BundlePlacer.h"
 
+#include "platform/Trash.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,24 +60,24 @@ Outcome<QString> BundlePlacer::place(const QString &bundle, const QString &folde
         return failure(name, folder, error);
     }
 
-    // The older copy steps aside only now, and comes back if the new one cannot take its place.
-    const bool hadOlder = fs::exists(fs::symlink_status(target, ignored));
-    const fs::path older = toPath(besideName(folder, name, u"old"_s));
-    if (hadOlder) {
-        fs::rename(target, older, error);
-        if (error) {
+    // The older copy goes to the Trash only now, under its own name, so the user can put it back;
+    // if the Trash will not take it, it stays where it is and nothing is replaced.
+    QString trashed;
+    if (fs::exists(fs::symlink_status(target, ignored))) {
+        QString why;
+        if (!Trash::moveToTrash(destination, &why, &trashed)) {
             fs::remove_all(staging, ignored);
-            return failure(name, folder, error);
+            return Outcome<QString>::failure(
+                { u"system"_s, -1, u"Could not put "_s + name + u" into "_s + folder + u". "_s + why });
         }
     }
     fs::rename(staging, target, error);
     if (error) {
-        if (hadOlder)
-            fs::rename(older, target, ignored);
+        // Back from the Trash, which is on the same volume.
+        if (!trashed.isEmpty())
+            fs::rename(toPath(trashed), target, ignored);
         fs::remove_all(staging, ignored);
         return failure(name, folder, error);
     }
-    if (hadOlder)
-        fs::remove_all(older, ignored);
     return Outcome<QString>::success(destination);
 }

@@ -6,7 +6,8 @@
 #include <QString>
 
 // Puts an application bundle into an Applications folder. An older copy is replaced only once the
-// new one is complete beside it, so a failure at any step leaves the older copy as it was.
+// new one is complete beside it, and goes to the Trash, so a failure at any step leaves the older
+// copy as it was and a success leaves it where the user can get it back.
 class BundlePlacer
 {
 public:

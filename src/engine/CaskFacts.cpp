@@ -79,8 +79,14 @@ QJsonObject CaskFacts::toJson() const
     // The hash itself is not kept, only whether there is one.
     if (checksum != Checksum::Unknown)
         object.insert(u"sha256"_s, checksum == Checksum::NotChecked ? QLatin1String(noCheck) : "pinned"_L1);
-    if (!downloadHost.isEmpty())
-        object.insert(u"url"_s, u"https://"_s + downloadHost + u'/');
+    if (!downloadHost.isEmpty()) {
+        // Through QUrl, which puts an IPv6 address in the brackets it needs to be read back.
+        QUrl url;
+        url.setScheme(u"https"_s);
+        url.setHost(downloadHost);
+        url.setPath(u"/"_s);
+        object.insert(u"url"_s, url.toString());
+    }
     writeLifecycle(object, deprecation, u"deprecated"_s, u"deprecation"_s);
     writeLifecycle(object, disable, u"disabled"_s, u"disable"_s);
     object.insert(u"installed"_s, installedVersion ? QJsonValue(*installedVersion) : QJsonValue());

@@ -1,7 +1,8 @@
 #include "engine/CaskFactsCache.h"
 
+#include "platform/SafeFile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,10 +25,11 @@ QString CaskFactsCache::path(const QString &cacheDir)
 
 std::optional<CaskFactsSnapshot> CaskFactsCache::load(const QString &path)
 {
-    QFile file(path);
-    if (path.isEmpty() || file.size() > maxSize || !file.open(QIODevice::ReadOnly))
+    // Any program of the user's can put something else in its place: a link, a FIFO, a device.
+    const SafeFile::Content content = SafeFile::read(path, maxSize);
+    if (!content.isRead())
         return std::nullopt;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonObject root = QJsonDocument::fromJson(content.bytes).object();
     if (root.value(u"format"_s).toInt() != format)
         return std::nullopt;
     CaskFactsSnapshot snapshot;

@@ -7,7 +7,7 @@
 // Why a direct download could not be installed, in the words the card shows.
 struct DirectInstallError
 {
-    enum class Kind { AssetNotFound, Ditto, NoAppInArchive, ChecksumMismatch };
+    enum class Kind { AssetNotFound, Ditto, NoAppInArchive, ChecksumMismatch, OtherApp, LinksOutside };
     Kind kind = Kind::NoAppInArchive;
     QString assetName; // AssetNotFound: the name looked for
     int status = 0; // Ditto: the unpacking tool's exit status
@@ -16,6 +16,8 @@ struct DirectInstallError
     static DirectInstallError ditto(int exitStatus) { return { Kind::Ditto, {}, exitStatus }; }
     static DirectInstallError noAppInArchive() { return { Kind::NoAppInArchive, {}, 0 }; }
     static DirectInstallError checksumMismatch() { return { Kind::ChecksumMismatch, {}, 0 }; }
+    static DirectInstallError otherApp() { return { Kind::OtherApp, {}, 0 }; }
+    static DirectInstallError linksOutside() { return { Kind::LinksOutside, {}, 0 }; }
 
     QString description() const
     {
@@ -30,6 +32,10 @@ struct DirectInstallError
             return QStringLiteral("The download did not contain an app.");
         case Kind::ChecksumMismatch:
             return QStringLiteral("The download did not match its published checksum.");
+        case Kind::OtherApp:
+            return QStringLiteral("The app in the download is not the one expected, so it was not installed.");
+        case Kind::LinksOutside:
+            return QStringLiteral("The app in the download points to files outside itself, so it was not installed.");
         }
         return {};
     }

@@ -36,6 +36,8 @@ struct Environment
     QUrl githubApi; // base address of the GitHub REST API
     QUrl homebrewInstallHost; // host of Homebrew's install script
     QUrl homebrewApi; // base address of Homebrew's public JSON API ("<base>/api/cask/<token>.json")
+    // The most a download whose size was not announced may bring, in bytes.
+    qint64 unannouncedDownloadLimit = qint64(4) << 30;
 
     // The user's Applications folder, home + "/Applications".
     QString userApplications() const { return home + QStringLiteral("/Applications"); }

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -36,6 +37,22 @@ std::optional<EngineError> readString(const QJsonObject &object, const QString &
 
 } // namespace
 
+QString GHAsset::sha256() const
+{
+    static const QRegularExpression form(u"^sha256:[0-9a-f]{64}$"_s, QRegularExpression::CaseInsensitiveOption);
+    return form.match(digest).hasMatch() ? digest.mid(7).toLower() : QString();
+}
+
+qint64 GHAsset::byteCount(const QJsonValue &value)
+{
+    // 2^63 is the first double a qint64 cannot hold; converting it, or anything larger, is
+    // undefined, and on some machines gives the largest qint64: no limit at all.
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || !(number >= 0 && number < 9223372036854775808.0))
+        return -1;
+    return qint64(number);
+}
+
 Outcome<GHRelease> GHRelease::decode(const QByteArray &json)
 {
     QJsonParseError parseError;
@@ -65,9 +82,7 @@ Outcome<GHRelease> GHRelease::decode(const QByteArray &json)
             return Outcome<GHRelease>::failure(*error);
         // Optional: older releases have no digest, and an unexpected form is simply not used.
         asset.digest = object.value(u"digest"_s).toString();
-        const QJsonValue size = object.value(u"size"_s);
-        if (size.isDouble() && size.toDouble() >= 0)
-            asset.size = qint64(size.toDouble());
+        asset.size = GHAsset::byteCount(object.value(u"size"_s));
         release.assets.append(asset);
     }
     return Outcome<GHRelease>::success(release);

@@ -3,6 +3,7 @@
 #include "engine/Outcome.h"
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 
@@ -12,7 +13,13 @@ struct GHAsset
     QString name;
     QString browserDownloadURL;
     QString digest; // "sha256:<hex>" when GitHub published one, else empty
-    qint64 size = -1; // in bytes; -1 when GitHub gave none
+    qint64 size = -1; // in bytes; -1 when GitHub gave none (or none that can be)
+
+    // The published SHA-256 as 64 lower-case hex digits; empty when there is none in that form.
+    QString sha256() const;
+    // A size in bytes read from JSON: a whole number from 0 to what a qint64 holds; -1 for
+    // anything else, so that a size too large to be one counts as unknown.
+    static qint64 byteCount(const QJsonValue &value);
 
     friend bool operator==(const GHAsset &, const GHAsset &) = default;
 };

@@ -5,6 +5,7 @@
 #include <QCoroSignal>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
@@ -84,7 +85,13 @@ void GitHubReleaseClient::abort()
 
 bool GitHubReleaseClient::isDownloadAddress(const QUrl &url)
 {
-    return url.isValid() && (url.scheme() == u"https"_s || url.scheme() == u"http"_s) && !url.host().isEmpty();
+    if (!url.isValid() || url.host().isEmpty())
+        return false;
+    if (url.scheme() == u"https"_s)
+        return true;
+    const QHostAddress address(url.host());
+    return url.scheme() == u"http"_s
+        && (address.isLoopback() || url.host().compare(u"localhost"_s, Qt::CaseInsensitive) == 0);
 }
 
 bool GitHubReleaseClient::isRepositoryName(const QString &repo)
@@ -159,7 +166,7 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
     request.setRawHeader("User-Agent", "orvando");
     request.setTransferTimeout(m_timeoutMs);
     QCryptographicHash sha256(QCryptographicHash::Sha256);
-    const qint64 limit = announcedSize >= 0 ? announcedSize : unannouncedLimit;
+    const qint64 limit = announcedSize >= 0 ? announcedSize : m_unannouncedLimit;
     qint64 received = 0;
     bool writeFailed = false;
     bool tooLarge = false;
@@ -185,8 +192,9 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
     drain();
 
     if (tooLarge)
-        co_return Outcome<QString>::failure(
-            { u"orvando.network"_s, -13, u"The download from "_s + url.host() + u" was larger than announced."_s });
+        co_return Outcome<QString>::failure({ u"orvando.network"_s, -13,
+            u"The download from "_s + url.host()
+                + (announcedSize >= 0 ? u" was larger than announced."_s : u" was too large, so it was stopped."_s) });
     if (writeFailed || !file.flush())
         co_return Outcome<QString>::failure(
             { u"orvando.direct"_s, -12, u"The download could not be saved: "_s + file.errorString() });

@@ -23,7 +23,7 @@ class GitHubReleaseClient
 public:
     using AssetPredicate = std::function<bool(const GHAsset &asset)>;
     static constexpr int defaultTimeoutMs = 60 * 1000;
-    // The most a download may bring when its size was not announced.
+    // The most a download may bring when its size was not announced, unless set otherwise.
     static constexpr qint64 unannouncedLimit = qint64(4) << 30;
 
     // apiBase: "https://api.github.com" or a local stand-in; tempDir: where downloads land;
@@ -35,6 +35,8 @@ public:
 
     // Longest silence on a connection before a request fails.
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // The most a download of no announced size may bring.
+    void setUnannouncedLimit(qint64 bytes) { m_unannouncedLimit = bytes; }
     // Stops the requests in flight; each fails as a transport failure (a cancelled operation).
     void abort();
 
@@ -47,12 +49,13 @@ public:
     QCoro::Task<Outcome<GHAsset>> findAsset(QString repo, AssetPredicate matches, QString wantedName);
 
     // Streams url's body into a new file of the temporary folder and returns its path. With a
-    // digest "sha256:<hex>" the file must match it. More than announcedSize bytes (more than
-    // unannouncedLimit when it is negative) stop the download. On any failure the file is removed.
+    // digest "sha256:<hex>" the file must match it. More than announcedSize bytes (more than the
+    // unannounced limit when it is negative) stop the download. On any failure the file is removed.
     QCoro::Task<Outcome<QString>> download(QUrl url, QString digest = {}, qint64 announcedSize = -1);
     QCoro::Task<Outcome<QString>> download(GHAsset asset);
 
-    // http or https with a host: the only addresses a download may come from.
+    // https with a host: the only addresses a download may come from. Plain http only to this
+    // Mac itself (a loopback address or "localhost"), where nothing in between can change it.
     static bool isDownloadAddress(const QUrl &url);
     // "owner/name", each part made of letters, digits, ".", "-" and "_".
     static bool isRepositoryName(const QString &repo);
@@ -64,6 +67,7 @@ private:
     QUrl m_apiBase;
     QString m_tempDir;
     int m_timeoutMs = defaultTimeoutMs;
+    qint64 m_unannouncedLimit = unannouncedLimit;
     QNetworkAccessManager *m_sharedNetwork = nullptr;
     std::unique_ptr<QNetworkAccessManager> m_network;
     QList<QPointer<QNetworkReply>> m_inFlight;

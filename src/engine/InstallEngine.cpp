@@ -37,9 +37,15 @@ InstallEngine::InstallEngine(Environment env, Analytics *analytics, OperationCoo
     connect(m_coordinator, &OperationCoordinator::setupRunningChanged, this, &InstallEngine::setBootstrapInProgress);
     connect(
         m_coordinator, &OperationCoordinator::homebrewReady, this, [this] { setBrewBinary(resolveBrewBinary(m_env)); });
-    // The file only ever receives lines; the window's log starts empty at every start.
-    if (!m_env.logDir.isEmpty())
+    // The file only ever receives lines; the window's log starts empty at every start, but for a
+    // word when the folder cannot be used.
+    if (!m_env.logDir.isEmpty()) {
         m_logFile = InstallLogFile::forFolder(m_env.logDir);
+        if (!m_logFile)
+            appendLog(u"warning: No log files are written: the log folder "_s + m_env.logDir
+                    + u" is a link to another place."_s,
+                {});
+    }
 }
 
 InstallEngine::~InstallEngine() = default;

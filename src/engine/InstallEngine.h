@@ -117,9 +117,10 @@ public:
     static QString assetName(const DirectDownload &download);
     static QCoro::Task<Outcome<GHAsset>> resolveReleaseAsset(GitHubReleaseClient &client, DirectDownload download);
     // Blocking; unpacks inside workFolder, a fresh folder of the operation, and returns the
-    // installed bundle's path. replacing: the installed bundle an update takes the place of.
-    static Outcome<QString> extractAndInstallApp(
-        Environment env, QString download, QString workFolder, QString replacing = {});
+    // installed bundle's path. replacing: the installed bundle an update takes the place of;
+    // bundleID: the identifier the app in the archive must have.
+    static Outcome<QString> extractAndInstallApp(Environment env, QString download, QString workFolder,
+        QString replacing = {}, std::optional<QString> bundleID = std::nullopt);
 
     // Updates (InstallEngineUpdate.cpp). Brings an installed app to the newest version: `brew
     // upgrade --cask <token>`, or the latest GitHub release, verified and put in place of the

@@ -44,6 +44,7 @@ QCoro::Task<> InstallEngine::directDownloadSteps(
         co_return;
     }
     GitHubReleaseClient client(m_env.githubApi, work->path(), m_coordinator->network());
+    client.setUnannouncedLimit(m_env.unannouncedDownloadLimit);
     // A cancel aborts the request in flight; the hook goes before the client does.
     QObject cancelHook;
     connect(
@@ -77,8 +78,8 @@ QCoro::Task<> InstallEngine::directDownloadSteps(
     appendLog(u"==> Extracting and installing "_s + app.name + u".app"_s, app.id);
     setState(app.id, InstallState::installing(u"Putting "_s + label + u" in place."_s));
     // Unpacking and copying block; they run on a pool thread and touch no field of the engine.
-    const Outcome<QString> bundle
-        = co_await QtConcurrent::run(&InstallEngine::extractAndInstallApp, m_env, *file, work->path(), replacing);
+    const Outcome<QString> bundle = co_await QtConcurrent::run(
+        &InstallEngine::extractAndInstallApp, m_env, *file, work->path(), replacing, app.bundleID);
     if (!self)
         co_return;
     if (!bundle.succeeded()) {
@@ -114,7 +115,7 @@ QCoro::Task<Outcome<GHAsset>> InstallEngine::resolveReleaseAsset(GitHubReleaseCl
 }
 
 Outcome<QString> InstallEngine::extractAndInstallApp(
-    Environment env, QString download, QString workFolder, QString replacing)
+    Environment env, QString download, QString workFolder, QString replacing, std::optional<QString> bundleID)
 {
-    return AppArchiveInstaller(std::move(env)).install(download, workFolder, replacing);
+    return AppArchiveInstaller(std::move(env)).install(download, workFolder, replacing, bundleID);
 }

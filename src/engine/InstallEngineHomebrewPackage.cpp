@@ -1,8 +1,8 @@
 #include "engine/GitHubReleaseClient.h"
 #include "engine/HomebrewSetupCommand.h"
 #include "engine/InstallEngine.h"
+#include "platform/SafeFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
@@ -20,15 +20,6 @@ const QString homebrewRepository = u"Homebrew/brew"_s;
 bool isInstallerPackage(const GHAsset &asset)
 {
     return asset.name.startsWith(u"Homebrew"_s) && asset.name.endsWith(u".pkg"_s);
-}
-
-QByteArray sha256Of(const QString &path)
-{
-    QFile file(path);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
-        return {};
-    return hash.result().toHex();
 }
 
 // A name nobody can guess ahead of the password prompt.
@@ -53,11 +44,21 @@ QCoro::Task<int> InstallEngine::installHomebrewPackage(QString appID)
         co_return -1;
     }
     GitHubReleaseClient client(m_env.githubApi, work->path(), m_coordinator->network());
+    client.setUnannouncedLimit(m_env.unannouncedDownloadLimit);
     const Outcome<GHAsset> asset = co_await client.findAsset(homebrewRepository, isInstallerPackage, u"Homebrew.pkg"_s);
     if (!self)
         co_return -1;
     if (!asset.succeeded()) {
         appendLog(u"error: "_s + asset.error.description, appID);
+        co_return -1;
+    }
+    // Root checks its copy against what GitHub published, never against a reading of the user's
+    // file, which any process of the user's can change once it has been checked.
+    const QString published = asset->sha256();
+    if (published.isEmpty()) {
+        const QString sentence = HomebrewSetupCommand::failedCheckSentence(u"checksum"_s);
+        appendLog(u"error: "_s + sentence, appID);
+        setSetupFailure(sentence);
         co_return -1;
     }
     const Outcome<QString> download = co_await client.download(*asset);
@@ -70,7 +71,7 @@ QCoro::Task<int> InstallEngine::installHomebrewPackage(QString appID)
 
     HomebrewSetupCommand::PackageInstall install;
     install.package = *download;
-    install.sha256 = QString::fromLatin1(sha256Of(*download));
+    install.sha256 = published;
     install.folder = privilegedFolder(m_env.privilegedTempDir);
     install.ownerUid = ::getuid();
     install.installer = m_env.tools.installer;
@@ -83,9 +84,8 @@ QCoro::Task<int> InstallEngine::installHomebrewPackage(QString appID)
 
     const QString checkPath = HomebrewSetupCommand::failedCheckPath(install.folder);
     if (self && code != 0) {
-        QFile check(checkPath);
-        const QString name = check.open(QIODevice::ReadOnly) ? QString::fromUtf8(check.read(64)) : QString();
-        const QString sentence = HomebrewSetupCommand::failedCheckSentence(name);
+        const SafeFile::Content check = SafeFile::read(checkPath, 64);
+        const QString sentence = HomebrewSetupCommand::failedCheckSentence(QString::fromUtf8(check.bytes));
         if (!sentence.isEmpty()) {
             appendLog(u"error: "_s + sentence, appID);
             setSetupFailure(sentence);

@@ -3,12 +3,19 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -57,6 +64,9 @@ std::shared_ptr<InstallLogFile> InstallLogFile::forFolder(const QString &folder)
     static std::mutex mutex;
     static std::map<QString, std::weak_ptr<InstallLogFile>> writers;
     const QString key = QDir::cleanPath(QDir(folder).absolutePath());
+    // A folder that is a link would have the log write, and prune, wherever it leads.
+    if (QFileInfo(key).isSymLink())
+        return nullptr;
     const std::lock_guard lock(mutex);
     std::shared_ptr<InstallLogFile> writer = writers[key].lock();
     if (!writer) {
@@ -129,7 +139,10 @@ void InstallLogFile::flush()
 
 void InstallLogFile::run()
 {
-    prune(QDate::currentDate());
+    if (const int folder = openFolder(false); folder >= 0) {
+        prune(folder, QDate::currentDate());
+        ::close(folder);
+    }
     // Two buffers trade places, so neither side allocates again once a burst has sized them.
     QByteArray batch;
     std::unique_lock lock(m_mutex);
@@ -163,18 +176,20 @@ void InstallLogFile::run()
 
 quint64 InstallLogFile::write(const QByteArray &queue)
 {
+    // Lines that find no folder to go to are still counted as dealt with.
+    const int folder = queue.isEmpty() ? -1 : openFolder(true);
+    const auto closing = qScopeGuard([folder] {
+        if (folder >= 0)
+            ::close(folder);
+    });
     // A few large writes per batch; lines of a batch that spans midnight go to two files.
     Stamps stamps;
     QDate openDay;
     QByteArray chunk;
     chunk.reserve(wakeAt + 64 * 1024);
     const auto save = [&] {
-        if (chunk.isEmpty() || !QDir().mkpath(m_folder))
-            return;
-        QFile file(QDir(m_folder).filePath(fileName(openDay)));
-        // Append mode: other writers of the folder (another copy of the program) never clobber.
-        if (file.open(QIODevice::WriteOnly | QIODevice::Append))
-            file.write(chunk);
+        if (!chunk.isEmpty() && folder >= 0)
+            appendTo(folder, fileName(openDay), chunk);
         chunk.resize(0); // keeps its capacity for the next piece
     };
     quint64 lines = 0;
@@ -190,8 +205,8 @@ quint64 InstallLogFile::write(const QByteArray &queue)
             save();
             openDay = day;
         }
-        if (day != m_prunedFor)
-            prune(day);
+        if (day != m_prunedFor && folder >= 0)
+            prune(folder, day);
         // "stamp [app] text\n", written in place: one resize per line.
         const qsizetype start = chunk.size();
         const qsizetype appPart = header.appBytes > 0 ? header.appBytes + 3 : 0;
@@ -216,17 +231,62 @@ quint64 InstallLogFile::write(const QByteArray &queue)
     return lines;
 }
 
-void InstallLogFile::prune(QDate today)
+int InstallLogFile::openFolder(bool create) const
+{
+    if (create)
+        QDir().mkpath(m_folder);
+    // Never through a link put in the folder's place, whenever it was put there.
+    return ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+bool InstallLogFile::appendTo(int folder, const QString &name, const QByteArray &bytes)
+{
+    // Append mode: other writers of the folder (another copy of the program) never clobber. A link
+    // at the name is not written through, and a FIFO there neither holds the writer nor is written.
+    const int fd = ::openat(folder, QFile::encodeName(name).constData(),
+        O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0)
+        return false;
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+void InstallLogFile::prune(int folder, QDate today)
 {
     m_prunedFor = today;
     static const QRegularExpression name(u"^install-(\\d{4}-\\d{2}-\\d{2})\\.log$"_s);
-    QDir dir(m_folder);
-    for (const QString &file : dir.entryList({ u"install-*.log"_s }, QDir::Files)) {
-        const QRegularExpressionMatch match = name.match(file);
+    // Read through a descriptor of its own, from the start: a copy shares the folder's position.
+    const int copy = ::dup(folder);
+    DIR *const dir = copy >= 0 ? ::fdopendir(copy) : nullptr;
+    if (!dir) {
+        if (copy >= 0)
+            ::close(copy);
+        return;
+    }
+    const auto closing = qScopeGuard([dir] { ::closedir(dir); });
+    ::rewinddir(dir);
+    while (const dirent *entry = ::readdir(dir)) {
+        const QRegularExpressionMatch match = name.match(QFile::decodeName(entry->d_name));
         if (!match.hasMatch())
             continue;
         const QDate day = QDate::fromString(match.captured(1), u"yyyy-MM-dd"_s);
-        if (day.isValid() && day.daysTo(today) > keptDays)
-            dir.remove(file);
+        if (!day.isValid() || day.daysTo(today) <= keptDays)
+            continue;
+        // A link that merely carries such a name goes itself, never what it leads to; a folder
+        // of that name is not the log's.
+        struct stat info = {};
+        if (::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISDIR(info.st_mode))
+            ::unlinkat(folder, entry->d_name, 0);
     }
 }

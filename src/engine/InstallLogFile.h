@@ -12,10 +12,10 @@
 
 // The install log on disk, so it is still there after the program quits: each day's lines are
 // appended to one file of a folder ("install-2025-05-01.log"), files older than keptDays are
-// deleted, and nothing is ever read back. append() only queues the line; a worker thread writes
-// the queue every half second, so the stream of brew's output never waits for the disk. All
-// engines of a process that use one folder share one writer (forFolder), which keeps their lines
-// whole and in order in the same file.
+// deleted, and nothing is ever read back. No link is written through or followed to prune. append() only queues the
+// line; a worker thread writes the queue every half second, so the stream of brew's output never waits for the disk.
+// All engines of a process that use one folder share one writer (forFolder), which keeps their lines whole and in order
+// in the same file.
 class InstallLogFile
 {
 public:
@@ -24,7 +24,8 @@ public:
     // new lines are counted and dropped, so memory stays bounded.
     static constexpr qsizetype queueLimit = 4 * 1024 * 1024;
 
-    // The writer of folder, made on first use and shared while anyone holds it.
+    // The writer of folder, made on first use and shared while anyone holds it; none when the
+    // folder is a symbolic link, which is not used.
     static std::shared_ptr<InstallLogFile> forFolder(const QString &folder);
 
     explicit InstallLogFile(QString folder);
@@ -46,7 +47,10 @@ private:
     void run();
     // Writes the records of queue; returns how many lines they held.
     quint64 write(const QByteArray &queue);
-    void prune(QDate today);
+    // The folder, never through a link in its place (made first when create is set); -1 when not.
+    int openFolder(bool create) const;
+    static bool appendTo(int folder, const QString &name, const QByteArray &bytes);
+    void prune(int folder, QDate today);
 
     QString m_folder;
     std::mutex m_mutex;

@@ -24,7 +24,6 @@ QJsonObject ReleaseFacts::toJson() const
 
 ReleaseFacts ReleaseFacts::fromJson(const QJsonObject &object)
 {
-    const QJsonValue size = object.value(u"size"_s);
-    return { object.value(u"tag"_s).toString(), size.isDouble() && size.toDouble() >= 0 ? qint64(size.toDouble()) : -1,
+    return { object.value(u"tag"_s).toString(), GHAsset::byteCount(object.value(u"size"_s)),
         object.value(u"digest"_s).toBool(), object.value(u"host"_s).toString() };
 }

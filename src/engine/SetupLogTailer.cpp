@@ -1,6 +1,6 @@
 #include "engine/SetupLogTailer.h"
 
-#include <QFile>
+#include "platform/SafeFile.h"
 
 SetupLogTailer::SetupLogTailer(QString path, Sink sink, QObject *parent)
     : QObject(parent)
@@ -40,12 +40,13 @@ QStringList SetupLogTailer::take(const QString &text, qint64 *emitted, bool incl
 
 void SetupLogTailer::pass(bool includeLast)
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return; // not there (yet): nothing to copy in this pass
+    // Not there (yet), or not a file the setup wrote: nothing to copy in this pass.
+    const SafeFile::Content content = SafeFile::read(m_path, maxFileSize);
+    if (!content.isRead())
+        return;
     // Bytes that are not UTF-8 become replacement characters rather than holding back every
     // line after them.
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = QString::fromUtf8(content.bytes);
     const qint64 before = m_emitted;
     const QStringList lines = take(text, &m_emitted, includeLast);
     for (const QString &line : lines)

@@ -16,6 +16,8 @@ class SetupLogTailer : public QObject
 public:
     using Sink = std::function<void(const QString &line)>;
     static constexpr int intervalMs = 300;
+    // A setup writes a few hundred kilobytes; a file larger than this is not its log.
+    static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
 
     SetupLogTailer(QString path, Sink sink, QObject *parent = nullptr);
 

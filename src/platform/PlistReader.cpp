@@ -1,7 +1,6 @@
 #include "platform/PlistReader.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "platform/SafeFile.h"
 
 #include <cstring>
 #include <limits>
@@ -50,15 +49,10 @@ std::optional<QString> PlistReader::stringValue(const QByteArray &data, const QS
 
 std::optional<QString> PlistReader::stringValueInFile(const QString &path, const QString &key)
 {
-    // Only a regular file: opening a FIFO planted in a bundle would block the caller for good.
-    if (!QFileInfo(path).isFile())
+    // Only a regular file of the bundle's own: a FIFO planted in a bundle would block the caller
+    // for good, and a link could lead anywhere.
+    const SafeFile::Content content = SafeFile::read(path, maxFileSize);
+    if (!content.isRead())
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // Read one byte past the limit so an oversized file is recognised without reading it whole.
-    const QByteArray data = file.read(maxFileSize + 1);
-    if (data.size() > maxFileSize)
-        return std::nullopt;
-    return stringValue(data, key);
+    return stringValue(content.bytes, key);
 }

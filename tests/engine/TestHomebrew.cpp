@@ -1,5 +1,6 @@
 // Homebrew itself: what it and GitHub say about the catalog's apps (decoding brew's answer, the
 // sentences shown for it, the service that reads, caches and refreshes it), and its one-time setup.
+#include "catalog/AppSetFile.h"
 #include "engine/CaskFactsCache.h"
 #include "engine/CaskFactsService.h"
 #include "engine/CaskFactsText.h"
@@ -7,6 +8,7 @@
 #include "engine/InstallEngine.h"
 #include "engine/ShellQuote.h"
 #include "platform/Gatekeeper.h"
+#include "platform/PlistReader.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
@@ -21,6 +23,10 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <list>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
@@ -86,7 +92,7 @@ const QByteArray signedAndNotarized = "Package \"Homebrew.pkg\":\n"
                                       "   Status: signed by a developer certificate issued by Apple for distribution\n"
                                       "   Notarization: trusted by the Apple notary service\n"
                                       "   Certificate Chain:\n"
-                                      "    1. Developer ID Installer: Some Maintainer (ABCDE12345)\n"
+                                      "    1. Developer ID Installer: Patrick Linnane (927JGANW46)\n"
                                       "    2. Developer ID Certification Authority\n"
                                       "    3. Apple Root CA\n";
 
@@ -159,6 +165,9 @@ private Q_SLOTS:
             << QJsonObject { { u"token"_s, u"x"_s }, { u"disabled"_s, true }, { u"disable_replacement"_s, u"y"_s } }
             << u"x  ?  disabled(  y)"_s;
         QTest::newRow("no token") << QJsonObject { { u"version"_s, u"1.0"_s } } << u"none"_s;
+        QTest::newRow("an IPv6 download host")
+            << QJsonObject { { u"token"_s, u"x"_s }, { u"url"_s, u"https://[2001:db8::1]/x.dmg"_s } }
+            << u"x  ? 2001:db8::1"_s;
     }
 
     void decodesCasks()
@@ -234,6 +243,75 @@ private Q_SLOTS:
         CaskFactsService next(env, catalog);
         next.start();
         QVERIFY(!next.isRefreshing() && next.releaseFacts(u"parabolic"_s) == release);
+    }
+
+    // A size no file can have is unknown, in GitHub's answer and in the cache alike, so that the
+    // limit for a download of unknown size holds rather than none.
+    void countsAnImpossibleSizeAsUnknown_data()
+    {
+        QTest::addColumn<QByteArray>("size"); // as the JSON has it
+        QTest::addColumn<qint64>("bytes");
+        QTest::newRow("a real size") << QByteArray("48211968") << qint64(48211968);
+        QTest::newRow("beyond 32 bits") << QByteArray("4.5e15") << qint64(4500000000000000);
+        QTest::newRow("1e300") << QByteArray("1e300") << qint64(-1);
+        QTest::newRow("the largest 64-bit number") << QByteArray("9223372036854775807") << qint64(-1);
+    }
+
+    void countsAnImpossibleSizeAsUnknown()
+    {
+        QFETCH(QByteArray, size);
+        QFETCH(qint64, bytes);
+        const Outcome<GHRelease> release = GHRelease::decode(
+            R"({"assets": [{"name": "a.zip", "browser_download_url": "https://github.com/a.zip", "size": )" + size
+            + "}]}");
+        QCOMPARE(release->assets.value(0).size, bytes);
+        QCOMPARE(ReleaseFacts::fromJson(QJsonDocument::fromJson("{\"size\": " + size + '}').object()).assetSize, bytes);
+    }
+
+    // The cache, bundles and the set file a user picks lie where any program of the user's can put
+    // something else: a link, a FIFO, a device, a folder, a huge file. None of it is read (a set file
+    // the user named is read through a link), so nothing holds the window or the command line, or
+    // fills memory.
+    void readsOnlyPlainFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : { "file", "link", "fifo", "/dev/zero", "folder", "large" })
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void readsOnlyPlainFiles()
+    {
+        QFETCH(QString, kind);
+        Sandbox sandbox;
+        const QString real = sandbox.root() + u"/real/"_s, cache = CaskFactsCache::path(sandbox.root() + u"/cache"_s);
+        const QString plist = sandbox.root() + u"/Info.plist"_s, set = sandbox.root() + u"/Brewfile"_s;
+        QVERIFY(CaskFactsCache::save(real + u"cask-facts.json"_s, snapshotAged(60))
+            && QDir().mkpath(sandbox.root() + u"/cache"_s)
+            && PlistFile::write(
+                real + u"Info.plist"_s, { { u"CFBundleIdentifier"_s, u"com.x"_s } }, PlistFile::Format::Xml)
+            && Sandbox::writeFile(real + u"Brewfile"_s, "cask \"maccy\"\n"));
+        std::list<QProcess> writers;
+        for (const auto &[path, limit] : { std::pair(cache, qint64(16) << 20),
+                 std::pair(plist, PlistReader::maxFileSize), std::pair(set, AppSetFile::maxFileSize) }) {
+            const QString source = real + QFileInfo(path).fileName();
+            if (kind == u"fifo"_s) {
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+                writers.emplace_back().start(u"/bin/sh"_s, { u"-c"_s, u"cat \"$0\" > \"$1\""_s, source, path });
+            } else if (kind == u"folder"_s) {
+                QVERIFY(QDir().mkpath(path));
+            } else if (kind == u"link"_s || kind == u"/dev/zero"_s) {
+                QVERIFY(QFile::link(kind == u"link"_s ? source : kind, path));
+            } else { // the file itself, or with spaces past the reader's limit
+                QVERIFY(Sandbox::writeFile(path, fileBytes(source) + QByteArray(kind == u"large"_s ? limit : 0, ' ')));
+            }
+        }
+        QCOMPARE(CaskFactsCache::load(cache).has_value(), kind == u"file"_s);
+        QCOMPARE(PlistReader::stringValueInFile(plist, u"CFBundleIdentifier"_s).has_value(), kind == u"file"_s);
+        QCOMPARE(AppSetFile::readFile(set, Catalog::v1()).succeeded(), kind == u"file"_s || kind == u"link"_s);
+        for (QProcess &writer : writers) {
+            writer.kill();
+            writer.waitForFinished();
+        }
     }
 
     void asksTheApiWithoutHomebrew()
@@ -347,7 +425,10 @@ private Q_SLOTS:
             "echo \"NONINTERACTIVE=$NONINTERACTIVE\"\necho\nprintf '==> Down'\nwhile [ ! -f " + quoted(go)
                 + " ]; do sleep 0.05; done\nprintf 'loading\\n'\n" + installBrew(sandbox)
                 + "printf '==> Installation successful!\\r\\n==> Next steps: none'\n");
-        env.homebrewInstallHost = server.url();
+        // The address comes from configuration: what a shell would act on in it stays in the address.
+        QUrl host = server.url();
+        host.setUserName(u"it's&me;$HOME"_s);
+        env.homebrewInstallHost = host;
         InstallEngine engine(env);
         QSignalSpy progress(&engine, &InstallEngine::bootstrapInProgressChanged);
 
@@ -425,43 +506,55 @@ private Q_SLOTS:
 
     // The package route (the Mac's): Homebrew's installer package from its latest release, checked
     // against the published digest before the password prompt, then checked again by root on root's
-    // own copy. Stand-ins for osascript, pkgutil and installer; the real shell, shasum and curl.
+    // own copy, against that same digest. Stand-ins for osascript, pkgutil and installer; the real
+    // shell, shasum and curl.
     void installsOnlyThePublishedSignedPackage_data()
     {
         QTest::addColumn<QString>("asset");
-        QTest::addColumn<QByteArray>("published"); // what the release's digest is the digest of
-        QTest::addColumn<bool>("swap"); // another process of the user replaces the checked package
+        QTest::addColumn<QByteArray>("published"); // what the release's digest is the digest of; null: none
+        QTest::addColumn<QString>("swap"); // when another process of the user replaces the package
         QTest::addColumn<QByteArray>("signature"); // what pkgutil says
         QTest::addColumn<bool>("asked"); // the password prompt came
         QTest::addColumn<QString>("failure"); // the error logged; empty: installed
         const QString pkg = u"Homebrew-4.4.0.pkg"_s;
         const QString badSignature = u"The Homebrew installer's signature could not be verified."_s;
-        QByteArray notNotarized = signedAndNotarized;
-        notNotarized.replace("   Notarization: trusted by the Apple notary service\n", "");
-        QByteArray development = signedAndNotarized;
-        development.replace("Developer ID Installer", "Apple Development");
-        QTest::newRow("checked, then installed") << pkg << package << false << signedAndNotarized << true << QString();
-        QTest::newRow("swapped after the user's check")
-            << pkg << package << true << signedAndNotarized << true
-            << u"The Homebrew installer's checksum could not be verified."_s;
-        QTest::newRow("not signed") << pkg << package << false
-                                    << QByteArray("Package \"Homebrew.pkg\":\n   Status: no signature\n") << true
-                                    << badSignature;
-        QTest::newRow("signed, not notarized") << pkg << package << false << notNotarized << true << badSignature;
-        QTest::newRow("not a Developer ID Installer") << pkg << package << false << development << true << badSignature;
-        QTest::newRow("no package in the release")
-            << u"Homebrew-4.4.0.zip"_s << package << false << signedAndNotarized << false
-            << u"Could not find a download named Homebrew.pkg in the latest release."_s;
-        QTest::newRow("package does not match its digest")
-            << pkg << QByteArray("other") << false << signedAndNotarized << false
-            << u"The download did not match its published checksum."_s;
+        const QString notHomebrews = u"The Homebrew installer is not signed by Homebrew."_s;
+        const QString badChecksum = u"The Homebrew installer's checksum could not be verified."_s;
+        const auto changed
+            = [](QByteArray text, const QByteArray &from, const QByteArray &to) { return text.replace(from, to); };
+        const QByteArray notarized = "   Notarization: trusted by the Apple notary service\n";
+        const auto row = [&](const char *name, const QByteArray &signature, const QString &failure,
+                             const QString &swap = {}, const QByteArray &published = package, bool asked = true,
+                             const QString &asset = u"Homebrew-4.4.0.pkg"_s) {
+            QTest::newRow(name) << asset << published << swap << signature << asked << failure;
+        };
+        row("checked, then installed", signedAndNotarized, {});
+        row("swapped after the user's check", signedAndNotarized, badChecksum, u"before the copy"_s);
+        // Root installs the copy it checked, not the user's file of the same name.
+        row("swapped while root checks", signedAndNotarized, {}, u"during the check"_s);
+        row("not signed", "Package \"Homebrew.pkg\":\n   Status: no signature\n", badSignature);
+        row("signed, not notarized", changed(signedAndNotarized, notarized, ""),
+            u"The Homebrew installer is not notarized by Apple."_s);
+        row("notarized, another status too", signedAndNotarized + "   Status: signed Apple Software\n", badSignature);
+        row("not a Developer ID Installer", changed(signedAndNotarized, "Developer ID Installer", "Apple Development"),
+            notHomebrews);
+        row("another developer's notarized package",
+            changed(signedAndNotarized, "Patrick Linnane (927JGANW46)", "Some One (ABCDE12345)"), notHomebrews);
+        row("Homebrew's team named inside another's",
+            changed(signedAndNotarized, "(927JGANW46)", "(927JGANW46) (ABCDE12345)"), notHomebrews);
+        row("no package in the release", signedAndNotarized,
+            u"Could not find a download named Homebrew.pkg in the latest release."_s, {}, package, false,
+            u"Homebrew-4.4.0.zip"_s);
+        row("package does not match its digest", signedAndNotarized,
+            u"The download did not match its published checksum."_s, {}, "other", false);
+        row("no digest published", signedAndNotarized, badChecksum, {}, QByteArray(), false);
     }
 
     void installsOnlyThePublishedSignedPackage()
     {
         QFETCH(QString, asset);
         QFETCH(QByteArray, published);
-        QFETCH(bool, swap);
+        QFETCH(QString, swap);
         QFETCH(QByteArray, signature);
         QFETCH(bool, asked);
         QFETCH(QString, failure);
@@ -469,9 +562,10 @@ private Q_SLOTS:
         QVERIFY(stageFakeBrew(sandbox));
         LocalHttpServer server;
         const QByteArray digest = QCryptographicHash::hash(published, QCryptographicHash::Sha256).toHex();
-        const QJsonObject entry { { u"name"_s, asset },
-            { u"browser_download_url"_s, server.url(u"/dl/"_s + asset).toString() },
-            { u"digest"_s, u"sha256:"_s + QString::fromLatin1(digest) }, { u"size"_s, package.size() } };
+        QJsonObject entry { { u"name"_s, asset },
+            { u"browser_download_url"_s, server.url(u"/dl/"_s + asset).toString() }, { u"size"_s, package.size() } };
+        if (!published.isNull())
+            entry.insert(u"digest"_s, u"sha256:"_s + QString::fromLatin1(digest));
         server.serve("/repos/Homebrew/brew/releases/latest",
             QJsonDocument(QJsonObject { { u"assets"_s, QJsonArray { entry } } }).toJson());
         server.serve("/dl/" + asset.toUtf8(), package, 200, "application/octet-stream");
@@ -483,16 +577,17 @@ private Q_SLOTS:
         env.tools.pkgutil = sandbox.helperDir() + u"/pkgutil"_s;
         env.tools.installer = sandbox.helperDir() + u"/installer"_s;
         const QString installed = sandbox.root() + u"/installed.pkg"_s, prompted = sandbox.root() + u"/asked"_s;
+        const QByteArray swapping
+            = "for p in " + quoted(env.tempDir) + "/*/orvando-download-*; do printf evil > \"$p\"; done\n";
         // osascript: what "do shell script … with administrator privileges" would run, after the swap.
         QVERIFY(Sandbox::writeFile(env.tools.osascript,
-            "#!/bin/sh\ntouch " + quoted(prompted) + '\n'
-                + (swap ? "for p in " + quoted(env.tempDir) + "/*/orvando-download-*; do printf evil > \"$p\"; done\n"
-                        : QByteArray())
+            "#!/bin/sh\ntouch " + quoted(prompted) + '\n' + (swap == u"before the copy"_s ? swapping : QByteArray())
                 + "s=${2#do shell script \\\"}; s=${s%\\\" with administrator privileges}\n"
                   "/bin/sh -c \"$(printf '%s' \"$s\" | sed 's/\\\\\\(.\\)/\\1/g')\" || exit 1\n",
             true));
         QVERIFY(Sandbox::writeFile(env.tools.pkgutil,
-            "#!/bin/sh\n[ \"$1\" = --check-signature ] || exit 2\ncat <<'EOF'\n" + signature + "EOF\n"
+            "#!/bin/sh\n[ \"$1\" = --check-signature ] || exit 2\n"
+                + (swap == u"during the check"_s ? swapping : QByteArray()) + "cat <<'EOF'\n" + signature + "EOF\n"
                 + (signature.contains("Status: signed") ? "" : "exit 1\n"),
             true));
         QVERIFY(Sandbox::writeFile(env.tools.installer,
@@ -504,8 +599,10 @@ private Q_SLOTS:
             [&engine](QString appID, InstallEngine::LineHandler) { return engine.installHomebrewPackage(appID); });
 
         QVERIFY(finish(engine.setUpHomebrewThenInstall(maccy())));
-        const InstallState outcome
-            = failure.isEmpty() ? InstallState::installed() : (asked ? InstallState::failed(failure) : setupFailed);
+        // The card names a check of the package; a failure before it is a setup that did not finish.
+        const InstallState outcome = failure.isEmpty()        ? InstallState::installed()
+            : failure.startsWith(u"The Homebrew installer"_s) ? InstallState::failed(failure)
+                                                              : setupFailed;
         QCOMPARE(engine.state(u"maccy"_s), std::optional(outcome));
         QCOMPARE(QFile::exists(prompted), asked);
         QCOMPARE(fileBytes(installed), failure.isEmpty() ? package : QByteArray());
@@ -513,6 +610,44 @@ private Q_SLOTS:
             failure.isEmpty() ? u"installer: The install was successful."_s : u"error: "_s + failure));
         // Nothing is left behind, on the user's side or root's.
         QCOMPARE(entriesOf(env.tempDir) + entriesOf(env.privilegedTempDir), QStringList());
+    }
+
+    // At the end of the package route root hands back only what it made: the log from the start,
+    // which only its owner may read, and the folder last of all. A link or a hard link that another
+    // process put in the log's place is not followed to another file. A real chown: root only.
+    void handsBackOnlyWhatRootMade_data()
+    {
+        QTest::addColumn<QByteArray>("planting"); // what the installer's run does to the log
+        QTest::newRow("nothing") << QByteArray();
+        QTest::newRow("a link") << QByteArray("ln -sf \"$v\" \"$log\"");
+        QTest::newRow("a hard link") << QByteArray("rm \"$log\" && ln \"$v\" \"$log\"");
+    }
+
+    void handsBackOnlyWhatRootMade()
+    {
+        if (::geteuid() != 0)
+            QSKIP("giving a file to another user takes root");
+        QFETCH(QByteArray, planting);
+        Sandbox sandbox;
+        const QString victim = sandbox.root() + u"/daemon.plist"_s; // root's, like a LaunchDaemon
+        const HomebrewSetupCommand::PackageInstall install { sandbox.root() + u"/download.pkg"_s,
+            QString::fromLatin1(QCryptographicHash::hash(package, QCryptographicHash::Sha256).toHex()),
+            sandbox.tempDir() + u"/orvando-setup-1"_s, 4242, sandbox.helperDir() + u"/installer"_s,
+            sandbox.helperDir() + u"/pkgutil"_s, Environment::systemTools().shasum };
+        QVERIFY(Sandbox::writeFile(victim, "<plist/>") && Sandbox::writeFile(install.package, package)
+            && Sandbox::writeFile(install.pkgutil, "#!/bin/sh\ncat <<'EOF'\n" + signedAndNotarized + "EOF\n", true));
+        // The installer's run stands for another process that got into the folder meanwhile.
+        QVERIFY(Sandbox::writeFile(install.installer,
+            "#!/bin/sh\nv=" + quoted(victim) + "; log=\"${3%/pkg/*}/setup.log\"\n" + planting + '\n', true));
+
+        QCOMPARE(
+            QProcess::execute(u"/bin/sh"_s, { u"-c"_s, HomebrewSetupCommand::installerPackageCommand(install) }), 0);
+        QCOMPARE(QFileInfo(victim).ownerId(), 0u);
+        QCOMPARE(QFileInfo(install.folder).ownerId(), 4242u);
+        QCOMPARE(entriesOf(install.folder), QStringList { u"setup.log"_s });
+        const QFileInfo log(HomebrewSetupCommand::packageLogPath(install.folder));
+        QVERIFY(!planting.isEmpty()
+            || (log.ownerId() == 4242u && !(log.permissions() & (QFile::ReadGroup | QFile::ReadOther))));
     }
 
     // The one shell quoting, and the AppleScript literal around a command, give back any text.

@@ -221,16 +221,18 @@ private Q_SLOTS:
     void deletesFilesOlderThanTwoWeeks_data()
     {
         QTest::addColumn<QList<int>>("existing"); // files already there, days from today
-        QTest::addColumn<int>("written"); // the day a line is written
+        QTest::addColumn<QList<int>>("written"); // the days of lines written together
         QTest::addColumn<QList<int>>("kept");
-        QTest::newRow("at start") << QList<int> { -30, -15, -14, -1 } << 0 << QList<int> { -14, -1, 0 };
-        QTest::newRow("a run that lasts past midnight") << QList<int> { -14, -13 } << 1 << QList<int> { -13, 1 };
+        QTest::newRow("at start") << QList<int> { -30, -15, -14, -1 } << QList<int> { 0 } << QList<int> { -14, -1, 0 };
+        QTest::newRow("a run that lasts past midnight")
+            << QList<int> { -14, -13 } << QList<int> { 1 } << QList<int> { -13, 1 };
+        QTest::newRow("lines of two days at once") << QList<int> { -13 } << QList<int> { 1, 2 } << QList<int> { 1, 2 };
     }
 
     void deletesFilesOlderThanTwoWeeks()
     {
         QFETCH(QList<int>, existing);
-        QFETCH(int, written);
+        QFETCH(QList<int>, written);
         QFETCH(QList<int>, kept);
         QTemporaryDir dir;
         for (const int day : existing)
@@ -240,7 +242,8 @@ private Q_SLOTS:
         QVERIFY(Sandbox::writeFile(dir.filePath(u"2001-01-01.txt"_s), "mine\n"));
 
         InstallLogFile log(dir.path());
-        log.append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(written));
+        for (const int day : written)
+            log.append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(day));
         log.flush();
 
         QStringList expected { u"2001-01-01.txt"_s, u"install-notes.log"_s };
@@ -248,6 +251,48 @@ private Q_SLOTS:
             expected.append(fileOf(day));
         expected.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
+    }
+
+    // The log folder and its files are anyone's of the user's to replace: the log writes through no
+    // link, prunes through no link and is held by no FIFO; a folder that is a link is not used, and
+    // a window's log says so.
+    void writesAndPrunesThroughNoLink_data()
+    {
+        QTest::addColumn<int>("day"); // of the name planted, days from today; today's stays, an old one goes
+        QTest::addColumn<QString>("planted"); // "link", "link to a folder", "fifo"; "folder": the folder is a link
+        QTest::newRow("a link at today's file") << 0 << u"link"_s;
+        QTest::newRow("a FIFO at today's file") << 0 << u"fifo"_s;
+        QTest::newRow("a link to a folder named like an old file") << -20 << u"link to a folder"_s;
+        QTest::newRow("the folder is a link") << 0 << u"folder"_s;
+    }
+
+    void writesAndPrunesThroughNoLink()
+    {
+        QFETCH(int, day);
+        QFETCH(QString, planted);
+        Sandbox sandbox;
+        const QString folder = sandbox.root() + u"/logs"_s, elsewhere = sandbox.root() + u"/elsewhere"_s;
+        const QString name = planted == u"folder"_s ? folder : folder + u'/' + fileOf(day);
+        // What the links lead to: a file, and a folder holding a file named like an old log.
+        QVERIFY(Sandbox::writeFile(elsewhere + u"/precious"_s, "precious\n")
+            && Sandbox::writeFile(elsewhere + u'/' + fileOf(-20), "precious\n") && QDir().mkpath(folder));
+        if (planted == u"fifo"_s)
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        else
+            QVERIFY(QDir(name).removeRecursively()
+                && QFile::link(planted == u"link"_s ? elsewhere + u"/precious"_s : elsewhere, name));
+        InstallLogFile(folder).append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(0)); // written as it goes
+
+        QCOMPARE(tree(elsewhere), (QStringList { fileOf(-20), u"precious"_s }));
+        QCOMPARE(fileBytes(elsewhere + u"/precious"_s) + fileBytes(elsewhere + u'/' + fileOf(-20)),
+            QByteArray("precious\nprecious\n"));
+        QCOMPARE(QFileInfo(name).isSymLink() || QFileInfo(name).exists(), day == 0);
+        Environment env = sandbox.environment();
+        env.logDir = folder;
+        QCOMPARE(logTexts(InstallEngine(env)),
+            planted == u"folder"_s ? QStringList { u"warning: No log files are written: the log folder "_s + folder
+                + u" is a link to another place."_s }
+                                   : QStringList());
     }
 
     void enginesShareTheFileAndNeverReadItBack()
@@ -658,6 +703,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("dataKept");
         QTest::newRow("an entry links out") << u"Library/Caches/{id}"_s << u"precious"_s << u"precious/thesis.txt"_s
                                             << u"Library/Caches/{id}"_s << true;
+        // Deleted for good instead, but still the link alone.
+        QTest::newRow("an entry links out, the Trash refuses")
+            << u"Library/Caches/{id}"_s << u"precious"_s << u"precious/thesis.txt"_s << u"Library/Caches/{id}"_s
+            << true;
         QTest::newRow("a plist links out") << u"Library/Preferences/{id}.plist"_s << u"precious.plist"_s
                                            << u"precious.plist"_s << u"Library/Preferences/{id}.plist"_s << true;
         QTest::newRow("Caches links out of the home")
@@ -678,6 +727,11 @@ private Q_SLOTS:
         QFETCH(bool, dataKept);
         const auto withID = [](QString path) { return path.replace(u"{id}"_s, bundleID); };
         Sandbox sandbox;
+        std::optional<ScopedEnvironmentVariable> noTrash; // its data folder would have to be made inside a file
+        if (QByteArray(QTest::currentDataTag()).endsWith("the Trash refuses")) {
+            QVERIFY(Sandbox::writeFile(sandbox.root() + u"/file"_s, "x"));
+            noTrash.emplace("XDG_DATA_HOME", (sandbox.root() + u"/file/share"_s).toUtf8());
+        }
         const QString root = sandbox.root() + u'/', linkPath = sandbox.home() + u'/' + withID(link);
         QVERIFY(Sandbox::writeFile(root + withID(data), "data"));
         QVERIFY(QDir(linkPath).removeRecursively() && QDir().mkpath(QFileInfo(linkPath).absolutePath()));

@@ -186,25 +186,6 @@ private Q_SLOTS:
         QCOMPARE(PlistReader::stringValue(data, u"CFBundleIdentifier"_s), value);
     }
 
-    void leavesOversizedAndMissingFilesUnread()
-    {
-        Sandbox sandbox;
-        QCOMPARE(PlistReader::stringValueInFile(sandbox.root() + u"/missing.plist"_s, u"CFBundleIdentifier"_s),
-            std::nullopt);
-        QCOMPARE(PlistReader::stringValueInFile(sandbox.root(), u"CFBundleIdentifier"_s), std::nullopt); // a folder
-
-        // A FIFO where Info.plist belongs must not block the reader waiting for a writer.
-        const QString fifo = sandbox.root() + u"/Fifo.plist"_s;
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QCOMPARE(PlistReader::stringValueInFile(fifo, u"CFBundleIdentifier"_s), std::nullopt);
-
-        QByteArray huge = PlistFile::encode({ { u"CFBundleIdentifier"_s, u"com.x.big"_s } }, PlistFile::Format::Xml);
-        huge.insert(huge.indexOf("<dict>"), QByteArray(PlistReader::maxFileSize, ' '));
-        const QString path = sandbox.root() + u"/Huge.plist"_s;
-        QVERIFY(Sandbox::writeFile(path, huge));
-        QCOMPARE(PlistReader::stringValueInFile(path, u"CFBundleIdentifier"_s), std::nullopt);
-    }
-
     void findsTheProcessesOfOneBundle_data()
     {
         QTest::addColumn<QString>("kind");

@@ -131,6 +131,7 @@ private Q_SLOTS:
         row("consent off", u"phc_test"_s, false, launched, false);
         row("consent off, opt-out", u"phc_test"_s, false, out, true);
         row("consent never given, opt-in", u"phc_test"_s, std::nullopt, in, true);
+        row("consent never given", u"phc_test"_s, std::nullopt, launched, false);
         row("consent on", u"phc_test"_s, true, launched, true);
         row("event name is exact", u"phc_test"_s, false, u"Analytics_opt_in"_s, false);
     }
