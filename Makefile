@@ -22,7 +22,7 @@ CMAKE_PREFIX += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR ?= $(CURDIR)
 endif
 
-.PHONY: deps build run test bench screenshots package format clean
+.PHONY: deps build run test e2e bench screenshots package format clean
 
 deps:
 	@scripts/install-deps
@@ -39,6 +39,15 @@ test: deps
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVANDO_SANITIZE=ON -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) >/dev/null
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# On a Mac with Homebrew: installs, reads back, removes and restores one real app through
+# orvando-cli, then opens Orvando and takes a screenshot (scripts/e2e-mac); output in $(E2E_OUT).
+E2E_OUT ?= e2e-output
+e2e: deps
+	@[ "$$(uname -s)" = Darwin ] || { echo "make e2e: the end-to-end check runs on a Mac with Homebrew (the tests run it on a simulated one)" >&2; exit 1; }
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF $(CMAKE_PREFIX) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvando orvando-askpass orvando-cli
+	scripts/e2e-mac --app $(BUILD_DIR)/src/app/Orvando.app --out $(E2E_OUT)
 
 # The main window and its sheets as PNG files in $(BUILD_DIR)/screenshots.
 screenshots: deps

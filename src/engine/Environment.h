@@ -36,6 +36,10 @@ struct Environment
     QUrl githubApi; // base address of the GitHub REST API
     QUrl homebrewInstallHost; // host of Homebrew's install script
     QUrl homebrewApi; // base address of Homebrew's public JSON API ("<base>/api/cask/<token>.json")
+    // The signed catalog that may replace the built-in list ("<address>.sig" is its signature) and
+    // the Ed25519 public key it must be signed with, in base64. Either empty: no refresh.
+    QUrl catalogUrl;
+    QString catalogPublicKey;
 
     // The user's Applications folder, home + "/Applications".
     QString userApplications() const { return home + QStringLiteral("/Applications"); }

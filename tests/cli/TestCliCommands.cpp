@@ -3,6 +3,7 @@
 #include "cli/EnvironmentFile.h"
 
 #include "catalog/Catalog.h"
+#include "catalog/SignedCatalog.h"
 #include "engine/OperationCoordinator.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
@@ -11,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QOperatingSystemVersion>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSocketNotifier>
@@ -28,7 +30,8 @@ using Command = CliRequest::Command;
 // The command line's arguments and names as a user types them: what runs, and what is refused with
 // which sentence. Then the built orvando-cli, run as a process against a sandbox Mac and the fake
 // brew: what each command prints and the status it exits with, the JSON against its published
-// schema, Ctrl-C during an install, another process's lock, and the terminal's progress and question.
+// schema, Ctrl-C during an install, another process's lock, the terminal's progress and question,
+// the refreshed catalog it finds at start, and the end-to-end script CI runs on a real Mac.
 class TestCliCommands : public QObject
 {
     Q_OBJECT
@@ -48,6 +51,10 @@ private Q_SLOTS:
     void interruptStopsBrew();
     void refusesAppLockedByAnotherProcess();
     void asksAndDrawsProgressInTerminal();
+    void usesTheKeptCatalog_data();
+    void usesTheKeptCatalog();
+    void endToEndScriptChecksASimulatedMac_data();
+    void endToEndScriptChecksASimulatedMac();
 };
 
 namespace {
@@ -86,6 +93,15 @@ struct CliSandbox : Sandbox
         EnvironmentFile::write(envFile(), env);
     }
     QString envFile() const { return root() + u"/environment.json"_s; }
+    // The catalog key the command line checks a kept catalog with.
+    void setCatalogKey(const QString &publicKey) const
+    {
+        QString problem;
+        std::optional<Environment> env = EnvironmentFile::apply(
+            Environment(), QJsonDocument::fromJson(EngineTestKit::fileBytes(envFile())).object(), &problem);
+        env->catalogPublicKey = publicKey;
+        EnvironmentFile::write(envFile(), *env);
+    }
     QString lockFolder() const { return root() + u"/cache/locks"_s; }
 
     void preinstall(const QStringList &tokens) const
@@ -547,6 +563,109 @@ void TestCliCommands::asksAndDrawsProgressInTerminal()
     // Each note replaces the one before on the same line.
     QVERIFY2(screen.contains("\r\x1b[KDownloading Maccy.\r\x1b[KInstalling Maccy."), screen.constData());
     QCOMPARE(sandbox.installedBundles(), QStringList { u"Maccy.app"_s });
+}
+
+// A catalog the window fetched and kept is what the command line lists, unless it no longer checks out.
+void TestCliCommands::usesTheKeptCatalog_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("apps");
+
+    QTest::newRow("kept as fetched") << QString() << 29;
+    QTest::newRow("changed on disk") << u"edit"_s << 28;
+    QTest::newRow("signed with another key") << u"other key"_s << 28;
+}
+
+void TestCliCommands::usesTheKeptCatalog()
+{
+    QFETCH(QString, change);
+    QFETCH(int, apps);
+    const CliSandbox sandbox;
+    const SignedCatalog::KeyPair keys = SignedCatalog::generateKeyPair();
+    sandbox.setCatalogKey(keys.publicKey);
+    CatalogDocument kept { Catalog::builtInIssued().addDays(1), Catalog::v1() };
+    CatalogApp extra = Catalog::v1().constFirst();
+    extra.id = u"hyperkey"_s;
+    extra.name = u"Hyperkey"_s;
+    extra.install = InstallSource::homebrewCask(u"hyperkey"_s);
+    kept.apps.append(extra);
+    QByteArray bytes = kept.toJson();
+    const QString signer = change == u"other key"_s ? SignedCatalog::generateKeyPair().secretKey : keys.secretKey;
+    const QByteArray signature = SignedCatalog::sign(bytes, signer);
+    if (change == u"edit"_s)
+        bytes.replace("\"Hyperkey\"", "\"Hyperkeys\"");
+    QVERIFY(Sandbox::writeFile(sandbox.root() + u"/cache/catalog/catalog.json"_s, bytes));
+    QVERIFY(Sandbox::writeFile(sandbox.root() + u"/cache/catalog/catalog.json.sig"_s, signature));
+
+    const Run run = sandbox.run({ u"list"_s, u"--all"_s, u"--json"_s });
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray listed = QJsonDocument::fromJson(run.out.toUtf8()).object().value(u"apps"_s).toArray();
+    QCOMPARE(listed.size(), apps);
+    QCOMPARE(listed.last().toObject().value(u"id"_s).toString(), apps == 29 ? u"hyperkey"_s : u"calibre"_s);
+}
+
+// The end-to-end script CI runs against a Mac's real Homebrew, run here against the fake brew with
+// the sandbox as its Mac: each step, and the step a failure names.
+void TestCliCommands::endToEndScriptChecksASimulatedMac_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("app"); // what the script starts as Orvando
+    QTest::addColumn<QString>("failedStep"); // empty when every step passes
+
+    const QString orvando = QStringLiteral(ORVANDO_APP_PATH);
+    QTest::newRow("every step passes") << QStringList() << QStringList() << orvando << QString();
+    QTest::newRow("the app is already installed")
+        << QStringList() << QStringList { u"maccy"_s } << orvando << u"maccy is not installed yet"_s;
+    QTest::newRow("brew cannot install it")
+        << QStringList { u"FAKE_BREW_FAIL_TOKENS=maccy"_s } << QStringList() << orvando << u"install maccy"_s;
+    QTest::newRow("brew's list of updates cannot be read")
+        << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s } << QStringList() << orvando
+        << u"outdated answers by the schema"_s;
+    QTest::newRow("Orvando does not stay up")
+        << QStringList() << QStringList() << u"/bin/false"_s << u"Orvando starts and stays up for 2 seconds"_s;
+}
+
+void TestCliCommands::endToEndScriptChecksASimulatedMac()
+{
+    QFETCH(QStringList, variables);
+    QFETCH(QStringList, installed);
+    QFETCH(QString, app);
+    QFETCH(QString, failedStep);
+    const CliSandbox sandbox;
+    sandbox.preinstall(installed);
+    const QString out = sandbox.root() + u"/e2e"_s;
+
+    QProcess script;
+    // The command line and the application both take the sandbox's home for the user's.
+    sandbox.prepare(script, {},
+        variables
+            + QStringList { u"HOME="_s + sandbox.home(), u"E2E_STAY_UP=2"_s, u"E2E_LAUNCH=direct"_s,
+                u"ORVANDO_FORCE_NO_BREW=1"_s });
+    QProcessEnvironment env = script.processEnvironment();
+    for (const QString &name : { u"XDG_DATA_HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s })
+        env.remove(name);
+    // The Mac's Trash is the user's own, wherever the sandbox's home is.
+    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::MacOS)
+        env.insert(u"E2E_TRASH"_s, QDir::homePath() + u"/.Trash"_s);
+    script.setProcessEnvironment(env);
+    script.setProgram(QStringLiteral(ORVANDO_SOURCE_DIR "/scripts/e2e-mac"));
+    script.setArguments({ u"--app"_s, app, u"--cli"_s, QStringLiteral(ORVANDO_CLI_PATH), u"--out"_s, out });
+    script.start();
+    QVERIFY(script.waitForFinished(240000));
+    const QString said = QString::fromUtf8(script.readAllStandardOutput() + script.readAllStandardError());
+
+    if (failedStep.isEmpty()) {
+        QVERIFY2(script.exitCode() == 0 && said.contains(u"e2e-mac: all 10 steps passed"_s), qPrintable(said));
+        QCOMPARE(sandbox.brewCalls().filter(QRegularExpression(u"^(un)?install "_s)),
+            QStringList({ u"install --cask maccy"_s, u"uninstall --cask maccy"_s, u"install --cask maccy"_s,
+                u"uninstall --cask maccy"_s }));
+        QCOMPARE(EngineTestKit::fileBytes(out + u"/Brewfile"_s), QByteArray("cask \"maccy\"\n"));
+    } else {
+        QVERIFY2(script.exitCode() == 1 && said.contains(u"FAILED in step \""_s + failedStep + u'"'), qPrintable(said));
+    }
+    // Whatever happened, the Mac is left as it was found.
+    QCOMPARE(sandbox.installedBundles(), installed.isEmpty() ? QStringList() : QStringList { u"Maccy.app"_s });
 }
 
 QTEST_GUILESS_MAIN(TestCliCommands)

@@ -1,8 +1,10 @@
 #include "catalog/Catalog.h"
+#include "catalog/SignedCatalog.h"
 #include "engine/InstallEngine.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
+#include "support/FakeSoftwareUpdater.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
@@ -21,6 +23,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -298,6 +301,77 @@ private Q_SLOTS:
         QVERIFY(!reopened.findChild<QAbstractButton *>(u"uninstallAll"_s)->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(view.busyNote(), u"Removed 1 app."_s, 30000);
         QVERIFY(row->isEnabled());
+    }
+
+    // How Orvando keeps itself current (the switch where it updates itself, how to update where it
+    // cannot) and which catalog it uses, with a newer one that waits for the next start.
+    void updatesSectionSaysHowOrvandoAndItsCatalogStayCurrent_data()
+    {
+        QTest::addColumn<int>("selfUpdating"); // -1: not (built from source here); 0 or 1: its daily check
+        QTest::addColumn<int>("inUse"); // apps of the refreshed catalog in use; 0: the built-in list
+        QTest::addColumn<bool>("newerKept");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("waiting");
+
+        QTest::newRow("built from source, built-in list")
+            << -1 << 0 << false << u"Catalog: built in, 28 apps"_s << QString();
+        QTest::newRow("updates itself daily, a refreshed catalog")
+            << 1 << 29 << false << u"Catalog: updated 9 December 2026, 29 apps"_s << QString();
+        QTest::newRow("daily check off, a catalog of one app")
+            << 0 << 1 << false << u"Catalog: updated 9 December 2026, 1 app"_s << QString();
+        QTest::newRow("a newer catalog waits for the next start")
+            << 1 << 0 << true << u"Catalog: built in, 28 apps"_s
+            << u"A newer catalog from 10 December 2026 is ready. Orvando uses it the next time it opens."_s;
+    }
+    void updatesSectionSaysHowOrvandoAndItsCatalogStayCurrent()
+    {
+        QFETCH(int, selfUpdating);
+        QFETCH(int, inUse);
+        QFETCH(bool, newerKept);
+        FakeSoftwareUpdater updater;
+        updater.automatic = selfUpdating == 1;
+        if (selfUpdating >= 0)
+            SoftwareUpdater::setShared(&updater);
+        const auto restore = qScopeGuard([] {
+            SoftwareUpdater::setShared(nullptr);
+            Catalog::setActive(std::nullopt);
+        });
+        const QDateTime ninth(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
+        QList<CatalogApp> apps = Catalog::v1().mid(0, inUse);
+        for (CatalogApp extra : Catalog::v1().mid(0, inUse - apps.size())) {
+            extra.id += u"-pro"_s;
+            apps.append(extra);
+        }
+        if (inUse > 0)
+            Catalog::setActive(CatalogDocument { ninth, apps });
+        Environment env = m_sandbox->environment();
+        const SignedCatalog::KeyPair keys = SignedCatalog::generateKeyPair();
+        env.cacheDir = m_sandbox->root() + u"/cache"_s;
+        env.catalogPublicKey = keys.publicKey;
+        if (newerKept) {
+            const QByteArray kept = CatalogDocument { ninth.addDays(1), Catalog::v1() }.toJson();
+            QVERIFY(Sandbox::writeFile(env.cacheDir + u"/catalog/catalog.json"_s, kept));
+            QVERIFY(Sandbox::writeFile(
+                env.cacheDir + u"/catalog/catalog.json.sig"_s, SignedCatalog::sign(kept, keys.secretKey)));
+        }
+        InstallEngine engine(env);
+        SettingsView view(&engine);
+        view.show();
+
+        auto *toggle = view.findChild<QCheckBox *>(u"automaticUpdatesSwitch"_s);
+        auto *how = view.findChild<QLabel *>(u"howToUpdate"_s);
+        QCOMPARE(toggle != nullptr, selfUpdating >= 0);
+        QCOMPARE(how != nullptr, selfUpdating < 0);
+        if (toggle) {
+            QCOMPARE(toggle->isChecked(), selfUpdating == 1);
+            QTest::mouseClick(toggle, Qt::LeftButton);
+            QCOMPARE(updater.automatic, selfUpdating != 1);
+        } else {
+            QCOMPARE(how->text(), SoftwareUpdater::shared().howToUpdate());
+        }
+        QTEST(view.findChild<QLabel *>(u"catalogSummary"_s)->text(), "summary");
+        auto *note = view.findChild<QLabel *>(u"catalogWaiting"_s);
+        QTEST(note ? note->text() : QString(), "waiting");
     }
 };
 
