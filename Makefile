@@ -7,6 +7,12 @@ JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # it the disk image holds an ad hoc signed application. BUILD_NUMBER becomes CFBundleVersion.
 CODESIGN_IDENTITY ?= -
 BUILD_NUMBER ?= 1
+# Where a packaged app looks for its own updates (a Sparkle appcast) and for a newer catalog, and the
+# public keys each must be signed with (README, "Releasing"). Left empty, it does neither.
+SPARKLE_FEED_URL ?=
+SPARKLE_PUBLIC_KEY ?=
+CATALOG_URL ?=
+CATALOG_PUBLIC_KEY ?=
 
 ifeq ($(shell uname -s),Darwin)
 APP_BINARY = $(BUILD_DIR)/src/app/Orvando.app/Contents/MacOS/Orvando
@@ -64,7 +70,9 @@ package:
 	@[ "$$(uname -s)" = Darwin ] || { echo "make package: the disk image is made on macOS only" >&2; exit 1; }
 	@scripts/install-deps --package
 	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANDO_BUILD_TESTS=OFF -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) \
-		"-DORVANDO_CODESIGN_IDENTITY=$(CODESIGN_IDENTITY)" -DORVANDO_BUILD_NUMBER=$(BUILD_NUMBER) >/dev/null
+		"-DORVANDO_CODESIGN_IDENTITY=$(CODESIGN_IDENTITY)" -DORVANDO_BUILD_NUMBER=$(BUILD_NUMBER) \
+		"-DORVANDO_SPARKLE_FEED_URL=$(SPARKLE_FEED_URL)" "-DORVANDO_SPARKLE_PUBLIC_KEY=$(SPARKLE_PUBLIC_KEY)" \
+		"-DORVANDO_CATALOG_URL=$(CATALOG_URL)" "-DORVANDO_CATALOG_PUBLIC_KEY=$(CATALOG_PUBLIC_KEY)" >/dev/null
 	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target package
 
 format:

@@ -353,6 +353,23 @@ private Q_SLOTS:
         QCOMPARE(Catalog::activeIssued().has_value(), used);
     }
 
+    // "Uninstall all apps" reaches what Orvando may have installed: the apps of the list in use and
+    // those of the built-in list that a refreshed catalog dropped.
+    void uninstallAllReachesDroppedAndAddedApps()
+    {
+        QList<CatalogApp> apps = Catalog::v1();
+        apps.removeAt(9); // Stats
+        apps.append(newApp());
+        Catalog::setActive(CatalogDocument { later, apps });
+        for (const CatalogApp &app : { catalogApp(u"stats"_s), newApp() })
+            QVERIFY(!m_sandbox->makeBundle(m_sandbox->userApplications(), app.name, *app.bundleID).isEmpty());
+        InstallEngine engine(m_env);
+        auto count = std::make_shared<int>(-1);
+        engine.uninstallAllCatalogApps().then([count](int removed) { *count = removed; });
+        QTRY_COMPARE_WITH_TIMEOUT(*count, 2, 60000);
+        QCOMPARE(entriesOf(m_sandbox->userApplications()), QStringList());
+    }
+
     // The release workflow's tool signs exactly the bytes it writes, and signs nothing the
     // program would refuse.
     void signingToolWritesWhatTheProgramTakes_data()
