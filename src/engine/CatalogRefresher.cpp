@@ -167,7 +167,7 @@ QCoro::Task<CatalogRefresher::Fetched> CatalogRefresher::fetch(QUrl url, qint64 
     co_return fetched;
 }
 
-QCoro::Task<CatalogRefresher::Outcome> CatalogRefresher::refresh(bool force)
+QCoro::Task<CatalogRefresher::Outcome> CatalogRefresher::refresh()
 {
     if (m_env.catalogUrl.isEmpty() || !SignedCatalog::isPublicKey(m_env.catalogPublicKey) || folder().isEmpty())
         co_return Outcome::Disabled;
@@ -175,7 +175,7 @@ QCoro::Task<CatalogRefresher::Outcome> CatalogRefresher::refresh(bool force)
     const QDateTime now = QDateTime::currentDateTimeUtc();
     // A last check in the future means the clock was set back: check rather than wait for it.
     const bool due = !last.isValid() || last > now || last.secsTo(now) >= checkIntervalHours * 3600;
-    if ((!force && !due) || m_refreshing)
+    if (!due || m_refreshing)
         co_return Outcome::NotDue;
 
     const QPointer<CatalogRefresher> self(this);

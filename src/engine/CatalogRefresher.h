@@ -49,9 +49,9 @@ public:
     // At start-up, before anything reads the catalog: Catalog::setActive(cached(env)).
     static void activateCached(const Environment &env);
 
-    // Fetches and checks the catalog unless the last answer came less than a day ago (or always,
-    // with force). Never throws; the outcome says what happened.
-    QCoro::Task<Outcome> refresh(bool force = false);
+    // Fetches and checks the catalog unless the last answer came less than a day ago. Never
+    // throws; the outcome says what happened.
+    QCoro::Task<Outcome> refresh();
     // A refresh now, and a look every hour after, for a program that stays open for days.
     void start();
 
