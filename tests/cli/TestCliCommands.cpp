@@ -567,8 +567,9 @@ void TestCliCommands::endToEndScriptChecksASimulatedMac_data()
     QTest::newRow("every step passes") << QStringList() << QStringList() << orvando << QString();
     QTest::newRow("the app is already installed")
         << QStringList() << QStringList { u"maccy"_s } << orvando << u"maccy is not installed yet"_s;
-    QTest::newRow("brew cannot install it")
-        << QStringList { u"FAKE_BREW_FAIL_TOKENS=maccy"_s } << QStringList() << orvando << u"install maccy"_s;
+    QTest::newRow("brew's list of updates cannot be read")
+        << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s } << QStringList() << orvando
+        << u"outdated answers by the schema"_s;
     QTest::newRow("Orvando does not stay up")
         << QStringList() << QStringList() << u"/bin/false"_s << u"Orvando starts and stays up for 2 seconds"_s;
 }
