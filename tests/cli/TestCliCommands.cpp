@@ -567,9 +567,8 @@ void TestCliCommands::endToEndScriptChecksASimulatedMac_data()
     QTest::newRow("every step passes") << QStringList() << QStringList() << orvando << QString();
     QTest::newRow("the app is already installed")
         << QStringList() << QStringList { u"maccy"_s } << orvando << u"maccy is not installed yet"_s;
-    QTest::newRow("brew's list of updates cannot be read")
-        << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s } << QStringList() << orvando
-        << u"outdated answers by the schema"_s;
+    QTest::newRow("update list unreadable") << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s }
+                                            << QStringList() << orvando << u"outdated answers by the schema"_s;
     QTest::newRow("Orvando does not stay up")
         << QStringList() << QStringList() << u"/bin/false"_s << u"Orvando starts and stays up for 2 seconds"_s;
 }
