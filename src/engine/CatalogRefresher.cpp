@@ -87,7 +87,8 @@ QString CatalogRefresher::folder() const
 std::optional<CatalogDocument> CatalogRefresher::cached(const Environment &env)
 {
     const QString kept = catalogFolder(env);
-    if (kept.isEmpty())
+    // A build without a key takes no catalog but its own.
+    if (kept.isEmpty() || !SignedCatalog::isPublicKey(env.catalogPublicKey))
         return std::nullopt;
     const std::optional<QByteArray> bytes = readKeptFile(kept + u"/catalog.json"_s, SignedCatalog::maximumSize);
     const std::optional<QByteArray> signature
