@@ -7,6 +7,12 @@ JOBS ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # it the disk image holds an ad hoc signed application. BUILD_NUMBER becomes CFBundleVersion.
 CODESIGN_IDENTITY ?= -
 BUILD_NUMBER ?= 1
+# Where a packaged app looks for its own updates (a Sparkle appcast) and for a newer catalog, and the
+# public keys each must be signed with (README, "Releasing"). Left empty, it does neither.
+SPARKLE_FEED_URL ?=
+SPARKLE_PUBLIC_KEY ?=
+CATALOG_URL ?=
+CATALOG_PUBLIC_KEY ?=
 
 ifeq ($(shell uname -s),Darwin)
 APP_BINARY = $(BUILD_DIR)/src/app/Orvando.app/Contents/MacOS/Orvando
@@ -22,7 +28,7 @@ CMAKE_PREFIX += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR ?= $(CURDIR)
 endif
 
-.PHONY: deps build run test bench screenshots package format clean
+.PHONY: deps build run test e2e bench screenshots package format clean
 
 deps:
 	@scripts/install-deps
@@ -40,6 +46,15 @@ test: deps
 	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
 	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# On a Mac with Homebrew: installs, reads back, removes and restores one real app through
+# orvando-cli, then opens Orvando and takes a screenshot (scripts/e2e-mac); output in $(E2E_OUT).
+E2E_OUT ?= e2e-output
+e2e: deps
+	@[ "$$(uname -s)" = Darwin ] || { echo "make e2e: the end-to-end check runs on a Mac with Homebrew (the tests run it on a simulated one)" >&2; exit 1; }
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF -DORVANDO_TEST_ENVIRONMENT=OFF $(CMAKE_PREFIX) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvando orvando-askpass orvando-cli
+	scripts/e2e-mac --app $(BUILD_DIR)/src/app/Orvando.app --out $(E2E_OUT)
+
 # The main window and its sheets as PNG files in $(BUILD_DIR)/screenshots.
 screenshots: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF -DORVANDO_TEST_ENVIRONMENT=OFF $(CMAKE_PREFIX) >/dev/null
@@ -55,7 +70,9 @@ package:
 	@[ "$$(uname -s)" = Darwin ] || { echo "make package: the disk image is made on macOS only" >&2; exit 1; }
 	@scripts/install-deps --package
 	cmake -S . -B $(PACKAGE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANDO_BUILD_TESTS=OFF -DORVANDO_TEST_ENVIRONMENT=OFF -DORVANDO_BUILD_BENCH=OFF $(CMAKE_PREFIX) \
-		"-DORVANDO_CODESIGN_IDENTITY=$(CODESIGN_IDENTITY)" -DORVANDO_BUILD_NUMBER=$(BUILD_NUMBER) >/dev/null
+		"-DORVANDO_CODESIGN_IDENTITY=$(CODESIGN_IDENTITY)" -DORVANDO_BUILD_NUMBER=$(BUILD_NUMBER) \
+		"-DORVANDO_SPARKLE_FEED_URL=$(SPARKLE_FEED_URL)" "-DORVANDO_SPARKLE_PUBLIC_KEY=$(SPARKLE_PUBLIC_KEY)" \
+		"-DORVANDO_CATALOG_URL=$(CATALOG_URL)" "-DORVANDO_CATALOG_PUBLIC_KEY=$(CATALOG_PUBLIC_KEY)" >/dev/null
 	cmake --build $(PACKAGE_BUILD_DIR) -j $(JOBS) --target package
 
 format:

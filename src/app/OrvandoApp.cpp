@@ -2,13 +2,16 @@
 
 #include "app/MainWindow.h"
 #include "catalog/Catalog.h"
+#include "engine/CatalogRefresher.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/UpdateChecker.h"
+#include "platform/SoftwareUpdater.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
+#include "telemetry/ProductInfo.h"
 #include "views/AppSetTransfer.h"
 #include "views/BrandStyle.h"
 #include "views/MailFallback.h"
@@ -44,9 +47,12 @@ OrvandoApp::OrvandoApp(OptionsFactory options, UserDefaults *defaults, QObject *
     , m_options(std::move(options))
     , m_defaults(defaults ? defaults : &UserDefaults::standard())
     , m_coordinator(new OperationCoordinator(OperationCoordinator::defaultLockFolder(), this))
-    , m_services(new EngineServices(m_options().environment, Catalog::v1(), m_coordinator))
+    , m_services(new EngineServices(m_options().environment, Catalog::active(), m_coordinator))
+    , m_catalogRefresher(new CatalogRefresher(m_options().environment, this))
     , m_quit([] { QCoreApplication::quit(); })
 {
+    // Made now, so the updater's daily check runs from the start.
+    SoftwareUpdater::shared();
     RootView::prefetch();
     BrandStyle::install();
 }
@@ -182,6 +188,7 @@ bool OrvandoApp::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::Paint && !m_servicesStarted) {
         m_servicesStarted = true;
         m_services->start();
+        m_catalogRefresher->start();
     }
     // Closing the last window quits, so it asks first like the Quit command.
     if (event->type() == QEvent::Close && QApplication::quitOnLastWindowClosed()
@@ -211,6 +218,34 @@ void OrvandoApp::showInstallLogs()
     UrlOpener::open(QUrl::fromLocalFile(folder));
 }
 
+void OrvandoApp::checkForOrvandoUpdates()
+{
+    SoftwareUpdater &updater = SoftwareUpdater::shared();
+    if (updater.updatesItself()) {
+        updater.checkForUpdates();
+        return;
+    }
+    const QList<MainWindow *> open = windows();
+    QWidget *over = QApplication::activeWindow();
+    if (!over && !open.isEmpty())
+        over = open.last();
+    auto *alert = new QMessageBox(over);
+    alert->setObjectName(u"howToUpdate"_s);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setIcon(QMessageBox::Information);
+    alert->setTextFormat(Qt::PlainText);
+    alert->setWindowTitle(u"Check for Updates"_s);
+    alert->setText(u"This copy of Orvando does not update itself."_s);
+    alert->setInformativeText(updater.howToUpdate());
+    QPushButton *download = alert->addButton(u"Open Download Page"_s, QMessageBox::AcceptRole);
+    alert->setDefaultButton(alert->addButton(QMessageBox::Ok));
+    connect(alert, &QMessageBox::buttonClicked, this, [download](QAbstractButton *button) {
+        if (button == download)
+            UrlOpener::open(QUrl(ProductInfo::website()));
+    });
+    alert->open();
+}
+
 void OrvandoApp::installMenus(MainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
@@ -232,7 +267,8 @@ void OrvandoApp::installMenus(MainWindow *window)
     file->addSeparator();
     QAction *check = file->addAction(checkForUpdatesTitle(), m_services->updates(), &UpdateChecker::checkNow);
     check->setObjectName(u"checkForUpdatesAction"_s);
-    check->setMenuRole(QAction::ApplicationSpecificRole);
+    // Stays in File on the Mac too: the application menu's "Check for Updates…" is Orvando's own.
+    check->setMenuRole(QAction::NoRole);
     check->setEnabled(!m_services->updates()->isChecking());
     connect(m_services->updates(), &UpdateChecker::checkingChanged, check,
         [check](bool checking) { check->setEnabled(!checking); });
@@ -250,4 +286,9 @@ void OrvandoApp::installMenus(MainWindow *window)
     QAction *logs = help->addAction(installLogsTitle(), this, &OrvandoApp::showInstallLogs);
     logs->setObjectName(u"showInstallLogsAction"_s);
     logs->setMenuRole(QAction::NoRole);
+    help->addSeparator();
+    QAction *update = help->addAction(SoftwareUpdater::menuTitle(), this, &OrvandoApp::checkForOrvandoUpdates);
+    update->setObjectName(u"checkForOrvandoUpdatesAction"_s);
+    // The Mac's place for it: the application menu, below About.
+    update->setMenuRole(QAction::ApplicationSpecificRole);
 }

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class CatalogRefresher;
 class EngineServices;
 class MainWindow;
 class OperationCoordinator;
@@ -19,11 +20,12 @@ class UserDefaults;
 
 // The application: opens main windows, each with its own root view and engine, and gives each the
 // menus: File with New Window, Close Window, "Export my apps…", "Install from file…", "Check for
-// updates" (in the application menu on the Mac) and Quit, and a Help menu holding "Welcome to
-// Orvando…", "Send Feedback…" and "Show Install Logs". It owns the one OperationCoordinator all
-// windows' engines share, with the services beside it (cask facts, updates), and asks before a quit
-// (menu, ⌘Q, closing the last window) would cut an operation off. It keeps no other state beyond
-// its windows.
+// updates" (of the apps) and Quit, and a Help menu holding "Welcome to Orvando…", "Send
+// Feedback…", "Show Install Logs" and "Check for Updates…" (of Orvando itself; in the application
+// menu on the Mac). It owns the one OperationCoordinator all windows' engines share, with the
+// services beside it (cask facts, updates) and the catalog refresher, and asks before a quit (menu,
+// ⌘Q, closing the last window) would cut an operation off. It keeps no other state beyond its
+// windows.
 class OrvandoApp : public QObject
 {
     Q_OBJECT
@@ -56,6 +58,9 @@ public:
     void sendFeedback();
     // Reveals the folder of the install log files, making it first if no line was written yet.
     void showInstallLogs();
+    // "Check for Updates…": the updater's own check where Orvando updates itself; elsewhere an
+    // alert that says how to update, with a button to the download page.
+    void checkForOrvandoUpdates();
     QString installLogFolder() const;
 
     // Quits at once when nothing runs; otherwise asks quitQuestion() (Cancel by default) and, when
@@ -76,6 +81,7 @@ private:
     UserDefaults *m_defaults;
     OperationCoordinator *m_coordinator;
     EngineServices *m_services;
+    CatalogRefresher *m_catalogRefresher;
     bool m_servicesStarted = false;
     std::function<void()> m_quit;
     QPointer<QMessageBox> m_quitAlert;

@@ -20,7 +20,7 @@ namespace Catalog {
 QList<CatalogApp> curated()
 {
     QList<CatalogApp> result;
-    for (const CatalogApp &app : v1()) {
+    for (const CatalogApp &app : active()) {
         if (app.isCurated)
             result.append(app);
     }
@@ -29,7 +29,7 @@ QList<CatalogApp> curated()
 
 QList<CatalogApp> apps(bool showAll, std::optional<CatalogApp::Category> category)
 {
-    const QList<CatalogApp> base = showAll ? v1() : curated();
+    const QList<CatalogApp> base = showAll ? active() : curated();
     if (!category)
         return base;
     QList<CatalogApp> result;
@@ -47,7 +47,7 @@ QList<CatalogApp> apps(bool showAll, std::optional<CatalogApp::Category> categor
     if (query.isEmpty())
         return apps(showAll, category);
     QList<CatalogApp> result;
-    for (const CatalogApp &app : v1()) {
+    for (const CatalogApp &app : active()) {
         if (matches(app, query))
             result.append(app);
     }

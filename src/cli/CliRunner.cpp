@@ -35,7 +35,7 @@ CliRunner::CliRunner(Environment env, CliRequest request, Terminals terminals, Q
 {
     // The window keeps its lock files in the same place: <cache folder>/locks.
     m_coordinator = new OperationCoordinator(env.cacheDir.isEmpty() ? QString() : env.cacheDir + u"/locks"_s);
-    m_services = new EngineServices(env, Catalog::v1(), m_coordinator);
+    m_services = new EngineServices(env, Catalog::active(), m_coordinator);
     m_engine = new InstallEngine(env, nullptr, m_coordinator);
     m_batch = new BatchInstaller(m_engine);
     connect(m_engine, &InstallEngine::stateChanged, this, &CliRunner::showProgress);
@@ -160,7 +160,7 @@ QCoro::Task<int> CliRunner::outdated()
     QList<QStringList> rows;
     QJsonArray array;
     for (const AppUpdate &update : m_services->updates()->updates()) {
-        const CatalogApp app = CliLookup::apps({ update.appID }, Catalog::v1()).apps.value(0);
+        const CatalogApp app = CliLookup::apps({ update.appID }, Catalog::active()).apps.value(0);
         rows.append({ app.id, app.name, update.installedVersion, update.availableVersion,
             update.updatesItself ? QString::fromLatin1(CaskFactsText::updatesItself) : QString() });
         array.append(QJsonObject { { u"id"_s, app.id }, { u"name"_s, app.name },
@@ -210,11 +210,11 @@ QCoro::Task<int> CliRunner::update()
 int CliRunner::exportSet()
 {
     QSet<QString> installed;
-    for (const CatalogApp &app : Catalog::v1()) {
+    for (const CatalogApp &app : Catalog::active()) {
         if (m_engine->detectedState(app) == InstallState::installed())
             installed.insert(app.id);
     }
-    const QByteArray content = AppSetFile::exportBrewfile(Catalog::v1(), installed);
+    const QByteArray content = AppSetFile::exportBrewfile(Catalog::active(), installed);
     if (m_request.file.isEmpty()) {
         std::fwrite(content.constData(), 1, size_t(content.size()), stdout);
         return ExitCode::success;
@@ -231,7 +231,7 @@ int CliRunner::exportSet()
 
 std::optional<QList<CatalogApp>> CliRunner::namedApps()
 {
-    const CliLookup::Apps found = CliLookup::apps(m_request.names, Catalog::v1());
+    const CliLookup::Apps found = CliLookup::apps(m_request.names, Catalog::active());
     for (const QString &problem : found.problems)
         err(problem);
     return found.problems.isEmpty() ? std::optional(found.apps) : std::nullopt;

@@ -145,7 +145,7 @@ void CliRunner::report(const CatalogApp &app, const OperationOutcome &outcome)
 
 QCoro::Task<int> CliRunner::importSet()
 {
-    const AppSetFile::Import set = AppSetFile::readFile(m_request.file, Catalog::v1());
+    const AppSetFile::Import set = AppSetFile::readFile(m_request.file, Catalog::active());
     if (!set.succeeded()) {
         err(*set.error);
         co_return ExitCode::failed;

@@ -18,6 +18,7 @@ const std::pair<QString, QString Environment::*> texts[] = {
     { u"helperDir"_s, &Environment::helperDir },
     { u"logDir"_s, &Environment::logDir },
     { u"cacheDir"_s, &Environment::cacheDir },
+    { u"catalogPublicKey"_s, &Environment::catalogPublicKey },
 };
 const std::pair<QString, QStringList Environment::*> lists[] = {
     { u"applicationFolders"_s, &Environment::applicationFolders },
@@ -27,6 +28,7 @@ const std::pair<QString, QUrl Environment::*> urls[] = {
     { u"githubApi"_s, &Environment::githubApi },
     { u"homebrewInstallHost"_s, &Environment::homebrewInstallHost },
     { u"homebrewApi"_s, &Environment::homebrewApi },
+    { u"catalogUrl"_s, &Environment::catalogUrl },
 };
 
 std::optional<QStringList> stringList(const QJsonValue &value)

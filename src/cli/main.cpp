@@ -5,6 +5,7 @@
 #include "cli/EnvironmentFile.h"
 #endif
 
+#include "engine/CatalogRefresher.h"
 #include "platform/VersionInfo.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,8 @@ int main(int argc, char *argv[])
         print(stderr, problem + u'\n');
         return ExitCode::usage;
     }
+    // The catalog the window last fetched, when it still checks out; the built-in list otherwise.
+    CatalogRefresher::activateCached(*env);
     SignalPipe interrupts;
     CliRunner runner(*env, parsed.request, { ::isatty(STDIN_FILENO) == 1, ::isatty(STDERR_FILENO) == 1 });
     QObject::connect(&interrupts, &SignalPipe::received, &runner, &CliRunner::interrupt);

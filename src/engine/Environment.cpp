@@ -85,5 +85,8 @@ Environment Environment::system()
     env.githubApi = QUrl(u"https://api.github.com"_s);
     env.homebrewInstallHost = QUrl(u"https://raw.githubusercontent.com"_s);
     env.homebrewApi = QUrl(u"https://formulae.brew.sh"_s);
+    // Set when the program is built (ORVANDO_CATALOG_URL, ORVANDO_CATALOG_PUBLIC_KEY).
+    env.catalogUrl = QUrl(QStringLiteral(ORVANDO_CATALOG_URL));
+    env.catalogPublicKey = QStringLiteral(ORVANDO_CATALOG_PUBLIC_KEY);
     return env;
 }

@@ -38,6 +38,10 @@ struct Environment
     QUrl homebrewApi; // base address of Homebrew's public JSON API ("<base>/api/cask/<token>.json")
     // The most a download whose size was not announced may bring, in bytes.
     qint64 unannouncedDownloadLimit = qint64(4) << 30;
+    // The signed catalog that may replace the built-in list ("<address>.sig" is its signature) and
+    // the Ed25519 public key it must be signed with, in base64. Either empty: no refresh.
+    QUrl catalogUrl;
+    QString catalogPublicKey;
 
     // The user's Applications folder, home + "/Applications".
     QString userApplications() const { return home + QStringLiteral("/Applications"); }

@@ -110,7 +110,7 @@ QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()
         co_return 0;
     const QPointer<InstallEngine> self(this);
     setUninstallAllInProgress(true);
-    const QList<CatalogApp> &apps = Catalog::v1();
+    const QList<CatalogApp> apps = Catalog::activeAndBuiltIn();
     // Leaves alone the apps with an operation running: their state is that operation's.
     refreshInstalledStatus(apps);
     int removed = 0;

@@ -44,7 +44,7 @@ bool AppSelection::isBusy(const CatalogApp &app) const
 QList<CatalogApp> AppSelection::apps() const
 {
     QList<CatalogApp> apps;
-    for (const CatalogApp &app : Catalog::v1())
+    for (const CatalogApp &app : Catalog::active())
         if (m_ids.contains(app.id))
             apps.append(app);
     return apps;

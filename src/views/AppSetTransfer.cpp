@@ -56,11 +56,11 @@ QMessageBox *exportTo(RootView *view, const QString &path)
 {
     InstallEngine *engine = view->engine();
     QSet<QString> installed;
-    for (const CatalogApp &app : Catalog::v1())
+    for (const CatalogApp &app : Catalog::active())
         if (engine->detectedState(app) == InstallState::installed())
             installed.insert(app.id);
     QString error;
-    if (AppSetFile::writeFile(path, AppSetFile::exportBrewfile(Catalog::v1(), installed), &error))
+    if (AppSetFile::writeFile(path, AppSetFile::exportBrewfile(Catalog::active(), installed), &error))
         return nullptr;
     return alert(view->window(), u"Your apps could not be exported."_s, error);
 }
@@ -76,7 +76,7 @@ void chooseImportFile(RootView *view)
 
 ImportConfirmation *importFrom(RootView *view, const QString &path)
 {
-    const AppSetFile::Import set = AppSetFile::readFile(path, Catalog::v1());
+    const AppSetFile::Import set = AppSetFile::readFile(path, Catalog::active());
     if (!set.succeeded()) {
         alert(view->window(), u"The file could not be read."_s, *set.error);
         return nullptr;

@@ -391,7 +391,7 @@ void RootView::showEvent(QShowEvent *event)
     // A window coming back from the Dock is not a new appearance.
     if (event->spontaneous())
         return;
-    m_engine->refreshInstalledStatus(Catalog::v1());
+    m_engine->refreshInstalledStatus(Catalog::active());
     recordLaunch();
 }
 

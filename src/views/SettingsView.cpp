@@ -50,6 +50,7 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     items->setContentsMargins(20, 20, 20, 20);
     items->addLayout(legalSection());
     items->addLayout(privacySection());
+    items->addLayout(updatesSection());
     items->addLayout(suggestSection());
     items->addLayout(uninstallSection());
     m_busyNote = Typography::label(QString(), 12, QFont::Normal, Brand::n3, true);

@@ -16,8 +16,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 
-// The settings sheet: legal links, the analytics consent switch, the app suggestion box, removing
-// every catalog app Orvando installed, and removing Orvando itself while the apps stay.
+// The settings sheet: legal links, the analytics consent switch, how Orvando and its catalog are
+// kept up to date, the app suggestion box, removing every catalog app Orvando installed, and
+// removing Orvando itself while the apps stay.
 class SettingsView : public QDialog
 {
     Q_OBJECT
@@ -49,6 +50,7 @@ private:
     QWidget *header();
     QLayout *legalSection();
     QLayout *privacySection();
+    QLayout *updatesSection();
     QLayout *suggestSection();
     QLayout *uninstallSection();
     QMessageBox *confirm(const QString &title, const QString &message, const QString &action, const char *name);
@@ -68,6 +70,7 @@ private:
     std::function<void()> m_quit;
 
     QCheckBox *m_analyticsSwitch = nullptr;
+    QCheckBox *m_automaticUpdatesSwitch = nullptr; // only where Orvando updates itself
     QPlainTextEdit *m_suggestEditor = nullptr;
     QPushButton *m_sendSuggestion = nullptr;
     QAbstractButton *m_uninstallAll = nullptr;

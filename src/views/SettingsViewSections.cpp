@@ -1,4 +1,8 @@
 // The sections of the settings sheet, top to bottom.
+#include "catalog/Catalog.h"
+#include "engine/CatalogRefresher.h"
+#include "engine/InstallEngine.h"
+#include "platform/SoftwareUpdater.h"
 #include "platform/UrlOpener.h"
 #include "telemetry/ProductInfo.h"
 #include "views/Brand.h"
@@ -103,6 +107,51 @@ QLayout *SettingsView::privacySection()
     row->addLayout(label, 1);
     row->addWidget(m_analyticsSwitch, 0, Qt::AlignTop);
     layout->addLayout(row);
+    return layout;
+}
+
+QLayout *SettingsView::updatesSection()
+{
+    QVBoxLayout *layout = section(u"Updates"_s, 8);
+    SoftwareUpdater &updater = SoftwareUpdater::shared();
+    if (updater.updatesItself()) {
+        const QString title = u"Check for Orvando updates automatically"_s;
+        const QString explanation = u"Orvando looks for a new version once a day and asks before installing it."_s;
+        auto *label = new QVBoxLayout;
+        label->setSpacing(4);
+        label->addWidget(Typography::label(title, 13, QFont::Medium, Brand::warmBlack));
+        label->addWidget(caption(explanation));
+        m_automaticUpdatesSwitch = new QCheckBox;
+        BrandStyle::setLook(m_automaticUpdatesSwitch, BrandStyle::Look::Switch);
+        m_automaticUpdatesSwitch->setObjectName(u"automaticUpdatesSwitch"_s);
+        m_automaticUpdatesSwitch->setFocusPolicy(Qt::TabFocus);
+        m_automaticUpdatesSwitch->setAccessibleName(title);
+        m_automaticUpdatesSwitch->setAccessibleDescription(explanation);
+        m_automaticUpdatesSwitch->setChecked(updater.automaticallyChecks());
+        connect(m_automaticUpdatesSwitch, &QAbstractButton::toggled, this,
+            [](bool on) { SoftwareUpdater::shared().setAutomaticallyChecks(on); });
+        auto *row = new QHBoxLayout;
+        row->setSpacing(12);
+        row->addLayout(label, 1);
+        row->addWidget(m_automaticUpdatesSwitch, 0, Qt::AlignTop);
+        layout->addLayout(row);
+    } else {
+        QLabel *how = caption(updater.howToUpdate());
+        how->setObjectName(u"howToUpdate"_s);
+        layout->addWidget(how);
+    }
+
+    QLabel *catalog = caption(Catalog::activeSummary());
+    catalog->setObjectName(u"catalogSummary"_s);
+    layout->addWidget(catalog);
+    // A newer catalog fetched while Orvando was open waits for the next start.
+    const std::optional<CatalogDocument> waiting
+        = m_engine ? CatalogRefresher::cached(m_engine->environment()) : std::nullopt;
+    if (waiting && waiting->issued > Catalog::activeIssued().value_or(Catalog::builtInIssued())) {
+        QLabel *note = caption(Catalog::waitingNote(waiting->issued));
+        note->setObjectName(u"catalogWaiting"_s);
+        layout->addWidget(note);
+    }
     return layout;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
+#include "support/FakeSoftwareUpdater.h"
 #include "support/Sandbox.h"
 #include "telemetry/ProductInfo.h"
 #include "views/ResourceBundle.h"
@@ -101,6 +102,7 @@ private Q_SLOTS:
     {
         QDesktopServices::setUrlHandler(u"mailto"_s, this, "openURL");
         QDesktopServices::setUrlHandler(u"file"_s, this, "openURL");
+        QDesktopServices::setUrlHandler(u"https"_s, this, "openURL");
     }
     void init()
     {
@@ -123,7 +125,9 @@ private Q_SLOTS:
         QStringList items;
         for (QAction *item : help)
             items << item->text() + (item->shortcuts().isEmpty() ? QString() : u" (shortcut)"_s);
-        QCOMPARE(items, (QStringList { u"Welcome to Orvando…"_s, u"Send Feedback…"_s, u"Show Install Logs"_s }));
+        QCOMPARE(items,
+            (QStringList { u"Welcome to Orvando…"_s, u"Send Feedback…"_s, u"Show Install Logs"_s, QString(),
+                u"Check for Updates…"_s }));
         QCOMPARE(action(window, u"File"_s, u"New Window"_s)->shortcut(), QKeySequence(QKeySequence::New));
         action(window, u"Help"_s, u"Send Feedback…"_s)->trigger();
         QCOMPARE(m_opened.size(), 1);
@@ -145,6 +149,29 @@ private Q_SLOTS:
         QTRY_VERIFY(!m_app->services()->updates()->isChecking());
         action(window, u"File"_s, OrvandoApp::checkForUpdatesTitle())->trigger();
         QTRY_COMPARE_WITH_TIMEOUT(calls("outdated --cask"), 2, 20000);
+    }
+
+    // Orvando's own update: an alert that says how, with the download page a click away, or the
+    // updater's check where it updates itself. On the Mac the item sits in the application menu, and
+    // the apps' "Check for updates" stays in File so the two are not side by side.
+    void checkForUpdatesSaysHowOrUpdates()
+    {
+        MainWindow *window = m_app->newWindow();
+        QAction *check = action(window, u"Help"_s, u"Check for Updates…"_s);
+        QCOMPARE(check->menuRole(), QAction::ApplicationSpecificRole);
+        QCOMPARE(action(window, u"File"_s, u"Check for updates"_s)->menuRole(), QAction::NoRole);
+        check->trigger();
+        auto *alert = window->findChild<QMessageBox *>(u"howToUpdate"_s);
+        QVERIFY(alert && alert->isVisible());
+        QCOMPARE(alert->informativeText(), SoftwareUpdater::shared().howToUpdate());
+        QTest::mouseClick(button(alert, u"Open Download Page"_s), Qt::LeftButton);
+        QCOMPARE(m_opened, QList<QUrl> { QUrl(ProductInfo::website()) });
+
+        FakeSoftwareUpdater updater;
+        SoftwareUpdater::setShared(&updater);
+        check->trigger();
+        SoftwareUpdater::setShared(nullptr);
+        QCOMPARE(updater.checks, 1);
     }
 
     void feedbackWithoutAMailAppSaysWhereToWrite()

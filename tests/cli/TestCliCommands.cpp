@@ -3,6 +3,7 @@
 #include "cli/EnvironmentFile.h"
 
 #include "catalog/Catalog.h"
+#include "catalog/SignedCatalog.h"
 #include "engine/OperationCoordinator.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
@@ -11,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QOperatingSystemVersion>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSocketNotifier>
@@ -28,7 +30,8 @@ using Command = CliRequest::Command;
 // The command line's arguments and names as a user types them: what runs, and what is refused with
 // which sentence. Then the built orvando-cli, run as a process against a sandbox Mac and the fake
 // brew: what each command prints and the status it exits with, the JSON against its published
-// schema, Ctrl-C during an install, another process's lock, and the terminal's progress and question.
+// schema, Ctrl-C during an install, another process's lock, the terminal's progress and question,
+// and the end-to-end script CI runs on a real Mac, here with a refreshed catalog kept earlier.
 class TestCliCommands : public QObject
 {
     Q_OBJECT
@@ -50,6 +53,8 @@ private Q_SLOTS:
     void interruptStopsBrew();
     void refusesAppLockedByAnotherProcess();
     void asksAndDrawsProgressInTerminal();
+    void endToEndScriptChecksASimulatedMac_data();
+    void endToEndScriptChecksASimulatedMac();
 };
 
 namespace {
@@ -591,6 +596,79 @@ void TestCliCommands::asksAndDrawsProgressInTerminal()
     // Each note replaces the one before on the same line.
     QVERIFY2(screen.contains("\r\x1b[KDownloading Maccy.\r\x1b[KInstalling Maccy."), screen.constData());
     QCOMPARE(sandbox.installedBundles(), QStringList { u"Maccy.app"_s });
+}
+
+// The end-to-end script CI runs against a Mac's real Homebrew, run here against the fake brew with
+// the sandbox as its Mac: each step, and the step a failure names.
+void TestCliCommands::endToEndScriptChecksASimulatedMac_data()
+{
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("app"); // what the script starts as Orvando
+    QTest::addColumn<QString>("failedStep"); // empty when every step passes
+
+    const QString orvando = QStringLiteral(ORVANDO_APP_PATH);
+    QTest::newRow("every step passes") << QStringList() << QStringList() << orvando << QString();
+    QTest::newRow("the app is already installed")
+        << QStringList() << QStringList { u"maccy"_s } << orvando << u"maccy is not installed yet"_s;
+    QTest::newRow("update list unreadable") << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s }
+                                            << QStringList() << orvando << u"outdated answers by the schema"_s;
+    QTest::newRow("Orvando does not stay up")
+        << QStringList() << QStringList() << u"/bin/false"_s << u"Orvando starts and stays up for 2 seconds"_s;
+}
+
+void TestCliCommands::endToEndScriptChecksASimulatedMac()
+{
+    using EngineTestKit::fileBytes;
+    QFETCH(QStringList, variables);
+    QFETCH(QStringList, installed);
+    QFETCH(QString, app);
+    QFETCH(QString, failedStep);
+    const CliSandbox sandbox;
+    sandbox.preinstall(installed);
+    const QString out = sandbox.root() + u"/e2e"_s;
+    // The command line uses the catalog a window refreshed and kept earlier: here Maccy is renamed.
+    Environment env = sandbox.environment();
+    env.cacheDir = sandbox.root() + u"/cache"_s;
+    const SignedCatalog::KeyPair keys = SignedCatalog::generateKeyPair();
+    env.catalogPublicKey = keys.publicKey;
+    QVERIFY(EnvironmentFile::write(sandbox.envFile(), env));
+    CatalogDocument kept { Catalog::builtInIssued().addDays(1), Catalog::v1() };
+    kept.apps.first().name = u"Maccy Refreshed"_s;
+    QVERIFY(Sandbox::writeFile(env.cacheDir + u"/catalog/catalog.json"_s, kept.toJson()));
+    QVERIFY(Sandbox::writeFile(
+        env.cacheDir + u"/catalog/catalog.json.sig"_s, SignedCatalog::sign(kept.toJson(), keys.secretKey)));
+
+    QProcess script;
+    // The command line and the application both take the sandbox's home for the user's.
+    sandbox.prepare(script, {},
+        variables << u"HOME="_s + sandbox.home() << u"E2E_STAY_UP=2"_s << u"ORVANDO_FORCE_NO_BREW=1"_s
+                  << u"E2E_LAUNCH=direct"_s);
+    QProcessEnvironment processEnv = script.processEnvironment();
+    for (const QString &name : { u"XDG_DATA_HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s })
+        processEnv.remove(name);
+    // The Mac's Trash is the user's own, wherever the sandbox's home is.
+    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::MacOS)
+        processEnv.insert(u"E2E_TRASH"_s, QDir::homePath() + u"/.Trash"_s);
+    script.setProcessEnvironment(processEnv);
+    script.setProgram(QStringLiteral(ORVANDO_SOURCE_DIR "/scripts/e2e-mac"));
+    script.setArguments({ u"--app"_s, app, u"--cli"_s, QStringLiteral(ORVANDO_CLI_PATH), u"--out"_s, out });
+    script.start();
+    QVERIFY(script.waitForFinished(240000));
+    const QString said = QString::fromUtf8(script.readAllStandardOutput() + script.readAllStandardError());
+
+    const QString verdict
+        = failedStep.isEmpty() ? u"e2e-mac: all 10 steps passed"_s : u"FAILED in step \""_s + failedStep;
+    QVERIFY2(script.exitCode() == (failedStep.isEmpty() ? 0 : 1) && said.contains(verdict), qPrintable(said));
+    if (failedStep.isEmpty()) {
+        QCOMPARE(sandbox.brewCalls().filter(QRegularExpression(u"^(un)?install "_s)),
+            QStringList({ u"install --cask maccy"_s, u"uninstall --cask maccy"_s, u"install --cask maccy"_s,
+                u"uninstall --cask maccy"_s }));
+        QCOMPARE(fileBytes(out + u"/Brewfile"_s), QByteArray("cask \"maccy\"\n"));
+        QVERIFY(fileBytes(out + u"/info.out"_s).contains("\"name\": \"Maccy Refreshed\""));
+    }
+    // Whatever happened, the Mac is left as it was found.
+    QCOMPARE(sandbox.installedBundles(), installed.isEmpty() ? QStringList() : QStringList { u"Maccy.app"_s });
 }
 
 QTEST_GUILESS_MAIN(TestCliCommands)

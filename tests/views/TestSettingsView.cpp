@@ -1,8 +1,10 @@
 #include "catalog/Catalog.h"
+#include "catalog/SignedCatalog.h"
 #include "engine/InstallEngine.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
+#include "support/FakeSoftwareUpdater.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
@@ -21,6 +23,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -298,6 +301,56 @@ private Q_SLOTS:
         QVERIFY(!reopened.findChild<QAbstractButton *>(u"uninstallAll"_s)->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(view.busyNote(), u"Removed 1 app."_s, 30000);
         QVERIFY(row->isEnabled());
+    }
+
+    // How Orvando keeps itself current (the switch where it updates itself, how to update where it
+    // cannot) and which catalog it uses, with a newer one that waits for the next start.
+    void updatesSectionSaysHowOrvandoAndItsCatalogStayCurrent_data()
+    {
+        QTest::addColumn<int>("selfUpdating"); // -1: not (built from source here); 0 or 1: its daily check
+        QTest::addColumn<int>("inUse"); // apps of the refreshed catalog in use; 0: the built-in list
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("waiting"); // a newer catalog is kept: the note
+        QTest::newRow("built from source, built-in list") << -1 << 0 << u"Catalog: built in, 28 apps"_s << QString();
+        QTest::newRow("updates itself daily, a catalog of one app")
+            << 1 << 1 << u"Catalog: updated 9 December 2026, 1 app"_s << QString();
+        QTest::newRow("daily check off, a newer catalog waits")
+            << 0 << 2 << u"Catalog: updated 9 December 2026, 2 apps"_s
+            << u"A newer catalog from 10 December 2026 is ready. Orvando uses it the next time it opens."_s;
+    }
+    void updatesSectionSaysHowOrvandoAndItsCatalogStayCurrent()
+    {
+        QFETCH(int, selfUpdating);
+        QFETCH(int, inUse);
+        QFETCH(QString, waiting);
+        FakeSoftwareUpdater updater;
+        updater.automatic = selfUpdating == 1;
+        SoftwareUpdater::setShared(selfUpdating >= 0 ? &updater : nullptr);
+        const auto restore = qScopeGuard([] { SoftwareUpdater::setShared(nullptr), Catalog::setActive(std::nullopt); });
+        const QDateTime ninth(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
+        if (inUse > 0)
+            Catalog::setActive(CatalogDocument { ninth, Catalog::v1().mid(0, inUse) });
+        Environment env = m_sandbox->environment();
+        const SignedCatalog::KeyPair keys = SignedCatalog::generateKeyPair();
+        env.cacheDir = m_sandbox->root() + u"/cache"_s;
+        env.catalogPublicKey = keys.publicKey;
+        const QByteArray kept = CatalogDocument { ninth.addDays(1), Catalog::v1() }.toJson();
+        QVERIFY(waiting.isEmpty() || Sandbox::writeFile(env.cacheDir + u"/catalog/catalog.json"_s, kept));
+        QVERIFY(Sandbox::writeFile(
+            env.cacheDir + u"/catalog/catalog.json.sig"_s, SignedCatalog::sign(kept, keys.secretKey)));
+        InstallEngine engine(env);
+        SettingsView view(&engine);
+
+        auto *toggle = view.findChild<QCheckBox *>(u"automaticUpdatesSwitch"_s);
+        auto *how = view.findChild<QLabel *>(u"howToUpdate"_s);
+        QCOMPARE(toggle != nullptr, selfUpdating >= 0);
+        QCOMPARE(how ? how->text() : QString(), selfUpdating < 0 ? SoftwareUpdater::shared().howToUpdate() : QString());
+        if (toggle)
+            toggle->click(); // from the state it shows to the other one
+        QCOMPARE(updater.automatic, selfUpdating == 0);
+        QTEST(view.findChild<QLabel *>(u"catalogSummary"_s)->text(), "summary");
+        auto *note = view.findChild<QLabel *>(u"catalogWaiting"_s);
+        QCOMPARE(note ? note->text() : QString(), waiting);
     }
 };
 
