@@ -2,6 +2,7 @@
 
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/ProcessGroup.h"
 
 #include <QCoreApplication>
 #include <QCoroTimer>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -204,6 +206,7 @@ void OperationCoordinator::setServices(EngineServices *services)
 
 void OperationCoordinator::trackProcess(QProcess *process, const QString &appID)
 {
+    ProcessGroup::startInOwnGroup(process);
     m_processes.removeIf([](const TrackedProcess &tracked) { return tracked.process.isNull(); });
     m_processes.append({ process, appID });
 }
@@ -241,25 +244,38 @@ bool OperationCoordinator::isCancelled(const QString &appID) const
     return it != m_operations.constEnd() && it->cancelled;
 }
 
+void OperationCoordinator::terminateAll()
+{
+    for (const TrackedProcess &tracked : std::as_const(m_processes)) {
+        if (tracked.process && tracked.process->state() != QProcess::NotRunning)
+            ProcessGroup::signal(tracked.process->processId(), SIGTERM, true);
+    }
+}
+
 QCoro::Task<> OperationCoordinator::stop(QList<QPointer<QProcess>> processes)
 {
-    QList<QPointer<QProcess>> stopping;
+    struct Stopping
+    {
+        QPointer<QProcess> process;
+        qint64 pid; // kept: the group outlives the QProcess, which goes with its operation
+        bool running() const { return process && process->state() != QProcess::NotRunning; }
+    };
+    QList<Stopping> stopping;
     for (const QPointer<QProcess> &process : std::as_const(processes)) {
         if (process && process->state() != QProcess::NotRunning) {
-            stopping.append(process);
-            process->terminate();
+            stopping.append({ process, process->processId() });
+            ProcessGroup::signal(stopping.last().pid, SIGTERM, true);
         }
     }
-    const auto running = [&stopping] {
-        return std::any_of(stopping.cbegin(), stopping.cend(),
-            [](const QPointer<QProcess> &process) { return process && process->state() != QProcess::NotRunning; });
+    const auto anyRunning = [&stopping] {
+        return std::any_of(stopping.cbegin(), stopping.cend(), [](const Stopping &s) { return s.running(); });
     };
     // The processes' ends arrive through the event loop, so wait by turns rather than blocking it.
     const auto deadline = std::chrono::steady_clock::now() + m_stopGrace;
-    while (running() && std::chrono::steady_clock::now() < deadline)
+    while (anyRunning() && std::chrono::steady_clock::now() < deadline)
         co_await QCoro::sleepFor(std::chrono::milliseconds(20));
-    for (const QPointer<QProcess> &process : std::as_const(stopping)) {
-        if (process && process->state() != QProcess::NotRunning)
-            process->kill();
-    }
+    // Whatever of a group outlived the request (its leader, or a child left behind when the leader
+    // went) is ended now.
+    for (const Stopping &s : std::as_const(stopping))
+        ProcessGroup::signal(s.pid, SIGKILL, s.running());
 }

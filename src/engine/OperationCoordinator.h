@@ -89,12 +89,15 @@ public:
     void setServices(EngineServices *services);
 
     // Child processes that a quit has to stop, and a cancel of appID's operation when one is given;
-    // a process is forgotten when it is destroyed.
+    // a process is forgotten when it is destroyed. Call before it starts: it is started in a process
+    // group of its own, and a stop signals the whole group.
     void trackProcess(QProcess *process, const QString &appID = {});
     // For a quit: refuses new operations from then on (a quit does not come back), asks every
-    // tracked process to end (SIGTERM), waits up to the grace period for them, then kills those
-    // still running.
+    // tracked process to end (SIGTERM), waits up to the grace period for them, then kills what is
+    // left of their groups.
     QCoro::Task<> stopAll();
+    // For a program that ends at once: SIGTERM to every tracked process's group, without waiting.
+    void terminateAll();
     bool isStopping() const { return m_stopping; }
     void setStopGrace(std::chrono::milliseconds grace) { m_stopGrace = grace; }
 
@@ -134,7 +137,7 @@ private:
     void endSetup();
     // An open, locked lock file for appID, or -1 (*heldElsewhere set when another holder has it).
     int lockApp(const QString &appID, bool *heldElsewhere) const;
-    // SIGTERM to each, then SIGKILL to those still running after the grace period.
+    // SIGTERM to each one's group, then SIGKILL to what is left of them after the grace period.
     QCoro::Task<> stop(QList<QPointer<QProcess>> processes);
 
     QString m_lockFolder;

@@ -1,9 +1,7 @@
 #include "engine/AppArchiveInstaller.h"
-#include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/InstallLogFile.h"
 #include "engine/LeftoverSweep.h"
-#include "engine/UpdateChecker.h"
 #include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
@@ -519,32 +517,6 @@ private Q_SLOTS:
         QVERIFY(coordinator.isBusy(u"maccy"_s));
         QTRY_VERIFY_WITH_TIMEOUT(!coordinator.isBusy(u"maccy"_s), 30000);
         QCOMPARE(staying.state(u"maccy"_s), std::optional(InstallState::installed()));
-    }
-
-    // A quit stops the services' brew queries too, and starts none afterwards.
-    void aQuitStopsTheBackgroundQueries()
-    {
-        Sandbox sandbox;
-        QVERIFY(sandbox.installFakeBrew());
-        const QString pidFile = sandbox.root() + u"/query.pid"_s;
-        QVERIFY(
-            Sandbox::writeFile(sandbox.brewPath(), "#!/bin/sh\necho $$ >'" + pidFile.toUtf8() + "'\nexec sleep 60\n"));
-        OperationCoordinator coordinator;
-        coordinator.setStopGrace(std::chrono::milliseconds(500));
-        auto *services = new EngineServices(sandbox.environment(), { maccy() }, &coordinator);
-        std::optional<bool> checked;
-        services->updates()->check().then([&checked](bool read) { checked = read; });
-        QTRY_VERIFY(!fileBytes(pidFile).trimmed().isEmpty());
-        const pid_t query = fileBytes(pidFile).trimmed().toInt();
-
-        QVERIFY(finish(coordinator.stopAll()));
-        QTRY_VERIFY(checked.has_value());
-        QVERIFY(!*checked && ::kill(query, 0) != 0);
-        QFile::remove(pidFile);
-        checked.reset();
-        services->updates()->check().then([&checked](bool read) { checked = read; });
-        QTRY_VERIFY(checked.has_value());
-        QVERIFY(!*checked && !QFile::exists(pidFile));
     }
 
     // Each operation's temporary folder is new, private, and removed without following what was planted in it.
