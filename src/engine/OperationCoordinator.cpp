@@ -5,6 +5,7 @@
 #include "engine/ProcessGroup.h"
 
 #include <QCoreApplication>
+#include <QCoroSignal>
 #include <QCoroTimer>
 #include <QDir>
 #include <QFile>
@@ -73,6 +74,8 @@ OperationCoordinator::~OperationCoordinator()
         if (operation.lockFd >= 0)
             ::close(operation.lockFd);
     }
+    if (m_setupLockFd >= 0)
+        ::close(m_setupLockFd);
 }
 
 OperationCoordinator *OperationCoordinator::shared()
@@ -88,14 +91,26 @@ QString OperationCoordinator::defaultLockFolder()
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + u"/locks"_s;
 }
 
+namespace {
+
+// '@' never appears in an application's lock name.
+const QString setupLockName = u"@homebrew-setup"_s;
+
+} // namespace
+
 int OperationCoordinator::lockApp(const QString &appID, bool *heldElsewhere) const
+{
+    static const QRegularExpression unsafe(u"[^A-Za-z0-9._-]"_s);
+    QString name = appID;
+    name.replace(unsafe, u"_"_s);
+    return lock(name, heldElsewhere);
+}
+
+int OperationCoordinator::lock(const QString &name, bool *heldElsewhere) const
 {
     *heldElsewhere = false;
     if (m_lockFolder.isEmpty() || !QDir().mkpath(m_lockFolder))
         return -1;
-    static const QRegularExpression unsafe(u"[^A-Za-z0-9._-]"_s);
-    QString name = appID;
-    name.replace(unsafe, u"_"_s);
     const QByteArray path = QFile::encodeName(m_lockFolder + u'/' + name + u".lock"_s);
     // The kernel drops a flock when its holder dies, so a crashed process never leaves one behind.
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -162,6 +177,11 @@ OperationCoordinator::Ticket OperationCoordinator::beginSetup()
 {
     if (m_setupRunning)
         return {};
+    bool heldElsewhere = false;
+    const int fd = lock(setupLockName, &heldElsewhere);
+    if (heldElsewhere)
+        return {};
+    m_setupLockFd = fd;
     m_setupRunning = true;
     Q_EMIT setupRunningChanged(true);
     return Ticket(this, std::nullopt);
@@ -169,8 +189,32 @@ OperationCoordinator::Ticket OperationCoordinator::beginSetup()
 
 void OperationCoordinator::endSetup()
 {
+    if (m_setupLockFd >= 0)
+        ::close(std::exchange(m_setupLockFd, -1));
     m_setupRunning = false;
     Q_EMIT setupRunningChanged(false);
+}
+
+bool OperationCoordinator::setupRunningElsewhere() const
+{
+    if (m_setupRunning)
+        return false;
+    bool heldElsewhere = false;
+    const int fd = lock(setupLockName, &heldElsewhere);
+    if (fd >= 0)
+        ::close(fd);
+    return heldElsewhere;
+}
+
+QCoro::Task<> OperationCoordinator::setupEnded()
+{
+    const QPointer<OperationCoordinator> self(this);
+    while (self && (m_setupRunning || setupRunningElsewhere())) {
+        if (m_setupRunning)
+            co_await qCoro(this, &OperationCoordinator::setupRunningChanged);
+        else // another process's setup sends no word when it ends
+            co_await QCoro::sleepFor(std::chrono::milliseconds(250));
+    }
 }
 
 std::unique_ptr<QTemporaryDir> OperationCoordinator::makeWorkFolder(const QString &parent, const QString &label)
