@@ -478,9 +478,12 @@ private Q_SLOTS:
         QVERIFY(finish(engine.install(maccy)));
         QVERIFY(finish(engine.install(stats)));
 
-        // The card's removal is under way (brew is slow) when "Uninstall all" starts.
-        ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.3"));
+        // The card's removal is under way (brew is held in a step) when "Uninstall all" starts.
+        const QString step = sandbox.root() + u"/step"_s;
+        ScopedEnvironmentVariable held("FAKE_BREW_STEP", "uninstall --cask maccy:" + step.toUtf8());
         InstallEngine::startDetached(engine.uninstall(maccy));
+        const qint64 removal = stepPid(step);
+        QVERIFY(removal > 0);
         std::optional<int> count;
         engine.uninstallAllCatalogApps().then([&count](int removed) { count = removed; });
         QVERIFY(engine.uninstallAllInProgress());
@@ -495,6 +498,7 @@ private Q_SLOTS:
         QVERIFY(
             logTexts(engine, u"maccy"_s).contains(u"note: Skipped Maccy: another operation on it is still running."_s));
         QCOMPARE(engine.state(u"stats"_s), std::optional(InstallState::notInstalled()));
+        ::kill(pid_t(removal), SIGTERM); // the step ends; the removal goes on
         QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()), 30000);
         QCOMPARE(sandbox.brewCalls(),
             (QStringList { u"install --cask maccy"_s, u"install --cask stats"_s, u"uninstall --cask maccy"_s,
