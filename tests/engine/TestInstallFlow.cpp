@@ -443,9 +443,10 @@ private Q_SLOTS:
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
         QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
-        const QString locks = sandbox.root() + u"/locks"_s;
+        // Windows need no lock files to keep off each other's apps. A coordinator of its own over the
+        // same lock files stands in for another Orvando process.
+        const QString locks = asker == u"process"_s ? sandbox.root() + u"/locks"_s : QString();
         OperationCoordinator coordinator(locks);
-        // A coordinator of its own over the same lock files stands in for another Orvando process.
         OperationCoordinator otherProcess(locks);
         InstallEngine first(sandbox.environment(), nullptr, &coordinator);
         InstallEngine other(sandbox.environment(), nullptr, asker == u"process"_s ? &otherProcess : &coordinator);
