@@ -501,7 +501,7 @@ void TestCliCommands::interruptStopsBrew()
     QCOMPARE(cli.exitCode(), 130);
     QTEST(QString::fromUtf8(cli.readAllStandardError()), "err");
     // brew was stopped with the step it was running, not left behind.
-    QTRY_VERIFY(RunningApplications::isTerminated(brew) && RunningApplications::isTerminated(step));
+    QTRY_VERIFY_WITH_TIMEOUT(RunningApplications::isTerminated(brew) && RunningApplications::isTerminated(step), 30000);
     QCOMPARE(sandbox.brewCalls().last().left(held.size()), held); // nothing started after it
 }
 
