@@ -471,6 +471,8 @@ void TestCliCommands::interruptStopsBrew_data()
     const QStringList both { u"install"_s, u"maccy"_s, u"rectangle"_s };
     QTest::newRow("Ctrl-C") << int(SIGINT) << both << QString() << u"install --cask maccy"_s
                             << u"Stopped. Maccy is left as it is on disk.\nNot started: Rectangle.\n"_s;
+    QTest::newRow("the terminal closes") << int(SIGHUP) << both << QString() << u"install --cask maccy"_s
+                                         << u"Stopped. Maccy is left as it is on disk.\nNot started: Rectangle.\n"_s;
     QTest::newRow("SIGTERM after an app failed")
         << int(SIGTERM) << both << u"maccy"_s << u"install --cask rectangle"_s
         << u"The download of Maccy failed. The app's publisher may have moved it; try again later.\n"
@@ -491,6 +493,7 @@ void TestCliCommands::interruptStopsBrew()
     sandbox.prepare(cli, arguments,
         { u"FAKE_BREW_STEP="_s + held + u':' + stepFile, u"FAKE_BREW_PID_FILE="_s + pidFile,
             u"FAKE_BREW_FAIL_TOKENS="_s + failing });
+    cli.setChildProcessModifier([] { ::signal(SIGHUP, SIG_DFL); }); // as in a terminal, even under nohup
     cli.start();
     const qint64 step = EngineTestKit::stepPid(stepFile);
     const pid_t brew = EngineTestKit::fileBytes(pidFile).trimmed().toInt();
