@@ -37,9 +37,9 @@ public:
     ~CliRunner() override;
 
     QCoro::Task<int> run();
-    // SIGINT or SIGTERM: an operation under way is stopped as a quit stops it (brew gets SIGTERM,
-    // then SIGKILL after 5 seconds) and run() ends with 130; with none under way the program
-    // ends with 130 at once.
+    // SIGINT or SIGTERM: an operation under way is stopped as a quit stops it (brew and what it
+    // started get SIGTERM, then SIGKILL after 5 seconds) and run() ends with 130; with none under
+    // way the brew queries get SIGTERM and the program ends with 130 at once.
     void interrupt();
 
 private:

@@ -213,7 +213,9 @@ void CliRunner::interrupt()
     m_interrupted = true;
     m_progress.clear();
     if (!m_batch->isRunning()) {
-        // Only reads under way (a question, brew info, a check for updates): nothing to stop cleanly.
+        // Only reads under way (a question, brew info, a check for updates): nothing to stop
+        // cleanly, but brew queries run in groups of their own, which the terminal's Ctrl-C misses.
+        m_coordinator->terminateAll();
         std::fflush(stdout);
         ::_exit(ExitCode::interrupted);
     }

@@ -9,7 +9,7 @@
 namespace {
 
 int s_pipe[2] = { -1, -1 };
-constexpr int handled[2] = { SIGINT, SIGTERM };
+constexpr int handled[3] = { SIGINT, SIGTERM, SIGHUP };
 
 void onSignal(int number)
 {
@@ -44,15 +44,20 @@ SignalPipe::SignalPipe(QObject *parent)
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int i = 0; i < 2; ++i)
-        ::sigaction(handled[i], &action, &m_previous[i]);
+    for (int i = 0; i < 3; ++i) {
+        ::sigaction(handled[i], nullptr, &m_previous[i]);
+        // brew runs in a group of its own, which a closed terminal's SIGHUP no longer reaches; under
+        // nohup it stays ignored.
+        if (handled[i] != SIGHUP || m_previous[i].sa_handler != SIG_IGN)
+            ::sigaction(handled[i], &action, nullptr);
+    }
 }
 
 SignalPipe::~SignalPipe()
 {
     if (!m_notifier)
         return;
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 3; ++i)
         ::sigaction(handled[i], &m_previous[i], nullptr);
     delete m_notifier;
     ::close(s_pipe[0]);

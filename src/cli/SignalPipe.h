@@ -6,9 +6,10 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT and SIGTERM into a signal on the main thread. The handler does nothing but write
-// the signal's number into a pipe, which a socket notifier reads from the event loop: no Qt call
-// ever runs inside the handler. One per process.
+// Turns SIGINT, SIGTERM and SIGHUP (the terminal closed, unless nohup ignores it) into a signal on
+// the main thread. The handler does nothing but write the signal's number into a pipe, which a
+// socket notifier reads from the event loop: no Qt call ever runs inside the handler. One per
+// process.
 class SignalPipe : public QObject
 {
     Q_OBJECT
@@ -23,5 +24,5 @@ Q_SIGNALS:
 
 private:
     QSocketNotifier *m_notifier = nullptr;
-    struct sigaction m_previous[2] {};
+    struct sigaction m_previous[3] {};
 };

@@ -51,9 +51,9 @@ public:
     QCoro::Task<Summary> run(QList<CatalogApp> apps, AppOperation operation = AppOperation::Install);
     // run() for a caller that does not wait.
     void start(QList<CatalogApp> apps, AppOperation operation = AppOperation::Install);
-    // Stops the app being worked on (its brew gets SIGTERM, then SIGKILL after 5 seconds; a
-    // download is aborted) and starts no other; the apps of the batch then show what the disk
-    // holds. A Homebrew setup under way is let finish: cutting it off could leave a broken
+    // Stops the app being worked on (brew and what it started get SIGTERM, then SIGKILL after 5
+    // seconds; a download is aborted) and starts no other; the apps of the batch then show what the
+    // disk holds. A Homebrew setup under way is let finish: cutting it off could leave a broken
     // Homebrew behind.
     void cancel();
 

@@ -3,9 +3,12 @@
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/ProcessExit.h"
+#include "engine/ProcessGroup.h"
 
 #include <QProcess>
 #include <QTimer>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -25,14 +28,16 @@ QCoro::Task<Outcome<QByteArray>> BrewQuery::run(
     process.setProcessEnvironment(env);
     process.setStandardInputFile(QProcess::nullDevice());
 
+    if (coordinator)
+        coordinator->trackProcess(&process);
+    else
+        ProcessGroup::startInOwnGroup(&process);
     bool stopped = false;
     QTimer::singleShot(timeoutMs, &process, [&process, &stopped] {
         stopped = true;
-        process.kill();
+        ProcessGroup::signal(process.processId(), SIGKILL, true);
     });
     process.start(brew, args);
-    if (coordinator)
-        coordinator->trackProcess(&process);
     const int status = co_await ProcessExit::wait(&process);
 
     if (status == -1)

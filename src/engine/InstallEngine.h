@@ -134,10 +134,10 @@ public:
     // the state carries, or the refusal when another operation on the app runs, in this process
     // or (through its lock file) in another.
     QCoro::Task<OperationOutcome> perform(AppOperation operation, CatalogApp app);
-    // Stops the operation on appID running in this process, whichever window started it: its brew
-    // gets SIGTERM, then SIGKILL after the coordinator's grace period (5 seconds); a download is
-    // aborted. The app then shows what the disk holds and perform() gives Cancelled. False when
-    // nothing runs for appID here.
+    // Stops the operation on appID running in this process, whichever window started it: brew and
+    // what it started get SIGTERM, then SIGKILL after the coordinator's grace period (5 seconds); a
+    // download is aborted. The app then shows what the disk holds and perform() gives Cancelled.
+    // False when nothing runs for appID here.
     bool cancel(const QString &appID);
 
     // Ways out of a failure (InstallEngineRecovery.cpp). dismissFailure puts a failed app back to

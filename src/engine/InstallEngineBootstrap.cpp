@@ -4,7 +4,6 @@
 #include "engine/SetupLogTailer.h"
 #include "platform/PrivilegedRunner.h"
 
-#include <QCoroSignal>
 #include <QCoroTimer>
 #include <QFileInfo>
 #include <QPointer>
@@ -53,14 +52,12 @@ QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)
     const QPointer<InstallEngine> self(this);
     const QString id = triggeringAppID;
     m_setupFailure.clear();
-    // One setup at a time in the whole program: a second request waits for the running one, in
-    // whichever window, and then uses the Homebrew it left behind.
+    // One setup at a time for the whole user: a second request waits for the running one, in
+    // whichever window or process, and then uses the Homebrew it left behind.
     const OperationCoordinator::Ticket setup = m_coordinator->beginSetup();
     if (!setup) {
         appendLog(u"==> Waiting for the Homebrew setup that is already running."_s, id);
-        OperationCoordinator *coordinator = m_coordinator;
-        while (coordinator->setupRunning())
-            co_await qCoro(coordinator, &OperationCoordinator::setupRunningChanged);
+        co_await m_coordinator->setupEnded();
         // Go on from the event loop, not from inside the running setup's ending.
         co_await QCoro::sleepFor(std::chrono::milliseconds(0));
         if (!self)

@@ -2,8 +2,10 @@
 
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/ProcessGroup.h"
 
 #include <QCoreApplication>
+#include <QCoroSignal>
 #include <QCoroTimer>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -71,6 +74,8 @@ OperationCoordinator::~OperationCoordinator()
         if (operation.lockFd >= 0)
             ::close(operation.lockFd);
     }
+    if (m_setupLockFd >= 0)
+        ::close(m_setupLockFd);
 }
 
 OperationCoordinator *OperationCoordinator::shared()
@@ -86,14 +91,26 @@ QString OperationCoordinator::defaultLockFolder()
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + u"/locks"_s;
 }
 
+namespace {
+
+// '@' never appears in an application's lock name.
+const QString setupLockName = u"@homebrew-setup"_s;
+
+} // namespace
+
 int OperationCoordinator::lockApp(const QString &appID, bool *heldElsewhere) const
+{
+    static const QRegularExpression unsafe(u"[^A-Za-z0-9._-]"_s);
+    QString name = appID;
+    name.replace(unsafe, u"_"_s);
+    return lock(name, heldElsewhere);
+}
+
+int OperationCoordinator::lock(const QString &name, bool *heldElsewhere) const
 {
     *heldElsewhere = false;
     if (m_lockFolder.isEmpty() || !QDir().mkpath(m_lockFolder))
         return -1;
-    static const QRegularExpression unsafe(u"[^A-Za-z0-9._-]"_s);
-    QString name = appID;
-    name.replace(unsafe, u"_"_s);
     const QByteArray path = QFile::encodeName(m_lockFolder + u'/' + name + u".lock"_s);
     // The kernel drops a flock when its holder dies, so a crashed process never leaves one behind.
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -160,6 +177,11 @@ OperationCoordinator::Ticket OperationCoordinator::beginSetup()
 {
     if (m_setupRunning)
         return {};
+    bool heldElsewhere = false;
+    const int fd = lock(setupLockName, &heldElsewhere);
+    if (heldElsewhere)
+        return {};
+    m_setupLockFd = fd;
     m_setupRunning = true;
     Q_EMIT setupRunningChanged(true);
     return Ticket(this, std::nullopt);
@@ -167,8 +189,32 @@ OperationCoordinator::Ticket OperationCoordinator::beginSetup()
 
 void OperationCoordinator::endSetup()
 {
+    if (m_setupLockFd >= 0)
+        ::close(std::exchange(m_setupLockFd, -1));
     m_setupRunning = false;
     Q_EMIT setupRunningChanged(false);
+}
+
+bool OperationCoordinator::setupRunningElsewhere() const
+{
+    if (m_setupRunning)
+        return false;
+    bool heldElsewhere = false;
+    const int fd = lock(setupLockName, &heldElsewhere);
+    if (fd >= 0)
+        ::close(fd);
+    return heldElsewhere;
+}
+
+QCoro::Task<> OperationCoordinator::setupEnded()
+{
+    const QPointer<OperationCoordinator> self(this);
+    while (self && (m_setupRunning || setupRunningElsewhere())) {
+        if (m_setupRunning)
+            co_await qCoro(this, &OperationCoordinator::setupRunningChanged);
+        else // another process's setup sends no word when it ends
+            co_await QCoro::sleepFor(std::chrono::milliseconds(250));
+    }
 }
 
 std::unique_ptr<QTemporaryDir> OperationCoordinator::makeWorkFolder(const QString &parent, const QString &label)
@@ -204,6 +250,7 @@ void OperationCoordinator::setServices(EngineServices *services)
 
 void OperationCoordinator::trackProcess(QProcess *process, const QString &appID)
 {
+    ProcessGroup::startInOwnGroup(process);
     m_processes.removeIf([](const TrackedProcess &tracked) { return tracked.process.isNull(); });
     m_processes.append({ process, appID });
 }
@@ -241,25 +288,38 @@ bool OperationCoordinator::isCancelled(const QString &appID) const
     return it != m_operations.constEnd() && it->cancelled;
 }
 
+void OperationCoordinator::terminateAll()
+{
+    for (const TrackedProcess &tracked : std::as_const(m_processes)) {
+        if (tracked.process && tracked.process->state() != QProcess::NotRunning)
+            ProcessGroup::signal(tracked.process->processId(), SIGTERM, true);
+    }
+}
+
 QCoro::Task<> OperationCoordinator::stop(QList<QPointer<QProcess>> processes)
 {
-    QList<QPointer<QProcess>> stopping;
+    struct Stopping
+    {
+        QPointer<QProcess> process;
+        qint64 pid; // kept: the group outlives the QProcess, which goes with its operation
+        bool running() const { return process && process->state() != QProcess::NotRunning; }
+    };
+    QList<Stopping> stopping;
     for (const QPointer<QProcess> &process : std::as_const(processes)) {
         if (process && process->state() != QProcess::NotRunning) {
-            stopping.append(process);
-            process->terminate();
+            stopping.append({ process, process->processId() });
+            ProcessGroup::signal(stopping.last().pid, SIGTERM, true);
         }
     }
-    const auto running = [&stopping] {
-        return std::any_of(stopping.cbegin(), stopping.cend(),
-            [](const QPointer<QProcess> &process) { return process && process->state() != QProcess::NotRunning; });
+    const auto anyRunning = [&stopping] {
+        return std::any_of(stopping.cbegin(), stopping.cend(), [](const Stopping &s) { return s.running(); });
     };
     // The processes' ends arrive through the event loop, so wait by turns rather than blocking it.
     const auto deadline = std::chrono::steady_clock::now() + m_stopGrace;
-    while (running() && std::chrono::steady_clock::now() < deadline)
+    while (anyRunning() && std::chrono::steady_clock::now() < deadline)
         co_await QCoro::sleepFor(std::chrono::milliseconds(20));
-    for (const QPointer<QProcess> &process : std::as_const(stopping)) {
-        if (process && process->state() != QProcess::NotRunning)
-            process->kill();
-    }
+    // Whatever of a group outlived the request (its leader, or a child left behind when the leader
+    // went) is ended now.
+    for (const Stopping &s : std::as_const(stopping))
+        ProcessGroup::signal(s.pid, SIGKILL, s.running());
 }

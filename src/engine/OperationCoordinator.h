@@ -23,8 +23,8 @@ class QTemporaryDir;
 // an operation running, the one Homebrew setup, fresh temporary folders, the network access
 // manager, the child processes a quit or a cancel has to stop, and the window-free services (cask
 // facts, updates). Engines ask it before they start and hold a ticket until they end; a lock file
-// per application in lockFolder keeps other processes of the user out as well. Lives on the main
-// thread.
+// per application, and one for the Homebrew setup, in lockFolder keep other processes of the user
+// out as well. Lives on the main thread.
 class OperationCoordinator : public QObject
 {
     Q_OBJECT
@@ -71,9 +71,12 @@ public:
     // The owner's state changes while its operation runs; from anyone else it is ignored.
     void report(const QString &appID, const InstallState &state, const QObject *reporter);
 
-    // The one Homebrew setup: refused while another runs.
+    // The one Homebrew setup: refused while another runs, in this process or, through its lock
+    // file, in another.
     Ticket beginSetup();
     bool setupRunning() const { return m_setupRunning; }
+    // Resumes once no setup runs, here or in another process.
+    QCoro::Task<> setupEnded();
     // The setup put brew in place: every engine looks for it again.
     void announceHomebrewReady() { Q_EMIT homebrewReady(); }
 
@@ -89,12 +92,15 @@ public:
     void setServices(EngineServices *services);
 
     // Child processes that a quit has to stop, and a cancel of appID's operation when one is given;
-    // a process is forgotten when it is destroyed.
+    // a process is forgotten when it is destroyed. Call before it starts: it is started in a process
+    // group of its own, and a stop signals the whole group.
     void trackProcess(QProcess *process, const QString &appID = {});
     // For a quit: refuses new operations from then on (a quit does not come back), asks every
-    // tracked process to end (SIGTERM), waits up to the grace period for them, then kills those
-    // still running.
+    // tracked process to end (SIGTERM), waits up to the grace period for them, then kills what is
+    // left of their groups.
     QCoro::Task<> stopAll();
+    // For a program that ends at once: SIGTERM to every tracked process's group, without waiting.
+    void terminateAll();
     bool isStopping() const { return m_stopping; }
     void setStopGrace(std::chrono::milliseconds grace) { m_stopGrace = grace; }
 
@@ -134,12 +140,15 @@ private:
     void endSetup();
     // An open, locked lock file for appID, or -1 (*heldElsewhere set when another holder has it).
     int lockApp(const QString &appID, bool *heldElsewhere) const;
-    // SIGTERM to each, then SIGKILL to those still running after the grace period.
+    int lock(const QString &name, bool *heldElsewhere) const;
+    bool setupRunningElsewhere() const;
+    // SIGTERM to each one's group, then SIGKILL to what is left of them after the grace period.
     QCoro::Task<> stop(QList<QPointer<QProcess>> processes);
 
     QString m_lockFolder;
     QHash<QString, Operation> m_operations;
     bool m_setupRunning = false;
+    int m_setupLockFd = -1;
     bool m_stopping = false;
     QNetworkAccessManager *m_network = nullptr;
     QPointer<EngineServices> m_services;

@@ -409,9 +409,16 @@ private Q_SLOTS:
     }
 
     // The one-time Homebrew setup: its script or package run as administrator, its output streamed
-    // into the log, one at a time, then the install it was for.
+    // into the log, one at a time for the user (other windows and processes wait), then the install.
+    void setsUpThenInstallsOneSetupAtATime_data()
+    {
+        QTest::addColumn<bool>("otherProcess"); // the second request comes from another process
+        QTest::newRow("another window") << false;
+        QTest::newRow("another process") << true;
+    }
     void setsUpThenInstallsOneSetupAtATime()
     {
+        QFETCH(bool, otherProcess);
         Sandbox sandbox;
         QVERIFY(stageFakeBrew(sandbox));
         QVERIFY(sandbox.registerCask(u"jordanbaird-ice"_s, u"Ice"_s, u"com.jordanbaird.Ice"_s));
@@ -429,7 +436,9 @@ private Q_SLOTS:
         QUrl host = server.url();
         host.setUserName(u"it's&me;$HOME"_s);
         env.homebrewInstallHost = host;
-        InstallEngine engine(env);
+        // Coordinators over the same lock files, as each Orvando process has its own.
+        OperationCoordinator coordinator(sandbox.root() + u"/locks"_s), elsewhere(sandbox.root() + u"/locks"_s);
+        InstallEngine engine(env, nullptr, &coordinator);
         QSignalSpy progress(&engine, &InstallEngine::bootstrapInProgressChanged);
 
         InstallEngine::startDetached(engine.setUpHomebrewThenInstall(maccy()));
@@ -437,9 +446,9 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(engine.bootstrapLinesEmitted(), 2, 30000);
         QCOMPARE(logTexts(engine), (QStringList { settingUp, u"NONINTERACTIVE=1"_s }));
         QVERIFY(QFile::exists(engine.bootstrapLogPath()));
-        // Meanwhile a second window's request waits for this setup, then uses the brew it put in place.
-        InstallEngine other(env);
-        QVERIFY(other.bootstrapInProgress());
+        // Meanwhile a second request waits for this setup, then uses the brew it put in place.
+        InstallEngine other(env, nullptr, otherProcess ? &elsewhere : &coordinator);
+        QCOMPARE(other.bootstrapInProgress(), !otherProcess);
         InstallEngine::startDetached(other.setUpHomebrewThenInstall(catalogApp(u"ice"_s)));
         QCOMPARE(other.state(u"ice"_s), std::optional(InstallState::installing(u"Setting up Homebrew (one-time)."_s)));
         QCOMPARE(logTexts(other, u"ice"_s),

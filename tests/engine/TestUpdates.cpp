@@ -9,6 +9,7 @@
 #include "engine/UpdateChecker.h"
 #include "engine/VersionCompare.h"
 #include "platform/PlistReader.h"
+#include "platform/RunningApplications.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
@@ -18,6 +19,8 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
@@ -51,7 +54,8 @@ BatchInstaller::Summary runBatch(BatchInstaller &batch, const QList<CatalogApp> 
 {
     QSignalSpy finished(&batch, &BatchInstaller::finished);
     batch.start(apps);
-    if (!finished.wait(60000))
+    // A batch that never has to wait ends before start() returns.
+    if (finished.isEmpty() && !finished.wait(60000))
         qFatal("the batch did not finish");
     return batch.lastSummary();
 }
@@ -315,8 +319,9 @@ private Q_SLOTS:
         QVERIFY(!batch.isRunning());
     }
 
-    // A cancel stops the app being installed at once (its brew never gets to place it) and
-    // starts no other; the states then say what is on disk. A quit stops the queue the same way.
+    // A cancel stops the app being installed (brew with the step it runs) and starts no other; the
+    // states then say what is on disk; a card's install and the background check for updates go
+    // on. A quit stops all of them the same way, and starts no other check.
     void cancelStopsTheCurrentAppAndStartsNoOther_data()
     {
         QTest::addColumn<bool>("byQuit");
@@ -332,63 +337,80 @@ private Q_SLOTS:
         QFETCH(bool, byQuit);
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
-        const ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", "0.5");
+        const QList<CatalogApp> apps = casks(sandbox, { u"Alpha"_s, u"Beta"_s, u"Gamma"_s, u"Delta"_s });
         OperationCoordinator coordinator;
+        auto *services = new EngineServices(sandbox.environment(), apps, &coordinator);
         InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        QVERIFY(!engine.cancel(u"beta"_s));
         BatchInstaller batch(&engine);
         QSignalSpy finished(&batch, &BatchInstaller::finished);
-        batch.start(casks(sandbox, { u"Alpha"_s, u"Beta"_s, u"Gamma"_s }));
-        QTRY_COMPARE_WITH_TIMEOUT(batch.position(), 2, 20000);
-        QTRY_COMPARE(sandbox.brewCalls().size(), 2);
+        // Each held in a step of brew's until the test lets it go on.
+        const auto held = [&sandbox](const QByteArray &call, const std::function<void()> &start) {
+            const QString file = sandbox.root() + u"/step "_s + QString::fromUtf8(call);
+            qputenv("FAKE_BREW_STEP", call + ':' + file.toUtf8());
+            start();
+            return stepPid(file);
+        };
+        const ScopedEnvironmentVariable unset("FAKE_BREW_STEP", std::nullopt);
+        std::optional<OperationOutcome> delta;
+        std::optional<bool> checked;
+        const qint64 deltaStep = held("install --cask delta",
+            [&] { engine.perform(AppOperation::Install, apps[3]).then([&delta](OperationOutcome o) { delta = o; }); });
+        const qint64 checkStep
+            = held("outdated", [&] { services->updates()->check().then([&checked](bool read) { checked = read; }); });
+        const qint64 betaStep = held("install --cask beta", [&] { batch.start(apps.mid(0, 3)); });
+        qunsetenv("FAKE_BREW_STEP");
+        QVERIFY(deltaStep > 0 && checkStep > 0 && betaStep > 0);
         if (byQuit)
-            InstallEngine::startDetached(coordinator.stopAll());
+            QVERIFY(finish(coordinator.stopAll())); // as a quit does, waiting for the processes to end
         else
             batch.cancel();
 
-        QVERIFY(finished.wait(20000));
+        QVERIFY(!finished.isEmpty() || finished.wait(20000));
         const BatchInstaller::Summary summary = batch.lastSummary();
         QCOMPARE(idsOf(summary.succeeded), QStringList { u"alpha"_s });
         QCOMPARE(summary.cancelled.last().name, u"Gamma"_s);
         QTEST(summary.text(), "summary");
-        QCOMPARE(sandbox.brewCalls(), (QStringList { u"install --cask alpha"_s, u"install --cask beta"_s }));
-        QVERIFY(!QFile::exists(sandbox.userApplications() + u"/Beta.app"_s));
+        QVERIFY(!sandbox.brewCalls().contains(u"install --cask gamma"_s));
         QTEST(*engine.state(u"beta"_s), "beta");
+        QCOMPARE(logTexts(engine, u"beta"_s).contains(u"note: Cancelled. Beta is left as it is on disk."_s), !byQuit);
         QVERIFY(!coordinator.isBusy(u"beta"_s));
-    }
-
-    // The same stop for one install started from a card.
-    void cancelsASingleInstall()
-    {
-        Sandbox sandbox;
-        QVERIFY(sandbox.installFakeBrew());
-        const ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", "5");
-        OperationCoordinator coordinator;
-        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
-        QVERIFY(!engine.cancel(u"maccy"_s));
-        std::optional<OperationOutcome> outcome;
-        engine.perform(AppOperation::Install, maccy()).then([&](OperationOutcome o) { outcome = o; });
-        QTRY_COMPARE(sandbox.brewCalls().size(), 1);
-        QVERIFY(engine.cancel(u"maccy"_s));
-        QTRY_VERIFY_WITH_TIMEOUT(outcome.has_value(), 4000); // well before brew's first line
-        QCOMPARE(outcome->kind, OperationOutcome::Kind::Cancelled);
-        QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
-        QCOMPARE(logTexts(engine).last(), u"note: Cancelled. Maccy is left as it is on disk."_s);
+        if (!byQuit) { // the others' steps end as they would have
+            ::kill(pid_t(deltaStep), SIGTERM);
+            ::kill(pid_t(checkStep), SIGTERM);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(delta.has_value() && checked.has_value(), 30000);
+        QCOMPARE(delta->succeeded(), !byQuit);
+        QCOMPARE(*checked, !byQuit);
+        const auto ended = [](qint64 pid) { return RunningApplications::isTerminated(pid); };
+        QTRY_VERIFY_WITH_TIMEOUT(ended(betaStep) && ended(deltaStep) && ended(checkStep), 30000);
+        checked.reset();
+        services->updates()->check().then([&checked](bool read) { checked = read; });
+        QTRY_VERIFY_WITH_TIMEOUT(checked.has_value(), 30000);
+        QCOMPARE(*checked, !byQuit);
+        QCOMPARE(sandbox.brewCalls().filter(u"outdated"_s).size(), byQuit ? 1 : 2);
     }
 
     void setsUpHomebrewOnceFirst_data()
     {
         QTest::addColumn<bool>("setupSucceeds");
+        QTest::addColumn<bool>("downloadLast"); // a GitHub download after one cask, not a second cask
         QTest::addColumn<QString>("summary");
         const QString didNotFinish = u"Homebrew setup didn't finish. You can try again — it asks for your Mac "
                                      u"password once, then all installs are silent."_s;
-        QTest::newRow("set up") << true << u"2 installed"_s;
-        QTest::newRow("setup fails") << false
+        QTest::newRow("set up") << true << false << u"2 installed"_s;
+        QTest::newRow("setup fails") << false << false
                                      << u"0 installed, 2 failed: Alpha — "_s + didNotFinish + u" Beta — "_s
                 + didNotFinish;
+        QTest::newRow("a cask, then a download")
+            << true << true
+            << u"1 installed, 1 failed: Parabolic — There is no valid address for the releases of "
+               u"NickvisionApps/Parabolic."_s;
     }
     void setsUpHomebrewOnceFirst()
     {
         QFETCH(bool, setupSucceeds);
+        QFETCH(bool, downloadLast);
         Sandbox sandbox;
         OperationCoordinator coordinator;
         InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
@@ -401,13 +423,17 @@ private Q_SLOTS:
         QStringList progress;
         connect(&batch, &BatchInstaller::progressChanged, this, [&] { progress.append(batch.progressText()); });
 
-        QTEST(runBatch(batch, casks(sandbox, { u"Alpha"_s, u"Beta"_s })).text(), "summary");
+        QList<CatalogApp> apps
+            = casks(sandbox, downloadLast ? QStringList { u"Alpha"_s } : QStringList { u"Alpha"_s, u"Beta"_s });
+        if (downloadLast)
+            apps.append(catalogApp(u"parabolic"_s));
+        QTEST(runBatch(batch, apps).text(), "summary");
         QCOMPARE(setups, 1);
         QCOMPARE(progress.value(0), u"Setting up Homebrew (one-time)."_s);
     }
 
     // A cask Homebrew has disabled is skipped by a batch and refused by install(), with the reason;
-    // brew never hears of it.
+    // brew never hears of it, nor of an update of an app that is not there.
     void neverHandsADisabledCaskToBrew()
     {
         Sandbox sandbox;
@@ -437,6 +463,8 @@ private Q_SLOTS:
         QCOMPARE(engine.state(u"tomatobar"_s), std::optional(InstallState::failed(why)));
         QCOMPARE(engine.state(u"tomatobar"_s)->failure, FailureKind::Unavailable);
         QCOMPARE(engine.status(apps[0]).label(), u"unavailable"_s);
+        QVERIFY(finish(engine.update(apps[0])));
+        QCOMPARE(engine.state(u"tomatobar"_s)->text, u"TomatoBar is not installed, so there is nothing to update."_s);
         QCOMPARE(sandbox.brewCalls(), QStringList { u"install --cask maccy"_s });
     }
 };

@@ -91,6 +91,13 @@ inline QByteArray fileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The process id a step of the fake brew (FAKE_BREW_STEP) wrote to path, once it has; 0 if never.
+inline qint64 stepPid(const QString &path)
+{
+    const bool written = QTest::qWaitFor([&path] { return QFile::exists(path); }, 30000);
+    return written ? fileBytes(path).trimmed().toLongLong() : 0;
+}
+
 inline QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
