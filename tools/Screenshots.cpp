@@ -112,13 +112,14 @@ bool save(QWidget *widget, const QString &folder, const QString &name)
     return saved;
 }
 
-bool renderMainWindow(const Sandbox &mac, OperationCoordinator *coordinator, UserDefaults *defaults, const Scene &scene,
-    const QString &folder, const QString &suffix)
+bool renderMainWindow(const Sandbox &mac, OperationCoordinator *coordinator, EngineServices *services,
+    UserDefaults *defaults, const Scene &scene, const QString &folder, const QString &suffix)
 {
     RootView::Options options;
     options.environment = mac.environment();
     options.environment.cacheDir = mac.root() + u"/cache"_s;
     options.coordinator = coordinator;
+    options.services = services;
     options.defaults = defaults;
     MainWindow window(std::move(options));
     window.setAttribute(Qt::WA_DeleteOnClose, false);
@@ -159,8 +160,8 @@ bool renderMainWindow(const Sandbox &mac, OperationCoordinator *coordinator, Use
     return saved;
 }
 
-bool renderAll(const Sandbox &mac, OperationCoordinator *coordinator, UserDefaults *defaults, const QString &folder,
-    const QString &suffix)
+bool renderAll(const Sandbox &mac, OperationCoordinator *coordinator, EngineServices *services, UserDefaults *defaults,
+    const QString &folder, const QString &suffix)
 {
     Environment env = mac.environment();
     env.cacheDir = mac.root() + u"/cache"_s;
@@ -174,9 +175,9 @@ bool renderAll(const Sandbox &mac, OperationCoordinator *coordinator, UserDefaul
         { u"main-updates"_s, false, {}, {}, false, {}, true },
         { u"main-failures"_s, false, {}, {}, false, {}, false, true } };
     for (const Scene &scene : scenes)
-        ok &= renderMainWindow(mac, coordinator, defaults, scene, folder, suffix);
+        ok &= renderMainWindow(mac, coordinator, services, defaults, scene, folder, suffix);
 
-    InstallEngine engine(env, nullptr, coordinator);
+    InstallEngine engine(env, nullptr, coordinator, services);
     engine.refreshInstalledStatus(Catalog::v1());
     for (const QString &id : { u"maccy"_s, u"shottr"_s, u"tomatobar"_s }) {
         const CatalogApp app = *std::find_if(
@@ -218,16 +219,16 @@ int main(int argc, char **argv)
     services->facts()->start();
     if (!QTest::qWaitFor([services] { return !services->facts()->isRefreshing(); }, 30000))
         return 1;
-    InstallEngine engine(env, nullptr, &coordinator); // its refresh starts the check for updates
+    InstallEngine engine(env, nullptr, &coordinator, services); // its refresh starts the check for updates
     engine.refreshInstalledStatus(Catalog::v1());
     if (!QTest::qWaitFor([services] { return services->updates()->count() > 0; }, 30000))
         return 1;
     UserDefaults defaults(mac.root() + u"/defaults.ini"_s);
     defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true);
 
-    bool ok = renderAll(mac, &coordinator, &defaults, folder, QString());
+    bool ok = renderAll(mac, &coordinator, services, &defaults, folder, QString());
     qputenv("ORVANDO_APPEARANCE", "dark");
     BrandStyle::refreshPalette();
-    ok &= renderAll(mac, &coordinator, &defaults, folder, u"-dark"_s);
+    ok &= renderAll(mac, &coordinator, services, &defaults, folder, u"-dark"_s);
     return ok ? 0 : 1;
 }

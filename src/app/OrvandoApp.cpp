@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "catalog/Catalog.h"
 #include "engine/CatalogRefresher.h"
+#include "engine/Detached.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
@@ -96,6 +97,8 @@ MainWindow *OrvandoApp::newWindow()
         options.defaults = m_defaults;
     if (!options.coordinator)
         options.coordinator = m_coordinator;
+    if (!options.services)
+        options.services = m_services;
     auto *window = new MainWindow(std::move(options));
     window->installEventFilter(this);
     installMenus(window);
@@ -165,7 +168,7 @@ void OrvandoApp::requestQuit()
     alert->setEscapeButton(cancel);
     connect(alert, &QMessageBox::buttonClicked, this, [this, quit](QAbstractButton *button) {
         if (button == quit)
-            InstallEngine::startDetached(stopAndQuit());
+            startDetached(stopAndQuit());
     });
     m_quitAlert = alert;
     alert->open();

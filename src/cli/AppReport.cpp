@@ -3,8 +3,8 @@
 #include "cli/CliFormat.h"
 
 #include "engine/CaskFactsText.h"
-#include "engine/InstallEngine.h"
 #include "engine/VersionCompare.h"
+#include "engine/direct/ReleaseAsset.h"
 
 #include <QJsonArray>
 
@@ -54,7 +54,7 @@ Trust trustOf(const AppReport &report)
 QString sourceText(const CatalogApp &app)
 {
     if (const DirectDownload *download = app.install.download())
-        return u"GitHub releases of "_s + download->githubRepo + u" ("_s + InstallEngine::assetName(*download) + u')';
+        return u"GitHub releases of "_s + download->githubRepo + u" ("_s + ReleaseAsset::name(*download) + u')';
     return u"Homebrew cask "_s + app.install.caskToken();
 }
 
@@ -175,7 +175,7 @@ QJsonObject AppReport::json() const
     if (const DirectDownload *download = app.install.download())
         object.insert(u"source"_s,
             QJsonObject { { u"kind"_s, u"directDownload"_s }, { u"githubRepo"_s, download->githubRepo },
-                { u"asset"_s, InstallEngine::assetName(*download) } });
+                { u"asset"_s, ReleaseAsset::name(*download) } });
     else
         object.insert(
             u"source"_s, QJsonObject { { u"kind"_s, u"homebrewCask"_s }, { u"token"_s, app.install.caskToken() } });

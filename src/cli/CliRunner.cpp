@@ -36,7 +36,7 @@ CliRunner::CliRunner(Environment env, CliRequest request, Terminals terminals, Q
     // The window keeps its lock files in the same place: <cache folder>/locks.
     m_coordinator = new OperationCoordinator(env.cacheDir.isEmpty() ? QString() : env.cacheDir + u"/locks"_s);
     m_services = new EngineServices(env, Catalog::active(), m_coordinator);
-    m_engine = new InstallEngine(env, nullptr, m_coordinator);
+    m_engine = new InstallEngine(env, nullptr, m_coordinator, m_services);
     m_batch = new BatchInstaller(m_engine);
     connect(m_engine, &InstallEngine::stateChanged, this, &CliRunner::showProgress);
     connect(m_batch, &BatchInstaller::progressChanged, this, [this] {

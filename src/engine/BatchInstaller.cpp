@@ -1,5 +1,6 @@
 #include "engine/BatchInstaller.h"
 
+#include "engine/Detached.h"
 #include "engine/InstallEngine.h"
 
 #include <algorithm>
@@ -78,12 +79,7 @@ QString BatchInstaller::progressText() const
 
 void BatchInstaller::start(QList<CatalogApp> apps, AppOperation operation)
 {
-    InstallEngine::startDetached(runDetached(std::move(apps), operation));
-}
-
-QCoro::Task<> BatchInstaller::runDetached(QList<CatalogApp> apps, AppOperation operation)
-{
-    co_await run(std::move(apps), operation);
+    startDetached(run(std::move(apps), operation));
 }
 
 void BatchInstaller::cancel()

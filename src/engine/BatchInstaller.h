@@ -79,7 +79,6 @@ Q_SIGNALS:
     void finished(const BatchInstaller::Summary &summary);
 
 private:
-    QCoro::Task<> runDetached(QList<CatalogApp> apps, AppOperation operation);
     // Why app is left out of the queue, or nothing.
     std::optional<QString> skipReason(const CatalogApp &app, AppOperation operation) const;
     void setProgress(int position, std::optional<CatalogApp> current, bool settingUp = false);

@@ -1,9 +1,9 @@
 #include "engine/BrewQuery.h"
 
-#include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/ProcessExit.h"
 #include "engine/ProcessGroup.h"
+#include "engine/homebrew/BrewRunner.h"
 
 #include <QProcess>
 #include <QTimer>
@@ -20,12 +20,7 @@ QCoro::Task<Outcome<QByteArray>> BrewQuery::run(
         co_return Outcome<QByteArray>::failure(
             { u"orvando.brew"_s, -3, command + u" was not run: Orvando is quitting."_s });
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"HOMEBREW_PREFIX"_s, InstallEngine::brewPrefix(brew));
-    env.insert(u"HOMEBREW_NO_AUTO_UPDATE"_s, u"1"_s);
-    env.insert(u"HOMEBREW_NO_ANALYTICS"_s, u"1"_s);
-    env.insert(u"HOMEBREW_NO_ENV_HINTS"_s, u"1"_s);
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(BrewRunner::environment(brew));
     process.setStandardInputFile(QProcess::nullDevice());
 
     if (coordinator)

@@ -1,10 +1,12 @@
 #include "engine/CaskFactsService.h"
 
 #include "engine/BrewQuery.h"
+#include "engine/Detached.h"
 #include "engine/DirectInstallError.h"
 #include "engine/GitHubReleaseClient.h"
-#include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
+#include "engine/direct/ReleaseAsset.h"
+#include "engine/homebrew/BrewRunner.h"
 
 #include <QCoroSignal>
 #include <QNetworkAccessManager>
@@ -138,12 +140,7 @@ void CaskFactsService::start()
     if (const auto cached = CaskFactsCache::load(cachePath()))
         setSnapshot(*cached);
     if (isStale(m_snapshot.readAt, QDateTime::currentDateTimeUtc()))
-        InstallEngine::startDetached(refreshInBackground());
-}
-
-QCoro::Task<> CaskFactsService::refreshInBackground()
-{
-    co_await refresh();
+        startDetached(refresh());
 }
 
 QCoro::Task<bool> CaskFactsService::refresh()
@@ -166,7 +163,7 @@ QCoro::Task<bool> CaskFactsService::refresh()
     QStringList problems;
     std::optional<QList<CaskFacts>> casks;
     if (!tokens.isEmpty()) {
-        if (const auto brew = InstallEngine::resolveBrewBinary(env)) {
+        if (const auto brew = BrewRunner::resolveBinary(env)) {
             const auto fromBrew = co_await readFromBrew(*brew, tokens, m_coordinator);
             if (!self)
                 co_return false;
@@ -198,7 +195,7 @@ QCoro::Task<bool> CaskFactsService::refresh()
         const Outcome<GHRelease> release = co_await github.latestRelease(app.install.download()->githubRepo);
         if (!self)
             co_return false;
-        const QString asset = InstallEngine::assetName(*app.install.download());
+        const QString asset = ReleaseAsset::name(*app.install.download());
         const auto facts = release.succeeded() ? ReleaseFacts::fromRelease(*release, asset) : std::nullopt;
         if (facts)
             releases.insert(app.id, *facts);

@@ -62,7 +62,6 @@ Q_SIGNALS:
     void refreshingChanged(bool refreshing);
 
 private:
-    QCoro::Task<> refreshInBackground();
     void setRefreshing(bool refreshing);
     void setSnapshot(const CaskFactsSnapshot &snapshot);
 

@@ -2,7 +2,7 @@
 
 #include "catalog/Catalog.h"
 #include "catalog/SignedCatalog.h"
-#include "engine/InstallEngine.h"
+#include "engine/Detached.h"
 
 #include <QCoroSignal>
 #include <QDir>
@@ -235,16 +235,11 @@ QCoro::Task<CatalogRefresher::Outcome> CatalogRefresher::refresh()
 
 void CatalogRefresher::start()
 {
-    const auto refreshQuietly = [](QPointer<CatalogRefresher> refresher) -> QCoro::Task<> {
-        if (refresher)
-            co_await refresher->refresh();
-    };
     if (!m_timer) {
         m_timer = new QTimer(this);
         m_timer->setInterval(std::chrono::hours(1));
-        connect(m_timer, &QTimer::timeout, this,
-            [this, refreshQuietly] { InstallEngine::startDetached(refreshQuietly(QPointer(this))); });
+        connect(m_timer, &QTimer::timeout, this, [this] { startDetached(refresh()); });
         m_timer->start();
     }
-    InstallEngine::startDetached(refreshQuietly(QPointer(this)));
+    startDetached(refresh());
 }

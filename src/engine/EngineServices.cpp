@@ -1,7 +1,7 @@
 #include "engine/EngineServices.h"
 
 #include "engine/CaskFactsService.h"
-#include "engine/InstallEngine.h"
+#include "engine/Detached.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/UpdateChecker.h"
 
@@ -18,7 +18,6 @@ EngineServices::EngineServices(Environment env, QList<CatalogApp> apps, Operatio
     m_updates = new UpdateChecker(env, m_apps, m_facts, coordinator->network(), this);
     m_facts->setCoordinator(coordinator);
     m_updates->setCoordinator(coordinator);
-    coordinator->setServices(this);
 }
 
 EngineServices::~EngineServices() = default;
@@ -52,12 +51,7 @@ QCoro::Task<GatekeeperAssessment> EngineServices::assessGatekeeper(QString appID
 
 void EngineServices::requestGatekeeper(const QString &appID, const QString &bundlePath)
 {
-    InstallEngine::startDetached(assessDetached(appID, bundlePath));
-}
-
-QCoro::Task<> EngineServices::assessDetached(QString appID, QString bundlePath)
-{
-    co_await assessGatekeeper(appID, bundlePath);
+    startDetached(assessGatekeeper(appID, bundlePath));
 }
 
 void EngineServices::forgetInstalled(const QString &appID)

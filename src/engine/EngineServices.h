@@ -18,13 +18,14 @@ class UpdateChecker;
 // what Homebrew and GitHub say about each app (health, versions), which installed apps have
 // updates, and what Gatekeeper makes of each installed bundle. Both front ends read them; the
 // engines consult them (a disabled cask is never installed, an update forgets its entry). Made
-// once per process with the coordinator, whose network access manager it uses. Main thread only.
+// once per process with the coordinator, and handed to each engine. Main thread only.
 class EngineServices : public QObject
 {
     Q_OBJECT
 
 public:
-    // Registers itself with coordinator, which owns it from then on.
+    // Owned by coordinator, whose network access manager it uses and whose quit stops its brew.
+    // Whoever makes it hands it to each engine it makes.
     EngineServices(Environment env, QList<CatalogApp> apps, OperationCoordinator *coordinator);
     ~EngineServices() override;
 
@@ -55,8 +56,6 @@ Q_SIGNALS:
     void gatekeeperChanged(const QString &appID);
 
 private:
-    QCoro::Task<> assessDetached(QString appID, QString bundlePath);
-
     QList<CatalogApp> m_apps;
     CaskFactsService *m_facts = nullptr;
     UpdateChecker *m_updates = nullptr;

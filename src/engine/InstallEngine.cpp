@@ -5,22 +5,24 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallLogFile.h"
 #include "engine/UpdateChecker.h"
+#include "engine/homebrew/BrewRunner.h"
 #include "telemetry/Analytics.h"
 
-#include <QDebug>
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
 
-InstallEngine::InstallEngine(Environment env, Analytics *analytics, OperationCoordinator *coordinator, QObject *parent)
+InstallEngine::InstallEngine(
+    Environment env, Analytics *analytics, OperationCoordinator *coordinator, EngineServices *services, QObject *parent)
     : QObject(parent)
     , m_env(std::move(env))
     , m_analytics(analytics)
     , m_coordinator(coordinator ? coordinator : OperationCoordinator::shared())
+    , m_services(services)
     , m_log(new InstallLog(this))
 {
     // brew is looked for once here, and again only after a Homebrew setup, in any window.
-    m_brewBinary = resolveBrewBinary(m_env);
+    m_brewBinary = BrewRunner::resolveBinary(m_env);
 
     // A window opened while other windows work shows what they are doing.
     m_states = m_coordinator->runningStates();
@@ -35,8 +37,8 @@ InstallEngine::InstallEngine(Environment env, Analytics *analytics, OperationCoo
             redetect(app);
     });
     connect(m_coordinator, &OperationCoordinator::setupRunningChanged, this, &InstallEngine::setBootstrapInProgress);
-    connect(
-        m_coordinator, &OperationCoordinator::homebrewReady, this, [this] { setBrewBinary(resolveBrewBinary(m_env)); });
+    connect(m_coordinator, &OperationCoordinator::homebrewReady, this,
+        [this] { setBrewBinary(BrewRunner::resolveBinary(m_env)); });
     // The file only ever receives lines; the window's log starts empty at every start, but for a
     // word when the folder cannot be used.
     if (!m_env.logDir.isEmpty()) {
@@ -167,7 +169,7 @@ bool InstallEngine::stoppedOnRequest(const CatalogApp &app)
 
 EngineServices *InstallEngine::services() const
 {
-    return m_coordinator->services();
+    return m_services;
 }
 
 AppStatus InstallEngine::status(const CatalogApp &app) const
@@ -227,25 +229,4 @@ void InstallEngine::capture(const QString &event, const QVariantMap &properties)
 {
     if (m_analytics)
         m_analytics->capture(event, properties);
-}
-
-namespace {
-
-QCoro::Task<> runGuarded(QCoro::Task<> task)
-{
-    try {
-        co_await std::move(task);
-    } catch (const std::exception &e) {
-        qWarning() << "engine operation ended by an exception:" << e.what();
-    } catch (...) {
-        qWarning() << "engine operation ended by an unknown exception";
-    }
-}
-
-} // namespace
-
-void InstallEngine::startDetached(QCoro::Task<> task)
-{
-    // Dropping the guard's task is fine: the coroutine runs to its end on its own.
-    [[maybe_unused]] auto guarded = runGuarded(std::move(task));
 }

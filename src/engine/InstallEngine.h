@@ -14,7 +14,7 @@
 #include <QCoroTask>
 #include <QHash>
 #include <QObject>
-#include <QProcessEnvironment>
+#include <QPointer>
 #include <QSet>
 #include <QVariantMap>
 
@@ -26,7 +26,6 @@
 class Analytics;
 class BundleLocator;
 class EngineServices;
-class GitHubReleaseClient;
 class InstallLogFile;
 
 // The one object per window that installs, opens and removes catalog applications and holds what
@@ -35,8 +34,7 @@ class InstallLogFile;
 // block, and no failure crosses its API other than as a state or a result value. Every engine of
 // the process shares one OperationCoordinator: an operation on an application busy in any window
 // is refused, each window shows the state of operations running in the others, and one Homebrew
-// setup runs at a time. The coordinator's EngineServices, when there is one, tell it which casks
-// Homebrew has disabled and which apps have updates.
+// setup runs at a time.
 class InstallEngine : public QObject
 {
     Q_OBJECT
@@ -47,9 +45,11 @@ public:
     // -> exit code. The sink is called on the main thread.
     using BootstrapRunner = std::function<QCoro::Task<int>(QString appID, LineHandler sink)>;
 
-    // Without a coordinator the process-wide OperationCoordinator::shared() is used.
+    // Without a coordinator the process-wide OperationCoordinator::shared() is used. services, the
+    // process's EngineServices when whoever builds the engine has them, tell it which casks
+    // Homebrew has disabled and which apps have updates.
     explicit InstallEngine(Environment env = Environment::system(), Analytics *analytics = nullptr,
-        OperationCoordinator *coordinator = nullptr, QObject *parent = nullptr);
+        OperationCoordinator *coordinator = nullptr, EngineServices *services = nullptr, QObject *parent = nullptr);
     ~InstallEngine() override;
 
     // Published state (InstallEngine.cpp).
@@ -73,12 +73,9 @@ public:
     // only way lines enter the log.
     void appendLog(const QString &text, const QString &appID);
 
-    // Homebrew discovery and runner (InstallEngineBrew.cpp).
-    static std::optional<QString> resolveBrewBinary(const Environment &env);
+    // Homebrew runner (InstallEngineBrew.cpp).
     const std::optional<QString> &brewBinary() const { return m_brewBinary; }
     bool brewAvailable() const { return m_brewBinary.has_value(); }
-    // The folder two levels above a brew executable: "/opt/homebrew" for "/opt/homebrew/bin/brew".
-    static QString brewPrefix(const QString &brewBinary);
     // Runs brew with args. onLine gets each non-empty output line (stdout and stderr merged), in
     // order, on the main thread, all of them before the result. appName, when given, is the
     // application the command is for, passed to the password helper; appID, when given, the app
@@ -102,7 +99,7 @@ public:
     InstallState detectedState(const CatalogApp &app) const;
 
     // Install flow (InstallEngineInstall.cpp). install() never fails: the outcome is in states.
-    // Views start it with startDetached(engine->install(app)). Refused, with a note in the log and
+    // Views start it with startDetached(engine->install(app)) (engine/Detached.h). Refused, with a note in the log and
     // no state change, while another operation on the application runs anywhere. A cask Homebrew
     // has disabled is not installed: the state becomes failed with FailureKind::Unavailable and
     // the sentence of unavailability(), and brew is not run; an installed copy stays usable.
@@ -113,14 +110,6 @@ public:
 
     // Direct download from the latest GitHub release (InstallEngineDirect.cpp).
     QCoro::Task<> installViaDirectDownload(CatalogApp app, DirectDownload download);
-    // The asset this build installs: assetX64 on Intel Macs, assetArm64 everywhere else.
-    static QString assetName(const DirectDownload &download);
-    static QCoro::Task<Outcome<GHAsset>> resolveReleaseAsset(GitHubReleaseClient &client, DirectDownload download);
-    // Blocking; unpacks inside workFolder, a fresh folder of the operation, and returns the
-    // installed bundle's path. replacing: the installed bundle an update takes the place of;
-    // bundleID: the identifier the app in the archive must have.
-    static Outcome<QString> extractAndInstallApp(Environment env, QString download, QString workFolder,
-        QString replacing = {}, std::optional<QString> bundleID = std::nullopt);
 
     // Updates (InstallEngineUpdate.cpp). Brings an installed app to the newest version: `brew
     // upgrade --cask <token>`, or the latest GitHub release, verified and put in place of the
@@ -148,7 +137,7 @@ public:
     void dismissFailure(const CatalogApp &app);
     QCoro::Task<> refreshCaskList(CatalogApp app);
 
-    // Health and updates (InstallEngine.cpp): the coordinator's services, or null without them.
+    // Health and updates (InstallEngine.cpp): the services handed in, or null without them.
     EngineServices *services() const;
     // The app as a card or a list row shows it: state, health and update info joined.
     AppStatus status(const CatalogApp &app) const;
@@ -164,11 +153,6 @@ public:
     // how many it removed (0 at once when a run of this engine is already under way).
     QCoro::Task<> uninstall(CatalogApp app);
     QCoro::Task<int> uninstallAllCatalogApps();
-    static QStringList leftoverPaths(const Environment &env, const QString &bundleID);
-    // Moves the leftovers to the Trash and returns the paths removed; those the Trash refused were
-    // deleted instead and are also listed in *deletedForGood.
-    static QStringList sweepLeftovers(
-        const Environment &env, const QString &bundleID, QStringList *deletedForGood = nullptr);
     static std::optional<QStringList> accessibilityResetArguments(const QString &bundleID);
     // True when tccutil ran and exited with 0; awaited, never blocking the main thread.
     static QCoro::Task<bool> resetAccessibilityPermission(Environment env, QString bundleID);
@@ -181,9 +165,6 @@ public:
     // The running setup's output file, in a folder of its own; empty when no setup of this engine
     // runs.
     QString bootstrapLogPath() const { return m_bootstrapLogPath; }
-
-    // Starts a coroutine nobody awaits; an exception it throws is logged instead of vanishing.
-    static void startDetached(QCoro::Task<> task);
 
 Q_SIGNALS:
     // Emitted when the entry of states for appID changes value.
@@ -237,7 +218,6 @@ protected:
     void setSetupFailure(const QString &sentence) { m_setupFailure = sentence; }
 
 private:
-    QProcessEnvironment brewEnvironment(const QString &brew, const std::optional<QString> &appName) const;
     // What another engine's operation shows, taken over without reporting it back.
     void adoptState(const QString &appID, const InstallState &state);
     // After an operation whose engine is gone: what the disk says.
@@ -249,6 +229,7 @@ private:
     Environment m_env;
     Analytics *m_analytics = nullptr;
     OperationCoordinator *m_coordinator = nullptr;
+    QPointer<EngineServices> m_services;
     QHash<QString, InstallState> m_states;
     std::optional<std::pair<QString, InstallState>> m_lastAdopted; // an entry of m_states, the one last set
     bool m_bootstrapInProgress = false;

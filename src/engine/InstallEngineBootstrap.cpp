@@ -2,6 +2,7 @@
 #include "engine/InstallEngine.h"
 #include "engine/ProcessExit.h"
 #include "engine/SetupLogTailer.h"
+#include "engine/homebrew/BrewRunner.h"
 #include "platform/PrivilegedRunner.h"
 
 #include <QCoroTimer>
@@ -62,7 +63,7 @@ QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)
         co_await QCoro::sleepFor(std::chrono::milliseconds(0));
         if (!self)
             co_return false;
-        setBrewBinary(resolveBrewBinary(m_env));
+        setBrewBinary(BrewRunner::resolveBinary(m_env));
         co_return brewAvailable();
     }
     appendLog(u"==> Setting up Homebrew (one-time). macOS will ask for your password once."_s, id);
@@ -90,7 +91,7 @@ QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)
         appendLog(u"error: Homebrew setup did not complete (code "_s + QString::number(code) + u")."_s, id);
         co_return false;
     }
-    setBrewBinary(resolveBrewBinary(m_env));
+    setBrewBinary(BrewRunner::resolveBinary(m_env));
     if (brewAvailable()) {
         appendLog(u"\U0001F37A  Homebrew is ready. From now on installs are silent."_s, id);
         m_coordinator->announceHomebrewReady();

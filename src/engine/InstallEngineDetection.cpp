@@ -1,6 +1,7 @@
 #include "engine/BundleLocator.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/homebrew/BrewRunner.h"
 #include "platform/Workspace.h"
 
 #include <QFileInfo>
@@ -22,7 +23,7 @@ bool InstallEngine::isCaskInstalled(const QString &token) const
     // A token is one folder name; anything else could point outside the Caskroom.
     if (!m_brewBinary || token.isEmpty() || token.contains(u'/') || token == u"."_s || token == u".."_s)
         return false;
-    return QFileInfo::exists(brewPrefix(*m_brewBinary) + u"/Caskroom/"_s + token);
+    return QFileInfo::exists(BrewRunner::prefix(*m_brewBinary) + u"/Caskroom/"_s + token);
 }
 
 std::optional<InstallMethod> InstallEngine::installMethod(const CatalogApp &app) const

@@ -4,11 +4,11 @@
 #include "engine/GitHubReleaseClient.h"
 #include "engine/InstallEngine.h"
 #include "engine/UpdateChecker.h"
+#include "engine/direct/ReleaseAsset.h"
 
 #include <QCoroFuture>
 #include <QFile>
 #include <QPointer>
-#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtConcurrentRun>
 
@@ -54,7 +54,7 @@ QCoro::Task<> InstallEngine::directDownloadSteps(
                 client.abort();
         },
         Qt::QueuedConnection);
-    const Outcome<GHAsset> asset = co_await resolveReleaseAsset(client, download);
+    const Outcome<GHAsset> asset = co_await ReleaseAsset::resolve(client, download);
     if (!self)
         co_return;
     if (!asset.succeeded() || m_coordinator->isCancelled(app.id)) {
@@ -78,8 +78,12 @@ QCoro::Task<> InstallEngine::directDownloadSteps(
     appendLog(u"==> Extracting and installing "_s + app.name + u".app"_s, app.id);
     setState(app.id, InstallState::installing(u"Putting "_s + label + u" in place."_s));
     // Unpacking and copying block; they run on a pool thread and touch no field of the engine.
-    const Outcome<QString> bundle = co_await QtConcurrent::run(
-        &InstallEngine::extractAndInstallApp, m_env, *file, work->path(), replacing, app.bundleID);
+    const auto placeBundle
+        = [](Environment env, QString archive, QString folder, QString replaced, std::optional<QString> bundleID) {
+              return AppArchiveInstaller(std::move(env)).install(archive, folder, replaced, bundleID);
+          };
+    const Outcome<QString> bundle
+        = co_await QtConcurrent::run(placeBundle, m_env, *file, work->path(), replacing, app.bundleID);
     if (!self)
         co_return;
     if (!bundle.succeeded()) {
@@ -98,24 +102,4 @@ QCoro::Task<> InstallEngine::directDownloadSteps(
         launch(app);
     else if (EngineServices *shared = services())
         shared->updates()->forget(app.id);
-}
-
-QString InstallEngine::assetName(const DirectDownload &download)
-{
-    const bool intelMac = QSysInfo::kernelType() == u"darwin"_s && QSysInfo::buildCpuArchitecture() == u"x86_64"_s;
-    return intelMac && !download.assetX64.isEmpty() ? download.assetX64 : download.assetArm64;
-}
-
-QCoro::Task<Outcome<GHAsset>> InstallEngine::resolveReleaseAsset(GitHubReleaseClient &client, DirectDownload download)
-{
-    const QString wanted = assetName(download);
-    // Exact and case-sensitive: a near miss may be another build of the app.
-    const auto matches = [wanted](const GHAsset &asset) { return asset.name == wanted; };
-    co_return co_await client.findAsset(download.githubRepo, matches, wanted);
-}
-
-Outcome<QString> InstallEngine::extractAndInstallApp(
-    Environment env, QString download, QString workFolder, QString replacing, std::optional<QString> bundleID)
-{
-    return AppArchiveInstaller(std::move(env)).install(download, workFolder, replacing, bundleID);
 }

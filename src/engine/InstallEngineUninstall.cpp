@@ -81,7 +81,7 @@ QCoro::Task<> InstallEngine::uninstallSteps(CatalogApp app)
     if (app.bundleID) {
         setState(app.id, InstallState::uninstalling(u"Cleaning up."_s));
         QStringList deletedForGood;
-        sweepLeftovers(m_env, *app.bundleID, &deletedForGood);
+        LeftoverSweep::sweep(m_env.home, *app.bundleID, &deletedForGood);
         for (const QString &path : std::as_const(deletedForGood))
             appendLog(u"note: The Trash did not take "_s + path + u", so it was deleted."_s, app.id);
     }
@@ -154,16 +154,6 @@ QCoro::Task<> InstallEngine::quitIfRunning(QString bundleID)
         if (!RunningApplications::isTerminated(pid))
             RunningApplications::forceTerminate(pid);
     }
-}
-
-QStringList InstallEngine::leftoverPaths(const Environment &env, const QString &bundleID)
-{
-    return LeftoverSweep::paths(env.home, bundleID);
-}
-
-QStringList InstallEngine::sweepLeftovers(const Environment &env, const QString &bundleID, QStringList *deletedForGood)
-{
-    return LeftoverSweep::sweep(env.home, bundleID, deletedForGood);
 }
 
 std::optional<QStringList> InstallEngine::accessibilityResetArguments(const QString &bundleID)

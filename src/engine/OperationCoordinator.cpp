@@ -1,7 +1,6 @@
 #include "engine/OperationCoordinator.h"
 
-#include "engine/EngineServices.h"
-#include "engine/InstallEngine.h"
+#include "engine/Detached.h"
 #include "engine/ProcessGroup.h"
 
 #include <QCoreApplication>
@@ -238,16 +237,6 @@ QNetworkAccessManager *OperationCoordinator::network()
     return m_network;
 }
 
-EngineServices *OperationCoordinator::services() const
-{
-    return m_services;
-}
-
-void OperationCoordinator::setServices(EngineServices *services)
-{
-    m_services = services;
-}
-
 void OperationCoordinator::trackProcess(QProcess *process, const QString &appID)
 {
     ProcessGroup::startInOwnGroup(process);
@@ -278,7 +267,7 @@ bool OperationCoordinator::cancel(const QString &appID)
             processes.append(tracked.process);
     }
     if (!processes.isEmpty())
-        InstallEngine::startDetached(stop(processes));
+        startDetached(stop(processes));
     return true;
 }
 

@@ -14,17 +14,15 @@
 #include <memory>
 #include <optional>
 
-class EngineServices;
 class QNetworkAccessManager;
 class QProcess;
 class QTemporaryDir;
 
 // What every window's engine shares, because they all act on one machine: which applications have
 // an operation running, the one Homebrew setup, fresh temporary folders, the network access
-// manager, the child processes a quit or a cancel has to stop, and the window-free services (cask
-// facts, updates). Engines ask it before they start and hold a ticket until they end; a lock file
-// per application, and one for the Homebrew setup, in lockFolder keep other processes of the user
-// out as well. Lives on the main thread.
+// manager, and the child processes a quit or a cancel has to stop. Engines ask it before they start
+// and hold a ticket until they end; a lock file per application, and one for the Homebrew setup, in
+// lockFolder keep other processes of the user out as well. Lives on the main thread.
 class OperationCoordinator : public QObject
 {
     Q_OBJECT
@@ -87,10 +85,6 @@ public:
 
     QNetworkAccessManager *network();
 
-    // The services every engine of the process shares; null until an EngineServices registers.
-    EngineServices *services() const;
-    void setServices(EngineServices *services);
-
     // Child processes that a quit has to stop, and a cancel of appID's operation when one is given;
     // a process is forgotten when it is destroyed. Call before it starts: it is started in a process
     // group of its own, and a stop signals the whole group.
@@ -151,7 +145,6 @@ private:
     int m_setupLockFd = -1;
     bool m_stopping = false;
     QNetworkAccessManager *m_network = nullptr;
-    QPointer<EngineServices> m_services;
     QList<TrackedProcess> m_processes;
     std::chrono::milliseconds m_stopGrace { 5000 };
 };

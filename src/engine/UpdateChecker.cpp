@@ -3,11 +3,12 @@
 #include "engine/BrewQuery.h"
 #include "engine/BundleLocator.h"
 #include "engine/CaskFactsService.h"
+#include "engine/Detached.h"
 #include "engine/GitHubReleaseClient.h"
-#include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/OutdatedCasks.h"
 #include "engine/VersionCompare.h"
+#include "engine/homebrew/BrewRunner.h"
 #include "platform/PlistReader.h"
 
 #include <QCoroFuture>
@@ -66,17 +67,12 @@ bool UpdateChecker::isDue(const QDateTime &lastChecked, const QDateTime &now)
 void UpdateChecker::installedStateRefreshed()
 {
     if (!m_checking && isDue(m_lastChecked, QDateTime::currentDateTimeUtc()))
-        InstallEngine::startDetached(checkInBackground());
+        startDetached(check());
 }
 
 void UpdateChecker::checkNow()
 {
-    InstallEngine::startDetached(checkInBackground());
-}
-
-QCoro::Task<> UpdateChecker::checkInBackground()
-{
-    co_await check();
+    startDetached(check());
 }
 
 QCoro::Task<bool> UpdateChecker::check()
@@ -118,7 +114,7 @@ QCoro::Task<UpdateChecker::Checked> UpdateChecker::checkCasks()
         if (app.install.isHomebrewCask())
             byToken.insert(app.install.caskToken(), &app);
     }
-    const auto brew = InstallEngine::resolveBrewBinary(m_env);
+    const auto brew = BrewRunner::resolveBinary(m_env);
     if (byToken.isEmpty() || !brew) {
         // Without brew no cask can be updated: none has an update to offer.
         for (const CatalogApp *app : std::as_const(byToken))

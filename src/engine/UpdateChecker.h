@@ -70,7 +70,6 @@ Q_SIGNALS:
     void checkingChanged(bool checking);
 
 private:
-    QCoro::Task<> checkInBackground();
     // What one part of a check found out: the apps it could check, and which of those have an update.
     struct Checked
     {

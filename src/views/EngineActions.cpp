@@ -1,5 +1,6 @@
 #include "views/EngineActions.h"
 
+#include "engine/Detached.h"
 #include "engine/InstallEngine.h"
 #include "platform/Workspace.h"
 
@@ -8,13 +9,13 @@ namespace EngineActions {
 void install(InstallEngine *engine, const CatalogApp &app)
 {
     if (engine)
-        InstallEngine::startDetached(engine->install(app));
+        startDetached(engine->install(app));
 }
 
 void update(InstallEngine *engine, const CatalogApp &app)
 {
     if (engine)
-        InstallEngine::startDetached(engine->update(app));
+        startDetached(engine->update(app));
 }
 
 void cancel(InstallEngine *engine, const CatalogApp &app)
@@ -26,13 +27,13 @@ void cancel(InstallEngine *engine, const CatalogApp &app)
 void uninstall(InstallEngine *engine, const CatalogApp &app)
 {
     if (engine)
-        InstallEngine::startDetached(engine->uninstall(app));
+        startDetached(engine->uninstall(app));
 }
 
 void setUpHomebrewThenInstall(InstallEngine *engine, const CatalogApp &app)
 {
     if (engine)
-        InstallEngine::startDetached(engine->setUpHomebrewThenInstall(app));
+        startDetached(engine->setUpHomebrewThenInstall(app));
 }
 
 void launch(InstallEngine *engine, const CatalogApp &app)
@@ -57,7 +58,7 @@ void showInFinder(const QString &path)
 void refreshCaskList(InstallEngine *engine, const CatalogApp &app)
 {
     if (engine)
-        InstallEngine::startDetached(engine->refreshCaskList(app));
+        startDetached(engine->refreshCaskList(app));
 }
 
 } // namespace EngineActions

@@ -75,7 +75,8 @@ RootView::RootView(Options options, QWidget *parent)
     : QWidget(parent)
     , m_analytics(options.analytics ? options.analytics : Analytics::shared())
     , m_defaults(options.defaults ? options.defaults : &UserDefaults::standard())
-    , m_engine(new InstallEngine(std::move(options.environment), m_analytics, options.coordinator, this))
+    , m_engine(
+          new InstallEngine(std::move(options.environment), m_analytics, options.coordinator, options.services, this))
     , m_selection(new AppSelection(m_engine, this))
     , m_batch(new BatchInstaller(m_engine, this))
 {

@@ -14,6 +14,7 @@ class AppSelection;
 class BatchFooter;
 class BatchInstaller;
 class EmptyState;
+class EngineServices;
 class InstallEngine;
 class LogDrawer;
 class OperationCoordinator;
@@ -48,6 +49,7 @@ public:
         OperationCoordinator *coordinator = nullptr;
         UserDefaults *defaults = nullptr;
         AppGrid::CardFactory cardFactory;
+        EngineServices *services = nullptr; // the process's, handed to the window's engine
     };
 
     explicit RootView(QWidget *parent = nullptr);

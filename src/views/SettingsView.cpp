@@ -1,5 +1,6 @@
 #include "views/SettingsView.h"
 
+#include "engine/Detached.h"
 #include "engine/InstallEngine.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Analytics.h"
@@ -190,7 +191,7 @@ void SettingsView::confirmUninstallAll()
         u"Uninstall all"_s, "confirmUninstallAll");
     connect(alert, &QMessageBox::buttonClicked, this, [this, alert](QAbstractButton *button) {
         if (alert->buttonRole(button) == QMessageBox::DestructiveRole)
-            InstallEngine::startDetached(runUninstallAll());
+            startDetached(runUninstallAll());
     });
     alert->open();
 }

@@ -274,7 +274,7 @@ private Q_SLOTS:
         MainWindow *window = m_app->newWindow();
         InstallEngine *engine = window->rootView()->engine();
         if (running) {
-            InstallEngine::startDetached(engine->install(EngineTestKit::maccy()));
+            startDetached(engine->install(EngineTestKit::maccy()));
             QTRY_VERIFY(EngineTestKit::logTexts(*engine).contains(u"==> Downloading maccy"_s));
         }
 

@@ -408,7 +408,7 @@ private Q_SLOTS:
         serveRelease(*server, {});
         server->hang(assetPath);
         auto *engine = new InstallEngine(environment(sandbox, *server));
-        InstallEngine::startDetached(engine->install(parabolic()));
+        startDetached(engine->install(parabolic()));
         QTRY_VERIFY(!server->requests(assetPath).isEmpty());
         QCOMPARE(engine->state(u"parabolic"_s), InstallState::installing(u"Downloading Parabolic."_s));
         delete engine;

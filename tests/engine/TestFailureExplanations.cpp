@@ -225,9 +225,9 @@ private Q_SLOTS:
 
         {
             ScopedEnvironmentVariable lines("FAKE_BREW_FAIL_LINES", printed.toUtf8());
-            InstallEngine::startDetached(uninstall ? engine.uninstall(maccy())
-                    : operation == u"refresh"_s    ? engine.refreshCaskList(maccy())
-                                                   : engine.install(maccy()));
+            startDetached(uninstall             ? engine.uninstall(maccy())
+                    : operation == u"refresh"_s ? engine.refreshCaskList(maccy())
+                                                : engine.install(maccy()));
             // The check for an app already present has passed: brew is running now.
             if (appAppears)
                 QVERIFY(!sandbox.makeBundle(sandbox.userApplications(), u"Maccy"_s, u"org.p0deje.Maccy"_s).isEmpty());

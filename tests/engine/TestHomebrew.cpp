@@ -441,7 +441,7 @@ private Q_SLOTS:
         InstallEngine engine(env, nullptr, &coordinator);
         QSignalSpy progress(&engine, &InstallEngine::bootstrapInProgressChanged);
 
-        InstallEngine::startDetached(engine.setUpHomebrewThenInstall(maccy()));
+        startDetached(engine.setUpHomebrewThenInstall(maccy()));
         // Lines reach the log while the script runs: complete ones only, empty ones counted.
         QTRY_COMPARE_WITH_TIMEOUT(engine.bootstrapLinesEmitted(), 2, 30000);
         QCOMPARE(logTexts(engine), (QStringList { settingUp, u"NONINTERACTIVE=1"_s }));
@@ -449,7 +449,7 @@ private Q_SLOTS:
         // Meanwhile a second request waits for this setup, then uses the brew it put in place.
         InstallEngine other(env, nullptr, otherProcess ? &elsewhere : &coordinator);
         QCOMPARE(other.bootstrapInProgress(), !otherProcess);
-        InstallEngine::startDetached(other.setUpHomebrewThenInstall(catalogApp(u"ice"_s)));
+        startDetached(other.setUpHomebrewThenInstall(catalogApp(u"ice"_s)));
         QCOMPARE(other.state(u"ice"_s), std::optional(InstallState::installing(u"Setting up Homebrew (one-time)."_s)));
         QCOMPARE(logTexts(other, u"ice"_s),
             QStringList { u"==> Waiting for the Homebrew setup that is already running."_s });
@@ -692,7 +692,7 @@ private Q_SLOTS:
         Environment env = sandbox.environment();
         env.homebrewInstallHost = server.url();
         auto *engine = new InstallEngine(env);
-        InstallEngine::startDetached(engine->setUpHomebrewThenInstall(maccy()));
+        startDetached(engine->setUpHomebrewThenInstall(maccy()));
         QTRY_VERIFY_WITH_TIMEOUT(logTexts(*engine).contains(u"waiting"_s), 30000);
         delete engine;
         QVERIFY(Sandbox::writeFile(go, "go"));

@@ -89,7 +89,7 @@ private Q_SLOTS:
         TestEngine engine(sandbox.environment(), analytics.client());
         engine.setPermissionNote(u"maccy"_s, true);
 
-        InstallEngine::startDetached(engine.install(maccy()));
+        startDetached(engine.install(maccy()));
         QVERIFY(!engine.hasPermissionNote(u"maccy"_s));
         QTRY_COMPARE(engine.state(u"maccy"_s), std::optional(outcome));
         QCOMPARE(logTexts(engine), log);
@@ -528,10 +528,10 @@ private Q_SLOTS:
         InstallEngine first(sandbox.environment(), nullptr, &coordinator);
         InstallEngine other(sandbox.environment(), nullptr, asker == u"process"_s ? &otherProcess : &coordinator);
 
-        InstallEngine::startDetached(first.install(maccy()));
+        startDetached(first.install(maccy()));
         if (asker == u"window"_s)
             QCOMPARE(other.state(u"maccy"_s), std::optional(getting)); // every window shows it running
-        InstallEngine::startDetached(second == u"install"_s ? other.install(maccy()) : other.uninstall(maccy()));
+        startDetached(second == u"install"_s ? other.install(maccy()) : other.uninstall(maccy()));
         QVERIFY(logTexts(other).contains(busyNote));
 
         QTRY_COMPARE_WITH_TIMEOUT(first.state(u"maccy"_s), std::optional(InstallState::installed()), 30000);
@@ -559,7 +559,7 @@ private Q_SLOTS:
         // The card's removal is under way (brew is held in a step) when "Uninstall all" starts.
         const QString step = sandbox.root() + u"/step"_s;
         ScopedEnvironmentVariable held("FAKE_BREW_STEP", "uninstall --cask maccy:" + step.toUtf8());
-        InstallEngine::startDetached(engine.uninstall(maccy));
+        startDetached(engine.uninstall(maccy));
         const qint64 removal = stepPid(step);
         QVERIFY(removal > 0);
         std::optional<int> count;
@@ -592,7 +592,7 @@ private Q_SLOTS:
         OperationCoordinator coordinator;
         auto *closing = new InstallEngine(sandbox.environment(), nullptr, &coordinator);
         InstallEngine staying(sandbox.environment(), nullptr, &coordinator);
-        InstallEngine::startDetached(closing->install(maccy()));
+        startDetached(closing->install(maccy()));
         QCOMPARE(staying.state(u"maccy"_s), std::optional(getting));
 
         delete closing; // brew goes on; nobody is left to report how it ended
@@ -643,7 +643,7 @@ private Q_SLOTS:
             { u"Application Support/%1"_s, u"Caches/%1"_s, u"Containers/%1"_s, u"HTTPStorages/%1"_s, u"Logs/%1"_s,
                 u"Preferences/%1.plist"_s, u"Saved Application State/%1.savedState"_s, u"LaunchAgents/%1.plist"_s })
             paths.append(sandbox.home() + u"/Library/"_s + place.arg(bundleID));
-        QCOMPARE(InstallEngine::leftoverPaths(env, bundleID), paths);
+        QCOMPARE(LeftoverSweep::paths(env.home, bundleID), paths);
         // Neighbours that only share a prefix with the identifier must survive.
         QVERIFY(Sandbox::writeFile(sandbox.home() + u"/Library/Caches/com.knollsoft.Rectangle2/keep"_s, "k"));
         QVERIFY(Sandbox::writeFile(sandbox.home() + u"/Library/Preferences/com.knollsoft.plist"_s, "k"));
@@ -661,12 +661,12 @@ private Q_SLOTS:
                 expected.append(paths.at(index));
         }
 
-        QCOMPARE(InstallEngine::sweepLeftovers(env, bundleID), expected);
+        QCOMPARE(LeftoverSweep::sweep(env.home, bundleID), expected);
         for (const QString &path : paths)
             QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
         QVERIFY(QFile::exists(sandbox.home() + u"/Library/Caches/com.knollsoft.Rectangle2/keep"_s));
         QVERIFY(QFile::exists(sandbox.home() + u"/Library/Preferences/com.knollsoft.plist"_s));
-        QCOMPARE(InstallEngine::sweepLeftovers(env, bundleID), QStringList());
+        QCOMPARE(LeftoverSweep::sweep(env.home, bundleID), QStringList());
     }
 
     // A link in place of an entry is removed, never what it points to; a Library or a location that
@@ -714,7 +714,7 @@ private Q_SLOTS:
         QVERIFY(QDir(linkPath).removeRecursively() && QDir().mkpath(QFileInfo(linkPath).absolutePath()));
         QVERIFY(QFile::link(root + target, linkPath));
 
-        QCOMPARE(InstallEngine::sweepLeftovers(sandbox.environment(), bundleID),
+        QCOMPARE(LeftoverSweep::sweep(sandbox.environment().home, bundleID),
             swept.isEmpty() ? QStringList() : QStringList { sandbox.home() + u'/' + withID(swept) });
         QCOMPARE(QFile::exists(root + withID(data)), dataKept);
         QCOMPARE(QFileInfo(linkPath).isSymLink(), swept != link);
@@ -744,8 +744,8 @@ private Q_SLOTS:
         const QStringList before = tree(sandbox.root());
 
         QVERIFY(!LeftoverSweep::isSafeBundleID(identifier));
-        QCOMPARE(InstallEngine::leftoverPaths(env, identifier), QStringList());
-        QCOMPARE(InstallEngine::sweepLeftovers(env, identifier), QStringList());
+        QCOMPARE(LeftoverSweep::paths(env.home, identifier), QStringList());
+        QCOMPARE(LeftoverSweep::sweep(env.home, identifier), QStringList());
         QCOMPARE(tree(sandbox.root()), before);
     }
 

@@ -1,4 +1,5 @@
 #include "engine/InstallEngine.h"
+#include "engine/LeftoverSweep.h"
 #include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
@@ -26,7 +27,7 @@ const InstallState cleaning = InstallState::uninstalling(u"Cleaning up."_s);
 // Leftovers in three of the eight places; how many of them are still there.
 QStringList makeLeftovers(const Sandbox &sandbox)
 {
-    const QStringList paths = InstallEngine::leftoverPaths(sandbox.environment(), bundleID);
+    const QStringList paths = LeftoverSweep::paths(sandbox.environment().home, bundleID);
     Sandbox::writeFile(paths.at(0) + u"/history.db"_s, "data");
     Sandbox::writeFile(paths.at(1) + u"/cache.bin"_s, "data");
     Sandbox::writeFile(paths.at(5), "<plist/>");
@@ -213,7 +214,7 @@ private Q_SLOTS:
         QProcess running;
         QVERIFY(runMaccy(*m_sandbox, "", running));
         auto *engine = new InstallEngine(m_sandbox->environment());
-        InstallEngine::startDetached(engine->uninstall(maccy()));
+        startDetached(engine->uninstall(maccy()));
         QCOMPARE(engine->state(u"maccy"_s), closing);
         delete engine;
         QTest::qWait(1500); // past the grace period

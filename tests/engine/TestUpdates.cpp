@@ -242,7 +242,7 @@ private Q_SLOTS:
         const ScopedEnvironmentVariable upgrade("FAKE_BREW_UPGRADE_VERSION", "2.1.0");
         OperationCoordinator coordinator;
         auto *services = new EngineServices(sandbox.environment(), apps, &coordinator);
-        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator, services);
         QVERIFY(finish(engine.install(apps[0])));
         QVERIFY(await(services->updates()->check()));
         const ScopedEnvironmentVariable fail("FAKE_BREW_FAIL_TOKENS", failing);
@@ -340,7 +340,7 @@ private Q_SLOTS:
         const QList<CatalogApp> apps = casks(sandbox, { u"Alpha"_s, u"Beta"_s, u"Gamma"_s, u"Delta"_s });
         OperationCoordinator coordinator;
         auto *services = new EngineServices(sandbox.environment(), apps, &coordinator);
-        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator, services);
         QVERIFY(!engine.cancel(u"beta"_s));
         BatchInstaller batch(&engine);
         QSignalSpy finished(&batch, &BatchInstaller::finished);
@@ -452,7 +452,7 @@ private Q_SLOTS:
         OperationCoordinator coordinator;
         auto *services = new EngineServices(env, apps, &coordinator);
         services->facts()->start();
-        InstallEngine engine(env, nullptr, &coordinator);
+        InstallEngine engine(env, nullptr, &coordinator, services);
         const QString why = u"Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper check, since "
                             u"1 September 2026."_s;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Catalog.h"
+#include "engine/Detached.h"
 #include "engine/InstallEngine.h"
 
 #include <QDir>

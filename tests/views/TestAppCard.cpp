@@ -285,7 +285,7 @@ private Q_SLOTS:
         OperationCoordinator coordinator;
         auto *services = new EngineServices(sandbox.environment(), { app }, &coordinator);
         QVERIFY(EngineTestKit::finish(readFacts(&sandbox, services)));
-        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator, services);
         engine.refreshInstalledStatus({ app });
         AppCard view(app, &engine);
         AppDetailView detail(app, &engine);

@@ -144,7 +144,8 @@ private Q_SLOTS:
         QVERIFY(sandbox.installFakeBrew());
         OperationCoordinator coordinator;
         auto *services = new EngineServices(sandbox.environment(), Catalog::v1(), &coordinator);
-        RootView::Options options { sandbox.environment(), m_analytics.get(), &coordinator, m_defaults.get(), {} };
+        RootView::Options options { sandbox.environment(), m_analytics.get(), &coordinator, m_defaults.get(), {},
+            services };
         RootView view(std::move(options));
         Sidebar *sidebar = view.sidebar();
         for (const CatalogApp &app : EngineTestKit::catalogApps({ u"maccy"_s, u"shottr"_s })) {
@@ -192,7 +193,7 @@ private Q_SLOTS:
             "FAKE_BREW_OUTDATED_JSON", answer.isEmpty() ? std::nullopt : std::optional(answer));
         OperationCoordinator coordinator;
         auto *services = new EngineServices(sandbox.environment(), Catalog::v1(), &coordinator);
-        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        InstallEngine engine(sandbox.environment(), nullptr, &coordinator, services);
         UpdatesView view(&engine);
         QVERIFY(EngineTestKit::finish(
             [](UpdateChecker *checker) -> QCoro::Task<> { co_await checker->check(); }(services->updates())));

@@ -289,7 +289,7 @@ private Q_SLOTS:
         QVERIFY(m_sandbox->installFakeBrew() && m_sandbox->registerCask(u"stats"_s, u"Stats"_s, u"eu.exelban.Stats"_s));
         InstallEngine engine(m_sandbox->environment());
         ScopedEnvironmentVariable slow("FAKE_BREW_SLOW", QByteArray("0.2"));
-        InstallEngine::startDetached(engine.install(EngineTestKit::catalogApp(u"stats"_s)));
+        startDetached(engine.install(EngineTestKit::catalogApp(u"stats"_s)));
         QTRY_COMPARE_WITH_TIMEOUT(engine.state(u"stats"_s), std::optional(InstallState::installed()), 30000);
 
         SettingsView view(&engine);
