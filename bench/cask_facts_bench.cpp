@@ -3,8 +3,8 @@
 // the fake brew for comparison.
 
 #include "catalog/Catalog.h"
-#include "engine/CaskFactsCache.h"
-#include "engine/CaskFactsService.h"
+#include "engine/facts/CaskFactsCache.h"
+#include "engine/facts/CaskFactsService.h"
 #include "support/Sandbox.h"
 
 #include <QCoreApplication>

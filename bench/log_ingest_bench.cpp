@@ -3,8 +3,8 @@
 // cause, show the note in the state), against the same process writing to /dev/null. Peak memory
 // must not grow with the number of lines.
 
-#include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
+#include "engine/operations/FailureExplainer.h"
 #include "support/Sandbox.h"
 
 #include <QCoreApplication>

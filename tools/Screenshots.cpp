@@ -6,11 +6,11 @@
 // updates itself, TomatoBar is no longer offered.
 #include "app/MainWindow.h"
 #include "catalog/Catalog.h"
-#include "engine/CaskFactsService.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/UpdateChecker.h"
 #include "platform/UserDefaults.h"
 #include "support/Sandbox.h"
 #include "views/AppDetailView.h"

@@ -7,7 +7,7 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/UpdateChecker.h"
 #include "platform/SoftwareUpdater.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"

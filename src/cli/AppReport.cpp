@@ -2,9 +2,9 @@
 
 #include "cli/CliFormat.h"
 
-#include "engine/CaskFactsText.h"
-#include "engine/VersionCompare.h"
 #include "engine/direct/ReleaseAsset.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/facts/VersionCompare.h"
 
 #include <QJsonArray>
 

@@ -2,8 +2,8 @@
 
 #include "catalog/CatalogApp.h"
 #include "engine/AppStatus.h"
-#include "engine/CaskFacts.h"
-#include "engine/ReleaseFacts.h"
+#include "engine/facts/CaskFacts.h"
+#include "engine/facts/ReleaseFacts.h"
 #include "platform/Gatekeeper.h"
 
 #include <QJsonObject>

@@ -7,11 +7,11 @@
 #include "catalog/AppSetFile.h"
 #include "catalog/Catalog.h"
 #include "engine/BatchInstaller.h"
-#include "engine/CaskFactsService.h"
-#include "engine/CaskFactsText.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/facts/UpdateChecker.h"
 
 #include <QCoroSignal>
 #include <QJsonArray>

@@ -6,7 +6,7 @@
 #include "engine/BatchInstaller.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/UpdateChecker.h"
 
 #include <QSocketNotifier>
 

@@ -1,6 +1,6 @@
 #include "engine/AppStatus.h"
 
-#include "engine/CaskFactsText.h"
+#include "engine/facts/CaskFactsText.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
-#include "engine/AppUpdate.h"
-#include "engine/CaskFacts.h"
 #include "engine/InstallState.h"
+#include "engine/facts/AppUpdate.h"
+#include "engine/facts/CaskFacts.h"
 
 #include <QDate>
 #include <QString>

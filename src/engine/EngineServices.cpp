@@ -1,9 +1,9 @@
 #include "engine/EngineServices.h"
 
-#include "engine/CaskFactsService.h"
 #include "engine/Detached.h"
 #include "engine/OperationCoordinator.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/UpdateChecker.h"
 
 #include <QCoroFuture>
 #include <QPointer>

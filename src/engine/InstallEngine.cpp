@@ -1,11 +1,11 @@
 #include "engine/InstallEngine.h"
 
-#include "engine/CaskFactsService.h"
-#include "engine/CaskFactsText.h"
 #include "engine/EngineServices.h"
-#include "engine/InstallLogFile.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/facts/UpdateChecker.h"
 #include "engine/homebrew/BrewRunner.h"
+#include "engine/log/InstallLogFile.h"
 #include "telemetry/Analytics.h"
 
 #include <QPointer>

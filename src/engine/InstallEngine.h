@@ -2,14 +2,14 @@
 
 #include "catalog/CatalogApp.h"
 #include "engine/AppStatus.h"
-#include "engine/BrewResult.h"
 #include "engine/Environment.h"
-#include "engine/GHRelease.h"
-#include "engine/InstallLog.h"
-#include "engine/InstallMethod.h"
 #include "engine/InstallState.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/OperationOutcome.h"
+#include "engine/direct/GHRelease.h"
+#include "engine/disk/InstallMethod.h"
+#include "engine/homebrew/BrewResult.h"
+#include "engine/log/InstallLog.h"
 
 #include <QCoroTask>
 #include <QHash>

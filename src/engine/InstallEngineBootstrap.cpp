@@ -1,8 +1,8 @@
-#include "engine/HomebrewSetupCommand.h"
 #include "engine/InstallEngine.h"
 #include "engine/ProcessExit.h"
-#include "engine/SetupLogTailer.h"
 #include "engine/homebrew/BrewRunner.h"
+#include "engine/homebrew/HomebrewSetupCommand.h"
+#include "engine/homebrew/SetupLogTailer.h"
 #include "platform/PrivilegedRunner.h"
 
 #include <QCoroTimer>

@@ -1,7 +1,7 @@
 #include "engine/InstallEngine.h"
-#include "engine/LineSplitter.h"
 #include "engine/ProcessExit.h"
 #include "engine/homebrew/BrewRunner.h"
+#include "engine/homebrew/LineSplitter.h"
 
 #include <QDateTime>
 #include <QPointer>

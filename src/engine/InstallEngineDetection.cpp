@@ -1,6 +1,6 @@
-#include "engine/BundleLocator.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/disk/BundleLocator.h"
 #include "engine/homebrew/BrewRunner.h"
 #include "platform/Workspace.h"
 

@@ -1,10 +1,10 @@
-#include "engine/AppArchiveInstaller.h"
 #include "engine/EngineServices.h"
-#include "engine/FailureExplainer.h"
-#include "engine/GitHubReleaseClient.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/direct/AppArchiveInstaller.h"
+#include "engine/direct/GitHubReleaseClient.h"
 #include "engine/direct/ReleaseAsset.h"
+#include "engine/facts/UpdateChecker.h"
+#include "engine/operations/FailureExplainer.h"
 
 #include <QCoroFuture>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "engine/GitHubReleaseClient.h"
-#include "engine/HomebrewSetupCommand.h"
 #include "engine/InstallEngine.h"
+#include "engine/direct/GitHubReleaseClient.h"
+#include "engine/homebrew/HomebrewSetupCommand.h"
 #include "platform/SafeFile.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "engine/CaskFactsService.h"
-#include "engine/CaskFactsText.h"
 #include "engine/EngineServices.h"
-#include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/operations/FailureExplainer.h"
 
 #include <QPointer>
 #include <QStringMatcher>

@@ -1,9 +1,9 @@
 #include "catalog/Catalog.h"
 #include "engine/EngineServices.h"
-#include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
-#include "engine/LeftoverSweep.h"
 #include "engine/ProcessExit.h"
+#include "engine/disk/LeftoverSweep.h"
+#include "engine/operations/FailureExplainer.h"
 #include "platform/RunningApplications.h"
 #include "platform/Trash.h"
 

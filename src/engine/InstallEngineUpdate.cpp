@@ -1,7 +1,7 @@
 #include "engine/EngineServices.h"
-#include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/UpdateChecker.h"
+#include "engine/operations/FailureExplainer.h"
 
 #include <QPointer>
 

@@ -1,11 +1,11 @@
 #include "views/AppCardContent.h"
 
 #include "engine/AppStatus.h"
-#include "engine/CaskFactsService.h"
-#include "engine/CaskFactsText.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/facts/UpdateChecker.h"
 #include "views/Brand.h"
 
 #include <QTextBoundaryFinder>

@@ -1,9 +1,9 @@
 #include "views/AppSelection.h"
 
 #include "catalog/Catalog.h"
-#include "engine/CaskFactsService.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/facts/CaskFactsService.h"
 
 AppSelection::AppSelection(InstallEngine *engine, QObject *parent)
     : QObject(parent)

@@ -1,10 +1,10 @@
 #include "views/BeforeInstallSection.h"
 
-#include "engine/CaskFactsService.h"
-#include "engine/CaskFactsText.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/VersionCompare.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/facts/VersionCompare.h"
 #include "views/Brand.h"
 #include "views/Typography.h"
 

@@ -1,9 +1,9 @@
 #include "views/DetailActionArea.h"
 
-#include "engine/CaskFactsService.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/UpdateChecker.h"
 #include "views/Brand.h"
 #include "views/Controls.h"
 #include "views/SpinnerRow.h"

@@ -1,6 +1,6 @@
 #include "views/LogDrawer.h"
 
-#include "engine/InstallLog.h"
+#include "engine/log/InstallLog.h"
 #include "views/Brand.h"
 #include "views/BrandAccessibility.h"
 #include "views/Controls.h"

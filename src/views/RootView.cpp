@@ -4,7 +4,7 @@
 #include "engine/BatchInstaller.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/UpdateChecker.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Analytics.h"
 #include "telemetry/Feedback.h"

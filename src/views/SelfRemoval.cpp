@@ -1,6 +1,6 @@
 #include "views/SelfRemoval.h"
 
-#include "engine/ShellQuote.h"
+#include "engine/homebrew/ShellQuote.h"
 
 #include <QCoreApplication>
 #include <QDir>

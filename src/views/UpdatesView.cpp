@@ -3,7 +3,7 @@
 #include "engine/BatchInstaller.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/UpdateChecker.h"
 #include "views/Brand.h"
 #include "views/Controls.h"
 #include "views/Typography.h"

@@ -6,7 +6,7 @@
 #include "app/OrvandoApp.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/UpdateChecker.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"

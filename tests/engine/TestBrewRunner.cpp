@@ -1,5 +1,5 @@
 #include "engine/InstallEngine.h"
-#include "engine/LineSplitter.h"
+#include "engine/homebrew/LineSplitter.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
@@ -286,6 +286,37 @@ private Q_SLOTS:
         for (const char c : output)
             bytes.append(QByteArray(1, c));
         QCOMPARE(split(bytes, 8), whole);
+    }
+
+    // The brew that runs: the first usable one of the candidates.
+    void picksTheFirstUsableBrew_data()
+    {
+        QTest::addColumn<QStringList>("kinds"); // of the three candidates, in order
+        QTest::addColumn<int>("expected"); // index of the chosen candidate, -1 for none
+        QTest::newRow("per-user prefix first") << QStringList { u"exec"_s, u"exec"_s, u"exec"_s } << 0;
+        QTest::newRow("not executable, a folder: skipped") << QStringList { u"plain"_s, u"folder"_s, u"exec"_s } << 2;
+        QTest::newRow("nothing usable") << QStringList { u"plain"_s, u"missing"_s, u"folder"_s } << -1;
+    }
+
+    void picksTheFirstUsableBrew()
+    {
+        QFETCH(QStringList, kinds);
+        QFETCH(int, expected);
+        Sandbox sandbox;
+        Environment env = sandbox.environment();
+        env.brewCandidates = { sandbox.brewPath(), sandbox.root() + u"/opt/brew"_s, sandbox.root() + u"/usr/brew"_s };
+        for (int i = 0; i < kinds.size(); ++i) {
+            if (kinds.at(i) == u"folder"_s)
+                QVERIFY(QDir().mkpath(env.brewCandidates.at(i)));
+            else if (kinds.at(i) != u"missing"_s)
+                QVERIFY(Sandbox::writeFile(env.brewCandidates.at(i), "#!/bin/sh\n", kinds.at(i) == u"exec"_s));
+        }
+        QCOMPARE(InstallEngine(env).brewBinary(),
+            expected < 0 ? std::nullopt : std::optional(env.brewCandidates.at(expected)));
+        // Set, even to nothing, the switch leaves the real Mac without candidates.
+        qputenv("ORVANDO_FORCE_NO_BREW", "");
+        QCOMPARE(Environment::system().brewCandidates, QStringList());
+        qunsetenv("ORVANDO_FORCE_NO_BREW");
     }
 };
 

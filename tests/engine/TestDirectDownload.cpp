@@ -1,6 +1,6 @@
-#include "engine/GitHubReleaseClient.h"
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
+#include "engine/direct/GitHubReleaseClient.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/RecordingAnalytics.h"

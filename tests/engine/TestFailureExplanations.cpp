@@ -1,5 +1,5 @@
-#include "engine/FailureExplainer.h"
 #include "engine/InstallEngine.h"
+#include "engine/operations/FailureExplainer.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"

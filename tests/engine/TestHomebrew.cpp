@@ -1,12 +1,12 @@
 // Homebrew itself: what it and GitHub say about the catalog's apps (decoding brew's answer, the
 // sentences shown for it, the service that reads, caches and refreshes it), and its one-time setup.
 #include "catalog/AppSetFile.h"
-#include "engine/CaskFactsCache.h"
-#include "engine/CaskFactsService.h"
-#include "engine/CaskFactsText.h"
-#include "engine/HomebrewSetupCommand.h"
 #include "engine/InstallEngine.h"
-#include "engine/ShellQuote.h"
+#include "engine/facts/CaskFactsCache.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/homebrew/HomebrewSetupCommand.h"
+#include "engine/homebrew/ShellQuote.h"
 #include "platform/Gatekeeper.h"
 #include "platform/PlistReader.h"
 #include "support/EngineTestKit.h"

@@ -1,15 +1,11 @@
-#include "engine/AppArchiveInstaller.h"
 #include "engine/InstallEngine.h"
-#include "engine/InstallLogFile.h"
-#include "engine/LeftoverSweep.h"
+#include "engine/direct/AppArchiveInstaller.h"
 #include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,38 +18,13 @@ using namespace EngineTestKit;
 
 namespace {
 
-// Noon, a given number of days from today, in local time.
-qint64 noon(int days)
-{
-    return QDateTime(QDate::currentDate().addDays(days), QTime(12, 0)).toMSecsSinceEpoch();
-}
-
-QString fileOf(int days)
-{
-    return InstallLogFile::fileName(QDate::currentDate().addDays(days));
-}
-
 const QString busyNote = u"note: Another operation on Maccy is still running; try again when it has finished."_s;
 const InstallState getting = InstallState::installing(u"Getting Maccy ready."_s);
 
-const QString bundleID = u"com.knollsoft.Rectangle"_s;
-
-// Every file and folder under root, relative to it, sorted: what a sweep may not touch shows up.
-QStringList tree(const QString &root)
-{
-    QStringList entries;
-    QDirIterator it(
-        root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries.append(QDir(root).relativeFilePath(it.next()));
-    entries.sort();
-    return entries;
-}
-
 } // namespace
 
-// Installing a cask application, from the card's press to the outcome, and the log it writes;
-// what is on the Mac; several windows on one machine; the sweep of leftovers.
+// Installing a cask application, from the card's press to the outcome; what is on the Mac; several
+// windows on one machine.
 class TestInstallFlow : public QObject
 {
     Q_OBJECT
@@ -192,169 +163,7 @@ private Q_SLOTS:
         QCOMPARE(InstallEngine::humanizeUninstall(line, maccy()), uninstallNote);
     }
 
-    // The install log on disk: one file per day in the log folder, kept for two weeks, written behind
-    // the stream and never read back into a window.
-    void writesEachDaysLinesToItsOwnFile()
-    {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(u"Logs/Orvando"_s); // made on the first write
-        InstallLogFile log(folder);
-        const qint64 beforeMidnight
-            = QDateTime(QDate::currentDate().addDays(-1), QTime(23, 59, 59)).toMSecsSinceEpoch();
-        log.append(u"maccy"_s, u"==> Downloading https://example.invalid/Maccy.zip"_s, beforeMidnight);
-        log.append(u"maccy"_s, u"curl: (22) The requested URL returned error: 404"_s, beforeMidnight + 1000);
-        log.append(u"iina"_s, u"a line with\na line feed inside"_s, beforeMidnight + 2000);
-        log.flush();
-
-        QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList { fileOf(-1), fileOf(0) }));
-        const QString yesterday = QDate::currentDate().addDays(-1).toString(u"yyyy-MM-dd"_s);
-        const QString today = QDate::currentDate().toString(u"yyyy-MM-dd"_s);
-        QCOMPARE(QString::fromUtf8(fileBytes(QDir(folder).filePath(fileOf(-1)))),
-            yesterday + u" 23:59:59 [maccy] ==> Downloading https://example.invalid/Maccy.zip\n"_s);
-        QCOMPARE(QString::fromUtf8(fileBytes(QDir(folder).filePath(fileOf(0)))),
-            today + u" 00:00:00 [maccy] curl: (22) The requested URL returned error: 404\n"_s + today
-                + u" 00:00:01 [iina] a line with a line feed inside\n"_s);
-    }
-
-    void deletesFilesOlderThanTwoWeeks_data()
-    {
-        QTest::addColumn<QList<int>>("existing"); // files already there, days from today
-        QTest::addColumn<QList<int>>("written"); // the days of lines written together
-        QTest::addColumn<QList<int>>("kept");
-        QTest::newRow("at start") << QList<int> { -30, -15, -14, -1 } << QList<int> { 0 } << QList<int> { -14, -1, 0 };
-        QTest::newRow("a run that lasts past midnight")
-            << QList<int> { -14, -13 } << QList<int> { 1 } << QList<int> { -13, 1 };
-        QTest::newRow("lines of two days at once") << QList<int> { -13 } << QList<int> { 1, 2 } << QList<int> { 1, 2 };
-    }
-
-    void deletesFilesOlderThanTwoWeeks()
-    {
-        QFETCH(QList<int>, existing);
-        QFETCH(QList<int>, written);
-        QFETCH(QList<int>, kept);
-        QTemporaryDir dir;
-        for (const int day : existing)
-            QVERIFY(Sandbox::writeFile(dir.filePath(fileOf(day)), "old\n"));
-        // Only the log's own files are its to delete.
-        QVERIFY(Sandbox::writeFile(dir.filePath(u"install-notes.log"_s), "mine\n"));
-        QVERIFY(Sandbox::writeFile(dir.filePath(u"2001-01-01.txt"_s), "mine\n"));
-
-        InstallLogFile log(dir.path());
-        for (const int day : written)
-            log.append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(day));
-        log.flush();
-
-        QStringList expected { u"2001-01-01.txt"_s, u"install-notes.log"_s };
-        for (const int day : kept)
-            expected.append(fileOf(day));
-        expected.sort();
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
-    }
-
-    // The log folder and its files are anyone's of the user's to replace: the log writes through no
-    // link, prunes through no link and is held by no FIFO; a folder that is a link is not used, and
-    // a window's log says so.
-    void writesAndPrunesThroughNoLink_data()
-    {
-        QTest::addColumn<int>("day"); // of the name planted, days from today; today's stays, an old one goes
-        QTest::addColumn<QString>("planted"); // "link", "link to a folder", "fifo"; "folder": the folder is a link
-        QTest::newRow("a link at today's file") << 0 << u"link"_s;
-        QTest::newRow("a FIFO at today's file") << 0 << u"fifo"_s;
-        QTest::newRow("a link to a folder named like an old file") << -20 << u"link to a folder"_s;
-        QTest::newRow("the folder is a link") << 0 << u"folder"_s;
-    }
-
-    void writesAndPrunesThroughNoLink()
-    {
-        QFETCH(int, day);
-        QFETCH(QString, planted);
-        Sandbox sandbox;
-        const QString folder = sandbox.root() + u"/logs"_s, elsewhere = sandbox.root() + u"/elsewhere"_s;
-        const QString name = planted == u"folder"_s ? folder : folder + u'/' + fileOf(day);
-        // What the links lead to: a file, and a folder holding a file named like an old log.
-        QVERIFY(Sandbox::writeFile(elsewhere + u"/precious"_s, "precious\n")
-            && Sandbox::writeFile(elsewhere + u'/' + fileOf(-20), "precious\n") && QDir().mkpath(folder));
-        if (planted == u"fifo"_s)
-            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
-        else
-            QVERIFY(QDir(name).removeRecursively()
-                && QFile::link(planted == u"link"_s ? elsewhere + u"/precious"_s : elsewhere, name));
-        InstallLogFile(folder).append(u"maccy"_s, u"==> Installing Cask maccy"_s, noon(0)); // written as it goes
-
-        QCOMPARE(tree(elsewhere), (QStringList { fileOf(-20), u"precious"_s }));
-        QCOMPARE(fileBytes(elsewhere + u"/precious"_s) + fileBytes(elsewhere + u'/' + fileOf(-20)),
-            QByteArray("precious\nprecious\n"));
-        QCOMPARE(QFileInfo(name).isSymLink() || QFileInfo(name).exists(), day == 0);
-        Environment env = sandbox.environment();
-        env.logDir = folder;
-        QCOMPARE(logTexts(InstallEngine(env)),
-            planted == u"folder"_s ? QStringList { u"warning: No log files are written: the log folder "_s + folder
-                + u" is a link to another place."_s }
-                                   : QStringList());
-    }
-
-    void enginesShareTheFileAndNeverReadItBack()
-    {
-        Sandbox sandbox;
-        Environment env = sandbox.environment();
-        env.logDir = sandbox.root() + u"/logs"_s;
-        const QString file = env.logDir + u"/"_s + fileOf(0);
-        QVERIFY(Sandbox::writeFile(file, "12:00:00 [maccy] from an earlier run\n"));
-        {
-            InstallEngine first(env);
-            InstallEngine second(env);
-            QCOMPARE(first.log()->rowCount(), 0);
-            // Many lines from two windows at once: each stays whole, in the order it was written.
-            for (int i = 0; i < 2000; ++i) {
-                first.appendLog(u"first %1"_s.arg(i), u"maccy"_s);
-                second.appendLog(u"second %1"_s.arg(i), u"iina"_s);
-            }
-        } // the last engine to go writes what is left
-
-        const QStringList lines = QString::fromUtf8(fileBytes(file)).split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 1 + 4000);
-        QCOMPARE(lines.first(), u"12:00:00 [maccy] from an earlier run"_s);
-        for (int i = 0; i < 2000; ++i) {
-            QVERIFY2(lines.at(1 + 2 * i).endsWith(u" [maccy] first %1"_s.arg(i)), qPrintable(lines.at(1 + 2 * i)));
-            QVERIFY2(lines.at(2 + 2 * i).endsWith(u" [iina] second %1"_s.arg(i)), qPrintable(lines.at(2 + 2 * i)));
-        }
-        // A new window starts with an empty log, whatever the folder holds.
-        InstallEngine later(env);
-        QCOMPARE(later.log()->rowCount(), 0);
-        later.appendLog(u"==> Opening Maccy"_s, u"maccy"_s);
-        QCOMPARE(logTexts(later), QStringList { u"==> Opening Maccy"_s });
-    }
-
     // What is on this Mac: brew, the bundles and casks of the catalog, and a private temporary folder.
-    void picksTheFirstUsableBrew_data()
-    {
-        QTest::addColumn<QStringList>("kinds"); // of the three candidates, in order
-        QTest::addColumn<int>("expected"); // index of the chosen candidate, -1 for none
-        QTest::newRow("per-user prefix first") << QStringList { u"exec"_s, u"exec"_s, u"exec"_s } << 0;
-        QTest::newRow("not executable, a folder: skipped") << QStringList { u"plain"_s, u"folder"_s, u"exec"_s } << 2;
-        QTest::newRow("nothing usable") << QStringList { u"plain"_s, u"missing"_s, u"folder"_s } << -1;
-    }
-    void picksTheFirstUsableBrew()
-    {
-        QFETCH(QStringList, kinds);
-        QFETCH(int, expected);
-        Sandbox sandbox;
-        Environment env = sandbox.environment();
-        env.brewCandidates = { sandbox.brewPath(), sandbox.root() + u"/opt/brew"_s, sandbox.root() + u"/usr/brew"_s };
-        for (int i = 0; i < kinds.size(); ++i) {
-            if (kinds.at(i) == u"folder"_s)
-                QVERIFY(QDir().mkpath(env.brewCandidates.at(i)));
-            else if (kinds.at(i) != u"missing"_s)
-                QVERIFY(Sandbox::writeFile(env.brewCandidates.at(i), "#!/bin/sh\n", kinds.at(i) == u"exec"_s));
-        }
-        QCOMPARE(InstallEngine(env).brewBinary(),
-            expected < 0 ? std::nullopt : std::optional(env.brewCandidates.at(expected)));
-        // Set, even to nothing, the switch leaves the real Mac without candidates.
-        qputenv("ORVANDO_FORCE_NO_BREW", "");
-        QCOMPARE(Environment::system().brewCandidates, QStringList());
-        qunsetenv("ORVANDO_FORCE_NO_BREW");
-    }
-
     void privateTempDirIsClosedToOthers()
     {
         Sandbox sandbox;
@@ -621,147 +430,6 @@ private Q_SLOTS:
         work.reset();
         QCOMPARE(entriesOf(sandbox.root() + u"/victim"_s), QStringList { u"keep"_s });
         QCOMPARE(entriesOf(sandbox.tempDir()), QStringList { QFileInfo(other->path()).fileName() });
-    }
-
-    // The sweep of an app's leftovers, which never leaves the home Library.
-    void deletesWhatExistsAndReportsItInOrder_data()
-    {
-        QTest::addColumn<QList<int>>("present"); // indexes into the eight places
-
-        QTest::newRow("none") << QList<int>();
-        QTest::newRow("all eight") << QList<int> { 0, 1, 2, 3, 4, 5, 6, 7 };
-        QTest::newRow("some, out of order on disk") << QList<int> { 7, 1, 5 };
-    }
-
-    void deletesWhatExistsAndReportsItInOrder()
-    {
-        QFETCH(QList<int>, present);
-        Sandbox sandbox;
-        const Environment env = sandbox.environment();
-        QStringList paths;
-        for (const QString &place :
-            { u"Application Support/%1"_s, u"Caches/%1"_s, u"Containers/%1"_s, u"HTTPStorages/%1"_s, u"Logs/%1"_s,
-                u"Preferences/%1.plist"_s, u"Saved Application State/%1.savedState"_s, u"LaunchAgents/%1.plist"_s })
-            paths.append(sandbox.home() + u"/Library/"_s + place.arg(bundleID));
-        QCOMPARE(LeftoverSweep::paths(env.home, bundleID), paths);
-        // Neighbours that only share a prefix with the identifier must survive.
-        QVERIFY(Sandbox::writeFile(sandbox.home() + u"/Library/Caches/com.knollsoft.Rectangle2/keep"_s, "k"));
-        QVERIFY(Sandbox::writeFile(sandbox.home() + u"/Library/Preferences/com.knollsoft.plist"_s, "k"));
-        for (const int index : present) {
-            const QString &path = paths.at(index);
-            // Files for the plists, folders with content for the others.
-            if (path.endsWith(u".plist"_s))
-                QVERIFY(Sandbox::writeFile(path, "<plist/>"));
-            else
-                QVERIFY(Sandbox::writeFile(path + u"/nested/data.bin"_s, "data"));
-        }
-        QStringList expected;
-        for (int index = 0; index < paths.size(); ++index) {
-            if (present.contains(index))
-                expected.append(paths.at(index));
-        }
-
-        QCOMPARE(LeftoverSweep::sweep(env.home, bundleID), expected);
-        for (const QString &path : paths)
-            QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
-        QVERIFY(QFile::exists(sandbox.home() + u"/Library/Caches/com.knollsoft.Rectangle2/keep"_s));
-        QVERIFY(QFile::exists(sandbox.home() + u"/Library/Preferences/com.knollsoft.plist"_s));
-        QCOMPARE(LeftoverSweep::sweep(env.home, bundleID), QStringList());
-    }
-
-    // A link in place of an entry is removed, never what it points to; a Library or a location that
-    // links out of the home is not swept at all.
-    void staysInsideTheHomeLibrary_data()
-    {
-        QTest::addColumn<QString>("link"); // in the home folder; "{id}" stands for the identifier
-        QTest::addColumn<QString>("target"); // relative to the sandbox
-        QTest::addColumn<QString>("data"); // a file relative to the sandbox
-        QTest::addColumn<QString>("swept"); // the entry reported, relative to the home; empty: none
-        QTest::addColumn<bool>("dataKept");
-        QTest::newRow("an entry links out") << u"Library/Caches/{id}"_s << u"precious"_s << u"precious/thesis.txt"_s
-                                            << u"Library/Caches/{id}"_s << true;
-        // Deleted for good instead, but still the link alone.
-        QTest::newRow("an entry links out, the Trash refuses")
-            << u"Library/Caches/{id}"_s << u"precious"_s << u"precious/thesis.txt"_s << u"Library/Caches/{id}"_s
-            << true;
-        QTest::newRow("a plist links out") << u"Library/Preferences/{id}.plist"_s << u"precious.plist"_s
-                                           << u"precious.plist"_s << u"Library/Preferences/{id}.plist"_s << true;
-        QTest::newRow("Caches links out of the home")
-            << u"Library/Caches"_s << u"outside/Caches"_s << u"outside/Caches/{id}/cache.bin"_s << QString() << true;
-        QTest::newRow("Library links out of the home")
-            << u"Library"_s << u"outside/Library"_s << u"outside/Library/Caches/{id}/cache.bin"_s << QString() << true;
-        QTest::newRow("Caches links within the Library")
-            << u"Library/Caches"_s << u"home/Library/Moved"_s << u"home/Library/Moved/{id}/cache.bin"_s
-            << u"Library/Caches/{id}"_s << false;
-    }
-
-    void staysInsideTheHomeLibrary()
-    {
-        QFETCH(QString, link);
-        QFETCH(QString, target);
-        QFETCH(QString, data);
-        QFETCH(QString, swept);
-        QFETCH(bool, dataKept);
-        const auto withID = [](QString path) { return path.replace(u"{id}"_s, bundleID); };
-        Sandbox sandbox;
-        std::optional<ScopedEnvironmentVariable> noTrash; // its data folder would have to be made inside a file
-        if (QByteArray(QTest::currentDataTag()).endsWith("the Trash refuses")) {
-            QVERIFY(Sandbox::writeFile(sandbox.root() + u"/file"_s, "x"));
-            noTrash.emplace("XDG_DATA_HOME", (sandbox.root() + u"/file/share"_s).toUtf8());
-        }
-        const QString root = sandbox.root() + u'/', linkPath = sandbox.home() + u'/' + withID(link);
-        QVERIFY(Sandbox::writeFile(root + withID(data), "data"));
-        QVERIFY(QDir(linkPath).removeRecursively() && QDir().mkpath(QFileInfo(linkPath).absolutePath()));
-        QVERIFY(QFile::link(root + target, linkPath));
-
-        QCOMPARE(LeftoverSweep::sweep(sandbox.environment().home, bundleID),
-            swept.isEmpty() ? QStringList() : QStringList { sandbox.home() + u'/' + withID(swept) });
-        QCOMPARE(QFile::exists(root + withID(data)), dataKept);
-        QCOMPARE(QFileInfo(linkPath).isSymLink(), swept != link);
-    }
-
-    void refusesIdentifiersThatReachPastAnEntry_data()
-    {
-        QTest::addColumn<QString>("identifier");
-        QTest::newRow("empty: the whole location") << QString();
-        QTest::newRow("dot: the whole location") << u"."_s;
-        QTest::newRow("dot dot: the Library itself") << u".."_s;
-        QTest::newRow("climbing out") << u"../../precious"_s;
-        QTest::newRow("a slash inside") << u"com.example/../.."_s;
-        QTest::newRow("NUL cuts the name short") << u"\0"_s;
-    }
-
-    void refusesIdentifiersThatReachPastAnEntry()
-    {
-        QFETCH(QString, identifier);
-        Sandbox sandbox;
-        const Environment env = sandbox.environment();
-        // A Library full of other applications' files, and something precious beside it.
-        for (const QString &location : LeftoverSweep::locations())
-            QVERIFY(Sandbox::writeFile(sandbox.home() + u"/Library/"_s + location + u"/org.other.App/file"_s, "x"));
-        QVERIFY(Sandbox::writeFile(sandbox.root() + u"/precious/thesis.txt"_s, "x"));
-        QVERIFY(QDir().mkpath(sandbox.home() + u"/Library/Caches/com.example"_s));
-        const QStringList before = tree(sandbox.root());
-
-        QVERIFY(!LeftoverSweep::isSafeBundleID(identifier));
-        QCOMPARE(LeftoverSweep::paths(env.home, identifier), QStringList());
-        QCOMPARE(LeftoverSweep::sweep(env.home, identifier), QStringList());
-        QCOMPARE(tree(sandbox.root()), before);
-    }
-
-    void refusesAHomeThatIsNoFolder_data()
-    {
-        QTest::addColumn<QString>("home");
-        QTest::newRow("empty: would be the system's Library") << QString();
-        QTest::newRow("relative") << u"Users/someone"_s;
-        QTest::newRow("the root folder") << u"/"_s;
-    }
-
-    void refusesAHomeThatIsNoFolder()
-    {
-        QFETCH(QString, home);
-        QCOMPARE(LeftoverSweep::paths(home, bundleID), QStringList());
-        QCOMPARE(LeftoverSweep::sweep(home, bundleID), QStringList());
     }
 };
 

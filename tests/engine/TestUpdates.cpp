@@ -3,11 +3,11 @@
 // version (the version order, brew's outdated list, a loopback GitHub), and updating them through
 // the fake brew and from GitHub; a failed update never leaves the user without the version they had.
 #include "engine/BatchInstaller.h"
-#include "engine/CaskFactsCache.h"
-#include "engine/CaskFactsService.h"
 #include "engine/EngineServices.h"
-#include "engine/UpdateChecker.h"
-#include "engine/VersionCompare.h"
+#include "engine/facts/CaskFactsCache.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/UpdateChecker.h"
+#include "engine/facts/VersionCompare.h"
 #include "platform/PlistReader.h"
 #include "platform/RunningApplications.h"
 #include "support/EngineTestKit.h"

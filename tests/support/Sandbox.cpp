@@ -1,6 +1,6 @@
 #include "support/Sandbox.h"
 
-#include "engine/ShellQuote.h"
+#include "engine/homebrew/ShellQuote.h"
 
 #include <QDir>
 #include <QFile>

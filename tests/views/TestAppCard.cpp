@@ -1,9 +1,9 @@
 #include "WidgetTexts.h"
 
-#include "engine/CaskFactsService.h"
 #include "engine/EngineServices.h"
-#include "engine/InstallLog.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/UpdateChecker.h"
+#include "engine/log/InstallLog.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"

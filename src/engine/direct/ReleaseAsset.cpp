@@ -1,6 +1,6 @@
 #include "engine/direct/ReleaseAsset.h"
 
-#include "engine/GitHubReleaseClient.h"
+#include "engine/direct/GitHubReleaseClient.h"
 
 #include <QSysInfo>
 

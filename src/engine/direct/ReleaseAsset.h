@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
-#include "engine/GHRelease.h"
+#include "engine/direct/GHRelease.h"
 
 #include <QCoroTask>
 #include <QString>

@@ -1,0 +1,48 @@
+#include "engine/homebrew/OutdatedCasks.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Outcome<QList<OutdatedCask>> unreadable(const QString &why)
+{
+    return Outcome<QList<OutdatedCask>>::failure(
+        { u"orvando.updates"_s, -1, u"Homebrew’s list of updates could not be read: "_s + why });
+}
+
+} // namespace
+
+Outcome<QList<OutdatedCask>> OutdatedCasks::decode(const QByteArray &json, const QSet<QString> &tokens)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return unreadable(u"it is not valid JSON."_s);
+    if (!document.isObject())
+        return unreadable(u"it is not a list of casks."_s);
+    const QJsonValue casks = document.object().value(u"casks"_s);
+    if (!casks.isArray())
+        return unreadable(u"“casks” is missing."_s);
+
+    QList<OutdatedCask> result;
+    for (const QJsonValue &entry : casks.toArray()) {
+        const QJsonObject object = entry.toObject();
+        OutdatedCask cask { object.value(u"name"_s).toString(), {}, object.value(u"current_version"_s).toString() };
+        if (!tokens.contains(cask.token) || cask.currentVersion.isEmpty())
+            continue;
+        // Homebrew wrote a single text here before it wrote a list.
+        const QJsonValue installed = object.value(u"installed_versions"_s);
+        if (installed.isString())
+            cask.installedVersions = { installed.toString() };
+        for (const QJsonValue &version : installed.toArray()) {
+            if (version.isString())
+                cask.installedVersions.append(version.toString());
+        }
+        result.append(cask);
+    }
+    return Outcome<QList<OutdatedCask>>::success(result);
+}
