@@ -4,6 +4,7 @@
 // must not grow with the number of lines.
 
 #include "engine/InstallEngine.h"
+#include "engine/homebrew/BrewNotes.h"
 #include "engine/operations/FailureExplainer.h"
 #include "support/Sandbox.h"
 
@@ -71,7 +72,7 @@ double ingestMs(Engine &engine, int *lines)
             [&](const QString &line) {
                 ++*lines;
                 // What the cask install does with each line.
-                const QString note = InstallEngine::humanize(line, maccy);
+                const QString note = BrewNotes::install(line, maccy);
                 engine.appendLog(line, maccy.id);
                 explainer.observe(line, engine.logCounter());
                 engine.setState(maccy.id, InstallState::installing(note));

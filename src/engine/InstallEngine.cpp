@@ -1,16 +1,34 @@
 #include "engine/InstallEngine.h"
 
+#include "catalog/Catalog.h"
 #include "engine/EngineServices.h"
+#include "engine/disk/BundleLocator.h"
+#include "engine/disk/InstalledApps.h"
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/CaskFactsText.h"
 #include "engine/facts/UpdateChecker.h"
 #include "engine/homebrew/BrewRunner.h"
 #include "engine/log/InstallLogFile.h"
+#include "engine/operations/Operations.h"
+#include "platform/Workspace.h"
 #include "telemetry/Analytics.h"
 
-#include <QPointer>
+#include <QDateTime>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString busySentence(const CatalogApp &app)
+{
+    return u"Another operation on "_s + app.name + u" is still running; try again when it has finished."_s;
+}
+
+const QString setupDidNotFinish = u"Homebrew setup didn't finish. You can try again — it asks for your Mac password "
+                                  u"once, then all installs are silent."_s;
+
+} // namespace
 
 InstallEngine::InstallEngine(
     Environment env, Analytics *analytics, OperationCoordinator *coordinator, EngineServices *services, QObject *parent)
@@ -38,7 +56,7 @@ InstallEngine::InstallEngine(
     });
     connect(m_coordinator, &OperationCoordinator::setupRunningChanged, this, &InstallEngine::setBootstrapInProgress);
     connect(m_coordinator, &OperationCoordinator::homebrewReady, this,
-        [this] { setBrewBinary(BrewRunner::resolveBinary(m_env)); });
+        [this] { m_brewBinary = BrewRunner::resolveBinary(m_env); });
     // The file only ever receives lines; the window's log starts empty at every start, but for a
     // word when the folder cannot be used.
     if (!m_env.logDir.isEmpty()) {
@@ -70,6 +88,252 @@ void InstallEngine::appendLog(const QString &text, const QString &appID)
     Q_EMIT lineAppended(line);
 }
 
+AppStatus InstallEngine::status(const CatalogApp &app) const
+{
+    const EngineServices *shared = services();
+    const std::optional<CaskFacts> facts = shared ? shared->facts()->caskFacts(app) : std::nullopt;
+    const std::optional<AppUpdate> update = shared ? shared->updates()->update(app.id) : std::nullopt;
+    return AppStatus::of(app, state(app.id), facts, update, QDate::currentDate());
+}
+
+EngineServices *InstallEngine::services() const
+{
+    return m_services;
+}
+
+std::optional<QString> InstallEngine::installedAppURL(const QString &bundleID) const
+{
+    return InstalledApps::bundlePath(m_env, bundleID);
+}
+
+bool InstallEngine::isCaskInstalled(const QString &token) const
+{
+    return InstalledApps::hasCask(m_brewBinary, token);
+}
+
+std::optional<InstallMethod> InstallEngine::installMethod(const CatalogApp &app) const
+{
+    return InstalledApps::installMethod(m_env, m_brewBinary, app);
+}
+
+InstallState InstallEngine::detectedState(const CatalogApp &app) const
+{
+    BundleLocator locator(m_env.applicationFolders);
+    return InstalledApps::isPresent(app, locator, m_brewBinary) ? InstallState::installed()
+                                                                : InstallState::notInstalled();
+}
+
+void InstallEngine::refreshInstalledStatus(const QList<CatalogApp> &apps)
+{
+    // One pass over the disk for the whole list; a new locator next time, so nothing is cached.
+    BundleLocator locator(m_env.applicationFolders);
+    for (const CatalogApp &app : apps) {
+        // An operation running on the app, in any window, owns its state until it ends.
+        if (m_coordinator->isBusy(app.id))
+            continue;
+        if (InstalledApps::isPresent(app, locator, m_brewBinary)) {
+            setState(app.id, InstallState::installed());
+            continue;
+        }
+        // Gone since it was found (dragged to the Trash in the Finder, say): Open would fail. A
+        // failure or a missing Homebrew stays on the card until the user acts on it.
+        const std::optional<InstallState> now = state(app.id);
+        if (!now || *now == InstallState::installed())
+            setState(app.id, InstallState::notInstalled());
+    }
+    // What is installed may have changed: time to see what has updates (at most hourly).
+    if (EngineServices *shared = services())
+        shared->installedStateRefreshed();
+}
+
+bool InstallEngine::launch(const CatalogApp &app)
+{
+    if (!app.bundleID)
+        return false;
+    const std::optional<QString> bundle = installedAppURL(*app.bundleID);
+    if (!bundle)
+        return false;
+    // Whether the system then starts it is not observed.
+    Workspace::openApplication(*bundle);
+    appendLog(u"==> Opening "_s + app.name, app.id);
+    return true;
+}
+
+QCoro::Task<> InstallEngine::install(CatalogApp app)
+{
+    co_await perform(AppOperation::Install, app);
+}
+
+QCoro::Task<> InstallEngine::update(CatalogApp app)
+{
+    co_await perform(AppOperation::Update, app);
+}
+
+QCoro::Task<> InstallEngine::uninstall(CatalogApp app)
+{
+    co_await perform(AppOperation::Uninstall, app);
+}
+
+QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, CatalogApp app)
+{
+    using Kind = OperationOutcome::Kind;
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return OperationOutcome { Kind::Refused, busySentence(app), {} };
+    const OperationContext run(this, app);
+    switch (operation) {
+    case AppOperation::Install:
+        co_await Operations::install(run);
+        break;
+    case AppOperation::Update:
+        co_await Operations::update(run);
+        break;
+    case AppOperation::Uninstall:
+        co_await Operations::uninstall(run);
+        break;
+    }
+    if (!run.alive())
+        co_return OperationOutcome { Kind::Cancelled, {}, {} };
+    const InstallState now = state(app.id).value_or(InstallState::notInstalled());
+    const auto goal
+        = operation == AppOperation::Uninstall ? InstallState::Kind::NotInstalled : InstallState::Kind::Installed;
+    // Done is done, even when a cancel came too late to stop it.
+    if (now.kind == goal)
+        co_return OperationOutcome { Kind::Succeeded, {}, {} };
+    // The ticket is still held, so the cancel mark is still there to read.
+    if (m_coordinator->isCancelled(app.id))
+        co_return OperationOutcome { Kind::Cancelled, {}, {} };
+    if (now.kind == InstallState::Kind::NeedsHomebrew)
+        co_return OperationOutcome { Kind::NeedsHomebrew,
+            app.name + u" installs through Homebrew, which isn't set up on this Mac yet."_s, {} };
+    if (now.kind == InstallState::Kind::Failed)
+        co_return OperationOutcome { Kind::Failed, now.text, now.failure };
+    co_return OperationOutcome { Kind::Failed, app.name + u" is not in the state asked for."_s, {} };
+}
+
+bool InstallEngine::cancel(const QString &appID)
+{
+    return m_coordinator->cancel(appID);
+}
+
+QCoro::Task<> InstallEngine::setUpHomebrewThenInstall(CatalogApp app)
+{
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return;
+    co_await Operations::setUpHomebrewThenInstall(OperationContext(this, app));
+}
+
+QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)
+{
+    // The setup is for no app in particular; the one that asked for it names its lines in the log.
+    CatalogApp triggering;
+    triggering.id = triggeringAppID;
+    co_return co_await Operations::setUpHomebrew(OperationContext(this, triggering));
+}
+
+QCoro::Task<> InstallEngine::refreshCaskList(CatalogApp app)
+{
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return;
+    co_await Operations::refreshCaskList(OperationContext(this, app));
+}
+
+void InstallEngine::dismissFailure(const CatalogApp &app)
+{
+    const std::optional<InstallState> now = state(app.id);
+    if (now && now->kind == InstallState::Kind::Failed)
+        setState(app.id, detectedState(app));
+}
+
+QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()
+{
+    if (m_uninstallAllInProgress)
+        co_return 0;
+    const QPointer<InstallEngine> self(this);
+    setUninstallAllInProgress(true);
+    const QList<CatalogApp> apps = Catalog::activeAndBuiltIn();
+    // Leaves alone the apps with an operation running: their state is that operation's.
+    refreshInstalledStatus(apps);
+    int removed = 0;
+    for (const CatalogApp &app : apps) {
+        const bool busy = m_coordinator->isBusy(app.id);
+        if (!busy && state(app.id) != InstallState::installed())
+            continue;
+        // Claimed with no suspension since the check; another process may still hold the app.
+        const OperationCoordinator::Ticket ticket
+            = busy ? OperationCoordinator::Ticket() : m_coordinator->beginOperation(app, this);
+        if (!ticket) {
+            appendLog(u"note: Skipped "_s + app.name + u": another operation on it is still running."_s, app.id);
+            continue;
+        }
+        co_await Operations::uninstall(OperationContext(this, app));
+        if (!self)
+            co_return removed;
+        if (state(app.id) == InstallState::notInstalled())
+            ++removed;
+    }
+    setUninstallAllInProgress(false);
+    co_return removed;
+}
+
+std::optional<QString> InstallEngine::unavailability(const CatalogApp &app) const
+{
+    const EngineServices *shared = services();
+    const std::optional<CaskFacts> facts = shared ? shared->facts()->caskFacts(app) : std::nullopt;
+    if (!facts || !facts->isDisabled())
+        return std::nullopt;
+    return CaskFactsText::unavailable(app.name, *facts);
+}
+
+QString InstallEngine::setupFailure() const
+{
+    return m_setupFailure.isEmpty() ? setupDidNotFinish : m_setupFailure;
+}
+
+QCoro::Task<BrewResult> InstallEngine::runBrew(
+    QStringList args, LineHandler onLine, std::optional<QString> appName, QString appID)
+{
+    // Read once: a later change of brewBinary does not touch a running command.
+    const std::optional<QString> brew = m_brewBinary;
+    if (!brew)
+        co_return BrewResult::failure(EngineError::install(-1, u"No Homebrew found on this Mac."_s));
+    const QPointer<InstallEngine> self(this);
+    const auto deliver = [&](const QStringList &lines) {
+        if (!self || lines.isEmpty())
+            return;
+        // The lines of one read reach the log's views in one update and share one time in the file.
+        const InstallLog::Batch batch(m_log);
+        m_readTime = QDateTime::currentMSecsSinceEpoch();
+        const auto readDone = qScopeGuard([&] {
+            if (self)
+                m_readTime = -1;
+        });
+        for (const QString &line : lines) {
+            if (!self)
+                return;
+            onLine(line);
+        }
+    };
+    co_return co_await BrewRunner::run(
+        *brew, args, BrewRunner::environment(*brew, m_env.helperDir, appName), m_coordinator, appID, deliver);
+}
+
+OperationCoordinator::Ticket InstallEngine::beginOperation(const CatalogApp &app)
+{
+    OperationCoordinator::Ticket ticket = m_coordinator->beginOperation(app, this);
+    if (!ticket)
+        appendLog(u"note: "_s + busySentence(app), app.id);
+    return ticket;
+}
+
+void InstallEngine::capture(const QString &event, const QVariantMap &properties) const
+{
+    if (m_analytics)
+        m_analytics->capture(event, properties);
+}
+
 void InstallEngine::setState(const QString &appID, const InstallState &state)
 {
     adoptState(appID, state);
@@ -99,113 +363,6 @@ void InstallEngine::redetect(const CatalogApp &app)
     adoptState(app.id, present ? InstallState::installed() : InstallState::notInstalled());
 }
 
-namespace {
-
-QString busySentence(const CatalogApp &app)
-{
-    return u"Another operation on "_s + app.name + u" is still running; try again when it has finished."_s;
-}
-
-} // namespace
-
-OperationCoordinator::Ticket InstallEngine::beginOperation(const CatalogApp &app)
-{
-    OperationCoordinator::Ticket ticket = m_coordinator->beginOperation(app, this);
-    if (!ticket)
-        appendLog(u"note: "_s + busySentence(app), app.id);
-    return ticket;
-}
-
-QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, CatalogApp app)
-{
-    using Kind = OperationOutcome::Kind;
-    const OperationCoordinator::Ticket ticket = beginOperation(app);
-    if (!ticket)
-        co_return OperationOutcome { Kind::Refused, busySentence(app), {} };
-    const QPointer<InstallEngine> self(this);
-    switch (operation) {
-    case AppOperation::Install:
-        co_await installSteps(app);
-        break;
-    case AppOperation::Update:
-        co_await updateSteps(app);
-        break;
-    case AppOperation::Uninstall:
-        co_await uninstallSteps(app);
-        break;
-    }
-    if (!self)
-        co_return OperationOutcome { Kind::Cancelled, {}, {} };
-    const InstallState now = state(app.id).value_or(InstallState::notInstalled());
-    const auto goal
-        = operation == AppOperation::Uninstall ? InstallState::Kind::NotInstalled : InstallState::Kind::Installed;
-    // Done is done, even when a cancel came too late to stop it.
-    if (now.kind == goal)
-        co_return OperationOutcome { Kind::Succeeded, {}, {} };
-    // The ticket is still held, so the cancel mark is still there to read.
-    if (m_coordinator->isCancelled(app.id))
-        co_return OperationOutcome { Kind::Cancelled, {}, {} };
-    if (now.kind == InstallState::Kind::NeedsHomebrew)
-        co_return OperationOutcome { Kind::NeedsHomebrew,
-            app.name + u" installs through Homebrew, which isn't set up on this Mac yet."_s, {} };
-    if (now.kind == InstallState::Kind::Failed)
-        co_return OperationOutcome { Kind::Failed, now.text, now.failure };
-    co_return OperationOutcome { Kind::Failed, app.name + u" is not in the state asked for."_s, {} };
-}
-
-bool InstallEngine::cancel(const QString &appID)
-{
-    return m_coordinator->cancel(appID);
-}
-
-bool InstallEngine::stoppedOnRequest(const CatalogApp &app)
-{
-    if (!m_coordinator->isCancelled(app.id))
-        return false;
-    appendLog(u"note: Cancelled. "_s + app.name + u" is left as it is on disk."_s, app.id);
-    setState(app.id, detectedState(app));
-    return true;
-}
-
-EngineServices *InstallEngine::services() const
-{
-    return m_services;
-}
-
-AppStatus InstallEngine::status(const CatalogApp &app) const
-{
-    const EngineServices *shared = services();
-    const std::optional<CaskFacts> facts = shared ? shared->facts()->caskFacts(app) : std::nullopt;
-    const std::optional<AppUpdate> update = shared ? shared->updates()->update(app.id) : std::nullopt;
-    return AppStatus::of(app, state(app.id), facts, update, QDate::currentDate());
-}
-
-std::optional<QString> InstallEngine::unavailability(const CatalogApp &app) const
-{
-    const EngineServices *shared = services();
-    const std::optional<CaskFacts> facts = shared ? shared->facts()->caskFacts(app) : std::nullopt;
-    if (!facts || !facts->isDisabled())
-        return std::nullopt;
-    return CaskFactsText::unavailable(app.name, *facts);
-}
-
-void InstallEngine::assessInstalled(const CatalogApp &app)
-{
-    EngineServices *shared = services();
-    const std::optional<QString> bundle = app.bundleID ? installedAppURL(*app.bundleID) : std::nullopt;
-    if (!shared || !bundle)
-        return;
-    shared->requestGatekeeper(app.id, *bundle);
-}
-
-void InstallEngine::setUninstallAllInProgress(bool inProgress)
-{
-    if (m_uninstallAllInProgress == inProgress)
-        return;
-    m_uninstallAllInProgress = inProgress;
-    Q_EMIT uninstallAllInProgressChanged(inProgress);
-}
-
 void InstallEngine::setBootstrapInProgress(bool inProgress)
 {
     if (m_bootstrapInProgress == inProgress)
@@ -225,8 +382,10 @@ void InstallEngine::setPermissionNote(const QString &appID, bool present)
     Q_EMIT permissionNotesChanged();
 }
 
-void InstallEngine::capture(const QString &event, const QVariantMap &properties) const
+void InstallEngine::setUninstallAllInProgress(bool inProgress)
 {
-    if (m_analytics)
-        m_analytics->capture(event, properties);
+    if (m_uninstallAllInProgress == inProgress)
+        return;
+    m_uninstallAllInProgress = inProgress;
+    Q_EMIT uninstallAllInProgressChanged(inProgress);
 }

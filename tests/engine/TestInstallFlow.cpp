@@ -1,5 +1,7 @@
 #include "engine/InstallEngine.h"
 #include "engine/direct/AppArchiveInstaller.h"
+#include "engine/disk/InstalledApps.h"
+#include "engine/homebrew/BrewNotes.h"
 #include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
@@ -117,7 +119,7 @@ private Q_SLOTS:
         QList<InstallState> expected { InstallState::installing(u"Getting Maccy ready."_s) };
         for (const QString &line : logTexts(engine, u"maccy"_s))
             if (!line.startsWith(u"warning: "_s))
-                expected.append(InstallState::installing(InstallEngine::humanize(line, maccy())));
+                expected.append(InstallState::installing(BrewNotes::install(line, maccy())));
         expected.append(outcome);
         QCOMPARE(states, expected);
         QCOMPARE(logTexts(engine, u"maccy"_s).last(), lastLine);
@@ -159,8 +161,8 @@ private Q_SLOTS:
         QFETCH(QString, line);
         QFETCH(QString, installNote);
         QFETCH(QString, uninstallNote);
-        QCOMPARE(InstallEngine::humanize(line, maccy()), installNote);
-        QCOMPARE(InstallEngine::humanizeUninstall(line, maccy()), uninstallNote);
+        QCOMPARE(BrewNotes::install(line, maccy()), installNote);
+        QCOMPARE(BrewNotes::uninstall(line, maccy()), uninstallNote);
     }
 
     // What is on this Mac: brew, the bundles and casks of the catalog, and a private temporary folder.
@@ -218,7 +220,7 @@ private Q_SLOTS:
         const QString found = expected.isEmpty()
             ? QString()
             : folderOf(expected.section(u'/', 0, -2)) + u'/' + expected.section(u'/', -1) + u".app"_s;
-        QCOMPARE(InstallEngine::installedAppURL(sandbox.environment(), u"com.x.app"_s).value_or(QString()), found);
+        QCOMPARE(InstalledApps::bundlePath(sandbox.environment(), u"com.x.app"_s).value_or(QString()), found);
     }
 
     void decidesTheInstallMethod_data()

@@ -3,6 +3,7 @@
 #include "catalog/Catalog.h"
 #include "engine/Detached.h"
 #include "engine/InstallEngine.h"
+#include "engine/operations/Operations.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,10 +20,17 @@ class TestEngine : public InstallEngine
 {
 public:
     using InstallEngine::InstallEngine;
-    using InstallEngine::installHomebrewPackage;
     using InstallEngine::setBootstrapInProgress;
     using InstallEngine::setPermissionNote;
     using InstallEngine::setState;
+
+    // The macOS part of the Homebrew setup on its own, for the app appID.
+    QCoro::Task<int> installHomebrewPackage(QString appID)
+    {
+        CatalogApp app;
+        app.id = std::move(appID);
+        return Operations::installHomebrewPackage(OperationContext(this, std::move(app)));
+    }
 };
 
 inline CatalogApp caskApp(const QString &id, const QString &name, std::optional<QString> bundleID)

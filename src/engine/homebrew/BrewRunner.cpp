@@ -1,7 +1,12 @@
 #include "engine/homebrew/BrewRunner.h"
 
+#include "engine/OperationCoordinator.h"
+#include "engine/ProcessExit.h"
+#include "engine/homebrew/LineSplitter.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 
 using namespace Qt::StringLiterals;
 
@@ -13,6 +18,8 @@ bool isExecutableFile(const QString &path)
     const QFileInfo info(path);
     return info.isFile() && info.isExecutable();
 }
+
+const QString notFinished = u"Install did not finish. You can try again."_s;
 
 } // namespace
 
@@ -47,4 +54,38 @@ QProcessEnvironment BrewRunner::environment(
     if (appName)
         env.insert(u"ORVANDO_ASKPASS_FOR"_s, *appName);
     return env;
+}
+
+QCoro::Task<BrewResult> BrewRunner::run(QString brewBinary, QStringList args, QProcessEnvironment environment,
+    OperationCoordinator *coordinator, QString appID, LinesHandler onLines)
+{
+    if (!appID.isEmpty() && coordinator->isCancelled(appID))
+        co_return BrewResult::failure(EngineError::install(-3, u"Cancelled."_s));
+
+    QProcess process;
+    process.setProgram(brewBinary);
+    process.setArguments(args);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    // A quit stops brew rather than leaving it cut off at an unknown step.
+    coordinator->trackProcess(&process, appID);
+
+    // Lines are cut and delivered here, on the main thread, as the output arrives; the rest is
+    // flushed once the process has ended, so everything it printed comes before the result.
+    LineSplitter splitter;
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process,
+        [&] { onLines(splitter.feed(process.readAllStandardOutput())); });
+
+    process.start();
+    const int status = co_await ProcessExit::wait(&process);
+    if (process.error() == QProcess::FailedToStart)
+        co_return BrewResult::failure(EngineError { u"system"_s, -2, process.errorString() });
+
+    onLines(splitter.feed(process.readAllStandardOutput()));
+    onLines(splitter.finish());
+
+    if (status != 0)
+        co_return BrewResult::failure(EngineError::install(status, notFinished));
+    co_return BrewResult::success();
 }

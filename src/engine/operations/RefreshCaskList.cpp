@@ -1,29 +1,19 @@
-#include "engine/InstallEngine.h"
 #include "engine/operations/FailureExplainer.h"
+#include "engine/operations/Operations.h"
 
-#include <QPointer>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
-void InstallEngine::dismissFailure(const CatalogApp &app)
+QCoro::Task<> Operations::refreshCaskList(OperationContext run)
 {
-    const std::optional<InstallState> now = state(app.id);
-    if (now && now->kind == InstallState::Kind::Failed)
-        setState(app.id, detectedState(app));
-}
-
-QCoro::Task<> InstallEngine::refreshCaskList(CatalogApp app)
-{
-    const OperationCoordinator::Ticket ticket = beginOperation(app);
-    if (!ticket)
-        co_return;
-    if (!brewAvailable()) {
-        setState(app.id, InstallState::needsHomebrew());
+    const CatalogApp &app = run.app();
+    if (!run.brewAvailable()) {
+        run.setState(InstallState::needsHomebrew());
         co_return;
     }
-    setState(app.id, InstallState::installing(u"Refreshing Homebrew's list of apps."_s));
-    appendLog(u"==> Refreshing Homebrew's list of apps, which did not know "_s + app.name, app.id);
+    run.setState(InstallState::installing(u"Refreshing Homebrew's list of apps."_s));
+    run.appendLog(u"==> Refreshing Homebrew's list of apps, which did not know "_s + app.name);
 
     // brew update gathers its failures into "Error: …" lines at the end; git and curl say first
     // when the server could not be reached.
@@ -31,16 +21,15 @@ QCoro::Task<> InstallEngine::refreshCaskList(CatalogApp app)
         u"Could not resolve host|Failed to connect|Couldn't connect to server|Operation timed out"_s);
     QString firstError;
     bool noConnection = false;
-    const LineHandler onLine = [this, &app, &firstError, &noConnection](const QString &line) {
-        appendLog(line, app.id);
+    const OperationContext::LineHandler onLine = [&run, &firstError, &noConnection](const QString &line) {
+        run.appendLog(line);
         noConnection = noConnection || offline.match(line).hasMatch();
         if (firstError.isEmpty() && line.startsWith(u"Error: "_s))
             firstError = line.mid(7);
     };
-    const QPointer<InstallEngine> self(this);
     const QStringList arguments { u"update"_s };
-    const BrewResult result = co_await runBrew(arguments, onLine, app.name, app.id);
-    if (!self || (!result.succeeded() && stoppedOnRequest(app)))
+    const BrewResult result = co_await run.runBrew(arguments, onLine);
+    if (!run.alive() || (!result.succeeded() && run.stoppedOnRequest()))
         co_return;
     if (!result.succeeded()) {
         // brew that ran and failed has said why, if anywhere, in its lines; one that could not
@@ -52,11 +41,11 @@ QCoro::Task<> InstallEngine::refreshCaskList(CatalogApp app)
                                             : u"brew update did not finish."_s;
         const QString sentence = u"Homebrew could not refresh its list of apps, so it still does not know "_s + app.name
             + u": "_s + reason;
-        appendLog(u"error: "_s + sentence, app.id);
+        run.appendLog(u"error: "_s + sentence);
         // The way forward stays the same: refreshing again once whatever stopped it is mended.
-        setState(app.id, InstallState::failed(sentence, FailureKind::StaleCaskList, logCounter()));
+        run.setState(InstallState::failed(sentence, FailureKind::StaleCaskList, run.lastLogLine()));
         co_return;
     }
-    appendLog(u"==> Homebrew's list of apps is up to date"_s, app.id);
-    setState(app.id, detectedState(app));
+    run.appendLog(u"==> Homebrew's list of apps is up to date"_s);
+    run.setState(run.detectedState());
 }

@@ -1,0 +1,99 @@
+#include "engine/EngineServices.h"
+#include "engine/OperationCoordinator.h"
+#include "engine/direct/AppArchiveInstaller.h"
+#include "engine/direct/GitHubReleaseClient.h"
+#include "engine/direct/ReleaseAsset.h"
+#include "engine/facts/UpdateChecker.h"
+#include "engine/operations/FailureExplainer.h"
+#include "engine/operations/Operations.h"
+
+#include <QCoroFuture>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtConcurrentRun>
+
+using namespace Qt::StringLiterals;
+
+QCoro::Task<> Operations::directDownload(
+    OperationContext run, DirectDownload download, QString label, QString replacing)
+{
+    const CatalogApp &app = run.app();
+    const bool updating = !replacing.isEmpty();
+    const QString event = updating ? u"app_update_"_s : u"app_install_"_s;
+    const auto fail = [&run, &event](const EngineError &error) {
+        if (run.stoppedOnRequest())
+            return;
+        run.appendLog(u"error: "_s + error.description);
+        run.setState(InstallState::failed(error.description, FailureExplainer::kindOf(error), run.lastLogLine()));
+        run.capture(event + u"failed"_s);
+    };
+    const EngineError cancelled { u"orvando.direct"_s, -14, u"Cancelled."_s };
+
+    run.appendLog(u"==> Resolving latest "_s + app.name + u" release from "_s + download.githubRepo);
+    run.setState(InstallState::installing(u"Finding the latest "_s + app.name + u"."_s));
+    // The download, the archive and the unpacked files of this attempt, all removed at its end.
+    const Environment &env = run.environment();
+    const std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(env.tempDir, u"dl"_s);
+    if (!work) {
+        fail({ u"orvando.direct"_s, -11, u"There is no private temporary folder to download into."_s });
+        co_return;
+    }
+    GitHubReleaseClient client(env.githubApi, work->path(), run.coordinator()->network());
+    client.setUnannouncedLimit(env.unannouncedDownloadLimit);
+    // A cancel aborts the request in flight; the hook goes before the client does.
+    QObject cancelHook;
+    QObject::connect(
+        run.coordinator(), &OperationCoordinator::cancelRequested, &cancelHook,
+        [&client, id = app.id](const QString &appID) {
+            if (appID == id)
+                client.abort();
+        },
+        Qt::QueuedConnection);
+    const Outcome<GHAsset> asset = co_await ReleaseAsset::resolve(client, download);
+    if (!run.alive())
+        co_return;
+    if (!asset.succeeded() || run.stopAsked()) {
+        fail(asset.succeeded() ? cancelled : asset.error);
+        co_return;
+    }
+
+    const QUrl url(asset->browserDownloadURL);
+    run.appendLog(u"==> Downloading "_s + url.fileName());
+    run.setState(InstallState::installing(u"Downloading "_s + label + u"."_s));
+    const Outcome<QString> file = co_await client.download(*asset);
+    if (!run.alive())
+        co_return;
+    if (!file.succeeded() || run.stopAsked()) {
+        if (file.succeeded())
+            QFile::remove(*file);
+        fail(file.succeeded() ? cancelled : file.error);
+        co_return;
+    }
+
+    run.appendLog(u"==> Extracting and installing "_s + app.name + u".app"_s);
+    run.setState(InstallState::installing(u"Putting "_s + label + u" in place."_s));
+    // Unpacking and copying block; they run on a pool thread and touch nothing of the engine's.
+    const auto placeBundle = [](Environment environment, QString archive, QString folder, QString replaced,
+                                 std::optional<QString> bundleID) {
+        return AppArchiveInstaller(std::move(environment)).install(archive, folder, replaced, bundleID);
+    };
+    const Outcome<QString> bundle
+        = co_await QtConcurrent::run(placeBundle, env, *file, work->path(), replacing, app.bundleID);
+    if (!run.alive())
+        co_return;
+    if (!bundle.succeeded()) {
+        fail(bundle.error);
+        co_return;
+    }
+
+    run.appendLog(u"🍺  "_s + app.name
+        + (updating ? u" was successfully updated at "_s : u" was successfully installed at "_s) + *bundle);
+    run.setState(InstallState::installed());
+    run.capture(event + u"succeeded"_s);
+    run.assessInstalled();
+    // A new app is opened for the user to start with; an updated one is used as before.
+    if (!updating)
+        run.launch();
+    else if (EngineServices *shared = run.services())
+        shared->updates()->forget(app.id);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "catalog/CatalogApp.h"
+#include "engine/operations/OperationContext.h"
+
+#include <QCoroTask>
+#include <QString>
+
+// The operations on one app, each a coroutine in a file of its own that reads top to bottom, over
+// the run's context. None fails other than through the app's state; the caller holds the app's
+// ticket for the whole run.
+namespace Operations {
+
+// Install.cpp: gets the app onto the Mac, through Homebrew or from its GitHub releases; ends in
+// installed, needs Homebrew or failed.
+QCoro::Task<> install(OperationContext run);
+QCoro::Task<> installViaBrew(OperationContext run);
+
+// DirectDownload.cpp: the latest GitHub release, checked, unpacked and put in place; replacing is
+// the installed bundle an update takes the place of (empty for an install), label names the app
+// in the notes ("Maccy 2.1.0").
+QCoro::Task<> directDownload(OperationContext run, DirectDownload download, QString label, QString replacing);
+
+// Update.cpp: `brew upgrade --cask`, or the latest release in place of the installed bundle.
+QCoro::Task<> update(OperationContext run);
+
+// Uninstall.cpp: quits the app, removes it the way it came, sweeps its leftovers and clears its
+// Accessibility permission.
+QCoro::Task<> uninstall(OperationContext run);
+
+// RefreshCaskList.cpp: `brew update`, for a cask Homebrew did not know.
+QCoro::Task<> refreshCaskList(OperationContext run);
+
+// HomebrewSetup.cpp: the one-time Homebrew setup, true when brew is ready afterwards; and the
+// setup followed by the app's install.
+QCoro::Task<bool> setUpHomebrew(OperationContext run);
+QCoro::Task<> setUpHomebrewThenInstall(OperationContext run);
+// The privileged part on macOS: Homebrew's signed installer package. The exit status, or -1 when
+// it could not run.
+QCoro::Task<int> installHomebrewPackage(OperationContext run);
+
+} // namespace Operations
