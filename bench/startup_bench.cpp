@@ -8,7 +8,7 @@
 #include "app/MainWindow.h"
 #include "app/OrvandoApp.h"
 #include "platform/UserDefaults.h"
-#include "views/WelcomeView.h"
+#include "views/window/WelcomeView.h"
 
 #include <QApplication>
 #include <QEvent>

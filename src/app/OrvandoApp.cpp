@@ -12,10 +12,10 @@
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
 #include "telemetry/ProductInfo.h"
-#include "views/AppSetTransfer.h"
-#include "views/BrandStyle.h"
-#include "views/MailFallback.h"
-#include "views/WelcomeView.h"
+#include "views/style/BrandStyle.h"
+#include "views/window/AppSetTransfer.h"
+#include "views/window/MailFallback.h"
+#include "views/window/WelcomeView.h"
 
 #include <QAction>
 #include <QApplication>

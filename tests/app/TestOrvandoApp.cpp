@@ -13,11 +13,11 @@
 #include "support/FakeSoftwareUpdater.h"
 #include "support/Sandbox.h"
 #include "telemetry/ProductInfo.h"
-#include "views/ResourceBundle.h"
-#include "views/RootView.h"
-#include "views/SelfRemoval.h"
-#include "views/WelcomePresenter.h"
-#include "views/WelcomeView.h"
+#include "views/settings/SelfRemoval.h"
+#include "views/style/ResourceBundle.h"
+#include "views/window/RootView.h"
+#include "views/window/WelcomePresenter.h"
+#include "views/window/WelcomeView.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,10 +1,10 @@
 #include "catalog/Catalog.h"
 #include "support/Sandbox.h"
-#include "views/AppDetailModel.h"
-#include "views/AppIconLoader.h"
-#include "views/ResourceBundle.h"
-#include "views/ScreenshotLoader.h"
-#include "views/SelfRemoval.h"
+#include "views/detail/AppDetailModel.h"
+#include "views/detail/ScreenshotLoader.h"
+#include "views/settings/SelfRemoval.h"
+#include "views/style/AppIconLoader.h"
+#include "views/style/ResourceBundle.h"
 
 #include <QDir>
 #include <QImage>

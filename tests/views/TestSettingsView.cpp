@@ -10,8 +10,8 @@
 #include "support/ScopedEnvironmentVariable.h"
 #include "telemetry/Analytics.h"
 #include "telemetry/ProductInfo.h"
-#include "views/SelfRemoval.h"
-#include "views/SettingsView.h"
+#include "views/settings/SelfRemoval.h"
+#include "views/settings/SettingsView.h"
 
 #include <QApplication>
 #include <QCheckBox>
