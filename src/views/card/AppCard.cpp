@@ -15,7 +15,6 @@
 #include "views/widgets/AppIconTile.h"
 #include "views/widgets/FocusChain.h"
 #include "views/widgets/Sheet.h"
-#include "views/window/LogDrawer.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,11 +44,7 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     connect(m_actions, &AppCardActionArea::setUpHomebrewRequested, this,
         [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::launchRequested, this, [this] { EngineActions::launch(m_engine, m_app); });
-    connect(m_actions, &AppCardActionArea::showInLogRequested, this, [this](qint64 lineId) {
-        // The window's one drawer; a card shown on its own has none and does nothing.
-        if (auto *drawer = window()->findChild<LogDrawer *>())
-            drawer->revealLine(lineId);
-    });
+    connect(m_actions, &AppCardActionArea::showInLogRequested, this, &AppCard::showInLogRequested);
     connect(m_actions, &AppCardActionArea::dismissRequested, this,
         [this] { EngineActions::dismissFailure(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::showInFinderRequested, this, &EngineActions::showInFinder);

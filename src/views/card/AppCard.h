@@ -41,6 +41,11 @@ public:
     AppDetailView *detailView() const { return m_detail; }
     void setShowDetail(bool show);
 
+Q_SIGNALS:
+    // Emitted when "Show in log" is pressed: whoever holds the window's log drawer opens it at the
+    // line with lineId. A card shown on its own does nothing.
+    void showInLogRequested(qint64 lineId);
+
 private:
     QPushButton *buildSummary();
     void follow(bool controlsAdded);

@@ -102,12 +102,18 @@ RootView::RootView(Options options, QWidget *parent)
     sidebarStack->addWidget(m_sidebar);
     m_batchFooter = new BatchFooter(m_selection, m_batch);
     m_sidebar->addFooterPanel(m_batchFooter);
-    // Every card ticks its app in the window's one selection.
+    // Every card ticks its app in the window's one selection, and its "Show in log" opens the
+    // window's one drawer at that line.
     AppGrid::CardFactory factory = options.cardFactory ? std::move(options.cardFactory) : defaultCardFactory();
     fillDetailColumn(column, [this, factory](const CatalogApp &app, InstallEngine *engine) {
         QWidget *card = factory(app, engine);
-        if (auto *appCard = qobject_cast<AppCard *>(card))
+        if (auto *appCard = qobject_cast<AppCard *>(card)) {
             appCard->setSelection(m_selection);
+            connect(appCard, &AppCard::showInLogRequested, this, [this](qint64 lineId) {
+                if (m_drawer)
+                    m_drawer->revealLine(lineId);
+            });
+        }
         return card;
     });
 
