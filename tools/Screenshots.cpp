@@ -11,6 +11,7 @@
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 #include "support/Sandbox.h"
 #include "views/card/EngineActions.h"
@@ -223,7 +224,7 @@ int main(int argc, char **argv)
     if (!QTest::qWaitFor([services] { return services->updates()->count() > 0; }, 30000))
         return 1;
     UserDefaults defaults(mac.root() + u"/defaults.ini"_s);
-    defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true);
+    defaults.setBool(SettingsKeys::hasSeenWelcome(), true);
 
     bool ok = renderAll(mac, &coordinator, &defaults, folder, QString());
     qputenv("ORVANDO_APPEARANCE", "dark");

@@ -7,6 +7,7 @@
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/SoftwareUpdater.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
@@ -15,7 +16,6 @@
 #include "views/style/BrandStyle.h"
 #include "views/window/AppSetTransfer.h"
 #include "views/window/MailFallback.h"
-#include "views/window/WelcomeView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,7 +127,7 @@ QList<MainWindow *> OrvandoApp::windows() const
 void OrvandoApp::showWelcomeAgain()
 {
     // Every window's root view follows the stored flag and presents its welcome sheet.
-    m_defaults->setBool(WelcomeView::hasSeenWelcomeKey(), false);
+    m_defaults->setBool(SettingsKeys::hasSeenWelcome(), false);
 }
 
 void OrvandoApp::sendFeedback()

@@ -7,6 +7,7 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
@@ -68,7 +69,7 @@ QAction *action(MainWindow *window, const QString &menuTitle, const QString &tex
 // The application over a sandbox, past the welcome sheet; its windows log to a folder not made yet.
 struct SandboxApp
 {
-    SandboxApp() { defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true); }
+    SandboxApp() { defaults.setBool(SettingsKeys::hasSeenWelcome(), true); }
     RootView::Options options() const
     {
         RootView::Options sandboxed;
@@ -242,7 +243,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(first->rootView()->findChildren<WelcomeView *>(), QList<WelcomeView *> { sheet.data() });
         sheet->reject();
-        QVERIFY(m_sandboxed->defaults.boolValue(WelcomeView::hasSeenWelcomeKey()));
+        QVERIFY(m_sandboxed->defaults.boolValue(SettingsKeys::hasSeenWelcome()));
         QTRY_VERIFY(!two->sheet());
         action(first, u"Help"_s, u"Welcome to Orvando…"_s)->trigger();
         QTRY_VERIFY(one->sheet());

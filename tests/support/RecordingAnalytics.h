@@ -17,7 +17,7 @@ public:
     RecordingAnalytics()
     {
         m_server.serve("/capture/", "{\"status\":1}");
-        m_defaults.setBool(QStringLiteral("orvando.analytics_opt_in"), true);
+        m_analytics.setOptedIn(true);
     }
 
     Analytics *client() { return &m_analytics; }

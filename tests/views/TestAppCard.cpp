@@ -4,6 +4,7 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallLog.h"
 #include "engine/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
@@ -26,7 +27,6 @@
 #include "views/window/LogDrawer.h"
 #include "views/window/LogListView.h"
 #include "views/window/RootView.h"
-#include "views/window/WelcomeView.h"
 
 #include <QApplication>
 #include <QCoroSignal>
@@ -486,7 +486,7 @@ private Q_SLOTS:
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
         UserDefaults defaults(sandbox.root() + u"/defaults.ini"_s);
-        defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true);
+        defaults.setBool(SettingsKeys::hasSeenWelcome(), true);
         Analytics analytics(Analytics::Configuration {}, &defaults);
         RootView::Options options;
         options.environment = sandbox.environment();

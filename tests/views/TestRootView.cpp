@@ -5,6 +5,7 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
@@ -124,8 +125,8 @@ private Q_SLOTS:
     {
         static int serial = 0;
         m_defaults = std::make_unique<UserDefaults>(m_dir.filePath(u"defaults-%1.ini"_s.arg(++serial)));
-        m_defaults->setBool(u"orvando.analytics_opt_in"_s, true);
-        m_defaults->setBool(WelcomeView::hasSeenWelcomeKey(), true);
+        m_defaults->setBool(SettingsKeys::analyticsOptIn(), true);
+        m_defaults->setBool(SettingsKeys::hasSeenWelcome(), true);
         m_server = std::make_unique<LocalHttpServer>();
         m_server->serve("/capture/", "{}");
         m_analytics = std::make_unique<Analytics>(
@@ -410,7 +411,7 @@ private Q_SLOTS:
     {
         QFETCH(int, how);
         UserDefaults defaults(m_dir.filePath(u"welcome-%1.ini"_s.arg(how)));
-        const auto seen = [&defaults] { return defaults.boolValue(WelcomeView::hasSeenWelcomeKey(), false); };
+        const auto seen = [&defaults] { return defaults.boolValue(SettingsKeys::hasSeenWelcome(), false); };
         {
             QWidget window;
             WelcomePresenter presenter(&window, &defaults);

@@ -1,6 +1,7 @@
 #include "catalog/Catalog.h"
 #include "catalog/SignedCatalog.h"
 #include "engine/InstallEngine.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
@@ -43,6 +44,7 @@ public:
 private:
     std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<UserDefaults> m_defaults; // the analytics client's, apart from the standard store
     std::unique_ptr<Analytics> m_analytics;
     std::unique_ptr<InstallEngine> m_engine;
     std::unique_ptr<SettingsView> m_view;
@@ -105,11 +107,12 @@ private Q_SLOTS:
         // The Trash of removed apps lands in the sandbox, not in this machine's.
         qputenv("XDG_DATA_HOME", (m_sandbox->home() + u"/.local/share"_s).toUtf8());
         UserDefaults::setStandardLocation(m_sandbox->root() + u"/defaults.ini"_s);
-        UserDefaults::standard().setBool(u"orvando.analytics_opt_in"_s, true);
+        m_defaults = std::make_unique<UserDefaults>(m_sandbox->root() + u"/analytics.ini"_s);
+        m_defaults->setBool(SettingsKeys::analyticsOptIn(), true);
         m_server = std::make_unique<LocalHttpServer>();
         m_server->serve("/capture/", "{}");
         m_analytics = std::make_unique<Analytics>(
-            Analytics::Configuration { u"phc_test"_s, m_server->url().toString() }, &UserDefaults::standard());
+            Analytics::Configuration { u"phc_test"_s, m_server->url().toString() }, m_defaults.get());
         m_engine = std::make_unique<InstallEngine>(m_sandbox->environment());
         m_view = std::make_unique<SettingsView>(m_engine.get());
         m_view->setAnalytics(m_analytics.get());
@@ -126,6 +129,7 @@ private Q_SLOTS:
         m_view.reset();
         m_engine.reset();
         m_analytics.reset();
+        m_defaults.reset();
         m_server.reset();
         UserDefaults::setStandardLocation(QString());
         qunsetenv("XDG_DATA_HOME");
@@ -175,10 +179,10 @@ private Q_SLOTS:
         auto *toggle = second.findChild<QCheckBox *>(u"analyticsSwitch"_s);
         QVERIFY(toggle->isChecked());
         QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(!UserDefaults::standard().boolValue(u"orvando.analytics_opt_in"_s, true));
+        QVERIFY(!m_defaults->boolValue(SettingsKeys::analyticsOptIn(), true));
         QVERIFY(!child<QCheckBox>(u"analyticsSwitch"_s)->isChecked());
         QTest::keyClick(toggle, Qt::Key_Space);
-        QVERIFY(UserDefaults::standard().boolValue(u"orvando.analytics_opt_in"_s, false));
+        QVERIFY(m_defaults->boolValue(SettingsKeys::analyticsOptIn(), false));
         QCOMPARE(events(), (QStringList { u"analytics_opt_in"_s, u"analytics_opt_out"_s }));
     }
 

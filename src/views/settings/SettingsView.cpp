@@ -1,7 +1,6 @@
 #include "views/settings/SettingsView.h"
 
 #include "engine/InstallEngine.h"
-#include "platform/UserDefaults.h"
 #include "telemetry/Analytics.h"
 #include "telemetry/Feedback.h"
 #include "views/settings/SelfRemoval.h"
@@ -24,12 +23,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString optInKey = u"orvando.analytics_opt_in"_s;
-
-} // namespace
 
 SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     : QDialog(parent)
@@ -81,16 +74,8 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     layout->addWidget(Controls::divider());
     layout->addWidget(scroll, 1);
 
-    UserDefaults &defaults = UserDefaults::standard();
-    m_analyticsSwitch->setChecked(defaults.boolValue(optInKey, false));
+    followAnalyticsConsent();
     connect(m_analyticsSwitch, &QAbstractButton::toggled, this, &SettingsView::setAnalyticsOptIn);
-    // Follow the setting when another window changes it, without recording anything here.
-    connect(&defaults, &UserDefaults::changed, this, [this](const QString &key) {
-        if (key != optInKey)
-            return;
-        const QSignalBlocker quiet(m_analyticsSwitch);
-        m_analyticsSwitch->setChecked(UserDefaults::standard().boolValue(optInKey, false));
-    });
     connect(m_suggestEditor, &QPlainTextEdit::textChanged, this,
         [this] { m_sendSuggestion->setEnabled(!m_suggestEditor->toPlainText().trimmed().isEmpty()); });
     connect(m_sendSuggestion, &QPushButton::clicked, this, &SettingsView::sendSuggestion);
@@ -135,9 +120,28 @@ void SettingsView::setBusyNote(const QString &note, bool offerAddress)
     m_copyAddress->setVisible(offerAddress);
 }
 
+void SettingsView::setAnalytics(Analytics *analytics)
+{
+    disconnect(m_analytics, nullptr, this, nullptr);
+    m_analytics = analytics;
+    followAnalyticsConsent();
+}
+
+void SettingsView::followAnalyticsConsent()
+{
+    const auto show = [this](bool on) {
+        // Only a press of the switch records a change.
+        const QSignalBlocker quiet(m_analyticsSwitch);
+        m_analyticsSwitch->setChecked(on);
+    };
+    show(m_analytics->isOptedIn());
+    // Follow the setting when another window changes it.
+    connect(m_analytics, &Analytics::optInChanged, this, show);
+}
+
 void SettingsView::setAnalyticsOptIn(bool on)
 {
-    UserDefaults::standard().setBool(optInKey, on);
+    m_analytics->setOptedIn(on);
     m_analytics->capture(on ? u"analytics_opt_in"_s : u"analytics_opt_out"_s);
 }
 

@@ -38,7 +38,7 @@ public:
     // Collaborators other than the engine, replaceable for tests: the analytics client (the
     // shared one by default), the folder the self-removal deletes (this program's installation)
     // and how the program quits (the application's quit).
-    void setAnalytics(Analytics *analytics) { m_analytics = analytics; }
+    void setAnalytics(Analytics *analytics);
     void setInstallationPath(const QString &path) { m_installationPath = path; }
     void setQuitHandler(std::function<void()> quit) { m_quit = std::move(quit); }
 
@@ -55,6 +55,7 @@ private:
     QLayout *uninstallSection();
     QMessageBox *confirm(const QString &title, const QString &message, const QString &action, const char *name);
 
+    void followAnalyticsConsent();
     void setAnalyticsOptIn(bool on);
     void sendSuggestion();
     void confirmUninstallAll();

@@ -1,5 +1,6 @@
 #include "views/window/WelcomePresenter.h"
 
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 #include "views/widgets/Sheet.h"
 #include "views/window/WelcomeView.h"
@@ -14,7 +15,7 @@ WelcomePresenter::WelcomePresenter(QWidget *window, UserDefaults *defaults)
 {
     window->installEventFilter(this);
     connect(m_defaults, &UserDefaults::changed, this, [this](const QString &key) {
-        if (key == WelcomeView::hasSeenWelcomeKey())
+        if (key == SettingsKeys::hasSeenWelcome())
             sync();
     });
 }
@@ -28,7 +29,7 @@ void WelcomePresenter::sync()
 {
     if (!m_window->isVisible())
         return;
-    const bool seen = m_defaults->boolValue(WelcomeView::hasSeenWelcomeKey(), false);
+    const bool seen = m_defaults->boolValue(SettingsKeys::hasSeenWelcome(), false);
     if (!seen && !m_sheet) {
         m_sheet = new WelcomeView(m_defaults, m_window);
         m_sheet->setAttribute(Qt::WA_DeleteOnClose);

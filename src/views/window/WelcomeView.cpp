@@ -1,5 +1,6 @@
 #include "views/window/WelcomeView.h"
 
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 #include "views/style/Brand.h"
 #include "views/style/Controls.h"
@@ -40,11 +41,6 @@ const QList<Panel> &panels()
 }
 
 } // namespace
-
-QString WelcomeView::hasSeenWelcomeKey()
-{
-    return u"hasSeenWelcome"_s;
-}
 
 WelcomeView::WelcomeView(UserDefaults *defaults, QWidget *parent)
     : QDialog(parent)
@@ -117,7 +113,7 @@ void WelcomeView::done(int result)
 {
     // Every way out counts as seen; writing only on a change keeps other windows' sheets from
     // echoing the write back.
-    if (!m_defaults->boolValue(hasSeenWelcomeKey(), false))
-        m_defaults->setBool(hasSeenWelcomeKey(), true);
+    if (!m_defaults->boolValue(SettingsKeys::hasSeenWelcome(), false))
+        m_defaults->setBool(SettingsKeys::hasSeenWelcome(), true);
     QDialog::done(result);
 }

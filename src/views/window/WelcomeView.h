@@ -12,8 +12,6 @@ class WelcomeView : public QDialog
     Q_OBJECT
 
 public:
-    static QString hasSeenWelcomeKey(); // "hasSeenWelcome"
-
     // defaults: where the flag lives; the standard user defaults when null.
     explicit WelcomeView(UserDefaults *defaults = nullptr, QWidget *parent = nullptr);
 
