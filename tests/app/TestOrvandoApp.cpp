@@ -294,8 +294,7 @@ private Q_SLOTS:
         QTest::mouseClick(button(alert, u"Quit"_s), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(quits, 1, 10000);
         // brew was asked first, then ended without its consent.
-        QFile asked(terms);
-        QVERIFY(asked.open(QIODevice::ReadOnly) && asked.readAll().startsWith("TERM"));
+        QVERIFY(EngineTestKit::fileBytes(terms).startsWith("TERM"));
         QTRY_COMPARE(engine->state(u"maccy"_s)->kind, InstallState::Kind::Failed);
     }
 
@@ -329,24 +328,36 @@ private Q_SLOTS:
         QCOMPARE(SelfRemoval::isOwnInstallation(prefix), marked);
     }
 
-    // The password prompt sudo runs for Homebrew: what it writes for each way of answering it.
+    // The password prompt sudo runs for Homebrew: the app it asks for, and what it writes for each
+    // way of answering it.
     void writesExactlyTheTypedPasswordOrNothing_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("how"); // OK button, Return, Cancel button, Escape, window closed
         QTest::addColumn<int>("status");
-        QTest::newRow("spaces kept, OK button") << u"  two words  "_s << 0 << 0;
-        QTest::newRow("non-ASCII, Return") << u"pässwörd–ß✓"_s << 1 << 0;
-        QTest::newRow("Cancel button") << u"typed"_s << 2 << 1;
-        QTest::newRow("Escape") << u"typed"_s << 3 << 1;
-        QTest::newRow("window closed") << u"typed"_s << 4 << 1;
+        const QString app = u"Shutter Encoder"_s;
+        QTest::newRow("spaces kept, OK button") << app << u"  two words  "_s << 0 << 0;
+        QTest::newRow("non-ASCII, Return, no app named") << QString() << u"pässwörd–ß✓"_s << 1 << 0;
+        QTest::newRow("Cancel button") << app << u"typed"_s << 2 << 1;
+        QTest::newRow("Escape") << app << u"typed"_s << 3 << 1;
+        QTest::newRow("window closed") << app << u"typed"_s << 4 << 1;
     }
     void writesExactlyTheTypedPasswordOrNothing()
     {
+        QFETCH(QString, name);
         QFETCH(QString, typed);
         QFETCH(int, how);
         QFETCH(int, status);
-        AskpassDialog dialog(u"Shutter Encoder"_s);
+        AskpassDialog dialog(name);
+        QStringList labels;
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            labels.append(label->text());
+        QVERIFY2(
+            labels.contains(name.isEmpty() ? u"Homebrew needs your Mac password to continue."_s
+                                           : u"Homebrew needs your Mac password to finish with Shutter Encoder."_s),
+            qPrintable(labels.join(u" | "_s)));
+        QCOMPARE(dialog.passwordField()->echoMode(), QLineEdit::Password);
         QTimer::singleShot(0, &dialog, [&] {
             for (const QChar c : typed) { // QTest::keyClicks knows ASCII only
                 QTest::sendKeyEvent(QTest::Press, dialog.passwordField(), Qt::Key_unknown, QString(c), Qt::NoModifier);
@@ -365,26 +376,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.run(out), status);
         QCOMPARE(QString::fromUtf8(out.data()), status ? QString() : typed + u'\n');
         QVERIFY(status || dialog.passwordField()->text().isEmpty());
-    }
-
-    void promptNamesTheApplication_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("named") << u"Shutter Encoder"_s
-                               << u"Homebrew needs your Mac password to finish with Shutter Encoder."_s;
-        QTest::newRow("no name") << QString() << u"Homebrew needs your Mac password to continue."_s;
-    }
-    void promptNamesTheApplication()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        AskpassDialog dialog(name);
-        QStringList labels;
-        for (QLabel *label : dialog.findChildren<QLabel *>())
-            labels.append(label->text());
-        QVERIFY2(labels.contains(text), qPrintable(labels.join(u" | "_s)));
-        QCOMPARE(dialog.passwordField()->echoMode(), QLineEdit::Password);
     }
 };
 

@@ -38,10 +38,8 @@ class TestCliCommands : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void readsRequests_data();
-    void readsRequests();
-    void refusesBadUsage_data();
-    void refusesBadUsage();
+    void readsRequestsAndRefusesBadUsage_data();
+    void readsRequestsAndRefusesBadUsage();
     void findsApps_data();
     void findsApps();
     void commands_data();
@@ -190,94 +188,80 @@ QJsonValue valueAt(QJsonValue value, const QString &path)
 
 } // namespace
 
-void TestCliCommands::readsRequests_data()
+// What runs, with the request it makes, and what is refused, with its sentence or the help's first line.
+void TestCliCommands::readsRequestsAndRefusesBadUsage_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<CliRequest>("expected");
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<CliRequest>("expected"); // of a run
+    const auto runs = [](const char *name, const QStringList &arguments, const CliRequest &expected) {
+        QTest::newRow(name) << arguments << Kind::Run << QString() << expected;
+    };
+    const auto refused = [](const char *name, const QStringList &arguments, Kind kind, const QString &text) {
+        QTest::newRow(name) << arguments << kind << text << CliRequest();
+    };
 
     CliRequest list = request(Command::List);
     list.all = true;
     list.category = u"media"_s;
     list.search = u"video player"_s;
     list.json = true;
-    QTest::newRow("list, options in any order and form") << QStringList { u"--json"_s, u"list"_s, u"--category=media"_s,
-        u"--all"_s, u"--search"_s, u"video player"_s } << list;
+    runs("list, options in any order and form",
+        { u"--json"_s, u"list"_s, u"--category=media"_s, u"--all"_s, u"--search"_s, u"video player"_s }, list);
     CliRequest install = request(Command::Install, { u"maccy"_s, u"-rectangle"_s });
     install.noSetup = true;
     install.quiet = true;
-    QTest::newRow("install, -- ends the options")
-        << QStringList { u"install"_s, u"-q"_s, u"--no-setup"_s, u"maccy"_s, u"--"_s, u"-rectangle"_s } << install;
+    runs("install, -- ends the options",
+        { u"install"_s, u"-q"_s, u"--no-setup"_s, u"maccy"_s, u"--"_s, u"-rectangle"_s }, install);
     CliRequest updateAll = request(Command::Update);
     updateAll.all = true;
-    QTest::newRow("update alone updates all") << QStringList { u"update"_s } << updateAll;
+    runs("update alone updates all", { u"update"_s }, updateAll);
     CliRequest media = request(Command::List);
     media.category = u"media"_s;
-    QTest::newRow("an option's value before the command")
-        << QStringList { u"--category"_s, u"media"_s, u"list"_s } << media;
-    QTest::newRow("update named apps") << QStringList { u"update"_s, u"ice"_s }
-                                       << request(Command::Update, { u"ice"_s });
+    runs("an option's value before the command", { u"--category"_s, u"media"_s, u"list"_s }, media);
+    runs("update named apps", { u"update"_s, u"ice"_s }, request(Command::Update, { u"ice"_s }));
     CliRequest import = request(Command::Import);
     import.file = u"Brewfile"_s;
     import.yes = true;
-    QTest::newRow("import") << QStringList { u"import"_s, u"Brewfile"_s, u"-y"_s } << import;
-    QTest::newRow("export to standard output") << QStringList { u"export"_s } << request(Command::Export);
-}
+    runs("import", { u"import"_s, u"Brewfile"_s, u"-y"_s }, import);
+    runs("export to standard output", { u"export"_s }, request(Command::Export));
 
-void TestCliCommands::readsRequests()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(CliRequest, expected);
-    const CliArguments::Parsed parsed = CliArguments::parse(arguments, u"orvando-cli"_s);
-    QCOMPARE(parsed.text, QString());
-    QCOMPARE(parsed.kind, Kind::Run);
-    QVERIFY(parsed.request == expected);
-}
-
-void TestCliCommands::refusesBadUsage_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<QString>("text"); // the sentence, or the first line of the help
-
-    QTest::newRow("no command") << QStringList {} << Kind::Usage
-                                << u"Name a command. “orvando-cli --help” lists them."_s;
+    const QString noCommand = u"Name a command. “orvando-cli --help” lists them."_s;
+    refused("no command", {}, Kind::Usage, noCommand);
     // An option's value, and a word after "--", is no command.
-    QTest::newRow("only an option's value") << QStringList { u"--category"_s, u"list"_s } << Kind::Usage
-                                            << u"Name a command. “orvando-cli --help” lists them."_s;
-    QTest::newRow("only after --") << QStringList { u"--"_s, u"export"_s } << Kind::Usage
-                                   << u"Name a command. “orvando-cli --help” lists them."_s;
-    QTest::newRow("a near miss") << QStringList { u"instal"_s, u"maccy"_s } << Kind::Usage
-                                 << u"Unknown command “instal”. Did you mean “install”?"_s;
-    QTest::newRow("nothing near") << QStringList { u"frobnicate"_s } << Kind::Usage
-                                  << u"Unknown command “frobnicate”. “orvando-cli --help” lists the commands."_s;
-    QTest::newRow("another command's option")
-        << QStringList { u"install"_s, u"--json"_s, u"maccy"_s } << Kind::Usage
-        << u"Unknown option “--json” for install. “orvando-cli install --help” lists its options."_s;
-    QTest::newRow("a mistyped option") << QStringList { u"list"_s, u"--jsn"_s } << Kind::Usage
-                                       << u"Unknown option “--jsn” for list. Did you mean “--json”?"_s;
-    QTest::newRow("a value missing") << QStringList { u"list"_s, u"--category"_s } << Kind::Usage
-                                     << u"--category needs a value: <c>."_s;
-    QTest::newRow("info of two apps") << QStringList { u"info"_s, u"ice"_s, u"loop"_s } << Kind::Usage
-                                      << u"The info command takes one name only."_s;
-    QTest::newRow("install of nothing") << QStringList { u"install"_s, u"-v"_s } << Kind::Usage
-                                        << u"Name at least one app to install."_s;
-    QTest::newRow("update of both") << QStringList { u"update"_s, u"ice"_s, u"--all"_s } << Kind::Usage
-                                    << u"Name the apps to update, or use --all, not both."_s;
-    QTest::newRow("help of a command") << QStringList { u"install"_s, u"maccy"_s, u"--help"_s } << Kind::Help
-                                       << u"Usage: orvando-cli install <id>…"_s;
-    QTest::newRow("help command") << QStringList { u"help"_s, u"import"_s } << Kind::Help
-                                  << u"Usage: orvando-cli import <file> [--yes]"_s;
-    QTest::newRow("version wins") << QStringList { u"list"_s, u"--version"_s } << Kind::Version << QString();
+    refused("only an option's value", { u"--category"_s, u"list"_s }, Kind::Usage, noCommand);
+    refused("only after --", { u"--"_s, u"export"_s }, Kind::Usage, noCommand);
+    refused("a near miss", { u"instal"_s, u"maccy"_s }, Kind::Usage,
+        u"Unknown command “instal”. Did you mean “install”?"_s);
+    refused("nothing near", { u"frobnicate"_s }, Kind::Usage,
+        u"Unknown command “frobnicate”. “orvando-cli --help” lists the commands."_s);
+    refused("another command's option", { u"install"_s, u"--json"_s, u"maccy"_s }, Kind::Usage,
+        u"Unknown option “--json” for install. “orvando-cli install --help” lists its options."_s);
+    refused("a mistyped option", { u"list"_s, u"--jsn"_s }, Kind::Usage,
+        u"Unknown option “--jsn” for list. Did you mean “--json”?"_s);
+    refused("a value missing", { u"list"_s, u"--category"_s }, Kind::Usage, u"--category needs a value: <c>."_s);
+    refused("info of two apps", { u"info"_s, u"ice"_s, u"loop"_s }, Kind::Usage,
+        u"The info command takes one name only."_s);
+    refused("install of nothing", { u"install"_s, u"-v"_s }, Kind::Usage, u"Name at least one app to install."_s);
+    refused("update of both", { u"update"_s, u"ice"_s, u"--all"_s }, Kind::Usage,
+        u"Name the apps to update, or use --all, not both."_s);
+    refused("help of a command", { u"install"_s, u"maccy"_s, u"--help"_s }, Kind::Help,
+        u"Usage: orvando-cli install <id>…"_s);
+    refused("help command", { u"help"_s, u"import"_s }, Kind::Help, u"Usage: orvando-cli import <file> [--yes]"_s);
+    refused("version wins", { u"list"_s, u"--version"_s }, Kind::Version, QString());
 }
 
-void TestCliCommands::refusesBadUsage()
+void TestCliCommands::readsRequestsAndRefusesBadUsage()
 {
     QFETCH(QStringList, arguments);
     QFETCH(Kind, kind);
     QFETCH(QString, text);
+    QFETCH(CliRequest, expected);
     const CliArguments::Parsed parsed = CliArguments::parse(arguments, u"orvando-cli"_s);
     QCOMPARE(parsed.kind, kind);
-    QCOMPARE(parsed.text.section(u'\n', 0, 0), text);
+    QCOMPARE(kind == Kind::Run ? parsed.text : parsed.text.section(u'\n', 0, 0), text);
+    QVERIFY(kind != Kind::Run || parsed.request == expected);
 }
 
 void TestCliCommands::findsApps_data()
@@ -322,96 +306,73 @@ void TestCliCommands::commands_data()
     QTest::addColumn<QStringList>("out"); // patterns standard output must match
     QTest::addColumn<QStringList>("err");
     QTest::addColumn<QStringList>("after"); // the bundles in the user's Applications afterwards
-
-    const QStringList none;
-    const QStringList maccyShottr { u"maccy"_s, u"shottr"_s };
-    const QStringList bothBundles { u"Maccy.app"_s, u"Shottr.app"_s };
-    QTest::newRow("list") << QStringList { u"list"_s } << true << maccyShottr << none << 0
-                          << QStringList { u"^ID +NAME +CATEGORY +STATE$"_s,
-                                 u"^maccy +Maccy +Clipboard & text +installed$"_s,
-                                 u"^shottr +Shottr +Media +update available$"_s,
-                                 u"^ice +Ice +Menu bar +not installed$"_s,
-                                 u"^tomatobar +TomatoBar +Menu bar +unavailable$"_s, u"\\A(?![\\s\\S]*keepassxc)"_s }
-                          << none << bothBundles;
-    QTest::newRow("list a category of all")
-        << QStringList { u"list"_s, u"--all"_s, u"--category"_s, u"Privacy & security"_s } << true << none << none << 0
-        << QStringList { u"\\AID.*\\nkeepassxc +KeePassXC .*\\nbitwarden +Bitwarden .*\\n\\z"_s } << none << none;
-    QTest::newRow("list an unknown category")
-        << QStringList { u"list"_s, u"--category"_s, u"medai"_s } << true << none << none << 2
-        << QStringList { u"\\A\\z"_s } << QStringList { u"^Unknown category “medai”. Did you mean “media”\\?$"_s }
-        << none;
-    QTest::newRow("info of a disabled cask")
-        << QStringList { u"info"_s, u"tomatobar"_s } << true << none << none << 0
-        << QStringList { u"^State +unavailable$"_s,
-               u"^ +Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper check, since 1 September "
-               u"2026\\.$"_s,
-               u"^  Version +3\\.6\\.1$"_s, u"^  Checksum +Checksum verified by Homebrew$"_s }
-        << none << none;
-    QTest::newRow("info of an installed app with an update")
-        << QStringList { u"info"_s, u"Shottr"_s } << true << maccyShottr << none << 0
-        << QStringList { u"^Update +Update to 2\\.1\\.0 \\(installed 0\\.9\\.1\\)$"_s,
-               u"^Installed at +.*/home/Applications/Shottr\\.app$"_s, u"^Gatekeeper +not checked$"_s,
-               u"^  Checksum +Not verified: this app's download changes with every release$"_s,
-               u"^The free version is all you need\\. Pro extras are optional\\.$"_s,
-               u"^Permission required: Shottr needs Screen Recording permission"_s }
-        << none << bothBundles;
-    QTest::newRow("outdated") << QStringList { u"outdated"_s } << true << maccyShottr << none << 0
-                              << QStringList { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s,
-                                     u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s }
-                              << none << bothBundles;
+    // The command line as a shell would split it.
+    const auto row = [](const char *name, const QString &command, const QStringList &installed, int exitCode,
+                         const QStringList &out, const QStringList &err, const QStringList &after,
+                         const QStringList &variables = {}, bool withBrew = true) {
+        QTest::newRow(name) << QProcess::splitCommand(command) << withBrew << installed << variables << exitCode << out
+                            << err << after;
+    };
+    const QStringList none, maccyShottr { u"maccy"_s, u"shottr"_s }, both { u"Maccy.app"_s, u"Shottr.app"_s };
+    const QStringList nothing { u"\\A\\z"_s };
+    row("list", u"list"_s, maccyShottr, 0,
+        { u"^ID +NAME +CATEGORY +STATE$"_s, u"^maccy +Maccy +Clipboard & text +installed$"_s,
+            u"^shottr +Shottr +Media +update available$"_s, u"^ice +Ice +Menu bar +not installed$"_s,
+            u"^tomatobar +TomatoBar +Menu bar +unavailable$"_s, u"\\A(?![\\s\\S]*keepassxc)"_s },
+        none, both);
+    row("list a category of all", u"list --all --category 'Privacy & security'"_s, none, 0,
+        { u"\\AID.*\\nkeepassxc +KeePassXC .*\\nbitwarden +Bitwarden .*\\n\\z"_s }, none, none);
+    row("list an unknown category", u"list --category medai"_s, none, 2, nothing,
+        { u"^Unknown category “medai”. Did you mean “media”\\?$"_s }, none);
+    row("info of a disabled cask", u"info tomatobar"_s, none, 0,
+        { u"^State +unavailable$"_s,
+            u"^ +Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper check, since 1 September "
+            u"2026\\.$"_s,
+            u"^  Version +3\\.6\\.1$"_s, u"^  Checksum +Checksum verified by Homebrew$"_s },
+        none, none);
+    row("info of an installed app with an update", u"info Shottr"_s, maccyShottr, 0,
+        { u"^Update +Update to 2\\.1\\.0 \\(installed 0\\.9\\.1\\)$"_s,
+            u"^Installed at +.*/home/Applications/Shottr\\.app$"_s, u"^Gatekeeper +not checked$"_s,
+            u"^  Checksum +Not verified: this app's download changes with every release$"_s,
+            u"^The free version is all you need\\. Pro extras are optional\\.$"_s,
+            u"^Permission required: Shottr needs Screen Recording permission"_s },
+        none, both);
+    row("outdated", u"outdated"_s, maccyShottr, 0,
+        { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s, u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s },
+        none, both);
     // Not "up to date" when brew's answer cannot be read: both fail with one sentence, after what is known.
     for (const QString &command : { u"outdated"_s, u"update --all"_s })
         for (const QString &answer : { u"/nonexistent"_s, fixtures + u"outdated-error-page.html"_s })
-            QTest::addRow("%s, brew answers %s", qPrintable(command), qPrintable(answer.section(u'/', -1)))
-                << command.split(u' ') << true << maccyShottr << QStringList { u"FAKE_BREW_OUTDATED_JSON="_s + answer }
-                << 1 << QStringList { u"\\A(?![\\s\\S]*up to date)"_s }
-                << QStringList { u"^Not every app could be checked for updates: "_s } << bothBundles;
-    QTest::newRow("install") << QStringList { u"install"_s, u"maccy"_s } << true << none << none << 0
-                             << QStringList { u"\\AInstalled Maccy\\.\\n\\z"_s } << QStringList { u"\\A\\z"_s }
-                             << QStringList { u"Maccy.app"_s };
-    QTest::newRow("install fails") << QStringList { u"install"_s, u"maccy"_s, u"rectangle"_s } << true << none
-                                   << QStringList { u"FAKE_BREW_FAIL_TOKENS=maccy"_s } << 1
-                                   << QStringList { u"\\AInstalled Rectangle\\.\\n\\z"_s } << QStringList { u"Maccy"_s }
-                                   << QStringList { u"Rectangle.app"_s };
-    QTest::newRow("install of a disabled cask")
-        << QStringList { u"install"_s, u"tomatobar"_s } << true << none << none << 1 << QStringList { u"\\A\\z"_s }
-        << QStringList { u"^Homebrew no longer offers TomatoBar: "_s } << none;
-    QTest::newRow("install without Homebrew, --no-setup")
-        << QStringList { u"install"_s, u"--no-setup"_s, u"maccy"_s } << false << none << none << 3 << none
-        << QStringList { u"^Maccy installs through Homebrew, which isn't set up on this Mac yet\\.$"_s,
-               u"^Homebrew was not set up, as --no-setup asks\\.$"_s }
-        << none;
-    QTest::newRow("install without Homebrew, no terminal")
-        << QStringList { u"install"_s, u"maccy"_s } << false << none << none << 3 << none
-        << QStringList { u"^Run this in a terminal to set Homebrew up"_s } << none;
-    QTest::newRow("uninstall") << QStringList { u"uninstall"_s, u"maccy"_s } << true << maccyShottr << none << 0
-                               << QStringList { u"\\ARemoved Maccy\\.\\n\\z"_s } << none
-                               << QStringList { u"Shottr.app"_s };
-    QTest::newRow("uninstall with a typo does nothing")
-        << QStringList { u"uninstall"_s, u"maccy"_s, u"shotr"_s } << true << maccyShottr << none << 2 << none
-        << QStringList { u"^Unknown app “shotr”. Did you mean “shottr”\\?$"_s } << bothBundles;
-    QTest::newRow("update all leaves self-updating apps alone")
-        << QStringList { u"update"_s, u"--all"_s } << true << maccyShottr << none << 0
-        << QStringList { u"\\AUpdated Shottr to 2\\.1\\.0\\.\\n\\z"_s } << none << bothBundles;
-    QTest::newRow("update of an app not installed")
-        << QStringList { u"update"_s, u"rectangle"_s } << true << none << none << 1 << QStringList { u"\\A\\z"_s }
-        << QStringList { u"^Rectangle is not installed\\.$"_s } << none;
-    QTest::newRow("export") << QStringList { u"export"_s } << true << maccyShottr << none << 0
-                            << QStringList { u"\\Acask \"maccy\"\\ncask \"shottr\"\\n\\z"_s } << none << bothBundles;
-    QTest::newRow("import unconfirmed") << QStringList { u"import"_s, u"SET"_s } << true << none << none << 2
-                                        << QStringList { u"^  Maccy \\(maccy\\)$"_s }
-                                        << QStringList { u"^Not in the catalog, left out: photoshop, "
-                                                         u"\\\\x1B\\]0;owned\\\\x07\\.$"_s,
-                                               u"^Left to Homebrew: brew \"wget\"\\.$"_s,
-                                               u"^Nothing was installed: confirm with --yes"_s }
-                                        << none;
-    QTest::newRow("import confirmed") << QStringList { u"import"_s, u"SET"_s, u"--yes"_s } << true << none << none << 0
-                                      << QStringList { u"^Installed Maccy\\.$"_s } << none
-                                      << QStringList { u"Maccy.app"_s };
-    QTest::newRow("unknown command") << QStringList { u"instal"_s, u"maccy"_s } << true << none << none << 2 << none
-                                     << QStringList { u"Did you mean “install”\\?$"_s } << none;
-    QTest::newRow("version") << QStringList { u"--version"_s } << true << none << none << 0
-                             << QStringList { u"\\Aorvando-cli \\d+\\.\\d+\\.\\d+"_s } << none << none;
+            row(qPrintable(command + u", brew answers "_s + answer.section(u'/', -1)), command, maccyShottr, 1,
+                { u"\\A(?![\\s\\S]*up to date)"_s }, { u"^Not every app could be checked for updates: "_s }, both,
+                { u"FAKE_BREW_OUTDATED_JSON="_s + answer });
+    row("install", u"install maccy"_s, none, 0, { u"\\AInstalled Maccy\\.\\n\\z"_s }, nothing, { u"Maccy.app"_s });
+    row("install fails", u"install maccy rectangle"_s, none, 1, { u"\\AInstalled Rectangle\\.\\n\\z"_s },
+        { u"Maccy"_s }, { u"Rectangle.app"_s }, { u"FAKE_BREW_FAIL_TOKENS=maccy"_s });
+    row("install of a disabled cask", u"install tomatobar"_s, none, 1, nothing,
+        { u"^Homebrew no longer offers TomatoBar: "_s }, none);
+    row("install without Homebrew, --no-setup", u"install --no-setup maccy"_s, none, 3, none,
+        { u"^Maccy installs through Homebrew, which isn't set up on this Mac yet\\.$"_s,
+            u"^Homebrew was not set up, as --no-setup asks\\.$"_s },
+        none, none, false);
+    row("install without Homebrew, no terminal", u"install maccy"_s, none, 3, none,
+        { u"^Run this in a terminal to set Homebrew up"_s }, none, none, false);
+    row("uninstall", u"uninstall maccy"_s, maccyShottr, 0, { u"\\ARemoved Maccy\\.\\n\\z"_s }, none,
+        { u"Shottr.app"_s });
+    row("uninstall with a typo does nothing", u"uninstall maccy shotr"_s, maccyShottr, 2, none,
+        { u"^Unknown app “shotr”. Did you mean “shottr”\\?$"_s }, both);
+    row("update all leaves self-updating apps alone", u"update --all"_s, maccyShottr, 0,
+        { u"\\AUpdated Shottr to 2\\.1\\.0\\.\\n\\z"_s }, none, both);
+    row("update of an app not installed", u"update rectangle"_s, none, 1, nothing,
+        { u"^Rectangle is not installed\\.$"_s }, none);
+    row("export", u"export"_s, maccyShottr, 0, { u"\\Acask \"maccy\"\\ncask \"shottr\"\\n\\z"_s }, none, both);
+    row("import unconfirmed", u"import SET"_s, none, 2, { u"^  Maccy \\(maccy\\)$"_s },
+        { u"^Not in the catalog, left out: photoshop, \\\\x1B\\]0;owned\\\\x07\\.$"_s,
+            u"^Left to Homebrew: brew \"wget\"\\.$"_s, u"^Nothing was installed: confirm with --yes"_s },
+        none);
+    row("import confirmed", u"import SET --yes"_s, none, 0, { u"^Installed Maccy\\.$"_s }, none, { u"Maccy.app"_s });
+    row("unknown command", u"instal maccy"_s, none, 2, none, { u"Did you mean “install”\\?$"_s }, none);
+    row("version", u"--version"_s, none, 0, { u"\\Aorvando-cli \\d+\\.\\d+\\.\\d+"_s }, none, none);
 }
 
 void TestCliCommands::commands()

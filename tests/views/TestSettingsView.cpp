@@ -182,64 +182,50 @@ private Q_SLOTS:
         QCOMPARE(events(), (QStringList { u"analytics_opt_in"_s, u"analytics_opt_out"_s }));
     }
 
-    void uninstallAllReportsTheCount_data()
+    // Each confirmation, cancelled, changes nothing; "Uninstall all" removes the catalog's apps and
+    // says how many; "Remove Orvando" deletes only its own bundle, then quits.
+    void confirmationsDoOnlyWhatTheySay_data()
     {
-        QTest::addColumn<int>("installed");
+        QTest::addColumn<QString>("row"); // and its alert, "confirm" + the row's name
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("installed"); // catalog apps
         QTest::addColumn<QString>("note");
-        QTest::newRow("none") << 0 << u"No catalog apps were installed."_s;
-        QTest::newRow("one") << 1 << u"Removed 1 app."_s;
-        QTest::newRow("three") << 3 << u"Removed 3 apps."_s;
+        QTest::addColumn<QStringList>("events");
+        const QString all = u"uninstallAll"_s, remove = u"removeOrvando"_s, uninstall = u"Uninstall all"_s;
+        QTest::newRow("uninstall all, cancelled") << all << u"Cancel"_s << 2 << QString() << QStringList();
+        QTest::newRow("uninstall all of none")
+            << all << uninstall << 0 << u"No catalog apps were installed."_s << QStringList { u"uninstall_all 0"_s };
+        QTest::newRow("uninstall all of one")
+            << all << uninstall << 1 << u"Removed 1 app."_s << QStringList { u"uninstall_all 1"_s };
+        QTest::newRow("uninstall all of three")
+            << all << uninstall << 3 << u"Removed 3 apps."_s << QStringList { u"uninstall_all 3"_s };
+        QTest::newRow("remove Orvando, cancelled") << remove << u"Cancel"_s << 2 << QString() << QStringList();
+        QTest::newRow("remove Orvando") << remove << u"Remove Orvando"_s << 2 << QString()
+                                        << QStringList { u"uninstall_orvando_keep_apps"_s };
     }
-    void uninstallAllReportsTheCount()
-    {
-        QFETCH(int, installed);
-        QFETCH(QString, note);
-        const QStringList bundles = installCatalogApps(installed);
-        QSignalSpy finished(m_view.get(), &SettingsView::uninstallAllFinished);
-        QVERIFY(!answerAlert(u"uninstallAll"_s, u"confirmUninstallAll"_s, u"Uninstall all"_s).isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
-        QCOMPARE(m_view->busyNote(), note);
-        QVERIFY(child<QLabel>(u"busyNote"_s)->isVisible());
-        for (const QString &bundle : bundles)
-            QVERIFY2(!QFileInfo::exists(bundle), qPrintable(bundle));
-        QCOMPARE(events(), QStringList { u"uninstall_all %1"_s.arg(installed) });
-    }
-
-    void cancelChangesNothing_data()
-    {
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<QString>("alertName");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("uninstall all") << u"uninstallAll"_s << u"confirmUninstallAll"_s
-                                       << u"Uninstall every app Orvando installed?"_s;
-        QTest::newRow("remove Orvando") << u"removeOrvando"_s << u"confirmRemoveOrvando"_s
-                                        << u"Remove Orvando but keep my apps?"_s;
-    }
-    void cancelChangesNothing()
+    void confirmationsDoOnlyWhatTheySay()
     {
         QFETCH(QString, row);
-        QFETCH(QString, alertName);
-        QFETCH(QString, title);
-        const QStringList bundles = installCatalogApps(2) << m_installation;
-        QCOMPARE(answerAlert(row, alertName, u"Cancel"_s), title);
+        QFETCH(QString, answer);
+        QFETCH(int, installed);
+        QFETCH(QString, note);
+        const bool all = row == u"uninstallAll"_s, confirmed = answer != u"Cancel"_s;
+        const QStringList bundles = installCatalogApps(installed);
+        QSignalSpy finished(m_view.get(), &SettingsView::uninstallAllFinished);
+        const QString alertName = u"confirm"_s + row.at(0).toUpper() + row.mid(1);
+        QCOMPARE(answerAlert(row, alertName, answer),
+            all ? u"Uninstall every app Orvando installed?"_s : u"Remove Orvando but keep my apps?"_s);
         QTRY_VERIFY(!child<QMessageBox>(alertName));
-        QCOMPARE(m_quits, 0);
-        QVERIFY(m_view->busyNote().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), int(all && confirmed), 20000);
+        QCOMPARE(m_view->busyNote(), note);
+        QCOMPARE(child<QLabel>(u"busyNote"_s)->isVisible(), !note.isEmpty());
+        QCOMPARE(m_quits, int(!all && confirmed));
+        QTRY_COMPARE_WITH_TIMEOUT(QFileInfo::exists(m_installation), all || !confirmed, 15000);
         for (const QString &bundle : bundles)
-            QVERIFY(QFileInfo::exists(bundle));
-        QCOMPARE(events(), QStringList());
+            QVERIFY2(QFileInfo::exists(bundle) != (all && confirmed), qPrintable(bundle));
+        QTEST(events(), "events");
     }
 
-    void removeOrvandoDeletesOnlyItsBundle()
-    {
-        const QStringList apps = installCatalogApps(2);
-        QVERIFY(!answerAlert(u"removeOrvando"_s, u"confirmRemoveOrvando"_s, u"Remove Orvando"_s).isEmpty());
-        QCOMPARE(m_quits, 1);
-        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(m_installation), 15000);
-        for (const QString &app : apps)
-            QVERIFY(QFileInfo::exists(app));
-        QCOMPARE(events(), QStringList { u"uninstall_orvando_keep_apps"_s });
-    }
     void aSuggestionNoMailAppTookStays()
     {
         auto *editor = child<QPlainTextEdit>(u"suggestEditor"_s);
