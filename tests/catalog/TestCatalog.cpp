@@ -221,9 +221,7 @@ private Q_SLOTS:
         limit.append(AppSetFile::maxFileSize - limit.size(), '\n');
         QVERIFY(AppSetFile::writeFile(path, limit, &error));
         QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
-        QFile large(path);
-        QVERIFY(large.open(QIODevice::Append) && large.write("\n") == 1);
-        large.close();
+        QVERIFY(AppSetFile::writeFile(path, limit + '\n', &error));
         QCOMPARE(AppSetFile::readFile(path, Catalog::v1()).error.value_or(QString()),
             u"“Brewfile” is too large to be a list of apps."_s);
     }

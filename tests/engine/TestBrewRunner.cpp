@@ -197,9 +197,7 @@ private Q_SLOTS:
             succeeds ? InstallState::installed()
                      : InstallState::failed(u"The Mac password was not entered, so Shutter Encoder was not "_s
                          + (uninstall ? u"removed."_s : u"installed."_s)));
-        QFile asked(askedFor);
-        QCOMPARE(asked.open(QIODevice::ReadOnly) ? asked.readAll() : QByteArray(),
-            helper.isEmpty() ? QByteArray() : QByteArray("Shutter Encoder"));
+        QCOMPARE(fileBytes(askedFor), helper.isEmpty() ? QByteArray() : QByteArray("Shutter Encoder"));
         QVERIFY(QFile::exists(sandbox.brewPrefix() + u"/Caskroom/shutter-encoder"_s) == (succeeds || uninstall));
     }
 

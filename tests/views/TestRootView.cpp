@@ -137,9 +137,21 @@ private Q_SLOTS:
     void cleanup() { QDesktopServices::unsetUrlHandler(u"mailto"_s); }
 
     // "Updates (n)" shows once a check finds updates; its view's "Update all" updates them one after
-    // the other through the fake brew and says how it went.
+    // the other through the fake brew and says how it went. Otherwise the view says what the check
+    // found: never "up to date" when brew's answer could not be read.
+    void updatesRowAndUpdateAll_data()
+    {
+        QTest::addColumn<QByteArray>("answer"); // the file brew prints: "found", another, or none (nothing outdated)
+        QTest::addColumn<QString>("status");
+        QTest::newRow("two found, one fails") << QByteArray("found") << u"1 updated, 1 failed: Shottr — "_s;
+        QTest::newRow("nothing outdated") << QByteArray() << u"All your apps are up to date."_s;
+        QTest::newRow("brew fails") << QByteArray("/nonexistent")
+                                    << u"Not every app could be checked for updates: brew outdated failed (code 1)"_s;
+    }
     void updatesRowAndUpdateAll()
     {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, status);
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
         OperationCoordinator coordinator;
@@ -156,9 +168,18 @@ private Q_SLOTS:
         QVERIFY(Sandbox::writeFile(json,
             R"({"casks": [{"name": "maccy", "installed_versions": ["1.0"], "current_version": "2.0"},
                           {"name": "shottr", "installed_versions": ["1.0"], "current_version": "2.1.0"}]})"));
-        const ScopedEnvironmentVariable outdated("FAKE_BREW_OUTDATED_JSON", json.toUtf8());
+        const ScopedEnvironmentVariable outdated("FAKE_BREW_OUTDATED_JSON",
+            answer == "found"      ? json.toUtf8()
+                : answer.isEmpty() ? std::nullopt
+                                   : std::optional(answer));
         const ScopedEnvironmentVariable failing("FAKE_BREW_FAIL_TOKENS", QByteArray("shottr"));
-        QVERIFY(EngineTestKit::await(services->updates()->check()));
+        QCOMPARE(EngineTestKit::await(services->updates()->check()), answer != "/nonexistent");
+        QLabel *said = view.updatesView()->statusLabel();
+        if (answer != "found") {
+            QVERIFY(sidebar->list()->isRowHidden(sidebar->updatesRow().row()));
+            QVERIFY2(said->text().startsWith(status), qPrintable(said->text()));
+            return;
+        }
         QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (2)"_s);
         view.resize(1000, 680);
         view.show();
@@ -166,35 +187,9 @@ private Q_SLOTS:
         QVERIFY(selected(sidebar, sidebar->updatesRow()));
         QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s }));
         QTest::mouseClick(view.updatesView()->updateAllButton(), Qt::LeftButton);
-        QTRY_VERIFY(view.updatesView()->statusLabel()->text().startsWith(u"1 updated, 1 failed: Shottr — "_s));
+        QTRY_VERIFY(said->text().startsWith(status));
         QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (1)"_s);
         QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s })); // updated, still in sight
-    }
-
-    // What the Updates view says after a check: never "up to date" when brew's answer could not be
-    // read.
-    void updatesViewSaysWhatTheCheckFound_data()
-    {
-        QTest::addColumn<QByteArray>("answer"); // the file brew prints; empty: it finds nothing outdated
-        QTest::addColumn<QString>("status");
-        QTest::newRow("nothing outdated") << QByteArray() << u"All your apps are up to date."_s;
-        QTest::newRow("brew fails") << QByteArray("/nonexistent")
-                                    << u"Not every app could be checked for updates: brew outdated failed (code 1)"_s;
-    }
-    void updatesViewSaysWhatTheCheckFound()
-    {
-        QFETCH(QByteArray, answer);
-        QFETCH(QString, status);
-        Sandbox sandbox;
-        QVERIFY(sandbox.installFakeBrew());
-        const ScopedEnvironmentVariable outdated(
-            "FAKE_BREW_OUTDATED_JSON", answer.isEmpty() ? std::nullopt : std::optional(answer));
-        OperationCoordinator coordinator;
-        auto *services = new EngineServices(sandbox.environment(), Catalog::v1(), &coordinator);
-        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
-        UpdatesView view(&engine);
-        QCOMPARE(EngineTestKit::await(services->updates()->check()), answer.isEmpty());
-        QVERIFY2(view.statusLabel()->text().startsWith(status), qPrintable(view.statusLabel()->text()));
     }
 
     void searchGoesOverTheFiltersAndClearingBringsThemBack()

@@ -183,44 +183,66 @@ private Q_SLOTS:
     }
 
     // Each confirmation, cancelled, changes nothing; "Uninstall all" removes the catalog's apps and
-    // says how many; "Remove Orvando" deletes only its own bundle, then quits.
+    // says how many; "Remove Orvando" deletes only its own bundle, then quits, or says why it cannot
+    // from where it lies.
     void confirmationsDoOnlyWhatTheySay_data()
     {
-        QTest::addColumn<QString>("row"); // and its alert, "confirm" + the row's name
+        QTest::addColumn<QString>("button"); // and its alert, "confirm" + the button's name
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("installed"); // catalog apps
         QTest::addColumn<QString>("note");
         QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("folder"); // where Orvando lies in the sandbox; empty: in Applications
+        const auto row = [](const char *name, const QString &button, const QString &answer, int installed,
+                             const QString &note = {}, const QStringList &events = {}, const QString &folder = {}) {
+            QTest::newRow(name) << button << answer << installed << note << events << folder;
+        };
         const QString all = u"uninstallAll"_s, remove = u"removeOrvando"_s, uninstall = u"Uninstall all"_s;
-        QTest::newRow("uninstall all, cancelled") << all << u"Cancel"_s << 2 << QString() << QStringList();
-        QTest::newRow("uninstall all of none")
-            << all << uninstall << 0 << u"No catalog apps were installed."_s << QStringList { u"uninstall_all 0"_s };
-        QTest::newRow("uninstall all of one")
-            << all << uninstall << 1 << u"Removed 1 app."_s << QStringList { u"uninstall_all 1"_s };
-        QTest::newRow("uninstall all of three")
-            << all << uninstall << 3 << u"Removed 3 apps."_s << QStringList { u"uninstall_all 3"_s };
-        QTest::newRow("remove Orvando, cancelled") << remove << u"Cancel"_s << 2 << QString() << QStringList();
-        QTest::newRow("remove Orvando") << remove << u"Remove Orvando"_s << 2 << QString()
-                                        << QStringList { u"uninstall_orvando_keep_apps"_s };
+        row("uninstall all, cancelled", all, u"Cancel"_s, 2);
+        row("uninstall all of none", all, uninstall, 0, u"No catalog apps were installed."_s, { u"uninstall_all 0"_s });
+        row("uninstall all of one", all, uninstall, 1, u"Removed 1 app."_s, { u"uninstall_all 1"_s });
+        row("uninstall all of three", all, uninstall, 3, u"Removed 3 apps."_s, { u"uninstall_all 3"_s });
+        row("remove Orvando, cancelled", remove, u"Cancel"_s, 2);
+        row("remove Orvando", remove, u"Remove Orvando"_s, 2, {}, { u"uninstall_orvando_keep_apps"_s });
+        const QString cannot
+            = u"Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."_s;
+        row("remove Orvando from a read-only folder", remove, u"Remove Orvando"_s, 0, cannot, {}, u"Volumes/Orvando"_s);
+        row("remove a translocated copy", remove, u"Remove Orvando"_s, 0, cannot, {}, u"AppTranslocation/1F2E/d"_s);
     }
     void confirmationsDoOnlyWhatTheySay()
     {
-        QFETCH(QString, row);
+        QFETCH(QString, button);
         QFETCH(QString, answer);
         QFETCH(int, installed);
         QFETCH(QString, note);
-        const bool all = row == u"uninstallAll"_s, confirmed = answer != u"Cancel"_s;
+        QFETCH(QString, folder);
+        if (!folder.isEmpty()) {
+            m_installation = m_sandbox->makeBundle(m_sandbox->root() + u'/' + folder, u"Orvando"_s, u"app.orvando"_s);
+            m_view->setInstallationPath(m_installation);
+        }
+        const QString readOnly
+            = folder.startsWith(u"Volumes/"_s) ? QFileInfo(m_installation).absolutePath() : QString();
+        if (!readOnly.isEmpty() && !Sandbox::setImmutable(readOnly, true))
+            QSKIP("this file system has no immutable flag");
+        const auto unlock = qScopeGuard([&readOnly] {
+            if (!readOnly.isEmpty())
+                Sandbox::setImmutable(readOnly, false);
+        });
+        const bool all = button == u"uninstallAll"_s, confirmed = answer != u"Cancel"_s;
+        const bool removes = !all && confirmed && folder.isEmpty();
         const QStringList bundles = installCatalogApps(installed);
         QSignalSpy finished(m_view.get(), &SettingsView::uninstallAllFinished);
-        const QString alertName = u"confirm"_s + row.at(0).toUpper() + row.mid(1);
-        QCOMPARE(answerAlert(row, alertName, answer),
+        const QString alertName = u"confirm"_s + button.at(0).toUpper() + button.mid(1);
+        QCOMPARE(answerAlert(button, alertName, answer),
             all ? u"Uninstall every app Orvando installed?"_s : u"Remove Orvando but keep my apps?"_s);
         QTRY_VERIFY(!child<QMessageBox>(alertName));
         QTRY_COMPARE_WITH_TIMEOUT(finished.size(), int(all && confirmed), 20000);
         QCOMPARE(m_view->busyNote(), note);
         QCOMPARE(child<QLabel>(u"busyNote"_s)->isVisible(), !note.isEmpty());
-        QCOMPARE(m_quits, int(!all && confirmed));
-        QTRY_COMPARE_WITH_TIMEOUT(QFileInfo::exists(m_installation), all || !confirmed, 15000);
+        QVERIFY(folder.isEmpty() || !SelfRemoval::removeAndQuit(m_installation, [this] { ++m_quits; }));
+        QCOMPARE(m_quits, int(removes));
+        QTRY_COMPARE_WITH_TIMEOUT(QFileInfo::exists(m_installation), !removes, 15000);
+        QVERIFY(removes || QFileInfo::exists(m_installation + u"/Contents/Info.plist"_s));
         for (const QString &bundle : bundles)
             QVERIFY2(QFileInfo::exists(bundle) != (all && confirmed), qPrintable(bundle));
         QTEST(events(), "events");
@@ -241,33 +263,6 @@ private Q_SLOTS:
         QApplication::clipboard()->clear();
         QTest::mouseClick(copy, Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), ProductInfo::supportEmail());
-    }
-
-    void selfRemovalSaysWhenItCannotRemoveFromHere_data()
-    {
-        QTest::addColumn<QString>("folder"); // where the bundle lies, in the sandbox
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("read-only folder") << u"Volumes/Orvando"_s << true;
-        QTest::newRow("translocated copy") << u"AppTranslocation/1F2E/d"_s << false;
-    }
-    void selfRemovalSaysWhenItCannotRemoveFromHere()
-    {
-        QFETCH(QString, folder);
-        QFETCH(bool, readOnly);
-        const QString bundle = m_sandbox->makeBundle(m_sandbox->root() + u'/' + folder, u"Orvando"_s, u"app.orvando"_s);
-        if (readOnly && !Sandbox::setImmutable(QFileInfo(bundle).absolutePath(), true))
-            QSKIP("this file system has no immutable flag");
-        m_view->setInstallationPath(bundle);
-
-        QVERIFY(!answerAlert(u"removeOrvando"_s, u"confirmRemoveOrvando"_s, u"Remove Orvando"_s).isEmpty());
-        QCOMPARE(m_quits, 0);
-        QCOMPARE(m_view->busyNote(),
-            u"Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."_s);
-        QVERIFY(!SelfRemoval::removeAndQuit(bundle, [this] { ++m_quits; }));
-        QCOMPARE(m_quits, 0);
-        QVERIFY(QFileInfo::exists(bundle + u"/Contents/Info.plist"_s));
-        if (readOnly)
-            Sandbox::setImmutable(QFileInfo(bundle).absolutePath(), false);
     }
 
     void uninstallAllCannotBeStartedTwice()
