@@ -320,7 +320,7 @@ void TestCliCommands::commands_data()
             u"^shottr +Shottr +Media +update available$"_s, u"^ice +Ice +Menu bar +not installed$"_s,
             u"^tomatobar +TomatoBar +Menu bar +unavailable$"_s, u"\\A(?![\\s\\S]*keepassxc)"_s },
         none, both);
-    row("list a category of all", u"list --all --category 'Privacy & security'"_s, none, 0,
+    row("list a category of all", u"list --all --category \"Privacy & security\""_s, none, 0,
         { u"\\AID.*\\nkeepassxc +KeePassXC .*\\nbitwarden +Bitwarden .*\\n\\z"_s }, none, none);
     row("list an unknown category", u"list --category medai"_s, none, 2, nothing,
         { u"^Unknown category “medai”. Did you mean “media”\\?$"_s }, none);
