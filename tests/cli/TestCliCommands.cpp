@@ -46,8 +46,6 @@ private Q_SLOTS:
     void commands();
     void readsTheEnvironmentFileOnlyInTestBuilds_data();
     void readsTheEnvironmentFileOnlyInTestBuilds();
-    void jsonMatchesSchema_data();
-    void jsonMatchesSchema();
     void interruptStopsBrew_data();
     void interruptStopsBrew();
     void refusesAppLockedByAnotherProcess();
@@ -150,29 +148,21 @@ QString violation(const QJsonValue &value, const QJsonObject &schema, const QStr
     }
     if (schema.contains(u"enum"_s) && !schema.value(u"enum"_s).toArray().contains(value))
         return path + u" is not one of its values"_s;
-    if (value.isObject()) {
-        const QJsonObject object = value.toObject();
-        for (const QJsonValue &key : schema.value(u"required"_s).toArray()) {
-            if (!object.contains(key.toString()))
-                return path + u"."_s + key.toString() + u" is missing"_s;
-        }
-        const QJsonObject properties = schema.value(u"properties"_s).toObject();
-        for (auto it = properties.constBegin(); it != properties.constEnd(); ++it) {
-            if (object.contains(it.key())) {
-                const QString problem = violation(object.value(it.key()), it->toObject(), path + u'.' + it.key());
-                if (!problem.isEmpty())
-                    return problem;
-            }
-        }
+    const QJsonObject object = value.toObject(); // empty for any other value
+    for (const QJsonValue &key : schema.value(u"required"_s).toArray()) {
+        if (value.isObject() && !object.contains(key.toString()))
+            return path + u"."_s + key.toString() + u" is missing"_s;
+    }
+    QString problem;
+    const QJsonObject properties = schema.value(u"properties"_s).toObject();
+    for (auto it = properties.constBegin(); problem.isEmpty() && it != properties.constEnd(); ++it) {
+        if (object.contains(it.key()))
+            problem = violation(object.value(it.key()), it->toObject(), path + u'.' + it.key());
     }
     const QJsonArray items = value.toArray();
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const QString problem
-            = violation(items.at(i), schema.value(u"items"_s).toObject(), path + u'.' + QString::number(i));
-        if (!problem.isEmpty())
-            return problem;
-    }
-    return {};
+    for (qsizetype i = 0; problem.isEmpty() && i < items.size(); ++i)
+        problem = violation(items.at(i), schema.value(u"items"_s).toObject(), path + u'.' + QString::number(i));
+    return problem;
 }
 
 // "app.update.availableVersion", "apps.0.id".
@@ -306,12 +296,13 @@ void TestCliCommands::commands_data()
     QTest::addColumn<QStringList>("out"); // patterns standard output must match
     QTest::addColumn<QStringList>("err");
     QTest::addColumn<QStringList>("after"); // the bundles in the user's Applications afterwards
+    QTest::addColumn<QStringList>("json"); // the output's shape in the published schema, a path in it, its value
     // The command line as a shell would split it.
     const auto row = [](const char *name, const QString &command, const QStringList &installed, int exitCode,
                          const QStringList &out, const QStringList &err, const QStringList &after,
-                         const QStringList &variables = {}, bool withBrew = true) {
+                         const QStringList &variables = {}, bool withBrew = true, const QStringList &json = {}) {
         QTest::newRow(name) << QProcess::splitCommand(command) << withBrew << installed << variables << exitCode << out
-                            << err << after;
+                            << err << after << json;
     };
     const QStringList none, maccyShottr { u"maccy"_s, u"shottr"_s }, both { u"Maccy.app"_s, u"Shottr.app"_s };
     const QStringList nothing { u"\\A\\z"_s };
@@ -372,6 +363,12 @@ void TestCliCommands::commands_data()
         none);
     row("import confirmed", u"import SET --yes"_s, none, 0, { u"^Installed Maccy\\.$"_s }, none, { u"Maccy.app"_s });
     row("unknown command", u"instal maccy"_s, none, 2, none, { u"Did you mean “install”\\?$"_s }, none);
+    for (const auto &[command, json] : { std::pair(u"list --all"_s, u"list apps.13.state update available"_s),
+             std::pair(u"info shottr"_s, u"info app.update.availableVersion 2.1.0"_s),
+             std::pair(u"info parabolic"_s, u"info app.source.githubRepo NickvisionApps/Parabolic"_s),
+             std::pair(u"outdated"_s, u"outdated updates.1.id shottr"_s) })
+        row(qPrintable(command + u" as JSON"_s), command + u" --json"_s, maccyShottr, 0, none, none, both, {}, true,
+            json.split(u' ').mid(0, 2) << json.section(u' ', 2));
     row("version", u"--version"_s, none, 0, { u"\\Aorvando-cli \\d+\\.\\d+\\.\\d+"_s }, none, none);
 }
 
@@ -384,6 +381,7 @@ void TestCliCommands::commands()
     QFETCH(QStringList, out);
     QFETCH(QStringList, err);
     QFETCH(QStringList, after);
+    QFETCH(QStringList, json);
     const CliSandbox sandbox(withBrew);
     sandbox.preinstall(installed);
     const QString set = sandbox.root() + u"/Brewfile"_s;
@@ -401,6 +399,18 @@ void TestCliCommands::commands()
     // Nothing drawn for a terminal when there is none.
     QVERIFY(!run.err.contains(u'\r') && !run.err.contains(u'\x1b'));
     QCOMPARE(sandbox.installedBundles(), after);
+    if (json.isEmpty())
+        return;
+    const QJsonObject schema = QJsonDocument::fromJson(
+        EngineTestKit::fileBytes(QStringLiteral(ORVANDO_SOURCE_DIR "/docs/cli-json-schema.json")))
+                                   .object()[u"$defs"_s][json[0]]
+                                   .toObject();
+    QVERIFY(!schema.isEmpty());
+    QJsonParseError error {};
+    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+    QVERIFY2(document.isObject(), qPrintable(error.errorString()));
+    QCOMPARE(violation(document.object(), schema, json[0]), QString());
+    QCOMPARE(valueAt(document.object(), json[1]), QJsonValue(json[2]));
 }
 
 // Only a build made for tests takes its Mac from the file the variable names (here one that cannot be
@@ -430,45 +440,6 @@ void TestCliCommands::readsTheEnvironmentFileOnlyInTestBuilds()
     QVERIFY(process.waitForFinished(60000));
     QTEST(process.exitCode(), "exitCode");
     QTEST(QString::fromUtf8(process.readAllStandardError()), "err");
-}
-
-void TestCliCommands::jsonMatchesSchema_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("shape");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("value");
-
-    QTest::newRow("list") << QStringList { u"list"_s, u"--all"_s } << u"list"_s << u"apps.13.state"_s
-                          << u"update available"_s;
-    QTest::newRow("info of a cask") << QStringList { u"info"_s, u"shottr"_s } << u"info"_s
-                                    << u"app.update.availableVersion"_s << u"2.1.0"_s;
-    QTest::newRow("info of a direct download") << QStringList { u"info"_s, u"parabolic"_s } << u"info"_s
-                                               << u"app.source.githubRepo"_s << u"NickvisionApps/Parabolic"_s;
-    QTest::newRow("outdated") << QStringList { u"outdated"_s } << u"outdated"_s << u"updates.1.id"_s << u"shottr"_s;
-}
-
-void TestCliCommands::jsonMatchesSchema()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, shape);
-    QFETCH(QString, path);
-    QFETCH(QString, value);
-    QFile schemaFile(QStringLiteral(ORVANDO_SOURCE_DIR "/docs/cli-json-schema.json"));
-    QVERIFY(schemaFile.open(QIODevice::ReadOnly));
-    const QJsonObject schema
-        = QJsonDocument::fromJson(schemaFile.readAll()).object().value(u"$defs"_s).toObject().value(shape).toObject();
-    QVERIFY(!schema.isEmpty());
-    const CliSandbox sandbox;
-    sandbox.preinstall({ u"maccy"_s, u"shottr"_s });
-
-    const Run run = sandbox.run(arguments << u"--json"_s);
-    QCOMPARE(run.exitCode, 0);
-    QJsonParseError error {};
-    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
-    QVERIFY2(document.isObject(), qPrintable(error.errorString()));
-    QCOMPARE(violation(document.object(), schema, shape), QString());
-    QCOMPARE(valueAt(document.object(), path), QJsonValue(value));
 }
 
 void TestCliCommands::interruptStopsBrew_data()
