@@ -394,10 +394,9 @@ private Q_SLOTS:
     void everyWelcomeDismissalStoresSeen_data()
     {
         QTest::addColumn<int>("how");
-        QTest::newRow("Get started") << 0;
-        QTest::newRow("Return key") << 1;
-        QTest::newRow("Escape key") << 2;
-        QTest::newRow("window closed") << 3;
+        int how = 0;
+        for (const char *name : { "Get started", "Return key", "Escape key", "window closed" })
+            QTest::newRow(name) << how++;
     }
     void everyWelcomeDismissalStoresSeen()
     {
