@@ -281,9 +281,7 @@ private Q_SLOTS:
         connect(&batch, &BatchInstaller::progressChanged, this, [&] { progress.append(batch.progressText()); });
 
         const BatchInstaller::Summary summary = runBatch(batch, casks(sandbox, { u"Alpha"_s, u"Beta"_s, u"Gamma"_s }));
-        QStringList calls;
-        QStringList headings;
-        QStringList logHeadings;
+        QStringList calls, headings, logHeadings;
         for (int i = 0; i < brewInstalls.size(); ++i) {
             calls.append(u"install --cask "_s + brewInstalls[i].toLower());
             headings.append(u"Installing %1 of %2: "_s.arg(i + 1).arg(brewInstalls.size()) + brewInstalls[i]);
