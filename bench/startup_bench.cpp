@@ -7,8 +7,8 @@
 
 #include "app/MainWindow.h"
 #include "app/OrvandoApp.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
-#include "views/WelcomeView.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -97,8 +97,8 @@ int runOrvando(int argc, char **argv)
     QApplication::setApplicationName(u"Orvando"_s);
     // A returning user: the welcome sheet would come after the first frame anyway.
     UserDefaults::setStandardLocation(qEnvironmentVariable("STARTUP_BENCH_DEFAULTS"));
-    if (!UserDefaults::standard().boolValue(WelcomeView::hasSeenWelcomeKey()))
-        UserDefaults::standard().setBool(WelcomeView::hasSeenWelcomeKey(), true);
+    if (!UserDefaults::standard().boolValue(SettingsKeys::hasSeenWelcome()))
+        UserDefaults::standard().setBool(SettingsKeys::hasSeenWelcome(), true);
     OrvandoApp app;
     QWidget *window = app.newWindow();
     new FirstFrame(window);

@@ -11,17 +11,18 @@
 #include "engine/OperationCoordinator.h"
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 #include "support/Sandbox.h"
-#include "views/AppDetailView.h"
-#include "views/AppGrid.h"
-#include "views/AppSelection.h"
-#include "views/BrandStyle.h"
-#include "views/EngineActions.h"
-#include "views/LogDrawer.h"
-#include "views/LogListView.h"
-#include "views/SettingsView.h"
-#include "views/WelcomeView.h"
+#include "views/card/EngineActions.h"
+#include "views/detail/AppDetailView.h"
+#include "views/settings/SettingsView.h"
+#include "views/style/BrandStyle.h"
+#include "views/window/AppGrid.h"
+#include "views/window/AppSelection.h"
+#include "views/window/LogDrawer.h"
+#include "views/window/LogListView.h"
+#include "views/window/WelcomeView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -224,7 +225,7 @@ int main(int argc, char **argv)
     if (!QTest::qWaitFor([services] { return services->updates()->count() > 0; }, 30000))
         return 1;
     UserDefaults defaults(mac.root() + u"/defaults.ini"_s);
-    defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true);
+    defaults.setBool(SettingsKeys::hasSeenWelcome(), true);
 
     bool ok = renderAll(mac, &coordinator, services, &defaults, folder, QString());
     qputenv("ORVANDO_APPEARANCE", "dark");

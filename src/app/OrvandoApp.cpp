@@ -8,15 +8,15 @@
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/facts/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/SoftwareUpdater.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "telemetry/Feedback.h"
 #include "telemetry/ProductInfo.h"
-#include "views/AppSetTransfer.h"
-#include "views/BrandStyle.h"
-#include "views/MailFallback.h"
-#include "views/WelcomeView.h"
+#include "views/style/BrandStyle.h"
+#include "views/window/AppSetTransfer.h"
+#include "views/window/MailFallback.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,7 +130,7 @@ QList<MainWindow *> OrvandoApp::windows() const
 void OrvandoApp::showWelcomeAgain()
 {
     // Every window's root view follows the stored flag and presents its welcome sheet.
-    m_defaults->setBool(WelcomeView::hasSeenWelcomeKey(), false);
+    m_defaults->setBool(SettingsKeys::hasSeenWelcome(), false);
 }
 
 void OrvandoApp::sendFeedback()

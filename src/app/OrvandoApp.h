@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/RootView.h"
+#include "views/window/RootView.h"
 
 #include <QCoroTask>
 #include <QList>

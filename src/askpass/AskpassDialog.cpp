@@ -1,7 +1,7 @@
 #include "AskpassDialog.h"
 
 #include "platform/AppActivation.h"
-#include "views/Brand.h"
+#include "views/style/Brand.h"
 
 #include <QDialogButtonBox>
 #include <QIODevice>

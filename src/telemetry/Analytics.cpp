@@ -1,5 +1,6 @@
 #include "telemetry/Analytics.h"
 
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString optInKey = u"orvando.analytics_opt_in"_s;
-const QString anonIDKey = u"orvando.anon_id"_s;
 constexpr int requestTimeoutMs = 60 * 1000;
 
 std::optional<QString> normalisedKey(const std::optional<QString> &key)
@@ -76,6 +75,10 @@ Analytics::Analytics(Configuration configuration, UserDefaults *defaults, QObjec
     , m_defaults(defaults)
 {
     m_configuration.apiKey = normalisedKey(m_configuration.apiKey);
+    connect(m_defaults, &UserDefaults::changed, this, [this](const QString &key) {
+        if (key == SettingsKeys::analyticsOptIn())
+            Q_EMIT optInChanged(isOptedIn());
+    });
     if (QCoreApplication *app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, &Analytics::abandonSends);
 }
@@ -95,12 +98,23 @@ void Analytics::capture(const QString &event, const QVariantMap &properties)
         this, [this, event, properties] { send(event, properties); }, Qt::QueuedConnection);
 }
 
+bool Analytics::isOptedIn() const
+{
+    return m_defaults->boolValue(SettingsKeys::analyticsOptIn(), false);
+}
+
+void Analytics::setOptedIn(bool on)
+{
+    m_defaults->setBool(SettingsKeys::analyticsOptIn(), on);
+}
+
 QString Analytics::anonymousID()
 {
-    if (const std::optional<QString> stored = m_defaults->stringValue(anonIDKey); stored && !stored->isEmpty())
+    if (const std::optional<QString> stored = m_defaults->stringValue(SettingsKeys::anonymousID());
+        stored && !stored->isEmpty())
         return *stored;
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    m_defaults->setString(anonIDKey, id);
+    m_defaults->setString(SettingsKeys::anonymousID(), id);
     return id;
 }
 
@@ -110,7 +124,7 @@ void Analytics::send(const QString &event, const QVariantMap &properties)
         return;
     // Turning analytics off is itself reported, so the two switch events skip the consent test.
     const bool optEvent = event == u"analytics_opt_in"_s || event == u"analytics_opt_out"_s;
-    if (!optEvent && !m_defaults->boolValue(optInKey, false))
+    if (!optEvent && !isOptedIn())
         return;
 
     QJsonObject props;

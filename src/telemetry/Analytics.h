@@ -41,8 +41,17 @@ public:
     // Returns at once; may be called from any thread. Property values are sent as strings.
     void capture(const QString &event, const QVariantMap &properties = {});
 
+    // The user's consent, kept in the defaults this client was given; off until given.
+    bool isOptedIn() const;
+    void setOptedIn(bool on);
+
     // The stored anonymous identifier, created and stored on first use.
     QString anonymousID();
+
+Q_SIGNALS:
+    // Emitted when the consent is written, through this client or anything else over the same
+    // store in this process.
+    void optInChanged(bool on);
 
 private:
     void send(const QString &event, const QVariantMap &properties);

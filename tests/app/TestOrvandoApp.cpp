@@ -7,17 +7,18 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/facts/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
 #include "support/FakeSoftwareUpdater.h"
 #include "support/Sandbox.h"
 #include "telemetry/ProductInfo.h"
-#include "views/ResourceBundle.h"
-#include "views/RootView.h"
-#include "views/SelfRemoval.h"
-#include "views/WelcomePresenter.h"
-#include "views/WelcomeView.h"
+#include "views/settings/SelfRemoval.h"
+#include "views/style/ResourceBundle.h"
+#include "views/window/RootView.h"
+#include "views/window/WelcomePresenter.h"
+#include "views/window/WelcomeView.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -68,7 +69,7 @@ QAction *action(MainWindow *window, const QString &menuTitle, const QString &tex
 // The application over a sandbox, past the welcome sheet; its windows log to a folder not made yet.
 struct SandboxApp
 {
-    SandboxApp() { defaults.setBool(WelcomeView::hasSeenWelcomeKey(), true); }
+    SandboxApp() { defaults.setBool(SettingsKeys::hasSeenWelcome(), true); }
     RootView::Options options() const
     {
         RootView::Options sandboxed;
@@ -113,8 +114,14 @@ private Q_SLOTS:
     }
     void cleanup() { m_sandboxed.reset(); }
 
+    // Help › "Show Install Logs" reveals the folder every window writes its log files to, made when
+    // nothing has been logged yet, also before any window.
     void windowHasItsTitleSizeAndMenus()
     {
+        m_app->showInstallLogs();
+        const QUrl logs = QUrl::fromLocalFile(m_sandboxed->logFolder());
+        QCOMPARE(m_opened, QList<QUrl> { logs });
+        QVERIFY(QFileInfo(m_sandboxed->logFolder()).isDir());
         MainWindow *window = m_app->newWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(window->windowTitle(), u"orvando"_s);
@@ -130,8 +137,18 @@ private Q_SLOTS:
                 u"Check for Updates…"_s }));
         QCOMPARE(action(window, u"File"_s, u"New Window"_s)->shortcut(), QKeySequence(QKeySequence::New));
         action(window, u"Help"_s, u"Send Feedback…"_s)->trigger();
-        QCOMPARE(m_opened.size(), 1);
-        QVERIFY(m_opened.first().toString().startsWith(u"mailto:hello@orvando.app?subject="_s));
+        QCOMPARE(m_opened.size(), 2);
+        QVERIFY(m_opened.last().toString().startsWith(u"mailto:hello@orvando.app?subject="_s));
+        // Without a mail app to take it, an alert says where to write.
+        UrlOpener::setOpener([](const QUrl &) { return false; });
+        action(window, u"Help"_s, OrvandoApp::feedbackTitle())->trigger();
+        UrlOpener::setOpener({});
+        QMessageBox *alert = window->findChild<QMessageBox *>(u"mailFallback"_s);
+        QVERIFY(alert && alert->isVisible() && button(alert, u"Copy address"_s));
+        QCOMPARE(alert->text(), u"No mail app opened. Write to "_s + ProductInfo::supportEmail() + u"."_s);
+        window->rootView()->engine()->appendLog(u"==> Opening Maccy"_s, u"maccy"_s);
+        action(window, u"Help"_s, u"Show Install Logs"_s)->trigger();
+        QCOMPARE(m_opened.last(), logs);
     }
 
     // Homebrew is asked about the apps once the window has painted, and for updates after its
@@ -174,41 +191,6 @@ private Q_SLOTS:
         QCOMPARE(updater.checks, 1);
     }
 
-    void feedbackWithoutAMailAppSaysWhereToWrite()
-    {
-        MainWindow *window = m_app->newWindow();
-        UrlOpener::setOpener([](const QUrl &) { return false; });
-        action(window, u"Help"_s, OrvandoApp::feedbackTitle())->trigger();
-        UrlOpener::setOpener({});
-
-        QMessageBox *alert = window->findChild<QMessageBox *>(u"mailFallback"_s);
-        QVERIFY(alert && alert->isVisible());
-        QCOMPARE(alert->text(), u"No mail app opened. Write to "_s + ProductInfo::supportEmail() + u"."_s);
-        QVERIFY(button(alert, u"Copy address"_s));
-    }
-
-    // Help › "Show Install Logs" reveals the folder every window writes its log files to, made
-    // when nothing has been logged yet.
-    void showInstallLogsRevealsTheLogFolder_data()
-    {
-        QTest::addColumn<bool>("withWindow");
-        QTest::newRow("from a window") << true;
-        QTest::newRow("before any window") << false;
-    }
-    void showInstallLogsRevealsTheLogFolder()
-    {
-        QFETCH(bool, withWindow);
-        if (withWindow) {
-            MainWindow *window = m_app->newWindow();
-            window->rootView()->engine()->appendLog(u"==> Opening Maccy"_s, u"maccy"_s);
-            action(window, u"Help"_s, u"Show Install Logs"_s)->trigger();
-        } else {
-            m_app->showInstallLogs();
-        }
-        QCOMPARE(m_opened, QList<QUrl> { QUrl::fromLocalFile(m_sandboxed->logFolder()) });
-        QVERIFY(QFileInfo(m_sandboxed->logFolder()).isDir());
-    }
-
     // Filters, drawer and log belong to one window each; a closed window is gone.
     void newWindowIsIndependent()
     {
@@ -242,7 +224,7 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(first->rootView()->findChildren<WelcomeView *>(), QList<WelcomeView *> { sheet.data() });
         sheet->reject();
-        QVERIFY(m_sandboxed->defaults.boolValue(WelcomeView::hasSeenWelcomeKey()));
+        QVERIFY(m_sandboxed->defaults.boolValue(SettingsKeys::hasSeenWelcome()));
         QTRY_VERIFY(!two->sheet());
         action(first, u"Help"_s, u"Welcome to Orvando…"_s)->trigger();
         QTRY_VERIFY(one->sheet());
@@ -294,8 +276,7 @@ private Q_SLOTS:
         QTest::mouseClick(button(alert, u"Quit"_s), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(quits, 1, 10000);
         // brew was asked first, then ended without its consent.
-        QFile asked(terms);
-        QVERIFY(asked.open(QIODevice::ReadOnly) && asked.readAll().startsWith("TERM"));
+        QVERIFY(EngineTestKit::fileBytes(terms).startsWith("TERM"));
         QTRY_COMPARE(engine->state(u"maccy"_s)->kind, InstallState::Kind::Failed);
     }
 
@@ -329,24 +310,36 @@ private Q_SLOTS:
         QCOMPARE(SelfRemoval::isOwnInstallation(prefix), marked);
     }
 
-    // The password prompt sudo runs for Homebrew: what it writes for each way of answering it.
+    // The password prompt sudo runs for Homebrew: the app it asks for, and what it writes for each
+    // way of answering it.
     void writesExactlyTheTypedPasswordOrNothing_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("how"); // OK button, Return, Cancel button, Escape, window closed
         QTest::addColumn<int>("status");
-        QTest::newRow("spaces kept, OK button") << u"  two words  "_s << 0 << 0;
-        QTest::newRow("non-ASCII, Return") << u"pässwörd–ß✓"_s << 1 << 0;
-        QTest::newRow("Cancel button") << u"typed"_s << 2 << 1;
-        QTest::newRow("Escape") << u"typed"_s << 3 << 1;
-        QTest::newRow("window closed") << u"typed"_s << 4 << 1;
+        const QString app = u"Shutter Encoder"_s;
+        QTest::newRow("spaces kept, OK button") << app << u"  two words  "_s << 0 << 0;
+        QTest::newRow("non-ASCII, Return, no app named") << QString() << u"pässwörd–ß✓"_s << 1 << 0;
+        QTest::newRow("Cancel button") << app << u"typed"_s << 2 << 1;
+        QTest::newRow("Escape") << app << u"typed"_s << 3 << 1;
+        QTest::newRow("window closed") << app << u"typed"_s << 4 << 1;
     }
     void writesExactlyTheTypedPasswordOrNothing()
     {
+        QFETCH(QString, name);
         QFETCH(QString, typed);
         QFETCH(int, how);
         QFETCH(int, status);
-        AskpassDialog dialog(u"Shutter Encoder"_s);
+        AskpassDialog dialog(name);
+        QStringList labels;
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            labels.append(label->text());
+        QVERIFY2(
+            labels.contains(name.isEmpty() ? u"Homebrew needs your Mac password to continue."_s
+                                           : u"Homebrew needs your Mac password to finish with Shutter Encoder."_s),
+            qPrintable(labels.join(u" | "_s)));
+        QCOMPARE(dialog.passwordField()->echoMode(), QLineEdit::Password);
         QTimer::singleShot(0, &dialog, [&] {
             for (const QChar c : typed) { // QTest::keyClicks knows ASCII only
                 QTest::sendKeyEvent(QTest::Press, dialog.passwordField(), Qt::Key_unknown, QString(c), Qt::NoModifier);
@@ -365,26 +358,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.run(out), status);
         QCOMPARE(QString::fromUtf8(out.data()), status ? QString() : typed + u'\n');
         QVERIFY(status || dialog.passwordField()->text().isEmpty());
-    }
-
-    void promptNamesTheApplication_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("named") << u"Shutter Encoder"_s
-                               << u"Homebrew needs your Mac password to finish with Shutter Encoder."_s;
-        QTest::newRow("no name") << QString() << u"Homebrew needs your Mac password to continue."_s;
-    }
-    void promptNamesTheApplication()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        AskpassDialog dialog(name);
-        QStringList labels;
-        for (QLabel *label : dialog.findChildren<QLabel *>())
-            labels.append(label->text());
-        QVERIFY2(labels.contains(text), qPrintable(labels.join(u" | "_s)));
-        QCOMPARE(dialog.passwordField()->echoMode(), QLineEdit::Password);
     }
 };
 

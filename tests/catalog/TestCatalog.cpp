@@ -42,13 +42,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("showAll");
         QTest::addColumn<OptionalCategory>("category");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("all window") << true << OptionalCategory(Category::Window)
-                                    << QStringList { u"rectangle"_s, u"loop"_s, u"alt-tab"_s, u"sol"_s,
-                                           u"linearmouse"_s };
-        QTest::newRow("curated media") << false << OptionalCategory(Category::Media)
-                                       << QStringList { u"iina"_s, u"handbrake"_s, u"shutter-encoder"_s, u"parabolic"_s,
-                                              u"shottr"_s };
-        QTest::newRow("curated, no category") << false << OptionalCategory() << idsOf(Catalog::v1().mid(0, 16));
+        const auto row = [](const char *name, bool showAll, OptionalCategory category, const QStringList &ids) {
+            QTest::newRow(name) << showAll << category << ids;
+        };
+        row("all window", true, Category::Window,
+            { u"rectangle"_s, u"loop"_s, u"alt-tab"_s, u"sol"_s, u"linearmouse"_s });
+        row("curated media", false, Category::Media,
+            { u"iina"_s, u"handbrake"_s, u"shutter-encoder"_s, u"parabolic"_s, u"shottr"_s });
+        row("curated, no category", false, std::nullopt, idsOf(Catalog::v1().mid(0, 16)));
     }
     void filtersKeepCatalogOrder()
     {
@@ -96,21 +97,18 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("patch");
         QTest::addColumn<QStringList>("removed");
         QTest::addColumn<QString>("error"); // empty: it decodes, without bundle id and replaced app
+        const auto row = [](const char *name, const QByteArray &patch, const QStringList &removed,
+                             const QString &error) { QTest::newRow(name) << patch << removed << error; };
         const QString oneKey = u"Invalid number of keys found, expected one."_s;
-        QTest::newRow("optional keys null")
-            << QByteArray(R"({"bundleID": null, "replaces": null})") << QStringList() << QString();
-        QTest::newRow("optional keys missing")
-            << QByteArray("{}") << QStringList { u"bundleID"_s, u"replaces"_s } << QString();
-        QTest::newRow("install of two kinds")
-            << QByteArray(R"({"install": {"homebrewCask": {"_0": "sol"}, "directDownload": {"_0": {}}}})")
-            << QStringList() << oneKey;
-        QTest::newRow("install of no kind") << QByteArray(R"({"install": {}})") << QStringList() << oneKey;
-        QTest::newRow("isCurated as text") << QByteArray(R"({"isCurated": "true"})") << QStringList()
-                                           << u"Expected a boolean for key \"isCurated\"."_s;
-        QTest::newRow("category by case name") << QByteArray(R"({"category": "window"})") << QStringList()
-                                               << u"Cannot initialize category from invalid value \"window\"."_s;
-        QTest::newRow("homepage missing")
-            << QByteArray("{}") << QStringList { u"homepage"_s } << u"No value associated with key \"homepage\"."_s;
+        row("optional keys null", R"({"bundleID": null, "replaces": null})", {}, {});
+        row("optional keys missing", "{}", { u"bundleID"_s, u"replaces"_s }, {});
+        row("install of two kinds", R"({"install": {"homebrewCask": {"_0": "sol"}, "directDownload": {"_0": {}}}})", {},
+            oneKey);
+        row("install of no kind", R"({"install": {}})", {}, oneKey);
+        row("isCurated as text", R"({"isCurated": "true"})", {}, u"Expected a boolean for key \"isCurated\"."_s);
+        row("category by case name", R"({"category": "window"})", {},
+            u"Cannot initialize category from invalid value \"window\"."_s);
+        row("homepage missing", "{}", { u"homepage"_s }, u"No value associated with key \"homepage\"."_s);
     }
     void decodesEntriesWrittenElsewhere()
     {
@@ -150,28 +148,25 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("apps");
         QTest::addColumn<QStringList>("ignored");
         QTest::addColumn<QStringList>("unknown");
-        QTest::newRow("Brewfile") << QByteArray(
+        const auto row
+            = [](const char *name, const QByteArray &content, const QStringList &apps, const QStringList &ignored = {},
+                  const QStringList &unknown = {}) { QTest::newRow(name) << content << apps << ignored << unknown; };
+        row("Brewfile",
             "# my Mac\ntap \"homebrew/bundle\"\nbrew \"wget\"\ncask \"vlc\"\ncask 'maccy', greedy: true\n"
-            "mas \"Xcode\", id: 497799835\ncask \"firefox\" # a browser\n\ncask \"homebrew/cask/keka\"\n")
-                                  << QStringList { u"maccy"_s, u"keka"_s, u"vlc"_s }
-                                  << QStringList { u"tap \"homebrew/bundle\""_s, u"brew \"wget\""_s,
-                                         u"mas \"Xcode\", id: 497799835"_s }
-                                  << QStringList { u"firefox"_s };
-        QTest::newRow("ids and tokens, CR LF, duplicates")
-            << QByteArray("\xEF\xBB\xBFvlc\r\njordanbaird-ice\r\n  # comment\r\nhandbrake\r\nVLC\r\nice\r\n")
-            << QStringList { u"ice"_s, u"handbrake"_s, u"vlc"_s } << QStringList() << QStringList();
+            "mas \"Xcode\", id: 497799835\ncask \"firefox\" # a browser\n\ncask \"homebrew/cask/keka\"\n",
+            { u"maccy"_s, u"keka"_s, u"vlc"_s },
+            { u"tap \"homebrew/bundle\""_s, u"brew \"wget\""_s, u"mas \"Xcode\", id: 497799835"_s }, { u"firefox"_s });
+        row("ids and tokens, CR LF, duplicates",
+            "\xEF\xBB\xBFvlc\r\njordanbaird-ice\r\n  # comment\r\nhandbrake\r\nVLC\r\nice\r\n",
+            { u"ice"_s, u"handbrake"_s, u"vlc"_s });
         const QByteArray exported = AppSetFile::exportBrewfile(Catalog::v1(), { u"parabolic"_s, u"maccy"_s });
-        QTest::newRow("our own export, read back")
-            << exported << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList() << QStringList();
-        QTest::newRow("our own export, CR LF")
-            << QByteArray(exported).replace("\n", "\r\n") << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList()
-            << QStringList();
+        row("our own export, read back", exported, { u"maccy"_s, u"parabolic"_s });
+        row("our own export, CR LF", QByteArray(exported).replace("\n", "\r\n"), { u"maccy"_s, u"parabolic"_s });
         // An entry without a name is listed as written; a comment without one is a comment.
-        QTest::newRow("nothing recognised")
-            << QByteArray("photoshop\nphotoshop\nmaccy please\ncask\ncask \"\"\ncask ' '\n"
-                          "# : installed from GitHub releases by Orvando\n")
-            << QStringList() << QStringList()
-            << QStringList { u"photoshop"_s, u"maccy please"_s, u"cask"_s, u"cask \"\""_s, u"cask ' '"_s };
+        row("nothing recognised",
+            "photoshop\nphotoshop\nmaccy please\ncask\ncask \"\"\ncask ' '\n"
+            "# : installed from GitHub releases by Orvando\n",
+            {}, {}, { u"photoshop"_s, u"maccy please"_s, u"cask"_s, u"cask \"\""_s, u"cask ' '"_s });
     }
 
     void importsBrewfilesAndLists()
@@ -221,9 +216,7 @@ private Q_SLOTS:
         limit.append(AppSetFile::maxFileSize - limit.size(), '\n');
         QVERIFY(AppSetFile::writeFile(path, limit, &error));
         QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
-        QFile large(path);
-        QVERIFY(large.open(QIODevice::Append) && large.write("\n") == 1);
-        large.close();
+        QVERIFY(AppSetFile::writeFile(path, limit + '\n', &error));
         QCOMPARE(AppSetFile::readFile(path, Catalog::v1()).error.value_or(QString()),
             u"“Brewfile” is too large to be a list of apps."_s);
     }

@@ -28,36 +28,6 @@ using namespace Qt::StringLiterals;
 using Kind = CliArguments::Parsed::Kind;
 using Command = CliRequest::Command;
 
-// The command line's arguments and names as a user types them: what runs, and what is refused with
-// which sentence. Then the built orvando-cli, run as a process against a sandbox Mac and the fake
-// brew: what each command prints and the status it exits with, the JSON against its published
-// schema, Ctrl-C during an install, another process's lock, the terminal's progress and question,
-// and the end-to-end script CI runs on a real Mac, here with a refreshed catalog kept earlier.
-class TestCliCommands : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void readsRequests_data();
-    void readsRequests();
-    void refusesBadUsage_data();
-    void refusesBadUsage();
-    void findsApps_data();
-    void findsApps();
-    void commands_data();
-    void commands();
-    void readsTheEnvironmentFileOnlyInTestBuilds_data();
-    void readsTheEnvironmentFileOnlyInTestBuilds();
-    void jsonMatchesSchema_data();
-    void jsonMatchesSchema();
-    void interruptStopsBrew_data();
-    void interruptStopsBrew();
-    void refusesAppLockedByAnotherProcess();
-    void asksAndDrawsProgressInTerminal();
-    void endToEndScriptChecksASimulatedMac_data();
-    void endToEndScriptChecksASimulatedMac();
-};
-
 namespace {
 
 CliRequest request(Command command, QStringList names = {})
@@ -152,29 +122,21 @@ QString violation(const QJsonValue &value, const QJsonObject &schema, const QStr
     }
     if (schema.contains(u"enum"_s) && !schema.value(u"enum"_s).toArray().contains(value))
         return path + u" is not one of its values"_s;
-    if (value.isObject()) {
-        const QJsonObject object = value.toObject();
-        for (const QJsonValue &key : schema.value(u"required"_s).toArray()) {
-            if (!object.contains(key.toString()))
-                return path + u"."_s + key.toString() + u" is missing"_s;
-        }
-        const QJsonObject properties = schema.value(u"properties"_s).toObject();
-        for (auto it = properties.constBegin(); it != properties.constEnd(); ++it) {
-            if (object.contains(it.key())) {
-                const QString problem = violation(object.value(it.key()), it->toObject(), path + u'.' + it.key());
-                if (!problem.isEmpty())
-                    return problem;
-            }
-        }
+    const QJsonObject object = value.toObject(); // empty for any other value
+    for (const QJsonValue &key : schema.value(u"required"_s).toArray()) {
+        if (value.isObject() && !object.contains(key.toString()))
+            return path + u"."_s + key.toString() + u" is missing"_s;
+    }
+    QString problem;
+    const QJsonObject properties = schema.value(u"properties"_s).toObject();
+    for (auto it = properties.constBegin(); problem.isEmpty() && it != properties.constEnd(); ++it) {
+        if (object.contains(it.key()))
+            problem = violation(object.value(it.key()), it->toObject(), path + u'.' + it.key());
     }
     const QJsonArray items = value.toArray();
-    for (qsizetype i = 0; i < items.size(); ++i) {
-        const QString problem
-            = violation(items.at(i), schema.value(u"items"_s).toObject(), path + u'.' + QString::number(i));
-        if (!problem.isEmpty())
-            return problem;
-    }
-    return {};
+    for (qsizetype i = 0; problem.isEmpty() && i < items.size(); ++i)
+        problem = violation(items.at(i), schema.value(u"items"_s).toObject(), path + u'.' + QString::number(i));
+    return problem;
 }
 
 // "app.update.availableVersion", "apps.0.id".
@@ -190,500 +152,460 @@ QJsonValue valueAt(QJsonValue value, const QString &path)
 
 } // namespace
 
-void TestCliCommands::readsRequests_data()
+// The command line's arguments and names as a user types them: what runs, and what is refused with
+// which sentence. Then the built orvando-cli, run as a process against a sandbox Mac and the fake
+// brew: what each command prints and the status it exits with, the JSON against its published
+// schema, Ctrl-C during an install, another process's lock, the terminal's progress and question,
+// and the end-to-end script CI runs on a real Mac, here with a refreshed catalog kept earlier.
+class TestCliCommands : public QObject
 {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<CliRequest>("expected");
+    Q_OBJECT
 
-    CliRequest list = request(Command::List);
-    list.all = true;
-    list.category = u"media"_s;
-    list.search = u"video player"_s;
-    list.json = true;
-    QTest::newRow("list, options in any order and form") << QStringList { u"--json"_s, u"list"_s, u"--category=media"_s,
-        u"--all"_s, u"--search"_s, u"video player"_s } << list;
-    CliRequest install = request(Command::Install, { u"maccy"_s, u"-rectangle"_s });
-    install.noSetup = true;
-    install.quiet = true;
-    QTest::newRow("install, -- ends the options")
-        << QStringList { u"install"_s, u"-q"_s, u"--no-setup"_s, u"maccy"_s, u"--"_s, u"-rectangle"_s } << install;
-    CliRequest updateAll = request(Command::Update);
-    updateAll.all = true;
-    QTest::newRow("update alone updates all") << QStringList { u"update"_s } << updateAll;
-    CliRequest media = request(Command::List);
-    media.category = u"media"_s;
-    QTest::newRow("an option's value before the command")
-        << QStringList { u"--category"_s, u"media"_s, u"list"_s } << media;
-    QTest::newRow("update named apps") << QStringList { u"update"_s, u"ice"_s }
-                                       << request(Command::Update, { u"ice"_s });
-    CliRequest import = request(Command::Import);
-    import.file = u"Brewfile"_s;
-    import.yes = true;
-    QTest::newRow("import") << QStringList { u"import"_s, u"Brewfile"_s, u"-y"_s } << import;
-    QTest::newRow("export to standard output") << QStringList { u"export"_s } << request(Command::Export);
-}
+private Q_SLOTS:
+    // What runs, with the request it makes, and what is refused, with its sentence or the help's first line.
+    void readsRequestsAndRefusesBadUsage_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<CliRequest>("expected"); // of a run
+        const auto runs = [](const char *name, const QStringList &arguments, const CliRequest &expected) {
+            QTest::newRow(name) << arguments << Kind::Run << QString() << expected;
+        };
+        const auto refused = [](const char *name, const QStringList &arguments, Kind kind, const QString &text) {
+            QTest::newRow(name) << arguments << kind << text << CliRequest();
+        };
 
-void TestCliCommands::readsRequests()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(CliRequest, expected);
-    const CliArguments::Parsed parsed = CliArguments::parse(arguments, u"orvando-cli"_s);
-    QCOMPARE(parsed.text, QString());
-    QCOMPARE(parsed.kind, Kind::Run);
-    QVERIFY(parsed.request == expected);
-}
+        CliRequest list = request(Command::List);
+        list.all = true;
+        list.category = u"media"_s;
+        list.search = u"video player"_s;
+        list.json = true;
+        runs("list, options in any order and form",
+            { u"--json"_s, u"list"_s, u"--category=media"_s, u"--all"_s, u"--search"_s, u"video player"_s }, list);
+        CliRequest install = request(Command::Install, { u"maccy"_s, u"-rectangle"_s });
+        install.noSetup = true;
+        install.quiet = true;
+        runs("install, -- ends the options",
+            { u"install"_s, u"-q"_s, u"--no-setup"_s, u"maccy"_s, u"--"_s, u"-rectangle"_s }, install);
+        CliRequest updateAll = request(Command::Update);
+        updateAll.all = true;
+        runs("update alone updates all", { u"update"_s }, updateAll);
+        CliRequest media = request(Command::List);
+        media.category = u"media"_s;
+        runs("an option's value before the command", { u"--category"_s, u"media"_s, u"list"_s }, media);
+        runs("update named apps", { u"update"_s, u"ice"_s }, request(Command::Update, { u"ice"_s }));
+        CliRequest import = request(Command::Import);
+        import.file = u"Brewfile"_s;
+        import.yes = true;
+        runs("import", { u"import"_s, u"Brewfile"_s, u"-y"_s }, import);
+        runs("export to standard output", { u"export"_s }, request(Command::Export));
 
-void TestCliCommands::refusesBadUsage_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<QString>("text"); // the sentence, or the first line of the help
-
-    QTest::newRow("no command") << QStringList {} << Kind::Usage
-                                << u"Name a command. “orvando-cli --help” lists them."_s;
-    // An option's value, and a word after "--", is no command.
-    QTest::newRow("only an option's value") << QStringList { u"--category"_s, u"list"_s } << Kind::Usage
-                                            << u"Name a command. “orvando-cli --help” lists them."_s;
-    QTest::newRow("only after --") << QStringList { u"--"_s, u"export"_s } << Kind::Usage
-                                   << u"Name a command. “orvando-cli --help” lists them."_s;
-    QTest::newRow("a near miss") << QStringList { u"instal"_s, u"maccy"_s } << Kind::Usage
-                                 << u"Unknown command “instal”. Did you mean “install”?"_s;
-    QTest::newRow("nothing near") << QStringList { u"frobnicate"_s } << Kind::Usage
-                                  << u"Unknown command “frobnicate”. “orvando-cli --help” lists the commands."_s;
-    QTest::newRow("another command's option")
-        << QStringList { u"install"_s, u"--json"_s, u"maccy"_s } << Kind::Usage
-        << u"Unknown option “--json” for install. “orvando-cli install --help” lists its options."_s;
-    QTest::newRow("a mistyped option") << QStringList { u"list"_s, u"--jsn"_s } << Kind::Usage
-                                       << u"Unknown option “--jsn” for list. Did you mean “--json”?"_s;
-    QTest::newRow("a value missing") << QStringList { u"list"_s, u"--category"_s } << Kind::Usage
-                                     << u"--category needs a value: <c>."_s;
-    QTest::newRow("info of two apps") << QStringList { u"info"_s, u"ice"_s, u"loop"_s } << Kind::Usage
-                                      << u"The info command takes one name only."_s;
-    QTest::newRow("install of nothing") << QStringList { u"install"_s, u"-v"_s } << Kind::Usage
-                                        << u"Name at least one app to install."_s;
-    QTest::newRow("update of both") << QStringList { u"update"_s, u"ice"_s, u"--all"_s } << Kind::Usage
-                                    << u"Name the apps to update, or use --all, not both."_s;
-    QTest::newRow("help of a command") << QStringList { u"install"_s, u"maccy"_s, u"--help"_s } << Kind::Help
-                                       << u"Usage: orvando-cli install <id>…"_s;
-    QTest::newRow("help command") << QStringList { u"help"_s, u"import"_s } << Kind::Help
-                                  << u"Usage: orvando-cli import <file> [--yes]"_s;
-    QTest::newRow("version wins") << QStringList { u"list"_s, u"--version"_s } << Kind::Version << QString();
-}
-
-void TestCliCommands::refusesBadUsage()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(Kind, kind);
-    QFETCH(QString, text);
-    const CliArguments::Parsed parsed = CliArguments::parse(arguments, u"orvando-cli"_s);
-    QCOMPARE(parsed.kind, kind);
-    QCOMPARE(parsed.text.section(u'\n', 0, 0), text);
-}
-
-void TestCliCommands::findsApps_data()
-{
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("ids");
-    QTest::addColumn<QStringList>("problems");
-
-    QTest::newRow("id, name and cask token, in any case, once each")
-        << QStringList { u"VLC"_s, u"Hidden Bar"_s, u"alttab"_s, u"jordanbaird-ice"_s, u"handbrake-app"_s, u"vlc"_s }
-        << QStringList { u"vlc"_s, u"hiddenbar"_s, u"alt-tab"_s, u"ice"_s, u"handbrake"_s } << QStringList {};
-    QTest::newRow("a typo, a swap, a wrong character, a prefix")
-        << QStringList { u"maccyy"_s, u"rectnagle"_s, u"alt_tab"_s, u"raspberry"_s } << QStringList {}
-        << QStringList { u"Unknown app “maccyy”. Did you mean “maccy”?"_s,
-               u"Unknown app “rectnagle”. Did you mean “rectangle”?"_s,
-               u"Unknown app “alt_tab”. Did you mean “alt-tab”?"_s,
-               u"Unknown app “raspberry”. Did you mean “raspberry-pi-imager”?"_s };
-    QTest::newRow("nothing close") << QStringList { u"photoshop"_s, u"pi"_s } << QStringList {}
-                                   << QStringList {
-                                          u"Unknown app “photoshop”. The list --all command shows every app."_s,
-                                          u"Unknown app “pi”. The list --all command shows every app."_s
-                                      };
-}
-
-void TestCliCommands::findsApps()
-{
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, ids);
-    QFETCH(QStringList, problems);
-    const CliLookup::Apps found = CliLookup::apps(names, Catalog::v1());
-    QCOMPARE(EngineTestKit::idsOf(found.apps), ids);
-    QCOMPARE(found.problems, problems);
-}
-
-void TestCliCommands::commands_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("withBrew");
-    QTest::addColumn<QStringList>("installed"); // casks installed beforehand
-    QTest::addColumn<QStringList>("variables");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("out"); // patterns standard output must match
-    QTest::addColumn<QStringList>("err");
-    QTest::addColumn<QStringList>("after"); // the bundles in the user's Applications afterwards
-
-    const QStringList none;
-    const QStringList maccyShottr { u"maccy"_s, u"shottr"_s };
-    const QStringList bothBundles { u"Maccy.app"_s, u"Shottr.app"_s };
-    QTest::newRow("list") << QStringList { u"list"_s } << true << maccyShottr << none << 0
-                          << QStringList { u"^ID +NAME +CATEGORY +STATE$"_s,
-                                 u"^maccy +Maccy +Clipboard & text +installed$"_s,
-                                 u"^shottr +Shottr +Media +update available$"_s,
-                                 u"^ice +Ice +Menu bar +not installed$"_s,
-                                 u"^tomatobar +TomatoBar +Menu bar +unavailable$"_s, u"\\A(?![\\s\\S]*keepassxc)"_s }
-                          << none << bothBundles;
-    QTest::newRow("list a category of all")
-        << QStringList { u"list"_s, u"--all"_s, u"--category"_s, u"Privacy & security"_s } << true << none << none << 0
-        << QStringList { u"\\AID.*\\nkeepassxc +KeePassXC .*\\nbitwarden +Bitwarden .*\\n\\z"_s } << none << none;
-    QTest::newRow("list an unknown category")
-        << QStringList { u"list"_s, u"--category"_s, u"medai"_s } << true << none << none << 2
-        << QStringList { u"\\A\\z"_s } << QStringList { u"^Unknown category “medai”. Did you mean “media”\\?$"_s }
-        << none;
-    QTest::newRow("info of a disabled cask")
-        << QStringList { u"info"_s, u"tomatobar"_s } << true << none << none << 0
-        << QStringList { u"^State +unavailable$"_s,
-               u"^ +Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper check, since 1 September "
-               u"2026\\.$"_s,
-               u"^  Version +3\\.6\\.1$"_s, u"^  Checksum +Checksum verified by Homebrew$"_s }
-        << none << none;
-    QTest::newRow("info of an installed app with an update")
-        << QStringList { u"info"_s, u"Shottr"_s } << true << maccyShottr << none << 0
-        << QStringList { u"^Update +Update to 2\\.1\\.0 \\(installed 0\\.9\\.1\\)$"_s,
-               u"^Installed at +.*/home/Applications/Shottr\\.app$"_s, u"^Gatekeeper +not checked$"_s,
-               u"^  Checksum +Not verified: this app's download changes with every release$"_s,
-               u"^The free version is all you need\\. Pro extras are optional\\.$"_s,
-               u"^Permission required: Shottr needs Screen Recording permission"_s }
-        << none << bothBundles;
-    QTest::newRow("outdated") << QStringList { u"outdated"_s } << true << maccyShottr << none << 0
-                              << QStringList { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s,
-                                     u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s }
-                              << none << bothBundles;
-    // Not "up to date" when brew's answer cannot be read: both fail with one sentence, after what is known.
-    for (const QString &command : { u"outdated"_s, u"update --all"_s })
-        for (const QString &answer : { u"/nonexistent"_s, fixtures + u"outdated-error-page.html"_s })
-            QTest::addRow("%s, brew answers %s", qPrintable(command), qPrintable(answer.section(u'/', -1)))
-                << command.split(u' ') << true << maccyShottr << QStringList { u"FAKE_BREW_OUTDATED_JSON="_s + answer }
-                << 1 << QStringList { u"\\A(?![\\s\\S]*up to date)"_s }
-                << QStringList { u"^Not every app could be checked for updates: "_s } << bothBundles;
-    QTest::newRow("install") << QStringList { u"install"_s, u"maccy"_s } << true << none << none << 0
-                             << QStringList { u"\\AInstalled Maccy\\.\\n\\z"_s } << QStringList { u"\\A\\z"_s }
-                             << QStringList { u"Maccy.app"_s };
-    QTest::newRow("install fails") << QStringList { u"install"_s, u"maccy"_s, u"rectangle"_s } << true << none
-                                   << QStringList { u"FAKE_BREW_FAIL_TOKENS=maccy"_s } << 1
-                                   << QStringList { u"\\AInstalled Rectangle\\.\\n\\z"_s } << QStringList { u"Maccy"_s }
-                                   << QStringList { u"Rectangle.app"_s };
-    QTest::newRow("install of a disabled cask")
-        << QStringList { u"install"_s, u"tomatobar"_s } << true << none << none << 1 << QStringList { u"\\A\\z"_s }
-        << QStringList { u"^Homebrew no longer offers TomatoBar: "_s } << none;
-    QTest::newRow("install without Homebrew, --no-setup")
-        << QStringList { u"install"_s, u"--no-setup"_s, u"maccy"_s } << false << none << none << 3 << none
-        << QStringList { u"^Maccy installs through Homebrew, which isn't set up on this Mac yet\\.$"_s,
-               u"^Homebrew was not set up, as --no-setup asks\\.$"_s }
-        << none;
-    QTest::newRow("install without Homebrew, no terminal")
-        << QStringList { u"install"_s, u"maccy"_s } << false << none << none << 3 << none
-        << QStringList { u"^Run this in a terminal to set Homebrew up"_s } << none;
-    QTest::newRow("uninstall") << QStringList { u"uninstall"_s, u"maccy"_s } << true << maccyShottr << none << 0
-                               << QStringList { u"\\ARemoved Maccy\\.\\n\\z"_s } << none
-                               << QStringList { u"Shottr.app"_s };
-    QTest::newRow("uninstall with a typo does nothing")
-        << QStringList { u"uninstall"_s, u"maccy"_s, u"shotr"_s } << true << maccyShottr << none << 2 << none
-        << QStringList { u"^Unknown app “shotr”. Did you mean “shottr”\\?$"_s } << bothBundles;
-    QTest::newRow("update all leaves self-updating apps alone")
-        << QStringList { u"update"_s, u"--all"_s } << true << maccyShottr << none << 0
-        << QStringList { u"\\AUpdated Shottr to 2\\.1\\.0\\.\\n\\z"_s } << none << bothBundles;
-    QTest::newRow("update of an app not installed")
-        << QStringList { u"update"_s, u"rectangle"_s } << true << none << none << 1 << QStringList { u"\\A\\z"_s }
-        << QStringList { u"^Rectangle is not installed\\.$"_s } << none;
-    QTest::newRow("export") << QStringList { u"export"_s } << true << maccyShottr << none << 0
-                            << QStringList { u"\\Acask \"maccy\"\\ncask \"shottr\"\\n\\z"_s } << none << bothBundles;
-    QTest::newRow("import unconfirmed") << QStringList { u"import"_s, u"SET"_s } << true << none << none << 2
-                                        << QStringList { u"^  Maccy \\(maccy\\)$"_s }
-                                        << QStringList { u"^Not in the catalog, left out: photoshop, "
-                                                         u"\\\\x1B\\]0;owned\\\\x07\\.$"_s,
-                                               u"^Left to Homebrew: brew \"wget\"\\.$"_s,
-                                               u"^Nothing was installed: confirm with --yes"_s }
-                                        << none;
-    QTest::newRow("import confirmed") << QStringList { u"import"_s, u"SET"_s, u"--yes"_s } << true << none << none << 0
-                                      << QStringList { u"^Installed Maccy\\.$"_s } << none
-                                      << QStringList { u"Maccy.app"_s };
-    QTest::newRow("unknown command") << QStringList { u"instal"_s, u"maccy"_s } << true << none << none << 2 << none
-                                     << QStringList { u"Did you mean “install”\\?$"_s } << none;
-    QTest::newRow("version") << QStringList { u"--version"_s } << true << none << none << 0
-                             << QStringList { u"\\Aorvando-cli \\d+\\.\\d+\\.\\d+"_s } << none << none;
-}
-
-void TestCliCommands::commands()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, withBrew);
-    QFETCH(QStringList, installed);
-    QFETCH(QStringList, variables);
-    QFETCH(QStringList, out);
-    QFETCH(QStringList, err);
-    QFETCH(QStringList, after);
-    const CliSandbox sandbox(withBrew);
-    sandbox.preinstall(installed);
-    const QString set = sandbox.root() + u"/Brewfile"_s;
-    // A name that would retitle the terminal, were it printed as it is.
-    QVERIFY(Sandbox::writeFile(set, "brew \"wget\"\ncask \"maccy\" # the clipboard\nphotoshop\n\x1b]0;owned\x07\n"));
-
-    const Run run = sandbox.run(arguments.replaceInStrings(u"SET"_s, set), variables);
-    QTEST(run.exitCode, "exitCode");
-    for (const QString &pattern : out)
-        QVERIFY2(QRegularExpression(pattern, QRegularExpression::MultilineOption).match(run.out).hasMatch(),
-            qPrintable(pattern + u" in:\n"_s + run.out));
-    for (const QString &pattern : err)
-        QVERIFY2(QRegularExpression(pattern, QRegularExpression::MultilineOption).match(run.err).hasMatch(),
-            qPrintable(pattern + u" in:\n"_s + run.err));
-    // Nothing drawn for a terminal when there is none.
-    QVERIFY(!run.err.contains(u'\r') && !run.err.contains(u'\x1b'));
-    QCOMPARE(sandbox.installedBundles(), after);
-}
-
-// Only a build made for tests takes its Mac from the file the variable names (here one that cannot be
-// read, which such a build refuses); any other build acts on the Mac it runs on and never reads it.
-void TestCliCommands::readsTheEnvironmentFileOnlyInTestBuilds_data()
-{
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("err");
-    QTest::newRow("test build") << QStringLiteral(ORVANDO_CLI_PATH) << 2
-                                << u"ORVANDO_CLI_ENVIRONMENT: “/nonexistent” is not a readable JSON object.\n"_s;
-    QTest::newRow("shipped build") << QStringLiteral(ORVANDO_SHIPPED_CLI_PATH) << 0 << QString();
-}
-
-void TestCliCommands::readsTheEnvironmentFileOnlyInTestBuilds()
-{
-    QFETCH(QString, program);
-    const CliSandbox sandbox;
-    // This machine's folders as an empty home of the sandbox's own.
-    const QString home = sandbox.root() + u"/elsewhere"_s;
-    QVERIFY(QDir().mkpath(home));
-    QProcess process;
-    sandbox.prepare(process, { u"export"_s },
-        { u"ORVANDO_CLI_ENVIRONMENT=/nonexistent"_s, u"HOME="_s + home, u"XDG_CACHE_HOME="_s + home });
-    process.setProgram(program);
-    process.start();
-    QVERIFY(process.waitForFinished(60000));
-    QTEST(process.exitCode(), "exitCode");
-    QTEST(QString::fromUtf8(process.readAllStandardError()), "err");
-}
-
-void TestCliCommands::jsonMatchesSchema_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("shape");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("value");
-
-    QTest::newRow("list") << QStringList { u"list"_s, u"--all"_s } << u"list"_s << u"apps.13.state"_s
-                          << u"update available"_s;
-    QTest::newRow("info of a cask") << QStringList { u"info"_s, u"shottr"_s } << u"info"_s
-                                    << u"app.update.availableVersion"_s << u"2.1.0"_s;
-    QTest::newRow("info of a direct download") << QStringList { u"info"_s, u"parabolic"_s } << u"info"_s
-                                               << u"app.source.githubRepo"_s << u"NickvisionApps/Parabolic"_s;
-    QTest::newRow("outdated") << QStringList { u"outdated"_s } << u"outdated"_s << u"updates.1.id"_s << u"shottr"_s;
-}
-
-void TestCliCommands::jsonMatchesSchema()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, shape);
-    QFETCH(QString, path);
-    QFETCH(QString, value);
-    QFile schemaFile(QStringLiteral(ORVANDO_SOURCE_DIR "/docs/cli-json-schema.json"));
-    QVERIFY(schemaFile.open(QIODevice::ReadOnly));
-    const QJsonObject schema
-        = QJsonDocument::fromJson(schemaFile.readAll()).object().value(u"$defs"_s).toObject().value(shape).toObject();
-    QVERIFY(!schema.isEmpty());
-    const CliSandbox sandbox;
-    sandbox.preinstall({ u"maccy"_s, u"shottr"_s });
-
-    const Run run = sandbox.run(arguments << u"--json"_s);
-    QCOMPARE(run.exitCode, 0);
-    QJsonParseError error {};
-    const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
-    QVERIFY2(document.isObject(), qPrintable(error.errorString()));
-    QCOMPARE(violation(document.object(), schema, shape), QString());
-    QCOMPARE(valueAt(document.object(), path), QJsonValue(value));
-}
-
-void TestCliCommands::interruptStopsBrew_data()
-{
-    QTest::addColumn<int>("signalNumber");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("failing"); // the cask whose install fails first
-    QTest::addColumn<QString>("held"); // the call brew is held in when the signal comes
-    QTest::addColumn<QString>("err");
-    const QStringList both { u"install"_s, u"maccy"_s, u"rectangle"_s };
-    QTest::newRow("Ctrl-C") << int(SIGINT) << both << QString() << u"install --cask maccy"_s
-                            << u"Stopped. Maccy is left as it is on disk.\nNot started: Rectangle.\n"_s;
-    QTest::newRow("the terminal closes") << int(SIGHUP) << both << QString() << u"install --cask maccy"_s
-                                         << u"Stopped. Maccy is left as it is on disk.\nNot started: Rectangle.\n"_s;
-    QTest::newRow("SIGTERM after an app failed")
-        << int(SIGTERM) << both << u"maccy"_s << u"install --cask rectangle"_s
-        << u"The download of Maccy failed. The app's publisher may have moved it; try again later.\n"
-           u"Stopped. Rectangle is left as it is on disk.\n"_s;
-    QTest::newRow("Ctrl-C while brew is asked for updates")
-        << int(SIGINT) << QStringList { u"outdated"_s } << QString() << u"outdated"_s << QString();
-}
-
-void TestCliCommands::interruptStopsBrew()
-{
-    QFETCH(int, signalNumber);
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, failing);
-    QFETCH(QString, held);
-    const CliSandbox sandbox;
-    const QString pidFile = sandbox.root() + u"/brew.pid"_s, stepFile = sandbox.root() + u"/step.pid"_s;
-    QProcess cli;
-    sandbox.prepare(cli, arguments,
-        { u"FAKE_BREW_STEP="_s + held + u':' + stepFile, u"FAKE_BREW_PID_FILE="_s + pidFile,
-            u"FAKE_BREW_FAIL_TOKENS="_s + failing });
-    cli.setChildProcessModifier([] { ::signal(SIGHUP, SIG_DFL); }); // as in a terminal, even under nohup
-    cli.start();
-    const qint64 step = EngineTestKit::stepPid(stepFile);
-    const pid_t brew = EngineTestKit::fileBytes(pidFile).trimmed().toInt();
-    QVERIFY(step > 0 && brew > 0 && ::kill(brew, 0) == 0);
-
-    ::kill(pid_t(cli.processId()), signalNumber);
-    QVERIFY(cli.waitForFinished(30000));
-    QCOMPARE(cli.exitCode(), 130);
-    QTEST(QString::fromUtf8(cli.readAllStandardError()), "err");
-    // brew was stopped with the step it was running, not left behind.
-    QTRY_VERIFY_WITH_TIMEOUT(RunningApplications::isTerminated(brew) && RunningApplications::isTerminated(step), 30000);
-    QCOMPARE(sandbox.brewCalls().last().left(held.size()), held); // nothing started after it
-}
-
-void TestCliCommands::refusesAppLockedByAnotherProcess()
-{
-    const CliSandbox sandbox;
-    // This test's own coordinator over the same lock files stands in for the window.
-    OperationCoordinator window(sandbox.lockFolder());
-    const CatalogApp maccy = Catalog::v1().constFirst();
-    std::optional<OperationCoordinator::Ticket> installing = window.beginOperation(maccy, this);
-    QVERIFY(*installing);
-
-    const Run refused = sandbox.run({ u"install"_s, u"maccy"_s });
-    QCOMPARE(refused.exitCode, 1);
-    QCOMPARE(refused.err, u"Another operation on Maccy is still running; try again when it has finished.\n"_s);
-    QVERIFY(sandbox.brewCalls().filter(u"install"_s).isEmpty());
-
-    installing.reset();
-    QCOMPARE(sandbox.run({ u"install"_s, u"maccy"_s }).exitCode, 0);
-}
-
-void TestCliCommands::asksAndDrawsProgressInTerminal()
-{
-    const CliSandbox sandbox;
-    const QString set = sandbox.root() + u"/apps.txt"_s;
-    QVERIFY(Sandbox::writeFile(set, "maccy\n"));
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
-    const QString terminal = QString::fromLocal8Bit(::ptsname(master));
-    QByteArray screen;
-    QSocketNotifier reader(master, QSocketNotifier::Read);
-    connect(&reader, &QSocketNotifier::activated, this, [&screen, &reader, master] {
-        char buffer[4096];
-        const ssize_t count = ::read(master, buffer, sizeof buffer);
-        if (count > 0)
-            screen.append(buffer, count);
-        else
-            reader.setEnabled(false); // the last writer is gone
-    });
-
-    QProcess cli;
-    sandbox.prepare(cli, { u"import"_s, set });
-    cli.setStandardInputFile(terminal);
-    cli.setStandardErrorFile(terminal, QIODevice::Append);
-    cli.start();
-    QTRY_VERIFY_WITH_TIMEOUT(screen.contains("Install Maccy? [y/N] "), 30000);
-    QCOMPARE(::write(master, "y\n", 2), 2);
-    QVERIFY(cli.waitForFinished(30000));
-    QTRY_VERIFY(screen.contains("Downloading"));
-    ::close(master);
-
-    QCOMPARE(cli.exitCode(), 0);
-    QCOMPARE(cli.readAllStandardOutput(), QByteArray("The file names 1 app:\n  Maccy (maccy)\nInstalled Maccy.\n"));
-    // Each note replaces the one before on the same line.
-    QVERIFY2(screen.contains("\r\x1b[KDownloading Maccy.\r\x1b[KInstalling Maccy."), screen.constData());
-    QCOMPARE(sandbox.installedBundles(), QStringList { u"Maccy.app"_s });
-}
-
-// The end-to-end script CI runs against a Mac's real Homebrew, run here against the fake brew with
-// the sandbox as its Mac: each step, and the step a failure names.
-void TestCliCommands::endToEndScriptChecksASimulatedMac_data()
-{
-    QTest::addColumn<QStringList>("variables");
-    QTest::addColumn<QStringList>("installed");
-    QTest::addColumn<QString>("app"); // what the script starts as Orvando
-    QTest::addColumn<QString>("failedStep"); // empty when every step passes
-
-    const QString orvando = QStringLiteral(ORVANDO_APP_PATH);
-    QTest::newRow("every step passes") << QStringList() << QStringList() << orvando << QString();
-    QTest::newRow("the app is already installed")
-        << QStringList() << QStringList { u"maccy"_s } << orvando << u"maccy is not installed yet"_s;
-    QTest::newRow("update list unreadable") << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s }
-                                            << QStringList() << orvando << u"outdated answers by the schema"_s;
-    QTest::newRow("Orvando does not stay up")
-        << QStringList() << QStringList() << u"/bin/false"_s << u"Orvando starts and stays up for 2 seconds"_s;
-}
-
-void TestCliCommands::endToEndScriptChecksASimulatedMac()
-{
-    using EngineTestKit::fileBytes;
-    QFETCH(QStringList, variables);
-    QFETCH(QStringList, installed);
-    QFETCH(QString, app);
-    QFETCH(QString, failedStep);
-    const CliSandbox sandbox;
-    sandbox.preinstall(installed);
-    const QString out = sandbox.root() + u"/e2e"_s;
-    // The command line uses the catalog a window refreshed and kept earlier: here Maccy is renamed.
-    Environment env = sandbox.environment();
-    env.cacheDir = sandbox.root() + u"/cache"_s;
-    const SignedCatalog::KeyPair keys = SignedCatalog::generateKeyPair();
-    env.catalogPublicKey = keys.publicKey;
-    QVERIFY(EnvironmentFile::write(sandbox.envFile(), env));
-    CatalogDocument kept { Catalog::builtInIssued().addDays(1), Catalog::v1() };
-    kept.apps.first().name = u"Maccy Refreshed"_s;
-    QVERIFY(Sandbox::writeFile(env.cacheDir + u"/catalog/catalog.json"_s, kept.toJson()));
-    QVERIFY(Sandbox::writeFile(
-        env.cacheDir + u"/catalog/catalog.json.sig"_s, SignedCatalog::sign(kept.toJson(), keys.secretKey)));
-
-    QProcess script;
-    // The command line and the application both take the sandbox's home for the user's.
-    sandbox.prepare(script, {},
-        variables << u"HOME="_s + sandbox.home() << u"E2E_STAY_UP=2"_s << u"ORVANDO_FORCE_NO_BREW=1"_s
-                  << u"E2E_LAUNCH=direct"_s);
-    QProcessEnvironment processEnv = script.processEnvironment();
-    for (const QString &name : { u"XDG_DATA_HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s })
-        processEnv.remove(name);
-    // The Mac's Trash is the user's own, wherever the sandbox's home is.
-    if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::MacOS)
-        processEnv.insert(u"E2E_TRASH"_s, QDir::homePath() + u"/.Trash"_s);
-    script.setProcessEnvironment(processEnv);
-    script.setProgram(QStringLiteral(ORVANDO_SOURCE_DIR "/scripts/e2e-mac"));
-    script.setArguments({ u"--app"_s, app, u"--cli"_s, QStringLiteral(ORVANDO_CLI_PATH), u"--out"_s, out });
-    script.start();
-    QVERIFY(script.waitForFinished(240000));
-    const QString said = QString::fromUtf8(script.readAllStandardOutput() + script.readAllStandardError());
-
-    const QString verdict
-        = failedStep.isEmpty() ? u"e2e-mac: all 10 steps passed"_s : u"FAILED in step \""_s + failedStep;
-    QVERIFY2(script.exitCode() == (failedStep.isEmpty() ? 0 : 1) && said.contains(verdict), qPrintable(said));
-    if (failedStep.isEmpty()) {
-        QCOMPARE(sandbox.brewCalls().filter(QRegularExpression(u"^(un)?install "_s)),
-            QStringList({ u"install --cask maccy"_s, u"uninstall --cask maccy"_s, u"install --cask maccy"_s,
-                u"uninstall --cask maccy"_s }));
-        QCOMPARE(fileBytes(out + u"/Brewfile"_s), QByteArray("cask \"maccy\"\n"));
-        QVERIFY(fileBytes(out + u"/info.out"_s).contains("\"name\": \"Maccy Refreshed\""));
+        const QString noCommand = u"Name a command. “orvando-cli --help” lists them."_s;
+        refused("no command", {}, Kind::Usage, noCommand);
+        // An option's value, and a word after "--", is no command.
+        refused("only an option's value", { u"--category"_s, u"list"_s }, Kind::Usage, noCommand);
+        refused("only after --", { u"--"_s, u"export"_s }, Kind::Usage, noCommand);
+        refused("a near miss", { u"instal"_s, u"maccy"_s }, Kind::Usage,
+            u"Unknown command “instal”. Did you mean “install”?"_s);
+        refused("nothing near", { u"frobnicate"_s }, Kind::Usage,
+            u"Unknown command “frobnicate”. “orvando-cli --help” lists the commands."_s);
+        refused("another command's option", { u"install"_s, u"--json"_s, u"maccy"_s }, Kind::Usage,
+            u"Unknown option “--json” for install. “orvando-cli install --help” lists its options."_s);
+        refused("a mistyped option", { u"list"_s, u"--jsn"_s }, Kind::Usage,
+            u"Unknown option “--jsn” for list. Did you mean “--json”?"_s);
+        refused("a value missing", { u"list"_s, u"--category"_s }, Kind::Usage, u"--category needs a value: <c>."_s);
+        refused("info of two apps", { u"info"_s, u"ice"_s, u"loop"_s }, Kind::Usage,
+            u"The info command takes one name only."_s);
+        refused("install of nothing", { u"install"_s, u"-v"_s }, Kind::Usage, u"Name at least one app to install."_s);
+        refused("update of both", { u"update"_s, u"ice"_s, u"--all"_s }, Kind::Usage,
+            u"Name the apps to update, or use --all, not both."_s);
+        refused("help of a command", { u"install"_s, u"maccy"_s, u"--help"_s }, Kind::Help,
+            u"Usage: orvando-cli install <id>…"_s);
+        refused("help command", { u"help"_s, u"import"_s }, Kind::Help, u"Usage: orvando-cli import <file> [--yes]"_s);
+        refused("version wins", { u"list"_s, u"--version"_s }, Kind::Version, QString());
     }
-    // Whatever happened, the Mac is left as it was found.
-    QCOMPARE(sandbox.installedBundles(), installed.isEmpty() ? QStringList() : QStringList { u"Maccy.app"_s });
-}
+
+    void readsRequestsAndRefusesBadUsage()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Kind, kind);
+        QFETCH(QString, text);
+        QFETCH(CliRequest, expected);
+        const CliArguments::Parsed parsed = CliArguments::parse(arguments, u"orvando-cli"_s);
+        QCOMPARE(parsed.kind, kind);
+        QCOMPARE(kind == Kind::Run ? parsed.text : parsed.text.section(u'\n', 0, 0), text);
+        QVERIFY(kind != Kind::Run || parsed.request == expected);
+    }
+
+    void findsApps_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QStringList>("problems");
+
+        QTest::newRow("id, name and cask token, in any case, once each")
+            << QStringList { u"VLC"_s, u"Hidden Bar"_s, u"alttab"_s, u"jordanbaird-ice"_s, u"handbrake-app"_s,
+                   u"vlc"_s }
+            << QStringList { u"vlc"_s, u"hiddenbar"_s, u"alt-tab"_s, u"ice"_s, u"handbrake"_s } << QStringList {};
+        QTest::newRow("a typo, a swap, a wrong character, a prefix")
+            << QStringList { u"maccyy"_s, u"rectnagle"_s, u"alt_tab"_s, u"raspberry"_s } << QStringList {}
+            << QStringList { u"Unknown app “maccyy”. Did you mean “maccy”?"_s,
+                   u"Unknown app “rectnagle”. Did you mean “rectangle”?"_s,
+                   u"Unknown app “alt_tab”. Did you mean “alt-tab”?"_s,
+                   u"Unknown app “raspberry”. Did you mean “raspberry-pi-imager”?"_s };
+        QTest::newRow("nothing close") << QStringList { u"photoshop"_s, u"pi"_s } << QStringList {}
+                                       << QStringList {
+                                              u"Unknown app “photoshop”. The list --all command shows every app."_s,
+                                              u"Unknown app “pi”. The list --all command shows every app."_s
+                                          };
+    }
+
+    void findsApps()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, ids);
+        QFETCH(QStringList, problems);
+        const CliLookup::Apps found = CliLookup::apps(names, Catalog::v1());
+        QCOMPARE(EngineTestKit::idsOf(found.apps), ids);
+        QCOMPARE(found.problems, problems);
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("withBrew");
+        QTest::addColumn<QStringList>("installed"); // casks installed beforehand
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("out"); // patterns standard output must match
+        QTest::addColumn<QStringList>("err");
+        QTest::addColumn<QStringList>("after"); // the bundles in the user's Applications afterwards
+        QTest::addColumn<QStringList>("json"); // the output's shape in the published schema, a path in it, its value
+        // The command line as a shell would split it.
+        const auto row = [](const char *name, const QString &command, const QStringList &installed, int exitCode,
+                             const QStringList &out, const QStringList &err, const QStringList &after,
+                             const QStringList &variables = {}, bool withBrew = true, const QStringList &json = {}) {
+            QTest::newRow(name) << QProcess::splitCommand(command) << withBrew << installed << variables << exitCode
+                                << out << err << after << json;
+        };
+        const QStringList none, maccyShottr { u"maccy"_s, u"shottr"_s }, both { u"Maccy.app"_s, u"Shottr.app"_s };
+        const QStringList nothing { u"\\A\\z"_s };
+        row("list", u"list"_s, maccyShottr, 0,
+            { u"^ID +NAME +CATEGORY +STATE$"_s, u"^maccy +Maccy +Clipboard & text +installed$"_s,
+                u"^shottr +Shottr +Media +update available$"_s, u"^ice +Ice +Menu bar +not installed$"_s,
+                u"^tomatobar +TomatoBar +Menu bar +unavailable$"_s, u"\\A(?![\\s\\S]*keepassxc)"_s },
+            none, both);
+        row("list a category of all", u"list --all --category \"Privacy & security\""_s, none, 0,
+            { u"\\AID.*\\nkeepassxc +KeePassXC .*\\nbitwarden +Bitwarden .*\\n\\z"_s }, none, none);
+        row("list an unknown category", u"list --category medai"_s, none, 2, nothing,
+            { u"^Unknown category “medai”. Did you mean “media”\\?$"_s }, none);
+        row("info of a disabled cask", u"info tomatobar"_s, none, 0,
+            { u"^State +unavailable$"_s,
+                u"^ +Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper check, since 1 September "
+                u"2026\\.$"_s,
+                u"^  Version +3\\.6\\.1$"_s, u"^  Checksum +Checksum verified by Homebrew$"_s },
+            none, none);
+        row("info of an installed app with an update", u"info Shottr"_s, maccyShottr, 0,
+            { u"^Update +Update to 2\\.1\\.0 \\(installed 0\\.9\\.1\\)$"_s,
+                u"^Installed at +.*/home/Applications/Shottr\\.app$"_s, u"^Gatekeeper +not checked$"_s,
+                u"^  Checksum +Not verified: this app's download changes with every release$"_s,
+                u"^The free version is all you need\\. Pro extras are optional\\.$"_s,
+                u"^Permission required: Shottr needs Screen Recording permission"_s },
+            none, both);
+        row("outdated", u"outdated"_s, maccyShottr, 0,
+            { u"^maccy +Maccy +2\\.2\\.0 +2\\.3\\.0 +Updates itself$"_s, u"^shottr +Shottr +0\\.9\\.1 +2\\.1\\.0$"_s },
+            none, both);
+        // Not "up to date" when brew's answer cannot be read: both fail with one sentence, after what is known.
+        for (const QString &command : { u"outdated"_s, u"update --all"_s })
+            for (const QString &answer : { u"/nonexistent"_s, fixtures + u"outdated-error-page.html"_s })
+                row(qPrintable(command + u", brew answers "_s + answer.section(u'/', -1)), command, maccyShottr, 1,
+                    { u"\\A(?![\\s\\S]*up to date)"_s }, { u"^Not every app could be checked for updates: "_s }, both,
+                    { u"FAKE_BREW_OUTDATED_JSON="_s + answer });
+        row("install", u"install maccy"_s, none, 0, { u"\\AInstalled Maccy\\.\\n\\z"_s }, nothing, { u"Maccy.app"_s });
+        row("install fails", u"install maccy rectangle"_s, none, 1, { u"\\AInstalled Rectangle\\.\\n\\z"_s },
+            { u"Maccy"_s }, { u"Rectangle.app"_s }, { u"FAKE_BREW_FAIL_TOKENS=maccy"_s });
+        row("install of a disabled cask", u"install tomatobar"_s, none, 1, nothing,
+            { u"^Homebrew no longer offers TomatoBar: "_s }, none);
+        row("install without Homebrew, --no-setup", u"install --no-setup maccy"_s, none, 3, none,
+            { u"^Maccy installs through Homebrew, which isn't set up on this Mac yet\\.$"_s,
+                u"^Homebrew was not set up, as --no-setup asks\\.$"_s },
+            none, none, false);
+        row("install without Homebrew, no terminal", u"install maccy"_s, none, 3, none,
+            { u"^Run this in a terminal to set Homebrew up"_s }, none, none, false);
+        row("uninstall", u"uninstall maccy"_s, maccyShottr, 0, { u"\\ARemoved Maccy\\.\\n\\z"_s }, none,
+            { u"Shottr.app"_s });
+        row("uninstall with a typo does nothing", u"uninstall maccy shotr"_s, maccyShottr, 2, none,
+            { u"^Unknown app “shotr”. Did you mean “shottr”\\?$"_s }, both);
+        row("update all leaves self-updating apps alone", u"update --all"_s, maccyShottr, 0,
+            { u"\\AUpdated Shottr to 2\\.1\\.0\\.\\n\\z"_s }, none, both);
+        row("update of an app not installed", u"update rectangle"_s, none, 1, nothing,
+            { u"^Rectangle is not installed\\.$"_s }, none);
+        row("export", u"export"_s, maccyShottr, 0, { u"\\Acask \"maccy\"\\ncask \"shottr\"\\n\\z"_s }, none, both);
+        row("import unconfirmed", u"import SET"_s, none, 2, { u"^  Maccy \\(maccy\\)$"_s },
+            { u"^Not in the catalog, left out: photoshop, \\\\x1B\\]0;owned\\\\x07\\.$"_s,
+                u"^Left to Homebrew: brew \"wget\"\\.$"_s, u"^Nothing was installed: confirm with --yes"_s },
+            none);
+        row("import confirmed", u"import SET --yes"_s, none, 0, { u"^Installed Maccy\\.$"_s }, none,
+            { u"Maccy.app"_s });
+        row("unknown command", u"instal maccy"_s, none, 2, none, { u"Did you mean “install”\\?$"_s }, none);
+        for (const auto &[command, json] : { std::pair(u"list --all"_s, u"list apps.13.state update available"_s),
+                 std::pair(u"info shottr"_s, u"info app.update.availableVersion 2.1.0"_s),
+                 std::pair(u"info parabolic"_s, u"info app.source.githubRepo NickvisionApps/Parabolic"_s),
+                 std::pair(u"outdated"_s, u"outdated updates.1.id shottr"_s) })
+            row(qPrintable(command + u" as JSON"_s), command + u" --json"_s, maccyShottr, 0, none, none, both, {}, true,
+                json.split(u' ').mid(0, 2) << json.section(u' ', 2));
+        row("version", u"--version"_s, none, 0, { u"\\Aorvando-cli \\d+\\.\\d+\\.\\d+"_s }, none, none);
+    }
+
+    void commands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, withBrew);
+        QFETCH(QStringList, installed);
+        QFETCH(QStringList, variables);
+        QFETCH(QStringList, out);
+        QFETCH(QStringList, err);
+        QFETCH(QStringList, after);
+        QFETCH(QStringList, json);
+        const CliSandbox sandbox(withBrew);
+        sandbox.preinstall(installed);
+        const QString set = sandbox.root() + u"/Brewfile"_s;
+        // A name that would retitle the terminal, were it printed as it is.
+        QVERIFY(
+            Sandbox::writeFile(set, "brew \"wget\"\ncask \"maccy\" # the clipboard\nphotoshop\n\x1b]0;owned\x07\n"));
+
+        const Run run = sandbox.run(arguments.replaceInStrings(u"SET"_s, set), variables);
+        QTEST(run.exitCode, "exitCode");
+        for (const QString &pattern : out)
+            QVERIFY2(QRegularExpression(pattern, QRegularExpression::MultilineOption).match(run.out).hasMatch(),
+                qPrintable(pattern + u" in:\n"_s + run.out));
+        for (const QString &pattern : err)
+            QVERIFY2(QRegularExpression(pattern, QRegularExpression::MultilineOption).match(run.err).hasMatch(),
+                qPrintable(pattern + u" in:\n"_s + run.err));
+        // Nothing drawn for a terminal when there is none.
+        QVERIFY(!run.err.contains(u'\r') && !run.err.contains(u'\x1b'));
+        QCOMPARE(sandbox.installedBundles(), after);
+        if (json.isEmpty())
+            return;
+        const QJsonObject schema = QJsonDocument::fromJson(
+            EngineTestKit::fileBytes(QStringLiteral(ORVANDO_SOURCE_DIR "/docs/cli-json-schema.json")))
+                                       .object()[u"$defs"_s][json[0]]
+                                       .toObject();
+        QVERIFY(!schema.isEmpty());
+        QJsonParseError error {};
+        const QJsonDocument document = QJsonDocument::fromJson(run.out.toUtf8(), &error);
+        QVERIFY2(document.isObject(), qPrintable(error.errorString()));
+        QCOMPARE(violation(document.object(), schema, json[0]), QString());
+        QCOMPARE(valueAt(document.object(), json[1]), QJsonValue(json[2]));
+    }
+
+    // Only a build made for tests takes its Mac from the file the variable names (here one that cannot be
+    // read, which such a build refuses); any other build acts on the Mac it runs on and never reads it.
+    void readsTheEnvironmentFileOnlyInTestBuilds_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("test build") << QStringLiteral(ORVANDO_CLI_PATH) << 2
+                                    << u"ORVANDO_CLI_ENVIRONMENT: “/nonexistent” is not a readable JSON object.\n"_s;
+        QTest::newRow("shipped build") << QStringLiteral(ORVANDO_SHIPPED_CLI_PATH) << 0 << QString();
+    }
+
+    void readsTheEnvironmentFileOnlyInTestBuilds()
+    {
+        QFETCH(QString, program);
+        const CliSandbox sandbox;
+        // This machine's folders as an empty home of the sandbox's own.
+        const QString home = sandbox.root() + u"/elsewhere"_s;
+        QVERIFY(QDir().mkpath(home));
+        QProcess process;
+        sandbox.prepare(process, { u"export"_s },
+            { u"ORVANDO_CLI_ENVIRONMENT=/nonexistent"_s, u"HOME="_s + home, u"XDG_CACHE_HOME="_s + home });
+        process.setProgram(program);
+        process.start();
+        QVERIFY(process.waitForFinished(60000));
+        QTEST(process.exitCode(), "exitCode");
+        QTEST(QString::fromUtf8(process.readAllStandardError()), "err");
+    }
+
+    void interruptStopsBrew_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("failing"); // the cask whose install fails first
+        QTest::addColumn<QString>("held"); // the call brew is held in when the signal comes
+        QTest::addColumn<QString>("err");
+        const QStringList both { u"install"_s, u"maccy"_s, u"rectangle"_s };
+        QTest::newRow("Ctrl-C") << int(SIGINT) << both << QString() << u"install --cask maccy"_s
+                                << u"Stopped. Maccy is left as it is on disk.\nNot started: Rectangle.\n"_s;
+        QTest::newRow("the terminal closes")
+            << int(SIGHUP) << both << QString() << u"install --cask maccy"_s
+            << u"Stopped. Maccy is left as it is on disk.\nNot started: Rectangle.\n"_s;
+        QTest::newRow("SIGTERM after an app failed")
+            << int(SIGTERM) << both << u"maccy"_s << u"install --cask rectangle"_s
+            << u"The download of Maccy failed. The app's publisher may have moved it; try again later.\n"
+               u"Stopped. Rectangle is left as it is on disk.\n"_s;
+        QTest::newRow("Ctrl-C while brew is asked for updates")
+            << int(SIGINT) << QStringList { u"outdated"_s } << QString() << u"outdated"_s << QString();
+    }
+
+    void interruptStopsBrew()
+    {
+        QFETCH(int, signalNumber);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, failing);
+        QFETCH(QString, held);
+        const CliSandbox sandbox;
+        const QString pidFile = sandbox.root() + u"/brew.pid"_s, stepFile = sandbox.root() + u"/step.pid"_s;
+        QProcess cli;
+        sandbox.prepare(cli, arguments,
+            { u"FAKE_BREW_STEP="_s + held + u':' + stepFile, u"FAKE_BREW_PID_FILE="_s + pidFile,
+                u"FAKE_BREW_FAIL_TOKENS="_s + failing });
+        cli.setChildProcessModifier([] { ::signal(SIGHUP, SIG_DFL); }); // as in a terminal, even under nohup
+        cli.start();
+        const qint64 step = EngineTestKit::stepPid(stepFile);
+        const pid_t brew = EngineTestKit::fileBytes(pidFile).trimmed().toInt();
+        QVERIFY(step > 0 && brew > 0 && ::kill(brew, 0) == 0);
+
+        ::kill(pid_t(cli.processId()), signalNumber);
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 130);
+        QTEST(QString::fromUtf8(cli.readAllStandardError()), "err");
+        // brew was stopped with the step it was running, not left behind.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            RunningApplications::isTerminated(brew) && RunningApplications::isTerminated(step), 30000);
+        QCOMPARE(sandbox.brewCalls().last().left(held.size()), held); // nothing started after it
+    }
+
+    void refusesAppLockedByAnotherProcess()
+    {
+        const CliSandbox sandbox;
+        // This test's own coordinator over the same lock files stands in for the window.
+        OperationCoordinator window(sandbox.lockFolder());
+        const CatalogApp maccy = Catalog::v1().constFirst();
+        std::optional<OperationCoordinator::Ticket> installing = window.beginOperation(maccy, this);
+        QVERIFY(*installing);
+
+        const Run refused = sandbox.run({ u"install"_s, u"maccy"_s });
+        QCOMPARE(refused.exitCode, 1);
+        QCOMPARE(refused.err, u"Another operation on Maccy is still running; try again when it has finished.\n"_s);
+        QVERIFY(sandbox.brewCalls().filter(u"install"_s).isEmpty());
+
+        installing.reset();
+        QCOMPARE(sandbox.run({ u"install"_s, u"maccy"_s }).exitCode, 0);
+    }
+
+    void asksAndDrawsProgressInTerminal()
+    {
+        const CliSandbox sandbox;
+        const QString set = sandbox.root() + u"/apps.txt"_s;
+        QVERIFY(Sandbox::writeFile(set, "maccy\n"));
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const QString terminal = QString::fromLocal8Bit(::ptsname(master));
+        QByteArray screen;
+        QSocketNotifier reader(master, QSocketNotifier::Read);
+        connect(&reader, &QSocketNotifier::activated, this, [&screen, &reader, master] {
+            char buffer[4096];
+            const ssize_t count = ::read(master, buffer, sizeof buffer);
+            if (count > 0)
+                screen.append(buffer, count);
+            else
+                reader.setEnabled(false); // the last writer is gone
+        });
+
+        QProcess cli;
+        sandbox.prepare(cli, { u"import"_s, set });
+        cli.setStandardInputFile(terminal);
+        cli.setStandardErrorFile(terminal, QIODevice::Append);
+        cli.start();
+        QTRY_VERIFY_WITH_TIMEOUT(screen.contains("Install Maccy? [y/N] "), 30000);
+        QCOMPARE(::write(master, "y\n", 2), 2);
+        QVERIFY(cli.waitForFinished(30000));
+        QTRY_VERIFY(screen.contains("Downloading"));
+        ::close(master);
+
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(cli.readAllStandardOutput(), QByteArray("The file names 1 app:\n  Maccy (maccy)\nInstalled Maccy.\n"));
+        // Each note replaces the one before on the same line.
+        QVERIFY2(screen.contains("\r\x1b[KDownloading Maccy.\r\x1b[KInstalling Maccy."), screen.constData());
+        QCOMPARE(sandbox.installedBundles(), QStringList { u"Maccy.app"_s });
+    }
+
+    // The end-to-end script CI runs against a Mac's real Homebrew, run here against the fake brew with
+    // the sandbox as its Mac: each step, and the step a failure names.
+    void endToEndScriptChecksASimulatedMac_data()
+    {
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("app"); // what the script starts as Orvando
+        QTest::addColumn<QString>("failedStep"); // empty when every step passes
+
+        const QString orvando = QStringLiteral(ORVANDO_APP_PATH);
+        QTest::newRow("every step passes") << QStringList() << QStringList() << orvando << QString();
+        QTest::newRow("the app is already installed")
+            << QStringList() << QStringList { u"maccy"_s } << orvando << u"maccy is not installed yet"_s;
+        QTest::newRow("update list unreadable") << QStringList { u"FAKE_BREW_OUTDATED_JSON=/nonexistent"_s }
+                                                << QStringList() << orvando << u"outdated answers by the schema"_s;
+        QTest::newRow("Orvando does not stay up")
+            << QStringList() << QStringList() << u"/bin/false"_s << u"Orvando starts and stays up for 2 seconds"_s;
+    }
+
+    void endToEndScriptChecksASimulatedMac()
+    {
+        using EngineTestKit::fileBytes;
+        QFETCH(QStringList, variables);
+        QFETCH(QStringList, installed);
+        QFETCH(QString, app);
+        QFETCH(QString, failedStep);
+        const CliSandbox sandbox;
+        sandbox.preinstall(installed);
+        const QString out = sandbox.root() + u"/e2e"_s;
+        // The command line uses the catalog a window refreshed and kept earlier: here Maccy is renamed.
+        Environment env = sandbox.environment();
+        env.cacheDir = sandbox.root() + u"/cache"_s;
+        const SignedCatalog::KeyPair keys = SignedCatalog::generateKeyPair();
+        env.catalogPublicKey = keys.publicKey;
+        QVERIFY(EnvironmentFile::write(sandbox.envFile(), env));
+        CatalogDocument kept { Catalog::builtInIssued().addDays(1), Catalog::v1() };
+        kept.apps.first().name = u"Maccy Refreshed"_s;
+        QVERIFY(Sandbox::writeFile(env.cacheDir + u"/catalog/catalog.json"_s, kept.toJson()));
+        QVERIFY(Sandbox::writeFile(
+            env.cacheDir + u"/catalog/catalog.json.sig"_s, SignedCatalog::sign(kept.toJson(), keys.secretKey)));
+
+        QProcess script;
+        // The command line and the application both take the sandbox's home for the user's.
+        sandbox.prepare(script, {},
+            variables << u"HOME="_s + sandbox.home() << u"E2E_STAY_UP=2"_s << u"ORVANDO_FORCE_NO_BREW=1"_s
+                      << u"E2E_LAUNCH=direct"_s);
+        QProcessEnvironment processEnv = script.processEnvironment();
+        for (const QString &name : { u"XDG_DATA_HOME"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s })
+            processEnv.remove(name);
+        // The Mac's Trash is the user's own, wherever the sandbox's home is.
+        if (QOperatingSystemVersion::currentType() == QOperatingSystemVersion::MacOS)
+            processEnv.insert(u"E2E_TRASH"_s, QDir::homePath() + u"/.Trash"_s);
+        script.setProcessEnvironment(processEnv);
+        script.setProgram(QStringLiteral(ORVANDO_SOURCE_DIR "/scripts/e2e-mac"));
+        script.setArguments({ u"--app"_s, app, u"--cli"_s, QStringLiteral(ORVANDO_CLI_PATH), u"--out"_s, out });
+        script.start();
+        QVERIFY(script.waitForFinished(240000));
+        const QString said = QString::fromUtf8(script.readAllStandardOutput() + script.readAllStandardError());
+
+        const QString verdict
+            = failedStep.isEmpty() ? u"e2e-mac: all 10 steps passed"_s : u"FAILED in step \""_s + failedStep;
+        QVERIFY2(script.exitCode() == (failedStep.isEmpty() ? 0 : 1) && said.contains(verdict), qPrintable(said));
+        if (failedStep.isEmpty()) {
+            QCOMPARE(sandbox.brewCalls().filter(QRegularExpression(u"^(un)?install "_s)),
+                QStringList({ u"install --cask maccy"_s, u"uninstall --cask maccy"_s, u"install --cask maccy"_s,
+                    u"uninstall --cask maccy"_s }));
+            QCOMPARE(fileBytes(out + u"/Brewfile"_s), QByteArray("cask \"maccy\"\n"));
+            QVERIFY(fileBytes(out + u"/info.out"_s).contains("\"name\": \"Maccy Refreshed\""));
+        }
+        // Whatever happened, the Mac is left as it was found.
+        QCOMPARE(sandbox.installedBundles(), installed.isEmpty() ? QStringList() : QStringList { u"Maccy.app"_s });
+    }
+};
 
 QTEST_GUILESS_MAIN(TestCliCommands)
 #include "TestCliCommands.moc"

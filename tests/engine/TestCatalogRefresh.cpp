@@ -63,16 +63,6 @@ Edit entry(int index, const QString &key = {}, const QJsonValue &value = {})
     };
 }
 
-Result refresh(CatalogRefresher &refresher)
-{
-    std::optional<Result> outcome;
-    const auto run
-        = [](CatalogRefresher *r, std::optional<Result> *out) -> QCoro::Task<> { *out = co_await r->refresh(); };
-    if (!finish(run(&refresher, &outcome)))
-        qFatal("the refresh did not end");
-    return *outcome;
-}
-
 // The ids a program starting now would show.
 QStringList afterRelaunch(const Environment &env)
 {
@@ -166,7 +156,7 @@ private Q_SLOTS:
         QFETCH(QStringList, ids);
         publish(bytes, signature);
         CatalogRefresher refresher(m_env);
-        QCOMPARE(refresh(refresher), outcome);
+        QCOMPARE(await(refresher.refresh()), outcome);
         QCOMPARE(afterRelaunch(m_env), ids);
         // The queries the window and the command line use follow the list in use.
         QCOMPARE(idsOf(Catalog::apps(true, std::nullopt)), ids);
@@ -183,13 +173,13 @@ private Q_SLOTS:
         };
         CatalogRefresher refresher(m_env);
         publish(published(later, entry(-1)));
-        QCOMPARE(refresh(refresher), Result::Refreshed);
-        QCOMPARE(refresh(refresher), Result::NotDue);
+        QCOMPARE(await(refresher.refresh()), Result::Refreshed);
+        QCOMPARE(await(refresher.refresh()), Result::NotDue);
         QVERIFY(lastLookedHoursAgo(25));
-        QCOMPARE(refresh(refresher), Result::Unchanged);
+        QCOMPARE(await(refresher.refresh()), Result::Unchanged);
         publish(published(later.addSecs(-3600)));
         QVERIFY(lastLookedHoursAgo(-24 * 30));
-        QCOMPARE(refresh(refresher), Result::Stale);
+        QCOMPARE(await(refresher.refresh()), Result::Stale);
         QCOMPARE(m_server->requests("/catalog.json").size(), 3);
         QCOMPARE(afterRelaunch(m_env), idsOf(Catalog::v1()) + QStringList { u"hyperkey"_s });
         QVERIFY(idsOf(Catalog::curated()).contains(u"hyperkey"_s));
@@ -197,11 +187,11 @@ private Q_SLOTS:
         QVERIFY(lastLookedHoursAgo(25));
         m_env.catalogUrl = QUrl(u"http://127.0.0.1:1/catalog.json"_s);
         CatalogRefresher unanswered(m_env);
-        QCOMPARE(refresh(unanswered), Result::Unreachable);
+        QCOMPARE(await(unanswered.refresh()), Result::Unreachable);
         QVERIFY(unanswered.lastChecked() < QDateTime::currentDateTimeUtc().addSecs(-24 * 3600));
         m_env.catalogPublicKey.clear();
         CatalogRefresher keyless(m_env);
-        QCOMPARE(refresh(keyless), Result::Disabled);
+        QCOMPARE(await(keyless.refresh()), Result::Disabled);
     }
 
     // What was kept is read again at every start as a file anyone could have changed: an edit, a
@@ -210,7 +200,7 @@ private Q_SLOTS:
     {
         publish(published(later, entry(-1)));
         CatalogRefresher refresher(m_env);
-        QCOMPARE(refresh(refresher), Result::Refreshed);
+        QCOMPARE(await(refresher.refresh()), Result::Refreshed);
         const QString catalog = kept(u"catalog.json"_s);
         const auto usedAtStart = [this] { return afterRelaunch(m_env).contains(u"hyperkey"_s); };
         QVERIFY(usedAtStart() && QFile::copy(catalog, kept(u"copy.json"_s)));

@@ -374,9 +374,8 @@ private Q_SLOTS:
     void updatesInPlace_data()
     {
         QTest::addColumn<bool>("digestMatches");
-        QTest::addColumn<QByteArray>("payload");
-        QTest::newRow("verified") << true << QByteArray("new");
-        QTest::newRow("digest mismatch") << false << QByteArray("old");
+        QTest::newRow("verified") << true;
+        QTest::newRow("digest mismatch") << false;
     }
     void updatesInPlace()
     {
@@ -393,7 +392,7 @@ private Q_SLOTS:
         InstallEngine engine(environment(sandbox, server), nullptr, &coordinator);
 
         QVERIFY(finish(engine.update(parabolic())));
-        QTEST(fileBytes(old + u"/Contents/Resources/payload"_s), "payload");
+        QCOMPARE(fileBytes(old + u"/Contents/Resources/payload"_s), digestMatches ? "new" : "old");
         QCOMPARE(entriesOf(sandbox.systemApplications()), QStringList()); // no second copy
         QCOMPARE(entriesOf(sandbox.userApplications()), QStringList { u"Parabolic.app"_s });
         QCOMPARE(engine.state(u"parabolic"_s)->kind,

@@ -279,9 +279,7 @@ private Q_SLOTS:
         QVERIFY(finish(engine.uninstall(caskApp(id, u"Loop"_s, bundleID))));
         QCOMPARE(engine.state(id), std::optional(InstallState::notInstalled()));
         QCOMPARE(engine.hasPermissionNote(id), notedAfter);
-        QFile ran(calls);
-        QCOMPARE(ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray(),
-            reset ? QByteArray("reset Accessibility com.MrKai77.Loop") : QByteArray());
+        QCOMPARE(fileBytes(calls), reset ? QByteArray("reset Accessibility com.MrKai77.Loop") : QByteArray());
         // A failed reset is no failed removal.
         QCOMPARE(analytics.settledEvents(), QStringList { u"uninstall_succeeded "_s + id });
     }

@@ -23,23 +23,18 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A hand-made binary plist {CFBundleIdentifier: "com.evil\0.app"} in UTF-16, which libplist
-// hands over with the NUL inside; the encoders cannot write one.
+// hands over with the NUL inside; the encoders cannot write one. After the header: a dict of one
+// pair (objects 1 and 2), the key as ASCII, the value as 13 big-endian UTF-16 units, the offset
+// table, and the trailer (one-byte offsets and references, 3 objects, the top one 0, table at 59).
 QByteArray binaryWithNul()
 {
-    QByteArray out("bplist00");
-    out += QByteArray("\xD1\x01\x02", 3); // dict of one pair, objects 1 and 2
-    out += QByteArray("\x5F\x10\x12", 3) + "CFBundleIdentifier"; // ASCII string of 18
-    out += QByteArray("\x6D", 1); // UTF-16 string of 13 units, big-endian
-    for (const char c : QByteArray("com.evil\0.app", 13))
-        out += QByteArray(1, '\0') + c;
-    out += QByteArray("\x08\x0B\x20", 3); // offset table
-    QByteArray trailer(32, '\0');
-    trailer[6] = 1; // offset size
-    trailer[7] = 1; // object reference size
-    trailer[15] = 3; // objects
-    trailer[23] = 0; // top object
-    trailer[31] = 59; // offset table position
-    return out + trailer;
+    return QByteArray::fromHex("62706c6973743030"
+                               "d10102"
+                               "5f1012434642756e646c654964656e746966696572"
+                               "6d0063006f006d002e006500760069006c0000002e006100700070"
+                               "080b20"
+                               "00000000000001010000000000000003000000000000000000000000000000"
+                               "3b");
 }
 
 } // namespace

@@ -83,6 +83,16 @@ inline bool finish(QCoro::Task<> task)
     return QTest::qWaitFor([done] { return *done; }, 60000);
 }
 
+// Runs a task to its end on this thread's event loop and gives what it returned.
+template <typename T> T await(QCoro::Task<T> task)
+{
+    auto result = std::make_shared<std::optional<T>>();
+    std::move(task).then([result](T value) { *result = std::move(value); });
+    if (!QTest::qWaitFor([result] { return result->has_value(); }, 60000))
+        qFatal("the task did not finish");
+    return **result;
+}
+
 // The log's texts, only those of appID when given.
 inline QStringList logTexts(const InstallEngine &engine, const QString &appID = {})
 {

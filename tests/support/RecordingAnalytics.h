@@ -17,7 +17,7 @@ public:
     RecordingAnalytics()
     {
         m_server.serve("/capture/", "{\"status\":1}");
-        m_defaults.setBool(QStringLiteral("orvando.analytics_opt_in"), true);
+        m_analytics.setOptedIn(true);
     }
 
     Analytics *client() { return &m_analytics; }
@@ -46,9 +46,6 @@ private:
     QTemporaryDir m_dir;
     LocalHttpServer m_server;
     UserDefaults m_defaults { m_dir.filePath(QStringLiteral("defaults.ini")) };
-    Analytics m_analytics { { QStringLiteral("phc_test"), m_server.url().toString(),
-                                [] {
-                                    return VersionInfo { QStringLiteral("1.0"), QStringLiteral("1") };
-                                } },
-        &m_defaults };
+    static VersionInfo version() { return { QStringLiteral("1.0"), QStringLiteral("1") }; }
+    Analytics m_analytics { { QStringLiteral("phc_test"), m_server.url().toString(), version }, &m_defaults };
 };

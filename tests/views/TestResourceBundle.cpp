@@ -1,10 +1,10 @@
 #include "catalog/Catalog.h"
 #include "support/Sandbox.h"
-#include "views/AppDetailModel.h"
-#include "views/AppIconLoader.h"
-#include "views/ResourceBundle.h"
-#include "views/ScreenshotLoader.h"
-#include "views/SelfRemoval.h"
+#include "views/detail/AppDetailModel.h"
+#include "views/detail/ScreenshotLoader.h"
+#include "views/settings/SelfRemoval.h"
+#include "views/style/AppIconLoader.h"
+#include "views/style/ResourceBundle.h"
 
 #include <QDir>
 #include <QImage>
@@ -32,8 +32,7 @@ class TestResourceBundle : public QObject
         QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
         QImage image(std::max(width, 1), std::max(width, 1), QImage::Format_ARGB32);
         image.fill(Qt::darkCyan);
-        QFile garbage(path);
-        QVERIFY(width > 0 ? image.save(path, "PNG") : garbage.open(QIODevice::WriteOnly) && garbage.write("not a png"));
+        QVERIFY(width > 0 ? image.save(path, "PNG") : Sandbox::writeFile(path, "not a png"));
     }
 
 private Q_SLOTS:
@@ -63,13 +62,12 @@ private Q_SLOTS:
     {
         QTemporaryDir root;
         const QString bundle = root.filePath(ResourceBundle::name());
-        QVERIFY(QDir().mkpath(bundle + u"/Assets.xcassets/a.imageset"_s));
-        QFile file(bundle + u"/Assets.xcassets/a.imageset/a.png"_s);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString file = bundle + u"/Assets.xcassets/a.imageset/a.png"_s;
+        QVERIFY(Sandbox::writeFile(file, {}));
         for (const QString &value : { bundle, root.path(), root.filePath(u"missing"_s) }) {
             qputenv("ORVANDO_RESOURCES", QFile::encodeName(value));
             const QString found = ResourceBundle::urlForResource(u"a"_s, u"png"_s, u"Assets.xcassets/a.imageset"_s);
-            QCOMPARE(found, value.endsWith(u"missing"_s) ? QString() : file.fileName());
+            QCOMPARE(found, value.endsWith(u"missing"_s) ? QString() : file);
         }
         QVERIFY(ResourceBundle::urlForResource(u"../a.imageset/a"_s, u"png"_s, u"Assets.xcassets/x"_s).isEmpty());
         qunsetenv("ORVANDO_RESOURCES");

@@ -5,29 +5,30 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/facts/UpdateChecker.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 #include "telemetry/Analytics.h"
-#include "views/AppCard.h"
-#include "views/AppGrid.h"
-#include "views/AppSelectBox.h"
-#include "views/AppSelection.h"
-#include "views/AppSetTransfer.h"
-#include "views/BatchFooter.h"
-#include "views/BrandStyle.h"
-#include "views/EmptyState.h"
-#include "views/ImportConfirmation.h"
-#include "views/LogDrawer.h"
-#include "views/LogListView.h"
-#include "views/RootView.h"
-#include "views/SettingsView.h"
-#include "views/Sidebar.h"
-#include "views/UpdatesView.h"
-#include "views/WelcomePresenter.h"
-#include "views/WelcomeView.h"
+#include "views/card/AppCard.h"
+#include "views/card/AppSelectBox.h"
+#include "views/settings/SettingsView.h"
+#include "views/style/BrandStyle.h"
+#include "views/window/AppGrid.h"
+#include "views/window/AppSelection.h"
+#include "views/window/AppSetTransfer.h"
+#include "views/window/BatchFooter.h"
+#include "views/window/EmptyState.h"
+#include "views/window/ImportConfirmation.h"
+#include "views/window/LogDrawer.h"
+#include "views/window/LogListView.h"
+#include "views/window/RootView.h"
+#include "views/window/Sidebar.h"
+#include "views/window/UpdatesView.h"
+#include "views/window/WelcomePresenter.h"
+#include "views/window/WelcomeView.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -124,8 +125,8 @@ private Q_SLOTS:
     {
         static int serial = 0;
         m_defaults = std::make_unique<UserDefaults>(m_dir.filePath(u"defaults-%1.ini"_s.arg(++serial)));
-        m_defaults->setBool(u"orvando.analytics_opt_in"_s, true);
-        m_defaults->setBool(WelcomeView::hasSeenWelcomeKey(), true);
+        m_defaults->setBool(SettingsKeys::analyticsOptIn(), true);
+        m_defaults->setBool(SettingsKeys::hasSeenWelcome(), true);
         m_server = std::make_unique<LocalHttpServer>();
         m_server->serve("/capture/", "{}");
         m_analytics = std::make_unique<Analytics>(
@@ -137,9 +138,21 @@ private Q_SLOTS:
     void cleanup() { QDesktopServices::unsetUrlHandler(u"mailto"_s); }
 
     // "Updates (n)" shows once a check finds updates; its view's "Update all" updates them one after
-    // the other through the fake brew and says how it went.
+    // the other through the fake brew and says how it went. Otherwise the view says what the check
+    // found: never "up to date" when brew's answer could not be read.
+    void updatesRowAndUpdateAll_data()
+    {
+        QTest::addColumn<QByteArray>("answer"); // the file brew prints: "found", another, or none (nothing outdated)
+        QTest::addColumn<QString>("status");
+        QTest::newRow("two found, one fails") << QByteArray("found") << u"1 updated, 1 failed: Shottr — "_s;
+        QTest::newRow("nothing outdated") << QByteArray() << u"All your apps are up to date."_s;
+        QTest::newRow("brew fails") << QByteArray("/nonexistent")
+                                    << u"Not every app could be checked for updates: brew outdated failed (code 1)"_s;
+    }
     void updatesRowAndUpdateAll()
     {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, status);
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
         OperationCoordinator coordinator;
@@ -157,10 +170,18 @@ private Q_SLOTS:
         QVERIFY(Sandbox::writeFile(json,
             R"({"casks": [{"name": "maccy", "installed_versions": ["1.0"], "current_version": "2.0"},
                           {"name": "shottr", "installed_versions": ["1.0"], "current_version": "2.1.0"}]})"));
-        const ScopedEnvironmentVariable outdated("FAKE_BREW_OUTDATED_JSON", json.toUtf8());
+        const ScopedEnvironmentVariable outdated("FAKE_BREW_OUTDATED_JSON",
+            answer == "found"      ? json.toUtf8()
+                : answer.isEmpty() ? std::nullopt
+                                   : std::optional(answer));
         const ScopedEnvironmentVariable failing("FAKE_BREW_FAIL_TOKENS", QByteArray("shottr"));
-        QVERIFY(EngineTestKit::finish(
-            [](UpdateChecker *checker) -> QCoro::Task<> { co_await checker->check(); }(services->updates())));
+        const UpdatesView alone(view.engine()); // the row's own view is made when the row is chosen
+        EngineTestKit::await(services->updates()->check());
+        if (answer != "found") {
+            QVERIFY(sidebar->list()->isRowHidden(sidebar->updatesRow().row()));
+            QVERIFY2(alone.statusLabel()->text().startsWith(status), qPrintable(alone.statusLabel()->text()));
+            return;
+        }
         QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (2)"_s);
         view.resize(1000, 680);
         view.show();
@@ -168,36 +189,9 @@ private Q_SLOTS:
         QVERIFY(selected(sidebar, sidebar->updatesRow()));
         QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s }));
         QTest::mouseClick(view.updatesView()->updateAllButton(), Qt::LeftButton);
-        QTRY_VERIFY(view.updatesView()->statusLabel()->text().startsWith(u"1 updated, 1 failed: Shottr — "_s));
+        QTRY_VERIFY(view.updatesView()->statusLabel()->text().startsWith(status));
         QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (1)"_s);
         QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s })); // updated, still in sight
-    }
-
-    // What the Updates view says after a check: never "up to date" when brew's answer could not be
-    // read.
-    void updatesViewSaysWhatTheCheckFound_data()
-    {
-        QTest::addColumn<QByteArray>("answer"); // the file brew prints; empty: it finds nothing outdated
-        QTest::addColumn<QString>("status");
-        QTest::newRow("nothing outdated") << QByteArray() << u"All your apps are up to date."_s;
-        QTest::newRow("brew fails") << QByteArray("/nonexistent")
-                                    << u"Not every app could be checked for updates: brew outdated failed (code 1)"_s;
-    }
-    void updatesViewSaysWhatTheCheckFound()
-    {
-        QFETCH(QByteArray, answer);
-        QFETCH(QString, status);
-        Sandbox sandbox;
-        QVERIFY(sandbox.installFakeBrew());
-        const ScopedEnvironmentVariable outdated(
-            "FAKE_BREW_OUTDATED_JSON", answer.isEmpty() ? std::nullopt : std::optional(answer));
-        OperationCoordinator coordinator;
-        auto *services = new EngineServices(sandbox.environment(), Catalog::v1(), &coordinator);
-        InstallEngine engine(sandbox.environment(), nullptr, &coordinator, services);
-        UpdatesView view(&engine);
-        QVERIFY(EngineTestKit::finish(
-            [](UpdateChecker *checker) -> QCoro::Task<> { co_await checker->check(); }(services->updates())));
-        QVERIFY2(view.statusLabel()->text().startsWith(status), qPrintable(view.statusLabel()->text()));
     }
 
     void searchGoesOverTheFiltersAndClearingBringsThemBack()
@@ -402,16 +396,15 @@ private Q_SLOTS:
     void everyWelcomeDismissalStoresSeen_data()
     {
         QTest::addColumn<int>("how");
-        QTest::newRow("Get started") << 0;
-        QTest::newRow("Return key") << 1;
-        QTest::newRow("Escape key") << 2;
-        QTest::newRow("window closed") << 3;
+        int how = 0;
+        for (const char *name : { "Get started", "Return key", "Escape key", "window closed" })
+            QTest::newRow(name) << how++;
     }
     void everyWelcomeDismissalStoresSeen()
     {
         QFETCH(int, how);
         UserDefaults defaults(m_dir.filePath(u"welcome-%1.ini"_s.arg(how)));
-        const auto seen = [&defaults] { return defaults.boolValue(WelcomeView::hasSeenWelcomeKey(), false); };
+        const auto seen = [&defaults] { return defaults.boolValue(SettingsKeys::hasSeenWelcome(), false); };
         {
             QWidget window;
             WelcomePresenter presenter(&window, &defaults);

@@ -1,6 +1,7 @@
 #include "catalog/Catalog.h"
 #include "catalog/SignedCatalog.h"
 #include "engine/InstallEngine.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UrlOpener.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
@@ -10,8 +11,8 @@
 #include "support/ScopedEnvironmentVariable.h"
 #include "telemetry/Analytics.h"
 #include "telemetry/ProductInfo.h"
-#include "views/SelfRemoval.h"
-#include "views/SettingsView.h"
+#include "views/settings/SelfRemoval.h"
+#include "views/settings/SettingsView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,6 +44,7 @@ public:
 private:
     std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<LocalHttpServer> m_server;
+    std::unique_ptr<UserDefaults> m_defaults; // the analytics client's, apart from the standard store
     std::unique_ptr<Analytics> m_analytics;
     std::unique_ptr<InstallEngine> m_engine;
     std::unique_ptr<SettingsView> m_view;
@@ -105,11 +107,12 @@ private Q_SLOTS:
         // The Trash of removed apps lands in the sandbox, not in this machine's.
         qputenv("XDG_DATA_HOME", (m_sandbox->home() + u"/.local/share"_s).toUtf8());
         UserDefaults::setStandardLocation(m_sandbox->root() + u"/defaults.ini"_s);
-        UserDefaults::standard().setBool(u"orvando.analytics_opt_in"_s, true);
+        m_defaults = std::make_unique<UserDefaults>(m_sandbox->root() + u"/analytics.ini"_s);
+        m_defaults->setBool(SettingsKeys::analyticsOptIn(), true);
         m_server = std::make_unique<LocalHttpServer>();
         m_server->serve("/capture/", "{}");
         m_analytics = std::make_unique<Analytics>(
-            Analytics::Configuration { u"phc_test"_s, m_server->url().toString() }, &UserDefaults::standard());
+            Analytics::Configuration { u"phc_test"_s, m_server->url().toString() }, m_defaults.get());
         m_engine = std::make_unique<InstallEngine>(m_sandbox->environment());
         m_view = std::make_unique<SettingsView>(m_engine.get());
         m_view->setAnalytics(m_analytics.get());
@@ -126,23 +129,31 @@ private Q_SLOTS:
         m_view.reset();
         m_engine.reset();
         m_analytics.reset();
+        m_defaults.reset();
         m_server.reset();
         UserDefaults::setStandardLocation(QString());
         qunsetenv("XDG_DATA_HOME");
         m_sandbox.reset();
     }
 
-    // Typed as the keyboard sends it, Return between lines; blank text cannot be sent.
+    // Typed as the keyboard sends it, Return between lines; blank text cannot be sent. A suggestion
+    // no mail app took stays, with the address to copy.
     void sendsTheSuggestionAsTyped_data()
     {
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("spaces, tabs and line breaks") << QStringList { u" \t "_s, u""_s, u" "_s };
+        QTest::addColumn<bool>("mailApp");
+        QTest::newRow("spaces, tabs and line breaks") << QStringList { u" \t "_s, u""_s, u" "_s } << true;
         QTest::newRow("query characters, lines, accents")
-            << QStringList { u"  a&b=c?d+e#f"_s, u""_s, u"Zoë\u00a0Café ✓ "_s };
+            << QStringList { u"  a&b=c?d+e#f"_s, u""_s, u"Zoë\u00a0Café ✓ "_s } << true;
+        QTest::newRow("no mail app") << QStringList { u"Rectangle"_s } << false;
     }
     void sendsTheSuggestionAsTyped()
     {
         QFETCH(QStringList, lines);
+        QFETCH(bool, mailApp);
+        if (!mailApp)
+            UrlOpener::setOpener([](const QUrl &) { return false; });
+        const auto restore = qScopeGuard([] { UrlOpener::setOpener({}); });
         auto *editor = child<QPlainTextEdit>(u"suggestEditor"_s);
         auto *send = child<QPushButton>(u"sendSuggestion"_s);
         editor->setFocus();
@@ -157,8 +168,17 @@ private Q_SLOTS:
         const bool blank = lines.join(QString()).trimmed().isEmpty();
         QCOMPARE(send->isEnabled(), !blank);
         QTest::mouseClick(send, Qt::LeftButton);
-        QCOMPARE(m_opened.size(), blank ? 0 : 1);
-        if (blank)
+        QCOMPARE(m_opened.size(), blank || !mailApp ? 0 : 1);
+        if (!mailApp) {
+            QCOMPARE(editor->toPlainText(), u"Rectangle"_s);
+            QCOMPARE(m_view->busyNote(), u"No mail app opened. Write to "_s + ProductInfo::supportEmail() + u"."_s);
+            auto *copy = child<QAbstractButton>(u"copyAddress"_s);
+            QVERIFY(!copy->isHidden());
+            QApplication::clipboard()->clear();
+            QTest::mouseClick(copy, Qt::LeftButton);
+            QCOMPARE(QApplication::clipboard()->text(), ProductInfo::supportEmail());
+        }
+        if (blank || !mailApp)
             return;
         const QByteArray encoded = m_opened.first().toEncoded();
         QCOMPARE(QString::fromUtf8(QByteArray::fromPercentEncoding(encoded.mid(encoded.indexOf("&body=") + 6))),
@@ -175,113 +195,77 @@ private Q_SLOTS:
         auto *toggle = second.findChild<QCheckBox *>(u"analyticsSwitch"_s);
         QVERIFY(toggle->isChecked());
         QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(!UserDefaults::standard().boolValue(u"orvando.analytics_opt_in"_s, true));
+        QVERIFY(!m_defaults->boolValue(SettingsKeys::analyticsOptIn(), true));
         QVERIFY(!child<QCheckBox>(u"analyticsSwitch"_s)->isChecked());
         QTest::keyClick(toggle, Qt::Key_Space);
-        QVERIFY(UserDefaults::standard().boolValue(u"orvando.analytics_opt_in"_s, false));
+        QVERIFY(m_defaults->boolValue(SettingsKeys::analyticsOptIn(), false));
         QCOMPARE(events(), (QStringList { u"analytics_opt_in"_s, u"analytics_opt_out"_s }));
     }
 
-    void uninstallAllReportsTheCount_data()
+    // Each confirmation, cancelled, changes nothing; "Uninstall all" removes the catalog's apps and
+    // says how many; "Remove Orvando" deletes only its own bundle, then quits, or says why it cannot
+    // from where it lies.
+    void confirmationsDoOnlyWhatTheySay_data()
     {
-        QTest::addColumn<int>("installed");
+        QTest::addColumn<QString>("button"); // and its alert, "confirm" + the button's name
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("installed"); // catalog apps
         QTest::addColumn<QString>("note");
-        QTest::newRow("none") << 0 << u"No catalog apps were installed."_s;
-        QTest::newRow("one") << 1 << u"Removed 1 app."_s;
-        QTest::newRow("three") << 3 << u"Removed 3 apps."_s;
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("folder"); // where Orvando lies in the sandbox; empty: in Applications
+        const auto row = [](const char *name, const QString &button, const QString &answer, int installed,
+                             const QString &note = {}, const QStringList &events = {}, const QString &folder = {}) {
+            QTest::newRow(name) << button << answer << installed << note << events << folder;
+        };
+        const QString all = u"uninstallAll"_s, remove = u"removeOrvando"_s, uninstall = u"Uninstall all"_s;
+        row("uninstall all, cancelled", all, u"Cancel"_s, 2);
+        row("uninstall all of none", all, uninstall, 0, u"No catalog apps were installed."_s, { u"uninstall_all 0"_s });
+        row("uninstall all of one", all, uninstall, 1, u"Removed 1 app."_s, { u"uninstall_all 1"_s });
+        row("uninstall all of three", all, uninstall, 3, u"Removed 3 apps."_s, { u"uninstall_all 3"_s });
+        row("remove Orvando, cancelled", remove, u"Cancel"_s, 2);
+        row("remove Orvando", remove, u"Remove Orvando"_s, 2, {}, { u"uninstall_orvando_keep_apps"_s });
+        const QString cannot
+            = u"Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."_s;
+        row("remove Orvando from a read-only folder", remove, u"Remove Orvando"_s, 0, cannot, {}, u"Volumes/Orvando"_s);
+        row("remove a translocated copy", remove, u"Remove Orvando"_s, 0, cannot, {}, u"AppTranslocation/1F2E/d"_s);
     }
-    void uninstallAllReportsTheCount()
+    void confirmationsDoOnlyWhatTheySay()
     {
+        QFETCH(QString, button);
+        QFETCH(QString, answer);
         QFETCH(int, installed);
         QFETCH(QString, note);
+        QFETCH(QString, folder);
+        if (!folder.isEmpty()) {
+            m_installation = m_sandbox->makeBundle(m_sandbox->root() + u'/' + folder, u"Orvando"_s, u"app.orvando"_s);
+            m_view->setInstallationPath(m_installation);
+        }
+        const QString readOnly
+            = folder.startsWith(u"Volumes/"_s) ? QFileInfo(m_installation).absolutePath() : QString();
+        if (!readOnly.isEmpty() && !Sandbox::setImmutable(readOnly, true))
+            QSKIP("this file system has no immutable flag");
+        const auto unlock = qScopeGuard([&readOnly] {
+            if (!readOnly.isEmpty())
+                Sandbox::setImmutable(readOnly, false);
+        });
+        const bool all = button == u"uninstallAll"_s, confirmed = answer != u"Cancel"_s;
+        const bool removes = !all && confirmed && folder.isEmpty();
         const QStringList bundles = installCatalogApps(installed);
         QSignalSpy finished(m_view.get(), &SettingsView::uninstallAllFinished);
-        QVERIFY(!answerAlert(u"uninstallAll"_s, u"confirmUninstallAll"_s, u"Uninstall all"_s).isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
-        QCOMPARE(m_view->busyNote(), note);
-        QVERIFY(child<QLabel>(u"busyNote"_s)->isVisible());
-        for (const QString &bundle : bundles)
-            QVERIFY2(!QFileInfo::exists(bundle), qPrintable(bundle));
-        QCOMPARE(events(), QStringList { u"uninstall_all %1"_s.arg(installed) });
-    }
-
-    void cancelChangesNothing_data()
-    {
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<QString>("alertName");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("uninstall all") << u"uninstallAll"_s << u"confirmUninstallAll"_s
-                                       << u"Uninstall every app Orvando installed?"_s;
-        QTest::newRow("remove Orvando") << u"removeOrvando"_s << u"confirmRemoveOrvando"_s
-                                        << u"Remove Orvando but keep my apps?"_s;
-    }
-    void cancelChangesNothing()
-    {
-        QFETCH(QString, row);
-        QFETCH(QString, alertName);
-        QFETCH(QString, title);
-        const QStringList bundles = installCatalogApps(2) << m_installation;
-        QCOMPARE(answerAlert(row, alertName, u"Cancel"_s), title);
+        const QString alertName = u"confirm"_s + button.at(0).toUpper() + button.mid(1);
+        QCOMPARE(answerAlert(button, alertName, answer),
+            all ? u"Uninstall every app Orvando installed?"_s : u"Remove Orvando but keep my apps?"_s);
         QTRY_VERIFY(!child<QMessageBox>(alertName));
-        QCOMPARE(m_quits, 0);
-        QVERIFY(m_view->busyNote().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), int(all && confirmed), 20000);
+        QCOMPARE(m_view->busyNote(), note);
+        QCOMPARE(child<QLabel>(u"busyNote"_s)->isVisible(), !note.isEmpty());
+        QVERIFY(folder.isEmpty() || !SelfRemoval::removeAndQuit(m_installation, [this] { ++m_quits; }));
+        QCOMPARE(m_quits, int(removes));
+        QTRY_COMPARE_WITH_TIMEOUT(QFileInfo::exists(m_installation), !removes, 15000);
+        QVERIFY(removes || QFileInfo::exists(m_installation + u"/Contents/Info.plist"_s));
         for (const QString &bundle : bundles)
-            QVERIFY(QFileInfo::exists(bundle));
-        QCOMPARE(events(), QStringList());
-    }
-
-    void removeOrvandoDeletesOnlyItsBundle()
-    {
-        const QStringList apps = installCatalogApps(2);
-        QVERIFY(!answerAlert(u"removeOrvando"_s, u"confirmRemoveOrvando"_s, u"Remove Orvando"_s).isEmpty());
-        QCOMPARE(m_quits, 1);
-        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(m_installation), 15000);
-        for (const QString &app : apps)
-            QVERIFY(QFileInfo::exists(app));
-        QCOMPARE(events(), QStringList { u"uninstall_orvando_keep_apps"_s });
-    }
-    void aSuggestionNoMailAppTookStays()
-    {
-        auto *editor = child<QPlainTextEdit>(u"suggestEditor"_s);
-        editor->setPlainText(u"Rectangle"_s);
-        UrlOpener::setOpener([](const QUrl &) { return false; });
-        QTest::mouseClick(child<QAbstractButton>(u"sendSuggestion"_s), Qt::LeftButton);
-        UrlOpener::setOpener({});
-
-        QCOMPARE(editor->toPlainText(), u"Rectangle"_s);
-        QCOMPARE(m_view->busyNote(), u"No mail app opened. Write to "_s + ProductInfo::supportEmail() + u"."_s);
-        auto *copy = child<QAbstractButton>(u"copyAddress"_s);
-        QVERIFY(!copy->isHidden());
-        QApplication::clipboard()->clear();
-        QTest::mouseClick(copy, Qt::LeftButton);
-        QCOMPARE(QApplication::clipboard()->text(), ProductInfo::supportEmail());
-    }
-
-    void selfRemovalSaysWhenItCannotRemoveFromHere_data()
-    {
-        QTest::addColumn<QString>("folder"); // where the bundle lies, in the sandbox
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("read-only folder") << u"Volumes/Orvando"_s << true;
-        QTest::newRow("translocated copy") << u"AppTranslocation/1F2E/d"_s << false;
-    }
-    void selfRemovalSaysWhenItCannotRemoveFromHere()
-    {
-        QFETCH(QString, folder);
-        QFETCH(bool, readOnly);
-        const QString bundle = m_sandbox->makeBundle(m_sandbox->root() + u'/' + folder, u"Orvando"_s, u"app.orvando"_s);
-        if (readOnly && !Sandbox::setImmutable(QFileInfo(bundle).absolutePath(), true))
-            QSKIP("this file system has no immutable flag");
-        m_view->setInstallationPath(bundle);
-
-        QVERIFY(!answerAlert(u"removeOrvando"_s, u"confirmRemoveOrvando"_s, u"Remove Orvando"_s).isEmpty());
-        QCOMPARE(m_quits, 0);
-        QCOMPARE(m_view->busyNote(),
-            u"Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."_s);
-        QVERIFY(!SelfRemoval::removeAndQuit(bundle, [this] { ++m_quits; }));
-        QCOMPARE(m_quits, 0);
-        QVERIFY(QFileInfo::exists(bundle + u"/Contents/Info.plist"_s));
-        if (readOnly)
-            Sandbox::setImmutable(QFileInfo(bundle).absolutePath(), false);
+            QVERIFY2(QFileInfo::exists(bundle) != (all && confirmed), qPrintable(bundle));
+        QTEST(events(), "events");
     }
 
     void uninstallAllCannotBeStartedTwice()

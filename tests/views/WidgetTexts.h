@@ -1,8 +1,8 @@
 #pragma once
 
-#include "views/ReplacesLine.h"
-#include "views/SpinnerRow.h"
-#include "views/SymbolLabel.h"
+#include "views/card/ReplacesLine.h"
+#include "views/widgets/SpinnerRow.h"
+#include "views/widgets/SymbolLabel.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -1,0 +1,77 @@
+#include "cli/commands/CliContext.h"
+
+#include "cli/CliLookup.h"
+
+#include "catalog/Catalog.h"
+#include "engine/CaskFactsService.h"
+#include "engine/EngineServices.h"
+#include "engine/UpdateChecker.h"
+
+#include <QCoroSignal>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+CliContext::CliContext(CliRequest request_, Terminals terminals_)
+    : request(std::move(request_))
+    , terminals(terminals_)
+    , progress(terminals.error && !request.quiet)
+{
+}
+
+QString CliContext::couldNotCheck()
+{
+    return u"Could not check for updates."_s;
+}
+
+void CliContext::out(const QString &text)
+{
+    progress.clear();
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+void CliContext::err(const QString &text)
+{
+    progress.clear();
+    std::fflush(stdout);
+    const QByteArray bytes = text.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+}
+
+std::optional<QList<CatalogApp>> CliContext::namedApps()
+{
+    const CliLookup::Apps found = CliLookup::apps(request.names, Catalog::active());
+    for (const QString &problem : found.problems)
+        err(problem);
+    return found.problems.isEmpty() ? std::optional(found.apps) : std::nullopt;
+}
+
+QCoro::Task<> CliContext::loadFacts()
+{
+    CaskFactsService *facts = services->facts();
+    facts->start();
+    if (facts->isRefreshing())
+        progress.show(u"Reading what Homebrew says about the apps…"_s);
+    while (facts->isRefreshing())
+        co_await qCoro(facts, &CaskFactsService::refreshingChanged);
+    progress.clear();
+}
+
+QCoro::Task<std::optional<QString>> CliContext::checkUpdates()
+{
+    progress.show(u"Checking for updates…"_s);
+    UpdateChecker *updates = services->updates();
+    // One started in the background (by a refresh) would turn this one away as "not checked".
+    while (updates->isChecking())
+        co_await qCoro(updates, &UpdateChecker::checkingChanged);
+    const bool checked = co_await updates->check();
+    progress.clear();
+    if (!checked)
+        co_return couldNotCheck();
+    if (!updates->lastProblems().isEmpty())
+        co_return u"Not every app could be checked for updates: "_s + updates->lastProblems().join(u" "_s);
+    co_return std::nullopt;
+}

@@ -1,0 +1,45 @@
+#include "cli/CliFormat.h"
+#include "cli/CliLookup.h"
+#include "cli/commands/CliCommands.h"
+#include "cli/commands/CliContext.h"
+
+#include "catalog/Catalog.h"
+#include "engine/CaskFactsText.h"
+#include "engine/EngineServices.h"
+#include "engine/UpdateChecker.h"
+
+#include <QJsonArray>
+
+using namespace Qt::StringLiterals;
+
+// `outdated`: the installed apps with an update, and whatever could not be checked.
+QCoro::Task<int> CliCommands::outdated(CliContext *context)
+{
+    co_await context->loadFacts();
+    const std::optional<QString> problem = co_await context->checkUpdates();
+    if (problem == CliContext::couldNotCheck()) {
+        context->err(*problem);
+        co_return ExitCode::failed;
+    }
+    QList<QStringList> rows;
+    QJsonArray array;
+    for (const AppUpdate &update : context->services->updates()->updates()) {
+        const CatalogApp app = CliLookup::apps({ update.appID }, Catalog::active()).apps.value(0);
+        rows.append({ app.id, app.name, update.installedVersion, update.availableVersion,
+            update.updatesItself ? QString::fromLatin1(CaskFactsText::updatesItself) : QString() });
+        array.append(QJsonObject { { u"id"_s, app.id }, { u"name"_s, app.name },
+            { u"installedVersion"_s, update.installedVersion }, { u"availableVersion"_s, update.availableVersion },
+            { u"updatesItself"_s, update.updatesItself } });
+    }
+    // A part that could not be read is not "up to date": say so and fail, after what is known.
+    if (context->request.json)
+        context->out(QString::fromUtf8(CliFormat::document({ { u"updates"_s, array } })));
+    else if (rows.isEmpty() && !problem)
+        context->out(u"Every installed app is up to date.\n"_s);
+    else if (!rows.isEmpty())
+        context->out(CliFormat::table({ u"ID"_s, u"NAME"_s, u"INSTALLED"_s, u"AVAILABLE"_s, QString() }, rows));
+    if (!problem)
+        co_return ExitCode::success;
+    context->err(*problem);
+    co_return ExitCode::failed;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The keys of what the program keeps in the user defaults, each spelled once. They are stored
+// exactly as written here, on every platform: a key spelled anew would lose what users have set.
+namespace SettingsKeys {
+
+// Whether the welcome sheet has been seen; the Help menu sets it back to false.
+inline QString hasSeenWelcome()
+{
+    return QStringLiteral("hasSeenWelcome");
+}
+
+// The analytics consent and the anonymous identifier. Only Analytics reads and writes them;
+// everything else goes through it (Analytics::isOptedIn, setOptedIn, optInChanged).
+inline QString analyticsOptIn()
+{
+    return QStringLiteral("orvando.analytics_opt_in");
+}
+inline QString anonymousID()
+{
+    return QStringLiteral("orvando.anon_id");
+}
+
+} // namespace SettingsKeys

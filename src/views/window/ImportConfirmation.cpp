@@ -1,0 +1,93 @@
+#include "views/window/ImportConfirmation.h"
+
+#include "engine/InstallEngine.h"
+#include "views/style/Brand.h"
+#include "views/style/Controls.h"
+#include "views/style/Typography.h"
+#include "views/window/AppSelection.h"
+#include "views/window/BatchFooter.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+ImportConfirmation::ImportConfirmation(
+    const AppSetFile::Import &set, const QString &fileName, const InstallEngine &engine, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(u"importConfirmation"_s);
+    setWindowTitle(u"Install from file"_s);
+    setFixedWidth(420);
+    Controls::fill(this, Brand::cream);
+
+    auto *stack = new QVBoxLayout(this);
+    stack->setContentsMargins(24, 22, 24, 20);
+    stack->setSpacing(10);
+    stack->addWidget(Typography::label(u"Install from file"_s, 18, QFont::DemiBold, Brand::warmBlack));
+    const QString names = set.apps.isEmpty() ? u"“%1” names no app of the catalog."_s : u"“%1” names these apps:"_s;
+    stack->addWidget(Typography::label(names.arg(fileName), 13, QFont::Normal, Brand::n3, true));
+    stack->addWidget(appList(set, engine));
+    if (!set.unknown.isEmpty()) {
+        QLabel *unknown = Typography::label(
+            u"Not recognised: "_s + set.unknown.join(u", "_s), 12, QFont::Normal, Brand::deepTerra, true);
+        unknown->setObjectName(u"notRecognised"_s);
+        stack->addWidget(unknown);
+    }
+    if (!set.ignored.isEmpty())
+        stack->addWidget(
+            Typography::label(u"Left to Homebrew: "_s + set.ignored.join(u", "_s), 12, QFont::Normal, Brand::n3, true));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 10, 0, 0);
+    buttons->setSpacing(10);
+    buttons->addStretch();
+    m_cancel = Controls::button(u"Cancel"_s, BrandStyle::Look::Outlined, Brand::warmBlack, Typography::font(13));
+    m_cancel->setObjectName(u"cancelImport"_s);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_install = Controls::button(BatchFooter::installTitle(int(m_toInstall.size())), BrandStyle::Look::Filled,
+        Brand::onPrimary, Typography::font(13, QFont::Medium));
+    m_install->setObjectName(u"confirmImport"_s);
+    m_install->setEnabled(!m_toInstall.isEmpty());
+    // Return confirms only when there is something to install; Escape always cancels.
+    m_install->setDefault(!m_toInstall.isEmpty());
+    connect(m_install, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addWidget(m_cancel);
+    buttons->addWidget(m_install);
+    stack->addLayout(buttons);
+}
+
+QWidget *ImportConfirmation::appList(const AppSetFile::Import &set, const InstallEngine &engine)
+{
+    QFrame *list = Controls::panel();
+    list->setObjectName(u"importedApps"_s);
+    auto *rows = new QVBoxLayout(list);
+    rows->setContentsMargins(12, 10, 12, 10);
+    rows->setSpacing(6);
+    for (const CatalogApp &app : set.apps) {
+        const bool installable = AppSelection::isSelectable(engine, app);
+        if (installable)
+            m_toInstall.append(app);
+        const AppStatus::Kind kind = engine.status(app).kind;
+        const QString mark = installable           ? QString()
+            : kind == AppStatus::Kind::Unavailable ? u" — unavailable"_s
+                                                   : u" — already installed"_s;
+        rows->addWidget(
+            Typography::label(app.name + mark, 13, QFont::Normal, installable ? Brand::warmBlack : Brand::n3));
+    }
+
+    // A long file scrolls within the sheet rather than making it taller than the window.
+    auto *scroll = new QScrollArea;
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setWidget(list);
+    scroll->setFixedHeight(qMin(260, list->sizeHint().height()));
+    scroll->setVisible(!set.apps.isEmpty());
+    return scroll;
+}
