@@ -139,7 +139,7 @@ QCoro::Task<BatchInstaller::Summary> BatchInstaller::run(QList<CatalogApp> apps,
         setProgress(0, std::nullopt, true);
         const auto firstCask = std::find_if(
             queue.cbegin(), queue.cend(), [](const CatalogApp &app) { return app.install.isHomebrewCask(); });
-        const bool ready = co_await m_engine->bootstrapHomebrew(firstCask->id);
+        const bool ready = co_await m_engine->setUpHomebrew(firstCask->id);
         if (!self)
             co_return summary;
         setupFailed = !ready;

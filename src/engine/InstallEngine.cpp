@@ -44,7 +44,7 @@ InstallEngine::InstallEngine(
 
     // A window opened while other windows work shows what they are doing.
     m_states = m_coordinator->runningStates();
-    m_bootstrapInProgress = m_coordinator->setupRunning();
+    m_setupInProgress = m_coordinator->setupRunning();
     connect(m_coordinator, &OperationCoordinator::stateReported, this,
         [this](const QString &appID, const InstallState &state, const QObject *owner) {
             if (owner != this)
@@ -54,7 +54,7 @@ InstallEngine::InstallEngine(
         if (ownerGone)
             redetect(app);
     });
-    connect(m_coordinator, &OperationCoordinator::setupRunningChanged, this, &InstallEngine::setBootstrapInProgress);
+    connect(m_coordinator, &OperationCoordinator::setupRunningChanged, this, &InstallEngine::setSetupInProgress);
     connect(m_coordinator, &OperationCoordinator::homebrewReady, this,
         [this] { m_brewBinary = BrewRunner::resolveBinary(m_env); });
     // The file only ever receives lines; the window's log starts empty at every start, but for a
@@ -224,7 +224,7 @@ QCoro::Task<> InstallEngine::setUpHomebrewThenInstall(CatalogApp app)
     co_await Operations::setUpHomebrewThenInstall(OperationContext(this, app));
 }
 
-QCoro::Task<bool> InstallEngine::bootstrapHomebrew(QString triggeringAppID)
+QCoro::Task<bool> InstallEngine::setUpHomebrew(QString triggeringAppID)
 {
     // The setup is for no app in particular; the one that asked for it names its lines in the log.
     CatalogApp triggering;
@@ -363,12 +363,12 @@ void InstallEngine::redetect(const CatalogApp &app)
     adoptState(app.id, present ? InstallState::installed() : InstallState::notInstalled());
 }
 
-void InstallEngine::setBootstrapInProgress(bool inProgress)
+void InstallEngine::setSetupInProgress(bool inProgress)
 {
-    if (m_bootstrapInProgress == inProgress)
+    if (m_setupInProgress == inProgress)
         return;
-    m_bootstrapInProgress = inProgress;
-    Q_EMIT bootstrapInProgressChanged(inProgress);
+    m_setupInProgress = inProgress;
+    Q_EMIT setupInProgressChanged(inProgress);
 }
 
 void InstallEngine::setPermissionNote(const QString &appID, bool present)

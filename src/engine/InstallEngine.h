@@ -42,7 +42,7 @@ public:
     using LineHandler = std::function<void(const QString &line)>;
     // Runs the Homebrew setup in place of the privileged process: (triggering app id, line sink)
     // -> exit code. The sink is called on the main thread.
-    using BootstrapRunner = std::function<QCoro::Task<int>(QString appID, LineHandler sink)>;
+    using SetupRunner = std::function<QCoro::Task<int>(QString appID, LineHandler sink)>;
 
     // Without a coordinator the process-wide OperationCoordinator::shared() is used. services, the
     // process's EngineServices when whoever builds the engine has them, tell it which casks
@@ -53,7 +53,7 @@ public:
 
     const QHash<QString, InstallState> &states() const { return m_states; }
     std::optional<InstallState> state(const QString &appID) const;
-    bool bootstrapInProgress() const { return m_bootstrapInProgress; }
+    bool setupInProgress() const { return m_setupInProgress; }
     bool hasPermissionNote(const QString &appID) const { return m_permissionNotes.contains(appID); }
     bool uninstallAllInProgress() const { return m_uninstallAllInProgress; }
     InstallLog *log() const { return m_log; }
@@ -104,10 +104,10 @@ public:
     // download is aborted. The app then shows what the disk holds and perform() gives Cancelled.
     // False when nothing runs for appID here.
     bool cancel(const QString &appID);
-    // The one-time Homebrew setup, then the install. bootstrapHomebrew alone is true when brew is
+    // The one-time Homebrew setup, then the install. setUpHomebrew alone is true when brew is
     // ready afterwards, false when the setup failed or another one was running.
     QCoro::Task<> setUpHomebrewThenInstall(CatalogApp app);
-    QCoro::Task<bool> bootstrapHomebrew(QString triggeringAppID);
+    QCoro::Task<bool> setUpHomebrew(QString triggeringAppID);
     // Brings Homebrew's list of casks up to date (`brew update`) for app, whose cask Homebrew did
     // not know; it ends in what the disk says, or failed with a sentence.
     QCoro::Task<> refreshCaskList(CatalogApp app);
@@ -131,14 +131,14 @@ public:
 
     // For tests: the runner that stands in for the setup's privileged process, the running setup's
     // output file (empty when none runs) and how many of its lines reached the log.
-    void setBootstrapRunnerOverride(BootstrapRunner runner) { m_bootstrapRunnerOverride = std::move(runner); }
-    QString bootstrapLogPath() const { return m_bootstrapLogPath; }
-    qint64 bootstrapLinesEmitted() const { return m_bootstrapLinesEmitted; }
+    void setSetupRunnerOverride(SetupRunner runner) { m_setupRunnerOverride = std::move(runner); }
+    QString setupLogPath() const { return m_setupLogPath; }
+    qint64 setupLinesEmitted() const { return m_setupLinesEmitted; }
 
 Q_SIGNALS:
     // Emitted when the entry of states for appID changes value.
     void stateChanged(const QString &appID);
-    void bootstrapInProgressChanged(bool inProgress);
+    void setupInProgressChanged(bool inProgress);
     // Emitted when an id enters or leaves the permission notes.
     void permissionNotesChanged();
     // Each line as it enters the log: brew's own lines and the engine's steps, for a front end
@@ -149,7 +149,7 @@ Q_SIGNALS:
 protected:
     // The one writer of each published value; each emits its signal when the value changes.
     void setState(const QString &appID, const InstallState &state);
-    void setBootstrapInProgress(bool inProgress);
+    void setSetupInProgress(bool inProgress);
     void setPermissionNote(const QString &appID, bool present);
 
 private:
@@ -171,16 +171,16 @@ private:
     QPointer<EngineServices> m_services;
     QHash<QString, InstallState> m_states;
     std::optional<std::pair<QString, InstallState>> m_lastAdopted; // an entry of m_states, the one last set
-    bool m_bootstrapInProgress = false;
+    bool m_setupInProgress = false;
     QSet<QString> m_permissionNotes;
     InstallLog *m_log = nullptr;
     std::shared_ptr<InstallLogFile> m_logFile; // absent without a log folder
     qint64 m_logCounter = 0;
     qint64 m_readTime = -1; // while runBrew hands over the lines of one read: when it came
     std::optional<QString> m_brewBinary;
-    BootstrapRunner m_bootstrapRunnerOverride;
-    qint64 m_bootstrapLinesEmitted = 0;
-    QString m_bootstrapLogPath;
+    SetupRunner m_setupRunnerOverride;
+    qint64 m_setupLinesEmitted = 0;
+    QString m_setupLogPath;
     QString m_setupFailure;
     bool m_uninstallAllInProgress = false;
 };

@@ -147,12 +147,6 @@ void OperationCoordinator::end(const QString &appID)
     Q_EMIT operationEnded(operation.app, operation.owner.isNull());
 }
 
-const QObject *OperationCoordinator::ownerOf(const QString &appID) const
-{
-    const auto it = m_operations.constFind(appID);
-    return it == m_operations.constEnd() ? nullptr : it->owner.data();
-}
-
 QHash<QString, InstallState> OperationCoordinator::runningStates() const
 {
     QHash<QString, InstallState> states;

@@ -62,7 +62,6 @@ public:
     // the same application runs, in this process or, through its lock file, in another.
     Ticket beginOperation(const CatalogApp &app, const QObject *owner);
     bool isBusy(const QString &appID) const { return m_operations.contains(appID); }
-    const QObject *ownerOf(const QString &appID) const;
     bool hasRunningOperations() const { return !m_operations.isEmpty() || m_setupRunning; }
     // The latest state the owner reported for each application with an operation running.
     QHash<QString, InstallState> runningStates() const;

@@ -439,16 +439,16 @@ private Q_SLOTS:
         // Coordinators over the same lock files, as each Orvando process has its own.
         OperationCoordinator coordinator(sandbox.root() + u"/locks"_s), elsewhere(sandbox.root() + u"/locks"_s);
         InstallEngine engine(env, nullptr, &coordinator);
-        QSignalSpy progress(&engine, &InstallEngine::bootstrapInProgressChanged);
+        QSignalSpy progress(&engine, &InstallEngine::setupInProgressChanged);
 
         startDetached(engine.setUpHomebrewThenInstall(maccy()));
         // Lines reach the log while the script runs: complete ones only, empty ones counted.
-        QTRY_COMPARE_WITH_TIMEOUT(engine.bootstrapLinesEmitted(), 2, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.setupLinesEmitted(), 2, 30000);
         QCOMPARE(logTexts(engine), (QStringList { settingUp, u"NONINTERACTIVE=1"_s }));
-        QVERIFY(QFile::exists(engine.bootstrapLogPath()));
+        QVERIFY(QFile::exists(engine.setupLogPath()));
         // Meanwhile a second request waits for this setup, then uses the brew it put in place.
         InstallEngine other(env, nullptr, otherProcess ? &elsewhere : &coordinator);
-        QCOMPARE(other.bootstrapInProgress(), !otherProcess);
+        QCOMPARE(other.setupInProgress(), !otherProcess);
         startDetached(other.setUpHomebrewThenInstall(catalogApp(u"ice"_s)));
         QCOMPARE(other.state(u"ice"_s), std::optional(InstallState::installing(u"Setting up Homebrew (one-time)."_s)));
         QCOMPARE(logTexts(other, u"ice"_s),
@@ -508,7 +508,7 @@ private Q_SLOTS:
         QVERIFY(finish(engine.setUpHomebrewThenInstall(maccy())));
         QCOMPARE(engine.state(u"maccy"_s), state);
         QCOMPARE(logTexts(engine), lines);
-        QVERIFY(!engine.brewAvailable() && !engine.bootstrapInProgress());
+        QVERIFY(!engine.brewAvailable() && !engine.setupInProgress());
         QCOMPARE(sandbox.brewCalls(), QStringList());
         QCOMPARE(entriesOf(env.tempDir), QStringList());
     }
@@ -604,7 +604,7 @@ private Q_SLOTS:
                 + '\n' + installBrew(sandbox) + "echo 'installer: The install was successful.'\n",
             true));
         TestEngine engine(env);
-        engine.setBootstrapRunnerOverride(
+        engine.setSetupRunnerOverride(
             [&engine](QString appID, InstallEngine::LineHandler) { return engine.installHomebrewPackage(appID); });
 
         QVERIFY(finish(engine.setUpHomebrewThenInstall(maccy())));

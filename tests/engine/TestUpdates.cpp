@@ -391,7 +391,7 @@ private Q_SLOTS:
         OperationCoordinator coordinator;
         InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
         int setups = 0;
-        engine.setBootstrapRunnerOverride([&](QString, InstallEngine::LineHandler) {
+        engine.setSetupRunnerOverride([&](QString, InstallEngine::LineHandler) {
             ++setups;
             return fakeSetup(&sandbox, setupSucceeds);
         });

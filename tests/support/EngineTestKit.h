@@ -20,8 +20,8 @@ class TestEngine : public InstallEngine
 {
 public:
     using InstallEngine::InstallEngine;
-    using InstallEngine::setBootstrapInProgress;
     using InstallEngine::setPermissionNote;
+    using InstallEngine::setSetupInProgress;
     using InstallEngine::setState;
 
     // The macOS part of the Homebrew setup on its own, for the app appID.

@@ -193,7 +193,7 @@ private Q_SLOTS:
             engine.setState(u"rectangle"_s, *state);
         engine.setPermissionNote(u"maccy"_s, true); // another app's note never shows here
         engine.setPermissionNote(u"rectangle"_s, permissionNote);
-        engine.setBootstrapInProgress(setupRuns);
+        engine.setSetupInProgress(setupRuns);
         view.resize(300, view.heightForWidth(300)); // the narrowest column the grid makes
         view.show();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
@@ -607,7 +607,7 @@ private Q_SLOTS:
         QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
         InstallEngine engine(sandbox.environment());
         Gate gate;
-        engine.setBootstrapRunnerOverride(
+        engine.setSetupRunnerOverride(
             [&sandbox, &gate](QString, InstallEngine::LineHandler) { return fakeSetup(&sandbox, &gate); });
         AppCard maccy(catalogApp(u"maccy"_s), &engine), ice(catalogApp(u"ice"_s), &engine);
         AppDetailView iceSheet(ice.app(), &engine);
@@ -618,7 +618,7 @@ private Q_SLOTS:
         QCOMPARE(visibleButton(&ice, setUp)->toolTip(),
             u"Installs Homebrew with your password, then continues installing Ice."_s);
         QTest::mouseClick(visibleButton(&maccy, setUp), Qt::LeftButton);
-        QTRY_VERIFY(engine.bootstrapInProgress());
+        QTRY_VERIFY(engine.setupInProgress());
         QCOMPARE(shown(maccy), QStringList { u"Setting up Homebrew (one-time)."_s });
         QCOMPARE(shown(ice), QStringList { u"Setting up Homebrew…"_s });
         QCOMPARE(shown(iceSheet), QStringList { u"Setting up Homebrew…"_s });

@@ -205,9 +205,9 @@ QCoro::Task<bool> CaskFactsService::refresh()
     }
 
     const bool readSomething = casks.has_value() || !releases.isEmpty();
-    m_lastError = problems.join(u"; "_s);
-    if (!m_lastError.isEmpty())
-        qWarning().noquote() << "Could not refresh all app facts, keeping the ones known:" << m_lastError;
+    const QString failures = problems.join(u"; "_s);
+    if (!failures.isEmpty())
+        qWarning().noquote() << "Could not refresh all app facts, keeping the ones known:" << failures;
     if (readSomething) {
         CaskFactsSnapshot snapshot = m_snapshot;
         for (const CaskFacts &facts : casks.value_or(QList<CaskFacts>()))

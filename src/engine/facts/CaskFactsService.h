@@ -46,8 +46,6 @@ public:
     std::optional<ReleaseFacts> releaseFacts(const QString &appID) const;
     QDateTime readAt() const { return m_snapshot.readAt; }
     bool isRefreshing() const { return m_refreshing; }
-    // Why the last refresh failed; empty after a success.
-    QString lastError() const { return m_lastError; }
     QString cachePath() const;
 
     // Stale: never read, read 24 hours ago or more, or read "in the future" (the clock moved back).
@@ -69,7 +67,6 @@ private:
     QList<CatalogApp> m_apps;
     CaskFactsSnapshot m_snapshot;
     bool m_refreshing = false;
-    QString m_lastError;
     // Shared with requests in flight, so an own one outlives them should the service go first; a
     // given one is not owned.
     std::shared_ptr<QNetworkAccessManager> m_network;

@@ -121,7 +121,7 @@ OperationContext::LineHandler OperationContext::logSink() const
 
 OperationContext::SetupRunner OperationContext::setupRunnerOverride() const
 {
-    return m_engine ? m_engine->m_bootstrapRunnerOverride : SetupRunner();
+    return m_engine ? m_engine->m_setupRunnerOverride : SetupRunner();
 }
 
 QString OperationContext::setupFailure() const
@@ -138,13 +138,13 @@ void OperationContext::setSetupFailure(const QString &sentence) const
 void OperationContext::setSetupLog(const QString &path) const
 {
     if (m_engine)
-        m_engine->m_bootstrapLogPath = path;
+        m_engine->m_setupLogPath = path;
 }
 
 void OperationContext::setSetupLinesEmitted(qint64 count) const
 {
     if (m_engine)
-        m_engine->m_bootstrapLinesEmitted = count;
+        m_engine->m_setupLinesEmitted = count;
 }
 
 void OperationContext::lookForBrewAgain() const

@@ -52,7 +52,7 @@ AppCardActionArea::AppCardActionArea(const CatalogApp &app, InstallEngine *engin
             if (appID == m_app.id)
                 refresh();
         });
-        connect(engine, &InstallEngine::bootstrapInProgressChanged, this, &AppCardActionArea::refresh);
+        connect(engine, &InstallEngine::setupInProgressChanged, this, &AppCardActionArea::refresh);
         connect(engine, &InstallEngine::permissionNotesChanged, this, &AppCardActionArea::refresh);
         if (const EngineServices *services = engine->services()) {
             connect(services->facts(), &CaskFactsService::factsChanged, this, &AppCardActionArea::refresh);

@@ -91,7 +91,7 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
             if (appID == m_app.id)
                 refresh();
         });
-        connect(engine, &InstallEngine::bootstrapInProgressChanged, this, &DetailActionArea::refresh);
+        connect(engine, &InstallEngine::setupInProgressChanged, this, &DetailActionArea::refresh);
         if (const EngineServices *services = engine->services()) {
             connect(services->facts(), &CaskFactsService::factsChanged, this, &DetailActionArea::refresh);
             connect(services->updates(), &UpdateChecker::updatesChanged, this, &DetailActionArea::refresh);

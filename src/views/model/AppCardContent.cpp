@@ -152,7 +152,7 @@ AppCardContent AppCardContent::of(const InstallEngine *engine, const CatalogApp 
     if (!engine)
         return make(app, std::nullopt, flags);
     flags.permissionNote = engine->hasPermissionNote(app.id);
-    flags.bootstrapInProgress = engine->bootstrapInProgress();
+    flags.bootstrapInProgress = engine->setupInProgress();
     if (const EngineServices *services = engine->services()) {
         flags.facts = services->facts()->caskFacts(app);
         flags.update = services->updates()->update(app.id);
