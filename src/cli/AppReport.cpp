@@ -2,8 +2,12 @@
 
 #include "cli/CliFormat.h"
 
+#include "engine/InstallEngine.h"
 #include "engine/direct/ReleaseAsset.h"
+#include "engine/facts/BeforeInstallFacts.h"
 #include "engine/facts/CaskFactsText.h"
+#include "engine/facts/GatekeeperVerdict.h"
+#include "engine/facts/PermissionGuidance.h"
 #include "engine/facts/VersionCompare.h"
 
 #include <QJsonArray>
@@ -12,43 +16,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The detail sheet's words for the permissions an app asks for on first launch.
-QString permissionGuidance(const QString &name, const QString &permission, const QString &purpose)
+// JSON's word for whether anyone checks the download.
+QString checksumKey(BeforeInstallFacts::Checksum checksum)
 {
-    return u"Permission required: "_s + name + u" needs "_s + permission + u" permission to "_s + purpose
-        + u". It will ask on first launch — turn it on in System Settings › Privacy & Security › "_s + permission
-        + u", then switch on "_s + name + u'.';
-}
-
-// "Before you install", whichever kind of download the app has; nulls where nothing is known.
-struct Trust
-{
-    QString version;
-    QString host;
-    QString checksum = u"unknown"_s; // "verified", "not verified", "unknown"
-    QString checksumNote;
-    bool updatesItself = false;
-    qint64 size = -1;
-};
-
-Trust trustOf(const AppReport &report)
-{
-    Trust trust;
-    if (report.cask) {
-        trust.version = report.cask->version;
-        trust.host = report.cask->downloadHost;
-        if (report.cask->checksum != CaskFacts::Checksum::Unknown)
-            trust.checksum = report.cask->checksum == CaskFacts::Checksum::Verified ? u"verified"_s : u"not verified"_s;
-        trust.checksumNote = CaskFactsText::checksum(*report.cask);
-        trust.updatesItself = report.cask->autoUpdates;
-    } else if (report.release) {
-        trust.version = VersionCompare::displayed(report.release->tag);
-        trust.host = report.release->downloadHost;
-        trust.checksum = report.release->hasDigest ? u"verified"_s : u"not verified"_s;
-        trust.checksumNote = CaskFactsText::checksum(*report.release);
-        trust.size = report.release->assetSize;
+    switch (checksum) {
+    case BeforeInstallFacts::Checksum::Verified:
+        return u"verified"_s;
+    case BeforeInstallFacts::Checksum::NotVerified:
+        return u"not verified"_s;
+    case BeforeInstallFacts::Checksum::Unknown:
+        break;
     }
-    return trust;
+    return u"unknown"_s;
 }
 
 QString sourceText(const CatalogApp &app)
@@ -56,19 +35,6 @@ QString sourceText(const CatalogApp &app)
     if (const DirectDownload *download = app.install.download())
         return u"GitHub releases of "_s + download->githubRepo + u" ("_s + ReleaseAsset::name(*download) + u')';
     return u"Homebrew cask "_s + app.install.caskToken();
-}
-
-QString gatekeeperText(const GatekeeperAssessment &assessment)
-{
-    switch (assessment.verdict) {
-    case GatekeeperAssessment::Verdict::NotChecked:
-        return u"not checked"_s;
-    case GatekeeperAssessment::Verdict::Accepted:
-        return assessment.source + (assessment.origin.isEmpty() ? QString() : u" ("_s + assessment.origin + u')');
-    case GatekeeperAssessment::Verdict::Rejected:
-        return u"rejected: "_s + assessment.source;
-    }
-    return {};
 }
 
 QString verdictKey(GatekeeperAssessment::Verdict verdict)
@@ -91,10 +57,8 @@ QStringList AppReport::notes() const
     QStringList notes;
     if (app.pricing == Pricing::Freemium)
         notes.append(u"The free version is all you need. Pro extras are optional."_s);
-    if (app.requiresAccessibilityPermission())
-        notes.append(permissionGuidance(app.name, u"Accessibility"_s, u"work"_s));
-    if (app.requiresScreenRecordingPermission())
-        notes.append(permissionGuidance(app.name, u"Screen Recording"_s, u"capture your screen"_s));
+    for (const PermissionGuidance::Permission permission : PermissionGuidance::needed(app))
+        notes.append(PermissionGuidance::required(permission, app.name));
     return notes;
 }
 
@@ -131,19 +95,17 @@ QString AppReport::text() const
     if (installedPath)
         fields.append({ u"Installed at"_s, *installedPath });
     if (gatekeeper)
-        fields.append({ u"Gatekeeper"_s, gatekeeperText(*gatekeeper) });
+        fields.append({ GatekeeperVerdict::title(), GatekeeperVerdict::text(*gatekeeper) });
     text += u'\n' + CliFormat::table({}, fields);
 
-    const Trust trust = trustOf(*this);
+    const BeforeInstallFacts trust = BeforeInstallFacts::of(app, cask, release);
     QList<QStringList> before;
-    before.append({ u"  Version"_s, trust.version.isEmpty() ? u"unknown"_s : trust.version });
-    before.append({ u"  Download"_s, trust.host.isEmpty() ? u"unknown"_s : trust.host });
-    before.append({ u"  Checksum"_s, trust.checksumNote.isEmpty() ? u"unknown"_s : trust.checksumNote });
-    if (trust.size >= 0)
-        before.append({ u"  Size"_s, CaskFactsText::size(trust.size) });
+    for (const BeforeInstallFacts::Row &row : trust.rows())
+        if (!row.value.isEmpty())
+            before.append({ u"  "_s + row.title, row.value });
     if (trust.updatesItself)
         before.append({ u"  "_s + QString::fromLatin1(CaskFactsText::updatesItself) });
-    text += u"\nBefore you install\n"_s + CliFormat::table({}, before);
+    text += u'\n' + BeforeInstallFacts::heading() + u'\n' + CliFormat::table({}, before);
 
     for (const QString &note : notes())
         text += u'\n' + note + u'\n';
@@ -184,10 +146,10 @@ QJsonObject AppReport::json() const
             { u"availableVersion"_s, status.update->availableVersion },
             { u"updatesItself"_s, status.update->updatesItself } })
                       : QJsonValue());
-    const Trust trust = trustOf(*this);
+    const BeforeInstallFacts trust = BeforeInstallFacts::of(app, cask, release);
     object.insert(u"beforeInstall"_s,
         QJsonObject { { u"version"_s, CliFormat::textOrNull(trust.version) },
-            { u"downloadHost"_s, CliFormat::textOrNull(trust.host) }, { u"checksum"_s, trust.checksum },
+            { u"downloadHost"_s, CliFormat::textOrNull(trust.host) }, { u"checksum"_s, checksumKey(trust.checksum) },
             { u"checksumNote"_s, CliFormat::textOrNull(trust.checksumNote) },
             { u"updatesItself"_s, trust.updatesItself },
             { u"downloadSize"_s, trust.size >= 0 ? QJsonValue(trust.size) : QJsonValue() } });

@@ -5,6 +5,7 @@
 #include "catalog/Catalog.h"
 #include "catalog/SignedCatalog.h"
 #include "engine/OperationCoordinator.h"
+#include "engine/facts/GatekeeperVerdict.h"
 #include "platform/RunningApplications.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
@@ -304,11 +305,13 @@ private Q_SLOTS:
             { u"^State +unavailable$"_s,
                 u"^ +Homebrew no longer offers TomatoBar: it does not pass Apple’s Gatekeeper check, since 1 September "
                 u"2026\\.$"_s,
-                u"^  Version +3\\.6\\.1$"_s, u"^  Checksum +Checksum verified by Homebrew$"_s },
+                u"^  Version +3\\.6\\.1 \\(from Homebrew\\)$"_s, u"^  Checksum +Checksum verified by Homebrew$"_s },
             none, none);
+        // Gatekeeper's verdict in the detail sheet's words.
         row("info of an installed app with an update", u"info Shottr"_s, maccyShottr, 0,
             { u"^Update +Update to 2\\.1\\.0 \\(installed 0\\.9\\.1\\)$"_s,
-                u"^Installed at +.*/home/Applications/Shottr\\.app$"_s, u"^Gatekeeper +not checked$"_s,
+                u"^Installed at +.*/home/Applications/Shottr\\.app$"_s,
+                u"^Gatekeeper +"_s + QRegularExpression::escape(GatekeeperVerdict::text({})) + u'$',
                 u"^  Checksum +Not verified: this app's download changes with every release$"_s,
                 u"^The free version is all you need\\. Pro extras are optional\\.$"_s,
                 u"^Permission required: Shottr needs Screen Recording permission"_s },

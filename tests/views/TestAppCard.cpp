@@ -2,6 +2,8 @@
 
 #include "engine/EngineServices.h"
 #include "engine/facts/CaskFactsService.h"
+#include "engine/facts/GatekeeperVerdict.h"
+#include "engine/facts/PermissionGuidance.h"
 #include "engine/facts/UpdateChecker.h"
 #include "engine/log/InstallLog.h"
 #include "platform/SettingsKeys.h"
@@ -50,8 +52,7 @@ Q_DECLARE_METATYPE(FailureKind)
 namespace {
 
 const QString setUp = u"Set up Homebrew (one-time, ~2 min — needs your Mac password once)"_s;
-const QString note = u"Removed Rectangle. We could not clear its Accessibility permission automatically. You can "
-                     u"remove the leftover entry in System Settings > Privacy & Security > Accessibility."_s;
+const QString note = PermissionGuidance::accessibilityLeftover(u"Rectangle"_s);
 const QString accessibilityPage = u"x-apple.systempreferences:com.apple.preference.security?Privacy_Accessibility"_s;
 
 // Holds a fake Homebrew setup until the test lets it finish.
@@ -240,7 +241,8 @@ private Q_SLOTS:
             << QString();
         QTest::newRow("disabled, installed: still usable")
             << u"tomatobar"_s << true << QStringList { installed, uninstall, help }
-            << QStringList { installed, uninstall } << QString() << QStringList { u"Gatekeeper"_s } << QString();
+            << QStringList { installed, uninstall } << QString()
+            << QStringList { GatekeeperVerdict::title(), GatekeeperVerdict::text({}) } << QString();
         QTest::newRow("deprecated: Install, warned")
             << u"hiddenbar"_s << false << QStringList { u"Install"_s, deprecated } << QStringList { u"Install"_s }
             << deprecated << QStringList { u"1.9 (from Homebrew)"_s } << QString();
@@ -323,19 +325,20 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("pages");
         const QString download
             = u"macOS may ask “Are you sure you want to open this app from the internet?” — click Open."_s;
-        QTest::newRow("accessibility")
-            << u"rectangle"_s
-            << QStringList { download,
-                   u"Rectangle needs Accessibility permission to work. On first launch it will ask — turn it on:"_s,
-                   u"System Settings › Privacy & Security › Accessibility, then switch on Rectangle."_s,
-                   u"Open System Settings › Accessibility"_s, u"Didn’t open?"_s, u"Launch Rectangle"_s }
-            << QStringList { accessibilityPage };
+        // The shared sentences, in the card's order, each with the button to its pane.
+        const auto section = [](PermissionGuidance::Permission permission, const QString &name) {
+            return QStringList { PermissionGuidance::prompt(permission, name),
+                PermissionGuidance::where(permission, name), PermissionGuidance::openPane(permission) };
+        };
+        QTest::newRow("accessibility") << u"rectangle"_s
+                                       << QStringList { download }
+                + section(PermissionGuidance::Permission::Accessibility, u"Rectangle"_s)
+                + QStringList { u"Didn’t open?"_s, u"Launch Rectangle"_s }
+                                       << QStringList { accessibilityPage };
         QTest::newRow("screen recording")
             << u"shottr"_s
-            << QStringList { download,
-                   u"Shottr needs Screen Recording permission to capture your screen. Turn it on:"_s,
-                   u"System Settings › Privacy & Security › Screen Recording, then switch on Shottr."_s,
-                   u"Open System Settings › Screen Recording"_s, u"Didn’t open?"_s, u"Launch Shottr"_s }
+            << QStringList { download } + section(PermissionGuidance::Permission::ScreenRecording, u"Shottr"_s)
+                + QStringList { u"Didn’t open?"_s, u"Launch Shottr"_s }
             << QStringList { u"x-apple.systempreferences:com.apple.preference.security?Privacy_ScreenCapture"_s };
         QTest::newRow("neither") << u"maccy"_s << QStringList { download, u"Didn’t open?"_s, u"Launch Maccy"_s }
                                  << QStringList();
@@ -385,9 +388,8 @@ private Q_SLOTS:
             << u"shottr"_s
             << QStringList { u"Freemium"_s, u"Shottr"_s, u"Screenshot, annotate, and pull text out of any image."_s,
                    u"The free version is all you need. Pro extras are optional."_s, u"Replaces CleanShot X - $29"_s }
-            << QStringList { u"Permission required: Shottr needs Screen Recording permission to capture your screen. "
-                             u"It will ask on first launch — turn it on in System Settings › Privacy & Security › "
-                             u"Screen Recording, then switch on Shottr."_s };
+            << QStringList { PermissionGuidance::required(
+                   PermissionGuidance::Permission::ScreenRecording, u"Shottr"_s) };
     }
     void summaryAndSheetShowTheEntry()
     {

@@ -39,18 +39,8 @@ InstallGuidancePanel::InstallGuidancePanel(const CatalogApp &app, QWidget *paren
     panel->addLayout(guidanceLine(u"hand.raised"_s,
         u"macOS may ask “Are you sure you want to open this app from the internet?” — click Open."_s));
 
-    if (app.requiresAccessibilityPermission())
-        addPermissionSection(panel, u"lock.shield"_s,
-            app.name
-                + u" needs Accessibility permission to work. On first "
-                  u"launch it will ask — turn it on:"_s,
-            u"Accessibility"_s, app.name, u"Open System Settings › Accessibility"_s,
-            &PrivacySettings::openAccessibility);
-    if (app.requiresScreenRecordingPermission())
-        addPermissionSection(panel, u"rectangle.dashed.badge.record"_s,
-            app.name + u" needs Screen Recording permission to capture your screen. Turn it on:"_s,
-            u"Screen Recording"_s, app.name, u"Open System Settings › Screen Recording"_s,
-            &PrivacySettings::openScreenRecording);
+    for (const PermissionGuidance::Permission permission : PermissionGuidance::needed(app))
+        addPermissionSection(panel, permission, app.name);
 
     panel->addWidget(Controls::divider());
     auto *launchRow = new QHBoxLayout;
@@ -76,20 +66,21 @@ QLayout *InstallGuidancePanel::guidanceLine(const QString &symbol, const QString
     return row;
 }
 
-void InstallGuidancePanel::addPermissionSection(QVBoxLayout *panel, const QString &symbol, const QString &need,
-    const QString &settingsPath, const QString &appName, const QString &buttonTitle, void (*open)())
+void InstallGuidancePanel::addPermissionSection(
+    QVBoxLayout *panel, PermissionGuidance::Permission permission, const QString &appName)
 {
+    const bool accessibility = permission == PermissionGuidance::Permission::Accessibility;
     panel->addWidget(Controls::divider());
     auto *section = new QVBoxLayout;
     section->setSpacing(6);
-    section->addLayout(guidanceLine(symbol, need));
-    auto *where = Typography::label(
-        u"System Settings › Privacy & Security › "_s + settingsPath + u", then switch on "_s + appName + u'.', 12,
-        QFont::Normal, Brand::n3, true);
+    section->addLayout(guidanceLine(accessibility ? u"lock.shield"_s : u"rectangle.dashed.badge.record"_s,
+        PermissionGuidance::prompt(permission, appName)));
+    auto *where = Typography::label(PermissionGuidance::where(permission, appName), 12, QFont::Normal, Brand::n3, true);
     where->setContentsMargins(indent, 0, 0, 0);
     section->addWidget(where);
-    QPushButton *button = settingsButton(buttonTitle, u"arrow.up.forward.app"_s, true);
-    connect(button, &QPushButton::clicked, this, [open] { open(); });
+    QPushButton *button = settingsButton(PermissionGuidance::openPane(permission), u"arrow.up.forward.app"_s, true);
+    connect(button, &QPushButton::clicked, this,
+        accessibility ? &PrivacySettings::openAccessibility : &PrivacySettings::openScreenRecording);
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(indent, 0, 0, 0);
     buttonRow->addWidget(button);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
+#include "engine/facts/PermissionGuidance.h"
 
 #include <QFrame>
 
@@ -24,8 +25,7 @@ Q_SIGNALS:
 
 private:
     static QLayout *guidanceLine(const QString &symbol, const QString &text);
-    void addPermissionSection(QVBoxLayout *panel, const QString &symbol, const QString &need,
-        const QString &settingsPath, const QString &appName, const QString &buttonTitle, void (*open)());
+    void addPermissionSection(QVBoxLayout *panel, PermissionGuidance::Permission permission, const QString &appName);
 
     QPushButton *m_launch = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "views/detail/AppDetailView.h"
 
 #include "engine/InstallEngine.h"
+#include "engine/facts/PermissionGuidance.h"
 #include "views/card/EngineActions.h"
 #include "views/card/ReplacesLine.h"
 #include "views/detail/AppDetailModel.h"
@@ -150,16 +151,8 @@ QLayout *AppDetailView::about()
         note->setObjectName(u"freemiumNote"_s);
         about->addWidget(note);
     }
-    if (content.accessibilityGuidance)
-        about->addWidget(permissionBox(u"Permission required: "_s + m_app.name
-            + u" needs Accessibility permission to work. It will ask on first launch — turn it on in System "
-              u"Settings › Privacy & Security › Accessibility, then switch on "_s
-            + m_app.name + u'.'));
-    if (content.screenRecordingGuidance)
-        about->addWidget(permissionBox(u"Permission required: "_s + m_app.name
-            + u" needs Screen Recording permission to capture your screen. It will ask on first launch — turn it "
-              u"on in System Settings › Privacy & Security › Screen Recording, then switch on "_s
-            + m_app.name + u'.'));
+    for (const PermissionGuidance::Permission permission : PermissionGuidance::needed(m_app))
+        about->addWidget(permissionBox(PermissionGuidance::required(permission, m_app.name)));
     return about;
 }
 

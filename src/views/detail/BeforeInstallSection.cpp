@@ -2,8 +2,10 @@
 
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/facts/BeforeInstallFacts.h"
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/CaskFactsText.h"
+#include "engine/facts/GatekeeperVerdict.h"
 #include "engine/facts/VersionCompare.h"
 #include "views/style/Brand.h"
 #include "views/style/Typography.h"
@@ -13,26 +15,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString notKnown = u"Not known yet"_s;
-
-QString gatekeeperText(const GatekeeperAssessment &assessment)
-{
-    switch (assessment.verdict) {
-    case GatekeeperAssessment::Verdict::NotChecked:
-        return u"Not checked on this computer"_s;
-    case GatekeeperAssessment::Verdict::Accepted:
-        return u"Accepted: "_s + assessment.source
-            + (assessment.origin.isEmpty() ? QString() : u" ("_s + assessment.origin + u')');
-    case GatekeeperAssessment::Verdict::Rejected:
-        return u"Rejected: "_s + assessment.source;
-    }
-    return {};
-}
-
-} // namespace
 
 BeforeInstallSection::BeforeInstallSection(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     : QWidget(parent)
@@ -44,14 +26,15 @@ BeforeInstallSection::BeforeInstallSection(const CatalogApp &app, InstallEngine 
     auto *stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(12);
-    stack->addWidget(Typography::label(u"Before you install"_s, 13, QFont::DemiBold, Brand::n3));
+    stack->addWidget(Typography::label(BeforeInstallFacts::heading(), 13, QFont::DemiBold, Brand::n3));
     m_grid->setHorizontalSpacing(16);
     m_grid->setVerticalSpacing(6);
     m_grid->setColumnStretch(1, 1);
     stack->addLayout(m_grid);
     // Made in reading order, which is the order assistive technology meets them in.
-    for (const QString &title : { u"Version"_s, u"Download from"_s, u"Checksum"_s, u"Size"_s, u"Gatekeeper"_s })
-        row(title);
+    for (const BeforeInstallFacts::Row &fact : BeforeInstallFacts().rows())
+        row(fact.title);
+    row(GatekeeperVerdict::title());
     m_updatesItself
         = Typography::label(QString::fromLatin1(CaskFactsText::updatesItself), 13, QFont::Normal, Brand::warmBlack);
     m_updatesItself->setObjectName(u"updatesItself"_s);
@@ -104,26 +87,10 @@ void BeforeInstallSection::refresh()
     const std::optional<CaskFacts> cask = services ? services->facts()->caskFacts(m_app) : std::nullopt;
     const std::optional<ReleaseFacts> release
         = services && m_app.install.download() ? services->facts()->releaseFacts(m_app.id) : std::nullopt;
-    QString version, host, checksum, size;
-    bool updatesItself = false;
-    if (cask) {
-        version = cask->version;
-        host = cask->downloadHost;
-        checksum = CaskFactsText::checksum(*cask);
-        updatesItself = cask->autoUpdates;
-    } else if (release) {
-        version = VersionCompare::displayed(release->tag);
-        host = release->downloadHost;
-        checksum = CaskFactsText::checksum(*release);
-        if (release->assetSize >= 0)
-            size = CaskFactsText::size(release->assetSize);
-    }
-    const QString source = m_app.install.download() ? u"GitHub"_s : u"Homebrew"_s;
-    show(u"Version"_s, version.isEmpty() ? notKnown : version + u" (from "_s + source + u')');
-    show(u"Download from"_s, host.isEmpty() ? notKnown : host);
-    show(u"Checksum"_s, checksum.isEmpty() ? notKnown : checksum);
-    show(u"Size"_s, size);
-    m_updatesItself->setVisible(updatesItself);
+    const BeforeInstallFacts facts = BeforeInstallFacts::of(m_app, cask, release);
+    for (const BeforeInstallFacts::Row &fact : facts.rows())
+        show(fact.title, fact.value);
+    m_updatesItself->setVisible(facts.updatesItself);
 
     // What Gatekeeper says of the copy on this Mac, asked once per sheet.
     const InstallState state
@@ -138,8 +105,8 @@ void BeforeInstallSection::refresh()
     }
     QString gatekeeper;
     if (installed && assessment)
-        gatekeeper = gatekeeperText(*assessment);
+        gatekeeper = GatekeeperVerdict::text(*assessment);
     else if (installed && m_assessmentAsked)
-        gatekeeper = u"Checking…"_s;
-    show(u"Gatekeeper"_s, gatekeeper);
+        gatekeeper = GatekeeperVerdict::checking();
+    show(GatekeeperVerdict::title(), gatekeeper);
 }

@@ -5,6 +5,7 @@
 #include "engine/InstallEngine.h"
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/CaskFactsText.h"
+#include "engine/facts/PermissionGuidance.h"
 #include "engine/facts/UpdateChecker.h"
 #include "views/style/Brand.h"
 
@@ -45,8 +46,6 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
     content.pricingRole = freemium ? Brand::deepTerra : Brand::forest;
     if (freemium)
         content.freemiumNote = u"The free version is all you need. Pro extras are optional."_s;
-    content.accessibilityGuidance = app.requiresAccessibilityPermission();
-    content.screenRecordingGuidance = app.requiresScreenRecordingPermission();
 
     const AppStatus status = AppStatus::of(app, state, flags.facts, flags.update, flags.today);
     using Kind = AppStatus::Kind;
@@ -110,9 +109,7 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
             button(Button::Kind::Install, Emphasis::Primary, u"Install"_s, u"Install "_s + app.name));
         content.warning = status.warning;
         if (flags.permissionNote)
-            content.permissionNote = u"Removed "_s + app.name
-                + u". We could not clear its Accessibility permission automatically. You can remove the leftover "
-                  u"entry in System Settings > Privacy & Security > Accessibility."_s;
+            content.permissionNote = PermissionGuidance::accessibilityLeftover(app.name);
         break;
     case Kind::Installed: {
         content.action = Action::Installed;

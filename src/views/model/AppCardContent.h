@@ -60,8 +60,6 @@ struct AppCardContent
     QString pricingLabel;
     QPalette::ColorRole pricingRole = QPalette::NoRole;
     QString freemiumNote; // empty for a free application
-    bool accessibilityGuidance = false;
-    bool screenRecordingGuidance = false;
 
     Action action = Action::Install;
     QString statusText; // the progress note, the failure sentence, why it is unavailable, or "Setting up Homebrew…"
