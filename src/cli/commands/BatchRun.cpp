@@ -5,7 +5,7 @@
 #include "engine/BatchInstaller.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/UpdateChecker.h"
 
 using namespace Qt::StringLiterals;
 

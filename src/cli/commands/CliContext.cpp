@@ -3,9 +3,9 @@
 #include "cli/CliLookup.h"
 
 #include "catalog/Catalog.h"
-#include "engine/CaskFactsService.h"
 #include "engine/EngineServices.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsService.h"
+#include "engine/facts/UpdateChecker.h"
 
 #include <QCoroSignal>
 

@@ -3,9 +3,9 @@
 #include "cli/commands/CliCommands.h"
 #include "cli/commands/CliContext.h"
 
-#include "engine/CaskFactsService.h"
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
+#include "engine/facts/CaskFactsService.h"
 
 using namespace Qt::StringLiterals;
 

@@ -4,9 +4,9 @@
 #include "cli/commands/CliContext.h"
 
 #include "catalog/Catalog.h"
-#include "engine/CaskFactsText.h"
 #include "engine/EngineServices.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/facts/UpdateChecker.h"
 
 #include <QJsonArray>
 

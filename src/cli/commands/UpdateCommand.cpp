@@ -3,7 +3,7 @@
 #include "cli/commands/CliContext.h"
 
 #include "engine/EngineServices.h"
-#include "engine/UpdateChecker.h"
+#include "engine/facts/UpdateChecker.h"
 
 using namespace Qt::StringLiterals;
 

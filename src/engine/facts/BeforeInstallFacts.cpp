@@ -1,7 +1,7 @@
 #include "engine/facts/BeforeInstallFacts.h"
 
-#include "engine/CaskFactsText.h"
-#include "engine/VersionCompare.h"
+#include "engine/facts/CaskFactsText.h"
+#include "engine/facts/VersionCompare.h"
 
 using namespace Qt::StringLiterals;
 

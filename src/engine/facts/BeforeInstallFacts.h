@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
-#include "engine/CaskFacts.h"
-#include "engine/ReleaseFacts.h"
+#include "engine/facts/CaskFacts.h"
+#include "engine/facts/ReleaseFacts.h"
 
 #include <QList>
 #include <QString>
