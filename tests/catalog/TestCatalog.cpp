@@ -23,10 +23,10 @@ class TestCatalog : public QObject
 private Q_SLOTS:
     void listHasTwentyEightCompleteEntries()
     {
-        const QStringList allIDs = idsOf(Catalog::v1());
+        const QStringList allIDs = idsOf(Catalog::builtIn());
         QCOMPARE(QSet<QString>(allIDs.cbegin(), allIDs.cend()).size(), 28);
         QCOMPARE(idsOf(Catalog::curated()), allIDs.mid(0, 16));
-        for (const CatalogApp &app : Catalog::v1()) {
+        for (const CatalogApp &app : Catalog::builtIn()) {
             QVERIFY2(app.tagline.endsWith(u'.') && app.homepage.startsWith(u"https://"_s), qPrintable(app.id));
             // Without one, an app installed by its cask's package is never seen as installed.
             QVERIFY2(app.bundleID.has_value(), qPrintable(app.id));
@@ -48,7 +48,7 @@ private Q_SLOTS:
         QTest::newRow("curated media") << false << OptionalCategory(Category::Media)
                                        << QStringList { u"iina"_s, u"handbrake"_s, u"shutter-encoder"_s, u"parabolic"_s,
                                               u"shottr"_s };
-        QTest::newRow("curated, no category") << false << OptionalCategory() << idsOf(Catalog::v1().mid(0, 16));
+        QTest::newRow("curated, no category") << false << OptionalCategory() << idsOf(Catalog::builtIn().mid(0, 16));
     }
     void filtersKeepCatalogOrder()
     {
@@ -81,7 +81,7 @@ private Q_SLOTS:
 
     void everyEntrySurvivesARoundTripThroughJson()
     {
-        for (const CatalogApp &app : Catalog::v1()) {
+        for (const CatalogApp &app : Catalog::builtIn()) {
             QString error;
             const QJsonObject text = QJsonDocument::fromJson(QJsonDocument(app.toJson()).toJson()).object();
             QVERIFY2(CatalogApp::fromJson(text, &error) == app, qPrintable(app.id + u' ' + error));
@@ -137,11 +137,11 @@ private Q_SLOTS:
     void exportsInstalledAppsInCatalogOrder()
     {
         const QByteArray file = AppSetFile::exportBrewfile(
-            Catalog::v1(), { u"vlc"_s, u"parabolic"_s, u"maccy"_s, u"handbrake"_s, u"not-an-app"_s });
+            Catalog::builtIn(), { u"vlc"_s, u"parabolic"_s, u"maccy"_s, u"handbrake"_s, u"not-an-app"_s });
         QCOMPARE(file,
             "cask \"maccy\"\ncask \"handbrake-app\"\n# parabolic: installed from GitHub releases by Orvando\n"
             "cask \"vlc\"\n");
-        QVERIFY(AppSetFile::exportBrewfile(Catalog::v1(), {}).isEmpty());
+        QVERIFY(AppSetFile::exportBrewfile(Catalog::builtIn(), {}).isEmpty());
     }
 
     void importsBrewfilesAndLists_data()
@@ -160,7 +160,7 @@ private Q_SLOTS:
         QTest::newRow("ids and tokens, CR LF, duplicates")
             << QByteArray("\xEF\xBB\xBFvlc\r\njordanbaird-ice\r\n  # comment\r\nhandbrake\r\nVLC\r\nice\r\n")
             << QStringList { u"ice"_s, u"handbrake"_s, u"vlc"_s } << QStringList() << QStringList();
-        const QByteArray exported = AppSetFile::exportBrewfile(Catalog::v1(), { u"parabolic"_s, u"maccy"_s });
+        const QByteArray exported = AppSetFile::exportBrewfile(Catalog::builtIn(), { u"parabolic"_s, u"maccy"_s });
         QTest::newRow("our own export, read back")
             << exported << QStringList { u"maccy"_s, u"parabolic"_s } << QStringList() << QStringList();
         QTest::newRow("our own export, CR LF")
@@ -177,7 +177,7 @@ private Q_SLOTS:
     void importsBrewfilesAndLists()
     {
         QFETCH(QByteArray, content);
-        const AppSetFile::Import result = AppSetFile::parse(content, Catalog::v1());
+        const AppSetFile::Import result = AppSetFile::parse(content, Catalog::builtIn());
         QVERIFY(result.succeeded());
         QTEST(idsOf(result.apps), "apps");
         QTEST(result.ignored, "ignored");
@@ -200,7 +200,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, error);
-        QCOMPARE(AppSetFile::parse(content, Catalog::v1()).error.value_or(QString()), error);
+        QCOMPARE(AppSetFile::parse(content, Catalog::builtIn()).error.value_or(QString()), error);
     }
 
     void readsAndWritesFiles()
@@ -209,22 +209,22 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"Brewfile"_s);
         QString error;
         QVERIFY(AppSetFile::writeFile(path, "cask \"maccy\"\n", &error));
-        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
+        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::builtIn()).apps), QStringList { u"maccy"_s });
 
         QVERIFY(!AppSetFile::writeFile(dir.filePath(u"missing/Brewfile"_s), "x", &error));
         QVERIFY2(error.startsWith(u"Could not save “Brewfile”: "_s), qPrintable(error));
-        QVERIFY(AppSetFile::readFile(dir.filePath(u"gone.txt"_s), Catalog::v1())
+        QVERIFY(AppSetFile::readFile(dir.filePath(u"gone.txt"_s), Catalog::builtIn())
                     .error.value_or(QString())
                     .startsWith(u"Could not read “gone.txt”: "_s));
         // Up to the limit a file is read; one byte more and it is refused.
         QByteArray limit("cask \"maccy\"\n");
         limit.append(AppSetFile::maxFileSize - limit.size(), '\n');
         QVERIFY(AppSetFile::writeFile(path, limit, &error));
-        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
+        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::builtIn()).apps), QStringList { u"maccy"_s });
         QFile large(path);
         QVERIFY(large.open(QIODevice::Append) && large.write("\n") == 1);
         large.close();
-        QCOMPARE(AppSetFile::readFile(path, Catalog::v1()).error.value_or(QString()),
+        QCOMPARE(AppSetFile::readFile(path, Catalog::builtIn()).error.value_or(QString()),
             u"“Brewfile” is too large to be a list of apps."_s);
     }
 };
