@@ -30,7 +30,7 @@ int main(int argc, char **argv)
     // brew's answer for every cask of the catalog, shaped like the real one.
     QJsonArray casks;
     QList<CatalogApp> caskApps; // GitHub is not asked here
-    for (const CatalogApp &entry : Catalog::v1()) {
+    for (const CatalogApp &entry : Catalog::builtIn()) {
         if (entry.install.isHomebrewCask()) {
             caskApps.append(entry);
             casks.append(QJsonObject { { u"token"_s, entry.install.caskToken() }, { u"version"_s, u"2.3.0"_s },

@@ -51,7 +51,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     Sandbox sandbox;
-    const QList<CatalogApp> &catalog = Catalog::v1();
+    const QList<CatalogApp> &catalog = Catalog::builtIn();
     int made = 0;
     for (const CatalogApp &entry : catalog) {
         if (entry.bundleID) {

@@ -55,7 +55,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 int exportBuiltIn(const QString &path)
 {
-    const CatalogDocument document { Catalog::builtInIssued(), Catalog::v1() };
+    const CatalogDocument document { Catalog::builtInIssued(), Catalog::builtIn() };
     if (path.isEmpty()) {
         const QByteArray json = document.toJson();
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);

@@ -57,7 +57,7 @@ bool prepareMac(const Sandbox &mac)
     qputenv("FAKE_BREW_OUTDATED_JSON", (fixtures + u"brew-outdated.json"_s).toUtf8());
     if (!mac.installFakeBrew())
         return false;
-    for (const CatalogApp &app : Catalog::v1())
+    for (const CatalogApp &app : Catalog::builtIn())
         mac.registerCask(app.install.caskToken(), app.name, app.bundleID.value_or(QString()));
     for (const QString &token : { u"maccy"_s, u"rectangle"_s, u"shottr"_s }) {
         QProcess brew;
@@ -72,7 +72,7 @@ bool prepareMac(const Sandbox &mac)
 bool failInstall(InstallEngine *engine, const QString &id, const char *variable, const QByteArray &value)
 {
     const CatalogApp app = *std::find_if(
-        Catalog::v1().begin(), Catalog::v1().end(), [&id](const CatalogApp &each) { return each.id == id; });
+        Catalog::builtIn().begin(), Catalog::builtIn().end(), [&id](const CatalogApp &each) { return each.id == id; });
     qputenv(variable, value);
     EngineActions::install(engine, app);
     const bool failed = QTest::qWaitFor([engine, &id] {
@@ -138,7 +138,7 @@ bool renderMainWindow(const Sandbox &mac, OperationCoordinator *coordinator, Eng
         root->chooseUpdates();
     if (!QTest::qWaitFor([root] { return root->grid()->isComplete(); }))
         return false;
-    for (const CatalogApp &app : Catalog::v1())
+    for (const CatalogApp &app : Catalog::builtIn())
         if (scene.selected.contains(app.id))
             root->selection()->setSelected(app, true);
     if (scene.failures && !showFailures(&window, root, mac))
@@ -179,10 +179,10 @@ bool renderAll(const Sandbox &mac, OperationCoordinator *coordinator, EngineServ
         ok &= renderMainWindow(mac, coordinator, services, defaults, scene, folder, suffix);
 
     InstallEngine engine(env, nullptr, coordinator, services);
-    engine.refreshInstalledStatus(Catalog::v1());
+    engine.refreshInstalledStatus(Catalog::builtIn());
     for (const QString &id : { u"maccy"_s, u"shottr"_s, u"tomatobar"_s }) {
-        const CatalogApp app = *std::find_if(
-            Catalog::v1().begin(), Catalog::v1().end(), [&id](const CatalogApp &each) { return each.id == id; });
+        const CatalogApp app = *std::find_if(Catalog::builtIn().begin(), Catalog::builtIn().end(),
+            [&id](const CatalogApp &each) { return each.id == id; });
         AppDetailView detail(app, &engine);
         detail.show();
         ok &= save(&detail, folder, u"detail-"_s + id + suffix);
@@ -216,12 +216,12 @@ int main(int argc, char **argv)
     Environment env = mac.environment();
     env.cacheDir = mac.root() + u"/cache"_s;
     OperationCoordinator coordinator;
-    auto *services = new EngineServices(env, Catalog::v1(), &coordinator);
+    auto *services = new EngineServices(env, Catalog::builtIn(), &coordinator);
     services->facts()->start();
     if (!QTest::qWaitFor([services] { return !services->facts()->isRefreshing(); }, 30000))
         return 1;
     InstallEngine engine(env, nullptr, &coordinator, services); // its refresh starts the check for updates
-    engine.refreshInstalledStatus(Catalog::v1());
+    engine.refreshInstalledStatus(Catalog::builtIn());
     if (!QTest::qWaitFor([services] { return services->updates()->count() > 0; }, 30000))
         return 1;
     UserDefaults defaults(mac.root() + u"/defaults.ini"_s);

@@ -13,7 +13,7 @@
 namespace Catalog {
 
 // All 28 entries in display order; built once on first use, safe to call from any thread.
-const QList<CatalogApp> &v1();
+const QList<CatalogApp> &builtIn();
 // When the built-in list was last changed: a refreshed catalog replaces it only when issued later.
 QDateTime builtInIssued();
 

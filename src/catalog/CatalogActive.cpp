@@ -40,7 +40,7 @@ QList<CatalogApp> active()
 {
     Active &current = state();
     const QMutexLocker lock(&current.mutex);
-    return current.refreshed ? current.refreshed->apps : v1();
+    return current.refreshed ? current.refreshed->apps : builtIn();
 }
 
 void setActive(const std::optional<CatalogDocument> &refreshed)
@@ -56,7 +56,7 @@ QList<CatalogApp> activeAndBuiltIn()
     QSet<QString> ids;
     for (const CatalogApp &app : std::as_const(apps))
         ids.insert(app.id);
-    for (const CatalogApp &app : v1()) {
+    for (const CatalogApp &app : builtIn()) {
         if (!ids.contains(app.id))
             apps.append(app);
     }

@@ -144,7 +144,7 @@ QList<CatalogApp> build()
 
 namespace Catalog {
 
-const QList<CatalogApp> &v1()
+const QList<CatalogApp> &builtIn()
 {
     static const QList<CatalogApp> list = build(); // C++ guarantees one thread-safe initialisation
     return list;

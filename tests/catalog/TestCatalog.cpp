@@ -23,10 +23,10 @@ class TestCatalog : public QObject
 private Q_SLOTS:
     void listHasTwentyEightCompleteEntries()
     {
-        const QStringList allIDs = idsOf(Catalog::v1());
+        const QStringList allIDs = idsOf(Catalog::builtIn());
         QCOMPARE(QSet<QString>(allIDs.cbegin(), allIDs.cend()).size(), 28);
         QCOMPARE(idsOf(Catalog::curated()), allIDs.mid(0, 16));
-        for (const CatalogApp &app : Catalog::v1()) {
+        for (const CatalogApp &app : Catalog::builtIn()) {
             QVERIFY2(app.tagline.endsWith(u'.') && app.homepage.startsWith(u"https://"_s), qPrintable(app.id));
             // Without one, an app installed by its cask's package is never seen as installed.
             QVERIFY2(app.bundleID.has_value(), qPrintable(app.id));
@@ -49,7 +49,7 @@ private Q_SLOTS:
             { u"rectangle"_s, u"loop"_s, u"alt-tab"_s, u"sol"_s, u"linearmouse"_s });
         row("curated media", false, Category::Media,
             { u"iina"_s, u"handbrake"_s, u"shutter-encoder"_s, u"parabolic"_s, u"shottr"_s });
-        row("curated, no category", false, std::nullopt, idsOf(Catalog::v1().mid(0, 16)));
+        row("curated, no category", false, std::nullopt, idsOf(Catalog::builtIn().mid(0, 16)));
     }
     void filtersKeepCatalogOrder()
     {
@@ -82,7 +82,7 @@ private Q_SLOTS:
 
     void everyEntrySurvivesARoundTripThroughJson()
     {
-        for (const CatalogApp &app : Catalog::v1()) {
+        for (const CatalogApp &app : Catalog::builtIn()) {
             QString error;
             const QJsonObject text = QJsonDocument::fromJson(QJsonDocument(app.toJson()).toJson()).object();
             QVERIFY2(CatalogApp::fromJson(text, &error) == app, qPrintable(app.id + u' ' + error));
@@ -135,11 +135,11 @@ private Q_SLOTS:
     void exportsInstalledAppsInCatalogOrder()
     {
         const QByteArray file = AppSetFile::exportBrewfile(
-            Catalog::v1(), { u"vlc"_s, u"parabolic"_s, u"maccy"_s, u"handbrake"_s, u"not-an-app"_s });
+            Catalog::builtIn(), { u"vlc"_s, u"parabolic"_s, u"maccy"_s, u"handbrake"_s, u"not-an-app"_s });
         QCOMPARE(file,
             "cask \"maccy\"\ncask \"handbrake-app\"\n# parabolic: installed from GitHub releases by Orvando\n"
             "cask \"vlc\"\n");
-        QVERIFY(AppSetFile::exportBrewfile(Catalog::v1(), {}).isEmpty());
+        QVERIFY(AppSetFile::exportBrewfile(Catalog::builtIn(), {}).isEmpty());
     }
 
     void importsBrewfilesAndLists_data()
@@ -159,7 +159,7 @@ private Q_SLOTS:
         row("ids and tokens, CR LF, duplicates",
             "\xEF\xBB\xBFvlc\r\njordanbaird-ice\r\n  # comment\r\nhandbrake\r\nVLC\r\nice\r\n",
             { u"ice"_s, u"handbrake"_s, u"vlc"_s });
-        const QByteArray exported = AppSetFile::exportBrewfile(Catalog::v1(), { u"parabolic"_s, u"maccy"_s });
+        const QByteArray exported = AppSetFile::exportBrewfile(Catalog::builtIn(), { u"parabolic"_s, u"maccy"_s });
         row("our own export, read back", exported, { u"maccy"_s, u"parabolic"_s });
         row("our own export, CR LF", QByteArray(exported).replace("\n", "\r\n"), { u"maccy"_s, u"parabolic"_s });
         // An entry without a name is listed as written; a comment without one is a comment.
@@ -172,7 +172,7 @@ private Q_SLOTS:
     void importsBrewfilesAndLists()
     {
         QFETCH(QByteArray, content);
-        const AppSetFile::Import result = AppSetFile::parse(content, Catalog::v1());
+        const AppSetFile::Import result = AppSetFile::parse(content, Catalog::builtIn());
         QVERIFY(result.succeeded());
         QTEST(idsOf(result.apps), "apps");
         QTEST(result.ignored, "ignored");
@@ -195,7 +195,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, error);
-        QCOMPARE(AppSetFile::parse(content, Catalog::v1()).error.value_or(QString()), error);
+        QCOMPARE(AppSetFile::parse(content, Catalog::builtIn()).error.value_or(QString()), error);
     }
 
     void readsAndWritesFiles()
@@ -204,20 +204,20 @@ private Q_SLOTS:
         const QString path = dir.filePath(u"Brewfile"_s);
         QString error;
         QVERIFY(AppSetFile::writeFile(path, "cask \"maccy\"\n", &error));
-        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
+        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::builtIn()).apps), QStringList { u"maccy"_s });
 
         QVERIFY(!AppSetFile::writeFile(dir.filePath(u"missing/Brewfile"_s), "x", &error));
         QVERIFY2(error.startsWith(u"Could not save “Brewfile”: "_s), qPrintable(error));
-        QVERIFY(AppSetFile::readFile(dir.filePath(u"gone.txt"_s), Catalog::v1())
+        QVERIFY(AppSetFile::readFile(dir.filePath(u"gone.txt"_s), Catalog::builtIn())
                     .error.value_or(QString())
                     .startsWith(u"Could not read “gone.txt”: "_s));
         // Up to the limit a file is read; one byte more and it is refused.
         QByteArray limit("cask \"maccy\"\n");
         limit.append(AppSetFile::maxFileSize - limit.size(), '\n');
         QVERIFY(AppSetFile::writeFile(path, limit, &error));
-        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::v1()).apps), QStringList { u"maccy"_s });
+        QCOMPARE(idsOf(AppSetFile::readFile(path, Catalog::builtIn()).apps), QStringList { u"maccy"_s });
         QVERIFY(AppSetFile::writeFile(path, limit + '\n', &error));
-        QCOMPARE(AppSetFile::readFile(path, Catalog::v1()).error.value_or(QString()),
+        QCOMPARE(AppSetFile::readFile(path, Catalog::builtIn()).error.value_or(QString()),
             u"“Brewfile” is too large to be a list of apps."_s);
     }
 };

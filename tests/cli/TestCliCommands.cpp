@@ -56,7 +56,7 @@ struct CliSandbox : Sandbox
     {
         if (withBrew) {
             installFakeBrew();
-            for (const CatalogApp &app : Catalog::v1())
+            for (const CatalogApp &app : Catalog::builtIn())
                 registerCask(app.install.caskToken(), app.name, app.bundleID.value_or(QString()));
         }
         Environment env = environment();
@@ -267,7 +267,7 @@ private Q_SLOTS:
         QFETCH(QStringList, names);
         QFETCH(QStringList, ids);
         QFETCH(QStringList, problems);
-        const CliLookup::Apps found = CliLookup::apps(names, Catalog::v1());
+        const CliLookup::Apps found = CliLookup::apps(names, Catalog::builtIn());
         QCOMPARE(EngineTestKit::idsOf(found.apps), ids);
         QCOMPARE(found.problems, problems);
     }
@@ -486,7 +486,7 @@ private Q_SLOTS:
         const CliSandbox sandbox;
         // This test's own coordinator over the same lock files stands in for the window.
         OperationCoordinator window(sandbox.lockFolder());
-        const CatalogApp maccy = Catalog::v1().constFirst();
+        const CatalogApp maccy = Catalog::builtIn().constFirst();
         std::optional<OperationCoordinator::Ticket> installing = window.beginOperation(maccy, this);
         QVERIFY(*installing);
 
@@ -571,7 +571,7 @@ private Q_SLOTS:
         const SignedCatalog::KeyPair keys = SignedCatalog::generateKeyPair();
         env.catalogPublicKey = keys.publicKey;
         QVERIFY(EnvironmentFile::write(sandbox.envFile(), env));
-        CatalogDocument kept { Catalog::builtInIssued().addDays(1), Catalog::v1() };
+        CatalogDocument kept { Catalog::builtInIssued().addDays(1), Catalog::builtIn() };
         kept.apps.first().name = u"Maccy Refreshed"_s;
         QVERIFY(Sandbox::writeFile(env.cacheDir + u"/catalog/catalog.json"_s, kept.toJson()));
         QVERIFY(Sandbox::writeFile(

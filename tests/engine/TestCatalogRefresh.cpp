@@ -38,7 +38,7 @@ CatalogApp newApp()
 // program, which adds a key of its own.
 QByteArray published(const QDateTime &issued, const Edit &edit = {})
 {
-    QJsonObject top = QJsonDocument::fromJson(CatalogDocument { issued, Catalog::v1() }.toJson()).object();
+    QJsonObject top = QJsonDocument::fromJson(CatalogDocument { issued, Catalog::builtIn() }.toJson()).object();
     top.insert(u"publisher"_s, u"a key this program does not know"_s);
     if (edit)
         edit(top);
@@ -113,7 +113,7 @@ private Q_SLOTS:
         QTest::addColumn<Result>("outcome");
         QTest::addColumn<QStringList>("ids"); // after a relaunch
 
-        const QStringList builtIn = idsOf(Catalog::v1());
+        const QStringList builtIn = idsOf(Catalog::builtIn());
         const auto top = [](const QString &key, const QJsonValue &value) {
             return [=](QJsonObject &document) { document.insert(key, value); };
         };
@@ -181,7 +181,7 @@ private Q_SLOTS:
         QVERIFY(lastLookedHoursAgo(-24 * 30));
         QCOMPARE(await(refresher.refresh()), Result::Stale);
         QCOMPARE(m_server->requests("/catalog.json").size(), 3);
-        QCOMPARE(afterRelaunch(m_env), idsOf(Catalog::v1()) + QStringList { u"hyperkey"_s });
+        QCOMPARE(afterRelaunch(m_env), idsOf(Catalog::builtIn()) + QStringList { u"hyperkey"_s });
         QVERIFY(idsOf(Catalog::curated()).contains(u"hyperkey"_s));
 
         QVERIFY(lastLookedHoursAgo(25));
@@ -216,7 +216,7 @@ private Q_SLOTS:
     // those of the built-in list that a refreshed catalog dropped.
     void uninstallAllReachesDroppedAndAddedApps()
     {
-        QList<CatalogApp> apps = Catalog::v1();
+        QList<CatalogApp> apps = Catalog::builtIn();
         apps.removeAt(9); // Stats
         Catalog::setActive(CatalogDocument { later, apps << newApp() });
         for (const CatalogApp &app : { catalogApp(u"stats"_s), newApp() })

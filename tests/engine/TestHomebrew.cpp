@@ -256,7 +256,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, size);
         QFETCH(qint64, bytes);
-        const Outcome<GHRelease> release = GHRelease::decode(
+        const Outcome<GitHubRelease> release = GitHubRelease::decode(
             R"({"assets": [{"name": "a.zip", "browser_download_url": "https://github.com/a.zip", "size": )" + size
             + "}]}");
         QCOMPARE(release->assets.value(0).size, bytes);
@@ -302,7 +302,7 @@ private Q_SLOTS:
         }
         QCOMPARE(CaskFactsCache::load(cache).has_value(), kind == u"file"_s);
         QCOMPARE(PlistReader::stringValueInFile(plist, u"CFBundleIdentifier"_s).has_value(), kind == u"file"_s);
-        QCOMPARE(AppSetFile::readFile(set, Catalog::v1()).succeeded(), kind == u"file"_s || kind == u"link"_s);
+        QCOMPARE(AppSetFile::readFile(set, Catalog::builtIn()).succeeded(), kind == u"file"_s || kind == u"link"_s);
         for (QProcess &writer : writers) {
             writer.kill();
             writer.waitForFinished();

@@ -135,11 +135,11 @@ private Q_SLOTS:
             known.casks.insert(token, facts);
         }
         QVERIFY(CaskFactsCache::save(CaskFactsCache::path(env.cacheDir), known));
-        CaskFactsService facts(env, Catalog::v1());
+        CaskFactsService facts(env, Catalog::builtIn());
         facts.start();
         QVERIFY(!facts.isRefreshing());
 
-        UpdateChecker checker(env, Catalog::v1(), &facts);
+        UpdateChecker checker(env, Catalog::builtIn(), &facts);
         QSignalSpy counted(&checker, &UpdateChecker::countChanged);
         checker.installedStateRefreshed();
         QVERIFY(checker.isChecking());

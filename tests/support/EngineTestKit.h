@@ -51,7 +51,7 @@ inline CatalogApp maccy(std::optional<QString> bundleID = QStringLiteral("org.p0
 // The built-in entry with this id.
 inline CatalogApp catalogApp(const QString &id)
 {
-    for (const CatalogApp &app : Catalog::v1())
+    for (const CatalogApp &app : Catalog::builtIn())
         if (app.id == id)
             return app;
     qFatal("no catalog app %s", qPrintable(id));
@@ -61,7 +61,7 @@ inline CatalogApp catalogApp(const QString &id)
 inline QList<CatalogApp> catalogApps(const QStringList &ids)
 {
     QList<CatalogApp> apps;
-    for (const CatalogApp &app : Catalog::v1())
+    for (const CatalogApp &app : Catalog::builtIn())
         if (ids.contains(app.id))
             apps.append(app);
     return apps;

@@ -134,7 +134,7 @@ private Q_SLOTS:
         const QStringList withoutIcon { u"betterdisplay"_s, u"shottr"_s };
         const QDir assets(shipped + u"/Orvando_Orvando.bundle/Assets.xcassets"_s);
         int shots = 0;
-        for (const CatalogApp &app : Catalog::v1()) {
+        for (const CatalogApp &app : Catalog::builtIn()) {
             const QImage icon = AppIconLoader::image(app.id);
             QVERIFY2(icon.isNull() == withoutIcon.contains(app.id), qPrintable(app.id));
             QVERIFY(icon.isNull() || icon.size() == QSize(256, 256));

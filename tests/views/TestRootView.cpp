@@ -156,7 +156,7 @@ private Q_SLOTS:
         Sandbox sandbox;
         QVERIFY(sandbox.installFakeBrew());
         OperationCoordinator coordinator;
-        auto *services = new EngineServices(sandbox.environment(), Catalog::v1(), &coordinator);
+        auto *services = new EngineServices(sandbox.environment(), Catalog::builtIn(), &coordinator);
         RootView::Options options { sandbox.environment(), m_analytics.get(), &coordinator, m_defaults.get(), {},
             services };
         RootView view(std::move(options));
@@ -268,7 +268,7 @@ private Q_SLOTS:
             (QStringList { u"Select all hand-picked"_s, u"Maccy"_s, u"Uninstall Maccy"_s, u"Need help opening Maccy?"_s,
                 u"Ice"_s, u"Select Ice"_s, u"Install Ice"_s, u"Rectangle"_s }));
         m_sandbox.makeBundle(m_sandbox.userApplications(), u"Ice"_s, u"com.jordanbaird.Ice"_s);
-        view->engine()->refreshInstalledStatus(Catalog::v1());
+        view->engine()->refreshInstalledStatus(Catalog::builtIn());
         QCOMPARE(tabs(7).mid(4), (QStringList { u"Ice"_s, u"Uninstall Ice"_s, u"Need help opening Ice?"_s }));
         for (const QString &bundle : { maccy, m_sandbox.userApplications() + u"/Ice.app"_s })
             QVERIFY(QDir(bundle).removeRecursively());
@@ -359,7 +359,7 @@ private Q_SLOTS:
     void eachShowRefreshesStatesAndRecordsLaunch()
     {
         auto view = shownView();
-        QCOMPARE(view->engine()->states().size(), Catalog::v1().size());
+        QCOMPARE(view->engine()->states().size(), Catalog::builtIn().size());
         QCOMPARE(view->engine()->state(u"maccy"_s), InstallState::notInstalled());
         QTRY_COMPARE(m_server->requests("/capture/").size(), 1);
         // Installed behind the program's back, then shown again: looked at afresh.

@@ -89,7 +89,7 @@ private:
     QStringList installCatalogApps(int count)
     {
         QStringList bundles;
-        for (const CatalogApp &app : Catalog::v1())
+        for (const CatalogApp &app : Catalog::builtIn())
             if (bundles.size() < count && app.bundleID)
                 bundles.append(m_sandbox->makeBundle(m_sandbox->userApplications(), app.name, *app.bundleID));
         return bundles;
@@ -313,12 +313,12 @@ private Q_SLOTS:
         const auto restore = qScopeGuard([] { SoftwareUpdater::setShared(nullptr), Catalog::setActive(std::nullopt); });
         const QDateTime ninth(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC);
         if (inUse > 0)
-            Catalog::setActive(CatalogDocument { ninth, Catalog::v1().mid(0, inUse) });
+            Catalog::setActive(CatalogDocument { ninth, Catalog::builtIn().mid(0, inUse) });
         Environment env = m_sandbox->environment();
         const SignedCatalog::KeyPair keys = SignedCatalog::generateKeyPair();
         env.cacheDir = m_sandbox->root() + u"/cache"_s;
         env.catalogPublicKey = keys.publicKey;
-        const QByteArray kept = CatalogDocument { ninth.addDays(1), Catalog::v1() }.toJson();
+        const QByteArray kept = CatalogDocument { ninth.addDays(1), Catalog::builtIn() }.toJson();
         QVERIFY(waiting.isEmpty() || Sandbox::writeFile(env.cacheDir + u"/catalog/catalog.json"_s, kept));
         QVERIFY(Sandbox::writeFile(
             env.cacheDir + u"/catalog/catalog.json.sig"_s, SignedCatalog::sign(kept, keys.secretKey)));

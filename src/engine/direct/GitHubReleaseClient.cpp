@@ -107,7 +107,7 @@ bool GitHubReleaseClient::isRepositoryName(const QString &repo)
     return true;
 }
 
-QCoro::Task<Outcome<GHRelease>> GitHubReleaseClient::latestRelease(QString repo)
+QCoro::Task<Outcome<GitHubRelease>> GitHubReleaseClient::latestRelease(QString repo)
 {
     QUrl url = m_apiBase;
     QString base = url.path();
@@ -115,7 +115,7 @@ QCoro::Task<Outcome<GHRelease>> GitHubReleaseClient::latestRelease(QString repo)
         base.chop(1);
     url.setPath(base + u"/repos/"_s + repo + u"/releases/latest"_s);
     if (!isRepositoryName(repo) || !isDownloadAddress(url))
-        co_return Outcome<GHRelease>::failure(
+        co_return Outcome<GitHubRelease>::failure(
             { u"orvando.direct"_s, -10, u"There is no valid address for the releases of "_s + repo + u"."_s });
 
     QNetworkRequest request(url);
@@ -126,29 +126,30 @@ QCoro::Task<Outcome<GHRelease>> GitHubReleaseClient::latestRelease(QString repo)
     co_await finished(reply.get());
 
     if (isTransportFailure(reply->error()))
-        co_return Outcome<GHRelease>::failure({ u"orvando.network"_s, int(reply->error()),
+        co_return Outcome<GitHubRelease>::failure({ u"orvando.network"_s, int(reply->error()),
             u"Could not get the latest release from "_s + url.host() + u" ("_s + transportProblem(*reply)
                 + u"). You can try again."_s });
-    co_return GHRelease::decode(reply->readAll());
+    co_return GitHubRelease::decode(reply->readAll());
 }
 
-QCoro::Task<Outcome<GHAsset>> GitHubReleaseClient::findAsset(QString repo, AssetPredicate matches, QString wantedName)
+QCoro::Task<Outcome<GitHubAsset>> GitHubReleaseClient::findAsset(
+    QString repo, AssetPredicate matches, QString wantedName)
 {
-    const Outcome<GHRelease> release = co_await latestRelease(repo);
+    const Outcome<GitHubRelease> release = co_await latestRelease(repo);
     if (!release.succeeded())
-        co_return Outcome<GHAsset>::failure(release.error);
-    for (const GHAsset &asset : release->assets) {
+        co_return Outcome<GitHubAsset>::failure(release.error);
+    for (const GitHubAsset &asset : release->assets) {
         if (!matches(asset))
             continue;
         // Only the first match counts; an address we would not fetch from makes it unusable.
         if (isDownloadAddress(QUrl(asset.browserDownloadURL, QUrl::StrictMode)))
-            co_return Outcome<GHAsset>::success(asset);
+            co_return Outcome<GitHubAsset>::success(asset);
         break;
     }
-    co_return Outcome<GHAsset>::failure(DirectInstallError::assetNotFound(wantedName).toError());
+    co_return Outcome<GitHubAsset>::failure(DirectInstallError::assetNotFound(wantedName).toError());
 }
 
-QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(GHAsset asset)
+QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(GitHubAsset asset)
 {
     co_return co_await download(QUrl(asset.browserDownloadURL), asset.digest, asset.size);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/direct/GHRelease.h"
+#include "engine/direct/GitHubRelease.h"
 
 #include <QCoroTask>
 #include <QList>
@@ -21,7 +21,7 @@ class QNetworkRequest;
 class GitHubReleaseClient
 {
 public:
-    using AssetPredicate = std::function<bool(const GHAsset &asset)>;
+    using AssetPredicate = std::function<bool(const GitHubAsset &asset)>;
     static constexpr int defaultTimeoutMs = 60 * 1000;
     // The most a download may bring when its size was not announced, unless set otherwise.
     static constexpr qint64 unannouncedLimit = qint64(4) << 30;
@@ -42,17 +42,17 @@ public:
 
     // GET <apiBase>/repos/<repo>/releases/latest. The HTTP status is not looked at: an error reply
     // has no "assets" and fails to decode.
-    QCoro::Task<Outcome<GHRelease>> latestRelease(QString repo);
+    QCoro::Task<Outcome<GitHubRelease>> latestRelease(QString repo);
 
     // The first asset of the latest release that matches and has an http(s) address; otherwise
     // DirectInstallError::assetNotFound(wantedName).
-    QCoro::Task<Outcome<GHAsset>> findAsset(QString repo, AssetPredicate matches, QString wantedName);
+    QCoro::Task<Outcome<GitHubAsset>> findAsset(QString repo, AssetPredicate matches, QString wantedName);
 
     // Streams url's body into a new file of the temporary folder and returns its path. With a
     // digest "sha256:<hex>" the file must match it. More than announcedSize bytes (more than the
     // unannounced limit when it is negative) stop the download. On any failure the file is removed.
     QCoro::Task<Outcome<QString>> download(QUrl url, QString digest = {}, qint64 announcedSize = -1);
-    QCoro::Task<Outcome<QString>> download(GHAsset asset);
+    QCoro::Task<Outcome<QString>> download(GitHubAsset asset);
 
     // https with a host: the only addresses a download may come from. Plain http only to this
     // Mac itself (a loopback address or "localhost"), where nothing in between can change it.

@@ -12,10 +12,10 @@ QString ReleaseAsset::name(const DirectDownload &download)
     return intelMac && !download.assetX64.isEmpty() ? download.assetX64 : download.assetArm64;
 }
 
-QCoro::Task<Outcome<GHAsset>> ReleaseAsset::resolve(GitHubReleaseClient &client, DirectDownload download)
+QCoro::Task<Outcome<GitHubAsset>> ReleaseAsset::resolve(GitHubReleaseClient &client, DirectDownload download)
 {
     const QString wanted = name(download);
     // Exact and case-sensitive: a near miss may be another build of the app.
-    const auto matches = [wanted](const GHAsset &asset) { return asset.name == wanted; };
+    const auto matches = [wanted](const GitHubAsset &asset) { return asset.name == wanted; };
     co_return co_await client.findAsset(download.githubRepo, matches, wanted);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
-#include "engine/direct/GHRelease.h"
+#include "engine/direct/GitHubRelease.h"
 
 #include <QCoroTask>
 #include <QString>
@@ -15,6 +15,6 @@ namespace ReleaseAsset {
 QString name(const DirectDownload &download);
 // The asset of that name in the latest release of download's repository; the name must match
 // exactly, case included.
-QCoro::Task<Outcome<GHAsset>> resolve(GitHubReleaseClient &client, DirectDownload download);
+QCoro::Task<Outcome<GitHubAsset>> resolve(GitHubReleaseClient &client, DirectDownload download);
 
 } // namespace ReleaseAsset

@@ -192,7 +192,7 @@ QCoro::Task<bool> CaskFactsService::refresh()
     const std::shared_ptr<QNetworkAccessManager> network = m_network; // null: the client makes its own
     GitHubReleaseClient github(env.githubApi, env.tempDir, network.get());
     for (const CatalogApp &app : std::as_const(direct)) {
-        const Outcome<GHRelease> release = co_await github.latestRelease(app.install.download()->githubRepo);
+        const Outcome<GitHubRelease> release = co_await github.latestRelease(app.install.download()->githubRepo);
         if (!self)
             co_return false;
         const QString asset = ReleaseAsset::name(*app.install.download());

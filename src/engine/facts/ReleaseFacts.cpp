@@ -4,9 +4,9 @@
 
 using namespace Qt::StringLiterals;
 
-std::optional<ReleaseFacts> ReleaseFacts::fromRelease(const GHRelease &release, const QString &assetName)
+std::optional<ReleaseFacts> ReleaseFacts::fromRelease(const GitHubRelease &release, const QString &assetName)
 {
-    for (const GHAsset &asset : release.assets) {
+    for (const GitHubAsset &asset : release.assets) {
         if (asset.name != assetName)
             continue;
         // Only a digest the download can check counts as one.
@@ -24,6 +24,6 @@ QJsonObject ReleaseFacts::toJson() const
 
 ReleaseFacts ReleaseFacts::fromJson(const QJsonObject &object)
 {
-    return { object.value(u"tag"_s).toString(), GHAsset::byteCount(object.value(u"size"_s)),
+    return { object.value(u"tag"_s).toString(), GitHubAsset::byteCount(object.value(u"size"_s)),
         object.value(u"digest"_s).toBool(), object.value(u"host"_s).toString() };
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/direct/GHRelease.h"
+#include "engine/direct/GitHubRelease.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -17,7 +17,7 @@ struct ReleaseFacts
     QString downloadHost; // "github.com"
 
     // The facts for the asset named assetName; nothing when the release has no such asset.
-    static std::optional<ReleaseFacts> fromRelease(const GHRelease &release, const QString &assetName);
+    static std::optional<ReleaseFacts> fromRelease(const GitHubRelease &release, const QString &assetName);
 
     QJsonObject toJson() const;
     static ReleaseFacts fromJson(const QJsonObject &object);

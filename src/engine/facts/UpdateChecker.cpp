@@ -174,7 +174,7 @@ QCoro::Task<UpdateChecker::Checked> UpdateChecker::checkDirectDownloads()
             result.appIDs.insert(app.id); // not installed: nothing to update
             continue;
         }
-        const Outcome<GHRelease> release = co_await github.latestRelease(app.install.download()->githubRepo);
+        const Outcome<GitHubRelease> release = co_await github.latestRelease(app.install.download()->githubRepo);
         if (!self)
             co_return result;
         if (!release.succeeded()) {

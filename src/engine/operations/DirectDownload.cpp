@@ -49,7 +49,7 @@ QCoro::Task<> Operations::directDownload(
                 client.abort();
         },
         Qt::QueuedConnection);
-    const Outcome<GHAsset> asset = co_await ReleaseAsset::resolve(client, download);
+    const Outcome<GitHubAsset> asset = co_await ReleaseAsset::resolve(client, download);
     if (!run.alive())
         co_return;
     if (!asset.succeeded() || run.stopAsked()) {

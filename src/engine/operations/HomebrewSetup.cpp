@@ -23,7 +23,7 @@ namespace {
 
 const QString homebrewRepository = u"Homebrew/brew"_s;
 
-bool isInstallerPackage(const GHAsset &asset)
+bool isInstallerPackage(const GitHubAsset &asset)
 {
     return asset.name.startsWith(u"Homebrew"_s) && asset.name.endsWith(u".pkg"_s);
 }
@@ -186,7 +186,8 @@ QCoro::Task<int> Operations::installHomebrewPackage(OperationContext run)
     }
     GitHubReleaseClient client(env.githubApi, work->path(), run.coordinator()->network());
     client.setUnannouncedLimit(env.unannouncedDownloadLimit);
-    const Outcome<GHAsset> asset = co_await client.findAsset(homebrewRepository, isInstallerPackage, u"Homebrew.pkg"_s);
+    const Outcome<GitHubAsset> asset
+        = co_await client.findAsset(homebrewRepository, isInstallerPackage, u"Homebrew.pkg"_s);
     if (!run.alive())
         co_return -1;
     if (!asset.succeeded()) {

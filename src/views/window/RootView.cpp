@@ -145,7 +145,7 @@ RootView::RootView(Options options, QWidget *parent)
     // Back from the Finder, where an app may have been deleted or dropped in: look at the disk again.
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive && isVisible())
-            m_engine->refreshInstalledStatus(Catalog::v1());
+            m_engine->refreshInstalledStatus(Catalog::builtIn());
     });
 
     m_welcome = new WelcomePresenter(this, m_defaults);

@@ -8,7 +8,7 @@
 #include <QString>
 
 // One file attached to a GitHub release.
-struct GHAsset
+struct GitHubAsset
 {
     QString name;
     QString browserDownloadURL;
@@ -21,17 +21,17 @@ struct GHAsset
     // anything else, so that a size too large to be one counts as unknown.
     static qint64 byteCount(const QJsonValue &value);
 
-    friend bool operator==(const GHAsset &, const GHAsset &) = default;
+    friend bool operator==(const GitHubAsset &, const GitHubAsset &) = default;
 };
 
 // The part of GitHub's release object the installer reads: its assets, and its tag for the
 // version on offer.
-struct GHRelease
+struct GitHubRelease
 {
-    QList<GHAsset> assets;
+    QList<GitHubAsset> assets;
     QString tagName; // "v2.1.0"; empty when missing
 
     // Fails, with the reason as a sentence, when the body is not JSON, "assets" or an asset's
     // "name" / "browser_download_url" is missing, or a value has the wrong type.
-    static Outcome<GHRelease> decode(const QByteArray &json);
+    static Outcome<GitHubRelease> decode(const QByteArray &json);
 };

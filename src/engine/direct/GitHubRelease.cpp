@@ -1,4 +1,4 @@
-#include "engine/direct/GHRelease.h"
+#include "engine/direct/GitHubRelease.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,13 +37,13 @@ std::optional<EngineError> readString(const QJsonObject &object, const QString &
 
 } // namespace
 
-QString GHAsset::sha256() const
+QString GitHubAsset::sha256() const
 {
     static const QRegularExpression form(u"^sha256:[0-9a-f]{64}$"_s, QRegularExpression::CaseInsensitiveOption);
     return form.match(digest).hasMatch() ? digest.mid(7).toLower() : QString();
 }
 
-qint64 GHAsset::byteCount(const QJsonValue &value)
+qint64 GitHubAsset::byteCount(const QJsonValue &value)
 {
     // 2^63 is the first double a qint64 cannot hold; converting it, or anything larger, is
     // undefined, and on some machines gives the largest qint64: no limit at all.
@@ -53,37 +53,37 @@ qint64 GHAsset::byteCount(const QJsonValue &value)
     return qint64(number);
 }
 
-Outcome<GHRelease> GHRelease::decode(const QByteArray &json)
+Outcome<GitHubRelease> GitHubRelease::decode(const QByteArray &json)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return Outcome<GHRelease>::failure(unreadable(u"it is not valid JSON."_s));
+        return Outcome<GitHubRelease>::failure(unreadable(u"it is not valid JSON."_s));
     if (!document.isObject())
-        return Outcome<GHRelease>::failure(unreadable(u"it is not a release."_s));
+        return Outcome<GitHubRelease>::failure(unreadable(u"it is not a release."_s));
 
     const QJsonValue assets = document.object().value(u"assets"_s);
     if (assets.isUndefined() || assets.isNull())
-        return Outcome<GHRelease>::failure(missing(u"assets"_s));
+        return Outcome<GitHubRelease>::failure(missing(u"assets"_s));
     if (!assets.isArray())
-        return Outcome<GHRelease>::failure(wrongType(u"assets"_s));
+        return Outcome<GitHubRelease>::failure(wrongType(u"assets"_s));
 
-    GHRelease release;
+    GitHubRelease release;
     // Optional as well: only the version shown and the update check read it.
     release.tagName = document.object().value(u"tag_name"_s).toString();
     for (const QJsonValue &entry : assets.toArray()) {
         if (!entry.isObject())
-            return Outcome<GHRelease>::failure(wrongType(u"assets"_s));
+            return Outcome<GitHubRelease>::failure(wrongType(u"assets"_s));
         const QJsonObject object = entry.toObject();
-        GHAsset asset;
+        GitHubAsset asset;
         if (auto error = readString(object, u"name"_s, &asset.name))
-            return Outcome<GHRelease>::failure(*error);
+            return Outcome<GitHubRelease>::failure(*error);
         if (auto error = readString(object, u"browser_download_url"_s, &asset.browserDownloadURL))
-            return Outcome<GHRelease>::failure(*error);
+            return Outcome<GitHubRelease>::failure(*error);
         // Optional: older releases have no digest, and an unexpected form is simply not used.
         asset.digest = object.value(u"digest"_s).toString();
-        asset.size = GHAsset::byteCount(object.value(u"size"_s));
+        asset.size = GitHubAsset::byteCount(object.value(u"size"_s));
         release.assets.append(asset);
     }
-    return Outcome<GHRelease>::success(release);
+    return Outcome<GitHubRelease>::success(release);
 }
