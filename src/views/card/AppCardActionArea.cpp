@@ -167,7 +167,7 @@ void AppCardActionArea::refresh()
 
     const bool homebrew = action == Action::SetUpHomebrew || action == Action::SettingUpHomebrew;
     if (homebrew)
-        homebrewPanel()->setBootstrapInProgress(action == Action::SettingUpHomebrew);
+        homebrewPanel()->setSetupInProgress(action == Action::SettingUpHomebrew);
     show(m_homebrew, homebrew);
 
     // A button kept for the new state may now do something else (Install becomes Cancel): a new

@@ -49,10 +49,10 @@ HomebrewSetupPanel::HomebrewSetupPanel(const QString &appName, QWidget *parent)
     panel->setSpacing(8);
     panel->addWidget(m_progress);
     panel->addWidget(m_offer);
-    setBootstrapInProgress(false);
+    setSetupInProgress(false);
 }
 
-void HomebrewSetupPanel::setBootstrapInProgress(bool inProgress)
+void HomebrewSetupPanel::setSetupInProgress(bool inProgress)
 {
     m_progress->setVisible(inProgress);
     m_offer->setVisible(!inProgress);

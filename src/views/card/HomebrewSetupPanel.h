@@ -14,7 +14,7 @@ class HomebrewSetupPanel : public QFrame
 public:
     explicit HomebrewSetupPanel(const QString &appName, QWidget *parent = nullptr);
 
-    void setBootstrapInProgress(bool inProgress);
+    void setSetupInProgress(bool inProgress);
 
     QPushButton *setUpButton() const { return m_setUp; }
     // What keyboard focus moves to when the panel replaces the control that had it.

@@ -55,7 +55,7 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         content.action = Action::Progress;
         content.statusText = status.sentence;
         // A Homebrew setup is let finish: cut off, it could leave a broken Homebrew behind.
-        if (flags.bootstrapInProgress)
+        if (flags.setupInProgress)
             break;
         // An installed app with a newer version known is being updated.
         const QString doing = flags.update ? u"Cancel updating "_s : u"Cancel installing "_s;
@@ -134,8 +134,8 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         break;
     }
     case Kind::NeedsHomebrew:
-        content.action = flags.bootstrapInProgress ? Action::SettingUpHomebrew : Action::SetUpHomebrew;
-        if (flags.bootstrapInProgress)
+        content.action = flags.setupInProgress ? Action::SettingUpHomebrew : Action::SetUpHomebrew;
+        if (flags.setupInProgress)
             content.statusText = u"Setting up Homebrew…"_s;
         content.warning = status.warning;
         break;
@@ -149,7 +149,7 @@ AppCardContent AppCardContent::of(const InstallEngine *engine, const CatalogApp 
     if (!engine)
         return make(app, std::nullopt, flags);
     flags.permissionNote = engine->hasPermissionNote(app.id);
-    flags.bootstrapInProgress = engine->setupInProgress();
+    flags.setupInProgress = engine->setupInProgress();
     if (const EngineServices *services = engine->services()) {
         flags.facts = services->facts()->caskFacts(app);
         flags.update = services->updates()->update(app.id);

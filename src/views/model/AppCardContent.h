@@ -50,7 +50,7 @@ struct AppCardContent
     struct Flags
     {
         bool permissionNote = false; // the engine keeps a permission note for this application
-        bool bootstrapInProgress = false; // some card's Homebrew setup is running
+        bool setupInProgress = false; // some card's Homebrew setup is running
         std::optional<CaskFacts> facts; // what Homebrew says of the app's cask
         std::optional<AppUpdate> update; // a newer version of the installed app
         QDate today = QDate::currentDate(); // dates a deprecation's warning
