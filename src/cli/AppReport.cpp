@@ -2,7 +2,6 @@
 
 #include "cli/CliFormat.h"
 
-#include "engine/InstallEngine.h"
 #include "engine/direct/ReleaseAsset.h"
 #include "engine/facts/BeforeInstallFacts.h"
 #include "engine/facts/CaskFactsText.h"
