@@ -106,11 +106,6 @@ std::optional<QString> InstallEngine::installedAppURL(const QString &bundleID) c
     return InstalledApps::bundlePath(m_env, bundleID);
 }
 
-bool InstallEngine::isCaskInstalled(const QString &token) const
-{
-    return InstalledApps::hasCask(m_brewBinary, token);
-}
-
 std::optional<InstallMethod> InstallEngine::installMethod(const CatalogApp &app) const
 {
     return InstalledApps::installMethod(m_env, m_brewBinary, app);
@@ -298,7 +293,7 @@ QCoro::Task<BrewResult> InstallEngine::runBrew(
     // Read once: a later change of brewBinary does not touch a running command.
     const std::optional<QString> brew = m_brewBinary;
     if (!brew)
-        co_return BrewResult::failure(EngineError::install(-1, u"No Homebrew found on this Mac."_s));
+        co_return BrewResult::failure(EngineError::install(EngineError::Failed, u"No Homebrew found on this Mac."_s));
     const QPointer<InstallEngine> self(this);
     const auto deliver = [&](const QStringList &lines) {
         if (!self || lines.isEmpty())

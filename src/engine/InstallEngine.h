@@ -51,7 +51,6 @@ public:
         OperationCoordinator *coordinator = nullptr, EngineServices *services = nullptr, QObject *parent = nullptr);
     ~InstallEngine() override;
 
-    const QHash<QString, InstallState> &states() const { return m_states; }
     std::optional<InstallState> state(const QString &appID) const;
     bool setupInProgress() const { return m_setupInProgress; }
     bool hasPermissionNote(const QString &appID) const { return m_permissionNotes.contains(appID); }
@@ -70,11 +69,9 @@ public:
     // The services handed in, or null without them.
     EngineServices *services() const;
 
-    // What is on this Mac. brewBinary is looked for at the start and again after a setup.
-    const std::optional<QString> &brewBinary() const { return m_brewBinary; }
+    // What is on this Mac. brew is looked for at the start and again after a setup.
     bool brewAvailable() const { return m_brewBinary.has_value(); }
     std::optional<QString> installedAppURL(const QString &bundleID) const;
-    bool isCaskInstalled(const QString &token) const;
     std::optional<InstallMethod> installMethod(const CatalogApp &app) const;
     // What the disk says now: installed when the bundle (without a bundle id: the cask) is there.
     InstallState detectedState(const CatalogApp &app) const;
@@ -129,12 +126,6 @@ public:
     QCoro::Task<BrewResult> runBrew(
         QStringList args, LineHandler onLine, std::optional<QString> appName = {}, QString appID = {});
 
-    // For tests: the runner that stands in for the setup's privileged process, the running setup's
-    // output file (empty when none runs) and how many of its lines reached the log.
-    void setSetupRunnerOverride(SetupRunner runner) { m_setupRunnerOverride = std::move(runner); }
-    QString setupLogPath() const { return m_setupLogPath; }
-    qint64 setupLinesEmitted() const { return m_setupLinesEmitted; }
-
 Q_SIGNALS:
     // Emitted when the entry of states for appID changes value.
     void stateChanged(const QString &appID);
@@ -147,6 +138,13 @@ Q_SIGNALS:
     void uninstallAllInProgressChanged(bool inProgress);
 
 protected:
+    // Seams for tests (a subclass makes them public): the runner that stands in for the setup's
+    // privileged process, the running setup's output file (empty when none runs) and how many of
+    // its lines reached the log.
+    void setSetupRunnerOverride(SetupRunner runner) { m_setupRunnerOverride = std::move(runner); }
+    QString setupLogPath() const { return m_setupLogPath; }
+    qint64 setupLinesEmitted() const { return m_setupLinesEmitted; }
+
     // The one writer of each published value; each emits its signal when the value changes.
     void setState(const QString &appID, const InstallState &state);
     void setSetupInProgress(bool inProgress);

@@ -1,4 +1,5 @@
 #include "engine/InstallEngine.h"
+#include "engine/homebrew/BrewRunner.h"
 #include "engine/homebrew/LineSplitter.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
@@ -216,7 +217,8 @@ private Q_SLOTS:
         QVERIFY(!goneAfterDiscovery || QFile::remove(sandbox.brewPath()));
         const Run run = runToEnd(engine, { u"install"_s, u"--cask"_s, u"maccy"_s });
         // The system's own error text, when brew was there to be started.
-        QCOMPARE(run.result->error->domain, goneAfterDiscovery ? u"system"_s : u"orvando.install"_s);
+        QCOMPARE(
+            run.result->error->domain, goneAfterDiscovery ? EngineError::Domain::System : EngineError::Domain::Install);
         QVERIFY(!run.result->error->description.isEmpty());
         QVERIFY(run.lines.isEmpty() && sandbox.brewCalls().isEmpty());
     }
@@ -299,7 +301,7 @@ private Q_SLOTS:
             else if (kinds.at(i) != u"missing"_s)
                 QVERIFY(Sandbox::writeFile(env.brewCandidates.at(i), "#!/bin/sh\n", kinds.at(i) == u"exec"_s));
         }
-        QCOMPARE(InstallEngine(env).brewBinary(),
+        QCOMPARE(BrewRunner::resolveBinary(env),
             expected < 0 ? std::nullopt : std::optional(env.brewCandidates.at(expected)));
         // Set, even to nothing, the switch leaves the real Mac without candidates.
         qputenv("ORVANDO_FORCE_NO_BREW", "");

@@ -433,7 +433,7 @@ private Q_SLOTS:
         env.homebrewInstallHost = host;
         // Coordinators over the same lock files, as each Orvando process has its own.
         OperationCoordinator coordinator(sandbox.root() + u"/locks"_s), elsewhere(sandbox.root() + u"/locks"_s);
-        InstallEngine engine(env, nullptr, &coordinator);
+        TestEngine engine(env, nullptr, &coordinator);
         QSignalSpy progress(&engine, &InstallEngine::setupInProgressChanged);
 
         startDetached(engine.setUpHomebrewThenInstall(maccy()));

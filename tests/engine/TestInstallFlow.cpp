@@ -2,6 +2,7 @@
 #include "engine/direct/AppArchiveInstaller.h"
 #include "engine/disk/InstalledApps.h"
 #include "engine/homebrew/BrewNotes.h"
+#include "engine/homebrew/BrewRunner.h"
 #include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
@@ -311,7 +312,8 @@ private Q_SLOTS:
 
         engine.refreshInstalledStatus({ app });
         QCOMPARE(engine.state(app.id), std::optional(after));
-        QVERIFY(!engine.isCaskInstalled(u"../Caskroom/stats"_s) && !engine.isCaskInstalled(QString()));
+        const std::optional<QString> brew = BrewRunner::resolveBinary(sandbox.environment());
+        QVERIFY(!InstalledApps::hasCask(brew, u"../Caskroom/stats"_s) && !InstalledApps::hasCask(brew, QString()));
     }
 
     // Several windows, one machine: engines sharing one OperationCoordinator, with the fake brew.

@@ -1,5 +1,7 @@
 #include "engine/InstallEngine.h"
+#include "engine/disk/InstalledApps.h"
 #include "engine/disk/LeftoverSweep.h"
+#include "engine/homebrew/BrewRunner.h"
 #include "support/EngineTestKit.h"
 #include "support/RecordingAnalytics.h"
 #include "support/Sandbox.h"
@@ -142,7 +144,7 @@ private Q_SLOTS:
         QCOMPARE(seen, states);
         const bool removed = brew.startsWith("ok");
         QCOMPARE(m_sandbox->brewCalls().size(), brew == "none" ? 1 : 2);
-        QCOMPARE(engine.isCaskInstalled(u"maccy"_s) || brew == "none", !removed);
+        QCOMPARE(InstalledApps::hasCask(BrewRunner::resolveBinary(env), u"maccy"_s) || brew == "none", !removed);
         QCOMPARE(QFileInfo::exists(m_sandbox->userApplications() + u"/Maccy.app"_s), !removed);
         QCOMPARE(existing(leftovers), brew != "fails" && id ? 0 : 3);
         // Homebrew's own lines, as printed, under the application's id.

@@ -389,7 +389,7 @@ private Q_SLOTS:
         QFETCH(bool, downloadLast);
         Sandbox sandbox;
         OperationCoordinator coordinator;
-        InstallEngine engine(sandbox.environment(), nullptr, &coordinator);
+        EngineTestKit::TestEngine engine(sandbox.environment(), nullptr, &coordinator);
         int setups = 0;
         engine.setSetupRunnerOverride([&](QString, InstallEngine::LineHandler) {
             ++setups;

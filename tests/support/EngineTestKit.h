@@ -22,7 +22,10 @@ public:
     using InstallEngine::InstallEngine;
     using InstallEngine::setPermissionNote;
     using InstallEngine::setSetupInProgress;
+    using InstallEngine::setSetupRunnerOverride;
     using InstallEngine::setState;
+    using InstallEngine::setupLinesEmitted;
+    using InstallEngine::setupLogPath;
 
     // The macOS part of the Homebrew setup on its own, for the app appID.
     QCoro::Task<int> installHomebrewPackage(QString appID)

@@ -607,7 +607,7 @@ private Q_SLOTS:
     {
         Sandbox sandbox; // no brew yet
         QVERIFY(sandbox.registerCask(u"maccy"_s, u"Maccy"_s, u"org.p0deje.Maccy"_s));
-        InstallEngine engine(sandbox.environment());
+        EngineTestKit::TestEngine engine(sandbox.environment());
         Gate gate;
         engine.setSetupRunnerOverride(
             [&sandbox, &gate](QString, InstallEngine::LineHandler) { return fakeSetup(&sandbox, &gate); });

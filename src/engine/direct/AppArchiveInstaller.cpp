@@ -20,7 +20,7 @@ namespace {
 
 EngineError fileProblem(const QString &what)
 {
-    return { u"system"_s, -3, what };
+    return { EngineError::Domain::System, EngineError::Failed, what };
 }
 
 fs::path toPath(const QString &path)

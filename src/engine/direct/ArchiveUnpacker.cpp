@@ -43,7 +43,7 @@ std::optional<EngineError> ArchiveUnpacker::unpack(const QString &archive, const
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(m_tool, arguments);
     if (!process.waitForStarted(-1))
-        return EngineError { u"system"_s, -2, process.errorString() };
+        return EngineError { EngineError::Domain::System, EngineError::NotStarted, process.errorString() };
     process.waitForFinished(-1);
     if (process.exitStatus() == QProcess::CrashExit)
         return DirectInstallError::ditto(128 + process.exitCode()).toError();

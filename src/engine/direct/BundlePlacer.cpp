@@ -28,7 +28,7 @@ QString besideName(const QString &folder, const QString &name, const QString &ro
 
 Outcome<QString> failure(const QString &name, const QString &folder, const std::error_code &error)
 {
-    return Outcome<QString>::failure({ u"system"_s, error.value(),
+    return Outcome<QString>::failure({ EngineError::Domain::System, error.value(),
         u"Could not put "_s + name + u" into "_s + folder + u": "_s + QString::fromStdString(error.message())
             + u"."_s });
 }
@@ -67,8 +67,8 @@ Outcome<QString> BundlePlacer::place(const QString &bundle, const QString &folde
         QString why;
         if (!Trash::moveToTrash(destination, &why, &trashed)) {
             fs::remove_all(staging, ignored);
-            return Outcome<QString>::failure(
-                { u"system"_s, -1, u"Could not put "_s + name + u" into "_s + folder + u". "_s + why });
+            return Outcome<QString>::failure({ EngineError::Domain::System, EngineError::Failed,
+                u"Could not put "_s + name + u" into "_s + folder + u". "_s + why });
         }
     }
     fs::rename(staging, target, error);

@@ -43,7 +43,7 @@ struct DirectInstallError
     // As the engine passes failures around: domain "orvando.direct", the case (or exit status) as code.
     EngineError toError() const
     {
-        return { QStringLiteral("orvando.direct"), kind == Kind::Ditto ? status : -1 - int(kind), description() };
+        return { EngineError::Domain::Direct, kind == Kind::Ditto ? status : -1 - int(kind), description() };
     }
 
     friend bool operator==(const DirectInstallError &, const DirectInstallError &) = default;

@@ -11,7 +11,7 @@ namespace {
 
 EngineError unreadable(const QString &why)
 {
-    return { u"orvando.decoding"_s, 4864, u"The release information from GitHub could not be read: "_s + why };
+    return { EngineError::Domain::Decoding, 4864, u"The release information from GitHub could not be read: "_s + why };
 }
 
 EngineError missing(const QString &key)

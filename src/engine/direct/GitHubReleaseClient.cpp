@@ -116,7 +116,7 @@ QCoro::Task<Outcome<GitHubRelease>> GitHubReleaseClient::latestRelease(QString r
     url.setPath(base + u"/repos/"_s + repo + u"/releases/latest"_s);
     if (!isRepositoryName(repo) || !isDownloadAddress(url))
         co_return Outcome<GitHubRelease>::failure(
-            { u"orvando.direct"_s, -10, u"There is no valid address for the releases of "_s + repo + u"."_s });
+            { EngineError::Domain::Direct, -10, u"There is no valid address for the releases of "_s + repo + u"."_s });
 
     QNetworkRequest request(url);
     request.setRawHeader("Accept", "application/vnd.github+json");
@@ -126,7 +126,7 @@ QCoro::Task<Outcome<GitHubRelease>> GitHubReleaseClient::latestRelease(QString r
     co_await finished(reply.get());
 
     if (isTransportFailure(reply->error()))
-        co_return Outcome<GitHubRelease>::failure({ u"orvando.network"_s, int(reply->error()),
+        co_return Outcome<GitHubRelease>::failure({ EngineError::Domain::Network, int(reply->error()),
             u"Could not get the latest release from "_s + url.host() + u" ("_s + transportProblem(*reply)
                 + u"). You can try again."_s });
     co_return GitHubRelease::decode(reply->readAll());
@@ -161,7 +161,7 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
     QTemporaryFile file(QDir(m_tempDir).absoluteFilePath(u"orvando-download-XXXXXX"_s));
     if (m_tempDir.isEmpty() || !file.open())
         co_return Outcome<QString>::failure(
-            { u"orvando.direct"_s, -11, u"There is no private temporary folder to download into."_s });
+            { EngineError::Domain::Direct, -11, u"There is no private temporary folder to download into."_s });
 
     QNetworkRequest request(url);
     request.setRawHeader("User-Agent", "orvando");
@@ -193,20 +193,20 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
     drain();
 
     if (tooLarge)
-        co_return Outcome<QString>::failure({ u"orvando.network"_s, -13,
+        co_return Outcome<QString>::failure({ EngineError::Domain::Network, -13,
             u"The download from "_s + url.host()
                 + (announcedSize >= 0 ? u" was larger than announced."_s : u" was too large, so it was stopped."_s) });
     if (writeFailed || !file.flush())
         co_return Outcome<QString>::failure(
-            { u"orvando.direct"_s, -12, u"The download could not be saved: "_s + file.errorString() });
+            { EngineError::Domain::Direct, -12, u"The download could not be saved: "_s + file.errorString() });
     if (isTransportFailure(reply->error()))
-        co_return Outcome<QString>::failure({ u"orvando.network"_s, int(reply->error()),
+        co_return Outcome<QString>::failure({ EngineError::Domain::Network, int(reply->error()),
             u"The download from "_s + url.host() + u" did not finish ("_s + transportProblem(*reply)
                 + u"). You can try again."_s });
     // A server that answers with an error page has not sent the asset, whatever the body holds.
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400)
-        co_return Outcome<QString>::failure({ u"orvando.network"_s, status,
+        co_return Outcome<QString>::failure({ EngineError::Domain::Network, status,
             u"The download from "_s + url.host() + u" failed (HTTP %1). You can try again."_s.arg(status) });
     if (!digest.isEmpty()) {
         const qsizetype colon = digest.indexOf(u':');

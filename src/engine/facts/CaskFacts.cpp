@@ -48,7 +48,8 @@ void writeLifecycle(QJsonObject &object, const CaskLifecycle &mark, const QStrin
 
 EngineError unreadable(const QString &why)
 {
-    return { u"orvando.facts"_s, -1, u"Homebrew’s information about its apps could not be read: "_s + why };
+    return { EngineError::Domain::Facts, EngineError::Failed,
+        u"Homebrew’s information about its apps could not be read: "_s + why };
 }
 
 } // namespace

@@ -66,7 +66,7 @@ QCoro::Task<> askApi(std::shared_ptr<QNetworkAccessManager> network, QUrl base, 
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         Outcome<CaskFacts> facts = reply->error() == QNetworkReply::NoError
             ? CaskFacts::decodeApiCask(reply->readAll())
-            : Outcome<CaskFacts>::failure({ u"orvando.network"_s, status,
+            : Outcome<CaskFacts>::failure({ EngineError::Domain::Network, status,
                 u"Homebrew’s website did not answer for "_s + token + u" ("_s + reply->errorString() + u")"_s });
         if (facts.succeeded() && facts->token == token)
             queue->found.append(*facts);

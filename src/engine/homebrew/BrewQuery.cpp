@@ -18,7 +18,7 @@ QCoro::Task<Outcome<QByteArray>> BrewQuery::run(
     const QString command = u"brew "_s + args.value(0);
     if (coordinator && coordinator->isStopping())
         co_return Outcome<QByteArray>::failure(
-            { u"orvando.brew"_s, -3, command + u" was not run: Orvando is quitting."_s });
+            { EngineError::Domain::Brew, EngineError::Stopped, command + u" was not run: Orvando is quitting."_s });
     QProcess process;
     process.setProcessEnvironment(BrewRunner::environment(brew));
     process.setStandardInputFile(QProcess::nullDevice());
@@ -36,15 +36,15 @@ QCoro::Task<Outcome<QByteArray>> BrewQuery::run(
     const int status = co_await ProcessExit::wait(&process);
 
     if (status == -1)
-        co_return Outcome<QByteArray>::failure(
-            { u"orvando.brew"_s, -2, command + u" could not be started: "_s + process.errorString() + u'.' });
+        co_return Outcome<QByteArray>::failure({ EngineError::Domain::Brew, EngineError::NotStarted,
+            command + u" could not be started: "_s + process.errorString() + u'.' });
     if (stopped)
-        co_return Outcome<QByteArray>::failure(
-            { u"orvando.brew"_s, -3, command + u" did not answer within %1 seconds."_s.arg(timeoutMs / 1000) });
+        co_return Outcome<QByteArray>::failure({ EngineError::Domain::Brew, EngineError::Stopped,
+            command + u" did not answer within %1 seconds."_s.arg(timeoutMs / 1000) });
     if (status != 0) {
         // brew's own first line says why ("Error: Cask 'x' is unavailable…").
         const QString why = QString::fromUtf8(process.readAllStandardError()).trimmed().section(u'\n', 0, 0);
-        co_return Outcome<QByteArray>::failure({ u"orvando.brew"_s, status,
+        co_return Outcome<QByteArray>::failure({ EngineError::Domain::Brew, status,
             command + u" failed (code %1)"_s.arg(status) + (why.isEmpty() ? u"."_s : u": "_s + why) });
     }
     co_return Outcome<QByteArray>::success(process.readAllStandardOutput());

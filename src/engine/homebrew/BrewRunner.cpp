@@ -60,7 +60,7 @@ QCoro::Task<BrewResult> BrewRunner::run(QString brewBinary, QStringList args, QP
     OperationCoordinator *coordinator, QString appID, LinesHandler onLines)
 {
     if (!appID.isEmpty() && coordinator->isCancelled(appID))
-        co_return BrewResult::failure(EngineError::install(-3, u"Cancelled."_s));
+        co_return BrewResult::failure(EngineError::install(EngineError::Stopped, u"Cancelled."_s));
 
     QProcess process;
     process.setProgram(brewBinary);
@@ -80,7 +80,8 @@ QCoro::Task<BrewResult> BrewRunner::run(QString brewBinary, QStringList args, QP
     process.start();
     const int status = co_await ProcessExit::wait(&process);
     if (process.error() == QProcess::FailedToStart)
-        co_return BrewResult::failure(EngineError { u"system"_s, -2, process.errorString() });
+        co_return BrewResult::failure(
+            EngineError { EngineError::Domain::System, EngineError::NotStarted, process.errorString() });
 
     onLines(splitter.feed(process.readAllStandardOutput()));
     onLines(splitter.finish());

@@ -10,8 +10,8 @@ namespace {
 
 Outcome<QList<OutdatedCask>> unreadable(const QString &why)
 {
-    return Outcome<QList<OutdatedCask>>::failure(
-        { u"orvando.updates"_s, -1, u"Homebrew’s list of updates could not be read: "_s + why });
+    return Outcome<QList<OutdatedCask>>::failure({ EngineError::Domain::Updates, EngineError::Failed,
+        u"Homebrew’s list of updates could not be read: "_s + why });
 }
 
 } // namespace

@@ -23,7 +23,7 @@ QCoro::Task<BrewStep::Result> BrewStep::brew(OperationContext run, QStringList a
         co_return Result { Ending::Stopped, {} };
     // A brew that could not start has only the system's words; one that ran and failed may have
     // said why in its lines.
-    const bool brewFailed = result.error->domain == u"orvando.install"_s;
+    const bool brewFailed = result.error->domain == EngineError::Domain::Install;
     const QString fallback = brewFailed && !notFinished.isEmpty() ? notFinished : result.error->description;
     co_return Result { Ending::Failed, explainer.explain(fallback) };
 }

@@ -27,7 +27,7 @@ QCoro::Task<> Operations::directDownload(
         run.setState(InstallState::failed(error.description, FailureExplainer::kindOf(error), run.lastLogLine()));
         run.capture(event + u"failed"_s);
     };
-    const EngineError cancelled { u"orvando.direct"_s, -14, u"Cancelled."_s };
+    const EngineError cancelled { EngineError::Domain::Direct, -14, u"Cancelled."_s };
 
     run.appendLog(u"==> Resolving latest "_s + app.name + u" release from "_s + download.githubRepo);
     run.setState(InstallState::installing(u"Finding the latest "_s + app.name + u"."_s));
@@ -35,7 +35,7 @@ QCoro::Task<> Operations::directDownload(
     const Environment &env = run.environment();
     const std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(env.tempDir, u"dl"_s);
     if (!work) {
-        fail({ u"orvando.direct"_s, -11, u"There is no private temporary folder to download into."_s });
+        fail({ EngineError::Domain::Direct, -11, u"There is no private temporary folder to download into."_s });
         co_return;
     }
     GitHubReleaseClient client(env.githubApi, work->path(), run.coordinator()->network());

@@ -291,7 +291,7 @@ QString FailureExplainer::oneSentence(const QString &message)
 FailureKind FailureExplainer::kindOf(const EngineError &error)
 {
     // A download's own client reports an HTTP status as the code, a lost connection as a smaller one.
-    if (error.domain == u"orvando.network"_s)
+    if (error.domain == EngineError::Domain::Network)
         return error.code >= 400 ? FailureKind::Download : FailureKind::Network;
     if (error == DirectInstallError::checksumMismatch().toError())
         return FailureKind::Checksum;

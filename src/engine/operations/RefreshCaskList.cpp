@@ -34,7 +34,7 @@ QCoro::Task<> Operations::refreshCaskList(OperationContext run)
     if (!result.succeeded()) {
         // brew that ran and failed has said why, if anywhere, in its lines; one that could not
         // start has only the system's words.
-        const bool ran = result.error->domain == u"orvando.install"_s;
+        const bool ran = result.error->domain == EngineError::Domain::Install;
         const QString told = FailureExplainer::oneSentence(ran ? firstError : result.error->description);
         const QString reason = noConnection ? u"there is no connection to its server."_s
             : !told.isEmpty()               ? told
