@@ -28,18 +28,6 @@ QString fileOf(int days)
     return InstallLogFile::fileName(QDate::currentDate().addDays(days));
 }
 
-// Every file and folder under root, relative to it, sorted: what may not be touched shows up.
-QStringList tree(const QString &root)
-{
-    QStringList entries;
-    QDirIterator it(
-        root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries.append(QDir(root).relativeFilePath(it.next()));
-    entries.sort();
-    return entries;
-}
-
 } // namespace
 
 // The installer log's files on disk, and the engines that write them.

@@ -38,21 +38,10 @@ QStringList makeLeftovers(const Sandbox &sandbox)
     Sandbox::writeFile(paths.at(5), "<plist/>");
     return { paths.at(0), paths.at(1), paths.at(5) };
 }
+
 int existing(const QStringList &paths)
 {
     return int(std::count_if(paths.begin(), paths.end(), [](const QString &path) { return QFileInfo::exists(path); }));
-}
-
-// Every file and folder under root, relative to it, sorted: what a sweep may not touch shows up.
-QStringList tree(const QString &root)
-{
-    QStringList entries;
-    QDirIterator it(
-        root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries.append(QDir(root).relativeFilePath(it.next()));
-    entries.sort();
-    return entries;
 }
 
 // A Maccy whose process answers a request to quit as onTerm says; running until then.

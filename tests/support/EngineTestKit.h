@@ -6,6 +6,7 @@
 #include "engine/operations/Operations.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
@@ -123,6 +124,18 @@ inline qint64 stepPid(const QString &path)
 inline QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every file and folder under root, relative to it, sorted: what may not be touched shows up.
+inline QStringList tree(const QString &root)
+{
+    QStringList entries;
+    QDirIterator it(
+        root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries.append(QDir(root).relativeFilePath(it.next()));
+    entries.sort();
+    return entries;
 }
 
 } // namespace EngineTestKit
