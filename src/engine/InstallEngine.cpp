@@ -293,7 +293,7 @@ QCoro::Task<BrewResult> InstallEngine::runBrew(
     // Read once: a later change of brewBinary does not touch a running command.
     const std::optional<QString> brew = m_brewBinary;
     if (!brew)
-        co_return BrewResult::failure(EngineError::install(EngineError::Failed, u"No Homebrew found on this Mac."_s));
+        co_return BrewResult::noHomebrew();
     const QPointer<InstallEngine> self(this);
     const auto deliver = [&](const QStringList &lines) {
         if (!self || lines.isEmpty())

@@ -12,6 +12,11 @@ struct BrewResult
     bool succeeded() const { return !error.has_value(); }
     static BrewResult success() { return {}; }
     static BrewResult failure(const EngineError &e) { return { e }; }
+    // What a brew command gets when there is no brew to run it.
+    static BrewResult noHomebrew()
+    {
+        return failure(EngineError::install(EngineError::Failed, QStringLiteral("No Homebrew found on this Mac.")));
+    }
 
     friend bool operator==(const BrewResult &, const BrewResult &) = default;
 };

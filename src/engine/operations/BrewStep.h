@@ -22,6 +22,9 @@ struct Result
 {
     Ending ending = Ending::Succeeded;
     FailureExplanation why;
+
+    // The failed state the card shows for why.
+    InstallState failedState() const { return InstallState::failed(why.sentence, why.kind, why.logLine, why.path); }
 };
 
 // The note for one line of brew's output.

@@ -55,12 +55,11 @@ QCoro::Task<> Operations::installViaBrew(OperationContext run)
     if (result.ending == BrewStep::Ending::Stopped)
         co_return;
     if (result.ending == BrewStep::Ending::Failed) {
-        const FailureExplanation &why = result.why;
-        run.setState(InstallState::failed(why.sentence, why.kind, why.logLine, why.path));
+        run.setState(result.failedState());
         run.capture(u"app_install_failed"_s);
         // An app brew would not overwrite may be one this program recognises: show it as it is.
         // (A refresh would leave it alone: the operation still runs.)
-        if (why.kind == FailureKind::AlreadyInstalled && run.installedBundle())
+        if (result.why.kind == FailureKind::AlreadyInstalled && run.installedBundle())
             run.setState(InstallState::installed());
         co_return;
     }

@@ -60,7 +60,7 @@ void OperationContext::capture(const QString &event) const
 QCoro::Task<BrewResult> OperationContext::runBrew(QStringList args, LineHandler onLine) const
 {
     if (!m_engine)
-        co_return BrewResult::failure(EngineError::install(EngineError::Failed, u"No Homebrew found on this Mac."_s));
+        co_return BrewResult::noHomebrew();
     co_return co_await m_engine->runBrew(std::move(args), std::move(onLine), m_app.name, m_app.id);
 }
 

@@ -25,8 +25,7 @@ QCoro::Task<> updateViaBrew(OperationContext run, QString label)
     if (result.ending == BrewStep::Ending::Stopped)
         co_return;
     if (result.ending == BrewStep::Ending::Failed) {
-        const FailureExplanation &why = result.why;
-        run.setState(InstallState::failed(why.sentence, why.kind, why.logLine, why.path));
+        run.setState(result.failedState());
         run.capture(u"app_update_failed"_s);
         co_return;
     }
