@@ -53,6 +53,7 @@ Environment::Tools Environment::systemTools()
     }
     tools.xattr = u"/usr/bin/xattr"_s;
     tools.tccutil = u"/usr/bin/tccutil"_s;
+    tools.launchctl = u"/bin/launchctl"_s;
     tools.osascript = u"/usr/bin/osascript"_s;
     tools.sh = u"/bin/sh"_s;
     tools.installer = u"/usr/sbin/installer"_s;

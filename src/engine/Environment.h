@@ -25,6 +25,7 @@ struct Environment
         QString unzip; // ditto on macOS ("-x -k"), bsdtar elsewhere
         QString xattr;
         QString tccutil;
+        QString launchctl;
         QString osascript;
         QString sh;
         // Run by the administrator shell on the copy of Homebrew's installer package it checks.

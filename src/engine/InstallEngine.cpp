@@ -2,6 +2,7 @@
 
 #include "catalog/Catalog.h"
 #include "engine/EngineServices.h"
+#include "engine/RemovalHistory.h"
 #include "engine/disk/BundleLocator.h"
 #include "engine/disk/InstalledApps.h"
 #include "engine/facts/CaskFactsService.h"
@@ -10,6 +11,7 @@
 #include "engine/homebrew/BrewRunner.h"
 #include "engine/log/InstallLogFile.h"
 #include "engine/operations/Operations.h"
+#include "engine/operations/RemovalSteps.h"
 #include "platform/Workspace.h"
 #include "telemetry/Analytics.h"
 
@@ -169,6 +171,32 @@ QCoro::Task<> InstallEngine::uninstall(CatalogApp app)
     co_await perform(AppOperation::Uninstall, app);
 }
 
+void InstallEngine::setRemovalChoice(const QString &appID, const RemovalChoice &choice)
+{
+    m_removalChoices.insert(appID, choice);
+}
+
+QCoro::Task<> InstallEngine::undoRemoval(CatalogApp app)
+{
+    const std::optional<RemovalRecord> record = m_coordinator->removals()->record(app.id);
+    if (!record)
+        co_return;
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return;
+    co_await Operations::undoRemoval(OperationContext(this, app), *record);
+}
+
+RemovalPlan InstallEngine::removalPlan(const CatalogApp &app)
+{
+    return RemovalSteps::plan(OperationContext(this, app), installMethod(app));
+}
+
+bool InstallEngine::canUndoRemoval(const QString &appID) const
+{
+    return m_coordinator->removals()->canUndo(appID);
+}
+
 QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, CatalogApp app)
 {
     using Kind = OperationOutcome::Kind;
@@ -184,7 +212,7 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
         co_await Operations::update(run);
         break;
     case AppOperation::Uninstall:
-        co_await Operations::uninstall(run);
+        co_await Operations::uninstall(run, m_removalChoices.take(app.id));
         break;
     }
     if (!run.alive())
@@ -263,7 +291,7 @@ QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()
             appendLog(u"note: Skipped "_s + app.name + u": another operation on it is still running."_s, app.id);
             continue;
         }
-        co_await Operations::uninstall(OperationContext(this, app));
+        co_await Operations::uninstall(OperationContext(this, app), m_removalChoices.take(app.id));
         if (!self)
             co_return removed;
         if (state(app.id) == InstallState::notInstalled())

@@ -7,6 +7,8 @@
 #include "engine/OperationCoordinator.h"
 #include "engine/OperationOutcome.h"
 #include "engine/disk/InstallMethod.h"
+#include "engine/disk/RemovalPlan.h"
+#include "engine/disk/RemovalRecord.h"
 #include "engine/homebrew/BrewResult.h"
 #include "engine/log/InstallLog.h"
 
@@ -92,6 +94,14 @@ public:
     QCoro::Task<> update(CatalogApp app);
     // Ends in notInstalled or failed.
     QCoro::Task<> uninstall(CatalogApp app);
+    // What the next removal of appID takes (the review's choice); without one, the app and all
+    // its data.
+    void setRemovalChoice(const QString &appID, const RemovalChoice &choice);
+    // Takes back this run's removal of app while what it moved is still in the Trash.
+    QCoro::Task<> undoRemoval(CatalogApp app);
+    bool canUndoRemoval(const QString &appID) const;
+    // What a removal of app would take, as the disk is now; sizes are left to RemovalPlan::measure.
+    RemovalPlan removalPlan(const CatalogApp &app);
     // The operations with their outcome, for the batch queue and the command line. The outcome's
     // sentence is the one the state carries, or the refusal when another operation on the app
     // runs, in this process or (through its lock file) in another.
@@ -181,4 +191,5 @@ private:
     QString m_setupLogPath;
     QString m_setupFailure;
     bool m_uninstallAllInProgress = false;
+    QHash<QString, RemovalChoice> m_removalChoices;
 };

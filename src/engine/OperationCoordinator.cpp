@@ -2,6 +2,7 @@
 
 #include "engine/Detached.h"
 #include "engine/ProcessGroup.h"
+#include "engine/RemovalHistory.h"
 
 #include <QCoreApplication>
 #include <QCoroSignal>
@@ -220,6 +221,13 @@ std::unique_ptr<QTemporaryDir> OperationCoordinator::makeWorkFolder(const QStrin
     if (!folder->isValid())
         return nullptr;
     return folder;
+}
+
+RemovalHistory *OperationCoordinator::removals()
+{
+    if (!m_removals)
+        m_removals = new RemovalHistory(this);
+    return m_removals;
 }
 
 QNetworkAccessManager *OperationCoordinator::network()

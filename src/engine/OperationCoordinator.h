@@ -15,6 +15,7 @@
 #include <optional>
 
 class QNetworkAccessManager;
+class RemovalHistory;
 class QProcess;
 class QTemporaryDir;
 
@@ -83,6 +84,8 @@ public:
     static std::unique_ptr<QTemporaryDir> makeWorkFolder(const QString &parent, const QString &label);
 
     QNetworkAccessManager *network();
+    // The removals of this run that can be undone.
+    RemovalHistory *removals();
 
     // Child processes that a quit has to stop, and a cancel of appID's operation when one is given;
     // a process is forgotten when it is destroyed. Call before it starts: it is started in a process
@@ -144,6 +147,7 @@ private:
     int m_setupLockFd = -1;
     bool m_stopping = false;
     QNetworkAccessManager *m_network = nullptr;
+    RemovalHistory *m_removals = nullptr;
     QList<TrackedProcess> m_processes;
     std::chrono::milliseconds m_stopGrace { 5000 };
 };

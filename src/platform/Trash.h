@@ -11,4 +11,9 @@ namespace Trash {
 // given) to where the item now is.
 bool moveToTrash(const QString &path, QString *error, QString *trashedPath = nullptr);
 
+// Moves trashedPath (as moveToTrash reported it) back to originalPath, as it is: a rename, never
+// a copy. Never overwrites: false, with *error set, when something is at originalPath now or the
+// item is no longer in the Trash.
+bool putBack(const QString &trashedPath, const QString &originalPath, QString *error);
+
 } // namespace Trash

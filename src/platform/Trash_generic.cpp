@@ -1,5 +1,6 @@
 #include "platform/Trash.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,5 +46,32 @@ bool Trash::moveToTrash(const QString &path, QString *error, QString *trashedPat
     }
     if (trashedPath)
         *trashedPath = landed;
+    return true;
+}
+
+bool Trash::putBack(const QString &trashedPath, const QString &originalPath, QString *error)
+{
+    QString ignored;
+    QString &message = error ? *error : ignored;
+    const QFileInfo trashed(trashedPath);
+    if (trashedPath.isEmpty() || (!trashed.exists() && !trashed.isSymLink())) {
+        message = QCoreApplication::translate("Trash", "“%1” is no longer in the Trash.")
+                      .arg(QFileInfo(originalPath).fileName());
+        return false;
+    }
+    const QFileInfo original(originalPath);
+    if (original.exists() || original.isSymLink()) {
+        message = QCoreApplication::translate("Trash", "Something new is at “%1” now.").arg(originalPath);
+        return false;
+    }
+    // QFile::rename refuses a destination that exists, so nothing is overwritten.
+    if (!QDir().mkpath(original.absolutePath()) || !QFile::rename(trashedPath, originalPath)) {
+        message = QCoreApplication::translate("Trash", "“%1” couldn’t be put back.").arg(originalPath);
+        return false;
+    }
+    // The freedesktop Trash keeps a note beside each item: .../files/<name> and .../info/<name>.trashinfo.
+    const QDir files = trashed.absoluteDir();
+    if (files.dirName() == u"files"_s)
+        QFile::remove(files.absoluteFilePath(u"../info/"_s + trashed.fileName() + u".trashinfo"_s));
     return true;
 }

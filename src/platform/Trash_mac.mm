@@ -27,3 +27,34 @@ bool Trash::moveToTrash(const QString &path, QString *error, QString *trashedPat
         return true;
     }
 }
+
+bool Trash::putBack(const QString &trashedPath, const QString &originalPath, QString *error)
+{
+    if (trashedPath.isEmpty() || originalPath.isEmpty()) {
+        if (error)
+            *error = u"The item is no longer in the Trash."_s;
+        return false;
+    }
+    @autoreleasepool {
+        NSFileManager *files = [NSFileManager defaultManager];
+        NSString *from = trashedPath.toNSString();
+        NSString *to = originalPath.toNSString();
+        if (![files fileExistsAtPath:from]) {
+            if (error)
+                *error = u"“%1” is no longer in the Trash."_s.arg(QString::fromNSString(to.lastPathComponent));
+            return false;
+        }
+        NSError *failure = nil;
+        [files createDirectoryAtPath:to.stringByDeletingLastPathComponent
+            withIntermediateDirectories:YES
+                             attributes:nil
+                                  error:nil];
+        // moveItemAtPath fails when anything exists at the destination: it never overwrites.
+        if (![files moveItemAtPath:from toPath:to error:&failure]) {
+            if (error)
+                *error = QString::fromNSString(failure.localizedDescription);
+            return false;
+        }
+        return true;
+    }
+}

@@ -71,6 +71,11 @@ std::optional<CaskFacts> CaskFacts::fromJson(const QJsonObject &cask)
     const QJsonValue installed = cask.value(u"installed"_s);
     if (installed.isString() && !installed.toString().isEmpty())
         facts.installedVersion = installed.toString();
+    for (const QJsonValue &artifact : cask.value(u"artifacts"_s).toArray()) {
+        const QJsonValue zap = artifact.toObject().value(u"zap"_s);
+        for (const QJsonValue &arg : zap.toArray())
+            facts.zapArgs.append(arg);
+    }
     return facts;
 }
 
@@ -91,6 +96,9 @@ QJsonObject CaskFacts::toJson() const
     writeLifecycle(object, deprecation, u"deprecated"_s, u"deprecation"_s);
     writeLifecycle(object, disable, u"disabled"_s, u"disable"_s);
     object.insert(u"installed"_s, installedVersion ? QJsonValue(*installedVersion) : QJsonValue());
+    // Only the zap artifact is kept, in the shape Homebrew writes it.
+    if (!zapArgs.isEmpty())
+        object.insert(u"artifacts"_s, QJsonArray { QJsonObject { { u"zap"_s, zapArgs } } });
     return object;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/Outcome.h"
+#include "engine/disk/ZapStanza.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -36,6 +38,10 @@ struct CaskFacts
     CaskLifecycle deprecation;
     CaskLifecycle disable;
     std::optional<QString> installedVersion; // only brew knows it; the public API never does
+    // The value of the cask's "zap" artifact as published, kept so a removal needs no network.
+    QJsonArray zapArgs;
+
+    ZapStanza zap() const { return ZapStanza::fromArgs(zapArgs); }
 
     bool isDisabled() const { return disable.active; }
     bool isDeprecated() const { return deprecation.active; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/CatalogApp.h"
+#include "engine/disk/RemovalRecord.h"
 #include "engine/operations/OperationContext.h"
 
 #include <QCoroTask>
@@ -24,9 +25,14 @@ QCoro::Task<> directDownload(OperationContext run, DirectDownload download, QStr
 // Update.cpp: `brew upgrade --cask`, or the latest release in place of the installed bundle.
 QCoro::Task<> update(OperationContext run);
 
-// Uninstall.cpp: quits the app, removes it the way it came, sweeps its leftovers and clears its
-// Accessibility permission.
+// Uninstall.cpp: quits the app, stops its background tasks, removes it the way it came, moves the
+// leftovers chosen to the Trash and clears its privacy permissions; what moved can be undone.
 QCoro::Task<> uninstall(OperationContext run);
+QCoro::Task<> uninstall(OperationContext run, RemovalChoice choice);
+
+// UndoRemoval.cpp: reinstalls a cask through Homebrew, then puts every moved item back; ends in
+// the state the disk shows, or failed naming what could not be put back.
+QCoro::Task<> undoRemoval(OperationContext run, RemovalRecord record);
 
 // RefreshCaskList.cpp: `brew update`, for a cask Homebrew did not know.
 QCoro::Task<> refreshCaskList(OperationContext run);

@@ -1,13 +1,16 @@
 #include "engine/EngineServices.h"
+#include "engine/OperationCoordinator.h"
 #include "engine/ProcessExit.h"
+#include "engine/RemovalHistory.h"
 #include "engine/disk/InstalledApps.h"
-#include "engine/disk/LeftoverSweep.h"
 #include "engine/homebrew/BrewNotes.h"
 #include "engine/operations/BrewStep.h"
 #include "engine/operations/Operations.h"
+#include "engine/operations/RemovalSteps.h"
 #include "platform/RunningApplications.h"
 #include "platform/Trash.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QProcess>
 #include <QTimer>
@@ -20,8 +23,6 @@ namespace {
 
 // Running applications get this long to quit on their own before they are forced.
 constexpr std::chrono::milliseconds quitGrace { 800 };
-// tccutil answers at once; a hung one must not freeze the window for good.
-constexpr int resetTimeoutMs = 10 * 1000;
 
 QString removingNote(const CatalogApp &app)
 {
@@ -50,25 +51,14 @@ QCoro::Task<> quitIfRunning(OperationContext run)
     }
 }
 
-// True when tccutil ran and exited with 0; awaited, never blocking the main thread.
-QCoro::Task<bool> resetAccessibilityPermission(QString tccutilPath, QString bundleID)
-{
-    const QString trimmed = bundleID.trimmed();
-    if (trimmed.isEmpty() || tccutilPath.isEmpty())
-        co_return false;
-    QProcess tccutil;
-    tccutil.setStandardInputFile(QProcess::nullDevice());
-    tccutil.setStandardOutputFile(QProcess::nullDevice());
-    tccutil.setStandardErrorFile(QProcess::nullDevice());
-    tccutil.start(tccutilPath, { u"reset"_s, u"Accessibility"_s, trimmed });
-    // A hung one is ended, which counts as a failed reset.
-    QTimer::singleShot(resetTimeoutMs, &tccutil, [&tccutil] { tccutil.kill(); });
-    co_return co_await ProcessExit::wait(&tccutil) == 0;
-}
-
 } // namespace
 
 QCoro::Task<> Operations::uninstall(OperationContext run)
+{
+    co_await uninstall(run, RemovalChoice {});
+}
+
+QCoro::Task<> Operations::uninstall(OperationContext run, RemovalChoice choice)
 {
     const CatalogApp &app = run.app();
     run.setState(InstallState::uninstalling(removingNote(app)));
@@ -81,51 +71,91 @@ QCoro::Task<> Operations::uninstall(OperationContext run)
     }
 
     const std::optional<InstallMethod> method = run.installMethod();
+    const RemovalPlan plan = RemovalSteps::plan(run, method);
+    for (const QString &refusal : plan.refused)
+        run.appendLog(QCoreApplication::translate("Uninstall", "note: Left alone: %1.").arg(refusal));
+    // A job still running would write its files again, or hold them open, as they move.
+    co_await RemovalSteps::stopBackgroundItems(run, plan);
+    if (!run.alive())
+        co_return;
+
+    QStringList dataPaths; // the user's own, moved by us
+    QStringList adminPaths; // outside the home folder: only Homebrew's zap, as administrator
+    bool everyLeftover = !choice.keepData;
+    for (const LeftoverItem &item : plan.leftovers) {
+        if (!choice.takes(item.path)) {
+            everyLeftover = false;
+            continue;
+        }
+        (item.needsAdministrator ? adminPaths : dataPaths).append(item.path);
+    }
+
+    RemovalRecord record;
+    record.appID = app.id;
     if (method && method->kind == InstallMethod::Kind::DirectApp) {
         run.setState(InstallState::uninstalling(removingNote(app)));
         QString error;
-        if (!Trash::moveToTrash(method->bundlePath(), &error)) {
+        QString trashed;
+        if (!Trash::moveToTrash(method->bundlePath(), &error, &trashed)) {
             run.setState(InstallState::failed(error));
             co_return;
         }
+        record.moved.append({ method->bundlePath(), trashed });
     } else if (method && method->kind == InstallMethod::Kind::HomebrewCask && run.brewAvailable()) {
         run.setState(InstallState::uninstalling(removingNote(app)));
-        // A plain cask uninstall: the sweep below removes what a zap would.
-        const QStringList arguments { u"uninstall"_s, u"--cask"_s, method->token() };
+        // Homebrew's zap removes what lies outside the home folder, with the password helper; it
+        // would take every zap entry, so only when the user kept none of them.
+        const bool zap = !adminPaths.isEmpty() && everyLeftover;
+        if (zap) {
+            // Ours first, so they can be put back; Homebrew finds them gone.
+            RemovalSteps::moveToTrash(run, dataPaths, &record.moved);
+            dataPaths.clear();
+        }
+        QStringList arguments { u"uninstall"_s, u"--cask"_s, method->token() };
+        if (zap)
+            arguments.insert(1, u"--zap"_s);
         const auto note
             = [app](const QString &line) { return InstallState::uninstalling(BrewNotes::uninstall(line, app)); };
         const BrewStep::Result result
             = co_await BrewStep::brew(run, arguments, FailureExplainer::Operation::Uninstall, note);
-        if (result.ending == BrewStep::Ending::Stopped)
-            co_return;
-        if (result.ending == BrewStep::Ending::Failed) {
-            run.setState(InstallState::failed(result.why.sentence, result.why.kind, result.why.logLine));
+        if (result.ending != BrewStep::Ending::Succeeded) {
+            // Nothing the user had is lost to a failed removal.
+            RemovalSteps::putBack(record.moved);
+            if (result.ending == BrewStep::Ending::Failed)
+                run.setState(InstallState::failed(result.why.sentence, result.why.kind, result.why.logLine));
             co_return;
         }
+        record.caskToken = method->token();
+        if (zap)
+            adminPaths.clear();
     }
 
     if (app.bundleID) {
         run.setState(InstallState::uninstalling(u"Cleaning up."_s));
-        QStringList deletedForGood;
-        LeftoverSweep::sweep(run.environment().home, *app.bundleID, &deletedForGood);
-        for (const QString &path : std::as_const(deletedForGood))
-            run.appendLog(u"note: The Trash did not take "_s + path + u", so it was deleted."_s);
+        RemovalSteps::moveToTrash(run, dataPaths, &record.moved);
+        for (const QString &path : std::as_const(adminPaths))
+            run.appendLog(QCoreApplication::translate(
+                "Uninstall", "note: %1 needs your administrator password; it was left where it is.")
+                              .arg(path));
     }
 
-    if (app.requiresAccessibilityPermission()) {
-        if (!app.bundleID || app.bundleID->isEmpty()) {
-            run.setPermissionNote(true);
-        } else {
+    if (app.bundleID && !app.bundleID->trimmed().isEmpty()) {
+        const bool accessibility = app.requiresAccessibilityPermission();
+        if (accessibility)
             run.setState(InstallState::uninstalling(u"Clearing Accessibility permission."_s));
-            const bool reset = co_await resetAccessibilityPermission(run.environment().tools.tccutil, *app.bundleID);
-            if (!run.alive())
-                co_return;
+        const bool reset = co_await RemovalSteps::resetPrivacy(run.environment().tools.tccutil, *app.bundleID);
+        if (!run.alive())
+            co_return;
+        if (accessibility)
             run.setPermissionNote(!reset);
-        }
+    } else if (app.requiresAccessibilityPermission()) {
+        run.setPermissionNote(true);
     }
 
     run.setState(InstallState::notInstalled());
     run.capture(u"uninstall_succeeded"_s);
     if (EngineServices *shared = run.services())
         shared->forgetInstalled(app.id);
+    if (!record.moved.isEmpty() || !record.caskToken.isEmpty())
+        run.coordinator()->removals()->remember(record);
 }
