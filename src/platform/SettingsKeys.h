@@ -23,4 +23,10 @@ inline QString anonymousID()
     return QStringLiteral("orvando.anon_id");
 }
 
+// Whether a removal keeps the app's data ("Remove app only"): the review offers that button first.
+inline QString removalKeepsData()
+{
+    return QStringLiteral("orvando.removal_keeps_data");
+}
+
 } // namespace SettingsKeys

@@ -21,6 +21,7 @@
 #include "views/detail/ScreenshotStrip.h"
 #include "views/detail/ScreenshotView.h"
 #include "views/model/AppCardContent.h"
+#include "views/removal/RemovalReview.h"
 #include "views/style/BrandStyle.h"
 #include "views/widgets/AppIconTile.h"
 #include "views/widgets/ElidedLabel.h"
@@ -589,12 +590,18 @@ private Q_SLOTS:
         space();
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
         QCOMPARE(focusName(), u"Uninstall Rectangle"_s);
-        // Removal starts at once, with no question asked first.
+        // Removal asks first: the review, answered from the keyboard.
         space();
-        QVERIFY(!QApplication::activeModalWidget());
+        RemovalReview *review = nullptr;
+        QTRY_VERIFY((review = card.findChild<RemovalReview *>()) && review->isVisible());
+        for (QPushButton *button : review->findChildren<QPushButton *>())
+            if (button->accessibleName() == u"Remove app and data"_s)
+                button->setFocus(Qt::TabFocusReason);
+        space();
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::notInstalled()));
         QCOMPARE(focusName(), u"Install Rectangle"_s);
-        QCOMPARE(shown(card), (QStringList { u"Install"_s, note, u"Open Accessibility settings"_s }));
+        // The removal can be taken back from the card.
+        QCOMPARE(shown(card), (QStringList { u"Install"_s, note, u"Open Accessibility settings"_s, u"Undo"_s }));
         QTest::mouseClick(visibleButton(&sheet, u"Install"_s), Qt::LeftButton);
         QTRY_COMPARE(engine.state(u"rectangle"_s), std::optional(InstallState::installed()));
         QCOMPARE(sandbox.brewCalls(),

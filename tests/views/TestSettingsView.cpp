@@ -77,13 +77,18 @@ private:
     {
         view = view ? view : m_view.get();
         QTest::mouseClick(view->findChild<QAbstractButton *>(row), Qt::LeftButton);
-        QMessageBox *alert = nullptr;
-        if (!QTest::qWaitFor([&] { return (alert = view->findChild<QMessageBox *>(alertName)) && alert->isVisible(); }))
+        QDialog *alert = nullptr;
+        if (!QTest::qWaitFor([&] { return (alert = view->findChild<QDialog *>(alertName)) && alert->isVisible(); }))
             return {};
-        for (QAbstractButton *button : alert->buttons())
-            if (button->text() == answer)
+        // An alert, or the review of what a removal takes.
+        auto *box = qobject_cast<QMessageBox *>(alert);
+        const QString title = box ? box->text() : alert->windowTitle();
+        for (QAbstractButton *button : alert->findChildren<QAbstractButton *>())
+            if (button->text() == answer) {
                 QTest::mouseClick(button, Qt::LeftButton);
-        return alert->text();
+                break;
+            }
+        return title;
     }
 
     QStringList installCatalogApps(int count)
@@ -217,7 +222,7 @@ private Q_SLOTS:
                              const QString &note = {}, const QStringList &events = {}, const QString &folder = {}) {
             QTest::newRow(name) << button << answer << installed << note << events << folder;
         };
-        const QString all = u"uninstallAll"_s, remove = u"removeOrvando"_s, uninstall = u"Uninstall all"_s;
+        const QString all = u"uninstallAll"_s, remove = u"removeOrvando"_s, uninstall = u"Remove app and data"_s;
         row("uninstall all, cancelled", all, u"Cancel"_s, 2);
         row("uninstall all of none", all, uninstall, 0, u"No catalog apps were installed."_s, { u"uninstall_all 0"_s });
         row("uninstall all of one", all, uninstall, 1, u"Removed 1 app."_s, { u"uninstall_all 1"_s });
@@ -278,7 +283,7 @@ private Q_SLOTS:
 
         SettingsView view(&engine);
         view.show();
-        QVERIFY(!answerAlert(u"uninstallAll"_s, u"confirmUninstallAll"_s, u"Uninstall all"_s, &view).isEmpty());
+        QVERIFY(!answerAlert(u"uninstallAll"_s, u"confirmUninstallAll"_s, u"Remove app and data"_s, &view).isEmpty());
         auto *row = view.findChild<QAbstractButton *>(u"uninstallAll"_s);
         QVERIFY(!row->isEnabled());
         SettingsView reopened(&engine); // a sheet opened meanwhile knows too

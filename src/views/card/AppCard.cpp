@@ -7,6 +7,8 @@
 #include "views/card/ReplacesLine.h"
 #include "views/detail/AppDetailView.h"
 #include "views/model/AppCardContent.h"
+#include "views/removal/RemovalReview.h"
+#include "views/removal/UndoRemovalButton.h"
 #include "views/style/AppIconLoader.h"
 #include "views/style/Brand.h"
 #include "views/style/BrandAccessibility.h"
@@ -39,8 +41,8 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     connect(m_actions, &AppCardActionArea::installRequested, this, [this] { EngineActions::install(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::updateRequested, this, [this] { EngineActions::update(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::cancelRequested, this, [this] { EngineActions::cancel(m_engine, m_app); });
-    connect(
-        m_actions, &AppCardActionArea::uninstallRequested, this, [this] { EngineActions::uninstall(m_engine, m_app); });
+    connect(m_actions, &AppCardActionArea::uninstallRequested, this,
+        [this] { RemovalReview::review(m_engine, { m_app }, this); });
     connect(m_actions, &AppCardActionArea::setUpHomebrewRequested, this,
         [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::launchRequested, this, [this] { EngineActions::launch(m_engine, m_app); });
@@ -62,6 +64,7 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     // Pushes the actions to the bottom when the grid row is taller than this card.
     card->addSpacerItem(new QSpacerItem(0, 4, QSizePolicy::Minimum, QSizePolicy::Expanding));
     card->addWidget(m_actions);
+    card->addWidget(new UndoRemovalButton(app, engine), 0, Qt::AlignLeft);
     follow(true);
 }
 

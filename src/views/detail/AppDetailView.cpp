@@ -9,6 +9,7 @@
 #include "views/detail/DetailActionArea.h"
 #include "views/detail/ScreenshotStrip.h"
 #include "views/model/AppCardContent.h"
+#include "views/removal/RemovalReview.h"
 #include "views/style/Brand.h"
 #include "views/style/Controls.h"
 #include "views/style/Typography.h"
@@ -39,8 +40,8 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
     connect(m_actions, &DetailActionArea::updateRequested, this, [this] { EngineActions::update(m_engine, m_app); });
     connect(m_actions, &DetailActionArea::cancelRequested, this, [this] { EngineActions::cancel(m_engine, m_app); });
     connect(m_actions, &DetailActionArea::launchRequested, this, [this] { EngineActions::launch(m_engine, m_app); });
-    connect(
-        m_actions, &DetailActionArea::uninstallRequested, this, [this] { EngineActions::uninstall(m_engine, m_app); });
+    connect(m_actions, &DetailActionArea::uninstallRequested, this,
+        [this] { RemovalReview::review(m_engine, { m_app }, this); });
     connect(m_actions, &DetailActionArea::setUpHomebrewRequested, this,
         [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
     connect(m_actions, &DetailActionArea::dismissRequested, this,

@@ -1,9 +1,11 @@
 #include "views/settings/SettingsView.h"
 
+#include "catalog/Catalog.h"
 #include "engine/Detached.h"
 #include "engine/InstallEngine.h"
 #include "telemetry/Analytics.h"
 #include "telemetry/Feedback.h"
+#include "views/removal/RemovalReview.h"
 #include "views/settings/SelfRemoval.h"
 #include "views/style/Brand.h"
 #include "views/style/BrandMark.h"
@@ -189,15 +191,21 @@ QMessageBox *SettingsView::confirm(
 
 void SettingsView::confirmUninstallAll()
 {
-    QMessageBox *alert = confirm(u"Uninstall every app Orvando installed?"_s,
-        u"This removes catalog apps from your Mac via Homebrew or Trash and moves their settings to the Trash. Your "
-        u"files stay. Orvando itself stays installed."_s,
-        u"Uninstall all"_s, "confirmUninstallAll");
-    connect(alert, &QMessageBox::buttonClicked, this, [this, alert](QAbstractButton *button) {
-        if (alert->buttonRole(button) == QMessageBox::DestructiveRole)
-            startDetached(runUninstallAll());
-    });
-    alert->open();
+    // One review for every installed catalog app: what goes, its sizes, and whether data goes too.
+    QList<CatalogApp> installed;
+    if (m_engine) {
+        const QList<CatalogApp> apps = Catalog::activeAndBuiltIn();
+        m_engine->refreshInstalledStatus(apps);
+        for (const CatalogApp &app : apps) {
+            const std::optional<InstallState> state = m_engine->state(app.id);
+            if (state && state->kind == InstallState::Kind::Installed)
+                installed.append(app);
+        }
+    }
+    RemovalReview *review = RemovalReview::review(m_engine, installed, this);
+    review->setObjectName(u"confirmUninstallAll"_s);
+    review->setHeading(tr("Uninstall every app Orvando installed?"));
+    connect(review, &RemovalReview::chosen, this, [this] { startDetached(runUninstallAll()); });
 }
 
 void SettingsView::confirmRemoveOrvando()
