@@ -38,6 +38,8 @@ const QList<Option> &allOptions()
         { u"--json"_s, {}, {}, u"print JSON (documented in the README) instead of text"_s },
         { u"--yes"_s, u"-y"_s, {}, u"install without asking for confirmation"_s },
         { u"--no-setup"_s, {}, {}, u"never set up Homebrew; exit with 3 when an app needs it"_s },
+        { u"--keep-data"_s, {}, {}, u"uninstall: remove the app only; its settings and data stay"_s },
+        { u"--dry-run"_s, {}, {}, u"uninstall: list what would go, with sizes; nothing is changed"_s },
         { u"--quiet"_s, u"-q"_s, {}, u"no progress and no success messages; errors only"_s },
         { u"--verbose"_s, u"-v"_s, {}, u"also print brew's own lines"_s },
         { u"--help"_s, u"-h"_s, {}, u"this help"_s },
@@ -56,8 +58,9 @@ const QList<CommandSyntax> &commands()
             1 },
         { Command::Install, u"install"_s, u"<id>…"_s, u"Installs apps, one after another."_s, { u"--no-setup"_s }, 1,
             -1 },
-        { Command::Uninstall, u"uninstall"_s, u"<id>…"_s, u"Removes apps and the files they leave behind."_s, {}, 1,
-            -1 },
+        { Command::Uninstall, u"uninstall"_s, u"<id>… [--keep-data] [--dry-run]"_s,
+            u"Removes apps and the files they leave behind, to the Trash."_s,
+            { u"--keep-data"_s, u"--dry-run"_s, u"--json"_s }, 1, -1 },
         { Command::Update, u"update"_s, u"[<id>…|--all]"_s,
             u"Updates the apps named, or every app with an update (those that update themselves are left alone)."_s,
             { u"--all"_s, u"--no-setup"_s }, 0, -1 },
@@ -145,6 +148,10 @@ void set(CliRequest &request, const QString &option, const QString &value)
         request.json = true;
     else if (option == u"--yes"_s)
         request.yes = true;
+    else if (option == u"--keep-data"_s)
+        request.keepData = true;
+    else if (option == u"--dry-run"_s)
+        request.dryRun = true;
     else if (option == u"--no-setup"_s)
         request.noSetup = true;
     else if (option == u"--quiet"_s)

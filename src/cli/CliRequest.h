@@ -19,6 +19,8 @@ struct CliRequest
     bool verbose = false;
     bool noSetup = false;
     bool yes = false;
+    bool keepData = false; // uninstall: the app only, its data stays
+    bool dryRun = false; // uninstall: what would go, nothing changed
 
     friend bool operator==(const CliRequest &, const CliRequest &) = default;
 };

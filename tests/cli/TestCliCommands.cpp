@@ -352,6 +352,12 @@ private Q_SLOTS:
         row("import confirmed", u"import SET --yes"_s, none, 0, { u"^Installed Maccy\\.$"_s }, none,
             { u"Maccy.app"_s });
         row("unknown command", u"instal maccy"_s, none, 2, none, { u"Did you mean “install”\\?$"_s }, none);
+        row("uninstall, dry run", u"uninstall maccy --dry-run"_s, maccyShottr, 0,
+            { u"\\AMaccy:\\n  ~/Applications/Maccy\\.app  [\\d.]+ (bytes|KiB)\\n\\z"_s }, nothing, both);
+        row("uninstall, dry run as JSON", u"uninstall maccy shottr --dry-run --json"_s, maccyShottr, 0, none, nothing,
+            both, {}, true, { u"uninstall"_s, u"apps.1.items.0.kind"_s, u"app"_s });
+        row("uninstall as JSON", u"uninstall maccy --json"_s, maccyShottr, 0, none, nothing, { u"Shottr.app"_s }, {},
+            true, { u"uninstall"_s, u"apps.0.id"_s, u"maccy"_s });
         for (const auto &[command, json] : { std::pair(u"list --all"_s, u"list apps.13.state update available"_s),
                  std::pair(u"info shottr"_s, u"info app.update.availableVersion 2.1.0"_s),
                  std::pair(u"info parabolic"_s, u"info app.source.githubRepo NickvisionApps/Parabolic"_s),
@@ -401,6 +407,38 @@ private Q_SLOTS:
         QVERIFY2(document.isObject(), qPrintable(error.errorString()));
         QCOMPARE(violation(document.object(), schema, json[0]), QString());
         QCOMPARE(valueAt(document.object(), json[1]), QJsonValue(json[2]));
+    }
+
+    // What a removal takes of the app's data: all of it, nothing with --keep-data, and nothing at
+    // all on a dry run, which lists it with its size.
+    void uninstallKeepsDataOnlyWhenAsked_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("appLeft");
+        QTest::addColumn<bool>("dataLeft");
+        QTest::newRow("app and data") << QString() << false << false;
+        QTest::newRow("--keep-data") << u"--keep-data"_s << false << true;
+        QTest::newRow("--dry-run") << u"--dry-run"_s << true << true;
+    }
+    void uninstallKeepsDataOnlyWhenAsked()
+    {
+        QFETCH(QString, option);
+        QFETCH(bool, appLeft);
+        QFETCH(bool, dataLeft);
+        const CliSandbox sandbox(true);
+        sandbox.preinstall({ u"maccy"_s });
+        const QString preferences = sandbox.home() + u"/Library/Preferences/org.p0deje.Maccy.plist"_s;
+        QVERIFY(Sandbox::writeFile(preferences, QByteArray(2048, 'p')));
+        QStringList arguments { u"uninstall"_s, u"maccy"_s };
+        if (!option.isEmpty())
+            arguments.append(option);
+        const Run run = sandbox.run(arguments, { u"XDG_DATA_HOME="_s + sandbox.home() + u"/.local/share"_s });
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(sandbox.installedBundles(), appLeft ? QStringList { u"Maccy.app"_s } : QStringList());
+        QCOMPARE(QFileInfo::exists(preferences), dataLeft);
+        if (option == u"--dry-run"_s)
+            QVERIFY2(
+                run.out.contains(u"  ~/Library/Preferences/org.p0deje.Maccy.plist  2.0 KiB\n"_s), qPrintable(run.out));
     }
 
     // Only a build made for tests takes its Mac from the file the variable names (here one that cannot be
