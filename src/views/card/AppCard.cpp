@@ -41,8 +41,15 @@ AppCard::AppCard(const CatalogApp &app, InstallEngine *engine, QWidget *parent)
     connect(m_actions, &AppCardActionArea::installRequested, this, [this] { EngineActions::install(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::updateRequested, this, [this] { EngineActions::update(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::cancelRequested, this, [this] { EngineActions::cancel(m_engine, m_app); });
-    connect(m_actions, &AppCardActionArea::uninstallRequested, this,
-        [this] { RemovalReview::review(m_engine, { m_app }, this); });
+    connect(m_actions, &AppCardActionArea::uninstallRequested, this, [this] {
+        RemovalReview *review = RemovalReview::review(m_engine, { m_app }, this);
+        // Back to the card once answered, so the removal's progress and outcome are heard.
+        connect(review, &QDialog::finished, this, [this] {
+            activateWindow();
+            if (QWidget *control = m_actions->primaryControl())
+                control->setFocus(Qt::OtherFocusReason);
+        });
+    });
     connect(m_actions, &AppCardActionArea::setUpHomebrewRequested, this,
         [this] { EngineActions::setUpHomebrewThenInstall(m_engine, m_app); });
     connect(m_actions, &AppCardActionArea::launchRequested, this, [this] { EngineActions::launch(m_engine, m_app); });

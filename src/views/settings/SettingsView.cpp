@@ -202,10 +202,13 @@ void SettingsView::confirmUninstallAll()
                 installed.append(app);
         }
     }
-    RemovalReview *review = RemovalReview::review(m_engine, installed, this);
+    // The removals run one after another through the engine's own "uninstall all", not per app.
+    auto *review = new RemovalReview(m_engine, installed, this);
+    review->setAttribute(Qt::WA_DeleteOnClose);
     review->setObjectName(u"confirmUninstallAll"_s);
     review->setHeading(tr("Uninstall every app Orvando installed?"));
     connect(review, &RemovalReview::chosen, this, [this] { startDetached(runUninstallAll()); });
+    Sheet::present(review);
 }
 
 void SettingsView::confirmRemoveOrvando()
