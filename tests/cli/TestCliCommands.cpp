@@ -438,7 +438,7 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(preferences), dataLeft);
         if (option == u"--dry-run"_s)
             QVERIFY2(
-                run.out.contains(u"  ~/Library/Preferences/org.p0deje.Maccy.plist  2.0 KiB\n"_s), qPrintable(run.out));
+                run.out.contains(u"  ~/Library/Preferences/org.p0deje.Maccy.plist  2.00 KiB\n"_s), qPrintable(run.out));
     }
 
     // Only a build made for tests takes its Mac from the file the variable names (here one that cannot be

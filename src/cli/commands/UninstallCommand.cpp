@@ -47,6 +47,13 @@ QString planText(const CatalogApp &app, const RemovalPlan &plan, bool keepData, 
     return text;
 }
 
+QList<RemovalPlan> measured(QList<RemovalPlan> plans)
+{
+    for (RemovalPlan &plan : plans)
+        plan.measure();
+    return plans;
+}
+
 } // namespace
 
 // `uninstall`: the named apps, one after another on the batch queue, everything to the Trash;
@@ -62,11 +69,9 @@ QCoro::Task<int> CliCommands::uninstall(CliContext *context)
     for (const CatalogApp &app : *apps)
         plans.append(context->engine->removalPlan(app));
     if (request.dryRun || request.json) {
-        plans = co_await QtConcurrent::run([plans]() mutable {
-            for (RemovalPlan &plan : plans)
-                plan.measure();
-            return plans;
-        });
+        // A local future: GCC 12 frees a lambda's captures too early inside a co_await expression.
+        const QFuture<QList<RemovalPlan>> measuring = QtConcurrent::run(&measured, plans);
+        plans = co_await measuring;
     }
     QJsonArray array;
     QString text;
