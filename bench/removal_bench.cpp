@@ -104,15 +104,19 @@ int main(int argc, char **argv)
     QWidget window;
     window.resize(800, 600);
     window.show();
-    timer.restart();
-    RemovalReview *review = RemovalReview::review(&engine, { maccy }, &window);
-    const qint64 appearNs = timer.nsecsElapsed();
-    QSignalSpy measured(review, &RemovalReview::measured);
-    measured.wait(30000);
-    const qint64 sizesNs = timer.nsecsElapsed();
-    std::printf(
-        "review sheet shown after (window held): %.2f ms\nsizes shown after: %.2f ms\n", ms(appearNs), ms(sizesNs));
-    review->reject();
+    // The first sheet of a run also pays for the style and fonts; the second is what a user sees again.
+    for (const char *which : { "first", "second" }) {
+        timer.restart();
+        RemovalReview *review = RemovalReview::review(&engine, { maccy }, &window);
+        const qint64 appearNs = timer.nsecsElapsed();
+        QSignalSpy measured(review, &RemovalReview::measured);
+        measured.wait(30000);
+        const qint64 sizesNs = timer.nsecsElapsed();
+        std::printf("%s review sheet: shown after %.2f ms (the window held that long), sizes after %.2f ms\n", which,
+            ms(appearNs), ms(sizesNs));
+        review->reject();
+        QCoreApplication::processEvents();
+    }
 
     // The removal itself, without brew: Maccy counts as placed by hand, so its bundle goes too.
     timer.restart();

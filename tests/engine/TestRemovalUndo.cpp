@@ -7,6 +7,8 @@
 #include <QOperatingSystemVersion>
 #include <QTest>
 
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
 
@@ -25,7 +27,8 @@ QByteArray binaryContent(char seed)
 
 } // namespace
 
-// The review's choices and the undo of a removal, on a sandbox home whose Trash is its own.
+// The review's choices, the order of a removal's steps and its undo, on a sandbox home whose Trash is
+// its own.
 class TestRemovalUndo : public QObject
 {
     Q_OBJECT
@@ -84,6 +87,30 @@ private Q_SLOTS:
         // The choice holds for one removal only.
         QVERIFY(finish(engine.uninstall(maccy())));
         QVERIFY(!QFileInfo::exists(preferences()));
+    }
+
+    // The launch agent is stopped while its file is still in place, and every permission is reset.
+    void stopsTheLaunchAgentBeforeItsFileMoves()
+    {
+        const QString agent = LeftoverSweep::paths(m_sandbox->home(), bundleID).at(7);
+        QVERIFY(Sandbox::writeFile(agent, "<plist/>"));
+        m_sandbox->makeBundle(m_sandbox->userApplications(), u"Maccy"_s, bundleID);
+        Environment env = m_sandbox->environment();
+        const QString calls = m_sandbox->root() + u"/calls"_s;
+        env.tools.launchctl = m_sandbox->helperDir() + u"/launchctl"_s;
+        env.tools.tccutil = m_sandbox->helperDir() + u"/tccutil"_s;
+        QVERIFY(Sandbox::writeFile(env.tools.launchctl,
+            "#!/bin/sh\n[ -e '" + agent.toUtf8()
+                + "' ] && state=there || state=gone\necho \"launchctl $* ($state)\" >> '" + calls.toUtf8() + "'\n",
+            true));
+        QVERIFY(Sandbox::writeFile(
+            env.tools.tccutil, "#!/bin/sh\necho \"tccutil $*\" >> '" + calls.toUtf8() + "'\n", true));
+        InstallEngine engine(env);
+        QVERIFY(finish(engine.uninstall(maccy())));
+        QVERIFY(!QFileInfo::exists(agent));
+        QCOMPARE(QString::fromUtf8(fileBytes(calls)).split(u'\n', Qt::SkipEmptyParts),
+            (QStringList { u"launchctl bootout gui/%1/org.p0deje.Maccy (there)"_s.arg(::getuid()),
+                u"tccutil reset All org.p0deje.Maccy"_s }));
     }
 
     void undoPutsBackWhatItCanAndNeverOverwrites_data()
