@@ -171,8 +171,6 @@ private Q_SLOTS:
             << u"com.knollsoft.RectangleLauncher"_s << QStringList { u"~/Library/Containers/com.knollsoft.Rect*"_s }
             << QString() << QStringList { u"~/Library/Containers/com.knollsoft.RectangleLauncher"_s } << 1;
         QTest::newRow("a bundle id with ..") << u"com..knollsoft"_s << QStringList() << QString() << QStringList() << 1;
-        QTest::newRow("a bundle id that climbs out of its location")
-            << u"../../Documents"_s << QStringList() << QString() << QStringList() << 1;
         QTest::newRow("a zap entry that climbs out of its location")
             << QString() << QStringList { u"~/Library/Containers/../../Documents"_s } << QString() << QStringList()
             << 1;
