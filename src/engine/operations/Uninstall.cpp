@@ -130,7 +130,8 @@ QCoro::Task<> Operations::uninstall(OperationContext run, RemovalChoice choice)
             adminPaths.clear();
     }
 
-    if (app.bundleID) {
+    // An app without a bundle id may still leave what its zap stanza names.
+    if (app.bundleID || !dataPaths.isEmpty() || !adminPaths.isEmpty()) {
         run.setState(InstallState::uninstalling(u"Cleaning up."_s));
         RemovalSteps::moveToTrash(run, dataPaths, &record.moved);
         for (const QString &path : std::as_const(adminPaths))
