@@ -1,4 +1,5 @@
 #include "engine/disk/RemovalPlan.h"
+#include "engine/disk/RemovalRecord.h"
 #include "engine/facts/CaskFacts.h"
 #include "support/Sandbox.h"
 
@@ -150,6 +151,30 @@ private Q_SLOTS:
         for (const LeftoverItem &item : plan.leftovers)
             QCOMPARE(item.needsAdministrator, item.path == daemon);
         QVERIFY(plan.needsAdministrator());
+    }
+
+    // Shutter Encoder's zap names its output folder in Documents: the user's own work stays unless ticked.
+    void keepsWhatLiesInTheUsersOwnFoldersUnlessTicked()
+    {
+        Sandbox sandbox;
+        const QString home = sandbox.home();
+        const QString output = home + u"/Documents/Shutter Encoder"_s;
+        const QString prefs = home + u"/Library/Preferences/com.paulpacifico.shutterencoder.plist"_s;
+        QVERIFY(Sandbox::writeFile(output + u"/holiday.mp4"_s, "frames"));
+        QVERIFY(Sandbox::writeFile(prefs, "<plist/>"));
+        const ZapStanza zap = publishedCasks().value(u"shutter-encoder"_s).zap();
+        const RemovalPlan plan = RemovalPlan::find({ home, u"com.paulpacifico.shutterencoder"_s, {}, zap, {} });
+        QCOMPARE(relative(plan.leftovers, home),
+            (QStringList {
+                u"~/Documents/Shutter Encoder"_s, u"~/Library/Preferences/com.paulpacifico.shutterencoder.plist"_s }));
+        RemovalChoice byDefault;
+        RemovalChoice ticked;
+        ticked.leftovers = QStringList { output };
+        for (const LeftoverItem &item : plan.leftovers) {
+            QCOMPARE(item.inUserFolder, item.path == output);
+            QCOMPARE(byDefault.takes(item), item.path == prefs);
+            QCOMPARE(ticked.takes(item), item.path == output);
+        }
     }
 
     void refusesWhatReachesPastItsEntry_data()

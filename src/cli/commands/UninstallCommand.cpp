@@ -39,8 +39,14 @@ QString planText(const CatalogApp &app, const RemovalPlan &plan, bool keepData, 
         if (!plan.leftovers.isEmpty())
             text += u"  (%1 item(s) of data kept)\n"_s.arg(plan.leftovers.size());
     } else {
-        for (const LeftoverItem &item : plan.leftovers)
-            text += itemRow(item, home);
+        for (const LeftoverItem &item : plan.leftovers) {
+            if (!item.inUserFolder)
+                text += itemRow(item, home);
+        }
+        for (const LeftoverItem &item : plan.leftovers) {
+            if (item.inUserFolder)
+                text += u"  kept (one of your own folders): "_s + shown(item.path, home) + u'\n';
+        }
     }
     for (const QString &refused : plan.refused)
         text += u"  left alone: "_s + CliFormat::printable(refused) + u'\n';

@@ -13,6 +13,9 @@ struct LeftoverItem
     // may remove it.
     bool needsAdministrator = false;
     qint64 size = -1; // bytes, not following links; -1 until measured
+    // In one of the user's own folders (Documents, Desktop, Downloads…): what is there may be the
+    // user's work rather than the app's data, so it is kept unless the user ticks it.
+    bool inUserFolder = false;
 
     bool isBundle() const { return kind == Kind::AppBundle; }
 

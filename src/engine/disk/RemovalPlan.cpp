@@ -18,6 +18,19 @@ bool isInside(const QString &path, const QString &home)
     return path.startsWith(QDir::cleanPath(home) + u'/');
 }
 
+// The folders a Mac user keeps their own work in. A cask may name one of its folders there (an
+// encoder's output folder in Documents), and what it holds is not the app's to take by default.
+bool isInUserFolder(const QString &path, const QString &home)
+{
+    static const QStringList folders { u"Desktop"_s, u"Documents"_s, u"Downloads"_s, u"Movies"_s, u"Music"_s,
+        u"Pictures"_s, u"Public"_s };
+    for (const QString &folder : folders) {
+        if (isInside(path, QDir::cleanPath(home) + u'/' + folder))
+            return true;
+    }
+    return false;
+}
+
 void add(RemovalPlan &plan, const QString &path, const QString &home)
 {
     for (const LeftoverItem &item : std::as_const(plan.leftovers)) {
@@ -29,6 +42,7 @@ void add(RemovalPlan &plan, const QString &path, const QString &home)
     LeftoverItem item;
     item.path = path;
     item.needsAdministrator = !isInside(path, home);
+    item.inUserFolder = isInUserFolder(path, home);
     plan.leftovers.append(item);
 }
 
@@ -118,8 +132,10 @@ qint64 RemovalPlan::totalSize(bool withData) const
 {
     qint64 total = bundle ? qMax<qint64>(bundle->size, 0) : 0;
     if (withData) {
-        for (const LeftoverItem &item : leftovers)
-            total += qMax<qint64>(item.size, 0);
+        for (const LeftoverItem &item : leftovers) {
+            if (!item.inUserFolder)
+                total += qMax<qint64>(item.size, 0);
+        }
     }
     return total;
 }
@@ -138,6 +154,8 @@ QJsonObject RemovalPlan::toJson() const
             object.insert(u"bytes"_s, item.size);
         if (item.needsAdministrator)
             object.insert(u"needsAdministrator"_s, true);
+        if (item.inUserFolder)
+            object.insert(u"inUserFolder"_s, true);
         return object;
     };
     QJsonArray items;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/disk/LeftoverItem.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,9 +12,12 @@
 struct RemovalChoice
 {
     bool keepData = false;
-    std::optional<QStringList> leftovers; // the paths ticked; nothing: every one found
+    std::optional<QStringList> leftovers; // the paths ticked; nothing: every one found but the user's own
 
-    bool takes(const QString &path) const { return !keepData && (!leftovers || leftovers->contains(path)); }
+    bool takes(const LeftoverItem &item) const
+    {
+        return !keepData && (leftovers ? leftovers->contains(item.path) : !item.inUserFolder);
+    }
 };
 
 // One item a removal moved to the Trash, and where it went.

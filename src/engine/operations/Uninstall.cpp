@@ -83,7 +83,7 @@ QCoro::Task<> Operations::uninstall(OperationContext run, RemovalChoice choice)
     QStringList adminPaths; // outside the home folder: only Homebrew's zap, as administrator
     bool everyLeftover = !choice.keepData;
     for (const LeftoverItem &item : plan.leftovers) {
-        if (!choice.takes(item.path)) {
+        if (!choice.takes(item)) {
             everyLeftover = false;
             continue;
         }

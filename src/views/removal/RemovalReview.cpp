@@ -120,7 +120,7 @@ void RemovalReview::fill()
         for (const LeftoverItem &leftover : plan.leftovers) {
             auto *item = new QListWidgetItem(m_list);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Checked);
+            item->setCheckState(leftover.inUserFolder ? Qt::Unchecked : Qt::Checked);
             item->setData(pathRole, leftover.path);
             item->setData(appRole, int(i));
             item->setData(sizeRole, qint64(-1));
