@@ -35,7 +35,7 @@ struct RemovalPlan
     // Fills in every size, reading the disk: call it off the main thread.
     void measure();
     bool isMeasured() const;
-    // Bytes of the bundle and, with data, of every leftover.
+    // Bytes of the bundle and, with data, of every leftover taken unless the user says otherwise.
     qint64 totalSize(bool withData) const;
     bool needsAdministrator() const;
 
