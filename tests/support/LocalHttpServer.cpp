@@ -4,6 +4,7 @@
 #include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <memory>
 
@@ -40,19 +41,27 @@ void LocalHttpServer::serve(
     const QByteArray &path, const QByteArray &body, int status, const QByteArray &contentType, qint64 cutAfter)
 {
     QMutexLocker lock(&m_mutex);
-    m_responses.insert(path, Response { status, body, "Content-Type: " + contentType + "\r\n", cutAfter, false });
+    m_responses.insert(path, Response { status, body, "Content-Type: " + contentType + "\r\n", cutAfter, false, {} });
+}
+
+void LocalHttpServer::serve(const QByteArray &path, const Download &download)
+{
+    QMutexLocker lock(&m_mutex);
+    Response response;
+    response.download = download;
+    m_responses.insert(path, response);
 }
 
 void LocalHttpServer::redirect(const QByteArray &path, const QUrl &location)
 {
     QMutexLocker lock(&m_mutex);
-    m_responses.insert(path, Response { 302, {}, "Location: " + location.toEncoded() + "\r\n", -1, false });
+    m_responses.insert(path, Response { 302, {}, "Location: " + location.toEncoded() + "\r\n", -1, false, {} });
 }
 
 void LocalHttpServer::hang(const QByteArray &path)
 {
     QMutexLocker lock(&m_mutex);
-    m_responses.insert(path, Response { 200, {}, {}, -1, true });
+    m_responses.insert(path, Response { 200, {}, {}, -1, true, {} });
 }
 
 QList<LocalHttpServer::Request> LocalHttpServer::requests(const QByteArray &path) const
@@ -102,11 +111,17 @@ void LocalHttpServer::readFrom(QTcpSocket *socket, QByteArray *buffer)
         return; // the body is still on its way
     request.body = buffer->mid(headerEnd + 4, length);
     QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
-    Response response { 404, "not found", {}, -1, false };
+    Response response { 404, "not found", {}, -1, false, {} };
+    int answer = 0;
     {
         QMutexLocker lock(&m_mutex);
         m_requests.append(request);
         response = m_responses.value(request.path, response);
+        answer = m_answered[request.path]++;
+    }
+    if (response.download) {
+        answerDownload(socket, request, *response.download, answer);
+        return;
     }
     if (response.hang)
         return;
@@ -114,4 +129,60 @@ void LocalHttpServer::readFrom(QTcpSocket *socket, QByteArray *buffer)
         + "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n");
     socket->write(response.cutAfter >= 0 ? response.body.left(response.cutAfter) : response.body);
     socket->disconnectFromHost(); // after the pending bytes are written
+}
+
+void LocalHttpServer::answerDownload(QTcpSocket *socket, const Request &request, const Download &download, int answer)
+{
+    const QByteArray &body = download.body;
+    qint64 first = 0;
+    const QByteArray range = request.headers.value("range");
+    const QByteArray ifRange = request.headers.value("if-range");
+    // As RFC 9110 says: the range only when the validator still names this copy.
+    if (download.honourRange && range.startsWith("bytes=") && range.endsWith('-')
+        && (ifRange.isEmpty() || (!download.etag.isEmpty() && ifRange == download.etag)))
+        first = qBound<qint64>(0, range.mid(6).chopped(1).toLongLong(), body.size());
+    QByteArray header = first > 0 ? "HTTP/1.1 206 Partial Content\r\n" : "HTTP/1.1 200 OK\r\n";
+    header += "Content-Type: application/zip\r\nConnection: close\r\n";
+    if (!download.etag.isEmpty())
+        header += "ETag: " + download.etag + "\r\n";
+    if (download.honourRange)
+        header += "Accept-Ranges: bytes\r\n";
+    if (first > 0)
+        header += "Content-Range: bytes " + QByteArray::number(first) + '-' + QByteArray::number(body.size() - 1) + '/'
+            + QByteArray::number(body.size()) + "\r\n";
+    if (download.sendLength)
+        header += "Content-Length: " + QByteArray::number(body.size() - first) + "\r\n";
+    socket->write(header + "\r\n");
+    if (request.method == "HEAD") {
+        socket->disconnectFromHost();
+        return;
+    }
+    QByteArray rest = body.mid(first);
+    const bool cut = download.cutAfter >= 0 && answer < download.cuts;
+    if (cut)
+        rest.truncate(download.cutAfter);
+    // With its length announced, a close before the end is a drop to the client. It comes a moment
+    // after the bytes, as on a real network; at once, Qt would quietly send the request again.
+    const auto end = [socket, cut] {
+        if (cut)
+            QTimer::singleShot(50, socket, [socket] { socket->disconnectFromHost(); });
+        else
+            socket->disconnectFromHost();
+    };
+    if (download.chunk <= 0) {
+        socket->write(rest);
+        end();
+        return;
+    }
+    auto *timer = new QTimer(socket);
+    auto left = std::make_shared<QByteArray>(rest);
+    QObject::connect(timer, &QTimer::timeout, socket, [timer, left, socket, end, chunk = download.chunk] {
+        socket->write(left->left(chunk));
+        left->remove(0, qMin<qsizetype>(chunk, left->size()));
+        if (left->isEmpty()) {
+            timer->stop();
+            end();
+        }
+    });
+    timer->start(download.delayMs);
 }
