@@ -16,7 +16,8 @@ AppStatus AppStatus::of(const CatalogApp &app, const std::optional<InstallState>
     case StateKind::Installing:
         status.kind = Kind::Installing;
         // A download being measured says how far it has come instead of only that it runs.
-        status.sentence = state->progress.received > 0 ? state->progress.summary() : state->text;
+        status.sentence
+            = state->progress.received > 0 || state->progress.determinate() ? state->progress.summary() : state->text;
         break;
     case StateKind::Uninstalling:
         status.kind = Kind::Uninstalling;

@@ -57,27 +57,6 @@ private Q_SLOTS:
         QCOMPARE(BrewNetwork::proxyVariables(proxy, existing), variables);
     }
 
-    void checksMirrorAddresses_data()
-    {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("empty: none") << QString() << true;
-        QTest::newRow("host") << u"https://mirrors.example.cn"_s << true;
-        QTest::newRow("host and path") << u" https://mirrors.example.cn/homebrew-bottles "_s << true;
-        QTest::newRow("plain http") << u"http://mirrors.example.cn"_s << false;
-        QTest::newRow("no scheme") << u"mirrors.example.cn"_s << false;
-        QTest::newRow("no host") << u"https://"_s << false;
-        QTest::newRow("space in the host") << u"https://mirrors example.cn"_s << false;
-        QTest::newRow("credentials") << u"https://me:pw@mirrors.example.cn"_s << false;
-    }
-
-    void checksMirrorAddresses()
-    {
-        QFETCH(QString, address);
-        QFETCH(bool, accepted);
-        QCOMPARE(!BrewNetwork::mirrorProblem(address).has_value(), accepted);
-    }
-
     // Every brew run gets the mirrors kept in the settings; one not valid is never handed over.
     void givesBrewTheMirrors()
     {

@@ -1,5 +1,4 @@
 #include "engine/InstallEngine.h"
-#include "engine/homebrew/BrewDownloadWatcher.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/Sandbox.h"
@@ -17,25 +16,6 @@ class TestBrewProgress : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void findsTheAddressBrewDownloads_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("address"); // empty: not the start of a download
-        QTest::newRow("download") << u"==> Downloading https://github.com/p0deje/Maccy/releases/Maccy.app.zip"_s
-                                  << u"https://github.com/p0deje/Maccy/releases/Maccy.app.zip"_s;
-        QTest::newRow("after a redirect: the same download")
-            << u"==> Downloading from https://objects.githubusercontent.com/a/b"_s << QString();
-        QTest::newRow("another step") << u"==> Installing Cask maccy"_s << QString();
-        QTest::newRow("a sentence, not an address") << u"==> Downloading 3 casks"_s << QString();
-    }
-
-    void findsTheAddressBrewDownloads()
-    {
-        QFETCH(QString, line);
-        QFETCH(QString, address);
-        QCOMPARE(BrewDownloadWatcher::downloadAddress(line).value_or(QString()), address);
-    }
-
     void followsTheDownloadOfACask_data()
     {
         QTest::addColumn<bool>("sendLength");

@@ -1,5 +1,6 @@
 #include "engine/homebrew/BrewNetwork.h"
 
+#include "platform/ProxyExceptions.h"
 #include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 
@@ -76,10 +77,8 @@ BrewNetwork::SystemProxy BrewNetwork::systemProxy()
     SystemProxy proxy;
     proxy.http = first(u"http://formulae.brew.sh/"_s);
     proxy.https = first(u"https://formulae.brew.sh/"_s);
-    // Qt does not say which hosts bypass the proxy; the variable the system may carry does.
-    const QString bypass = qEnvironmentVariable("no_proxy", qEnvironmentVariable("NO_PROXY"));
-    for (const QString &host : bypass.split(u',', Qt::SkipEmptyParts))
-        proxy.exceptions.append(host.trimmed());
+    // Qt does not say which hosts bypass the proxy.
+    proxy.exceptions = ProxyExceptions::list();
     return proxy;
 }
 
