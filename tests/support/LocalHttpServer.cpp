@@ -145,8 +145,6 @@ void LocalHttpServer::answerDownload(QTcpSocket *socket, const Request &request,
     header += "Content-Type: application/zip\r\nConnection: close\r\n";
     if (!download.etag.isEmpty())
         header += "ETag: " + download.etag + "\r\n";
-    if (download.honourRange)
-        header += "Accept-Ranges: bytes\r\n";
     if (first > 0)
         header += "Content-Range: bytes " + QByteArray::number(first) + '-' + QByteArray::number(body.size() - 1) + '/'
             + QByteArray::number(body.size()) + "\r\n";
@@ -157,31 +155,18 @@ void LocalHttpServer::answerDownload(QTcpSocket *socket, const Request &request,
         socket->disconnectFromHost();
         return;
     }
-    QByteArray rest = body.mid(first);
+    // A drop comes a moment after the last bytes, as on a real network (closed at once, Qt would
+    // quietly send the request again). With the length announced, the client sees it as a drop.
     const bool cut = download.cutAfter >= 0 && answer < download.cuts;
-    if (cut)
-        rest.truncate(download.cutAfter);
-    // With its length announced, a close before the end is a drop to the client. It comes a moment
-    // after the bytes, as on a real network; at once, Qt would quietly send the request again.
-    const auto end = [socket, cut] {
-        if (cut)
-            QTimer::singleShot(50, socket, [socket] { socket->disconnectFromHost(); });
-        else
-            socket->disconnectFromHost();
-    };
-    if (download.chunk <= 0) {
-        socket->write(rest);
-        end();
-        return;
-    }
+    auto left = std::make_shared<QByteArray>(cut ? body.mid(first, download.cutAfter) : body.mid(first));
+    const qsizetype chunk = download.chunk > 0 ? download.chunk : qMax<qsizetype>(left->size(), 1);
     auto *timer = new QTimer(socket);
-    auto left = std::make_shared<QByteArray>(rest);
-    QObject::connect(timer, &QTimer::timeout, socket, [timer, left, socket, end, chunk = download.chunk] {
+    QObject::connect(timer, &QTimer::timeout, socket, [timer, left, socket, cut, chunk] {
         socket->write(left->left(chunk));
-        left->remove(0, qMin<qsizetype>(chunk, left->size()));
+        left->remove(0, qMin(chunk, left->size()));
         if (left->isEmpty()) {
             timer->stop();
-            end();
+            QTimer::singleShot(cut ? 50 : 0, socket, [socket] { socket->disconnectFromHost(); });
         }
     });
     timer->start(download.delayMs);
