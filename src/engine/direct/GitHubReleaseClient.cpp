@@ -16,6 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr qint64 readBufferSize = qint64(4) << 20;
+
 // A reply may still be inside its own signal when the coroutine resumes: never delete it there.
 struct DeleteLater
 {
@@ -213,6 +215,9 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
         bool decided = false;
         bool badRange = false;
         const ReplyPtr reply(get(request));
+        // Qt would otherwise read ahead without limit while the file is written and hashed: on a
+        // fast link hundreds of megabytes in memory, and progress in a handful of jumps.
+        reply->setReadBufferSize(readBufferSize);
         const auto decide = [&] {
             decided = true;
             const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
