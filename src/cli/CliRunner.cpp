@@ -113,5 +113,11 @@ void CliRunner::showProgress(const QString &appID)
         return;
     BatchInstaller *batch = m_context.batch;
     const QString place = batch->total() > 1 ? u"(%1/%2) "_s.arg(batch->position()).arg(batch->total()) : QString();
-    m_context.progress.show(place + state->text);
+    QString note = state->text;
+    if (const QString figures = state->progress.figures(); !figures.isEmpty()) {
+        if (note.endsWith(u'.'))
+            note.chop(1);
+        note += u" · "_s + figures;
+    }
+    m_context.progress.show(place + note);
 }

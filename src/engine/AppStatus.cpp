@@ -15,7 +15,9 @@ AppStatus AppStatus::of(const CatalogApp &app, const std::optional<InstallState>
     switch (state.value_or(InstallState::notInstalled()).kind) {
     case StateKind::Installing:
         status.kind = Kind::Installing;
-        status.sentence = state->text;
+        // A download being measured says how far it has come instead of only that it runs.
+        status.sentence
+            = state->progress.received > 0 || state->progress.determinate() ? state->progress.summary() : state->text;
         break;
     case StateKind::Uninstalling:
         status.kind = Kind::Uninstalling;

@@ -81,7 +81,12 @@ Environment Environment::system()
     env.logDir = LogFolder::path();
 
     env.cacheDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    // As brew works it out: ~/Library/Caches/Homebrew on macOS, the XDG cache folder elsewhere.
+    env.homebrewCache = qEnvironmentVariableIsEmpty("HOMEBREW_CACHE")
+        ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/Homebrew"_s
+        : qEnvironmentVariable("HOMEBREW_CACHE");
     env.tools = systemTools();
+    env.askNetworkReachability = true;
 
     env.githubApi = QUrl(u"https://api.github.com"_s);
     env.homebrewInstallHost = QUrl(u"https://raw.githubusercontent.com"_s);

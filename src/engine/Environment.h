@@ -19,6 +19,8 @@ struct Environment
     QString helperDir; // where the orvando-askpass helper is looked for
     QString logDir; // where each day's install log lines are appended; empty: no log files
     QString cacheDir; // the user's cache folder for this program; empty: nothing is cached
+    // Where brew keeps its downloads (HOMEBREW_CACHE), read to follow a download's progress.
+    QString homebrewCache;
 
     struct Tools
     {
@@ -39,6 +41,10 @@ struct Environment
     QUrl homebrewApi; // base address of Homebrew's public JSON API ("<base>/api/cask/<token>.json")
     // The most a download whose size was not announced may bring, in bytes.
     qint64 unannouncedDownloadLimit = qint64(4) << 30;
+    // Whether an install asks the system if there is a network at all (tests' sandboxes do not).
+    bool askNetworkReachability = false;
+    // The wait before a dropped download is taken up again; it doubles with each try.
+    int downloadRetryDelayMs = 1000;
     // The signed catalog that may replace the built-in list ("<address>.sig" is its signature) and
     // the Ed25519 public key it must be signed with, in base64. Either empty: no refresh.
     QUrl catalogUrl;

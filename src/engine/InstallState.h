@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/DownloadProgress.h"
 #include "engine/FailureKind.h"
 
 #include <QString>
@@ -14,8 +15,13 @@ struct InstallState
     FailureKind failure = FailureKind::Unknown; // Failed only: what went wrong
     qint64 logLine = 0; // Failed only: id of the log line that explains it, 0 when none does
     QString path = {}; // Failed with AlreadyInstalled: the app in the way, when brew named it
+    DownloadProgress progress = {}; // Installing only: how far its download has come, when measured
 
     static InstallState installing(const QString &note) { return { Kind::Installing, note }; }
+    static InstallState downloading(const QString &note, const DownloadProgress &progress)
+    {
+        return { Kind::Installing, note, FailureKind::Unknown, 0, {}, progress };
+    }
     static InstallState uninstalling(const QString &note) { return { Kind::Uninstalling, note }; }
     static InstallState failed(const QString &sentence, FailureKind failure = FailureKind::Unknown, qint64 logLine = 0,
         const QString &path = {})
@@ -33,6 +39,7 @@ struct InstallState
     }
     bool sameInEveryDetail(const InstallState &other) const
     {
-        return *this == other && failure == other.failure && logLine == other.logLine && path == other.path;
+        return *this == other && failure == other.failure && logLine == other.logLine && path == other.path
+            && progress == other.progress;
     }
 };

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QNetworkAccessManager>
+#include <QNetworkProxyFactory>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -66,6 +67,9 @@ OperationCoordinator::OperationCoordinator(QString lockFolder, QObject *parent)
     : QObject(parent)
     , m_lockFolder(std::move(lockFolder))
 {
+    // Every request of the process (this one's, the catalog's, the analytics') goes through the
+    // proxy the system is set to use, as the browser's do.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
 }
 
 OperationCoordinator::~OperationCoordinator()

@@ -28,5 +28,19 @@ inline QString removalKeepsData()
 {
     return QStringLiteral("orvando.removal_keeps_data");
 }
+// Mirror addresses brew is given as HOMEBREW_API_DOMAIN, HOMEBREW_BOTTLE_DOMAIN and
+// HOMEBREW_ARTIFACT_DOMAIN; absent or empty: Homebrew's own hosts.
+inline QString homebrewApiMirror()
+{
+    return QStringLiteral("orvando.homebrew_api_domain");
+}
+inline QString homebrewBottleMirror()
+{
+    return QStringLiteral("orvando.homebrew_bottle_domain");
+}
+inline QString homebrewArtifactMirror()
+{
+    return QStringLiteral("orvando.homebrew_artifact_domain");
+}
 
 } // namespace SettingsKeys

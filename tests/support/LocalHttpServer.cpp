@@ -4,6 +4,7 @@
 #include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <memory>
 
@@ -40,19 +41,27 @@ void LocalHttpServer::serve(
     const QByteArray &path, const QByteArray &body, int status, const QByteArray &contentType, qint64 cutAfter)
 {
     QMutexLocker lock(&m_mutex);
-    m_responses.insert(path, Response { status, body, "Content-Type: " + contentType + "\r\n", cutAfter, false });
+    m_responses.insert(path, Response { status, body, "Content-Type: " + contentType + "\r\n", cutAfter, false, {} });
+}
+
+void LocalHttpServer::serve(const QByteArray &path, const Download &download)
+{
+    QMutexLocker lock(&m_mutex);
+    Response response;
+    response.download = download;
+    m_responses.insert(path, response);
 }
 
 void LocalHttpServer::redirect(const QByteArray &path, const QUrl &location)
 {
     QMutexLocker lock(&m_mutex);
-    m_responses.insert(path, Response { 302, {}, "Location: " + location.toEncoded() + "\r\n", -1, false });
+    m_responses.insert(path, Response { 302, {}, "Location: " + location.toEncoded() + "\r\n", -1, false, {} });
 }
 
 void LocalHttpServer::hang(const QByteArray &path)
 {
     QMutexLocker lock(&m_mutex);
-    m_responses.insert(path, Response { 200, {}, {}, -1, true });
+    m_responses.insert(path, Response { 200, {}, {}, -1, true, {} });
 }
 
 QList<LocalHttpServer::Request> LocalHttpServer::requests(const QByteArray &path) const
@@ -102,11 +111,17 @@ void LocalHttpServer::readFrom(QTcpSocket *socket, QByteArray *buffer)
         return; // the body is still on its way
     request.body = buffer->mid(headerEnd + 4, length);
     QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
-    Response response { 404, "not found", {}, -1, false };
+    Response response { 404, "not found", {}, -1, false, {} };
+    int answer = 0;
     {
         QMutexLocker lock(&m_mutex);
         m_requests.append(request);
         response = m_responses.value(request.path, response);
+        answer = m_answered[request.path]++;
+    }
+    if (response.download) {
+        answerDownload(socket, request, *response.download, answer);
+        return;
     }
     if (response.hang)
         return;
@@ -114,4 +129,45 @@ void LocalHttpServer::readFrom(QTcpSocket *socket, QByteArray *buffer)
         + "Content-Length: " + QByteArray::number(response.body.size()) + "\r\nConnection: close\r\n\r\n");
     socket->write(response.cutAfter >= 0 ? response.body.left(response.cutAfter) : response.body);
     socket->disconnectFromHost(); // after the pending bytes are written
+}
+
+void LocalHttpServer::answerDownload(QTcpSocket *socket, const Request &request, const Download &download, int answer)
+{
+    const QByteArray &body = download.body;
+    qint64 first = 0;
+    const QByteArray range = request.headers.value("range");
+    const QByteArray ifRange = request.headers.value("if-range");
+    // As RFC 9110 says: the range only when the validator still names this copy.
+    if (download.honourRange && range.startsWith("bytes=") && range.endsWith('-')
+        && (ifRange.isEmpty() || (!download.etag.isEmpty() && ifRange == download.etag)))
+        first = qBound<qint64>(0, range.mid(6).chopped(1).toLongLong(), body.size());
+    QByteArray header = first > 0 ? "HTTP/1.1 206 Partial Content\r\n" : "HTTP/1.1 200 OK\r\n";
+    header += "Content-Type: application/zip\r\nConnection: close\r\n";
+    if (!download.etag.isEmpty())
+        header += "ETag: " + download.etag + "\r\n";
+    if (first > 0)
+        header += "Content-Range: bytes " + QByteArray::number(first) + '-' + QByteArray::number(body.size() - 1) + '/'
+            + QByteArray::number(body.size()) + "\r\n";
+    if (download.sendLength)
+        header += "Content-Length: " + QByteArray::number(body.size() - first) + "\r\n";
+    socket->write(header + "\r\n");
+    if (request.method == "HEAD") {
+        socket->disconnectFromHost();
+        return;
+    }
+    // A drop comes a moment after the last bytes, as on a real network (closed at once, Qt would
+    // quietly send the request again). With the length announced, the client sees it as a drop.
+    const bool cut = download.cutAfter >= 0 && answer < download.cuts;
+    auto left = std::make_shared<QByteArray>(cut ? body.mid(first, download.cutAfter) : body.mid(first));
+    const qsizetype chunk = download.chunk > 0 ? download.chunk : qMax<qsizetype>(left->size(), 1);
+    auto *timer = new QTimer(socket);
+    QObject::connect(timer, &QTimer::timeout, socket, [timer, left, socket, cut, chunk] {
+        socket->write(left->left(chunk));
+        left->remove(0, qMin(chunk, left->size()));
+        if (left->isEmpty()) {
+            timer->stop();
+            QTimer::singleShot(cut ? 50 : 0, socket, [socket] { socket->disconnectFromHost(); });
+        }
+    });
+    timer->start(download.delayMs);
 }

@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QUrl>
 
+#include <optional>
+
 class QTcpServer;
 class QTcpSocket;
 
@@ -39,6 +41,20 @@ public:
     // connection after that many bytes of it.
     void serve(const QByteArray &path, const QByteArray &body, int status = 200,
         const QByteArray &contentType = "application/json", qint64 cutAfter = -1);
+    // A file to download, served the ways real servers do: slowly, without its size, dropping the
+    // connection part way, honouring a range request (If-Range checked against its ETag) or not.
+    struct Download
+    {
+        QByteArray body;
+        qint64 cutAfter = -1; // >= 0: the first `cuts` answers close after this many bytes of body
+        int cuts = 1;
+        bool sendLength = true;
+        bool honourRange = false;
+        QByteArray etag; // sent as ETag when set
+        int chunk = 0; // > 0: the body goes out chunk bytes every delayMs
+        int delayMs = 0;
+    };
+    void serve(const QByteArray &path, const Download &download);
     void redirect(const QByteArray &path, const QUrl &location);
     // Reads the request, then never answers.
     void hang(const QByteArray &path);
@@ -54,7 +70,9 @@ private:
         QByteArray header; // lines besides Content-Length and Connection
         qint64 cutAfter = -1;
         bool hang = false;
+        std::optional<Download> download;
     };
+    void answerDownload(QTcpSocket *socket, const Request &request, const Download &download, int answer);
     void start();
     void readFrom(QTcpSocket *socket, QByteArray *buffer);
 
@@ -65,4 +83,5 @@ private:
     mutable QMutex m_mutex;
     QHash<QByteArray, Response> m_responses;
     QList<Request> m_requests;
+    QHash<QByteArray, int> m_answered; // per path
 };

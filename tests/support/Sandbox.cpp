@@ -37,6 +37,7 @@ Environment Sandbox::environment() const
     env.userHomebrewPrefix = brewPrefix();
     env.brewCandidates = { brewPath() };
     env.helperDir = helperDir();
+    env.homebrewCache = home() + u"/Library/Caches/Homebrew"_s;
     env.tools = Environment::systemTools();
     return env;
 }
@@ -48,8 +49,9 @@ bool Sandbox::installFakeBrew(const QString &appsFolder) const
         return false;
     const QString apps = appsFolder.isEmpty() ? userApplications() : appsFolder;
     return writeFile(brewPath(), source.readAll(), true)
-        && writeFile(
-            brewPrefix() + u"/fake-brew.conf"_s, "FAKE_BREW_APPDIR=${FAKE_BREW_APPDIR:-" + shellQuoted(apps) + "}\n");
+        && writeFile(brewPrefix() + u"/fake-brew.conf"_s,
+            "FAKE_BREW_APPDIR=${FAKE_BREW_APPDIR:-" + shellQuoted(apps)
+                + "}\nHOMEBREW_CACHE=" + shellQuoted(home() + u"/Library/Caches/Homebrew"_s) + '\n');
 }
 
 bool Sandbox::registerCask(const QString &token, const QString &appName, const QString &bundleID) const

@@ -3,6 +3,7 @@
 #include "engine/direct/DirectInstallError.h"
 
 #include <QCoroSignal>
+#include <QCoroTimer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QHostAddress>
@@ -14,6 +15,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr qint64 readBufferSize = qint64(4) << 20;
 
 // A reply may still be inside its own signal when the coroutine resumes: never delete it there.
 struct DeleteLater
@@ -36,6 +39,23 @@ QString transportProblem(const QNetworkReply &reply)
     if (reply.error() == QNetworkReply::OperationCanceledError)
         return u"the server stopped answering"_s;
     return reply.errorString();
+}
+
+struct ContentRange
+{
+    qint64 first = -1;
+    qint64 total = -1;
+};
+
+// "bytes 100-199/200"; an unknown total ("*") stays -1.
+ContentRange contentRange(const QByteArray &header)
+{
+    static const QRegularExpression pattern(u"^bytes (\\d+)-\\d+/(\\d+|\\*)$"_s);
+    const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(header.trimmed()));
+    if (!match.hasMatch())
+        return {};
+    const QString total = match.captured(2);
+    return { match.captured(1).toLongLong(), total == u"*"_s ? -1 : total.toLongLong() };
 }
 
 QCoro::Task<> finished(QNetworkReply *reply)
@@ -76,6 +96,7 @@ QNetworkReply *GitHubReleaseClient::get(const QNetworkRequest &request)
 
 void GitHubReleaseClient::abort()
 {
+    m_aborted = true;
     const QList<QPointer<QNetworkReply>> replies = m_inFlight;
     for (const QPointer<QNetworkReply> &reply : replies) {
         if (reply)
@@ -163,51 +184,130 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
         co_return Outcome<QString>::failure(
             { EngineError::Domain::Direct, -11, u"There is no private temporary folder to download into."_s });
 
-    QNetworkRequest request(url);
-    request.setRawHeader("User-Agent", "orvando");
-    request.setTransferTimeout(m_timeoutMs);
     QCryptographicHash sha256(QCryptographicHash::Sha256);
     const qint64 limit = announcedSize >= 0 ? announcedSize : m_unannouncedLimit;
     qint64 received = 0;
+    qint64 total = announcedSize;
+    QByteArray validator; // the ETag or Last-Modified of the copy the file holds the start of
     bool writeFailed = false;
     bool tooLarge = false;
-    const ReplyPtr reply(get(request));
-    // Straight to disk as it arrives, so an asset of any size never sits in memory.
-    const auto drain = [&] {
-        if (writeFailed || tooLarge || !reply->isOpen())
-            return;
-        const QByteArray chunk = reply->readAll();
-        received += chunk.size();
-        // A server sending more than was announced is not sending the asset: stop it, whatever
-        // it would fill the disk with.
-        tooLarge = received > limit;
-        if (!tooLarge) {
-            sha256.addData(chunk);
-            writeFailed = file.write(chunk) != chunk.size();
-        }
-        if (writeFailed || tooLarge)
-            QMetaObject::invokeMethod(reply.get(), &QNetworkReply::abort, Qt::QueuedConnection);
+    const auto startOver = [&] {
+        file.resize(0);
+        file.seek(0);
+        sha256.reset();
+        received = 0;
     };
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), drain);
-    co_await finished(reply.get());
-    drain();
+    m_aborted = false;
+    for (int attempt = 0;; ++attempt) {
+        QNetworkRequest request(url);
+        request.setRawHeader("User-Agent", "orvando");
+        // Counted and resumed in the bytes the server sends; Qt would otherwise unpack gzip on the way.
+        request.setRawHeader("Accept-Encoding", "identity");
+        request.setTransferTimeout(m_timeoutMs);
+        // The rest of the same file, or the whole file when the server's copy has changed since.
+        const bool resuming = received > 0 && !validator.isEmpty();
+        if (resuming) {
+            request.setRawHeader("Range", "bytes=" + QByteArray::number(received) + '-');
+            request.setRawHeader("If-Range", validator);
+        } else {
+            startOver();
+        }
+        bool decided = false;
+        bool badRange = false;
+        const ReplyPtr reply(get(request));
+        // Qt would otherwise read ahead without limit while the file is written and hashed: on a
+        // fast link hundreds of megabytes in memory, and progress in a handful of jumps.
+        reply->setReadBufferSize(readBufferSize);
+        const auto decide = [&] {
+            decided = true;
+            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+            const ContentRange range = contentRange(reply->rawHeader("Content-Range"));
+            if (status == 206) {
+                badRange = !resuming || range.first != received;
+                if (!badRange && announcedSize < 0)
+                    total = range.total;
+                return;
+            }
+            // A whole body: the range was not honoured (or not asked for), so the file starts over.
+            if (received > 0)
+                startOver();
+            if (status != 200)
+                return;
+            validator = reply->rawHeader("ETag");
+            // A weak validator may not guard a range.
+            if (validator.startsWith("W/") || validator.isEmpty())
+                validator = reply->rawHeader("Last-Modified");
+            if (announcedSize < 0)
+                total = reply->header(QNetworkRequest::ContentLengthHeader).isValid()
+                    ? reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()
+                    : -1;
+        };
+        // Straight to disk as it arrives, so an asset of any size never sits in memory.
+        const auto drain = [&] {
+            if (!decided && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
+                decide();
+                if (badRange)
+                    QMetaObject::invokeMethod(reply.get(), &QNetworkReply::abort, Qt::QueuedConnection);
+            }
+            if (writeFailed || tooLarge || badRange || !reply->isOpen())
+                return;
+            const QByteArray chunk = reply->readAll();
+            received += chunk.size();
+            // A server sending more than was announced is not sending the asset: stop it, whatever
+            // it would fill the disk with.
+            tooLarge = received > limit;
+            if (!tooLarge) {
+                sha256.addData(chunk);
+                writeFailed = file.write(chunk) != chunk.size();
+            }
+            if (writeFailed || tooLarge)
+                QMetaObject::invokeMethod(reply.get(), &QNetworkReply::abort, Qt::QueuedConnection);
+            else if (m_onProgress && !chunk.isEmpty())
+                m_onProgress(received, total);
+        };
+        QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(), drain);
+        co_await finished(reply.get());
+        drain();
 
-    if (tooLarge)
-        co_return Outcome<QString>::failure({ EngineError::Domain::Network, -13,
-            u"The download from "_s + url.host()
-                + (announcedSize >= 0 ? u" was larger than announced."_s : u" was too large, so it was stopped."_s) });
-    if (writeFailed || !file.flush())
-        co_return Outcome<QString>::failure(
-            { EngineError::Domain::Direct, -12, u"The download could not be saved: "_s + file.errorString() });
-    if (isTransportFailure(reply->error()))
-        co_return Outcome<QString>::failure({ EngineError::Domain::Network, int(reply->error()),
-            u"The download from "_s + url.host() + u" did not finish ("_s + transportProblem(*reply)
-                + u"). You can try again."_s });
-    // A server that answers with an error page has not sent the asset, whatever the body holds.
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status >= 400)
-        co_return Outcome<QString>::failure({ EngineError::Domain::Network, status,
-            u"The download from "_s + url.host() + u" failed (HTTP %1). You can try again."_s.arg(status) });
+        if (tooLarge)
+            co_return Outcome<QString>::failure({ EngineError::Domain::Network, -13,
+                u"The download from "_s + url.host()
+                    + (announcedSize >= 0 ? u" was larger than announced."_s
+                                          : u" was too large, so it was stopped."_s) });
+        if (writeFailed || !file.flush())
+            co_return Outcome<QString>::failure(
+                { EngineError::Domain::Direct, -12, u"The download could not be saved: "_s + file.errorString() });
+        // A dropped connection is tried again a few times, from where it stopped when the server
+        // gave a validator; a stop asked for or a silent server is not.
+        // Qt may take a close before the announced end for the end: the size says otherwise.
+        const int answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const bool cutShort = reply->error() == QNetworkReply::NoError && (answered == 200 || answered == 206)
+            && total >= 0 && received < total;
+        const bool dropped = badRange || cutShort
+            || (isTransportFailure(reply->error()) && reply->error() != QNetworkReply::OperationCanceledError);
+        if (dropped && !m_aborted && attempt < resumeTries) {
+            if (badRange)
+                validator.clear();
+            co_await QCoro::sleepFor(std::chrono::milliseconds(qint64(m_retryDelayMs) << attempt));
+            if (!m_aborted)
+                continue;
+        }
+        if (isTransportFailure(reply->error()) || badRange || cutShort) {
+            QString why = transportProblem(*reply);
+            if (badRange)
+                why = u"the server sent the wrong part of the file"_s;
+            else if (cutShort)
+                why = u"the connection closed early"_s;
+            co_return Outcome<QString>::failure({ EngineError::Domain::Network, int(reply->error()),
+                u"The download from "_s + url.host() + u" did not finish ("_s + why + u"). You can try again."_s });
+        }
+        // A server that answers with an error page has not sent the asset, whatever the body holds.
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status >= 400)
+            co_return Outcome<QString>::failure({ EngineError::Domain::Network, status,
+                u"The download from "_s + url.host() + u" failed (HTTP %1). You can try again."_s.arg(status) });
+        break;
+    }
     if (!digest.isEmpty()) {
         const qsizetype colon = digest.indexOf(u':');
         // Only SHA-256 is published today; a digest in another form cannot be checked.

@@ -22,6 +22,10 @@ class GitHubReleaseClient
 {
 public:
     using AssetPredicate = std::function<bool(const GitHubAsset &asset)>;
+    // Bytes of the file so far, and its size when known (-1 otherwise); called as data arrives.
+    using ProgressHandler = std::function<void(qint64 received, qint64 total)>;
+    // How often a dropped download is taken up again before it fails.
+    static constexpr int resumeTries = 3;
     static constexpr int defaultTimeoutMs = 60 * 1000;
     // The most a download may bring when its size was not announced, unless set otherwise.
     static constexpr qint64 unannouncedLimit = qint64(4) << 30;
@@ -37,6 +41,9 @@ public:
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
     // The most a download of no announced size may bring.
     void setUnannouncedLimit(qint64 bytes) { m_unannouncedLimit = bytes; }
+    // The wait before the first new try of a dropped download; each further try waits twice as long.
+    void setRetryDelay(int milliseconds) { m_retryDelayMs = milliseconds; }
+    void setProgressHandler(ProgressHandler handler) { m_onProgress = std::move(handler); }
     // Stops the requests in flight; each fails as a transport failure (a cancelled operation).
     void abort();
 
@@ -50,7 +57,9 @@ public:
 
     // Streams url's body into a new file of the temporary folder and returns its path. With a
     // digest "sha256:<hex>" the file must match it. More than announcedSize bytes (more than the
-    // unannounced limit when it is negative) stop the download. On any failure the file is removed.
+    // unannounced limit when it is negative) stop the download. A dropped connection is tried again
+    // up to resumeTries times, asking for the rest only if the file is still the one begun
+    // (If-Range with its ETag or Last-Modified). On any failure the file is removed.
     QCoro::Task<Outcome<QString>> download(QUrl url, QString digest = {}, qint64 announcedSize = -1);
     QCoro::Task<Outcome<QString>> download(GitHubAsset asset);
 
@@ -71,4 +80,7 @@ private:
     QNetworkAccessManager *m_sharedNetwork = nullptr;
     std::unique_ptr<QNetworkAccessManager> m_network;
     QList<QPointer<QNetworkReply>> m_inFlight;
+    int m_retryDelayMs = 1000;
+    bool m_aborted = false;
+    ProgressHandler m_onProgress;
 };

@@ -2,7 +2,9 @@
 
 #include "engine/OperationCoordinator.h"
 #include "engine/ProcessExit.h"
+#include "engine/homebrew/BrewNetwork.h"
 #include "engine/homebrew/LineSplitter.h"
+#include "platform/UserDefaults.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,6 +55,7 @@ QProcessEnvironment BrewRunner::environment(
     }
     if (appName)
         env.insert(u"ORVANDO_ASKPASS_FOR"_s, *appName);
+    BrewNetwork::apply(env, UserDefaults::standard(), BrewNetwork::systemProxy());
     return env;
 }
 

@@ -1,5 +1,8 @@
 #include "engine/operations/BrewStep.h"
 
+#include "engine/OperationCoordinator.h"
+#include "engine/homebrew/BrewDownloadWatcher.h"
+
 using namespace Qt::StringLiterals;
 
 QCoro::Task<BrewStep::Result> BrewStep::brew(OperationContext run, QStringList arguments,
@@ -8,13 +11,25 @@ QCoro::Task<BrewStep::Result> BrewStep::brew(OperationContext run, QStringList a
     // runBrew hands every line over on the main thread before it returns, and none once the engine
     // is gone, so no note can land after the state the caller writes at the end.
     FailureExplainer explainer(run.app().name, operation);
-    const OperationContext::LineHandler onLine = [&run, &explainer, &noteFor](const QString &line) {
-        const InstallState note = noteFor(line);
+    // While brew downloads, the note carries how far the download has come.
+    BrewDownloadWatcher watcher(run.environment().homebrewCache, run.coordinator()->network());
+    InstallState note;
+    QObject::connect(&watcher, &BrewDownloadWatcher::progressed, &watcher, [&run, &note](const DownloadProgress &now) {
+        if (note.kind == InstallState::Kind::Installing)
+            run.setState(InstallState::downloading(note.text, now));
+    });
+    const OperationContext::LineHandler onLine = [&run, &explainer, &noteFor, &watcher, &note](const QString &line) {
+        note = noteFor(line);
+        watcher.observe(line);
         run.appendLog(line);
         explainer.observe(line, run.lastLogLine());
-        run.setState(note);
+        if (watcher.active() && note.kind == InstallState::Kind::Installing)
+            run.setState(InstallState::downloading(note.text, watcher.progress()));
+        else
+            run.setState(note);
     };
     const BrewResult result = co_await run.runBrew(arguments, onLine);
+    watcher.stop();
     if (!run.alive())
         co_return Result { Ending::Stopped, {} };
     if (result.succeeded())

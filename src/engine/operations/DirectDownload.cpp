@@ -4,6 +4,7 @@
 #include "engine/direct/GitHubReleaseClient.h"
 #include "engine/direct/ReleaseAsset.h"
 #include "engine/facts/UpdateChecker.h"
+#include "engine/operations/DownloadProgressPublisher.h"
 #include "engine/operations/FailureExplainer.h"
 #include "engine/operations/Operations.h"
 
@@ -40,6 +41,7 @@ QCoro::Task<> Operations::directDownload(
     }
     GitHubReleaseClient client(env.githubApi, work->path(), run.coordinator()->network());
     client.setUnannouncedLimit(env.unannouncedDownloadLimit);
+    client.setRetryDelay(env.downloadRetryDelayMs);
     // A cancel aborts the request in flight; the hook goes before the client does.
     QObject cancelHook;
     QObject::connect(
@@ -59,8 +61,15 @@ QCoro::Task<> Operations::directDownload(
 
     const QUrl url(asset->browserDownloadURL);
     run.appendLog(u"==> Downloading "_s + url.fileName());
-    run.setState(InstallState::installing(u"Downloading "_s + label + u"."_s));
+    const QString note = u"Downloading "_s + label + u"."_s;
+    run.setState(InstallState::installing(note));
+    DownloadProgressPublisher publisher(
+        [&run, &note](const DownloadProgress &progress) { run.setState(InstallState::downloading(note, progress)); });
+    client.setProgressHandler([&publisher](qint64 received, qint64 total) { publisher.update(received, total); });
     const Outcome<QString> file = co_await client.download(*asset);
+    client.setProgressHandler({});
+    if (file.succeeded() && run.alive())
+        publisher.finish();
     if (!run.alive())
         co_return;
     if (!file.succeeded() || run.stopAsked()) {

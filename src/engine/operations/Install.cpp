@@ -1,4 +1,5 @@
 #include "engine/EngineServices.h"
+#include "engine/NetworkStatus.h"
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/CaskFactsText.h"
 #include "engine/homebrew/BrewNotes.h"
@@ -31,6 +32,12 @@ QCoro::Task<> Operations::install(OperationContext run)
         const std::optional<CaskFacts> facts = shared->facts()->caskFacts(app);
         if (facts && facts->isDeprecated())
             run.appendLog(u"warning: "_s + CaskFactsText::deprecated(app.name, *facts, QDate::currentDate()));
+    }
+    if (NetworkStatus::offline(run.environment().askNetworkReachability)) {
+        run.appendLog(u"error: "_s + NetworkStatus::offlineSentence());
+        run.setState(InstallState::failed(NetworkStatus::offlineSentence(), FailureKind::Network, run.lastLogLine()));
+        run.capture(u"app_install_failed"_s);
+        co_return;
     }
     if (app.install.isHomebrewCask()) {
         co_await installViaBrew(run);

@@ -1,4 +1,5 @@
 #include "engine/EngineServices.h"
+#include "engine/NetworkStatus.h"
 #include "engine/facts/UpdateChecker.h"
 #include "engine/homebrew/BrewNotes.h"
 #include "engine/operations/BrewStep.h"
@@ -64,6 +65,12 @@ QCoro::Task<> Operations::update(OperationContext run)
     };
     if (run.detectedState() != InstallState::installed()) {
         fail(app.name + u" is not installed, so there is nothing to update."_s);
+        co_return;
+    }
+    if (NetworkStatus::offline(run.environment().askNetworkReachability)) {
+        run.appendLog(u"error: "_s + NetworkStatus::offlineSentence());
+        run.setState(InstallState::failed(NetworkStatus::offlineSentence(), FailureKind::Network, run.lastLogLine()));
+        run.capture(u"app_update_failed"_s);
         co_return;
     }
     if (app.install.isHomebrewCask()) {

@@ -110,8 +110,10 @@ void AppCardActionArea::refresh()
         place(m_progress, Progress);
     }
     show(m_progress, action == Action::Progress);
-    if (action == Action::Progress)
+    if (action == Action::Progress) {
+        m_progress->setProgress(m_content.percent);
         m_progress->setText(m_content.statusText);
+    }
 
     // A failure in full; why an app is unavailable in a few lines, the rest in its tool tip.
     const bool message = action == Action::Failed || action == Action::Unavailable;

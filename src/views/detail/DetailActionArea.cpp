@@ -108,8 +108,10 @@ void DetailActionArea::refresh()
     const bool focusHere = focused && isAncestorOf(focused);
 
     const bool progress = m_content.busy();
-    if (progress)
+    if (progress) {
+        m_progress->setProgress(m_content.percent);
         m_progress->setText(m_content.statusText);
+    }
     const auto has = [this](Button::Kind kind) {
         return std::any_of(m_content.buttons.cbegin(), m_content.buttons.cend(),
             [kind](const Button &button) { return button.kind == kind; });

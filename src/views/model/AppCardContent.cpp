@@ -54,6 +54,7 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
     case Kind::Installing: {
         content.action = Action::Progress;
         content.statusText = status.sentence;
+        content.percent = state->progress.percent();
         // A Homebrew setup is let finish: cut off, it could leave a broken Homebrew behind.
         if (flags.setupInProgress)
             break;
@@ -161,6 +162,9 @@ QString AppCardContent::accessibleStatus() const
 {
     if (action == Action::UpdateAvailable)
         return u"Installed. "_s + buttons.constFirst().title + u" available."_s;
+    // The figures change several times a second; the card's description only at each quarter.
+    if (action == Action::Progress && percent >= 0)
+        return u"Downloading, %1%"_s.arg(percent / 25 * 25);
     return action == Action::Installed ? u"Installed"_s : statusText;
 }
 

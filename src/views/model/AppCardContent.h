@@ -62,6 +62,7 @@ struct AppCardContent
     QString freemiumNote; // empty for a free application
 
     Action action = Action::Install;
+    int percent = -1; // Progress: how far a measured download has come, 0-100; -1 when unknown
     QString statusText; // the progress note, the failure sentence, why it is unavailable, or "Setting up Homebrew…"
     // The action row, in order. After a failure: the way forward that fits it ("Try again" only
     // where retrying may mend it), then "Dismiss" and "Show in log".

@@ -6,6 +6,7 @@
 #include "telemetry/Analytics.h"
 #include "telemetry/Feedback.h"
 #include "views/removal/RemovalReview.h"
+#include "views/settings/NetworkSection.h"
 #include "views/settings/SelfRemoval.h"
 #include "views/style/Brand.h"
 #include "views/style/BrandMark.h"
@@ -47,6 +48,7 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     items->addLayout(legalSection());
     items->addLayout(privacySection());
     items->addLayout(updatesSection());
+    items->addWidget(new NetworkSection);
     items->addLayout(suggestSection());
     items->addLayout(uninstallSection());
     m_busyNote = Typography::label(QString(), 12, QFont::Normal, Brand::n3, true);
