@@ -80,6 +80,8 @@ Environment Environment::system()
     env.logDir = LogFolder::path();
 
     env.cacheDir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    // ~/Library/Application Support/Orvando on macOS.
+    env.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     env.tools = systemTools();
 
     env.githubApi = QUrl(u"https://api.github.com"_s);

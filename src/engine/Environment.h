@@ -19,6 +19,9 @@ struct Environment
     QString helperDir; // where the orvando-askpass helper is looked for
     QString logDir; // where each day's install log lines are appended; empty: no log files
     QString cacheDir; // the user's cache folder for this program; empty: nothing is cached
+    // The user's data folder for this program (the operation history, kept versions); empty: no
+    // history is kept and nothing is kept to revert to.
+    QString dataDir;
 
     struct Tools
     {

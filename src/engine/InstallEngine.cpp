@@ -7,6 +7,7 @@
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/CaskFactsText.h"
 #include "engine/facts/UpdateChecker.h"
+#include "engine/history/OperationHistory.h"
 #include "engine/homebrew/BrewRunner.h"
 #include "engine/log/InstallLogFile.h"
 #include "engine/operations/Operations.h"
@@ -66,6 +67,10 @@ InstallEngine::InstallEngine(
                     + u" is a link to another place."_s,
                 {});
     }
+    // Shared with the process's other windows; a file that could not be read was moved aside.
+    m_history = OperationHistory::forFolder(m_env.dataDir);
+    if (m_history && !m_history->problem().isEmpty())
+        appendLog(m_history->problem(), {});
 }
 
 InstallEngine::~InstallEngine() = default;
@@ -175,7 +180,10 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
     const OperationCoordinator::Ticket ticket = beginOperation(app);
     if (!ticket)
         co_return OperationOutcome { Kind::Refused, busySentence(app), {} };
-    const OperationContext run(this, app);
+    const auto kind = operation == AppOperation::Install ? HistoryRecord::Kind::Install
+        : operation == AppOperation::Update                ? HistoryRecord::Kind::Update
+                                                           : HistoryRecord::Kind::Uninstall;
+    const OperationContext run(this, app, kind);
     switch (operation) {
     case AppOperation::Install:
         co_await Operations::install(run);
@@ -216,7 +224,7 @@ QCoro::Task<> InstallEngine::setUpHomebrewThenInstall(CatalogApp app)
     const OperationCoordinator::Ticket ticket = beginOperation(app);
     if (!ticket)
         co_return;
-    co_await Operations::setUpHomebrewThenInstall(OperationContext(this, app));
+    co_await Operations::setUpHomebrewThenInstall(OperationContext(this, app, HistoryRecord::Kind::Install));
 }
 
 QCoro::Task<bool> InstallEngine::setUpHomebrew(QString triggeringAppID)
@@ -224,7 +232,7 @@ QCoro::Task<bool> InstallEngine::setUpHomebrew(QString triggeringAppID)
     // The setup is for no app in particular; the one that asked for it names its lines in the log.
     CatalogApp triggering;
     triggering.id = triggeringAppID;
-    co_return co_await Operations::setUpHomebrew(OperationContext(this, triggering));
+    co_return co_await Operations::setUpHomebrew(OperationContext(this, triggering, HistoryRecord::Kind::HomebrewSetup));
 }
 
 QCoro::Task<> InstallEngine::refreshCaskList(CatalogApp app)
@@ -263,7 +271,7 @@ QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()
             appendLog(u"note: Skipped "_s + app.name + u": another operation on it is still running."_s, app.id);
             continue;
         }
-        co_await Operations::uninstall(OperationContext(this, app));
+        co_await Operations::uninstall(OperationContext(this, app, HistoryRecord::Kind::Uninstall));
         if (!self)
             co_return removed;
         if (state(app.id) == InstallState::notInstalled())
