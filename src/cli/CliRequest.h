@@ -6,7 +6,7 @@
 // What the command line was asked to do, as its arguments say; nothing is looked up yet.
 struct CliRequest
 {
-    enum class Command { List, Info, Install, Uninstall, Update, Outdated, Export, Import };
+    enum class Command { List, Info, Install, Uninstall, Update, Outdated, Export, Import, History };
 
     Command command = Command::List;
     QStringList names; // the apps named (info, install, uninstall, update), as typed
@@ -19,6 +19,7 @@ struct CliRequest
     bool verbose = false;
     bool noSetup = false;
     bool yes = false;
+    int limit = 0; // history: the most operations listed; 0 for the default
 
     friend bool operator==(const CliRequest &, const CliRequest &) = default;
 };

@@ -70,13 +70,13 @@ namespace {
 class BatchRecord
 {
 public:
-    BatchRecord(const InstallEngine *engine, AppOperation operation, int total)
+    BatchRecord(const InstallEngine *engine, int total)
         : m_history(engine->history())
     {
         if (!m_history)
             return;
         m_record.kind = HistoryRecord::Kind::Batch;
-        m_record.appName = presentTense(operation) + u' ' + QString::number(total) + u" apps"_s;
+        m_record.appName = QString::number(total) + (total == 1 ? u" app"_s : u" apps"_s);
         m_record.started = QDateTime::currentDateTime();
         m_record.outcome = HistoryRecord::Outcome::Interrupted;
         m_record.sentence = u"The window closed before this operation finished."_s;
@@ -175,7 +175,7 @@ QCoro::Task<BatchInstaller::Summary> BatchInstaller::run(QList<CatalogApp> apps,
     }
     m_total = int(queue.size());
     setRunning(true);
-    BatchRecord record(m_engine, operation, m_total);
+    BatchRecord record(m_engine, m_total);
 
     // Once for the whole queue, rather than a setup prompt in the middle of it.
     bool setupFailed = false;

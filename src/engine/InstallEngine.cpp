@@ -8,6 +8,7 @@
 #include "engine/facts/CaskFactsText.h"
 #include "engine/facts/UpdateChecker.h"
 #include "engine/history/OperationHistory.h"
+#include "engine/operations/OperationRecord.h"
 #include "engine/homebrew/BrewRunner.h"
 #include "engine/log/InstallLogFile.h"
 #include "engine/operations/Operations.h"
@@ -183,7 +184,10 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
     const auto kind = operation == AppOperation::Install ? HistoryRecord::Kind::Install
         : operation == AppOperation::Update                ? HistoryRecord::Kind::Update
                                                            : HistoryRecord::Kind::Uninstall;
-    const OperationContext run(this, app, kind);
+    // Beside the run, not inside its copies: it is completed once the run is over, while the
+    // ticket still shows whether a cancel was asked for.
+    const OperationRecord record(this, app, kind);
+    const OperationContext run(this, app);
     switch (operation) {
     case AppOperation::Install:
         co_await Operations::install(run);
@@ -224,7 +228,8 @@ QCoro::Task<> InstallEngine::setUpHomebrewThenInstall(CatalogApp app)
     const OperationCoordinator::Ticket ticket = beginOperation(app);
     if (!ticket)
         co_return;
-    co_await Operations::setUpHomebrewThenInstall(OperationContext(this, app, HistoryRecord::Kind::Install));
+    const OperationRecord record(this, app, HistoryRecord::Kind::Install);
+    co_await Operations::setUpHomebrewThenInstall(OperationContext(this, app));
 }
 
 QCoro::Task<bool> InstallEngine::setUpHomebrew(QString triggeringAppID)
@@ -232,7 +237,8 @@ QCoro::Task<bool> InstallEngine::setUpHomebrew(QString triggeringAppID)
     // The setup is for no app in particular; the one that asked for it names its lines in the log.
     CatalogApp triggering;
     triggering.id = triggeringAppID;
-    co_return co_await Operations::setUpHomebrew(OperationContext(this, triggering, HistoryRecord::Kind::HomebrewSetup));
+    const OperationRecord record(this, triggering, HistoryRecord::Kind::HomebrewSetup);
+    co_return co_await Operations::setUpHomebrew(OperationContext(this, triggering));
 }
 
 QCoro::Task<> InstallEngine::refreshCaskList(CatalogApp app)
@@ -271,7 +277,8 @@ QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()
             appendLog(u"note: Skipped "_s + app.name + u": another operation on it is still running."_s, app.id);
             continue;
         }
-        co_await Operations::uninstall(OperationContext(this, app, HistoryRecord::Kind::Uninstall));
+        const OperationRecord record(this, app, HistoryRecord::Kind::Uninstall);
+        co_await Operations::uninstall(OperationContext(this, app));
         if (!self)
             co_return removed;
         if (state(app.id) == InstallState::notInstalled())

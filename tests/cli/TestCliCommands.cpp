@@ -62,6 +62,7 @@ struct CliSandbox : Sandbox
         Environment env = environment();
         env.cacheDir = root() + u"/cache"_s;
         env.logDir = root() + u"/logs"_s;
+        env.dataDir = root() + u"/data"_s;
         EnvironmentFile::write(envFile(), env);
     }
     QString envFile() const { return root() + u"/environment.json"_s; }
@@ -201,6 +202,10 @@ private Q_SLOTS:
         import.yes = true;
         runs("import", { u"import"_s, u"Brewfile"_s, u"-y"_s }, import);
         runs("export to standard output", { u"export"_s }, request(Command::Export));
+        CliRequest history = request(Command::History, { u"12"_s });
+        history.limit = 5;
+        history.json = true;
+        runs("history of one operation", { u"history"_s, u"12"_s, u"--limit=5"_s, u"--json"_s }, history);
 
         const QString noCommand = u"Name a command. “orvando-cli --help” lists them."_s;
         refused("no command", {}, Kind::Usage, noCommand);
@@ -224,6 +229,8 @@ private Q_SLOTS:
         refused("help of a command", { u"install"_s, u"maccy"_s, u"--help"_s }, Kind::Help,
             u"Usage: orvando-cli install <id>…"_s);
         refused("help command", { u"help"_s, u"import"_s }, Kind::Help, u"Usage: orvando-cli import <file> [--yes]"_s);
+        refused("history with no limit", { u"history"_s, u"--limit"_s, u"0"_s }, Kind::Usage,
+            u"--limit needs a whole number above 0."_s);
         refused("version wins", { u"list"_s, u"--version"_s }, Kind::Version, QString());
     }
 
@@ -401,6 +408,48 @@ private Q_SLOTS:
         QVERIFY2(document.isObject(), qPrintable(error.errorString()));
         QCOMPARE(violation(document.object(), schema, json[0]), QString());
         QCOMPARE(valueAt(document.object(), json[1]), QJsonValue(json[2]));
+    }
+
+    // What the runs before it did, newest first: the list, one app's, one in full, and as JSON in
+    // the published schema.
+    void historyTellsWhatWasDone()
+    {
+        const CliSandbox sandbox;
+        QCOMPARE(sandbox.run({ u"history"_s }).out, u"Nothing has been done yet.\n"_s);
+        QCOMPARE(
+            sandbox.run({ u"install"_s, u"maccy"_s, u"rectangle"_s }, { u"FAKE_BREW_FAIL_TOKENS=maccy"_s }).exitCode,
+            1);
+        QCOMPARE(sandbox.run({ u"uninstall"_s, u"rectangle"_s }).exitCode, 0);
+
+        const Run listed = sandbox.run({ u"history"_s, u"--limit"_s, u"3"_s });
+        QCOMPARE(listed.exitCode, 0);
+        const QStringList lines = listed.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        // Each batch has a line of its own, with its summary.
+        const QStringList expected { u"^5 .* Rectangle +uninstall +1\\.0 +succeeded$"_s,
+            u"^4 .* 1 app +batch +succeeded +1 removed"_s, u"^3 .* Rectangle +install +1\\.0 +succeeded$"_s };
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY2(QRegularExpression(expected.at(i)).match(lines.at(i + 1)).hasMatch(), qPrintable(listed.out));
+        QCOMPARE(sandbox.run({ u"history"_s, u"maccy"_s }).out.count(u'\n'), 2);
+        const Run one = sandbox.run({ u"history"_s, u"2"_s });
+        QVERIFY2(one.out.contains(u"Outcome    failed"_s) && one.out.contains(u"maccy"_s), qPrintable(one.out));
+        QCOMPARE(sandbox.run({ u"history"_s, u"99"_s }).exitCode, 2);
+
+        const QJsonObject schemas = QJsonDocument::fromJson(
+            EngineTestKit::fileBytes(QStringLiteral(ORVANDO_SOURCE_DIR "/docs/cli-json-schema.json")))
+                                        .object()[u"$defs"_s]
+                                        .toObject();
+        for (const auto &[arguments, schema] : { std::pair(QStringList { u"history"_s, u"--json"_s }, u"history"_s),
+                 std::pair(QStringList { u"history"_s, u"2"_s, u"--json"_s }, u"historyEntry"_s) }) {
+            const QJsonObject document = QJsonDocument::fromJson(sandbox.run(arguments).out.toUtf8()).object();
+            QVERIFY(!document.isEmpty());
+            QCOMPARE(violation(document, schemas[schema].toObject(), schema), QString());
+        }
+        const QJsonObject failed
+            = QJsonDocument::fromJson(sandbox.run({ u"history"_s, u"2"_s, u"--json"_s }).out.toUtf8()).object();
+        QCOMPARE(valueAt(failed, u"operation.outcome"_s), QJsonValue(u"failed"_s));
+        QCOMPARE(valueAt(failed, u"operation.route"_s), QJsonValue(u"cask"_s));
+        QVERIFY(!valueAt(failed, u"operation.log"_s).toArray().isEmpty());
     }
 
     // Only a build made for tests takes its Mac from the file the variable names (here one that cannot be

@@ -16,5 +16,6 @@ QCoro::Task<int> update(CliContext *context);
 QCoro::Task<int> outdated(CliContext *context);
 int exportSet(CliContext *context);
 QCoro::Task<int> importSet(CliContext *context);
+int history(CliContext *context);
 
 } // namespace CliCommands

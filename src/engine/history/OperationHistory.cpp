@@ -204,7 +204,7 @@ qint64 OperationHistory::begin(const HistoryRecord &record)
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.prepare(u"INSERT INTO operations (app_id, app_name, kind, route, version_before, started_at, outcome, "
                   "owner_pid) VALUES (?, ?, ?, ?, ?, ?, 'running', ?)"_s);
-    query.addBindValue(record.appID);
+    query.addBindValue(record.appID.isNull() ? u""_s : record.appID); // a batch has none
     query.addBindValue(textOrNull(record.appName));
     query.addBindValue(HistoryRecord::kindName(record.kind));
     query.addBindValue(textOrNull(record.route));

@@ -3,7 +3,6 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
 #include "engine/homebrew/BrewRunner.h"
-#include "engine/operations/OperationRecord.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,17 +12,6 @@ OperationContext::OperationContext(InstallEngine *engine, CatalogApp app)
     , m_env(engine->environment())
     , m_coordinator(engine->coordinator())
 {
-}
-
-OperationContext::OperationContext(InstallEngine *engine, CatalogApp app, HistoryRecord::Kind kind)
-    : OperationContext(engine, std::move(app))
-{
-    m_record = std::make_shared<OperationRecord>(engine, m_app, kind);
-}
-
-qint64 OperationContext::recordID() const
-{
-    return m_record ? m_record->id() : 0;
 }
 
 bool OperationContext::stopAsked() const

@@ -4,7 +4,6 @@
 #include "engine/Environment.h"
 #include "engine/InstallState.h"
 #include "engine/disk/InstallMethod.h"
-#include "engine/history/HistoryRecord.h"
 #include "engine/homebrew/BrewResult.h"
 
 #include <QCoroTask>
@@ -12,13 +11,11 @@
 #include <QStringList>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 class EngineServices;
 class InstallEngine;
 class OperationCoordinator;
-class OperationRecord;
 
 // What one run of an operation on one app works through: the app, and the window's engine the run
 // reports to, with the dozen things its steps do (set the app's state, add to the log, run brew,
@@ -33,12 +30,8 @@ public:
     using SetupRunner = std::function<QCoro::Task<int>(QString appID, LineHandler sink)>;
 
     OperationContext(InstallEngine *engine, CatalogApp app);
-    // A run the history records as kind: written when it starts, completed when its last copy goes.
-    OperationContext(InstallEngine *engine, CatalogApp app, HistoryRecord::Kind kind);
 
     const CatalogApp &app() const { return m_app; }
-    // The run's entry in the history; 0 when it is not recorded.
-    qint64 recordID() const;
     const Environment &environment() const { return m_env; }
     OperationCoordinator *coordinator() const { return m_coordinator; }
     // Whether the window's engine is still there to report to.
@@ -90,5 +83,4 @@ private:
     CatalogApp m_app;
     Environment m_env;
     OperationCoordinator *m_coordinator = nullptr;
-    std::shared_ptr<OperationRecord> m_record;
 };

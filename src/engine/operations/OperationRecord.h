@@ -11,9 +11,9 @@
 class InstallEngine;
 class OperationHistory;
 
-// The history's entry for one run, shared by every copy of the run's context: written as running
-// when the run starts, it collects the app's log lines while the run goes on and is completed,
-// with how the run ended, when the last copy of the context goes, which is when the run ends.
+// The history's entry for one run of an operation, held beside the run's context by whoever holds
+// the app's ticket: written as running when the run starts, it collects the app's log lines while
+// the run goes on, and is completed with how the run ended when it goes, at the run's end.
 class OperationRecord
 {
 public:
