@@ -186,6 +186,9 @@ private Q_SLOTS:
         QVERIFY(list->isExpanded(list->currentIndex()));
         QTest::keyClick(list, Qt::Key_Down);
         QCOMPARE(list->currentIndex().data().toString(), u"No room."_s);
+        // The lines, left out of the list, read when the row opened.
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentIndex().data().toString(), u"error: disk full"_s);
 
         view.outcomeFilter()->setCurrentIndex(view.outcomeFilter()->findData(int(Ending::Succeeded)));
         QCOMPARE(list->model()->rowCount(), 1);

@@ -39,6 +39,7 @@ struct HistoryRecord
     QString sentence; // why it failed, or what a batch did
     std::optional<FailureKind> failure; // Failed only, from the failure explainer
     QStringList log;
+    bool logLeftOut = false; // it has log lines in the file, not read with it (a summary)
     qint64 ownerPid = 0; // the process that runs it, while it runs
 
     // The names written to the file and printed by the command line ("update", "needs-homebrew").

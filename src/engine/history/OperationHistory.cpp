@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QtConcurrentRun>
 
 #include <atomic>
 #include <cerrno>
@@ -24,6 +25,10 @@ namespace {
 
 const QString columns = u"id, app_id, app_name, kind, route, version_before, version_after, started_at, ended_at, "
                         "outcome, sentence, failure_class, log, owner_pid"_s;
+// The same, with whether there are log lines in place of them.
+const QString summaryColumns = u"id, app_id, app_name, kind, route, version_before, version_after, started_at, "
+                               "ended_at, outcome, sentence, failure_class, NULL, owner_pid, "
+                               "(log IS NOT NULL AND log <> '')"_s;
 
 // SQLite's own codes for a file that is not a database at all, or a damaged one.
 bool isDamaged(const QSqlError &error)
@@ -61,6 +66,7 @@ HistoryRecord recordFrom(const QSqlQuery &query)
     const QString log = query.value(12).toString();
     record.log = log.isEmpty() ? QStringList() : log.split(u'\n');
     record.ownerPid = query.value(13).toLongLong();
+    record.logLeftOut = query.value(14).toBool();
     return record;
 }
 
@@ -105,6 +111,7 @@ OperationHistory::OperationHistory(QString path)
 
 OperationHistory::~OperationHistory()
 {
+    m_checkpoint.waitForFinished();
     close();
 }
 
@@ -137,6 +144,9 @@ bool OperationHistory::open(bool afterMovingAside)
             else if (!failure.isValid() && !HistorySchema::migrate(db, HistorySchema::currentVersion, &why))
                 failure = QSqlError(why, {}, QSqlError::StatementError);
             QSqlQuery(db).exec(u"PRAGMA synchronous = NORMAL"_s);
+            // The journal is folded back into the file off the main thread (checkpointSoon), not
+            // by whichever write happens to fill it.
+            QSqlQuery(db).exec(u"PRAGMA wal_autocheckpoint = 0"_s);
         }
     }
     m_open = !failure.isValid();
@@ -235,7 +245,30 @@ bool OperationHistory::finish(qint64 id, const HistoryRecord &record)
     query.addBindValue(id);
     const bool written = query.exec();
     prune();
+    if (++m_writesSinceCheckpoint >= checkpointEvery) {
+        m_writesSinceCheckpoint = 0;
+        checkpointSoon();
+    }
     return written;
+}
+
+void OperationHistory::checkpointSoon()
+{
+    if (m_checkpoint.isRunning())
+        return;
+    m_checkpoint = QtConcurrent::run([path = m_path] {
+        // A connection of the worker's own: Qt's may only be used on the thread that made them.
+        static std::atomic<int> made { 0 };
+        const QString name = u"orvando-history-checkpoint-%1-%2"_s.arg(QCoreApplication::applicationPid()).arg(++made);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
+            db.setDatabaseName(path);
+            db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(busyTimeoutMs));
+            if (db.open())
+                QSqlQuery(db).exec(u"PRAGMA wal_checkpoint(PASSIVE)"_s);
+        }
+        QSqlDatabase::removeDatabase(name);
+    });
 }
 
 void OperationHistory::prune()
@@ -248,12 +281,12 @@ void OperationHistory::prune()
 }
 
 QList<HistoryRecord> OperationHistory::recent(
-    int limit, const QString &appID, std::optional<HistoryRecord::Outcome> outcome) const
+    int limit, const QString &appID, std::optional<HistoryRecord::Outcome> outcome, Lines lines) const
 {
     QList<HistoryRecord> records;
     if (!m_open)
         return records;
-    QString sql = u"SELECT "_s + columns + u" FROM operations WHERE 1"_s;
+    QString sql = u"SELECT "_s + (lines == Lines::Read ? columns : summaryColumns) + u" FROM operations WHERE 1"_s;
     if (!appID.isEmpty())
         sql += u" AND app_id = ?"_s;
     if (outcome)

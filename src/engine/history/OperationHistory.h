@@ -2,6 +2,7 @@
 
 #include "engine/history/HistoryRecord.h"
 
+#include <QFuture>
 #include <QList>
 #include <QString>
 
@@ -19,6 +20,8 @@ class OperationHistory
 public:
     static constexpr int keptOperations = 1000;
     static constexpr int busyTimeoutMs = 10000;
+    // Completed operations between two checkpoints of the write-ahead journal.
+    static constexpr int checkpointEvery = 50;
 
     // The history kept in folder ("<folder>/history.sqlite"), opened on first use and shared
     // while anyone holds it; null for an empty folder.
@@ -41,9 +44,11 @@ public:
     // and log lines; then drops what is past keptOperations.
     bool finish(qint64 id, const HistoryRecord &record);
 
+    // Whether a list carries each operation's log lines, or only says it has some (logLeftOut).
+    enum class Lines { Read, LeftOut };
     // The newest first, at most limit, of one app and one outcome when given.
     QList<HistoryRecord> recent(int limit = keptOperations, const QString &appID = {},
-        std::optional<HistoryRecord::Outcome> outcome = std::nullopt) const;
+        std::optional<HistoryRecord::Outcome> outcome = std::nullopt, Lines lines = Lines::Read) const;
     std::optional<HistoryRecord> record(qint64 id) const;
 
 private:
@@ -53,10 +58,14 @@ private:
     bool moveAside();
     void markInterrupted();
     void prune();
+    // Folds the journal back into the file, on a worker thread.
+    void checkpointSoon();
 
     QString m_path;
     QString m_connection;
     QString m_problem;
     bool m_open = false;
+    int m_writesSinceCheckpoint = 0;
+    QFuture<void> m_checkpoint;
     bool m_damaged = false; // the last open failed on a file that is not, or no longer, a database
 };

@@ -80,7 +80,14 @@ ActivityView *ActivityView::present(InstallEngine *engine, QWidget *window)
 void ActivityView::reload()
 {
     const std::shared_ptr<OperationHistory> history = m_engine ? m_engine->history() : nullptr;
-    m_model->setRecords(history ? history->recent() : QList<HistoryRecord>());
+    // A row's lines are read when it is opened: a thousand operations' would make the sheet slow to open.
+    m_model->setLogLoader([history](qint64 id) {
+        const std::optional<HistoryRecord> record = history ? history->record(id) : std::nullopt;
+        return record ? record->log : QStringList();
+    });
+    m_model->setRecords(history
+            ? history->recent(OperationHistory::keptOperations, {}, std::nullopt, OperationHistory::Lines::LeftOut)
+            : QList<HistoryRecord>());
     fillAppFilter();
     applyFilter();
 }

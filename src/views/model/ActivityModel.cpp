@@ -203,3 +203,34 @@ QVariant ActivityModel::data(const QModelIndex &index, int role) const
         return {};
     }
 }
+
+bool ActivityModel::hasChildren(const QModelIndex &parent) const
+{
+    if (!parent.isValid())
+        return !m_shown.isEmpty();
+    if (parent.internalId() != topLevel || parent.column() != 0)
+        return false;
+    const HistoryRecord &record = m_records.at(m_shown.at(parent.row()));
+    return record.logLeftOut || rowCount(parent) > 0;
+}
+
+bool ActivityModel::canFetchMore(const QModelIndex &parent) const
+{
+    return parent.isValid() && parent.internalId() == topLevel && m_loadLog
+        && m_records.at(m_shown.at(parent.row())).logLeftOut;
+}
+
+void ActivityModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    HistoryRecord &record = m_records[m_shown.at(parent.row())];
+    const QStringList lines = m_loadLog(record.id);
+    record.logLeftOut = false;
+    if (lines.isEmpty())
+        return;
+    const int first = rowCount(parent);
+    beginInsertRows(parent, first, first + int(lines.size()) - 1);
+    record.log = lines;
+    endInsertRows();
+}

@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QList>
 
+#include <functional>
 #include <optional>
 
 // The Activity list: one row per operation, newest first, each with its sentence (when it has one)
@@ -17,7 +18,12 @@ class ActivityModel : public QAbstractItemModel
 public:
     enum Role { OutcomeRole = Qt::UserRole, RecordIDRole };
 
+    // An operation's log lines, by its id, for a row opened whose lines were left out of the list.
+    using LogLoader = std::function<QStringList(qint64 id)>;
+
     explicit ActivityModel(QObject *parent = nullptr);
+
+    void setLogLoader(LogLoader loader) { m_loadLog = std::move(loader); }
 
     // Newest first, as the history gives them.
     void setRecords(QList<HistoryRecord> records);
@@ -40,12 +46,16 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool hasChildren(const QModelIndex &parent = {}) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
 
 private:
     void refilter();
     // The sentence first (when there is one), then the log lines.
     static QStringList childTexts(const HistoryRecord &record);
 
+    LogLoader m_loadLog;
     QList<HistoryRecord> m_records;
     QList<qsizetype> m_shown; // indexes into m_records
     QString m_appFilter;
