@@ -7,6 +7,7 @@
 #include "engine/OperationCoordinator.h"
 #include "engine/facts/GatekeeperVerdict.h"
 #include "platform/RunningApplications.h"
+#include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 
@@ -450,6 +451,47 @@ private Q_SLOTS:
         QCOMPARE(valueAt(failed, u"operation.outcome"_s), QJsonValue(u"failed"_s));
         QCOMPARE(valueAt(failed, u"operation.route"_s), QJsonValue(u"cask"_s));
         QVERIFY(!valueAt(failed, u"operation.log"_s).toArray().isEmpty());
+    }
+
+    // A skipped version or a held app, kept in the user defaults by an earlier run, is left out of
+    // outdated and update --all, which say so; a newer version than the one skipped comes back.
+    void skipAndHoldAreHonoured_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("leftAlone"); // what outdated and update --all say; empty: Shottr is offered
+        QTest::newRow("this version skipped")
+            << u"orvando.skipped_version.shottr"_s << u"2.1.0"_s << u"Left alone: You skipped Shottr 2.1.0."_s;
+        QTest::newRow("an older version skipped") << u"orvando.skipped_version.shottr"_s << u"2.0.0"_s << QString();
+        QTest::newRow("held") << u"orvando.updates_held.shottr"_s << u"true"_s
+                              << u"Left alone: You asked not to check Shottr for updates."_s;
+    }
+
+    void skipAndHoldAreHonoured()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, leftAlone);
+        const CliSandbox sandbox;
+        sandbox.preinstall({ u"maccy"_s, u"shottr"_s });
+        const QString config = sandbox.root() + u"/config"_s;
+        {
+            UserDefaults defaults(config + u"/Orvando/Orvando.ini"_s);
+            defaults.setString(key, value);
+        }
+        const QStringList variables { u"XDG_CONFIG_HOME="_s + config };
+
+        const Run outdated = sandbox.run({ u"outdated"_s }, variables);
+        QCOMPARE(outdated.exitCode, 0);
+        QCOMPARE(outdated.out.contains(u"shottr "_s), leftAlone.isEmpty());
+        QCOMPARE(outdated.out.contains(leftAlone), true);
+        const QJsonObject json
+            = QJsonDocument::fromJson(sandbox.run({ u"outdated"_s, u"--json"_s }, variables).out.toUtf8()).object();
+        QCOMPARE(json[u"leftAlone"_s].toArray().size(), leftAlone.isEmpty() ? 0 : 1);
+        const Run update = sandbox.run({ u"update"_s, u"--all"_s }, variables);
+        QCOMPARE(update.exitCode, 0);
+        QVERIFY2(update.out.startsWith(leftAlone), qPrintable(update.out));
+        QCOMPARE(update.out.contains(u"Updated Shottr"_s), leftAlone.isEmpty());
     }
 
     // Only a build made for tests takes its Mac from the file the variable names (here one that cannot be
