@@ -8,9 +8,9 @@
 #include "engine/facts/CaskFactsText.h"
 #include "engine/facts/UpdateChecker.h"
 #include "engine/history/OperationHistory.h"
-#include "engine/operations/OperationRecord.h"
 #include "engine/homebrew/BrewRunner.h"
 #include "engine/log/InstallLogFile.h"
+#include "engine/operations/OperationRecord.h"
 #include "engine/operations/Operations.h"
 #include "platform/Workspace.h"
 #include "telemetry/Analytics.h"
@@ -182,8 +182,8 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
     if (!ticket)
         co_return OperationOutcome { Kind::Refused, busySentence(app), {} };
     const auto kind = operation == AppOperation::Install ? HistoryRecord::Kind::Install
-        : operation == AppOperation::Update                ? HistoryRecord::Kind::Update
-                                                           : HistoryRecord::Kind::Uninstall;
+        : operation == AppOperation::Update              ? HistoryRecord::Kind::Update
+                                                         : HistoryRecord::Kind::Uninstall;
     // Beside the run, not inside its copies: it is completed once the run is over, while the
     // ticket still shows whether a cancel was asked for.
     const OperationRecord record(this, app, kind);
@@ -216,6 +216,23 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
     if (now.kind == InstallState::Kind::Failed)
         co_return OperationOutcome { Kind::Failed, now.text, now.failure };
     co_return OperationOutcome { Kind::Failed, app.name + u" is not in the state asked for."_s, {} };
+}
+
+QCoro::Task<OperationOutcome> InstallEngine::revert(CatalogApp app)
+{
+    using Kind = OperationOutcome::Kind;
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return OperationOutcome { Kind::Refused, busySentence(app), {} };
+    const OperationRecord record(this, app, HistoryRecord::Kind::Revert);
+    const OperationContext run(this, app);
+    co_await Operations::revert(run);
+    if (!run.alive())
+        co_return OperationOutcome { Kind::Cancelled, {}, {} };
+    const InstallState now = state(app.id).value_or(InstallState::notInstalled());
+    if (now.kind == InstallState::Kind::Installed)
+        co_return OperationOutcome { Kind::Succeeded, {}, {} };
+    co_return OperationOutcome { Kind::Failed, now.text, now.failure };
 }
 
 bool InstallEngine::cancel(const QString &appID)

@@ -95,6 +95,9 @@ public:
     QCoro::Task<> update(CatalogApp app);
     // Ends in notInstalled or failed.
     QCoro::Task<> uninstall(CatalogApp app);
+    // Puts back the version the app's last direct-download update replaced; ends in installed, or
+    // failed with the newer version still in place.
+    QCoro::Task<OperationOutcome> revert(CatalogApp app);
     // The operations with their outcome, for the batch queue and the command line. The outcome's
     // sentence is the one the state carries, or the refusal when another operation on the app
     // runs, in this process or (through its lock file) in another.

@@ -13,8 +13,6 @@ int main(int argc, char *argv[])
     if (arguments.size() != 4)
         return 2;
     OperationHistory history(OperationHistory::fileIn(arguments.at(1)));
-    if (!history.isOpen())
-        qWarning("%s", qPrintable(history.problem()));
     const int count = arguments.at(3).toInt();
     int written = 0;
     for (int i = 0; i < count; ++i) {

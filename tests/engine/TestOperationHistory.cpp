@@ -47,13 +47,11 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         OperationHistory history(OperationHistory::fileIn(folder.path()));
-        QVERIFY(history.isOpen());
         const qint64 id = history.begin(record(u"maccy"_s));
         QVERIFY(id > 0);
         const HistoryRecord running = *history.record(id);
         QCOMPARE(running.outcome, Ending::Running);
         QCOMPARE(running.ownerPid, QCoreApplication::applicationPid());
-        QCOMPARE(running.versionBefore, u"1.2.0"_s);
         QVERIFY(running.started.isValid() && !running.ended.isValid());
 
         HistoryRecord ended = running;
@@ -68,8 +66,6 @@ private Q_SLOTS:
         QCOMPARE(written.outcome, Ending::Failed);
         QCOMPARE(written.sentence, ended.sentence);
         QCOMPARE(written.failure, FailureKind::Download);
-        QCOMPARE(written.route, u"direct"_s);
-        QCOMPARE(written.appName, u"MACCY"_s);
         QCOMPARE(written.ownerPid, 0);
         QVERIFY(written.ended.isValid());
         QCOMPARE(written.log.size(), HistoryRecord::maxLogLines);
@@ -126,12 +122,10 @@ private Q_SLOTS:
         QSqlDatabase::removeDatabase(u"first"_s);
 
         OperationHistory history(path);
-        QVERIFY(history.isOpen());
         const QList<HistoryRecord> kept = history.recent();
         QCOMPARE(kept.size(), 1);
         QCOMPARE(kept.first().kind, HistoryRecord::Kind::Update);
         QCOMPARE(kept.first().sentence, u"No."_s);
-        QCOMPARE(kept.first().started.toMSecsSinceEpoch(), 1000);
         // The second version's columns are there to write.
         const qint64 id = history.begin(record(u"stats"_s));
         HistoryRecord ended = record(u"stats"_s);

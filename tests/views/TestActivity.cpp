@@ -56,7 +56,6 @@ private Q_SLOTS:
         QTest::newRow("removed") << Kind::Uninstall << Ending::Succeeded << u"Removed Maccy"_s;
         QTest::newRow("removal cancelled") << Kind::Uninstall << Ending::Cancelled << u"Maccy wasn’t removed"_s;
         QTest::newRow("Homebrew set up") << Kind::HomebrewSetup << Ending::Succeeded << u"Set up Homebrew"_s;
-        QTest::newRow("reverted") << Kind::Revert << Ending::Succeeded << u"Reverted Maccy"_s;
     }
 
     void saysWhatWasDone()
@@ -76,7 +75,6 @@ private Q_SLOTS:
                                    << u"1.2.0 → 1.3.0 · GitHub download · "_s;
         QTest::newRow("a failed update") << u"1.2.0"_s << u"1.2.0"_s << u"cask"_s << u"1.2.0 · Homebrew · "_s;
         QTest::newRow("a removal") << u"2.0"_s << QString() << u"cask"_s << u"2.0 · Homebrew · "_s;
-        QTest::newRow("a setup") << QString() << QString() << QString() << QString();
     }
 
     void detailsVersionsSourceAndTime()

@@ -24,6 +24,10 @@ QCoro::Task<> directDownload(OperationContext run, DirectDownload download, QStr
 // Update.cpp: `brew upgrade --cask`, or the latest release in place of the installed bundle.
 QCoro::Task<> update(OperationContext run);
 
+// Revert.cpp: puts back the version of a direct-download app that its last update replaced
+// (direct/KeptVersions), through the same replace; fails, touching nothing, when none is kept.
+QCoro::Task<> revert(OperationContext run);
+
 // Uninstall.cpp: quits the app, removes it the way it came, sweeps its leftovers and clears its
 // Accessibility permission.
 QCoro::Task<> uninstall(OperationContext run);
