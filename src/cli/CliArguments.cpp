@@ -73,6 +73,8 @@ const QList<CommandSyntax> &commands()
             u"What Orvando did, newest first: every operation, one app's (by its id), or one operation in full "
             "(by its number)."_s,
             { u"--json"_s, u"--limit"_s }, 0, 1 },
+        { Command::Revert, u"revert"_s, u"<id>"_s,
+            u"Puts back the version of a downloaded app that its last update replaced."_s, {}, 1, 1 },
     };
     return table;
 }

@@ -6,7 +6,7 @@
 // What the command line was asked to do, as its arguments say; nothing is looked up yet.
 struct CliRequest
 {
-    enum class Command { List, Info, Install, Uninstall, Update, Outdated, Export, Import, History };
+    enum class Command { List, Info, Install, Uninstall, Update, Outdated, Export, Import, History, Revert };
 
     Command command = Command::List;
     QStringList names; // the apps named (info, install, uninstall, update), as typed

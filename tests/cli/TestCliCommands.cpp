@@ -359,6 +359,8 @@ private Q_SLOTS:
             none);
         row("import confirmed", u"import SET --yes"_s, none, 0, { u"^Installed Maccy\\.$"_s }, none,
             { u"Maccy.app"_s });
+        row("revert with nothing kept", u"revert parabolic"_s, none, 1, nothing,
+            { u"^The earlier version of Parabolic is no longer kept, so it can't be put back\\.$"_s }, none);
         row("unknown command", u"instal maccy"_s, none, 2, none, { u"Did you mean “install”\\?$"_s }, none);
         for (const auto &[command, json] : { std::pair(u"list --all"_s, u"list apps.13.state update available"_s),
                  std::pair(u"info shottr"_s, u"info app.update.availableVersion 2.1.0"_s),

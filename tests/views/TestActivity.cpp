@@ -3,13 +3,11 @@
 #include "support/Sandbox.h"
 #include "views/activity/ActivityView.h"
 #include "views/model/ActivityModel.h"
-#include "views/window/Sidebar.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
 
@@ -195,16 +193,6 @@ private Q_SLOTS:
         QVERIFY(view.emptyNote()->isVisible());
         for (QWidget *control : QList<QWidget *> { list, view.appFilter(), view.outcomeFilter() })
             QVERIFY(!control->accessibleName().isEmpty() && control->focusPolicy() & Qt::TabFocus);
-    }
-
-    void theSidebarOpensIt()
-    {
-        Sidebar sidebar;
-        QSignalSpy asked(&sidebar, &Sidebar::activityRequested);
-        QCOMPARE(sidebar.activityButton()->accessibleName(), u"Show activity"_s);
-        sidebar.activityButton()->setFocus();
-        QTest::keyClick(sidebar.activityButton(), Qt::Key_Space);
-        QCOMPARE(asked.size(), 1);
     }
 };
 

@@ -1,6 +1,9 @@
 #include "views/window/UpdateChoices.h"
 
 #include "catalog/Catalog.h"
+#include "engine/Detached.h"
+#include "engine/InstallEngine.h"
+#include "engine/direct/KeptVersions.h"
 #include "engine/facts/UpdateChecker.h"
 #include "engine/facts/UpdateHolds.h"
 #include "views/style/Brand.h"
@@ -9,6 +12,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,8 +30,9 @@ QString nameOf(const QString &appID)
 
 } // namespace
 
-UpdateChoices::UpdateChoices(UpdateChecker *updates, QWidget *parent)
+UpdateChoices::UpdateChoices(InstallEngine *engine, UpdateChecker *updates, QWidget *parent)
     : QWidget(parent)
+    , m_engine(engine)
     , m_updates(updates)
     , m_rows(new QVBoxLayout(this))
 {
@@ -36,6 +41,13 @@ UpdateChoices::UpdateChoices(UpdateChecker *updates, QWidget *parent)
     m_rows->setSpacing(2);
     if (updates)
         connect(updates, &UpdateChecker::updatesChanged, this, &UpdateChoices::rebuild);
+    // An update ending keeps a version to go back to; a revert uses it up.
+    if (engine)
+        connect(engine, &InstallEngine::stateChanged, this, [this](const QString &appID) {
+            const std::optional<InstallState> state = m_engine->state(appID);
+            if (state && state->kind != InstallState::Kind::Installing)
+                rebuild();
+        });
     rebuild();
 }
 
@@ -58,8 +70,6 @@ void UpdateChoices::rebuild()
         drop(item->widget());
         delete item;
     }
-    if (!m_updates)
-        return;
     const QFont font = Typography::font(12);
     const auto addRow = [&](const QString &text, const QList<QPushButton *> &buttons) {
         auto *row = new QHBoxLayout;
@@ -76,7 +86,7 @@ void UpdateChoices::rebuild()
         connect(made, &QPushButton::clicked, this, action);
         return made;
     };
-    for (const AppUpdate &update : m_updates->updates()) {
+    for (const AppUpdate &update : m_updates ? m_updates->updates() : QList<AppUpdate>()) {
         if (update.updatesItself)
             continue;
         const QString name = nameOf(update.appID);
@@ -88,7 +98,19 @@ void UpdateChoices::rebuild()
                 button(tr("Don’t check for updates"), tr("Don’t check %1 for updates").arg(name),
                     [id] { UpdateHolds::setHeld(id, true); }) });
     }
-    for (const auto &[update, why] : m_updates->leftAlone()) {
+    for (const CatalogApp &app : m_engine ? Catalog::activeAndBuiltIn() : QList<CatalogApp>()) {
+        const std::optional<KeptVersions::Kept> kept = KeptVersions::kept(m_engine->environment(), app.id);
+        if (!kept || kept->version.isEmpty() || m_engine->state(app.id) != InstallState::installed())
+            continue;
+        const CatalogApp target = app;
+        addRow(tr("%1 %2 is kept (%3)").arg(app.name, kept->version, QLocale().formattedDataSize(kept->bytes)),
+            { button(tr("Revert to %1").arg(kept->version), tr("Revert %1 to %2").arg(app.name, kept->version),
+                [this, target] {
+                    if (m_engine)
+                        startDetached(m_engine->revert(target));
+                }) });
+    }
+    for (const auto &[update, why] : m_updates ? m_updates->leftAlone() : QList<std::pair<AppUpdate, QString>>()) {
         const QString id = update.appID;
         addRow(why, { button(tr("Check again"), tr("Check %1 for updates again").arg(nameOf(id)), [id] {
             UpdateHolds::clear(id);

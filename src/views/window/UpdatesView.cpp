@@ -34,7 +34,7 @@ UpdatesView::UpdatesView(InstallEngine *engine, QWidget *parent)
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     texts->addWidget(m_status);
     if (const EngineServices *services = engine ? engine->services() : nullptr)
-        texts->addWidget(new UpdateChoices(services->updates(), this));
+        texts->addWidget(new UpdateChoices(engine, services->updates(), this));
     row->addLayout(texts, 1);
     m_updateAll = Controls::button(
         u"Update all"_s, BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium));
