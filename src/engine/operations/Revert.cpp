@@ -15,10 +15,15 @@ QCoro::Task<> Operations::revert(OperationContext run)
         run.appendLog(u"error: "_s + sentence);
         run.setState(InstallState::failed(sentence, FailureKind::Unknown, run.lastLogLine()));
     };
+    // Homebrew installs only a cask's current version: nothing is kept, and nothing pretends to downgrade.
+    if (!app.install.download()) {
+        fail(u"Homebrew can't put an earlier version of "_s + app.name + u" back."_s);
+        co_return;
+    }
     const std::optional<KeptVersions::Kept> kept = KeptVersions::kept(run.environment(), app.id);
     const QString installed = run.installedBundle().value_or(QString());
     // Nothing is touched unless both are there: the copy in use stays as it is.
-    if (!kept || installed.isEmpty() || !app.install.download()) {
+    if (!kept || installed.isEmpty()) {
         fail(u"The earlier version of "_s + app.name + u" is no longer kept, so it can't be put back."_s);
         co_return;
     }
