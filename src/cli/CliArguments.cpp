@@ -37,6 +37,7 @@ const QList<Option> &allOptions()
         { u"--search"_s, {}, u"<text>"_s, u"apps whose name, description, category or replaced app holds the text"_s },
         { u"--json"_s, {}, {}, u"print JSON (documented in the README) instead of text"_s },
         { u"--yes"_s, u"-y"_s, {}, u"install without asking for confirmation"_s },
+        { u"--limit"_s, {}, u"<n>"_s, u"history: list at most n operations (20 unless given)"_s },
         { u"--no-setup"_s, {}, {}, u"never set up Homebrew; exit with 3 when an app needs it"_s },
         { u"--keep-data"_s, {}, {}, u"uninstall: remove the app only; its settings and data stay"_s },
         { u"--dry-run"_s, {}, {}, u"uninstall: list what would go, with sizes; nothing is changed"_s },
@@ -71,6 +72,12 @@ const QList<CommandSyntax> &commands()
         { Command::Import, u"import"_s, u"<file> [--yes]"_s,
             u"Installs the apps a Brewfile or a list of ids names, once you have confirmed the set."_s,
             { u"--yes"_s, u"--no-setup"_s }, 1, 1 },
+        { Command::History, u"history"_s, u"[<number>|<id>] [--limit <n>]"_s,
+            u"What Orvando did, newest first: every operation, one app's (by its id), or one operation in full "
+            "(by its number)."_s,
+            { u"--json"_s, u"--limit"_s }, 0, 1 },
+        { Command::Revert, u"revert"_s, u"<id>"_s,
+            u"Puts back the version of a downloaded app that its last update replaced."_s, {}, 1, 1 },
     };
     return table;
 }
@@ -158,6 +165,8 @@ void set(CliRequest &request, const QString &option, const QString &value)
         request.quiet = true;
     else if (option == u"--verbose"_s)
         request.verbose = true;
+    else if (option == u"--limit"_s)
+        request.limit = value.toInt();
 }
 
 } // namespace
@@ -221,6 +230,8 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
                 value = arguments.at(++i);
             else
                 return usage(option->name + u" needs a value: "_s + option->value + u'.');
+            if (option->name == u"--limit"_s && value.toInt() <= 0)
+                return usage(u"--limit needs a whole number above 0."_s);
         } else if (equals >= 0) {
             return usage(option->name + u" takes no value."_s);
         }

@@ -6,7 +6,7 @@
 // What the command line was asked to do, as its arguments say; nothing is looked up yet.
 struct CliRequest
 {
-    enum class Command { List, Info, Install, Uninstall, Update, Outdated, Export, Import };
+    enum class Command { List, Info, Install, Uninstall, Update, Outdated, Export, Import, History, Revert };
 
     Command command = Command::List;
     QStringList names; // the apps named (info, install, uninstall, update), as typed
@@ -21,6 +21,7 @@ struct CliRequest
     bool yes = false;
     bool keepData = false; // uninstall: the app only, its data stays
     bool dryRun = false; // uninstall: what would go, nothing changed
+    int limit = 0; // history: the most operations listed; 0 for the default
 
     friend bool operator==(const CliRequest &, const CliRequest &) = default;
 };

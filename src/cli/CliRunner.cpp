@@ -74,6 +74,10 @@ QCoro::Task<int> CliRunner::dispatch()
         co_return co_await CliCommands::install(&m_context);
     case Command::Uninstall:
         co_return co_await CliCommands::uninstall(&m_context);
+    case Command::History:
+        co_return CliCommands::history(&m_context);
+    case Command::Revert:
+        co_return co_await CliCommands::revert(&m_context);
     }
     co_return ExitCode::usage;
 }

@@ -18,6 +18,7 @@ const std::pair<QString, QString Environment::*> texts[] = {
     { u"helperDir"_s, &Environment::helperDir },
     { u"logDir"_s, &Environment::logDir },
     { u"cacheDir"_s, &Environment::cacheDir },
+    { u"dataDir"_s, &Environment::dataDir },
     { u"catalogPublicKey"_s, &Environment::catalogPublicKey },
 };
 const std::pair<QString, QStringList Environment::*> lists[] = {

@@ -2,6 +2,7 @@
 
 #include "engine/Detached.h"
 #include "engine/InstallEngine.h"
+#include "engine/history/OperationHistory.h"
 
 #include <algorithm>
 
@@ -61,6 +62,48 @@ QList<CatalogApp> BatchInstaller::Summary::failedApps() const
         apps.append(entry.app);
     return apps;
 }
+
+namespace {
+
+// The batch's own entry in the history, beside those of its apps: begun with the queue and
+// completed with the summary, or as interrupted when the window goes first.
+class BatchRecord
+{
+public:
+    BatchRecord(const InstallEngine *engine, int total)
+        : m_history(engine->history())
+    {
+        if (!m_history)
+            return;
+        m_record.kind = HistoryRecord::Kind::Batch;
+        m_record.appName = QString::number(total) + (total == 1 ? u" app"_s : u" apps"_s);
+        m_record.started = QDateTime::currentDateTime();
+        m_record.outcome = HistoryRecord::Outcome::Interrupted;
+        m_record.sentence = u"The window closed before this operation finished."_s;
+        m_id = m_history->begin(m_record);
+    }
+    ~BatchRecord()
+    {
+        if (m_history && m_id > 0)
+            m_history->finish(m_id, m_record);
+    }
+    void finish(const BatchInstaller::Summary &summary)
+    {
+        using Outcome = HistoryRecord::Outcome;
+        m_record.outcome = summary.wasCancelled ? Outcome::Cancelled
+            : summary.failed.isEmpty()          ? Outcome::Succeeded
+                                                : Outcome::Failed;
+        m_record.sentence = summary.text();
+        m_record.ended = QDateTime::currentDateTime();
+    }
+
+private:
+    std::shared_ptr<OperationHistory> m_history;
+    HistoryRecord m_record;
+    qint64 m_id = 0;
+};
+
+} // namespace
 
 BatchInstaller::BatchInstaller(InstallEngine *engine, QObject *parent)
     : QObject(parent)
@@ -132,6 +175,7 @@ QCoro::Task<BatchInstaller::Summary> BatchInstaller::run(QList<CatalogApp> apps,
     }
     m_total = int(queue.size());
     setRunning(true);
+    BatchRecord record(m_engine, m_total);
 
     // Once for the whole queue, rather than a setup prompt in the middle of it.
     bool setupFailed = false;
@@ -182,6 +226,7 @@ QCoro::Task<BatchInstaller::Summary> BatchInstaller::run(QList<CatalogApp> apps,
         m_engine->refreshInstalledStatus(apps);
     setProgress(0, std::nullopt);
     m_summary = summary;
+    record.finish(summary);
     setRunning(false);
     Q_EMIT finished(summary);
     co_return summary;

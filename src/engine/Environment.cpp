@@ -85,6 +85,8 @@ Environment Environment::system()
     env.homebrewCache = qEnvironmentVariableIsEmpty("HOMEBREW_CACHE")
         ? QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/Homebrew"_s
         : qEnvironmentVariable("HOMEBREW_CACHE");
+    // ~/Library/Application Support/Orvando on macOS.
+    env.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     env.tools = systemTools();
     env.askNetworkReachability = true;
 

@@ -21,6 +21,9 @@ struct Environment
     QString cacheDir; // the user's cache folder for this program; empty: nothing is cached
     // Where brew keeps its downloads (HOMEBREW_CACHE), read to follow a download's progress.
     QString homebrewCache;
+    // The user's data folder for this program (the operation history, kept versions); empty: no
+    // history is kept and nothing is kept to revert to.
+    QString dataDir;
 
     struct Tools
     {

@@ -8,8 +8,10 @@
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/CaskFactsText.h"
 #include "engine/facts/UpdateChecker.h"
+#include "engine/history/OperationHistory.h"
 #include "engine/homebrew/BrewRunner.h"
 #include "engine/log/InstallLogFile.h"
+#include "engine/operations/OperationRecord.h"
 #include "engine/operations/Operations.h"
 #include "engine/operations/RemovalSteps.h"
 #include "platform/Workspace.h"
@@ -68,6 +70,10 @@ InstallEngine::InstallEngine(
                     + u" is a link to another place."_s,
                 {});
     }
+    // Shared with the process's other windows; a file that could not be read was moved aside.
+    m_history = OperationHistory::forFolder(m_env.dataDir);
+    if (m_history && !m_history->problem().isEmpty())
+        appendLog(m_history->problem(), {});
 }
 
 InstallEngine::~InstallEngine() = default;
@@ -184,6 +190,7 @@ QCoro::Task<> InstallEngine::undoRemoval(CatalogApp app)
     const OperationCoordinator::Ticket ticket = beginOperation(app);
     if (!ticket)
         co_return;
+    const OperationRecord historyRecord(this, app, HistoryRecord::Kind::UndoRemoval);
     co_await Operations::undoRemoval(OperationContext(this, app), *record);
 }
 
@@ -203,6 +210,12 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
     const OperationCoordinator::Ticket ticket = beginOperation(app);
     if (!ticket)
         co_return OperationOutcome { Kind::Refused, busySentence(app), {} };
+    const auto kind = operation == AppOperation::Install ? HistoryRecord::Kind::Install
+        : operation == AppOperation::Update              ? HistoryRecord::Kind::Update
+                                                         : HistoryRecord::Kind::Uninstall;
+    // Beside the run, not inside its copies: it is completed once the run is over, while the
+    // ticket still shows whether a cancel was asked for.
+    const OperationRecord record(this, app, kind);
     const OperationContext run(this, app);
     switch (operation) {
     case AppOperation::Install:
@@ -234,6 +247,23 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
     co_return OperationOutcome { Kind::Failed, app.name + u" is not in the state asked for."_s, {} };
 }
 
+QCoro::Task<OperationOutcome> InstallEngine::revert(CatalogApp app)
+{
+    using Kind = OperationOutcome::Kind;
+    const OperationCoordinator::Ticket ticket = beginOperation(app);
+    if (!ticket)
+        co_return OperationOutcome { Kind::Refused, busySentence(app), {} };
+    const OperationRecord record(this, app, HistoryRecord::Kind::Revert);
+    const OperationContext run(this, app);
+    co_await Operations::revert(run);
+    if (!run.alive())
+        co_return OperationOutcome { Kind::Cancelled, {}, {} };
+    const InstallState now = state(app.id).value_or(InstallState::notInstalled());
+    if (now.kind == InstallState::Kind::Installed)
+        co_return OperationOutcome { Kind::Succeeded, {}, {} };
+    co_return OperationOutcome { Kind::Failed, now.text, now.failure };
+}
+
 bool InstallEngine::cancel(const QString &appID)
 {
     return m_coordinator->cancel(appID);
@@ -244,6 +274,7 @@ QCoro::Task<> InstallEngine::setUpHomebrewThenInstall(CatalogApp app)
     const OperationCoordinator::Ticket ticket = beginOperation(app);
     if (!ticket)
         co_return;
+    const OperationRecord record(this, app, HistoryRecord::Kind::Install);
     co_await Operations::setUpHomebrewThenInstall(OperationContext(this, app));
 }
 
@@ -252,6 +283,7 @@ QCoro::Task<bool> InstallEngine::setUpHomebrew(QString triggeringAppID)
     // The setup is for no app in particular; the one that asked for it names its lines in the log.
     CatalogApp triggering;
     triggering.id = triggeringAppID;
+    const OperationRecord record(this, triggering, HistoryRecord::Kind::HomebrewSetup);
     co_return co_await Operations::setUpHomebrew(OperationContext(this, triggering));
 }
 
@@ -291,6 +323,7 @@ QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()
             appendLog(u"note: Skipped "_s + app.name + u": another operation on it is still running."_s, app.id);
             continue;
         }
+        const OperationRecord record(this, app, HistoryRecord::Kind::Uninstall);
         co_await Operations::uninstall(OperationContext(this, app), m_removalChoices.take(app.id));
         if (!self)
             co_return removed;

@@ -26,6 +26,7 @@
 class Analytics;
 class EngineServices;
 class InstallLogFile;
+class OperationHistory;
 class OperationContext;
 
 // The one object per window that installs, opens and removes catalog applications, and holds what
@@ -70,6 +71,8 @@ public:
     OperationCoordinator *coordinator() const { return m_coordinator; }
     // The services handed in, or null without them.
     EngineServices *services() const;
+    // The process's record of operations in the data folder; null without a data folder.
+    std::shared_ptr<OperationHistory> history() const { return m_history; }
 
     // What is on this Mac. brew is looked for at the start and again after a setup.
     bool brewAvailable() const { return m_brewBinary.has_value(); }
@@ -102,6 +105,9 @@ public:
     bool canUndoRemoval(const QString &appID) const;
     // What a removal of app would take, as the disk is now; sizes are left to RemovalPlan::measure.
     RemovalPlan removalPlan(const CatalogApp &app);
+    // Puts back the version the app's last direct-download update replaced; ends in installed, or
+    // failed with the newer version still in place.
+    QCoro::Task<OperationOutcome> revert(CatalogApp app);
     // The operations with their outcome, for the batch queue and the command line. The outcome's
     // sentence is the one the state carries, or the refusal when another operation on the app
     // runs, in this process or (through its lock file) in another.
@@ -183,6 +189,7 @@ private:
     QSet<QString> m_permissionNotes;
     InstallLog *m_log = nullptr;
     std::shared_ptr<InstallLogFile> m_logFile; // absent without a log folder
+    std::shared_ptr<OperationHistory> m_history; // absent without a data folder
     qint64 m_logCounter = 0;
     qint64 m_readTime = -1; // while runBrew hands over the lines of one read: when it came
     std::optional<QString> m_brewBinary;

@@ -42,5 +42,15 @@ inline QString homebrewArtifactMirror()
 {
     return QStringLiteral("orvando.homebrew_artifact_domain");
 }
+// Per app (the catalog id follows the dot): the update version the user skipped, and whether its
+// updates are left alone altogether. Only UpdateHolds reads and writes them.
+inline QString skippedVersion(const QString &appID)
+{
+    return QStringLiteral("orvando.skipped_version.") + appID;
+}
+inline QString updatesHeld(const QString &appID)
+{
+    return QStringLiteral("orvando.updates_held.") + appID;
+}
 
 } // namespace SettingsKeys

@@ -7,6 +7,7 @@
 #include "engine/OperationCoordinator.h"
 #include "engine/facts/GatekeeperVerdict.h"
 #include "platform/RunningApplications.h"
+#include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
 
@@ -62,6 +63,7 @@ struct CliSandbox : Sandbox
         Environment env = environment();
         env.cacheDir = root() + u"/cache"_s;
         env.logDir = root() + u"/logs"_s;
+        env.dataDir = root() + u"/data"_s;
         EnvironmentFile::write(envFile(), env);
     }
     QString envFile() const { return root() + u"/environment.json"_s; }
@@ -201,6 +203,10 @@ private Q_SLOTS:
         import.yes = true;
         runs("import", { u"import"_s, u"Brewfile"_s, u"-y"_s }, import);
         runs("export to standard output", { u"export"_s }, request(Command::Export));
+        CliRequest history = request(Command::History, { u"12"_s });
+        history.limit = 5;
+        history.json = true;
+        runs("history of one operation", { u"history"_s, u"12"_s, u"--limit=5"_s, u"--json"_s }, history);
 
         const QString noCommand = u"Name a command. “orvando-cli --help” lists them."_s;
         refused("no command", {}, Kind::Usage, noCommand);
@@ -224,6 +230,8 @@ private Q_SLOTS:
         refused("help of a command", { u"install"_s, u"maccy"_s, u"--help"_s }, Kind::Help,
             u"Usage: orvando-cli install <id>…"_s);
         refused("help command", { u"help"_s, u"import"_s }, Kind::Help, u"Usage: orvando-cli import <file> [--yes]"_s);
+        refused("history with no limit", { u"history"_s, u"--limit"_s, u"0"_s }, Kind::Usage,
+            u"--limit needs a whole number above 0."_s);
         refused("version wins", { u"list"_s, u"--version"_s }, Kind::Version, QString());
     }
 
@@ -351,6 +359,8 @@ private Q_SLOTS:
             none);
         row("import confirmed", u"import SET --yes"_s, none, 0, { u"^Installed Maccy\\.$"_s }, none,
             { u"Maccy.app"_s });
+        row("revert with nothing kept", u"revert parabolic"_s, none, 1, nothing,
+            { u"^The earlier version of Parabolic is no longer kept, so it can't be put back\\.$"_s }, none);
         row("unknown command", u"instal maccy"_s, none, 2, none, { u"Did you mean “install”\\?$"_s }, none);
         row("uninstall, dry run", u"uninstall maccy --dry-run"_s, maccyShottr, 0,
             { u"\\AMaccy:\\n  ~/Applications/Maccy\\.app  [\\d.]+ (bytes|KiB)\\n\\z"_s }, nothing, both);
@@ -439,6 +449,89 @@ private Q_SLOTS:
         if (option == u"--dry-run"_s)
             QVERIFY2(
                 run.out.contains(u"  ~/Library/Preferences/org.p0deje.Maccy.plist  2.00 KiB\n"_s), qPrintable(run.out));
+    }
+
+    // What the runs before it did, newest first: the list, one app's, one in full, and as JSON in
+    // the published schema.
+    void historyTellsWhatWasDone()
+    {
+        const CliSandbox sandbox;
+        QCOMPARE(sandbox.run({ u"history"_s }).out, u"Nothing has been done yet.\n"_s);
+        QCOMPARE(
+            sandbox.run({ u"install"_s, u"maccy"_s, u"rectangle"_s }, { u"FAKE_BREW_FAIL_TOKENS=maccy"_s }).exitCode,
+            1);
+        QCOMPARE(sandbox.run({ u"uninstall"_s, u"rectangle"_s }).exitCode, 0);
+
+        const Run listed = sandbox.run({ u"history"_s, u"--limit"_s, u"3"_s });
+        QCOMPARE(listed.exitCode, 0);
+        const QStringList lines = listed.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        // Each batch has a line of its own, with its summary.
+        const QStringList expected { u"^5 .* Rectangle +uninstall +1\\.0 +succeeded$"_s,
+            u"^4 .* 1 app +batch +succeeded +1 removed"_s, u"^3 .* Rectangle +install +1\\.0 +succeeded$"_s };
+        for (int i = 0; i < expected.size(); ++i)
+            QVERIFY2(QRegularExpression(expected.at(i)).match(lines.at(i + 1)).hasMatch(), qPrintable(listed.out));
+        QCOMPARE(sandbox.run({ u"history"_s, u"maccy"_s }).out.count(u'\n'), 2);
+        const Run one = sandbox.run({ u"history"_s, u"2"_s });
+        QVERIFY2(one.out.contains(u"Outcome    failed"_s) && one.out.contains(u"maccy"_s), qPrintable(one.out));
+        QCOMPARE(sandbox.run({ u"history"_s, u"99"_s }).exitCode, 2);
+
+        const QJsonObject schemas = QJsonDocument::fromJson(
+            EngineTestKit::fileBytes(QStringLiteral(ORVANDO_SOURCE_DIR "/docs/cli-json-schema.json")))
+                                        .object()[u"$defs"_s]
+                                        .toObject();
+        for (const auto &[arguments, schema] : { std::pair(QStringList { u"history"_s, u"--json"_s }, u"history"_s),
+                 std::pair(QStringList { u"history"_s, u"2"_s, u"--json"_s }, u"historyEntry"_s) }) {
+            const QJsonObject document = QJsonDocument::fromJson(sandbox.run(arguments).out.toUtf8()).object();
+            QVERIFY(!document.isEmpty());
+            QCOMPARE(violation(document, schemas[schema].toObject(), schema), QString());
+        }
+        const QJsonObject failed
+            = QJsonDocument::fromJson(sandbox.run({ u"history"_s, u"2"_s, u"--json"_s }).out.toUtf8()).object();
+        QCOMPARE(valueAt(failed, u"operation.outcome"_s), QJsonValue(u"failed"_s));
+        QCOMPARE(valueAt(failed, u"operation.route"_s), QJsonValue(u"cask"_s));
+        QVERIFY(!valueAt(failed, u"operation.log"_s).toArray().isEmpty());
+    }
+
+    // A skipped version or a held app, kept in the user defaults by an earlier run, is left out of
+    // outdated and update --all, which say so; a newer version than the one skipped comes back.
+    void skipAndHoldAreHonoured_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("leftAlone"); // what outdated and update --all say; empty: Shottr is offered
+        QTest::newRow("this version skipped")
+            << u"orvando.skipped_version.shottr"_s << u"2.1.0"_s << u"Left alone: You skipped Shottr 2.1.0."_s;
+        QTest::newRow("an older version skipped") << u"orvando.skipped_version.shottr"_s << u"2.0.0"_s << QString();
+        QTest::newRow("held") << u"orvando.updates_held.shottr"_s << u"true"_s
+                              << u"Left alone: You asked not to check Shottr for updates."_s;
+    }
+
+    void skipAndHoldAreHonoured()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, leftAlone);
+        const CliSandbox sandbox;
+        sandbox.preinstall({ u"maccy"_s, u"shottr"_s });
+        const QString config = sandbox.root() + u"/config"_s;
+        {
+            UserDefaults defaults(config + u"/Orvando/Orvando.ini"_s);
+            defaults.setString(key, value);
+        }
+        const QStringList variables { u"XDG_CONFIG_HOME="_s + config };
+
+        const Run outdated = sandbox.run({ u"outdated"_s }, variables);
+        QCOMPARE(outdated.exitCode, 0);
+        QCOMPARE(outdated.out.contains(u"shottr "_s), leftAlone.isEmpty());
+        QCOMPARE(outdated.out.contains(leftAlone), true);
+        const QJsonObject json
+            = QJsonDocument::fromJson(sandbox.run({ u"outdated"_s, u"--json"_s }, variables).out.toUtf8()).object();
+        QCOMPARE(json[u"leftAlone"_s].toArray().size(), leftAlone.isEmpty() ? 0 : 1);
+        const Run update = sandbox.run({ u"update"_s, u"--all"_s }, variables);
+        QCOMPARE(update.exitCode, 0);
+        QVERIFY2(update.out.startsWith(leftAlone), qPrintable(update.out));
+        QCOMPARE(update.out.contains(u"Updated Shottr"_s), leftAlone.isEmpty());
     }
 
     // Only a build made for tests takes its Mac from the file the variable names (here one that cannot be

@@ -1,6 +1,7 @@
 #include "engine/InstallEngine.h"
 #include "engine/OperationCoordinator.h"
 #include "engine/direct/GitHubReleaseClient.h"
+#include "engine/direct/KeptVersions.h"
 #include "support/EngineTestKit.h"
 #include "support/LocalHttpServer.h"
 #include "support/RecordingAnalytics.h"
@@ -399,7 +400,9 @@ private Q_SLOTS:
         server.serve(releasePath, release({ asset(assetName, url, digestMatches ? zip : "other") }));
         server.serve(assetPath, zip, 200, "application/zip");
         OperationCoordinator coordinator;
-        InstallEngine engine(environment(sandbox, server), nullptr, &coordinator);
+        Environment env = environment(sandbox, server);
+        env.dataDir = sandbox.root() + u"/data"_s;
+        InstallEngine engine(env, nullptr, &coordinator);
 
         QVERIFY(finish(engine.update(parabolic())));
         QCOMPARE(fileBytes(old + u"/Contents/Resources/payload"_s), digestMatches ? "new" : "old");
@@ -407,6 +410,8 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(sandbox.userApplications()), QStringList { u"Parabolic.app"_s });
         QCOMPARE(engine.state(u"parabolic"_s)->kind,
             digestMatches ? InstallState::Kind::Installed : InstallState::Kind::Failed);
+        // The replaced version is kept, to be put back.
+        QCOMPARE(KeptVersions::kept(env, u"parabolic"_s).has_value(), digestMatches);
     }
 
     // The window closes while the download waits for the server; it ends later, to nobody.

@@ -31,13 +31,23 @@ QCoro::Task<int> CliCommands::outdated(CliContext *context)
             { u"installedVersion"_s, update.installedVersion }, { u"availableVersion"_s, update.availableVersion },
             { u"updatesItself"_s, update.updatesItself } });
     }
+    QJsonArray leftAlone;
+    QString leftAloneText;
+    for (const auto &[update, why] : context->services->updates()->leftAlone()) {
+        leftAlone.append(QJsonObject { { u"id"_s, update.appID }, { u"installedVersion"_s, update.installedVersion },
+            { u"availableVersion"_s, update.availableVersion }, { u"reason"_s, why } });
+        leftAloneText += u"Left alone: "_s + why + u'\n';
+    }
     // A part that could not be read is not "up to date": say so and fail, after what is known.
     if (context->request.json)
-        context->out(QString::fromUtf8(CliFormat::document({ { u"updates"_s, array } })));
+        context->out(
+            QString::fromUtf8(CliFormat::document({ { u"updates"_s, array }, { u"leftAlone"_s, leftAlone } })));
     else if (rows.isEmpty() && !problem)
         context->out(u"Every installed app is up to date.\n"_s);
     else if (!rows.isEmpty())
         context->out(CliFormat::table({ u"ID"_s, u"NAME"_s, u"INSTALLED"_s, u"AVAILABLE"_s, QString() }, rows));
+    if (!context->request.json)
+        context->out(leftAloneText);
     if (!problem)
         co_return ExitCode::success;
     context->err(*problem);

@@ -25,6 +25,10 @@ QCoro::Task<int> CliCommands::update(CliContext *context)
     // be checked is not up to date: the apps known to have an update are updated, and it fails as
     // outdated does.
     apps = context->services->updates()->appsToUpdate();
+    // Skipped versions and held apps are left alone, and said so, before the others are updated.
+    if (!context->request.quiet)
+        for (const auto &[update, why] : context->services->updates()->leftAlone())
+            context->out(u"Left alone: "_s + why + u'\n');
     int code = ExitCode::success;
     if (!apps->isEmpty())
         code = co_await BatchRun::run(context, AppOperation::Update, *apps);

@@ -5,11 +5,13 @@
 #include "engine/direct/GitHubReleaseClient.h"
 #include "engine/disk/BundleLocator.h"
 #include "engine/facts/CaskFactsService.h"
+#include "engine/facts/UpdateHolds.h"
 #include "engine/facts/VersionCompare.h"
 #include "engine/homebrew/BrewQuery.h"
 #include "engine/homebrew/BrewRunner.h"
 #include "engine/homebrew/OutdatedCasks.h"
 #include "platform/PlistReader.h"
+#include "platform/UserDefaults.h"
 
 #include <QCoroFuture>
 #include <QNetworkAccessManager>
@@ -54,6 +56,11 @@ UpdateChecker::UpdateChecker(Environment env, QList<CatalogApp> apps, const Cask
     , m_facts(facts)
     , m_network(network)
 {
+    // A skip or a hold set anywhere (another window, the command line) applies at once.
+    connect(&UserDefaults::standard(), &UserDefaults::changed, this, [this](const QString &key) {
+        if (UpdateHolds::isHoldKey(key))
+            setUpdates(m_found);
+    });
 }
 
 bool UpdateChecker::isDue(const QDateTime &lastChecked, const QDateTime &now)
@@ -90,7 +97,7 @@ QCoro::Task<bool> UpdateChecker::check()
     if (!self)
         co_return false;
 
-    QHash<QString, AppUpdate> updates = m_updates;
+    QHash<QString, AppUpdate> updates = m_found;
     for (const Checked *part : { &casks, &direct }) {
         // Only what was checked is replaced; an app whose check failed keeps its last answer.
         for (const QString &appID : part->appIDs)
@@ -214,7 +221,7 @@ int UpdateChecker::count() const
 
 void UpdateChecker::forget(const QString &appID)
 {
-    QHash<QString, AppUpdate> updates = m_updates;
+    QHash<QString, AppUpdate> updates = m_found;
     updates.remove(appID);
     setUpdates(updates);
 }
@@ -230,9 +237,30 @@ QList<CatalogApp> UpdateChecker::appsToUpdate() const
     return apps;
 }
 
-void UpdateChecker::setUpdates(const QHash<QString, AppUpdate> &updates)
+QList<std::pair<AppUpdate, QString>> UpdateChecker::leftAlone() const
 {
-    if (updates == m_updates)
+    QList<std::pair<AppUpdate, QString>> list;
+    for (const CatalogApp &app : m_apps) {
+        const auto it = m_found.constFind(app.id);
+        if (it == m_found.constEnd())
+            continue;
+        if (const std::optional<QString> why = UpdateHolds::reason(*it, app.name))
+            list.append({ *it, *why });
+    }
+    return list;
+}
+
+void UpdateChecker::setUpdates(const QHash<QString, AppUpdate> &found)
+{
+    m_found = found;
+    // What the user chose to leave alone is found, and kept, but not offered.
+    QHash<QString, AppUpdate> updates;
+    for (const AppUpdate &update : found)
+        if (!UpdateHolds::reason(update, update.appID))
+            updates.insert(update.appID, update);
+    const bool aloneChanged = m_leftAloneCount != found.size() - updates.size();
+    m_leftAloneCount = found.size() - updates.size();
+    if (updates == m_updates && !aloneChanged)
         return;
     const int before = count();
     m_updates = updates;

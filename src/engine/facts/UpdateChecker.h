@@ -42,8 +42,10 @@ public:
     // all failed or a check was already running.
     QCoro::Task<bool> check();
 
-    // Every app with a newer version, in catalog order, those that update themselves included.
+    // Every app with a newer version, in catalog order, those that update themselves included;
+    // not those the user chose to leave alone (UpdateHolds), which leftAlone() lists with why.
     QList<AppUpdate> updates() const;
+    QList<std::pair<AppUpdate, QString>> leftAlone() const;
     std::optional<AppUpdate> update(const QString &appID) const;
     // How many apps wait for the user: those that do not update themselves ("Updates (n)").
     int count() const;
@@ -87,7 +89,9 @@ private:
     QPointer<const CaskFactsService> m_facts;
     QPointer<QNetworkAccessManager> m_network;
     QPointer<OperationCoordinator> m_coordinator;
-    QHash<QString, AppUpdate> m_updates; // by app id
+    QHash<QString, AppUpdate> m_updates; // by app id, those offered
+    QHash<QString, AppUpdate> m_found; // by app id, those left alone too
+    qsizetype m_leftAloneCount = 0;
     bool m_checking = false;
     QDateTime m_lastChecked;
     QStringList m_problems;

@@ -2,6 +2,7 @@
 #include "engine/OperationCoordinator.h"
 #include "engine/direct/AppArchiveInstaller.h"
 #include "engine/direct/GitHubReleaseClient.h"
+#include "engine/direct/KeptVersions.h"
 #include "engine/direct/ReleaseAsset.h"
 #include "engine/facts/UpdateChecker.h"
 #include "engine/operations/DownloadProgressPublisher.h"
@@ -83,11 +84,15 @@ QCoro::Task<> Operations::directDownload(
     run.setState(InstallState::installing(u"Putting "_s + label + u" in place."_s));
     // Unpacking and copying block; they run on a pool thread and touch nothing of the engine's.
     const auto placeBundle = [](Environment environment, QString archive, QString folder, QString replaced,
-                                 std::optional<QString> bundleID) {
+                                 std::optional<QString> bundleID, QString appID) {
+        // The version an update replaces is kept first, so it can be put back (a failed copy
+        // only means there is none to go back to).
+        if (!replaced.isEmpty())
+            KeptVersions::keep(environment, appID, replaced);
         return AppArchiveInstaller(std::move(environment)).install(archive, folder, replaced, bundleID);
     };
     const Outcome<QString> bundle
-        = co_await QtConcurrent::run(placeBundle, env, *file, work->path(), replacing, app.bundleID);
+        = co_await QtConcurrent::run(placeBundle, env, *file, work->path(), replacing, app.bundleID, app.id);
     if (!run.alive())
         co_return;
     if (!bundle.succeeded()) {

@@ -25,6 +25,10 @@ QCoro::Task<> directDownload(OperationContext run, DirectDownload download, QStr
 // Update.cpp: `brew upgrade --cask`, or the latest release in place of the installed bundle.
 QCoro::Task<> update(OperationContext run);
 
+// Revert.cpp: puts back the version of a direct-download app that its last update replaced
+// (direct/KeptVersions), through the same replace; fails, touching nothing, when none is kept.
+QCoro::Task<> revert(OperationContext run);
+
 // Uninstall.cpp: quits the app, stops its background tasks, removes it the way it came, moves the
 // leftovers chosen to the Trash and clears its privacy permissions; what moved can be undone.
 QCoro::Task<> uninstall(OperationContext run);

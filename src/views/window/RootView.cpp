@@ -10,6 +10,7 @@
 #include "telemetry/Feedback.h"
 #include "views/card/AppCard.h"
 #include "views/detail/AppDetailView.h" // AppCard.h returns a QPointer to it inline
+#include "views/activity/ActivityView.h"
 #include "views/settings/SettingsView.h"
 #include "views/style/Brand.h"
 #include "views/style/BrandStyle.h"
@@ -135,6 +136,7 @@ RootView::RootView(Options options, QWidget *parent)
             MailFallback::show(window());
     });
     connect(m_sidebar, &Sidebar::settingsRequested, this, &RootView::openSettings);
+    connect(m_sidebar, &Sidebar::activityRequested, this, [this] { ActivityView::present(m_engine, this); });
     connect(m_search, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_searchText = text;
         applyFilters();

@@ -193,7 +193,13 @@ QWidget *Sidebar::footer()
     m_settings = Controls::button(u"Settings"_s, BrandStyle::Look::Plain, Brand::n3, font, u"gearshape"_s, box);
     m_settings->setToolTip(u"Privacy, uninstall, analytics, suggestions"_s);
     connect(m_settings, &QPushButton::clicked, this, &Sidebar::settingsRequested);
+    // What was done on this Mac, from the history every window and the command line write.
+    m_activity = Controls::button(tr("Activity"), BrandStyle::Look::Plain, Brand::n3, font, QString(), box);
+    m_activity->setAccessibleName(tr("Show activity"));
+    m_activity->setToolTip(tr("What was installed, updated and removed, and how it went"));
+    connect(m_activity, &QPushButton::clicked, this, &Sidebar::activityRequested);
     buttons->addWidget(m_feedback);
+    buttons->addWidget(m_activity);
     buttons->addWidget(m_settings);
     buttons->addStretch();
     stack->addLayout(buttons);

@@ -40,6 +40,7 @@ public:
     bool isSelected(const QModelIndex &row) const;
     QPushButton *feedbackButton() const { return m_feedback; }
     QPushButton *settingsButton() const { return m_settings; }
+    QPushButton *activityButton() const { return m_activity; }
     // Puts panel (the batch install's) at the top of the footer, above its rule.
     void addFooterPanel(QWidget *panel);
 
@@ -50,6 +51,7 @@ Q_SIGNALS:
     void categoryChosen(CatalogApp::Category category);
     void feedbackRequested();
     void settingsRequested();
+    void activityRequested();
 
 private:
     QWidget *navigationList();
@@ -59,6 +61,7 @@ private:
     QListWidget *m_list = nullptr;
     QPushButton *m_feedback = nullptr;
     QPushButton *m_settings = nullptr;
+    QPushButton *m_activity = nullptr;
     QVBoxLayout *m_footer = nullptr;
     bool m_syncing = false; // the current row follows a choice made elsewhere
 };

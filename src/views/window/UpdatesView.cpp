@@ -7,6 +7,7 @@
 #include "views/style/Brand.h"
 #include "views/style/Controls.h"
 #include "views/style/Typography.h"
+#include "views/window/UpdateChoices.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,6 +33,8 @@ UpdatesView::UpdatesView(InstallEngine *engine, QWidget *parent)
     m_status->setObjectName(u"updatesStatus"_s);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     texts->addWidget(m_status);
+    if (const EngineServices *services = engine ? engine->services() : nullptr)
+        texts->addWidget(new UpdateChoices(engine, services->updates(), this));
     row->addLayout(texts, 1);
     m_updateAll = Controls::button(
         u"Update all"_s, BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium));
