@@ -3,8 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-// What macOS applications leave behind in the user's Library folder, found by bundle identifier,
-// and its removal to the Trash. Nothing outside the eight locations is ever touched.
+// What macOS applications leave behind in the user's Library folder, found by bundle identifier.
 namespace LeftoverSweep {
 
 // The folders inside Library, in sweep order.
@@ -17,11 +16,5 @@ bool isSafeBundleID(const QString &bundleID);
 // The eight leftover paths, in location order, with bundleID used unchanged; empty when the
 // identifier is unsafe or home is not an absolute folder path.
 QStringList paths(const QString &home, const QString &bundleID);
-
-// Moves whatever exists at paths(home, bundleID) to the Trash and returns the paths removed, in
-// order. What the Trash refuses is deleted for good and also listed in *deletedForGood. A symbolic
-// link is removed itself, never followed, and a location that resolves to a place outside the
-// home folder's Library (Caches linked elsewhere, or Library itself) is not swept at all.
-QStringList sweep(const QString &home, const QString &bundleID, QStringList *deletedForGood = nullptr);
 
 } // namespace LeftoverSweep

@@ -14,9 +14,9 @@ class QListWidgetItem;
 class QPushButton;
 
 // The review before a removal: each app's bundle, then every leftover with its size and a check
-// box (ticked, but for what lies in the user's own folders), the totals, and "Remove app only" or "Remove app and data". It shows at once;
-// the sizes are measured on a pool thread and fill in when they arrive. The button chosen last is
-// remembered, and offered first next time.
+// box (ticked, but for what lies in the user's own folders), the totals, and "Remove app only" or "Remove app and
+// data". It shows at once; the sizes are measured on a pool thread and fill in when they arrive. The button chosen last
+// is remembered, and offered first next time.
 class RemovalReview : public QDialog
 {
     Q_OBJECT

@@ -8,9 +8,9 @@
 #include "platform/UserDefaults.h"
 #include "telemetry/Analytics.h"
 #include "telemetry/Feedback.h"
+#include "views/activity/ActivityView.h"
 #include "views/card/AppCard.h"
 #include "views/detail/AppDetailView.h" // AppCard.h returns a QPointer to it inline
-#include "views/activity/ActivityView.h"
 #include "views/settings/SettingsView.h"
 #include "views/style/Brand.h"
 #include "views/style/BrandStyle.h"
