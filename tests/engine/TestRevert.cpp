@@ -49,6 +49,11 @@ private Q_SLOTS:
             KeptVersions::drop(env, app.id);
         const QStringList newer = contents(installed);
         InstallEngine engine(env);
+        // A removal would take the kept copy with the app's other data.
+        QStringList planned;
+        for (const LeftoverItem &item : engine.removalPlan(app).leftovers)
+            planned.append(item.path);
+        QCOMPARE(planned.contains(env.dataDir + u"/Previous versions/parabolic"_s), kept);
 
         const OperationOutcome outcome = await(engine.revert(app));
 

@@ -2,11 +2,13 @@
 
 #include "engine/EngineServices.h"
 #include "engine/ProcessExit.h"
+#include "engine/direct/KeptVersions.h"
 #include "engine/facts/CaskFactsCache.h"
 #include "engine/facts/CaskFactsService.h"
 #include "platform/Trash.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
 
@@ -74,7 +76,14 @@ RemovalPlan RemovalSteps::plan(const OperationContext &run, const std::optional<
                 source.otherBundleIDs.append(*other.bundleID);
         }
     }
-    return RemovalPlan::find(source);
+    RemovalPlan plan = RemovalPlan::find(source);
+    // The earlier version an update kept, to go back to, goes with the app's other data.
+    if (const std::optional<KeptVersions::Kept> kept = KeptVersions::kept(run.environment(), app.id)) {
+        LeftoverItem item;
+        item.path = QFileInfo(kept->bundle).absolutePath();
+        plan.leftovers.append(item);
+    }
+    return plan;
 }
 
 QCoro::Task<> RemovalSteps::stopBackgroundItems(OperationContext run, RemovalPlan plan)
