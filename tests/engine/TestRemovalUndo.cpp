@@ -56,39 +56,6 @@ private Q_SLOTS:
         m_sandbox.reset();
     }
 
-    void removesWhatWasChosen_data()
-    {
-        QTest::addColumn<bool>("keepData");
-        QTest::addColumn<bool>("onlyPreferences");
-        QTest::addColumn<bool>("supportGone");
-        QTest::addColumn<bool>("preferencesGone");
-        QTest::newRow("app and data") << false << false << true << true;
-        QTest::newRow("app only: the data stays") << true << false << false << false;
-        QTest::newRow("an unticked leftover stays") << false << true << false << true;
-    }
-    void removesWhatWasChosen()
-    {
-        QFETCH(bool, keepData);
-        QFETCH(bool, onlyPreferences);
-        QFETCH(bool, supportGone);
-        QFETCH(bool, preferencesGone);
-        const QString bundle = m_sandbox->makeBundle(m_sandbox->userApplications(), u"Maccy"_s, bundleID);
-        InstallEngine engine(m_sandbox->environment());
-        RemovalChoice choice;
-        choice.keepData = keepData;
-        if (onlyPreferences)
-            choice.leftovers = QStringList { preferences() };
-        engine.setRemovalChoice(u"maccy"_s, choice);
-        QVERIFY(finish(engine.uninstall(maccy())));
-        QCOMPARE(engine.state(u"maccy"_s), std::optional(InstallState::notInstalled()));
-        QVERIFY(!QFileInfo::exists(bundle));
-        QCOMPARE(QFileInfo::exists(support()), !supportGone);
-        QCOMPARE(QFileInfo::exists(preferences()), !preferencesGone);
-        // The choice holds for one removal only.
-        QVERIFY(finish(engine.uninstall(maccy())));
-        QVERIFY(!QFileInfo::exists(preferences()));
-    }
-
     // The launch agent is stopped while its file is still in place, and every permission is reset.
     void stopsTheLaunchAgentBeforeItsFileMoves()
     {

@@ -115,9 +115,11 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(m_leftovers.at(1)), left.at(1));
         const bool keep = answer == u"Remove app only"_s;
         QCOMPARE(UserDefaults::standard().boolValue(SettingsKeys::removalKeepsData(), !keep), keep);
-        // Offered first next time.
+        // Offered first next time; the choice itself held for that one removal only.
         RemovalReview next(&engine, { maccy() }, &window);
         QVERIFY(button(&next, answer)->isDefault());
+        QVERIFY(finish(engine.uninstall(maccy())));
+        QVERIFY(!QFileInfo::exists(m_leftovers.at(0)) && !QFileInfo::exists(m_leftovers.at(1)));
     }
 
     void undoOnTheCardPutsItBack()
