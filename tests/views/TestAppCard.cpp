@@ -1,6 +1,7 @@
 #include "WidgetTexts.h"
 
 #include "engine/EngineServices.h"
+#include "engine/direct/KeptVersions.h"
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/GatekeeperVerdict.h"
 #include "engine/facts/PermissionGuidance.h"
@@ -608,6 +609,46 @@ private Q_SLOTS:
         QCOMPARE(sandbox.brewCalls(),
             (QStringList { u"install --cask rectangle"_s, u"install --cask rectangle"_s,
                 u"uninstall --cask rectangle"_s, u"install --cask rectangle"_s }));
+    }
+
+    // The version an update kept is offered on the card and the sheet, with its size; Space on the
+    // card's button puts it back, and then neither offers it.
+    void revertsToTheKeptVersion_data()
+    {
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("kept") << true;
+        QTest::newRow("none kept") << false;
+    }
+    void revertsToTheKeptVersion()
+    {
+        QFETCH(bool, kept);
+        Sandbox sandbox;
+        Environment env = sandbox.environment();
+        env.dataDir = sandbox.root() + u"/data"_s;
+        const CatalogApp app = catalogApp(u"parabolic"_s);
+        const QString older = sandbox.root() + u"/older/Parabolic.app/Contents/Info.plist"_s;
+        QVERIFY(PlistFile::write(older,
+            { { u"CFBundleIdentifier"_s, *app.bundleID }, { u"CFBundleShortVersionString"_s, u"1.2.0"_s } },
+            PlistFile::Format::Xml));
+        const QString installed = sandbox.makeBundle(sandbox.userApplications(), app.name, *app.bundleID);
+        QVERIFY(!kept || KeptVersions::keep(env, app.id, sandbox.root() + u"/older/Parabolic.app"_s));
+        InstallEngine engine(env);
+        engine.refreshInstalledStatus({ app });
+        AppCard card(app, &engine);
+        AppDetailView sheet(app, &engine);
+        card.show();
+        const auto revert = [](const QWidget *view) { return visibleButton(view, u"Revert Parabolic to 1.2.0"_s); };
+        QCOMPARE(bool(revert(&card)), kept);
+        QCOMPARE(bool(revert(&sheet)), kept);
+        if (!kept)
+            return;
+        const QString size = QLocale().formattedDataSize(KeptVersions::kept(env, app.id)->bytes);
+        QCOMPARE(revert(&sheet)->toolTip(), u"The earlier version takes %1."_s.arg(size));
+        QCOMPARE(revert(&card)->text(), u"Revert to 1.2.0"_s);
+        QTest::keyClick(revert(&card), Qt::Key_Space);
+        QTRY_VERIFY(!KeptVersions::kept(env, app.id) && engine.state(app.id) == InstallState::installed());
+        QVERIFY(!revert(&card) && !revert(&sheet));
+        QCOMPARE(EngineTestKit::fileBytes(installed + u"/Contents/Info.plist"_s), EngineTestKit::fileBytes(older));
     }
 
     // The setup runs once, from one card; the other card waiting for Homebrew shows it running.

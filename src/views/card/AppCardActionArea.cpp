@@ -7,6 +7,7 @@
 #include "views/card/HomebrewSetupPanel.h"
 #include "views/card/InstallGuidancePanel.h"
 #include "views/card/PrivacySettings.h"
+#include "views/card/RevertButton.h"
 #include "views/style/Brand.h"
 #include "views/style/Controls.h"
 #include "views/style/Typography.h"
@@ -353,6 +354,7 @@ QWidget *AppCardActionArea::buildInstalledBox()
     auto *stack = new QVBoxLayout(box);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(10);
+    stack->addWidget(new RevertButton(m_app, m_engine, Typography::font(12, QFont::Medium)), 0, Qt::AlignLeft);
     m_disclosure = Controls::disclosure(u"Need help opening it?"_s, Typography::font(12, QFont::Medium));
     m_disclosure->setObjectName(u"guidanceDisclosure"_s);
     m_disclosure->setAccessibleName(u"Need help opening "_s + m_app.name + u'?');

@@ -4,6 +4,7 @@
 #include "engine/InstallEngine.h"
 #include "engine/facts/CaskFactsService.h"
 #include "engine/facts/UpdateChecker.h"
+#include "views/card/RevertButton.h"
 #include "views/style/Brand.h"
 #include "views/style/Controls.h"
 #include "views/style/Typography.h"
@@ -97,6 +98,9 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
             connect(services->updates(), &UpdateChecker::updatesChanged, this, &DetailActionArea::refresh);
         }
     }
+    // Made after the connections above, so a state change moves focus off it before it hides.
+    area->insertWidget(area->indexOf(m_uninstall), new RevertButton(app, engine, Typography::font(13, QFont::Medium)),
+        0, Qt::AlignVCenter | Qt::AlignRight);
     refresh();
 }
 

@@ -3,9 +3,9 @@
 #include "catalog/Catalog.h"
 #include "engine/Detached.h"
 #include "engine/InstallEngine.h"
-#include "engine/direct/KeptVersions.h"
 #include "engine/facts/UpdateChecker.h"
 #include "engine/facts/UpdateHolds.h"
+#include "views/card/RevertButton.h"
 #include "views/style/Brand.h"
 #include "views/style/Controls.h"
 #include "views/style/Typography.h"
@@ -99,8 +99,8 @@ void UpdateChoices::rebuild()
                     [id] { UpdateHolds::setHeld(id, true); }) });
     }
     for (const CatalogApp &app : m_engine ? Catalog::activeAndBuiltIn() : QList<CatalogApp>()) {
-        const std::optional<KeptVersions::Kept> kept = KeptVersions::kept(m_engine->environment(), app.id);
-        if (!kept || kept->version.isEmpty() || m_engine->state(app.id) != InstallState::installed())
+        const std::optional<KeptVersions::Kept> kept = RevertButton::revertible(m_engine, app);
+        if (!kept)
             continue;
         const CatalogApp target = app;
         addRow(tr("%1 %2 is kept (%3)").arg(app.name, kept->version, QLocale().formattedDataSize(kept->bytes)),
