@@ -1,6 +1,5 @@
 #include "engine/EngineServices.h"
 #include "engine/InstallEngine.h"
-#include "engine/direct/KeptVersions.h"
 #include "engine/facts/UpdateChecker.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
@@ -92,33 +91,6 @@ private Q_SLOTS:
         QCOMPARE(services->updates()->count(), 1);
         QVERIFY(buttonNamed(&choices, choice));
         QVERIFY(!UserDefaults(defaults).contains(key));
-    }
-
-    // "Revert to 1.2.0", with the kept copy's size, for an app whose update kept the older version;
-    // pressed, it puts that version back and the offer goes.
-    void offersTheKeptVersion()
-    {
-        Sandbox sandbox;
-        Environment env = sandbox.environment();
-        env.dataDir = sandbox.root() + u"/data"_s;
-        const CatalogApp app = catalogApp(u"parabolic"_s);
-        const QString older = sandbox.root() + u"/older/Parabolic.app"_s;
-        QVERIFY(PlistFile::write(older + u"/Contents/Info.plist"_s,
-            { { u"CFBundleIdentifier"_s, *app.bundleID }, { u"CFBundleShortVersionString"_s, u"1.2.0"_s } },
-            PlistFile::Format::Xml));
-        const QString installed = sandbox.makeBundle(sandbox.userApplications(), u"Parabolic"_s, *app.bundleID);
-        QVERIFY(KeptVersions::keep(env, app.id, older));
-        InstallEngine engine(env);
-        engine.refreshInstalledStatus({ app });
-        UpdateChoices choices(&engine, nullptr);
-
-        QPushButton *revert = buttonNamed(&choices, u"Revert Parabolic to 1.2.0"_s);
-        QVERIFY(revert);
-        QVERIFY(labels(&choices).contains(u"Parabolic 1.2.0 is kept (%1)"_s.arg(
-            QLocale().formattedDataSize(KeptVersions::kept(env, app.id)->bytes))));
-        revert->click();
-        QTRY_VERIFY(!buttonNamed(&choices, u"Revert Parabolic to 1.2.0"_s));
-        QCOMPARE(fileBytes(installed + u"/Contents/Info.plist"_s), fileBytes(older + u"/Contents/Info.plist"_s));
     }
 };
 
