@@ -198,8 +198,9 @@ QWidget *Sidebar::footer()
     m_activity->setAccessibleName(tr("Show activity"));
     m_activity->setToolTip(tr("What was installed, updated and removed, and how it went"));
     connect(m_activity, &QPushButton::clicked, this, &Sidebar::activityRequested);
+    // A line of its own: beside the other two it would squeeze "Send feedback" in a narrow sidebar.
+    stack->addWidget(m_activity, 0, Qt::AlignLeft);
     buttons->addWidget(m_feedback);
-    buttons->addWidget(m_activity);
     buttons->addWidget(m_settings);
     buttons->addStretch();
     stack->addLayout(buttons);
