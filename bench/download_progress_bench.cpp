@@ -4,7 +4,8 @@
 // of one core beyond the download itself. Then the Homebrew route: the watcher reading a growing
 // .incomplete file for a few seconds.
 
-#include "engine/InstallEngine.h"
+#include "BenchEngine.h"
+
 #include "engine/direct/GitHubReleaseClient.h"
 #include "engine/homebrew/BrewDownloadWatcher.h"
 #include "engine/operations/DownloadProgressPublisher.h"
@@ -32,21 +33,6 @@ namespace {
 
 constexpr qint64 size = qint64(1) << 30;
 constexpr int rounds = 3;
-
-class Engine : public InstallEngine
-{
-public:
-    using InstallEngine::InstallEngine;
-    using InstallEngine::setState;
-};
-
-double cpuMs()
-{
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
 
 // Sends `size` zero bytes to each connection, a megabyte at a time as the socket drains.
 class StreamingServer : public QObject
@@ -105,7 +91,7 @@ double threadCpuMs()
 Figures download(quint16 port, const QString &folder, bool follow)
 {
     Sandbox sandbox;
-    Engine engine(sandbox.environment());
+    BenchEngine engine(sandbox.environment());
     GitHubReleaseClient client(QUrl(u"http://127.0.0.1"_s), folder);
     Figures figures;
     DownloadProgressPublisher publisher([&engine, &figures](const DownloadProgress &progress) {
@@ -123,7 +109,7 @@ Figures download(quint16 port, const QString &folder, bool follow)
     bool done = false;
     QElapsedTimer wall;
     wall.start();
-    const double before = cpuMs();
+    const double before = processCpuMs();
     client.download(QUrl(u"http://127.0.0.1:%1/big.zip"_s.arg(port))).then([&done](Outcome<QString> file) {
         if (!file.succeeded())
             std::fprintf(stderr, "download failed: %s\n", qPrintable(file.error.description));
@@ -133,7 +119,7 @@ Figures download(quint16 port, const QString &folder, bool follow)
     });
     while (!done)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    figures.cpu = cpuMs() - before;
+    figures.cpu = processCpuMs() - before;
     figures.wall = double(wall.elapsed());
     return figures;
 }
@@ -190,10 +176,10 @@ int main(int argc, char **argv)
             watcher.observe(u"==> Downloading "_s + address);
         QElapsedTimer wall;
         wall.start();
-        const double before = cpuMs();
+        const double before = processCpuMs();
         while (wall.elapsed() < 3000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        return std::pair { (cpuMs() - before) / double(wall.elapsed()) * 100.0, readings };
+        return std::pair { (processCpuMs() - before) / double(wall.elapsed()) * 100.0, readings };
     };
     const auto [without, none] = idle(false, cache.path(), url);
     const auto [with, readings] = idle(true, cache.path(), url);

@@ -3,7 +3,8 @@
 // cause, show the note in the state), against the same process writing to /dev/null. Peak memory
 // must not grow with the number of lines.
 
-#include "engine/InstallEngine.h"
+#include "BenchEngine.h"
+
 #include "engine/homebrew/BrewNotes.h"
 #include "engine/operations/FailureExplainer.h"
 #include "support/Sandbox.h"
@@ -24,21 +25,6 @@ namespace {
 constexpr int lineCount = 200000;
 constexpr int rounds = 5;
 
-class Engine : public InstallEngine
-{
-public:
-    using InstallEngine::InstallEngine;
-    using InstallEngine::setState;
-};
-
-double cpuMs()
-{
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
 long peakRssKiB()
 {
     rusage usage = {};
@@ -58,7 +44,7 @@ double devNullMs(const QString &brew)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-double ingestMs(Engine &engine, int *lines)
+double ingestMs(BenchEngine &engine, int *lines)
 {
     bool done = false;
     QElapsedTimer timer;
@@ -94,7 +80,7 @@ int main(int argc, char **argv)
     qputenv("FAKE_BREW_FLOOD", QByteArray::number(lineCount));
     Environment env = sandbox.environment();
     env.logDir = sandbox.root() + u"/logs"_s;
-    Engine engine(env);
+    BenchEngine engine(env);
 
     double baseline = 1e300;
     double ingest = 1e300;
@@ -104,9 +90,9 @@ int main(int argc, char **argv)
     for (int i = 0; i < rounds; ++i) {
         baseline = std::min(baseline, devNullMs(sandbox.brewPath()));
         lines = 0;
-        const double cpuBefore = cpuMs();
+        const double cpuBefore = processCpuMs();
         ingest = std::min(ingest, ingestMs(engine, &lines));
-        ingestCpu = std::min(ingestCpu, cpuMs() - cpuBefore);
+        ingestCpu = std::min(ingestCpu, processCpuMs() - cpuBefore);
     }
 
     std::printf("lines=%d (delivered in last round %d, log rows %d, log counter %lld)\n", lineCount, lines,

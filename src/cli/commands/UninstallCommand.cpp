@@ -17,7 +17,7 @@ namespace {
 
 QString shown(const QString &path, const QString &home)
 {
-    return CliFormat::printable(path.startsWith(home + u'/') ? u"~"_s + path.mid(home.size()) : path);
+    return CliFormat::printable(shownPath(path, home));
 }
 
 QString itemRow(const LeftoverItem &item, const QString &home)

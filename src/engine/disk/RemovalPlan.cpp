@@ -48,6 +48,11 @@ void add(RemovalPlan &plan, const QString &path, const QString &home)
 
 } // namespace
 
+QString shownPath(const QString &path, const QString &home)
+{
+    return isInside(path, home) ? u"~"_s + path.mid(QDir::cleanPath(home).size()) : path;
+}
+
 qint64 diskSize(const QString &path)
 {
     const QFileInfo info(path);

@@ -42,5 +42,8 @@ struct RemovalPlan
     QJsonObject toJson() const;
 };
 
+// path with the home folder written as "~", the way the review and the command line show it.
+QString shownPath(const QString &path, const QString &home);
+
 // Bytes of a file or folder, not following links.
 qint64 diskSize(const QString &path);

@@ -24,12 +24,6 @@ constexpr int pathRole = Qt::UserRole;
 constexpr int appRole = Qt::UserRole + 1;
 constexpr int sizeRole = Qt::UserRole + 2;
 
-QString shown(const QString &path)
-{
-    const QString home = QDir::homePath();
-    return path.startsWith(home + u'/') ? u"~"_s + path.mid(home.size()) : path;
-}
-
 QString sizeText(qint64 bytes)
 {
     return bytes < 0 ? RemovalReview::tr("measuring…") : QLocale().formattedDataSize(bytes);
@@ -157,7 +151,8 @@ void RemovalReview::showSizes(const QList<RemovalPlan> &plans)
             }
         }
         item->setData(sizeRole, size);
-        const QString name = isBundle ? item->text().section(u" — "_s, 0, 0) : shown(path);
+        const QString name = isBundle ? item->text().section(u" — "_s, 0, 0)
+                                      : shownPath(path, m_engine ? m_engine->environment().home : QDir::homePath());
         QString text = name + u" — "_s + sizeText(size);
         if (admin)
             text += u" — "_s + tr("needs your administrator password");
