@@ -11,14 +11,14 @@
 using namespace Qt::StringLiterals;
 namespace fs = std::filesystem;
 
-namespace {
-
-QString folderOf(const Environment &env, const QString &appID)
+QString KeptVersions::folder(const Environment &env, const QString &appID)
 {
     if (env.dataDir.isEmpty() || appID.isEmpty() || appID.contains(u'/') || appID.startsWith(u'.'))
         return {};
     return env.dataDir + u"/Previous versions/"_s + appID;
 }
+
+namespace {
 
 fs::path toPath(const QString &path)
 {
@@ -29,7 +29,7 @@ fs::path toPath(const QString &path)
 
 bool KeptVersions::keep(const Environment &env, const QString &appID, const QString &bundle)
 {
-    const QString folder = folderOf(env, appID);
+    const QString folder = KeptVersions::folder(env, appID);
     if (folder.isEmpty() || !QFileInfo(bundle).isDir())
         return false;
     // Copied beside the kept one first; only a whole copy takes its place.
@@ -50,7 +50,7 @@ bool KeptVersions::keep(const Environment &env, const QString &appID, const QStr
 
 std::optional<KeptVersions::Kept> KeptVersions::kept(const Environment &env, const QString &appID)
 {
-    const QString folder = folderOf(env, appID);
+    const QString folder = KeptVersions::folder(env, appID);
     if (folder.isEmpty())
         return std::nullopt;
     const QStringList bundles = QDir(folder).entryList({ u"*.app"_s }, QDir::Dirs | QDir::NoDotAndDotDot);
@@ -71,7 +71,7 @@ std::optional<KeptVersions::Kept> KeptVersions::kept(const Environment &env, con
 
 void KeptVersions::drop(const Environment &env, const QString &appID)
 {
-    const QString folder = folderOf(env, appID);
+    const QString folder = KeptVersions::folder(env, appID);
     std::error_code error;
     if (!folder.isEmpty())
         fs::remove_all(toPath(folder), error);

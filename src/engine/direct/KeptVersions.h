@@ -21,6 +21,8 @@ struct Kept
 // Copies bundle (links kept as links) in place of the app's kept version, whole or not at all.
 bool keep(const Environment &env, const QString &appID, const QString &bundle);
 std::optional<Kept> kept(const Environment &env, const QString &appID);
+// Where the app's kept version lives, whether or not one is there; empty without a data folder.
+QString folder(const Environment &env, const QString &appID);
 void drop(const Environment &env, const QString &appID);
 
 } // namespace KeptVersions

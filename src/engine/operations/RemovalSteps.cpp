@@ -77,10 +77,12 @@ RemovalPlan RemovalSteps::plan(const OperationContext &run, const std::optional<
         }
     }
     RemovalPlan plan = RemovalPlan::find(source);
-    // The earlier version an update kept, to go back to, goes with the app's other data.
-    if (const std::optional<KeptVersions::Kept> kept = KeptVersions::kept(run.environment(), app.id)) {
+    // The earlier version an update kept, to go back to, goes with the app's other data. Only
+    // looked for here: the review measures it off the main thread with the rest.
+    if (const QString kept = KeptVersions::folder(run.environment(), app.id);
+        !kept.isEmpty() && QFileInfo(kept).isDir()) {
         LeftoverItem item;
-        item.path = QFileInfo(kept->bundle).absolutePath();
+        item.path = kept;
         plan.leftovers.append(item);
     }
     return plan;
