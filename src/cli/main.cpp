@@ -7,6 +7,7 @@
 
 #include "engine/CatalogRefresher.h"
 #include "platform/VersionInfo.h"
+#include "translations/Translations.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -64,6 +65,18 @@ int main(int argc, char *argv[])
     // The window's names: both then share the cache folder, its lock files and the install logs.
     QCoreApplication::setApplicationName(u"Orvando"_s);
     QCoreApplication::setOrganizationDomain(u"orvando.app"_s);
+
+    // A terminal's language for the sentences; a JSON answer is the same in every language, so it
+    // is written, with whatever it quotes, from the English texts.
+    const QProcessEnvironment processEnvironment = QProcessEnvironment::systemEnvironment();
+    if (!QCoreApplication::arguments().contains(u"--json"_s)) {
+        const QLocale language = Translations::fromEnvironment(processEnvironment);
+        QLocale::setDefault(language);
+        Translations::install(&application, language, Translations::pseudoRequested(processEnvironment));
+    } else {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Translations::install(&application, QLocale(QLocale::English, QLocale::UnitedStates));
+    }
 
     const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     const CliArguments::Parsed parsed = CliArguments::parse(QCoreApplication::arguments().mid(1), program);
