@@ -70,12 +70,11 @@ int main(int argc, char *argv[])
     // is written, with whatever it quotes, from the English texts.
     const QProcessEnvironment processEnvironment = QProcessEnvironment::systemEnvironment();
     if (!QCoreApplication::arguments().contains(u"--json"_s)) {
-        const QLocale language = Translations::fromEnvironment(processEnvironment);
-        QLocale::setDefault(language);
-        Translations::install(&application, language, Translations::pseudoRequested(processEnvironment));
+        Translations::install(&application, Translations::fromEnvironment(processEnvironment),
+            Translations::pseudoRequested(processEnvironment));
     } else {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         Translations::install(&application, QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     const QString program = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();

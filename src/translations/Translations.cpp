@@ -80,6 +80,8 @@ bool Translations::pseudoRequested(const QProcessEnvironment &environment)
 void Translations::install(QCoreApplication *application, const QLocale &language, bool pseudo)
 {
     uninstall(application);
+    const QLocale system = QLocale::system();
+    QLocale::setDefault(system.language() == language.language() ? system : language);
     // English holds only the plural forms ("1 app", "2 apps"); every other text is its source.
     auto *base = new QTranslator(application);
     if (base->load(prefix + u"en"_s, directory))

@@ -27,6 +27,8 @@ public:
 
     // Installs English's plural forms, which every language falls back on, then the translation of
     // `language` (or the pseudo-translation) over them. The application owns the translators.
+    // Numbers, sizes and dates follow the system's region when it speaks the same language, and
+    // the language's own conventions otherwise (a German text never shows English month names).
     static void install(QCoreApplication *application, const QLocale &language, bool pseudo = false);
 
     // Takes every translation out again: English source texts, as a JSON answer needs them.

@@ -8,7 +8,9 @@ namespace {
 
 void speakEnglish()
 {
-    Translations::install(QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedStates));
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    Translations::install(QCoreApplication::instance(), english);
+    QLocale::setDefault(english);
 }
 
 } // namespace
