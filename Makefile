@@ -55,11 +55,16 @@ e2e: deps
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvando orvando-askpass orvando-cli
 	scripts/e2e-mac --app $(BUILD_DIR)/src/app/Orvando.app --out $(E2E_OUT)
 
-# The main window and its sheets as PNG files in $(BUILD_DIR)/screenshots.
+# The main window and its sheets as PNG files in $(BUILD_DIR)/screenshots: in English, light and
+# dark, then in each shipped language and the pseudo-translation (screenshots/<language>/).
+SCREENSHOT_LANGUAGES ?= de fr ja zh_CN pseudo
 screenshots: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANDO_BUILD_TESTS=OFF -DORVANDO_TEST_ENVIRONMENT=OFF $(CMAKE_PREFIX) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target orvando-screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/orvando-screenshots
+	for language in $(SCREENSHOT_LANGUAGES); do \
+		QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tools/orvando-screenshots --language $$language || exit 1; \
+	done
 
 bench: build
 	cmake --build $(BUILD_DIR) -j $(JOBS)

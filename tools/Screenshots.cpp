@@ -1,9 +1,13 @@
 // Renders the main window in its typical states, and the sheets it opens, to PNG files at twice
 // the size as on a Retina screen, for people to look at, in the light appearance and again in the
 // dark one ("-dark" names): `make screenshots` writes them to <build>/screenshots.
+// `--language de` (or fr, ja, zh_CN, en, pseudo) renders in that language into a folder of its own,
+// light appearance only; `make screenshots` renders every shipped language and the pseudo-translation.
 // docs/screenshot.png is main-handselected.png. The Mac it shows is a sandbox with the tests' fake
 // brew, which says what Homebrew's published facts say of a few apps: Shottr has an update, Maccy
 // updates itself, TomatoBar is no longer offered.
+#include "translations/Translations.h"
+
 #include "app/MainWindow.h"
 #include "catalog/Catalog.h"
 #include "engine/EngineServices.h"
@@ -206,8 +210,20 @@ int main(int argc, char **argv)
     qputenv("ORVANDO_APPEARANCE", "light");
     QApplication app(argc, argv);
     BrandStyle::install();
-    const QString folder
-        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(ORVANDO_BINARY_DIR "/screenshots");
+    QStringList arguments = QApplication::arguments().mid(1);
+    QString language;
+    if (const qsizetype at = arguments.indexOf(u"--language"_s); at >= 0 && at + 1 < arguments.size()) {
+        language = arguments.at(at + 1);
+        arguments.remove(at, 2);
+    }
+    const bool pseudo = language == u"pseudo"_s;
+    Translations::install(&app,
+        language.isEmpty() || pseudo ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                     : Translations::choose({ language }),
+        pseudo);
+    QString folder = !arguments.isEmpty() ? arguments.first() : QStringLiteral(ORVANDO_BINARY_DIR "/screenshots");
+    if (!language.isEmpty())
+        folder += u'/' + language;
     if (!QDir().mkpath(folder))
         return 1;
     const Sandbox mac;
@@ -228,6 +244,8 @@ int main(int argc, char **argv)
     defaults.setBool(SettingsKeys::hasSeenWelcome(), true);
 
     bool ok = renderAll(mac, &coordinator, services, &defaults, folder, QString());
+    if (!language.isEmpty())
+        return ok ? 0 : 1;
     qputenv("ORVANDO_APPEARANCE", "dark");
     BrandStyle::refreshPalette();
     ok &= renderAll(mac, &coordinator, services, &defaults, folder, u"-dark"_s);

@@ -1,7 +1,8 @@
+#include "translations/Translations.h"
+
 #include "app/OrvandoApp.h"
 #include "engine/CatalogRefresher.h"
 #include "engine/Environment.h"
-#include "translations/Translations.h"
 
 #include <QApplication>
 

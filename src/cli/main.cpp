@@ -5,9 +5,10 @@
 #include "cli/EnvironmentFile.h"
 #endif
 
+#include "translations/Translations.h"
+
 #include "engine/CatalogRefresher.h"
 #include "platform/VersionInfo.h"
-#include "translations/Translations.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

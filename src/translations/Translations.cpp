@@ -55,8 +55,9 @@ QLocale Translations::choose(const QStringList &uiLanguages)
         // English anywhere in the list before a shipped language is the user's choice too.
         if (QLocale(tag).language() == QLocale::English)
             return english();
-        if (const QString file = shippedFor(tag); !file.isEmpty())
-            return QLocale(file);
+        // The region stays: a Swiss reader's numbers are Swiss ones.
+        if (!shippedFor(tag).isEmpty())
+            return QLocale(tag);
     }
     return english();
 }
