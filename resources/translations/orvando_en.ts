@@ -2,6 +2,27 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BatchFooter</name>
+    <message numerus="yes">
+        <source>Install %n apps</source>
+        <translation>
+            <numerusform>Install %n app</numerusform>
+            <numerusform>Install %n apps</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogDrawer</name>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <extracomment>How many lines the install log holds, beside its title.</extracomment>
+        <translation>
+            <numerusform>%n line</numerusform>
+            <numerusform>%n lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RemovalReview</name>
     <message numerus="yes">
         <source>Remove %n apps?</source>
@@ -15,6 +36,16 @@
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesView</name>
+    <message numerus="yes">
+        <source>%n apps have a newer version.</source>
+        <translation>
+            <numerusform>%n app has a newer version.</numerusform>
+            <numerusform>%n apps have a newer version.</numerusform>
         </translation>
     </message>
 </context>

@@ -67,27 +67,28 @@ OrvandoApp::~OrvandoApp()
 
 QString OrvandoApp::welcomeTitle()
 {
-    return u"Welcome to Orvando\u2026"_s;
+    return tr("Welcome to Orvando…");
 }
 
 QString OrvandoApp::feedbackTitle()
 {
-    return u"Send Feedback\u2026"_s;
+    return tr("Send Feedback…");
 }
 
 QString OrvandoApp::quitQuestion()
 {
-    return u"An install is still running. Quit anyway?"_s;
+    return tr("An install is still running. Quit anyway?");
 }
 
 QString OrvandoApp::checkForUpdatesTitle()
 {
-    return u"Check for updates"_s;
+    //: The File menu item that looks for newer versions of the installed apps.
+    return tr("Check for updates");
 }
 
 QString OrvandoApp::installLogsTitle()
 {
-    return u"Show Install Logs"_s;
+    return tr("Show Install Logs");
 }
 
 MainWindow *OrvandoApp::newWindow()
@@ -162,8 +163,8 @@ void OrvandoApp::requestQuit()
     alert->setTextFormat(Qt::PlainText);
     alert->setText(quitQuestion());
     // Cancel is the safe default: Return and Escape both leave the work running.
-    QPushButton *cancel = alert->addButton(u"Cancel"_s, QMessageBox::RejectRole);
-    QPushButton *quit = alert->addButton(u"Quit"_s, QMessageBox::DestructiveRole);
+    QPushButton *cancel = alert->addButton(tr("Cancel"), QMessageBox::RejectRole);
+    QPushButton *quit = alert->addButton(tr("Quit"), QMessageBox::DestructiveRole);
     alert->setDefaultButton(cancel);
     alert->setEscapeButton(cancel);
     connect(alert, &QMessageBox::buttonClicked, this, [this, quit](QAbstractButton *button) {
@@ -237,10 +238,11 @@ void OrvandoApp::checkForOrvandoUpdates()
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->setIcon(QMessageBox::Information);
     alert->setTextFormat(Qt::PlainText);
-    alert->setWindowTitle(u"Check for Updates"_s);
-    alert->setText(u"This copy of Orvando does not update itself."_s);
+    //: The title of the alert about updating Orvando itself.
+    alert->setWindowTitle(tr("Check for Updates"));
+    alert->setText(tr("This copy of Orvando does not update itself."));
     alert->setInformativeText(updater.howToUpdate());
-    QPushButton *download = alert->addButton(u"Open Download Page"_s, QMessageBox::AcceptRole);
+    QPushButton *download = alert->addButton(tr("Open Download Page"), QMessageBox::AcceptRole);
     alert->setDefaultButton(alert->addButton(QMessageBox::Ok));
     connect(alert, &QMessageBox::buttonClicked, this, [download](QAbstractButton *button) {
         if (button == download)
@@ -253,11 +255,11 @@ void OrvandoApp::installMenus(MainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
 
-    QMenu *file = bar->addMenu(u"&File"_s);
-    QAction *open = file->addAction(u"New Window"_s, this, [this] { newWindow(); });
+    QMenu *file = bar->addMenu(tr("&File"));
+    QAction *open = file->addAction(tr("New Window"), this, [this] { newWindow(); });
     open->setObjectName(u"newWindowAction"_s);
     open->setShortcut(QKeySequence::New);
-    QAction *close = file->addAction(u"Close Window"_s, window, &QWidget::close);
+    QAction *close = file->addAction(tr("Close Window"), window, &QWidget::close);
     close->setShortcut(QKeySequence::Close);
     file->addSeparator();
     RootView *root = window->rootView();
@@ -276,11 +278,12 @@ void OrvandoApp::installMenus(MainWindow *window)
     connect(m_services->updates(), &UpdateChecker::checkingChanged, check,
         [check](bool checking) { check->setEnabled(!checking); });
     file->addSeparator();
-    QAction *quit = file->addAction(u"Quit"_s, this, &OrvandoApp::requestQuit);
+    //: The File menu item.
+    QAction *quit = file->addAction(tr("Quit"), this, &OrvandoApp::requestQuit);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu *help = bar->addMenu(u"&Help"_s);
+    QMenu *help = bar->addMenu(tr("&Help"));
     help->setObjectName(u"helpMenu"_s);
     QAction *welcome = help->addAction(welcomeTitle(), this, &OrvandoApp::showWelcomeAgain);
     welcome->setMenuRole(QAction::NoRole);

@@ -15,16 +15,16 @@ using namespace Qt::StringLiterals;
 AskpassDialog::AskpassDialog(const QString &appName, QWidget *parent)
     : QDialog(parent)
     , m_password(new QLineEdit(this))
-    , m_ok(new QPushButton(u"OK"_s, this))
-    , m_cancel(new QPushButton(u"Cancel"_s, this))
+    , m_ok(new QPushButton(tr("OK"), this))
+    , m_cancel(new QPushButton(tr("Cancel"), this))
 {
-    setWindowTitle(u"Administrator password"_s);
+    setWindowTitle(tr("Administrator password"));
     setObjectName(u"askpassDialog"_s);
     setModal(true);
     // sudo starts the prompt while the user works in Orvando: it must not open behind it.
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
-    auto *title = new QLabel(u"Administrator password"_s, this);
+    auto *title = new QLabel(tr("Administrator password"), this);
     title->setObjectName(u"askpassTitle"_s);
     auto *prompt = new QLabel(promptText(appName), this);
     prompt->setObjectName(u"askpassPrompt"_s);
@@ -32,7 +32,7 @@ AskpassDialog::AskpassDialog(const QString &appName, QWidget *parent)
 
     m_password->setEchoMode(QLineEdit::Password);
     m_password->setObjectName(u"askpassPassword"_s);
-    m_password->setAccessibleName(u"Password"_s);
+    m_password->setAccessibleName(tr("Password"));
     // Keep the secret out of input-method history and predictive text.
     m_password->setInputMethodHints(Qt::ImhHiddenText | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
 
@@ -75,8 +75,9 @@ AskpassDialog::AskpassDialog(const QString &appName, QWidget *parent)
 QString AskpassDialog::promptText(const QString &appName)
 {
     if (appName.trimmed().isEmpty())
-        return u"Homebrew needs your Mac password to continue."_s;
-    return u"Homebrew needs your Mac password to finish with %1."_s.arg(appName);
+        return tr("Homebrew needs your Mac password to continue.");
+    //: %1 is the name of the app being installed, updated or removed.
+    return tr("Homebrew needs your Mac password to finish with %1.").arg(appName);
 }
 
 void AskpassDialog::showEvent(QShowEvent *event)

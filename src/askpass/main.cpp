@@ -1,4 +1,5 @@
 #include "AskpassDialog.h"
+#include "translations/Translations.h"
 
 #include <QApplication>
 #include <QFile>
@@ -10,6 +11,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvando"));
+    // The languages set in System Settings, as the window that asked for the password speaks them.
+    Translations::install(&app, Translations::choose(QLocale::system().uiLanguages()),
+        Translations::pseudoRequested(QProcessEnvironment::systemEnvironment()));
     AskpassDialog dialog(qEnvironmentVariable("ORVANDO_ASKPASS_FOR"));
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -183,6 +183,8 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (2)"_s);
+        QCOMPARE(alone.statusLabel()->text(), u"2 apps have a newer version."_s);
+        QCOMPARE(alone.updateAllButton()->accessibleDescription(), u"Maccy and Shottr"_s);
         view.resize(1000, 680);
         view.show();
         click(sidebar, sidebar->updatesRow());
@@ -191,6 +193,8 @@ private Q_SLOTS:
         QTest::mouseClick(view.updatesView()->updateAllButton(), Qt::LeftButton);
         QTRY_VERIFY(view.updatesView()->statusLabel()->text().startsWith(status));
         QCOMPARE(sidebar->updatesRow().data().toString(), u"Updates (1)"_s);
+        QCOMPARE(alone.statusLabel()->text(), u"1 app has a newer version."_s);
+        QCOMPARE(alone.updateAllButton()->accessibleDescription(), u"Shottr"_s);
         QCOMPARE(view.grid()->visibleIDs(), (QStringList { u"maccy"_s, u"shottr"_s })); // updated, still in sight
     }
 

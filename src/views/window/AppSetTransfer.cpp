@@ -7,6 +7,7 @@
 #include "views/window/ImportConfirmation.h"
 #include "views/window/RootView.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,19 +36,22 @@ namespace AppSetTransfer {
 
 QString exportTitle()
 {
-    return u"Export my apps\u2026"_s;
+    //: The File menu item that saves the installed apps to a Brewfile.
+    return QCoreApplication::translate("AppSetTransfer", "Export my apps…");
 }
 
 QString importTitle()
 {
-    return u"Install from file\u2026"_s;
+    //: The File menu item that installs the apps listed in a Brewfile.
+    return QCoreApplication::translate("AppSetTransfer", "Install from file…");
 }
 
 void chooseExportFile(RootView *view)
 {
     const QString home = view->engine()->environment().home;
-    const QString path = QFileDialog::getSaveFileName(
-        view->window(), u"Export my apps"_s, QDir(home.isEmpty() ? QDir::homePath() : home).filePath(u"Brewfile"_s));
+    const QString path
+        = QFileDialog::getSaveFileName(view->window(), QCoreApplication::translate("AppSetTransfer", "Export my apps"),
+            QDir(home.isEmpty() ? QDir::homePath() : home).filePath(u"Brewfile"_s));
     if (!path.isEmpty())
         exportTo(view, path);
 }
@@ -62,14 +66,15 @@ QMessageBox *exportTo(RootView *view, const QString &path)
     QString error;
     if (AppSetFile::writeFile(path, AppSetFile::exportBrewfile(Catalog::active(), installed), &error))
         return nullptr;
-    return alert(view->window(), u"Your apps could not be exported."_s, error);
+    return alert(
+        view->window(), QCoreApplication::translate("AppSetTransfer", "Your apps could not be exported."), error);
 }
 
 void chooseImportFile(RootView *view)
 {
     const QString home = view->engine()->environment().home;
-    const QString path = QFileDialog::getOpenFileName(
-        view->window(), u"Install from file"_s, home.isEmpty() ? QDir::homePath() : home);
+    const QString path = QFileDialog::getOpenFileName(view->window(),
+        QCoreApplication::translate("AppSetTransfer", "Install from file"), home.isEmpty() ? QDir::homePath() : home);
     if (!path.isEmpty())
         importFrom(view, path);
 }
@@ -78,7 +83,7 @@ ImportConfirmation *importFrom(RootView *view, const QString &path)
 {
     const AppSetFile::Import set = AppSetFile::readFile(path, Catalog::active());
     if (!set.succeeded()) {
-        alert(view->window(), u"The file could not be read."_s, *set.error);
+        alert(view->window(), QCoreApplication::translate("AppSetTransfer", "The file could not be read."), *set.error);
         return nullptr;
     }
     auto *confirmation = new ImportConfirmation(set, QFileInfo(path).fileName(), *view->engine(), view->window());

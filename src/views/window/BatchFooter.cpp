@@ -31,7 +31,7 @@ BatchFooter::BatchFooter(AppSelection *selection, BatchInstaller *batch, QWidget
     m_install
         = Controls::button(QString(), BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(13, QFont::Medium));
     m_install->setObjectName(u"installSelection"_s);
-    m_install->setAccessibleDescription(u"Installs the selected apps one after another"_s);
+    m_install->setAccessibleDescription(tr("Installs the selected apps one after another"));
     m_install->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(m_install, &QPushButton::clicked, this, [this] {
         if (m_selection)
@@ -60,9 +60,9 @@ QWidget *BatchFooter::progressPart()
     m_progress = new SpinnerRow;
     m_progress->setObjectName(u"batchProgress"_s);
     stack->addWidget(m_progress);
-    m_cancel = Controls::button(u"Cancel"_s, BrandStyle::Look::Outlined, Brand::warmBlack, Typography::font(12));
+    m_cancel = Controls::button(tr("Cancel"), BrandStyle::Look::Outlined, Brand::warmBlack, Typography::font(12));
     m_cancel->setObjectName(u"cancelBatch"_s);
-    m_cancel->setAccessibleDescription(u"Stops the app being installed and installs no other"_s);
+    m_cancel->setAccessibleDescription(tr("Stops the app being installed and installs no other"));
     connect(m_cancel, &QPushButton::clicked, this, [this] {
         if (m_batch)
             m_batch->cancel();
@@ -83,15 +83,16 @@ QWidget *BatchFooter::summaryPart()
     stack->addWidget(m_summary);
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(12);
-    m_retry = Controls::button(u"Try failed again"_s, BrandStyle::Look::Outlined, Brand::primary, Typography::font(12));
+    m_retry
+        = Controls::button(tr("Try failed again"), BrandStyle::Look::Outlined, Brand::primary, Typography::font(12));
     m_retry->setObjectName(u"retryFailed"_s);
     connect(m_retry, &QPushButton::clicked, this, [this] {
         if (m_batch)
             install(m_batch->lastSummary().failedApps());
     });
-    m_done = Controls::button(u"Done"_s, BrandStyle::Look::Plain, Brand::n3, Typography::font(12));
+    m_done = Controls::button(tr("Done"), BrandStyle::Look::Plain, Brand::n3, Typography::font(12));
     m_done->setObjectName(u"dismissSummary"_s);
-    m_done->setAccessibleDescription(u"Hides the summary of the last batch"_s);
+    m_done->setAccessibleDescription(tr("Hides the summary of the last batch"));
     connect(m_done, &QPushButton::clicked, this, [this] {
         m_showSummary = false;
         follow();
@@ -105,7 +106,7 @@ QWidget *BatchFooter::summaryPart()
 
 QString BatchFooter::installTitle(int count)
 {
-    return count == 1 ? u"Install 1 app"_s : u"Install %1 apps"_s.arg(count);
+    return tr("Install %n apps", nullptr, count);
 }
 
 void BatchFooter::install(const QList<CatalogApp> &apps)

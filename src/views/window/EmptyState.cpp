@@ -28,8 +28,9 @@ QString EmptyState::message(const QString &searchText)
 {
     // Only the category filter can empty the curated list; quoting nothing would read as a bug.
     if (searchText.isEmpty())
-        return u"No handselected apps in this category."_s;
-    return u"No apps match \u201C"_s + searchText + u"\u201D"_s;
+        return tr("No handselected apps in this category.");
+    //: %1 is the text typed in the search field.
+    return tr("No apps match “%1”").arg(searchText);
 }
 
 void EmptyState::setSearchText(const QString &searchText)

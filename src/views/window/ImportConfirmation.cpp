@@ -20,32 +20,38 @@ ImportConfirmation::ImportConfirmation(
     : QDialog(parent)
 {
     setObjectName(u"importConfirmation"_s);
-    setWindowTitle(u"Install from file"_s);
+    setWindowTitle(tr("Install from file"));
     setFixedWidth(420);
     Controls::fill(this, Brand::cream);
 
     auto *stack = new QVBoxLayout(this);
     stack->setContentsMargins(24, 22, 24, 20);
     stack->setSpacing(10);
-    stack->addWidget(Typography::label(u"Install from file"_s, 18, QFont::DemiBold, Brand::warmBlack));
-    const QString names = set.apps.isEmpty() ? u"“%1” names no app of the catalog."_s : u"“%1” names these apps:"_s;
-    stack->addWidget(Typography::label(names.arg(fileName), 13, QFont::Normal, Brand::n3, true));
+    stack->addWidget(Typography::label(tr("Install from file"), 18, QFont::DemiBold, Brand::warmBlack));
+    //: %1 is the name of the file chosen.
+    const QString names = set.apps.isEmpty() ? tr("“%1” names no app of the catalog.").arg(fileName)
+                                             //: %1 is the name of the file chosen; the list of apps follows.
+                                             : tr("“%1” names these apps:").arg(fileName);
+    stack->addWidget(Typography::label(names, 13, QFont::Normal, Brand::n3, true));
     stack->addWidget(appList(set, engine));
     if (!set.unknown.isEmpty()) {
         QLabel *unknown = Typography::label(
-            u"Not recognised: "_s + set.unknown.join(u", "_s), 12, QFont::Normal, Brand::deepTerra, true);
+            //: %1 lists the names in the file that are not apps of the catalog.
+            tr("Not recognised: %1").arg(set.unknown.join(u", "_s)), 12, QFont::Normal, Brand::deepTerra, true);
         unknown->setObjectName(u"notRecognised"_s);
         stack->addWidget(unknown);
     }
-    if (!set.ignored.isEmpty())
-        stack->addWidget(
-            Typography::label(u"Left to Homebrew: "_s + set.ignored.join(u", "_s), 12, QFont::Normal, Brand::n3, true));
+    if (!set.ignored.isEmpty()) {
+        //: %1 lists the file's lines Orvando leaves for Homebrew to handle (taps, formulae).
+        const QString ignored = tr("Left to Homebrew: %1").arg(set.ignored.join(u", "_s));
+        stack->addWidget(Typography::label(ignored, 12, QFont::Normal, Brand::n3, true));
+    }
 
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 10, 0, 0);
     buttons->setSpacing(10);
     buttons->addStretch();
-    m_cancel = Controls::button(u"Cancel"_s, BrandStyle::Look::Outlined, Brand::warmBlack, Typography::font(13));
+    m_cancel = Controls::button(tr("Cancel"), BrandStyle::Look::Outlined, Brand::warmBlack, Typography::font(13));
     m_cancel->setObjectName(u"cancelImport"_s);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     m_install = Controls::button(BatchFooter::installTitle(int(m_toInstall.size())), BrandStyle::Look::Filled,
@@ -72,11 +78,12 @@ QWidget *ImportConfirmation::appList(const AppSetFile::Import &set, const Instal
         if (installable)
             m_toInstall.append(app);
         const AppStatus::Kind kind = engine.status(app).kind;
-        const QString mark = installable           ? QString()
-            : kind == AppStatus::Kind::Unavailable ? u" — unavailable"_s
-                                                   : u" — already installed"_s;
-        rows->addWidget(
-            Typography::label(app.name + mark, 13, QFont::Normal, installable ? Brand::warmBlack : Brand::n3));
+        //: %1 is an app's name, in the list of apps a file names.
+        const QString line = installable           ? app.name
+            : kind == AppStatus::Kind::Unavailable ? tr("%1 — unavailable").arg(app.name)
+                                                   //: %1 is an app's name, in the list of apps a file names.
+                                                   : tr("%1 — already installed").arg(app.name);
+        rows->addWidget(Typography::label(line, 13, QFont::Normal, installable ? Brand::warmBlack : Brand::n3));
     }
 
     // A long file scrolls within the sheet rather than making it taller than the window.

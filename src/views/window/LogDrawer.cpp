@@ -19,7 +19,7 @@ using namespace Qt::StringLiterals;
 LogDrawer::LogDrawer(QAbstractItemModel *log, QWidget *parent)
     : QWidget(parent)
     , m_log(log)
-    , m_toggle(Controls::disclosure(u"Install log"_s, Typography::mono(12), this))
+    , m_toggle(Controls::disclosure(tr("Install log"), Typography::mono(12), this))
     , m_area(new QWidget(this))
     , m_pages(new QStackedLayout(m_area))
     , m_empty(Typography::label(emptyText(), 0, QFont::Normal, Brand::n3, false, m_area))
@@ -75,14 +75,15 @@ LogDrawer::LogDrawer(QAbstractItemModel *log, QWidget *parent)
 
 QString LogDrawer::emptyText()
 {
-    return u"No installs yet. The raw Homebrew log shows here."_s;
+    return tr("No installs yet. The raw Homebrew log shows here.");
 }
 
 QString LogDrawer::countText(int lineCount)
 {
     if (lineCount <= 0)
         return {};
-    return lineCount == 1 ? u"1 line"_s : QString::number(lineCount) + u" lines"_s;
+    //: How many lines the install log holds, beside its title.
+    return tr("%n lines", nullptr, lineCount);
 }
 
 QString LogDrawer::shownCount() const

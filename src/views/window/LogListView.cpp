@@ -36,7 +36,7 @@ LogListView::LogListView(QWidget *parent)
     setFont(Typography::mono(12));
     // On the drawer's cream; the style draws a selected line faintly, its text unchanged.
     viewport()->setBackgroundRole(Brand::cream);
-    setAccessibleName(u"Install log lines"_s);
+    setAccessibleName(tr("Install log lines"));
 
     const auto &curve = Brand::motionFast();
     m_scroll->setDuration(curve.durationMs);
@@ -112,7 +112,7 @@ void LogListView::keyPressEvent(QKeyEvent *event)
 void LogListView::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
-    QAction *copy = menu.addAction(u"Copy"_s, this, &LogListView::copySelection);
+    QAction *copy = menu.addAction(tr("Copy"), this, &LogListView::copySelection);
     copy->setEnabled(selectionModel() && selectionModel()->hasSelection());
     menu.exec(event->globalPos());
 }

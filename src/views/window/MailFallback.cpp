@@ -13,12 +13,14 @@ namespace MailFallback {
 
 QString sentence()
 {
-    return u"No mail app opened. Write to "_s + ProductInfo::supportEmail() + u"."_s;
+    //: %1 is the support email address.
+    return QCoreApplication::translate("MailFallback", "No mail app opened. Write to %1.")
+        .arg(ProductInfo::supportEmail());
 }
 
 QString copyTitle()
 {
-    return u"Copy address"_s;
+    return QCoreApplication::translate("MailFallback", "Copy address");
 }
 
 void copyAddress()

@@ -170,20 +170,21 @@ QLineEdit *RootView::searchBar()
     m_search = new QLineEdit;
     m_search->setObjectName(u"searchField"_s);
     BrandStyle::setLook(m_search, BrandStyle::Look::Field);
-    m_search->setPlaceholderText(u"Search apps"_s);
-    m_search->setAccessibleName(u"Search apps"_s);
+    m_search->setPlaceholderText(tr("Search apps"));
+    m_search->setAccessibleName(tr("Search apps"));
     m_search->setFont(Typography::font(14));
     m_search->setTextMargins(6, 10, 6, 10);
     m_search->setContentsMargins(7, 0, 7, 0);
     // The magnifying glass leads; pressing it puts the cursor in the field.
     QAction *glass = m_search->addAction(Symbols::icon(u"magnifyingglass"_s, Brand::n3), QLineEdit::LeadingPosition);
-    glass->setText(u"Search"_s);
+    //: The magnifying glass in the search field, read by a screen reader.
+    glass->setText(tr("Search"));
     connect(glass, &QAction::triggered, m_search, [this] { m_search->setFocus(Qt::ShortcutFocusReason); });
     // The field's own clear button, shown while it holds anything, white space included.
     m_search->setClearButtonEnabled(true);
     if (auto *clear = m_search->findChild<QAction *>(u"_q_qlineeditclearaction"_s)) {
-        clear->setText(u"Clear search"_s);
-        clear->setToolTip(u"Clear search"_s);
+        clear->setText(tr("Clear search"));
+        clear->setToolTip(tr("Clear search"));
     }
     // Hidden until there is something to clear; the field itself shows it when text comes.
     if (QWidget *clear = clearSearchButton())

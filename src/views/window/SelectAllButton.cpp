@@ -53,7 +53,7 @@ void SelectAllButton::follow()
 {
     if (!m_selection)
         return;
-    setText(allSelected() ? u"Clear selection"_s : u"Select all hand-picked"_s);
+    setText(allSelected() ? tr("Clear selection") : tr("Select all hand-picked"));
     setEnabled(std::any_of(
         m_apps.cbegin(), m_apps.cend(), [this](const CatalogApp &app) { return m_selection->isSelectable(app); }));
 }

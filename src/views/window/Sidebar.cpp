@@ -125,7 +125,7 @@ Sidebar::Sidebar(QWidget *parent)
     logoRow->addStretch();
     column->addLayout(logoRow);
 
-    QLabel *tagline = Typography::label(u"Get the good Mac apps."_s, 13, QFont::Normal, Brand::n3, false, this);
+    QLabel *tagline = Typography::label(tr("Get the good Mac apps."), 13, QFont::Normal, Brand::n3, false, this);
     tagline->setContentsMargins(20, 0, 20, 20);
     column->addWidget(tagline);
 
@@ -137,7 +137,7 @@ QWidget *Sidebar::navigationList()
 {
     m_list = new QListWidget;
     m_list->setObjectName(u"sidebarList"_s);
-    m_list->setAccessibleName(u"Apps and categories"_s);
+    m_list->setAccessibleName(tr("Apps and categories"));
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -153,12 +153,13 @@ QWidget *Sidebar::navigationList()
         item->setData(SymbolRole, symbol);
         return item;
     };
-    add(u"Handselected apps"_s, rowSymbols().at(Handselected));
-    add(u"All apps"_s, rowSymbols().at(AllApps));
+    add(tr("Handselected apps"), rowSymbols().at(Handselected));
+    add(tr("All apps"), rowSymbols().at(AllApps));
     add(QString(), rowSymbols().at(Updates));
     m_list->setRowHidden(Updates, true);
     // A heading, not a choice: the arrow keys pass over it.
-    add(u"Categories"_s, QString())->setFlags(Qt::NoItemFlags);
+    //: The heading above the list of app categories in the sidebar.
+    add(tr("Categories"), QString())->setFlags(Qt::NoItemFlags);
     for (const CatalogApp::Category category : CatalogApp::allCategories())
         add(CatalogApp::label(category), CatalogApp::symbol(category));
 
@@ -187,11 +188,12 @@ QWidget *Sidebar::footer()
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(14);
     const QFont font = Typography::font(12);
-    m_feedback = Controls::button(u"Send feedback"_s, BrandStyle::Look::Plain, Brand::n3, font, u"envelope"_s, box);
-    m_feedback->setToolTip(u"Email "_s + ProductInfo::supportEmail());
+    m_feedback = Controls::button(tr("Send feedback"), BrandStyle::Look::Plain, Brand::n3, font, u"envelope"_s, box);
+    //: %1 is the support email address.
+    m_feedback->setToolTip(tr("Email %1").arg(ProductInfo::supportEmail()));
     connect(m_feedback, &QPushButton::clicked, this, &Sidebar::feedbackRequested);
-    m_settings = Controls::button(u"Settings"_s, BrandStyle::Look::Plain, Brand::n3, font, u"gearshape"_s, box);
-    m_settings->setToolTip(u"Privacy, uninstall, analytics, suggestions"_s);
+    m_settings = Controls::button(tr("Settings"), BrandStyle::Look::Plain, Brand::n3, font, u"gearshape"_s, box);
+    m_settings->setToolTip(tr("Privacy, uninstall, analytics, suggestions"));
     connect(m_settings, &QPushButton::clicked, this, &Sidebar::settingsRequested);
     // What was done on this Mac, from the history every window and the command line write.
     m_activity = Controls::button(tr("Activity"), BrandStyle::Look::Plain, Brand::n3, font, QString(), box);
@@ -232,7 +234,8 @@ QModelIndex Sidebar::updatesRow() const
 
 void Sidebar::setUpdateCount(int count)
 {
-    m_list->item(Updates)->setText(u"Updates (%1)"_s.arg(count));
+    //: The sidebar row of the apps with a newer version; %L1 is how many.
+    m_list->item(Updates)->setText(tr("Updates (%L1)").arg(count));
     m_list->setRowHidden(Updates, count <= 0);
 }
 

@@ -92,7 +92,7 @@ void UpdateChoices::rebuild()
         const QString name = nameOf(update.appID);
         const QString id = update.appID;
         const QString version = update.availableVersion;
-        addRow(name + u' ' + version,
+        addRow(tr("%1 %2", "an app's name and the version on offer").arg(name, version),
             { button(tr("Skip this version"), tr("Skip %1 %2").arg(name, version),
                   [id, version] { UpdateHolds::skipVersion(id, version); }),
                 button(tr("Don’t check for updates"), tr("Don’t check %1 for updates").arg(name),

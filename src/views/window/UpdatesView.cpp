@@ -28,7 +28,8 @@ UpdatesView::UpdatesView(InstallEngine *engine, QWidget *parent)
     row->setSpacing(16);
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
-    texts->addWidget(Typography::label(u"Updates"_s, 20, QFont::Medium, Brand::warmBlack));
+    //: The heading of the view of the apps with a newer version.
+    texts->addWidget(Typography::label(tr("Updates"), 20, QFont::Medium, Brand::warmBlack));
     m_status = Typography::label(QString(), 13, QFont::Normal, Brand::n3, true);
     m_status->setObjectName(u"updatesStatus"_s);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -37,7 +38,7 @@ UpdatesView::UpdatesView(InstallEngine *engine, QWidget *parent)
         texts->addWidget(new UpdateChoices(engine, services->updates(), this));
     row->addLayout(texts, 1);
     m_updateAll = Controls::button(
-        u"Update all"_s, BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium));
+        tr("Update all"), BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium));
     m_updateAll->setObjectName(u"updateAllButton"_s);
     m_updateAll->setProperty("padding", QSize(18, 8));
     connect(m_updateAll, &QPushButton::clicked, this, &UpdatesView::updateAll);
@@ -74,23 +75,29 @@ void UpdatesView::refresh()
         names.append(app.name);
     // What the last check could not read is not "up to date".
     const QStringList problems = services ? services->updates()->lastProblems() : QStringList();
-    const QString unchecked
-        = problems.isEmpty() ? QString() : u"Not every app could be checked for updates: "_s + problems.join(u" "_s);
+    //: %1 is one or more sentences saying what went wrong.
+    const QString unchecked = problems.isEmpty()
+        ? QString()
+        : tr("Not every app could be checked for updates: %1").arg(problems.join(u" "_s));
     QString status;
     if (m_batch->isRunning())
         status = m_batch->progressText();
     else if (!m_summary.isEmpty())
         status = m_summary;
     else if (apps.isEmpty() && services && services->updates()->isChecking())
-        status = u"Checking for updates…"_s;
+        status = tr("Checking for updates…");
     else if (apps.isEmpty())
-        status = problems.isEmpty() ? u"All your apps are up to date."_s : unchecked;
-    else
-        status
-            = (apps.size() == 1 ? u"1 app has a newer version."_s : u"%1 apps have a newer version."_s.arg(apps.size()))
-            + (problems.isEmpty() ? QString() : u' ' + unchecked);
+        status = problems.isEmpty() ? tr("All your apps are up to date.") : unchecked;
+    else {
+        status = tr("%n apps have a newer version.", nullptr, int(apps.size()));
+        if (!problems.isEmpty()) {
+            //: Two sentences one after the other: how many apps have a newer version, then which could not be
+            //: checked.
+            status = tr("%1 %2").arg(status, unchecked);
+        }
+    }
     m_status->setText(status);
     m_updateAll->setVisible(!apps.isEmpty() || m_batch->isRunning());
     m_updateAll->setEnabled(!m_batch->isRunning());
-    m_updateAll->setAccessibleDescription(QLocale(QLocale::English).createSeparatedList(names));
+    m_updateAll->setAccessibleDescription(QLocale().createSeparatedList(names));
 }

@@ -20,25 +20,25 @@ namespace {
 constexpr int sheetWidth = 460;
 constexpr int sideMargin = 32;
 
+// The texts are translated where they are shown.
 struct Panel
 {
-    QString symbol;
-    QString title;
-    QString body;
+    const char *symbol;
+    const char *title;
+    const char *body;
 };
 
-const QList<Panel> &panels()
-{
-    static const QList<Panel> list {
-        { u"sparkles"_s, u"Try great Mac apps"_s,
-            u"Browse a handpicked catalog and try great Mac apps before you buy. Install and uninstall cleanly, "
-            u"with no leftovers."_s },
-        { u"hand.raised"_s, u"The first open"_s,
-            u"macOS may ask you to confirm opening an app, and some apps need a permission in System Settings. We "
-            u"guide you when it happens."_s },
-    };
-    return list;
-}
+constexpr Panel panels[] {
+    { "sparkles", QT_TRANSLATE_NOOP("WelcomeView", "Try great Mac apps"),
+        QT_TRANSLATE_NOOP("WelcomeView",
+            "Browse a handpicked catalog and try great Mac apps before you buy. Install and uninstall cleanly, "
+            "with no leftovers.") },
+    //: The heading of what happens the first time an app is opened.
+    { "hand.raised", QT_TRANSLATE_NOOP("WelcomeView", "The first open"),
+        QT_TRANSLATE_NOOP("WelcomeView",
+            "macOS may ask you to confirm opening an app, and some apps need a permission in System Settings. We "
+            "guide you when it happens.") },
+};
 
 } // namespace
 
@@ -47,7 +47,7 @@ WelcomeView::WelcomeView(UserDefaults *defaults, QWidget *parent)
     , m_defaults(defaults ? defaults : &UserDefaults::standard())
 {
     setObjectName(u"welcomeView"_s);
-    setWindowTitle(u"Welcome to Orvando"_s);
+    setWindowTitle(tr("Welcome to Orvando"));
     Controls::fill(this, Brand::cream);
 
     auto *header = new QVBoxLayout;
@@ -55,16 +55,16 @@ WelcomeView::WelcomeView(UserDefaults *defaults, QWidget *parent)
     header->setContentsMargins(0, 32, 0, 24);
     header->addWidget(new OrvandoLogo(36), 0, Qt::AlignHCenter);
     header->addWidget(
-        Typography::label(u"Welcome to Orvando."_s, 22, QFont::Medium, Brand::warmBlack), 0, Qt::AlignHCenter);
+        Typography::label(tr("Welcome to Orvando."), 22, QFont::Medium, Brand::warmBlack), 0, Qt::AlignHCenter);
 
     auto *rows = new QVBoxLayout;
     rows->setSpacing(18);
     rows->setContentsMargins(sideMargin, 0, sideMargin, 0);
-    for (const Panel &panel : panels())
-        rows->addWidget(panelRow(panel.symbol, panel.title, panel.body));
+    for (const Panel &panel : panels)
+        rows->addWidget(panelRow(QString::fromLatin1(panel.symbol), tr(panel.title), tr(panel.body)));
 
     QPushButton *getStarted = Controls::button(
-        u"Get started"_s, BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(15, QFont::DemiBold));
+        tr("Get started"), BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(15, QFont::DemiBold));
     getStarted->setObjectName(u"getStarted"_s);
     getStarted->setProperty("padding", QSize(0, 11));
     getStarted->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
