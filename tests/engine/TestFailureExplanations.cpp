@@ -4,7 +4,9 @@
 #include "support/Sandbox.h"
 #include "support/ScopedEnvironmentVariable.h"
 
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 using namespace EngineTestKit;
@@ -17,6 +19,18 @@ namespace {
 
 const QString fallback = u"Install did not finish. You can try again."_s;
 const QString moved = u" The app's publisher may have moved it; try again later."_s;
+
+// A language whose every text of the explainer is the English one in capitals: a piece of a
+// sentence added outside the translation stays in small letters.
+class CapitalTexts : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return qstrcmp(context, "FailureExplainer") == 0 ? QString::fromUtf8(source).toUpper() : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -171,6 +185,51 @@ private Q_SLOTS:
         QCOMPARE(why.sentence, sentence);
         QCOMPARE(why.kind, kind);
         QCOMPARE(why.logLine, decisive < 0 ? 0 : 1000 + decisive);
+    }
+
+    // Brew's own words are matched as brew prints them, in English; only the sentence is translated,
+    // whole, and brew's message quoted in it stays as brew wrote it.
+    void explainsInTheLanguageInUse_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<FailureKind>("kind");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("404") << Operation::Install << u"curl: (22) The requested URL returned error: 404"_s
+                             << FailureKind::Download
+                             << u"THE DOWNLOAD OF Maccy FAILED (THE SERVER ANSWERED 404). THE APP'S PUBLISHER MAY "
+                                u"HAVE MOVED IT; TRY AGAIN LATER."_s;
+        QTest::newRow("macOS too old")
+            << Operation::Install << u"Error: This software does not run on macOS versions older than Ventura."_s
+            << FailureKind::MacOSVersion
+            << u"Maccy DOES NOT SUPPORT THIS VERSION OF MACOS (IT RUNS ON: Ventura OR NEWER)."_s;
+        QTest::newRow("no password, updating")
+            << Operation::Update << u"sudo: a password is required"_s << FailureKind::Password
+            << u"THE MAC PASSWORD WAS NOT ENTERED, SO Maccy WAS NOT UPDATED."_s;
+        QTest::newRow("a step failed, removing")
+            << Operation::Uninstall << u"Error: Failure while executing; `/usr/bin/osascript -e quit` exited with 1."_s
+            << FailureKind::Unknown
+            << u"HOMEBREW COULD NOT REMOVE Maccy: A STEP IT RAN FAILED (osascript EXITED WITH 1)."_s;
+        QTest::newRow("brew's own message")
+            << Operation::Install << u"Error: Command failed to execute!"_s << FailureKind::Unknown
+            << u"HOMEBREW COULD NOT INSTALL Maccy: Command failed to execute."_s;
+    }
+
+    void explainsInTheLanguageInUse()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QString, line);
+        QFETCH(FailureKind, kind);
+        QFETCH(QString, sentence);
+        CapitalTexts language;
+        QVERIFY(QCoreApplication::installTranslator(&language));
+        const auto english = qScopeGuard([&language] { QCoreApplication::removeTranslator(&language); });
+        FailureExplainer explainer(u"Maccy"_s, operation);
+        explainer.observe(line, 7);
+
+        const FailureExplanation why = explainer.explain(fallback);
+        QCOMPARE(why.kind, kind);
+        QCOMPARE(why.sentence, sentence);
     }
 
     // Also a refresh of Homebrew's list (brew update): what the disk says after it, or failed, offered again.

@@ -157,7 +157,8 @@ bool OperationHistory::open(bool afterMovingAside)
         return true;
     }
     if (!afterMovingAside)
-        m_problem = u"warning: The history of operations can't be opened ("_s + failure.text() + u")."_s;
+        //: %1 is SQLite's own description of the problem, in English.
+        m_problem = u"warning: "_s + tr("The history of operations can't be opened (%1).").arg(failure.text());
     close();
     // Only a damaged file is moved aside; a busy one is left to whoever holds it.
     m_damaged = isDamaged(failure);
@@ -181,8 +182,9 @@ bool OperationHistory::moveAside()
     // Its journal belongs to the old file; next to a new one it would be read as the new one's.
     QFile::rename(m_path + u"-wal"_s, aside + u"-wal"_s);
     QFile::rename(m_path + u"-shm"_s, aside + u"-shm"_s);
-    m_problem = u"warning: The history of operations could not be read; it was moved to "_s + aside
-        + u" and a new one started."_s;
+    //: %1 is the path of the file moved aside.
+    m_problem = u"warning: "_s
+        + tr("The history of operations could not be read; it was moved to %1 and a new one started.").arg(aside);
     qWarning("%s", qPrintable(m_problem));
     return true;
 }
@@ -199,9 +201,12 @@ void OperationHistory::markInterrupted()
             gone.append(query.value(0).toLongLong());
     query.finish();
     QSqlQuery update(db);
-    update.prepare(u"UPDATE operations SET outcome = 'interrupted', owner_pid = NULL, sentence = "
-                   "'Orvando stopped before this operation finished.' WHERE id = ? AND outcome = 'running'"_s);
+    update.prepare(u"UPDATE operations SET outcome = 'interrupted', owner_pid = NULL, sentence = ? "
+                   "WHERE id = ? AND outcome = 'running'"_s);
+    // Written once, in the language in use now; it stays as written, like every record's sentence.
+    const QString sentence = tr("Orvando stopped before this operation finished.");
     for (const qint64 id : gone) {
+        update.addBindValue(sentence);
         update.addBindValue(id);
         update.exec();
     }

@@ -2,6 +2,7 @@
 
 #include "engine/history/HistoryRecord.h"
 
+#include <QCoreApplication>
 #include <QFuture>
 #include <QList>
 #include <QString>
@@ -17,6 +18,8 @@
 // and a new one started, so the history never stops the program. Main thread only.
 class OperationHistory
 {
+    Q_DECLARE_TR_FUNCTIONS(OperationHistory)
+
 public:
     static constexpr int keptOperations = 1000;
     static constexpr int busyTimeoutMs = 10000;

@@ -159,8 +159,8 @@ void InstallLogFile::run()
         batch.resize(0);
         if (dropped > 0) {
             QByteArray note;
-            const QString text
-                = u"note: %1 lines were left out of this file while the disk was too slow."_s.arg(dropped);
+            const QString text = u"note: "_s
+                + tr("%n lines were left out of this file while the disk was too slow.", nullptr, int(dropped));
             const Header header { QDateTime::currentMSecsSinceEpoch(), 0, qint32(text.toUtf8().size()) };
             note.append(reinterpret_cast<const char *>(&header), sizeof(Header)).append(text.toUtf8());
             write(note);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringEncoder>
@@ -18,6 +19,8 @@
 // in the same file.
 class InstallLogFile
 {
+    Q_DECLARE_TR_FUNCTIONS(InstallLogFile)
+
 public:
     static constexpr int keptDays = 14;
     // Past this many unwritten bytes (a disk that stalls, a flood of output on a busy machine),

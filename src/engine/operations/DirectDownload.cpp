@@ -9,6 +9,7 @@
 #include "engine/operations/FailureExplainer.h"
 #include "engine/operations/Operations.h"
 
+#include <QCoreApplication>
 #include <QCoroFuture>
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,15 +30,21 @@ QCoro::Task<> Operations::directDownload(
         run.setState(InstallState::failed(error.description, FailureExplainer::kindOf(error), run.lastLogLine()));
         run.capture(event + u"failed"_s);
     };
-    const EngineError cancelled { EngineError::Domain::Direct, -14, u"Cancelled."_s };
+    const EngineError cancelled { EngineError::Domain::Direct, -14,
+        QCoreApplication::translate("DirectDownload", "Cancelled.") };
 
-    run.appendLog(u"==> Resolving latest "_s + app.name + u" release from "_s + download.githubRepo);
-    run.setState(InstallState::installing(u"Finding the latest "_s + app.name + u"."_s));
+    //: %1 is the app, %2 its GitHub repository ("p0deje/Maccy").
+    run.appendLog(u"==> "_s
+        + QCoreApplication::translate("DirectDownload", "Resolving latest %1 release from %2")
+              .arg(app.name, download.githubRepo));
+    run.setState(InstallState::installing(
+        QCoreApplication::translate("DirectDownload", "Finding the latest %1.").arg(app.name)));
     // The download, the archive and the unpacked files of this attempt, all removed at its end.
     const Environment &env = run.environment();
     const std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(env.tempDir, u"dl"_s);
     if (!work) {
-        fail({ EngineError::Domain::Direct, -11, u"There is no private temporary folder to download into."_s });
+        fail({ EngineError::Domain::Direct, -11,
+            QCoreApplication::translate("DirectDownload", "There is no private temporary folder to download into.") });
         co_return;
     }
     GitHubReleaseClient client(env.githubApi, work->path(), run.coordinator()->network());
@@ -61,8 +68,10 @@ QCoro::Task<> Operations::directDownload(
     }
 
     const QUrl url(asset->browserDownloadURL);
-    run.appendLog(u"==> Downloading "_s + url.fileName());
-    const QString note = u"Downloading "_s + label + u"."_s;
+    //: %1 is the name of the file downloaded ("Maccy.app.zip").
+    run.appendLog(u"==> "_s + QCoreApplication::translate("DirectDownload", "Downloading %1").arg(url.fileName()));
+    //: %1 is the app, with the version coming when it is known ("Maccy 2.1.0").
+    const QString note = QCoreApplication::translate("DirectDownload", "Downloading %1.").arg(label);
     run.setState(InstallState::installing(note));
     DownloadProgressPublisher publisher(
         [&run, &note](const DownloadProgress &progress) { run.setState(InstallState::downloading(note, progress)); });
@@ -80,8 +89,12 @@ QCoro::Task<> Operations::directDownload(
         co_return;
     }
 
-    run.appendLog(u"==> Extracting and installing "_s + app.name + u".app"_s);
-    run.setState(InstallState::installing(u"Putting "_s + label + u" in place."_s));
+    //: %1 is the app's name; %1.app is its bundle.
+    run.appendLog(
+        u"==> "_s + QCoreApplication::translate("DirectDownload", "Extracting and installing %1.app").arg(app.name));
+    //: %1 is the app, with the version coming when it is known ("Maccy 2.1.0").
+    run.setState(
+        InstallState::installing(QCoreApplication::translate("DirectDownload", "Putting %1 in place.").arg(label)));
     // Unpacking and copying block; they run on a pool thread and touch nothing of the engine's.
     const auto placeBundle = [](Environment environment, QString archive, QString folder, QString replaced,
                                  std::optional<QString> bundleID, QString appID) {
@@ -100,8 +113,11 @@ QCoro::Task<> Operations::directDownload(
         co_return;
     }
 
-    run.appendLog(u"🍺  "_s + app.name
-        + (updating ? u" was successfully updated at "_s : u" was successfully installed at "_s) + *bundle);
+    //: %1 is the app, %2 where its bundle now is.
+    run.appendLog(u"🍺  "_s
+        + (updating ? QCoreApplication::translate("DirectDownload", "%1 was successfully updated at %2")
+                    : QCoreApplication::translate("DirectDownload", "%1 was successfully installed at %2"))
+              .arg(app.name, *bundle));
     run.setState(InstallState::installed());
     run.capture(event + u"succeeded"_s);
     run.assessInstalled();

@@ -140,12 +140,14 @@ void FailureExplainer::observeError(QStringView text, qint64 logLine)
     if (checksum.match(message).hasMatch()) {
         note(FailureKind::Checksum, logLine);
     } else if (const QRegularExpressionMatch m = macOS.match(message); m.hasMatch()) {
-        const QString versions = m.captured(2).trimmed();
+        // "older than Ventura": it runs on Ventura or newer.
         const QString bound = m.captured(1).toLower();
-        note(FailureKind::MacOSVersion, logLine,
-            bound == u"other"_s ? versions : versions + (bound == u"older"_s ? u" or newer"_s : u" or older"_s));
+        note(FailureKind::MacOSVersion, logLine, m.captured(2).trimmed(),
+            bound == u"other"_s       ? QString()
+                : bound == u"older"_s ? u"newer"_s
+                                      : u"older"_s);
     } else if (const QRegularExpressionMatch r = macOSRequired.match(message); r.hasMatch()) {
-        note(FailureKind::MacOSVersion, logLine, r.captured(1) + u" or "_s + r.captured(2).toLower());
+        note(FailureKind::MacOSVersion, logLine, r.captured(1), r.captured(2).toLower());
     } else if (unknownCask.match(message).hasMatch()) {
         note(FailureKind::StaleCaskList, logLine);
     } else if (unavailable.match(message).hasMatch()) {
@@ -219,51 +221,84 @@ QString FailureExplainer::sentenceFor(FailureKind kind, const Clue &clue) const
     const QString &app = m_appName;
     const bool install = m_operation == Operation::Install;
     const bool update = m_operation == Operation::Update;
-    const QString notDone = install ? u" was not installed."_s
-        : update                    ? u" was not updated."_s
-                                    : u" was not removed."_s;
-    const QString moved = u" The app's publisher may have moved it; try again later."_s;
     switch (kind) {
     case FailureKind::Download:
+        if (!clue.status.isEmpty() && !clue.detail.isEmpty())
+            //: %1 is the app, %2 the server's host name, %3 the HTTP status it answered with (404).
+            return tr("The download of %1 failed (%2 answered %3). The app's publisher may have moved it; try "
+                      "again later.")
+                .arg(app, clue.detail, clue.status);
         if (!clue.status.isEmpty())
-            return u"The download of "_s + app + u" failed ("_s
-                + (clue.detail.isEmpty() ? u"the server"_s : clue.detail) + u" answered "_s + clue.status + u")."_s
-                + moved;
+            //: %1 is the app, %2 the HTTP status the server answered with (404).
+            return tr("The download of %1 failed (the server answered %2). The app's publisher may have moved it; "
+                      "try again later.")
+                .arg(app, clue.status);
         if (!clue.detail.isEmpty())
-            return u"The download of "_s + app + u" from "_s + clue.detail + u" failed."_s + moved;
-        return u"The download of "_s + app + u" failed."_s + moved;
+            //: %1 is the app, %2 the server's host name.
+            return tr("The download of %1 from %2 failed. The app's publisher may have moved it; try again later.")
+                .arg(app, clue.detail);
+        return tr("The download of %1 failed. The app's publisher may have moved it; try again later.").arg(app);
     case FailureKind::Checksum:
-        return u"The download of "_s + app + u" did not match its published checksum, so it"_s + notDone;
+        // A removal downloads nothing: only an install or an update gets here.
+        return (install ? tr("The download of %1 did not match its published checksum, so it was not installed.")
+                        : tr("The download of %1 did not match its published checksum, so it was not updated."))
+            .arg(app);
     case FailureKind::MacOSVersion:
-        return app + u" does not support this version of macOS (it runs on: "_s + clue.detail + u")."_s;
+        //: %1 is the app, %2 the oldest macOS it runs on, as Homebrew names it ("Ventura" or "13").
+        if (clue.status == u"newer"_s)
+            return tr("%1 does not support this version of macOS (it runs on: %2 or newer).").arg(app, clue.detail);
+        //: %1 is the app, %2 the newest macOS it runs on, as Homebrew names it ("Monterey" or "12").
+        if (clue.status == u"older"_s)
+            return tr("%1 does not support this version of macOS (it runs on: %2 or older).").arg(app, clue.detail);
+        //: %1 is the app, %2 the macOS versions it runs on, as Homebrew lists them ("Sonoma and Sequoia").
+        return tr("%1 does not support this version of macOS (it runs on: %2).").arg(app, clue.detail);
     case FailureKind::Unavailable:
-        return u"Homebrew no longer offers "_s + app + u"."_s;
+        return tr("Homebrew no longer offers %1.").arg(app);
     case FailureKind::StaleCaskList:
-        return u"Homebrew's list of apps on this Mac is out of date and does not know "_s + app
-            + u" yet. Refresh it, then try again."_s;
+        return tr("Homebrew's list of apps on this Mac is out of date and does not know %1 yet. Refresh it, then "
+                  "try again.")
+            .arg(app);
     case FailureKind::HomebrewLeftover:
-        return u"Homebrew's own copy of an earlier "_s + app
-            + u", left in its folder by an update that did not finish, is in the way, so "_s + app + notDone;
+        return (install  ? tr("Homebrew's own copy of an earlier %1, left in its folder by an update that did not "
+                               "finish, is in the way, so %1 was not installed.")
+                : update ? tr("Homebrew's own copy of an earlier %1, left in its folder by an update that did "
+                              "not finish, is in the way, so %1 was not updated.")
+                         : tr("Homebrew's own copy of an earlier %1, left in its folder by an update that did "
+                              "not finish, is in the way, so %1 was not removed."))
+            .arg(app);
     case FailureKind::AlreadyInstalled:
-        return app
-            + u" is already in Applications but was not installed through Homebrew. Open it, or remove it first."_s;
+        return tr("%1 is already in Applications but was not installed through Homebrew. Open it, or remove it "
+                  "first.")
+            .arg(app);
     case FailureKind::Password:
-        return u"The Mac password was not entered, so "_s + app + notDone;
+        return (install  ? tr("The Mac password was not entered, so %1 was not installed.")
+                : update ? tr("The Mac password was not entered, so %1 was not updated.")
+                         : tr("The Mac password was not entered, so %1 was not removed."))
+            .arg(app);
     case FailureKind::InstallerPackage:
-        return u"The installer of "_s + app + u" failed. Its own log is in the install log."_s;
+        return tr("The installer of %1 failed. Its own log is in the install log.").arg(app);
     case FailureKind::Permission:
-        return u"Homebrew could not write to "_s + clue.detail + u", so "_s + app + notDone
-            + u" Its folders may belong to another user."_s;
+        //: %1 is the folder or file Homebrew could not write to, %2 the app.
+        return (install  ? tr("Homebrew could not write to %1, so %2 was not installed. Its folders may belong to "
+                               "another user.")
+                : update ? tr("Homebrew could not write to %1, so %2 was not updated. Its folders may belong to "
+                              "another user.")
+                         : tr("Homebrew could not write to %1, so %2 was not removed. Its folders may belong to "
+                              "another user."))
+            .arg(clue.detail, app);
     case FailureKind::Network:
-        return app + u" could not be downloaded: no connection to "_s
-            + (clue.detail.isEmpty() ? u"its download server"_s : clue.detail) + u"."_s;
+        if (clue.detail.isEmpty())
+            return tr("%1 could not be downloaded: no connection to its download server.").arg(app);
+        //: %1 is the app, %2 the host name of its download server.
+        return tr("%1 could not be downloaded: no connection to %2.").arg(app, clue.detail);
     case FailureKind::Unknown:
         break;
     }
-    return (install         ? u"Homebrew could not install "_s
-                   : update ? u"Homebrew could not update "_s
-                            : u"Homebrew could not remove "_s)
-        + app + u": "_s + oneSentence(clue.detail);
+    //: %1 is the app, %2 the reason: Homebrew's own message, in English, or a sentence of ours.
+    return (install  ? tr("Homebrew could not install %1: %2")
+            : update ? tr("Homebrew could not update %1: %2")
+                     : tr("Homebrew could not remove %1: %2"))
+        .arg(app, oneSentence(clue.detail));
 }
 
 QString FailureExplainer::oneSentence(const QString &message)
@@ -273,7 +308,9 @@ QString FailureExplainer::oneSentence(const QString &message)
     static const QRegularExpression failedCommand
         = pattern(u"^Failure while executing;? `([^`]*)` exited with (-?\\d+)"_s);
     if (const QRegularExpressionMatch m = failedCommand.match(text); m.hasMatch())
-        return u"a step it ran failed ("_s + programOf(m.captured(1)) + u" exited with "_s + m.captured(2) + u")."_s;
+        //: Follows a colon: "Homebrew could not install Maccy: a step it ran failed (installer exited with 1)."
+        //: %1 is the program that failed, %2 its exit status.
+        return tr("a step it ran failed (%1 exited with %2).").arg(programOf(m.captured(1)), m.captured(2));
 
     static const QRegularExpression end(u"[.!?](?=\\s)"_s);
     if (const QRegularExpressionMatch m = end.match(text); m.hasMatch())

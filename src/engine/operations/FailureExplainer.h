@@ -3,6 +3,7 @@
 #include "engine/EngineError.h"
 #include "engine/FailureKind.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -21,6 +22,8 @@ struct FailureExplanation
 // bounded however long the output runs. Pure: no I/O, usable from any thread (one at a time).
 class FailureExplainer
 {
+    Q_DECLARE_TR_FUNCTIONS(FailureExplainer)
+
 public:
     enum class Operation { Install, Update, Uninstall };
 
@@ -41,8 +44,10 @@ private:
     struct Clue
     {
         qint64 logLine = 0;
-        QString detail; // the host, path, version list or message the sentence quotes
-        QString status; // Download: the HTTP status, when curl said
+        QString detail; // the host, path, versions or message the sentence quotes
+        // Download: the HTTP status, when curl said. MacOSVersion: "newer" or "older" when the
+        // versions are a bound ("13 or newer"), empty when they are a list.
+        QString status;
         bool seen = false;
     };
 

@@ -7,6 +7,7 @@
 #include "platform/PrivilegedRunner.h"
 #include "platform/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QDir>
 #include <QFile>
@@ -72,12 +73,14 @@ QCoro::Task<int> runHomebrewInstallScript(OperationContext run)
     const Environment &env = run.environment();
     const QUrl script = HomebrewSetupCommand::installScriptUrl(env.homebrewInstallHost);
     if (!script.isValid() || script.isEmpty()) {
-        run.appendLog(u"error: No address is set for Homebrew's install script."_s);
+        run.appendLog(u"error: "_s
+            + QCoreApplication::translate("HomebrewSetup", "No address is set for Homebrew's install script."));
         co_return -1;
     }
     const std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(env.tempDir, u"setup"_s);
     if (!work) {
-        run.appendLog(u"error: No private temporary folder is available for the setup."_s);
+        run.appendLog(u"error: "_s
+            + QCoreApplication::translate("HomebrewSetup", "No private temporary folder is available for the setup."));
         co_return -1;
     }
     // The id becomes part of a file name: keep it to one name inside the folder.
@@ -88,8 +91,8 @@ QCoro::Task<int> runHomebrewInstallScript(OperationContext run)
     const QStringList arguments { u"-c"_s, command };
     const int code = co_await runSetupCommand(run, env.tools.sh, arguments, logPath);
     if (run.alive() && code != 0 && QFileInfo::exists(HomebrewSetupCommand::downloadFailedMarker(work->path()))) {
-        const QString sentence
-            = u"The Homebrew installer could not be downloaded. Check your connection and try again."_s;
+        const QString sentence = QCoreApplication::translate(
+            "HomebrewSetup", "The Homebrew installer could not be downloaded. Check your connection and try again.");
         run.appendLog(u"error: "_s + sentence);
         run.setSetupFailure(sentence);
     }
@@ -115,7 +118,8 @@ QCoro::Task<> Operations::setUpHomebrewThenInstall(OperationContext run)
         co_await install(run);
         co_return;
     }
-    run.setState(InstallState::installing(u"Setting up Homebrew (one-time)."_s));
+    run.setState(
+        InstallState::installing(QCoreApplication::translate("HomebrewSetup", "Setting up Homebrew (one-time).")));
     const bool ready = co_await setUpHomebrew(run);
     if (!run.alive())
         co_return;
@@ -135,7 +139,8 @@ QCoro::Task<bool> Operations::setUpHomebrew(OperationContext run)
     OperationCoordinator *coordinator = run.coordinator();
     const OperationCoordinator::Ticket setup = coordinator->beginSetup();
     if (!setup) {
-        run.appendLog(u"==> Waiting for the Homebrew setup that is already running."_s);
+        run.appendLog(u"==> "_s
+            + QCoreApplication::translate("HomebrewSetup", "Waiting for the Homebrew setup that is already running."));
         co_await coordinator->setupEnded();
         // Go on from the event loop, not from inside the running setup's ending.
         co_await QCoro::sleepFor(std::chrono::milliseconds(0));
@@ -144,7 +149,9 @@ QCoro::Task<bool> Operations::setUpHomebrew(OperationContext run)
         run.lookForBrewAgain();
         co_return run.brewAvailable();
     }
-    run.appendLog(u"==> Setting up Homebrew (one-time). macOS will ask for your password once."_s);
+    run.appendLog(u"==> "_s
+        + QCoreApplication::translate(
+            "HomebrewSetup", "Setting up Homebrew (one-time). macOS will ask for your password once."));
 
     int code = -1;
     try {
@@ -160,16 +167,20 @@ QCoro::Task<bool> Operations::setUpHomebrew(OperationContext run)
         co_return false;
 
     if (code != 0) {
-        run.appendLog(u"error: Homebrew setup did not complete (code "_s + QString::number(code) + u")."_s);
+        //: %1 is the exit status of the setup.
+        run.appendLog(u"error: "_s
+            + QCoreApplication::translate("HomebrewSetup", "Homebrew setup did not complete (code %1).").arg(code));
         co_return false;
     }
     run.lookForBrewAgain();
     if (run.brewAvailable()) {
-        run.appendLog(u"\U0001F37A  Homebrew is ready. From now on installs are silent."_s);
+        run.appendLog(u"\U0001F37A  "_s
+            + QCoreApplication::translate("HomebrewSetup", "Homebrew is ready. From now on installs are silent."));
         coordinator->announceHomebrewReady();
         co_return true;
     }
-    run.appendLog(u"error: Homebrew setup finished but brew was not found afterward."_s);
+    run.appendLog(u"error: "_s
+        + QCoreApplication::translate("HomebrewSetup", "Homebrew setup finished but brew was not found afterward."));
     co_return false;
 }
 
@@ -181,7 +192,8 @@ QCoro::Task<int> Operations::installHomebrewPackage(OperationContext run)
     const Environment &env = run.environment();
     const std::unique_ptr<QTemporaryDir> work = OperationCoordinator::makeWorkFolder(env.tempDir, u"setup"_s);
     if (!work || env.privilegedTempDir.isEmpty()) {
-        run.appendLog(u"error: No private temporary folder is available for the setup."_s);
+        run.appendLog(u"error: "_s
+            + QCoreApplication::translate("HomebrewSetup", "No private temporary folder is available for the setup."));
         co_return -1;
     }
     GitHubReleaseClient client(env.githubApi, work->path(), run.coordinator()->network());

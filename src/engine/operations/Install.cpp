@@ -6,6 +6,8 @@
 #include "engine/operations/BrewStep.h"
 #include "engine/operations/Operations.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 QCoro::Task<> Operations::install(OperationContext run)
@@ -13,7 +15,7 @@ QCoro::Task<> Operations::install(OperationContext run)
     const CatalogApp &app = run.app();
     // A note about a leftover permission no longer applies once the app comes back.
     run.setPermissionNote(false);
-    run.setState(InstallState::installing(u"Getting "_s + app.name + u" ready."_s));
+    run.setState(InstallState::installing(QCoreApplication::translate("Install", "Getting %1 ready.").arg(app.name)));
     run.capture(u"app_install_started"_s);
 
     if (run.installedBundle()) {
@@ -50,8 +52,10 @@ QCoro::Task<> Operations::installViaBrew(OperationContext run)
 {
     const CatalogApp &app = run.app();
     if (!run.brewAvailable()) {
-        run.appendLog(u"note: "_s + app.name
-            + u" installs through Homebrew, which isn't set up on this Mac yet — offering a one-time in-app setup."_s);
+        run.appendLog(u"note: "_s
+            + QCoreApplication::translate("Install",
+                "%1 installs through Homebrew, which isn't set up on this Mac yet — offering a one-time in-app setup.")
+                  .arg(app.name));
         run.setState(InstallState::needsHomebrew());
         co_return;
     }
@@ -72,9 +76,11 @@ QCoro::Task<> Operations::installViaBrew(OperationContext run)
     }
     // brew can report success for a cask whose app then is not where it should be.
     if (app.bundleID && !run.installedBundle()) {
-        run.appendLog(u"warning: brew finished but "_s + app.name + u" was not found on disk"_s);
-        run.setState(
-            InstallState::failed(u"Install finished but "_s + app.name + u" was not found. You can try again."_s));
+        run.appendLog(u"warning: "_s
+            + QCoreApplication::translate("Install", "brew finished but %1 was not found on disk").arg(app.name));
+        run.setState(InstallState::failed(
+            QCoreApplication::translate("Install", "Install finished but %1 was not found. You can try again.")
+                .arg(app.name)));
         run.capture(u"app_install_failed"_s);
         co_return;
     }

@@ -23,7 +23,7 @@ bool OperationContext::stoppedOnRequest() const
 {
     if (!stopAsked())
         return false;
-    appendLog(u"note: Cancelled. "_s + m_app.name + u" is left as it is on disk."_s);
+    appendLog(u"note: "_s + tr("Cancelled. %1 is left as it is on disk.").arg(m_app.name));
     setState(detectedState());
     return true;
 }

@@ -6,6 +6,7 @@
 #include "engine/disk/InstallMethod.h"
 #include "engine/homebrew/BrewResult.h"
 
+#include <QCoreApplication>
 #include <QCoroTask>
 #include <QPointer>
 #include <QStringList>
@@ -24,6 +25,8 @@ class OperationCoordinator;
 // wait, and once it is false the writers do nothing. A small value, copied into each step.
 class OperationContext
 {
+    Q_DECLARE_TR_FUNCTIONS(OperationContext)
+
 public:
     using LineHandler = std::function<void(const QString &line)>;
 

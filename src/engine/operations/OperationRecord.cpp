@@ -41,7 +41,7 @@ OperationRecord::~OperationRecord()
     conclude();
     if (m_linesLeftOut > 0) {
         m_record.log.removeFirst();
-        m_record.log.prepend(u"note: "_s + QString::number(m_linesLeftOut + 1) + u" earlier lines are left out."_s);
+        m_record.log.prepend(u"note: "_s + tr("%n earlier lines are left out.", nullptr, int(m_linesLeftOut + 1)));
     }
     m_record.ended = QDateTime::currentDateTime();
     m_history->finish(m_id, m_record);
@@ -63,7 +63,7 @@ void OperationRecord::conclude()
     using Outcome = HistoryRecord::Outcome;
     if (!m_engine) {
         m_record.outcome = Outcome::Interrupted;
-        m_record.sentence = u"The window closed before this operation finished."_s;
+        m_record.sentence = tr("The window closed before this operation finished.");
         return;
     }
     m_record.versionAfter = installedVersion(m_engine, m_app);
@@ -85,11 +85,12 @@ void OperationRecord::conclude()
         m_record.outcome = Outcome::Cancelled;
     } else if (now.kind == InstallState::Kind::NeedsHomebrew) {
         m_record.outcome = Outcome::NeedsHomebrew;
-        m_record.sentence = m_app.name + u" installs through Homebrew, which isn't set up on this Mac yet."_s;
+        m_record.sentence = tr("%1 installs through Homebrew, which isn't set up on this Mac yet.").arg(m_app.name);
     } else {
         m_record.outcome = Outcome::Failed;
-        m_record.sentence
-            = now.kind == InstallState::Kind::Failed ? now.text : m_app.name + u" is not in the state asked for."_s;
+        m_record.sentence = now.kind == InstallState::Kind::Failed
+            ? now.text
+            : tr("%1 is not in the state asked for.").arg(m_app.name);
         m_record.failure = now.kind == InstallState::Kind::Failed ? now.failure : FailureKind::Unknown;
     }
 }

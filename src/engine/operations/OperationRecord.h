@@ -3,6 +3,7 @@
 #include "catalog/CatalogApp.h"
 #include "engine/history/HistoryRecord.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <QPointer>
 
@@ -16,6 +17,8 @@ class OperationHistory;
 // the run goes on, and is completed with how the run ended when it goes, at the run's end.
 class OperationRecord
 {
+    Q_DECLARE_TR_FUNCTIONS(OperationRecord)
+
 public:
     // Starts the entry; nothing is written when the engine keeps no history.
     OperationRecord(InstallEngine *engine, const CatalogApp &app, HistoryRecord::Kind kind);

@@ -1,6 +1,7 @@
 #include "engine/operations/FailureExplainer.h"
 #include "engine/operations/Operations.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -12,8 +13,11 @@ QCoro::Task<> Operations::refreshCaskList(OperationContext run)
         run.setState(InstallState::needsHomebrew());
         co_return;
     }
-    run.setState(InstallState::installing(u"Refreshing Homebrew's list of apps."_s));
-    run.appendLog(u"==> Refreshing Homebrew's list of apps, which did not know "_s + app.name);
+    run.setState(InstallState::installing(
+        QCoreApplication::translate("RefreshCaskList", "Refreshing Homebrew's list of apps.")));
+    run.appendLog(u"==> "_s
+        + QCoreApplication::translate("RefreshCaskList", "Refreshing Homebrew's list of apps, which did not know %1")
+              .arg(app.name));
 
     // brew update gathers its failures into "Error: …" lines at the end; git and curl say first
     // when the server could not be reached.
@@ -36,16 +40,27 @@ QCoro::Task<> Operations::refreshCaskList(OperationContext run)
         // start has only the system's words.
         const bool ran = result.error->domain == EngineError::Domain::Install;
         const QString told = FailureExplainer::oneSentence(ran ? firstError : result.error->description);
-        const QString reason = noConnection ? u"there is no connection to its server."_s
-            : !told.isEmpty()               ? told
-                                            : u"brew update did not finish."_s;
-        const QString sentence = u"Homebrew could not refresh its list of apps, so it still does not know "_s + app.name
-            + u": "_s + reason;
+        QString sentence;
+        if (noConnection)
+            sentence = QCoreApplication::translate("RefreshCaskList",
+                "Homebrew could not refresh its list of apps, so it still does not know %1: there is no connection "
+                "to its server.")
+                           .arg(app.name);
+        else if (!told.isEmpty())
+            //: %1 is the app, %2 the reason: brew's own message, in English, or a sentence of ours.
+            sentence = QCoreApplication::translate(
+                "RefreshCaskList", "Homebrew could not refresh its list of apps, so it still does not know %1: %2")
+                           .arg(app.name, told);
+        else
+            sentence = QCoreApplication::translate("RefreshCaskList",
+                "Homebrew could not refresh its list of apps, so it still does not know %1: brew update did not "
+                "finish.")
+                           .arg(app.name);
         run.appendLog(u"error: "_s + sentence);
         // The way forward stays the same: refreshing again once whatever stopped it is mended.
         run.setState(InstallState::failed(sentence, FailureKind::StaleCaskList, run.lastLogLine()));
         co_return;
     }
-    run.appendLog(u"==> Homebrew's list of apps is up to date"_s);
+    run.appendLog(u"==> "_s + QCoreApplication::translate("RefreshCaskList", "Homebrew's list of apps is up to date"));
     run.setState(run.detectedState());
 }

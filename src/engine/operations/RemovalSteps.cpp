@@ -21,11 +21,6 @@ namespace {
 // These tools answer at once; a hung one must not hold the removal for good.
 constexpr int toolTimeoutMs = 10 * 1000;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RemovalSteps", text);
-}
-
 QCoro::Task<int> runTool(QString program, QStringList arguments)
 {
     if (program.isEmpty())
@@ -102,7 +97,10 @@ QCoro::Task<> RemovalSteps::stopBackgroundItems(OperationContext run, RemovalPla
             co_return;
         // 3 and 113: no such job loaded, which is what we want.
         if (status != 0 && status != 3 && status != 113)
-            run.appendLog(tr("note: The background task %1 could not be stopped.").arg(label));
+            //: %1 is the label of a launch job ("com.example.helper").
+            run.appendLog(u"note: "_s
+                + QCoreApplication::translate("RemovalSteps", "The background task %1 could not be stopped.")
+                      .arg(label));
     }
     for (const QString &name : std::as_const(plan.loginItems)) {
         const QString script
@@ -113,7 +111,8 @@ QCoro::Task<> RemovalSteps::stopBackgroundItems(OperationContext run, RemovalPla
         if (!run.alive())
             co_return;
         if (status != 0)
-            run.appendLog(tr("note: The login item %1 could not be removed.").arg(name));
+            run.appendLog(u"note: "_s
+                + QCoreApplication::translate("RemovalSteps", "The login item %1 could not be removed.").arg(name));
     }
 }
 
@@ -134,7 +133,9 @@ void RemovalSteps::moveToTrash(const OperationContext &run, const QStringList &p
         if (Trash::moveToTrash(path, &error, &trashed))
             moved->append({ path, trashed });
         else
-            run.appendLog(tr("note: %1 It was left where it is.").arg(error));
+            //: %1 is the sentence saying why the Trash refused the item.
+            run.appendLog(
+                u"note: "_s + QCoreApplication::translate("RemovalSteps", "%1 It was left where it is.").arg(error));
     }
 }
 

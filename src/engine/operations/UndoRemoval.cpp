@@ -43,6 +43,7 @@ QCoro::Task<> Operations::undoRemoval(OperationContext run, RemovalRecord record
         run.capture(u"uninstall_undone"_s);
         co_return;
     }
+    //: %1 is the app, %2 one sentence for each item that could not be put back.
     run.setState(InstallState::failed(QCoreApplication::translate(
         "UndoRemoval", "%1 is back, but not all of it: %2 The rest was put back; nothing was overwritten.")
                                           .arg(app.name, failures.join(u' '))));

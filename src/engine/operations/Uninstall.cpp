@@ -26,7 +26,7 @@ constexpr std::chrono::milliseconds quitGrace { 800 };
 
 QString removingNote(const CatalogApp &app)
 {
-    return u"Removing "_s + app.name + u"."_s;
+    return QCoreApplication::translate("Uninstall", "Removing %1.").arg(app.name);
 }
 
 // Asks running instances of the app to quit, forcing those still there after quitGrace.
@@ -64,7 +64,7 @@ QCoro::Task<> Operations::uninstall(OperationContext run, RemovalChoice choice)
     run.setState(InstallState::uninstalling(removingNote(app)));
 
     if (app.bundleID) {
-        run.setState(InstallState::uninstalling(u"Closing "_s + app.name + u"."_s));
+        run.setState(InstallState::uninstalling(QCoreApplication::translate("Uninstall", "Closing %1.").arg(app.name)));
         co_await quitIfRunning(run);
         if (!run.alive())
             co_return;
@@ -73,7 +73,8 @@ QCoro::Task<> Operations::uninstall(OperationContext run, RemovalChoice choice)
     const std::optional<InstallMethod> method = run.installMethod();
     const RemovalPlan plan = RemovalSteps::plan(run, method);
     for (const QString &refusal : plan.refused)
-        run.appendLog(QCoreApplication::translate("Uninstall", "note: Left alone: %1.").arg(refusal));
+        //: %1 is a path the removal does not touch, then a colon and why.
+        run.appendLog(u"note: "_s + QCoreApplication::translate("Uninstall", "Left alone: %1.").arg(refusal));
     // A job still running would write its files again, or hold them open, as they move.
     co_await RemovalSteps::stopBackgroundItems(run, plan);
     if (!run.alive())
@@ -132,18 +133,20 @@ QCoro::Task<> Operations::uninstall(OperationContext run, RemovalChoice choice)
 
     // An app without a bundle id may still leave what its zap stanza names.
     if (app.bundleID || !dataPaths.isEmpty() || !adminPaths.isEmpty()) {
-        run.setState(InstallState::uninstalling(u"Cleaning up."_s));
+        run.setState(InstallState::uninstalling(QCoreApplication::translate("Uninstall", "Cleaning up.")));
         RemovalSteps::moveToTrash(run, dataPaths, &record.moved);
         for (const QString &path : std::as_const(adminPaths))
-            run.appendLog(QCoreApplication::translate(
-                "Uninstall", "note: %1 needs your administrator password; it was left where it is.")
-                              .arg(path));
+            run.appendLog(u"note: "_s
+                + QCoreApplication::translate(
+                    "Uninstall", "%1 needs your administrator password; it was left where it is.")
+                      .arg(path));
     }
 
     if (app.bundleID && !app.bundleID->trimmed().isEmpty()) {
         const bool accessibility = app.requiresAccessibilityPermission();
         if (accessibility)
-            run.setState(InstallState::uninstalling(u"Clearing Accessibility permission."_s));
+            run.setState(InstallState::uninstalling(
+                QCoreApplication::translate("Uninstall", "Clearing Accessibility permission.")));
         const bool reset = co_await RemovalSteps::resetPrivacy(run.environment().tools.tccutil, *app.bundleID);
         if (!run.alive())
             co_return;

@@ -5,11 +5,11 @@
 #include "engine/operations/BrewStep.h"
 #include "engine/operations/Operations.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString updateNotFinished = u"Update did not finish. The version you had is still installed."_s;
 
 QCoro::Task<> updateViaBrew(OperationContext run, QString label)
 {
@@ -21,8 +21,8 @@ QCoro::Task<> updateViaBrew(OperationContext run, QString label)
         = [named](const QString &line) { return InstallState::installing(BrewNotes::install(line, named)); };
     // Homebrew puts the old version back when an upgrade fails; a run that never started changed
     // nothing.
-    const BrewStep::Result result
-        = co_await BrewStep::brew(run, arguments, FailureExplainer::Operation::Update, note, updateNotFinished);
+    const BrewStep::Result result = co_await BrewStep::brew(run, arguments, FailureExplainer::Operation::Update, note,
+        QCoreApplication::translate("Update", "Update did not finish. The version you had is still installed."));
     if (result.ending == BrewStep::Ending::Stopped)
         co_return;
     if (result.ending == BrewStep::Ending::Failed) {
@@ -31,10 +31,12 @@ QCoro::Task<> updateViaBrew(OperationContext run, QString label)
         co_return;
     }
     if (app.bundleID && !run.installedBundle()) {
-        run.appendLog(u"warning: brew finished but "_s + app.name + u" was not found on disk"_s);
-        run.setState(
-            InstallState::failed(u"Update finished but "_s + app.name + u" was not found. You can install it again."_s,
-                FailureKind::Unknown, run.lastLogLine()));
+        run.appendLog(u"warning: "_s
+            + QCoreApplication::translate("Update", "brew finished but %1 was not found on disk").arg(app.name));
+        run.setState(InstallState::failed(
+            QCoreApplication::translate("Update", "Update finished but %1 was not found. You can install it again.")
+                .arg(app.name),
+            FailureKind::Unknown, run.lastLogLine()));
         run.capture(u"app_update_failed"_s);
         co_return;
     }
@@ -55,7 +57,8 @@ QCoro::Task<> Operations::update(OperationContext run)
     const std::optional<AppUpdate> known = shared ? shared->updates()->update(app.id) : std::nullopt;
     const QString label
         = known && !known->availableVersion.isEmpty() ? app.name + u' ' + known->availableVersion : app.name;
-    run.setState(InstallState::installing(u"Getting "_s + label + u" ready."_s));
+    //: %1 is the app, with the version coming when it is known ("Maccy 2.1.0").
+    run.setState(InstallState::installing(QCoreApplication::translate("Update", "Getting %1 ready.").arg(label)));
     run.capture(u"app_update_started"_s);
 
     const auto fail = [&run](const QString &sentence) {
@@ -64,7 +67,8 @@ QCoro::Task<> Operations::update(OperationContext run)
         run.capture(u"app_update_failed"_s);
     };
     if (run.detectedState() != InstallState::installed()) {
-        fail(app.name + u" is not installed, so there is nothing to update."_s);
+        fail(
+            QCoreApplication::translate("Update", "%1 is not installed, so there is nothing to update.").arg(app.name));
         co_return;
     }
     if (NetworkStatus::offline(run.environment().askNetworkReachability)) {
@@ -75,7 +79,8 @@ QCoro::Task<> Operations::update(OperationContext run)
     }
     if (app.install.isHomebrewCask()) {
         if (!run.brewAvailable()) {
-            fail(app.name + u" updates through Homebrew, which isn't set up on this Mac."_s);
+            fail(QCoreApplication::translate("Update", "%1 updates through Homebrew, which isn't set up on this Mac.")
+                     .arg(app.name));
             co_return;
         }
         co_await updateViaBrew(run, label);
@@ -83,7 +88,8 @@ QCoro::Task<> Operations::update(OperationContext run)
         // In place of the copy the user has, wherever it lies and whatever it is called.
         const QString installed = run.installedBundle().value_or(QString());
         if (installed.isEmpty()) {
-            fail(app.name + u" is not installed, so there is nothing to update."_s);
+            fail(QCoreApplication::translate("Update", "%1 is not installed, so there is nothing to update.")
+                     .arg(app.name));
             co_return;
         }
         co_await directDownload(run, *download, label, installed);
