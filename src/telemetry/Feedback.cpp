@@ -3,14 +3,18 @@
 #include "platform/UrlOpener.h"
 #include "telemetry/ProductInfo.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace Feedback {
 
 QString body()
 {
-    return u"What did you try?\n\n\nWhat worked?\n\n\nWhat broke or felt confusing?\n\n\n"
-           u"Your Mac (model + macOS version):\n"_s;
+    //: The body of a feedback e-mail: questions, each followed by room for the answer
+    return QCoreApplication::translate("Feedback",
+        "What did you try?\n\n\nWhat worked?\n\n\nWhat broke or felt confusing?\n\n\n"
+        "Your Mac (model + macOS version):\n");
 }
 
 QString appVersion(const VersionInfo &version)
@@ -48,7 +52,9 @@ std::optional<QUrl> messageURL(const QString &subject, const QString &body)
 
 std::optional<QUrl> mailtoURL(const VersionInfo &version)
 {
-    return messageURL(u"Orvando v"_s + appVersion(version) + u" feedback"_s, body());
+    return messageURL(
+        //: The subject of a feedback e-mail; %1 is Orvando's version
+        QCoreApplication::translate("Feedback", "Orvando v%1 feedback").arg(appVersion(version)), body());
 }
 
 std::optional<QUrl> mailtoURL()
@@ -58,8 +64,10 @@ std::optional<QUrl> mailtoURL()
 
 std::optional<QUrl> suggestionURL(const QString &suggestion)
 {
-    return messageURL(u"Orvando app suggestion"_s,
-        u"Suggested app / tool:\n\n\n"_s + suggestion + u"\n\n\nWhy it should be in Orvando:\n\n"_s);
+    return messageURL(QCoreApplication::translate("Feedback", "Orvando app suggestion"),
+        //: The body of an app suggestion e-mail; %1 is what the user typed
+        QCoreApplication::translate("Feedback", "Suggested app / tool:\n\n\n%1\n\n\nWhy it should be in Orvando:\n\n")
+            .arg(suggestion));
 }
 
 bool openFeedbackEmail()

@@ -141,6 +141,23 @@ private Q_SLOTS:
         m_sandbox.reset();
     }
 
+    // The note after removing every catalog app: singular and plural come from the translation.
+    void removedNoteCountsTheApps_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("none") << 0 << u"No catalog apps were installed."_s;
+        QTest::newRow("one") << 1 << u"Removed 1 app."_s;
+        QTest::newRow("two") << 2 << u"Removed 2 apps."_s;
+        QTest::newRow("twenty-one") << 21 << u"Removed 21 apps."_s;
+    }
+    void removedNoteCountsTheApps()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, note);
+        QCOMPARE(SettingsView::removedNote(count), note);
+    }
+
     // Typed as the keyboard sends it, Return between lines; blank text cannot be sent. A suggestion
     // no mail app took stays, with the address to copy.
     void sendsTheSuggestionAsTyped_data()

@@ -30,8 +30,10 @@ ActivityView::ActivityView(InstallEngine *engine, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     auto *filters = new QHBoxLayout;
     m_apps = new QComboBox(this);
+    //: Names the filter whose choices are "All apps" and each app's name
     m_apps->setAccessibleName(tr("Show the activity of"));
     m_outcomes = new QComboBox(this);
+    //: Names the filter whose choices are "Any outcome" and each outcome, e.g. "Failed"
     m_outcomes->setAccessibleName(tr("Show operations that"));
     m_outcomes->addItem(tr("Any outcome"));
     for (const Ending outcome : { Ending::Succeeded, Ending::Failed, Ending::Cancelled, Ending::Interrupted,

@@ -90,7 +90,7 @@ QPushButton *AppCard::buildSummary()
     m_summary = Controls::button(QString(), BrandStyle::Look::Summary, Brand::warmBlack, font());
     m_summary->setObjectName(u"summaryButton"_s);
     m_summary->setAccessibleName(m_app.name);
-    m_summary->setToolTip(u"See "_s + m_app.name + u" screenshots and details."_s);
+    m_summary->setToolTip(tr("See %1 screenshots and details.").arg(m_app.name));
     // Its height follows from the width it gets; a push button would take its whole size hint as
     // its least height.
     QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);

@@ -131,7 +131,7 @@ void AppCardActionArea::refresh()
 
     if (action == Action::Installed && !m_installed) {
         m_installed
-            = new SymbolLabel(u"checkmark"_s, u"Installed"_s, Typography::font(14, QFont::Medium), Brand::forest);
+            = new SymbolLabel(u"checkmark"_s, tr("Installed"), Typography::font(14, QFont::Medium), Brand::forest);
         m_row->insertWidget(0, m_installed, 0, Qt::AlignVCenter);
     }
     show(m_installed, action == Action::Installed);
@@ -306,7 +306,7 @@ QWidget *AppCardActionArea::buildMessage()
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(4);
     m_unavailable
-        = new SymbolLabel(u"nosign"_s, u"Unavailable"_s, Typography::font(14, QFont::Medium), Brand::deepTerra);
+        = new SymbolLabel(u"nosign"_s, tr("Unavailable"), Typography::font(14, QFont::Medium), Brand::deepTerra);
     stack->addWidget(m_unavailable, 0, Qt::AlignLeft);
     m_message = new ElidedLabel(0);
     m_message->setObjectName(u"failureMessage"_s);
@@ -339,7 +339,7 @@ QWidget *AppCardActionArea::buildPermissionNote()
     stack->setSpacing(6);
     m_permissionText = Typography::label(QString(), 12, QFont::Normal, Brand::n3, true);
     stack->addWidget(m_permissionText);
-    QPushButton *open = Controls::button(u"Open Accessibility settings"_s, Look::Plain, Brand::primary,
+    QPushButton *open = Controls::button(tr("Open Accessibility settings"), Look::Plain, Brand::primary,
         Typography::font(12, QFont::Medium), u"arrow.up.forward.app"_s);
     open->setObjectName(u"openAccessibilityButton"_s);
     connect(open, &QPushButton::clicked, this, [] { PrivacySettings::openAccessibility(); });
@@ -355,10 +355,10 @@ QWidget *AppCardActionArea::buildInstalledBox()
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(10);
     stack->addWidget(new RevertButton(m_app, m_engine, Typography::font(12, QFont::Medium)), 0, Qt::AlignLeft);
-    m_disclosure = Controls::disclosure(u"Need help opening it?"_s, Typography::font(12, QFont::Medium));
+    m_disclosure = Controls::disclosure(tr("Need help opening it?"), Typography::font(12, QFont::Medium));
     m_disclosure->setObjectName(u"guidanceDisclosure"_s);
-    m_disclosure->setAccessibleName(u"Need help opening "_s + m_app.name + u'?');
-    m_disclosure->setToolTip(u"Show the steps for opening "_s + m_app.name + u" the first time."_s);
+    m_disclosure->setAccessibleName(tr("Need help opening %1?").arg(m_app.name));
+    m_disclosure->setToolTip(tr("Show the steps for opening %1 the first time.").arg(m_app.name));
     stack->addWidget(m_disclosure);
     auto *panel = new InstallGuidancePanel(m_app);
     connect(panel, &InstallGuidancePanel::launchRequested, this, &AppCardActionArea::launchRequested);

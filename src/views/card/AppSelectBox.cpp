@@ -13,8 +13,8 @@ AppSelectBox::AppSelectBox(const CatalogApp &app, InstallEngine *engine, AppSele
 {
     setObjectName(u"selectBox"_s);
     BrandStyle::setLook(this, BrandStyle::Look::Check);
-    setAccessibleName(u"Select "_s + app.name);
-    setToolTip(u"Select "_s + app.name + u" to install it with others"_s);
+    setAccessibleName(tr("Select %1").arg(app.name));
+    setToolTip(tr("Select %1 to install it with others").arg(app.name));
     // The cards keep their layout whether or not the box shows.
     QSizePolicy policy = sizePolicy();
     policy.setRetainSizeWhenHidden(true);

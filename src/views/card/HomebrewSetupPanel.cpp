@@ -15,8 +15,8 @@ using namespace Qt::StringLiterals;
 HomebrewSetupPanel::HomebrewSetupPanel(const QString &appName, QWidget *parent)
     : QFrame(parent)
     , m_offer(new QWidget)
-    , m_progress(new SpinnerRow(u"Setting up Homebrew…"_s))
-    , m_setUp(Controls::wrappingButton(u"Set up Homebrew (one-time, ~2 min — needs your Mac password once)"_s,
+    , m_progress(new SpinnerRow(tr("Setting up Homebrew…")))
+    , m_setUp(Controls::wrappingButton(tr("Set up Homebrew (one-time, ~2 min — needs your Mac password once)"),
           BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(13, QFont::Medium), u"wrench.and.screwdriver"_s,
           QMargins(14, 8, 14, 8)))
 {
@@ -24,20 +24,21 @@ HomebrewSetupPanel::HomebrewSetupPanel(const QString &appName, QWidget *parent)
     BrandStyle::setLook(this, BrandStyle::Look::Panel);
     m_progress->setObjectName(u"homebrewProgress"_s);
     m_setUp->setObjectName(u"setUpHomebrewButton"_s);
-    m_setUp->setToolTip(u"Installs Homebrew with your password, then continues installing "_s + appName + u'.');
+    m_setUp->setToolTip(tr("Installs Homebrew with your password, then continues installing %1.").arg(appName));
     connect(m_setUp, &QPushButton::clicked, this, &HomebrewSetupPanel::setUpRequested);
 
     auto *offer = new QVBoxLayout(m_offer);
     offer->setContentsMargins(0, 0, 0, 0);
     offer->setSpacing(8);
-    offer->addWidget(Typography::label(appName
-            + u" installs through Homebrew, a free package manager for the Mac. orvando can set it up for you — "
-              u"one time, right here."_s,
-        12, QFont::Normal, Brand::n3, true));
+    offer->addWidget(
+        Typography::label(tr("%1 installs through Homebrew, a free package manager for the Mac. orvando can set it "
+                             "up for you — one time, right here.")
+                              .arg(appName),
+            12, QFont::Normal, Brand::n3, true));
     offer->addWidget(m_setUp);
     QLabel *reassurance = Typography::label(
-        u"It asks for your password once. After that every install is silent — no Terminal, ever."_s, 11, QFont::Normal,
-        Brand::n3, true);
+        tr("It asks for your password once. After that every install is silent — no Terminal, ever."), 11,
+        QFont::Normal, Brand::n3, true);
     // Brand.n3 at 85 % opacity, in either appearance.
     auto *soft = new QGraphicsOpacityEffect(reassurance);
     soft->setOpacity(0.85);

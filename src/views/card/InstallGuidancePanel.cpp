@@ -37,7 +37,8 @@ InstallGuidancePanel::InstallGuidancePanel(const CatalogApp &app, QWidget *paren
     panel->setContentsMargins(12, 12, 12, 12);
     panel->setSpacing(10);
     panel->addLayout(guidanceLine(u"hand.raised"_s,
-        u"macOS may ask “Are you sure you want to open this app from the internet?” — click Open."_s));
+        //: The question and the "Open" button are the ones macOS shows, in its own words
+        tr("macOS may ask “Are you sure you want to open this app from the internet?” — click Open.")));
 
     for (const PermissionGuidance::Permission permission : PermissionGuidance::needed(app))
         addPermissionSection(panel, permission, app.name);
@@ -45,8 +46,8 @@ InstallGuidancePanel::InstallGuidancePanel(const CatalogApp &app, QWidget *paren
     panel->addWidget(Controls::divider());
     auto *launchRow = new QHBoxLayout;
     launchRow->setSpacing(8);
-    launchRow->addWidget(Typography::label(u"Didn’t open?"_s, 12, QFont::Normal, Brand::n3), 0, Qt::AlignVCenter);
-    m_launch = settingsButton(u"Launch "_s + app.name, u"play.fill"_s, false);
+    launchRow->addWidget(Typography::label(tr("Didn’t open?"), 12, QFont::Normal, Brand::n3), 0, Qt::AlignVCenter);
+    m_launch = settingsButton(tr("Launch %1").arg(app.name), u"play.fill"_s, false);
     m_launch->setObjectName(u"launchButton"_s);
     connect(m_launch, &QPushButton::clicked, this, &InstallGuidancePanel::launchRequested);
     launchRow->addWidget(m_launch, 0, Qt::AlignVCenter);

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 
 ReplacesLine::ReplacesLine(const Replacement &replaces, int pixelSize, QWidget *parent)
     : QWidget(parent)
-    , m_lead(u"Replaces "_s + replaces.app + u' ')
+    //: %1 is a paid app this free one stands in for; its price follows
+    , m_lead(tr("Replaces %1").arg(replaces.app) + u' ')
     , m_price(u"- "_s + replaces.priceText)
 {
     setFont(Typography::font(pixelSize));

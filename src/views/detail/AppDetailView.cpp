@@ -92,7 +92,7 @@ QWidget *AppDetailView::topBar()
     row->setContentsMargins(20, 14, 20, 14);
     row->addStretch();
     QPushButton *done
-        = Controls::button(u"Done"_s, BrandStyle::Look::Plain, Brand::primary, Typography::font(14, QFont::Medium));
+        = Controls::button(tr("Done"), BrandStyle::Look::Plain, Brand::primary, Typography::font(14, QFont::Medium));
     done->setObjectName(u"doneButton"_s);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     row->addWidget(done);
@@ -144,7 +144,8 @@ QLayout *AppDetailView::about()
 {
     auto *about = new QVBoxLayout;
     about->setSpacing(12);
-    about->addWidget(Typography::label(u"About"_s, 13, QFont::DemiBold, Brand::n3));
+    //: Heading over the app's description
+    about->addWidget(Typography::label(tr("About"), 13, QFont::DemiBold, Brand::n3));
     about->addWidget(Typography::label(m_app.tagline, 15, QFont::Normal, Brand::warmBlack, true));
     const AppCardContent content = AppCardContent::make(m_app, std::nullopt, {});
     if (!content.freemiumNote.isEmpty()) {

@@ -26,21 +26,22 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
     , m_app(app)
     , m_engine(engine)
     , m_progress(new SpinnerRow)
-    , m_cancel(Controls::button(u"Cancel"_s, Look::Plain, Brand::primary, Typography::font(13, QFont::Medium)))
-    , m_install(Controls::button(u"Install"_s, Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
-    , m_open(Controls::button(u"Open"_s, Look::Outlined, Brand::primary, Typography::font(14, QFont::Medium)))
-    , m_installed(new SymbolLabel(u"checkmark"_s, u"Installed"_s, Typography::font(14, QFont::Medium), Brand::forest))
+    , m_cancel(Controls::button(tr("Cancel"), Look::Plain, Brand::primary, Typography::font(13, QFont::Medium)))
+    , m_install(Controls::button(tr("Install"), Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
+    , m_open(Controls::button(
+          tr("Open", "verb: open the app"), Look::Outlined, Brand::primary, Typography::font(14, QFont::Medium)))
+    , m_installed(new SymbolLabel(u"checkmark"_s, tr("Installed"), Typography::font(14, QFont::Medium), Brand::forest))
     , m_uninstall(
-          Controls::button(u"Uninstall"_s, Look::Destructive, Brand::deepTerra, Typography::font(13, QFont::Medium)))
-    , m_setUp(Controls::button(u"Set up Homebrew"_s, Look::Filled, Brand::onPrimary,
+          Controls::button(tr("Uninstall"), Look::Destructive, Brand::deepTerra, Typography::font(13, QFont::Medium)))
+    , m_setUp(Controls::button(tr("Set up Homebrew"), Look::Filled, Brand::onPrimary,
           Typography::font(14, QFont::Medium), u"wrench.and.screwdriver"_s))
     , m_unavailable(
-          new SymbolLabel(u"nosign"_s, u"Unavailable"_s, Typography::font(14, QFont::Medium), Brand::deepTerra))
+          new SymbolLabel(u"nosign"_s, tr("Unavailable"), Typography::font(14, QFont::Medium), Brand::deepTerra))
     , m_finder(
-          Controls::button(u"Show in Finder"_s, Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
+          Controls::button(tr("Show in Finder"), Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
     , m_refresh(
-          Controls::button(u"Refresh Homebrew"_s, Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
-    , m_dismiss(Controls::button(u"Dismiss"_s, Look::Plain, Brand::primary, Typography::font(13, QFont::Medium)))
+          Controls::button(tr("Refresh Homebrew"), Look::Filled, Brand::onPrimary, Typography::font(14, QFont::Medium)))
+    , m_dismiss(Controls::button(tr("Dismiss"), Look::Plain, Brand::primary, Typography::font(13, QFont::Medium)))
 {
     setObjectName(u"detailAction"_s);
     m_progress->setObjectName(u"progressRow"_s);
@@ -49,14 +50,14 @@ DetailActionArea::DetailActionArea(const CatalogApp &app, InstallEngine *engine,
     m_install->setProperty("padding", QSize(18, 8));
     m_open->setObjectName(u"openButton"_s);
     m_open->setProperty("padding", QSize(14, 8));
-    m_open->setAccessibleName(u"Open "_s + app.name);
+    m_open->setAccessibleName(tr("Open %1").arg(app.name));
     m_installed->setObjectName(u"installedBox"_s);
     m_uninstall->setObjectName(u"uninstallButton"_s);
-    m_uninstall->setAccessibleName(u"Uninstall "_s + app.name);
+    m_uninstall->setAccessibleName(tr("Uninstall %1").arg(app.name));
     m_setUp->setObjectName(u"setUpHomebrewButton"_s);
-    m_setUp->setAccessibleName(u"Set up Homebrew for "_s + app.name);
+    m_setUp->setAccessibleName(tr("Set up Homebrew for %1").arg(app.name));
     m_setUp->setToolTip(
-        u"One-time setup (needs your Mac password once), then "_s + app.name + u" installs automatically."_s);
+        tr("One-time setup (needs your Mac password once), then %1 installs automatically.").arg(app.name));
     connect(m_cancel, &QPushButton::clicked, this, &DetailActionArea::cancelRequested);
     connect(m_install, &QPushButton::clicked, this, [this] {
         const bool update = !m_content.buttons.isEmpty() && m_content.buttons.constFirst().kind == Button::Kind::Update;

@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -28,7 +29,7 @@ ScreenshotStrip::ScreenshotStrip(
     auto *strip = new QVBoxLayout(this);
     strip->setContentsMargins(0, 0, 0, 0);
     strip->setSpacing(10);
-    auto *heading = Typography::label(u"Screenshots"_s, 13, QFont::DemiBold, Brand::n3);
+    auto *heading = Typography::label(tr("Screenshots"), 13, QFont::DemiBold, Brand::n3);
     heading->setObjectName(u"screenshotsHeading"_s);
     strip->addWidget(heading);
 
@@ -38,7 +39,9 @@ ScreenshotStrip::ScreenshotStrip(
     shots->setSpacing(16);
     for (qsizetype i = 0; i < screenshots.size(); ++i) {
         auto *view = new ScreenshotView(screenshots.at(i).image, shotHeight);
-        view->setAccessibleName(u"%1 screenshot %2 of %3"_s.arg(appName).arg(i + 1).arg(screenshots.size()));
+        //: %1 is the app, %2 this screenshot's place, %3 how many there are
+        view->setAccessibleName(tr("%1 screenshot %2 of %3")
+                                    .arg(appName, QLocale().toString(i + 1), QLocale().toString(screenshots.size())));
         shots->addWidget(view);
     }
     shots->addStretch();

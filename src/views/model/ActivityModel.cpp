@@ -28,7 +28,9 @@ const Phrase phrases[] = {
         QT_TRANSLATE_NOOP("ActivityModel", "%1 wasn’t removed") },
     { Kind::HomebrewSetup, QT_TRANSLATE_NOOP("ActivityModel", "Set up Homebrew"),
         QT_TRANSLATE_NOOP("ActivityModel", "Homebrew wasn’t set up") },
+    //: A batch install; %1 is how many apps it held, e.g. "3 apps"
     { Kind::Batch, QT_TRANSLATE_NOOP("ActivityModel", "Worked through %1"),
+        //: A batch install that left some apps out; %1 is how many apps it held, e.g. "3 apps"
         QT_TRANSLATE_NOOP("ActivityModel", "Worked through %1, not all of it") },
     { Kind::Revert, QT_TRANSLATE_NOOP("ActivityModel", "Reverted %1"),
         QT_TRANSLATE_NOOP("ActivityModel", "%1 wasn’t reverted") },
@@ -139,7 +141,9 @@ QString ActivityModel::detail(const HistoryRecord &record)
 
 QString ActivityModel::accessibleText(const HistoryRecord &record)
 {
-    return title(record) + u", "_s + outcomeLabel(record.outcome).toLower() + u", "_s + detail(record);
+    //: Read aloud for a row of Activity: %1 what was done, %2 its outcome in lower case,
+    //: %3 the versions, route and time
+    return tr("%1, %2, %3").arg(title(record), outcomeLabel(record.outcome).toLower(), detail(record));
 }
 
 QStringList ActivityModel::childTexts(const HistoryRecord &record)
@@ -192,7 +196,8 @@ QVariant ActivityModel::data(const QModelIndex &index, int role) const
     }
     switch (role) {
     case Qt::DisplayRole:
-        return title(record) + u" — "_s + outcomeLabel(record.outcome) + u'\n' + detail(record);
+        //: A row of Activity: %1 what was done, %2 its outcome
+        return tr("%1 — %2").arg(title(record), outcomeLabel(record.outcome)) + u'\n' + detail(record);
     case Qt::AccessibleTextRole:
         return accessibleText(record);
     case Qt::ToolTipRole:

@@ -25,13 +25,13 @@ Button button(Button::Kind kind, Button::Emphasis emphasis, const QString &title
 // After any failure: back to what the disk says, and the log lines that explain it.
 void appendFailureLinks(AppCardContent &content, const CatalogApp &app)
 {
-    Button dismiss = button(
-        Button::Kind::Dismiss, Button::Emphasis::Link, u"Dismiss"_s, u"Dismiss what went wrong with "_s + app.name);
-    dismiss.toolTip = u"Show "_s + app.name + u" as it is on this Mac now."_s;
+    Button dismiss = button(Button::Kind::Dismiss, Button::Emphasis::Link, AppCardContent::tr("Dismiss"),
+        AppCardContent::tr("Dismiss what went wrong with %1").arg(app.name));
+    dismiss.toolTip = AppCardContent::tr("Show %1 as it is on this Mac now.").arg(app.name);
     content.buttons.append(dismiss);
-    Button log = button(Button::Kind::ShowInLog, Button::Emphasis::Link, u"Show in log"_s,
-        u"Show what went wrong with "_s + app.name + u" in the install log"_s);
-    log.toolTip = u"Open the install log at the lines that explain what went wrong."_s;
+    Button log = button(Button::Kind::ShowInLog, Button::Emphasis::Link, AppCardContent::tr("Show in log"),
+        AppCardContent::tr("Show what went wrong with %1 in the install log").arg(app.name));
+    log.toolTip = AppCardContent::tr("Open the install log at the lines that explain what went wrong.");
     content.buttons.append(log);
 }
 
@@ -45,7 +45,7 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
     const bool freemium = app.pricing == Pricing::Freemium;
     content.pricingRole = freemium ? Brand::deepTerra : Brand::forest;
     if (freemium)
-        content.freemiumNote = u"The free version is all you need. Pro extras are optional."_s;
+        content.freemiumNote = tr("The free version is all you need. Pro extras are optional.");
 
     const AppStatus status = AppStatus::of(app, state, flags.facts, flags.update, flags.today);
     using Kind = AppStatus::Kind;
@@ -59,9 +59,10 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         if (flags.setupInProgress)
             break;
         // An installed app with a newer version known is being updated.
-        const QString doing = flags.update ? u"Cancel updating "_s : u"Cancel installing "_s;
-        Button cancel = button(Button::Kind::Cancel, Emphasis::Link, u"Cancel"_s, doing + app.name);
-        cancel.toolTip = u"Stop, and leave "_s + app.name + u" as it is on disk."_s;
+        const QString doing
+            = flags.update ? tr("Cancel updating %1").arg(app.name) : tr("Cancel installing %1").arg(app.name);
+        Button cancel = button(Button::Kind::Cancel, Emphasis::Link, tr("Cancel"), doing);
+        cancel.toolTip = tr("Stop, and leave %1 as it is on disk.").arg(app.name);
         content.buttons.append(cancel);
         break;
     }
@@ -77,18 +78,20 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         // Trying again cannot change a checksum, a macOS version or an app in the way; each of
         // those has its own way forward, or only Dismiss.
         if (state->failure == FailureKind::AlreadyInstalled && !state->path.isEmpty()) {
-            Button finder = button(Button::Kind::ShowInFinder, Emphasis::Primary, u"Show in Finder"_s,
-                u"Show the app in the way of "_s + app.name + u" in Finder"_s);
-            finder.toolTip = u"Show the app already in Applications, to open it or move it to the Trash."_s;
+            Button finder = button(Button::Kind::ShowInFinder, Emphasis::Primary, tr("Show in Finder"),
+                tr("Show the app in the way of %1 in Finder").arg(app.name));
+            finder.toolTip = tr("Show the app already in Applications, to open it or move it to the Trash.");
             content.buttons.append(finder);
         } else if (state->failure == FailureKind::StaleCaskList) {
-            Button refresh = button(Button::Kind::RefreshCaskList, Emphasis::Primary, u"Refresh Homebrew"_s,
-                u"Refresh Homebrew's list of apps for "_s + app.name);
-            refresh.toolTip = u"Bring Homebrew's list of apps up to date, so it knows "_s + app.name + u"."_s;
+            Button refresh = button(Button::Kind::RefreshCaskList, Emphasis::Primary, tr("Refresh Homebrew"),
+                tr("Refresh Homebrew's list of apps for %1").arg(app.name));
+            refresh.toolTip = tr("Bring Homebrew's list of apps up to date, so it knows %1.").arg(app.name);
             content.buttons.append(refresh);
         } else if (isRetryable(state->failure)) {
             Button retry = button(status.update ? Button::Kind::Update : Button::Kind::Install, Emphasis::Primary,
-                u"Try again"_s, (status.update ? u"Try updating "_s : u"Try installing "_s) + app.name + u" again"_s);
+                tr("Try again"),
+                status.update ? tr("Try updating %1 again").arg(app.name)
+                              : tr("Try installing %1 again").arg(app.name));
             retry.description = state->text;
             content.buttons.append(retry);
         }
@@ -107,7 +110,7 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
     case Kind::NotInstalled:
         content.action = Action::Install;
         content.buttons.append(
-            button(Button::Kind::Install, Emphasis::Primary, u"Install"_s, u"Install "_s + app.name));
+            button(Button::Kind::Install, Emphasis::Primary, tr("Install"), tr("Install %1").arg(app.name)));
         content.warning = status.warning;
         if (flags.permissionNote)
             content.permissionNote = PermissionGuidance::accessibilityLeftover(app.name);
@@ -115,8 +118,8 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
     case Kind::Installed: {
         content.action = Action::Installed;
         Button uninstall
-            = button(Button::Kind::Uninstall, Emphasis::Destructive, u"Uninstall"_s, u"Uninstall "_s + app.name);
-        uninstall.toolTip = u"Remove "_s + app.name + u" and its leftover files from this Mac."_s;
+            = button(Button::Kind::Uninstall, Emphasis::Destructive, tr("Uninstall"), tr("Uninstall %1").arg(app.name));
+        uninstall.toolTip = tr("Remove %1 and its leftover files from this Mac.").arg(app.name);
         content.buttons.append(uninstall);
         if (status.updatesItself())
             content.note = QString::fromLatin1(CaskFactsText::updatesItself);
@@ -126,18 +129,22 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         content.action = Action::UpdateAvailable;
         const QString version = status.update->availableVersion;
         Button update = button(Button::Kind::Update, Emphasis::Primary, status.updateTitle(),
-            u"Update "_s + app.name + u" to "_s + version);
-        update.toolTip = u"Install "_s + app.name + u" "_s + version + u" in place of the installed version."_s;
+            //: %1 is the app, %2 the version it is updated to
+            tr("Update %1 to %2").arg(app.name, version));
+        //: %1 is the app, %2 the newer version
+        update.toolTip = tr("Install %1 %2 in place of the installed version.").arg(app.name, version);
         content.buttons.append(update);
-        content.buttons.append(button(Button::Kind::Open, Emphasis::Secondary, u"Open"_s, u"Open "_s + app.name));
+        content.buttons.append(button(
+            Button::Kind::Open, Emphasis::Secondary, tr("Open", "verb: open the app"), tr("Open %1").arg(app.name)));
         if (!status.update->installedVersion.isEmpty())
-            content.note = u"Installed: "_s + status.update->installedVersion;
+            //: %1 is the version on this Mac
+            content.note = tr("Installed: %1").arg(status.update->installedVersion);
         break;
     }
     case Kind::NeedsHomebrew:
         content.action = flags.setupInProgress ? Action::SettingUpHomebrew : Action::SetUpHomebrew;
         if (flags.setupInProgress)
-            content.statusText = u"Setting up Homebrew…"_s;
+            content.statusText = tr("Setting up Homebrew…");
         content.warning = status.warning;
         break;
     }
@@ -161,11 +168,12 @@ AppCardContent AppCardContent::of(const InstallEngine *engine, const CatalogApp 
 QString AppCardContent::accessibleStatus() const
 {
     if (action == Action::UpdateAvailable)
-        return u"Installed. "_s + buttons.constFirst().title + u" available."_s;
+        //: %1 is the update button's title, e.g. "Update to 2.1.0"
+        return tr("Installed. %1 available.").arg(buttons.constFirst().title);
     // The figures change several times a second; the card's description only at each quarter.
     if (action == Action::Progress && percent >= 0)
-        return u"Downloading, %1%"_s.arg(percent / 25 * 25);
-    return action == Action::Installed ? u"Installed"_s : statusText;
+        return tr("Downloading, %1%").arg(percent / 25 * 25);
+    return action == Action::Installed ? tr("Installed") : statusText;
 }
 
 QString AppCardContent::firstGrapheme(const QString &text)

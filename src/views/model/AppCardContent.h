@@ -5,6 +5,7 @@
 #include "engine/facts/AppUpdate.h"
 #include "engine/facts/CaskFacts.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QPalette>
@@ -19,6 +20,9 @@ class InstallEngine;
 // of it, and the engine-wide flags.
 struct AppCardContent
 {
+    Q_DECLARE_TR_FUNCTIONS(AppCardContent)
+
+public:
     // Which control the action area holds.
     enum class Action {
         Progress,

@@ -15,9 +15,9 @@ namespace {
 
 // In the order of BrewNetwork::mirrors().
 const char *const titles[] = {
-    QT_TR_NOOP("Homebrew API mirror"),
-    QT_TR_NOOP("Bottle mirror"),
-    QT_TR_NOOP("Artifact mirror"),
+    QT_TRANSLATE_NOOP("NetworkSection", "Homebrew API mirror"),
+    QT_TRANSLATE_NOOP("NetworkSection", "Bottle mirror"),
+    QT_TRANSLATE_NOOP("NetworkSection", "Artifact mirror"),
 };
 
 } // namespace
@@ -46,6 +46,7 @@ NetworkSection::NetworkSection(UserDefaults *defaults, QWidget *parent)
         field->setObjectName(QString::fromLatin1(mirrors[i].variable));
         field->setPlaceholderText(u"https://…"_s);
         field->setAccessibleName(title);
+        //: %1 is the name of the environment variable Homebrew reads
         field->setToolTip(tr("Given to Homebrew as %1.").arg(QString::fromLatin1(mirrors[i].variable)));
         QLabel *problem = Typography::label(QString(), 12, QFont::Normal, Brand::deepTerra, true);
         problem->hide();

@@ -78,7 +78,8 @@ bool cannotRemoveFromHere(const QString &path)
 
 QString cannotRemoveSentence()
 {
-    return u"Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash."_s;
+    return QCoreApplication::translate("SelfRemoval",
+        "Orvando can't remove itself from here. Move it to Applications first, or drag it to the Trash.");
 }
 
 bool removeAndQuit(const QString &path, const std::function<void()> &quit)

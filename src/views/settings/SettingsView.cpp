@@ -36,7 +36,7 @@ SettingsView::SettingsView(InstallEngine *engine, QWidget *parent)
     , m_quit([] { QCoreApplication::quit(); })
 {
     setObjectName(u"settingsView"_s);
-    setWindowTitle(u"Settings"_s);
+    setWindowTitle(tr("Settings"));
     setFixedSize(440, 560);
     Controls::fill(this, Brand::cream);
 
@@ -109,8 +109,8 @@ SettingsView *SettingsView::present(InstallEngine *engine, QWidget *window)
 QString SettingsView::removedNote(int count)
 {
     if (count == 0)
-        return u"No catalog apps were installed."_s;
-    return u"Removed %1 app%2."_s.arg(count).arg(count == 1 ? QString() : u"s"_s);
+        return tr("No catalog apps were installed.");
+    return tr("Removed %n app(s).", nullptr, count);
 }
 
 QString SettingsView::busyNote() const
@@ -161,7 +161,7 @@ void SettingsView::sendSuggestion()
         return;
     }
     m_suggestEditor->clear();
-    setBusyNote(u"Opened your mail app with the suggestion."_s);
+    setBusyNote(tr("Opened your mail app with the suggestion."));
 }
 
 QMessageBox *SettingsView::confirm(
@@ -184,7 +184,7 @@ QMessageBox *SettingsView::confirm(
     painter.end();
     alert->setIconPixmap(mark);
     // Cancel is the safe default: Return and Escape both leave everything as it was.
-    QPushButton *cancel = alert->addButton(u"Cancel"_s, QMessageBox::RejectRole);
+    QPushButton *cancel = alert->addButton(tr("Cancel"), QMessageBox::RejectRole);
     alert->addButton(action, QMessageBox::DestructiveRole);
     alert->setDefaultButton(cancel);
     alert->setEscapeButton(cancel);
@@ -215,8 +215,8 @@ void SettingsView::confirmUninstallAll()
 
 void SettingsView::confirmRemoveOrvando()
 {
-    QMessageBox *alert = confirm(u"Remove Orvando but keep my apps?"_s,
-        u"Apps already in Applications stay. Only the Orvando app is removed."_s, u"Remove Orvando"_s,
+    QMessageBox *alert = confirm(tr("Remove Orvando but keep my apps?"),
+        tr("Apps already in Applications stay. Only the Orvando app is removed."), tr("Remove Orvando"),
         "confirmRemoveOrvando");
     connect(alert, &QMessageBox::buttonClicked, this, [this, alert](QAbstractButton *button) {
         if (alert->buttonRole(button) == QMessageBox::DestructiveRole)
@@ -231,7 +231,7 @@ QCoro::Task<> SettingsView::runUninstallAll()
     const QPointer<SettingsView> self(this);
     const QPointer<InstallEngine> engine = m_engine;
     Analytics *analytics = m_analytics;
-    setBusyNote(u"Uninstalling apps…"_s);
+    setBusyNote(tr("Uninstalling apps…"));
     const int count = engine ? co_await engine->uninstallAllCatalogApps() : 0;
     if (self) {
         self->setBusyNote(removedNote(count));

@@ -63,14 +63,14 @@ QWidget *SettingsView::header()
     bar->setObjectName(u"settingsHeader"_s);
     Controls::fill(bar, Brand::n1);
 
-    QPushButton *done = Controls::button(u"Done"_s, BrandStyle::Look::Plain, Brand::primary, Typography::font(13));
+    QPushButton *done = Controls::button(tr("Done"), BrandStyle::Look::Plain, Brand::primary, Typography::font(13));
     done->setProperty("padding", QSize(4, 2));
     done->setObjectName(u"done"_s);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(16, 12, 12, 12);
-    row->addWidget(Typography::label(u"Settings"_s, 15, QFont::DemiBold, Brand::warmBlack), 0, Qt::AlignVCenter);
+    row->addWidget(Typography::label(tr("Settings"), 15, QFont::DemiBold, Brand::warmBlack), 0, Qt::AlignVCenter);
     row->addStretch(1);
     row->addWidget(done, 0, Qt::AlignVCenter);
     return bar;
@@ -78,21 +78,23 @@ QWidget *SettingsView::header()
 
 QLayout *SettingsView::legalSection()
 {
-    QVBoxLayout *layout = section(u"Legal"_s, 10);
-    layout->addWidget(legalLink(u"Privacy policy"_s, u"/privacy"_s, "privacyLink"));
-    layout->addWidget(legalLink(u"Terms of use"_s, u"/terms"_s, "termsLink"));
-    layout->addWidget(caption(u"Questions: "_s + ProductInfo::supportEmail()));
+    QVBoxLayout *layout = section(tr("Legal", "settings section heading"), 10);
+    layout->addWidget(legalLink(tr("Privacy policy"), u"/privacy"_s, "privacyLink"));
+    layout->addWidget(legalLink(tr("Terms of use"), u"/terms"_s, "termsLink"));
+    layout->addWidget(caption(
+        //: %1 is the support e-mail address
+        tr("Questions: %1").arg(ProductInfo::supportEmail())));
     return layout;
 }
 
 QLayout *SettingsView::privacySection()
 {
-    QVBoxLayout *layout = section(u"Privacy"_s, 8);
+    QVBoxLayout *layout = section(tr("Privacy", "settings section heading"), 8);
     auto *label = new QVBoxLayout;
     label->setSpacing(4);
-    const QString title = u"Share analytics with developer"_s;
-    const QString explanation = u"Only anonymous product events, such as installs, are shared. "
-                                u"No account, no browsing content. Off by default."_s;
+    const QString title = tr("Share analytics with developer");
+    const QString explanation = tr("Only anonymous product events, such as installs, are shared. "
+                                   "No account, no browsing content. Off by default.");
     label->addWidget(Typography::label(title, 13, QFont::Medium, Brand::warmBlack));
     label->addWidget(caption(explanation));
 
@@ -112,11 +114,11 @@ QLayout *SettingsView::privacySection()
 
 QLayout *SettingsView::updatesSection()
 {
-    QVBoxLayout *layout = section(u"Updates"_s, 8);
+    QVBoxLayout *layout = section(tr("Updates", "settings section heading"), 8);
     SoftwareUpdater &updater = SoftwareUpdater::shared();
     if (updater.updatesItself()) {
-        const QString title = u"Check for Orvando updates automatically"_s;
-        const QString explanation = u"Orvando looks for a new version once a day and asks before installing it."_s;
+        const QString title = tr("Check for Orvando updates automatically");
+        const QString explanation = tr("Orvando looks for a new version once a day and asks before installing it.");
         auto *label = new QVBoxLayout;
         label->setSpacing(4);
         label->addWidget(Typography::label(title, 13, QFont::Medium, Brand::warmBlack));
@@ -157,14 +159,14 @@ QLayout *SettingsView::updatesSection()
 
 QLayout *SettingsView::suggestSection()
 {
-    QVBoxLayout *layout = section(u"Suggest apps"_s, 8);
-    layout->addWidget(caption(u"Tell us a tool you wish was in Orvando."_s));
+    QVBoxLayout *layout = section(tr("Suggest apps", "settings section heading"), 8);
+    layout->addWidget(caption(tr("Tell us a tool you wish was in Orvando.")));
 
     m_suggestEditor = new QPlainTextEdit;
     m_suggestEditor->setObjectName(u"suggestEditor"_s);
     BrandStyle::setLook(m_suggestEditor, BrandStyle::Look::Field);
-    m_suggestEditor->setAccessibleName(u"App suggestion"_s);
-    m_suggestEditor->setAccessibleDescription(u"Tell us a tool you wish was in Orvando."_s);
+    m_suggestEditor->setAccessibleName(tr("App suggestion"));
+    m_suggestEditor->setAccessibleDescription(tr("Tell us a tool you wish was in Orvando."));
     m_suggestEditor->setFont(Typography::font(13));
     m_suggestEditor->setTabChangesFocus(true);
     m_suggestEditor->setMinimumHeight(72);
@@ -173,7 +175,7 @@ QLayout *SettingsView::suggestSection()
     layout->addWidget(m_suggestEditor);
 
     m_sendSuggestion = Controls::button(
-        u"Send suggestion"_s, BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(13, QFont::Medium));
+        tr("Send suggestion"), BrandStyle::Look::Filled, Brand::onPrimary, Typography::font(13, QFont::Medium));
     m_sendSuggestion->setProperty("padding", QSize(14, 8));
     m_sendSuggestion->setObjectName(u"sendSuggestion"_s);
     m_sendSuggestion->setEnabled(false);
@@ -183,15 +185,15 @@ QLayout *SettingsView::suggestSection()
 
 QLayout *SettingsView::uninstallSection()
 {
-    QVBoxLayout *layout = section(u"Uninstall"_s, 10);
-    QPushButton *all = row(u"Uninstall all apps"_s, Brand::deepTerra);
+    QVBoxLayout *layout = section(tr("Uninstall", "settings section heading"), 10);
+    QPushButton *all = row(tr("Uninstall all apps"), Brand::deepTerra);
     m_uninstallAll = all;
     all->setObjectName(u"uninstallAll"_s);
-    all->setToolTip(u"Removes catalog apps Orvando installed. Leaves Orvando itself."_s);
+    all->setToolTip(tr("Removes catalog apps Orvando installed. Leaves Orvando itself."));
     connect(all, &QAbstractButton::clicked, this, &SettingsView::confirmUninstallAll);
-    QPushButton *self = row(u"Uninstall Orvando but keep my apps"_s, Brand::deepTerra);
+    QPushButton *self = row(tr("Uninstall Orvando but keep my apps"), Brand::deepTerra);
     self->setObjectName(u"removeOrvando"_s);
-    self->setToolTip(u"Deletes only Orvando. Apps in Applications stay."_s);
+    self->setToolTip(tr("Deletes only Orvando. Apps in Applications stay."));
     connect(self, &QAbstractButton::clicked, this, &SettingsView::confirmRemoveOrvando);
     layout->addWidget(all);
     layout->addWidget(self);

@@ -19,7 +19,8 @@ AppIconTile::AppIconTile(const QString &appID, const QString &appName, const QSt
     , m_letterSize(letterSize)
 {
     setFixedSize(side, side);
-    setAccessibleName(appName + u" icon"_s);
+    //: %1 is the app's name
+    setAccessibleName(tr("%1 icon").arg(appName));
 }
 
 bool AppIconTile::hasImage() const
