@@ -5,138 +5,452 @@
     <name>ActivityModel</name>
     <message>
         <source>Installed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 installiert</translation>
     </message>
     <message>
         <source>%1 didn’t install</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht installiert</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aktualisiert</translation>
     </message>
     <message>
         <source>%1 didn’t update</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht aktualisiert</translation>
     </message>
     <message>
         <source>Removed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernt</translation>
     </message>
     <message>
         <source>%1 wasn’t removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht entfernt</translation>
     </message>
     <message>
         <source>Set up Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew eingerichtet</translation>
     </message>
     <message>
         <source>Homebrew wasn’t set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew wurde nicht eingerichtet</translation>
     </message>
     <message>
         <source>Worked through %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A batch install; %1 is how many apps it held, e.g. &quot;3 apps&quot;</extracomment>
+        <translation>%1 abgearbeitet</translation>
     </message>
     <message>
         <source>Worked through %1, not all of it</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A batch install that left some apps out; %1 is how many apps it held, e.g. &quot;3 apps&quot;</extracomment>
+        <translation>%1 abgearbeitet, nicht vollständig</translation>
     </message>
     <message>
         <source>Reverted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zurückgesetzt</translation>
     </message>
     <message>
         <source>%1 wasn’t reverted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht zurückgesetzt</translation>
     </message>
     <message>
         <source>Put %1 back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiederhergestellt</translation>
     </message>
     <message>
         <source>%1 wasn’t put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht wiederhergestellt</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>Läuft</translation>
     </message>
     <message>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt</translation>
     </message>
     <message>
         <source>Needs Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew erforderlich</translation>
     </message>
     <message>
         <source>Interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen</translation>
     </message>
     <message>
         <source>Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew</translation>
     </message>
     <message>
         <source>GitHub download</source>
-        <translation type="unfinished"></translation>
+        <translation>GitHub-Download</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Read aloud for a row of Activity: %1 what was done, %2 its outcome in lower case, %3 the versions, route and time</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A row of Activity: %1 what was done, %2 its outcome</extracomment>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
     <name>ActivityView</name>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität</translation>
     </message>
     <message>
         <source>Show the activity of</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names the filter whose choices are &quot;All apps&quot; and each app&apos;s name</extracomment>
+        <translation>Aktivität anzeigen für</translation>
     </message>
     <message>
         <source>Show operations that</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names the filter whose choices are &quot;Any outcome&quot; and each outcome, e.g. &quot;Failed&quot;</extracomment>
+        <translation>Vorgänge nach Ergebnis anzeigen</translation>
     </message>
     <message>
         <source>Any outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Ergebnis</translation>
     </message>
     <message>
         <source>Operations, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgänge, neueste zuerst</translation>
     </message>
     <message>
         <source>Open a row for what happened and its log lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne eine Zeile, um zu sehen, was passiert ist, samt Protokollzeilen.</translation>
     </message>
     <message>
         <source>Nothing has been done yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher wurde nichts ausgeführt.</translation>
     </message>
     <message>
         <source>Close Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität schließen</translation>
     </message>
     <message>
         <source>All apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Apps</translation>
     </message>
     <message>
         <source>No operation matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine passenden Vorgänge.</translation>
+    </message>
+</context>
+<context>
+    <name>AppCard</name>
+    <message>
+        <source>See %1 screenshots and details.</source>
+        <translation>Bildschirmfotos und Details zu %1 ansehen.</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardActionArea</name>
+    <message>
+        <source>Installed</source>
+        <translation>Installiert</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Open Accessibility settings</source>
+        <translation>Bedienungshilfen öffnen</translation>
+    </message>
+    <message>
+        <source>Need help opening it?</source>
+        <translation>Hilfe beim Öffnen?</translation>
+    </message>
+    <message>
+        <source>Need help opening %1?</source>
+        <translation>Hilfe beim Öffnen von %1?</translation>
+    </message>
+    <message>
+        <source>Show the steps for opening %1 the first time.</source>
+        <translation>Schritte zum ersten Öffnen von %1 anzeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardContent</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Dismiss what went wrong with %1</source>
+        <translation>Fehler bei %1 ausblenden</translation>
+    </message>
+    <message>
+        <source>Show %1 as it is on this Mac now.</source>
+        <translation>%1 so zeigen, wie es jetzt auf diesem Mac ist.</translation>
+    </message>
+    <message>
+        <source>Show in log</source>
+        <translation>Im Protokoll zeigen</translation>
+    </message>
+    <message>
+        <source>Show what went wrong with %1 in the install log</source>
+        <translation>Fehler bei %1 im Installationsprotokoll zeigen</translation>
+    </message>
+    <message>
+        <source>Open the install log at the lines that explain what went wrong.</source>
+        <translation>Öffnet das Installationsprotokoll an den Zeilen, die den Fehler erklären.</translation>
+    </message>
+    <message>
+        <source>The free version is all you need. Pro extras are optional.</source>
+        <translation>Die kostenlose Version reicht völlig. Pro-Extras sind optional.</translation>
+    </message>
+    <message>
+        <source>Cancel updating %1</source>
+        <translation>Aktualisierung von %1 abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel installing %1</source>
+        <translation>Installation von %1 abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stop, and leave %1 as it is on disk.</source>
+        <translation>Anhalten und %1 unverändert auf dem Volume lassen.</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Show the app in the way of %1 in Finder</source>
+        <translation>Die App, die %1 im Weg ist, im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Show the app already in Applications, to open it or move it to the Trash.</source>
+        <translation>Zeigt die App, die schon in „Programme“ liegt, zum Öffnen oder Verschieben in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew</source>
+        <translation>Homebrew aktualisieren</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew&apos;s list of apps for %1</source>
+        <translation>Homebrews App-Liste für %1 aktualisieren</translation>
+    </message>
+    <message>
+        <source>Bring Homebrew&apos;s list of apps up to date, so it knows %1.</source>
+        <translation>Bringt Homebrews App-Liste auf den neuesten Stand, damit sie %1 kennt.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Try updating %1 again</source>
+        <translation>Aktualisierung von %1 erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Try installing %1 again</source>
+        <translation>Installation von %1 erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Install %1</source>
+        <translation>%1 installieren</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Deinstallieren</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>%1 deinstallieren</translation>
+    </message>
+    <message>
+        <source>Remove %1 and its leftover files from this Mac.</source>
+        <translation>%1 und seine Restdaten von diesem Mac entfernen.</translation>
+    </message>
+    <message>
+        <source>Update %1 to %2</source>
+        <extracomment>%1 is the app, %2 the version it is updated to</extracomment>
+        <translation>%1 auf %2 aktualisieren</translation>
+    </message>
+    <message>
+        <source>Install %1 %2 in place of the installed version.</source>
+        <extracomment>%1 is the app, %2 the newer version</extracomment>
+        <translation>Installiert %1 %2 anstelle der installierten Version.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb: open the app</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Installed: %1</source>
+        <extracomment>%1 is the version on this Mac</extracomment>
+        <translation>Installiert: %1</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew…</source>
+        <translation>Homebrew wird eingerichtet …</translation>
+    </message>
+    <message>
+        <source>Installed. %1 available.</source>
+        <extracomment>%1 is the update button&apos;s title, e.g. &quot;Update to 2.1.0&quot;</extracomment>
+        <translation>Installiert. Verfügbar: %1.</translation>
+    </message>
+    <message>
+        <source>Downloading, %1%</source>
+        <translation>Download läuft, %1 %</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installiert</translation>
+    </message>
+</context>
+<context>
+    <name>AppDetailView</name>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Heading over the app&apos;s description</extracomment>
+        <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>AppIconTile</name>
+    <message>
+        <source>%1 icon</source>
+        <extracomment>%1 is the app&apos;s name</extracomment>
+        <translation>Symbol von %1</translation>
+    </message>
+</context>
+<context>
+    <name>AppSelectBox</name>
+    <message>
+        <source>Select %1</source>
+        <translation>%1 auswählen</translation>
+    </message>
+    <message>
+        <source>Select %1 to install it with others</source>
+        <translation>%1 auswählen, um es mit anderen zu installieren</translation>
+    </message>
+</context>
+<context>
+    <name>AppSetTransfer</name>
+    <message>
+        <source>Export my apps…</source>
+        <extracomment>The File menu item that saves the installed apps to a Brewfile.</extracomment>
+        <translation>Meine Apps exportieren …</translation>
+    </message>
+    <message>
+        <source>Install from file…</source>
+        <extracomment>The File menu item that installs the apps listed in a Brewfile.</extracomment>
+        <translation>Aus Datei installieren …</translation>
+    </message>
+    <message>
+        <source>Export my apps</source>
+        <translation>Meine Apps exportieren</translation>
+    </message>
+    <message>
+        <source>Your apps could not be exported.</source>
+        <translation>Deine Apps konnten nicht exportiert werden.</translation>
+    </message>
+    <message>
+        <source>Install from file</source>
+        <translation>Aus Datei installieren</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>AskpassDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Administrator password</source>
+        <translation>Administratorpasswort</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Homebrew needs your Mac password to continue.</source>
+        <translation>Homebrew benötigt dein Mac-Passwort, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Homebrew needs your Mac password to finish with %1.</source>
+        <extracomment>%1 is the name of the app being installed, updated or removed.</extracomment>
+        <translation>Homebrew benötigt dein Mac-Passwort, um %1 abzuschließen.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchFooter</name>
+    <message>
+        <source>Installs the selected apps one after another</source>
+        <translation>Installiert die ausgewählten Apps nacheinander</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stops the app being installed and installs no other</source>
+        <translation>Stoppt die laufende Installation und installiert keine weiteren Apps</translation>
+    </message>
+    <message>
+        <source>Try failed again</source>
+        <translation>Fehlgeschlagene wiederholen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Hides the summary of the last batch</source>
+        <translation>Blendet die Zusammenfassung der letzten Installationen aus</translation>
+    </message>
+    <message numerus="yes">
+        <source>Install %n apps</source>
+        <translation>
+            <numerusform>%n App installieren</numerusform>
+            <numerusform>%n Apps installieren</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -144,6 +458,115 @@
     <message>
         <source>A mirror address starts with https:// and names a host, like https://mirror.example.com/homebrew.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DetailActionArea</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb: open the app</comment>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installiert</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Deinstallieren</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew</source>
+        <translation>Homebrew einrichten</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew</source>
+        <translation>Homebrew aktualisieren</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 öffnen</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>%1 deinstallieren</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew for %1</source>
+        <translation>Homebrew für %1 einrichten</translation>
+    </message>
+    <message>
+        <source>One-time setup (needs your Mac password once), then %1 installs automatically.</source>
+        <translation>Einmalige Einrichtung (braucht einmal dein Mac-Passwort), danach wird %1 automatisch installiert.</translation>
+    </message>
+</context>
+<context>
+    <name>DirectDownload</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Resolving latest %1 release from %2</source>
+        <extracomment>%1 is the app, %2 its GitHub repository (&quot;p0deje/Maccy&quot;).</extracomment>
+        <translation>Neueste Version von %1 wird auf %2 gesucht</translation>
+    </message>
+    <message>
+        <source>Finding the latest %1.</source>
+        <translation>Neueste Version von %1 wird gesucht.</translation>
+    </message>
+    <message>
+        <source>There is no private temporary folder to download into.</source>
+        <translation>Es gibt keinen privaten temporären Ordner für den Download.</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <extracomment>%1 is the name of the file downloaded (&quot;Maccy.app.zip&quot;).</extracomment>
+        <translation>%1 wird geladen</translation>
+    </message>
+    <message>
+        <source>Downloading %1.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>%1 wird geladen.</translation>
+    </message>
+    <message>
+        <source>Extracting and installing %1.app</source>
+        <extracomment>%1 is the app&apos;s name; %1.app is its bundle.</extracomment>
+        <translation>%1.app wird entpackt und installiert</translation>
+    </message>
+    <message>
+        <source>Putting %1 in place.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>%1 wird eingerichtet.</translation>
+    </message>
+    <message>
+        <source>%1 was successfully updated at %2</source>
+        <extracomment>%1 is the app, %2 where its bundle now is.</extracomment>
+        <translation>%1 wurde erfolgreich in %2 aktualisiert</translation>
+    </message>
+    <message>
+        <source>%1 was successfully installed at %2</source>
+        <translation>%1 wurde erfolgreich in %2 installiert</translation>
     </message>
 </context>
 <context>
@@ -182,7 +605,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1%</translation>
     </message>
     <message>
         <source>%1/s</source>
@@ -190,18 +613,448 @@
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>No handselected apps in this category.</source>
+        <translation>Keine handverlesenen Apps in dieser Kategorie.</translation>
+    </message>
+    <message>
+        <source>No apps match “%1”</source>
+        <extracomment>%1 is the text typed in the search field.</extracomment>
+        <translation>Keine Apps passen zu „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>FailureExplainer</name>
+    <message>
+        <source>The download of %1 failed (%2 answered %3). The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the server&apos;s host name, %3 the HTTP status it answered with (404).</extracomment>
+        <translation>Der Download von %1 ist fehlgeschlagen (%2 antwortete mit %3). Der Anbieter der App hat ihn eventuell verschoben; versuche es später erneut.</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed (the server answered %2). The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the HTTP status the server answered with (404).</extracomment>
+        <translation>Der Download von %1 ist fehlgeschlagen (der Server antwortete mit %2). Der Anbieter der App hat ihn eventuell verschoben; versuche es später erneut.</translation>
+    </message>
+    <message>
+        <source>The download of %1 from %2 failed. The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the server&apos;s host name.</extracomment>
+        <translation>Der Download von %1 von %2 ist fehlgeschlagen. Der Anbieter der App hat ihn eventuell verschoben; versuche es später erneut.</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed. The app&apos;s publisher may have moved it; try again later.</source>
+        <translation>Der Download von %1 ist fehlgeschlagen. Der Anbieter der App hat ihn eventuell verschoben; versuche es später erneut.</translation>
+    </message>
+    <message>
+        <source>The download of %1 did not match its published checksum, so it was not installed.</source>
+        <translation>Der Download von %1 stimmte nicht mit der veröffentlichten Prüfsumme überein, daher wurde die App nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The download of %1 did not match its published checksum, so it was not updated.</source>
+        <translation>Der Download von %1 stimmte nicht mit der veröffentlichten Prüfsumme überein, daher wurde die App nicht aktualisiert.</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2 or newer).</source>
+        <extracomment>%1 is the app, %2 the oldest macOS it runs on, as Homebrew names it (&quot;Ventura&quot; or &quot;13&quot;).</extracomment>
+        <translation>%1 unterstützt diese macOS-Version nicht (läuft mit: %2 oder neuer).</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2 or older).</source>
+        <extracomment>%1 is the app, %2 the newest macOS it runs on, as Homebrew names it (&quot;Monterey&quot; or &quot;12&quot;).</extracomment>
+        <translation>%1 unterstützt diese macOS-Version nicht (läuft mit: %2 oder älter).</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2).</source>
+        <extracomment>%1 is the app, %2 the macOS versions it runs on, as Homebrew lists them (&quot;Sonoma and Sequoia&quot;).</extracomment>
+        <translation>%1 unterstützt diese macOS-Version nicht (läuft mit: %2).</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1.</source>
+        <translation>Homebrew bietet %1 nicht mehr an.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s list of apps on this Mac is out of date and does not know %1 yet. Refresh it, then try again.</source>
+        <translation>Die App-Liste von Homebrew auf diesem Mac ist veraltet und kennt %1 noch nicht. Aktualisiere sie und versuche es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not installed.</source>
+        <translation>Eine frühere Kopie von %1, die ein nicht abgeschlossenes Update in Homebrews Ordner zurückgelassen hat, ist im Weg, daher wurde %1 nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not updated.</source>
+        <translation>Eine frühere Kopie von %1, die ein nicht abgeschlossenes Update in Homebrews Ordner zurückgelassen hat, ist im Weg, daher wurde %1 nicht aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not removed.</source>
+        <translation>Eine frühere Kopie von %1, die ein nicht abgeschlossenes Update in Homebrews Ordner zurückgelassen hat, ist im Weg, daher wurde %1 nicht entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 is already in Applications but was not installed through Homebrew. Open it, or remove it first.</source>
+        <translation>%1 befindet sich bereits in „Programme“, wurde aber nicht über Homebrew installiert. Öffne die App oder entferne sie zuerst.</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not installed.</source>
+        <translation>Das Mac-Passwort wurde nicht eingegeben, daher wurde %1 nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not updated.</source>
+        <translation>Das Mac-Passwort wurde nicht eingegeben, daher wurde %1 nicht aktualisiert.</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not removed.</source>
+        <translation>Das Mac-Passwort wurde nicht eingegeben, daher wurde %1 nicht entfernt.</translation>
+    </message>
+    <message>
+        <source>The installer of %1 failed. Its own log is in the install log.</source>
+        <translation>Das Installationsprogramm von %1 ist fehlgeschlagen. Sein eigenes Protokoll steht im Installationsprotokoll.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not installed. Its folders may belong to another user.</source>
+        <extracomment>%1 is the folder or file Homebrew could not write to, %2 the app.</extracomment>
+        <translation>Homebrew konnte nicht in %1 schreiben, daher wurde %2 nicht installiert. Seine Ordner gehören eventuell einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not updated. Its folders may belong to another user.</source>
+        <translation>Homebrew konnte nicht in %1 schreiben, daher wurde %2 nicht aktualisiert. Seine Ordner gehören eventuell einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not removed. Its folders may belong to another user.</source>
+        <translation>Homebrew konnte nicht in %1 schreiben, daher wurde %2 nicht entfernt. Seine Ordner gehören eventuell einem anderen Benutzer.</translation>
+    </message>
+    <message>
+        <source>%1 could not be downloaded: no connection to its download server.</source>
+        <translation>%1 konnte nicht geladen werden: keine Verbindung zum Download-Server.</translation>
+    </message>
+    <message>
+        <source>%1 could not be downloaded: no connection to %2.</source>
+        <extracomment>%1 is the app, %2 the host name of its download server.</extracomment>
+        <translation>%1 konnte nicht geladen werden: keine Verbindung zu %2.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not install %1: %2</source>
+        <extracomment>%1 is the app, %2 the reason: Homebrew&apos;s own message, in English, or a sentence of ours.</extracomment>
+        <translation>Homebrew konnte %1 nicht installieren: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not update %1: %2</source>
+        <translation>Homebrew konnte %1 nicht aktualisieren: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not remove %1: %2</source>
+        <translation>Homebrew konnte %1 nicht entfernen: %2</translation>
+    </message>
+    <message>
+        <source>a step it ran failed (%1 exited with %2).</source>
+        <extracomment>Follows a colon: &quot;Homebrew could not install Maccy: a step it ran failed (installer exited with 1).&quot; %1 is the program that failed, %2 its exit status.</extracomment>
+        <translation>ein ausgeführter Schritt ist fehlgeschlagen (%1 wurde mit %2 beendet).</translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>What did you try?
+
+
+What worked?
+
+
+What broke or felt confusing?
+
+
+Your Mac (model + macOS version):
+</source>
+        <extracomment>The body of a feedback e-mail: questions, each followed by room for the answer</extracomment>
+        <translation>Was hast du versucht?
+
+
+Was hat funktioniert?
+
+
+Was ging schief oder war verwirrend?
+
+
+Dein Mac (Modell + macOS-Version):
+</translation>
+    </message>
+    <message>
+        <source>Orvando v%1 feedback</source>
+        <extracomment>The subject of a feedback e-mail; %1 is Orvando&apos;s version</extracomment>
+        <translation>Feedback zu Orvando v%1</translation>
+    </message>
+    <message>
+        <source>Orvando app suggestion</source>
+        <translation>App-Vorschlag für Orvando</translation>
+    </message>
+    <message>
+        <source>Suggested app / tool:
+
+
+%1
+
+
+Why it should be in Orvando:
+
+</source>
+        <extracomment>The body of an app suggestion e-mail; %1 is what the user typed</extracomment>
+        <translation>Vorgeschlagene App / Tool:
+
+
+%1
+
+
+Warum es in Orvando gehört:
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetup</name>
+    <message>
+        <source>No address is set for Homebrew&apos;s install script.</source>
+        <translation>Für das Installationsskript von Homebrew ist keine Adresse festgelegt.</translation>
+    </message>
+    <message>
+        <source>No private temporary folder is available for the setup.</source>
+        <translation>Für die Einrichtung ist kein privater temporärer Ordner verfügbar.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer could not be downloaded. Check your connection and try again.</source>
+        <translation>Das Homebrew-Installationsprogramm konnte nicht geladen werden. Überprüfe deine Verbindung und versuche es erneut.</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time).</source>
+        <translation>Homebrew wird eingerichtet (einmalig).</translation>
+    </message>
+    <message>
+        <source>Waiting for the Homebrew setup that is already running.</source>
+        <translation>Warten auf die bereits laufende Einrichtung von Homebrew.</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time). macOS will ask for your password once.</source>
+        <translation>Homebrew wird eingerichtet (einmalig). macOS fragt einmal nach deinem Passwort.</translation>
+    </message>
+    <message>
+        <source>Homebrew setup did not complete (code %1).</source>
+        <extracomment>%1 is the exit status of the setup.</extracomment>
+        <translation>Die Einrichtung von Homebrew wurde nicht abgeschlossen (Code %1).</translation>
+    </message>
+    <message>
+        <source>Homebrew is ready. From now on installs are silent.</source>
+        <translation>Homebrew ist bereit. Ab jetzt laufen Installationen ohne Rückfragen.</translation>
+    </message>
+    <message>
+        <source>Homebrew setup finished but brew was not found afterward.</source>
+        <translation>Die Einrichtung von Homebrew wurde beendet, brew wurde danach aber nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetupPanel</name>
+    <message>
+        <source>Setting up Homebrew…</source>
+        <translation>Homebrew wird eingerichtet …</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew (one-time, ~2 min — needs your Mac password once)</source>
+        <translation>Homebrew einrichten (einmalig, ca. 2 Min. – braucht einmal dein Mac-Passwort)</translation>
+    </message>
+    <message>
+        <source>Installs Homebrew with your password, then continues installing %1.</source>
+        <translation>Installiert Homebrew mit deinem Passwort und setzt dann die Installation von %1 fort.</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, a free package manager for the Mac. orvando can set it up for you — one time, right here.</source>
+        <translation>%1 wird über Homebrew installiert, einen kostenlosen Paketmanager für den Mac. orvando kann ihn für dich einrichten – einmalig, direkt hier.</translation>
+    </message>
+    <message>
+        <source>It asks for your password once. After that every install is silent — no Terminal, ever.</source>
+        <translation>Dein Passwort wird einmal abgefragt. Danach läuft jede Installation still – nie wieder Terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportConfirmation</name>
+    <message>
+        <source>Install from file</source>
+        <translation>Aus Datei installieren</translation>
+    </message>
+    <message>
+        <source>“%1” names no app of the catalog.</source>
+        <extracomment>%1 is the name of the file chosen.</extracomment>
+        <translation>„%1“ nennt keine App aus dem Katalog.</translation>
+    </message>
+    <message>
+        <source>“%1” names these apps:</source>
+        <extracomment>%1 is the name of the file chosen; the list of apps follows.</extracomment>
+        <translation>„%1“ nennt diese Apps:</translation>
+    </message>
+    <message>
+        <source>Not recognised: %1</source>
+        <extracomment>%1 lists the names in the file that are not apps of the catalog.</extracomment>
+        <translation>Nicht erkannt: %1</translation>
+    </message>
+    <message>
+        <source>Left to Homebrew: %1</source>
+        <extracomment>%1 lists the file&apos;s lines Orvando leaves for Homebrew to handle (taps, formulae).</extracomment>
+        <translation>Homebrew überlassen: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1 — unavailable</source>
+        <extracomment>%1 is an app&apos;s name, in the list of apps a file names.</extracomment>
+        <translation>%1 – nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>%1 — already installed</source>
+        <extracomment>%1 is an app&apos;s name, in the list of apps a file names.</extracomment>
+        <translation>%1 – bereits installiert</translation>
+    </message>
+</context>
+<context>
+    <name>Install</name>
+    <message>
+        <source>Getting %1 ready.</source>
+        <translation>%1 wird vorbereitet.</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet — offering a one-time in-app setup.</source>
+        <translation>%1 wird über Homebrew installiert, das auf diesem Mac noch nicht eingerichtet ist – eine einmalige Einrichtung in der App wird angeboten.</translation>
+    </message>
+    <message>
+        <source>brew finished but %1 was not found on disk</source>
+        <translation>brew wurde beendet, aber %1 wurde nicht auf der Festplatte gefunden</translation>
+    </message>
+    <message>
+        <source>Install finished but %1 was not found. You can try again.</source>
+        <translation>Die Installation wurde beendet, aber %1 wurde nicht gefunden. Du kannst es erneut versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallGuidancePanel</name>
+    <message>
+        <source>macOS may ask “Are you sure you want to open this app from the internet?” — click Open.</source>
+        <extracomment>The question and the &quot;Open&quot; button are the ones macOS shows, in its own words</extracomment>
+        <translation>macOS fragt eventuell, ob du diese App aus dem Internet wirklich öffnen möchtest – klicke auf „Öffnen“.</translation>
+    </message>
+    <message>
+        <source>Didn’t open?</source>
+        <translation>Nicht geöffnet?</translation>
+    </message>
+    <message>
+        <source>Launch %1</source>
+        <translation>%1 starten</translation>
+    </message>
+</context>
+<context>
+    <name>InstallLogFile</name>
+    <message numerus="yes">
+        <source>%n lines were left out of this file while the disk was too slow.</source>
+        <translation>
+            <numerusform>%n Zeile fehlt in dieser Datei, weil die Festplatte zu langsam war.</numerusform>
+            <numerusform>%n Zeilen fehlen in dieser Datei, weil die Festplatte zu langsam war.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogDrawer</name>
+    <message>
+        <source>Install log</source>
+        <translation>Installationsprotokoll</translation>
+    </message>
+    <message>
+        <source>No installs yet. The raw Homebrew log shows here.</source>
+        <translation>Noch keine Installationen. Hier erscheint das unbearbeitete Homebrew-Protokoll.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <extracomment>How many lines the install log holds, beside its title.</extracomment>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogListView</name>
+    <message>
+        <source>Install log lines</source>
+        <translation>Zeilen des Installationsprotokolls</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>MAC_APPLICATION_MENU</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Dienste</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1 ausblenden</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>Andere ausblenden</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Alle einblenden</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>%1 beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MailFallback</name>
+    <message>
+        <source>No mail app opened. Write to %1.</source>
+        <extracomment>%1 is the support email address.</extracomment>
+        <translation>Es wurde keine Mail-App geöffnet. Schreib an %1.</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>Adresse kopieren</translation>
+    </message>
+</context>
+<context>
     <name>NetworkSection</name>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <source>Orvando and Homebrew use the proxy set in System Settings. Mirrors are optional: leave them empty to use Homebrew’s own servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvando und Homebrew verwenden den in den Systemeinstellungen festgelegten Proxy. Spiegelserver sind optional: Lass die Felder leer, um die Server von Homebrew zu verwenden.</translation>
     </message>
     <message>
         <source>Given to Homebrew as %1.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the name of the environment variable Homebrew reads</extracomment>
+        <translation>Wird Homebrew als %1 übergeben.</translation>
+    </message>
+    <message>
+        <source>Homebrew API mirror</source>
+        <translation>Homebrew-API-Spiegelserver</translation>
+    </message>
+    <message>
+        <source>Bottle mirror</source>
+        <translation>Bottle-Spiegelserver</translation>
+    </message>
+    <message>
+        <source>Artifact mirror</source>
+        <translation>Artefakt-Spiegelserver</translation>
     </message>
 </context>
 <context>
@@ -209,6 +1062,157 @@
     <message>
         <source>You&apos;re offline. Connect to the internet and try again.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OperationContext</name>
+    <message>
+        <source>Cancelled. %1 is left as it is on disk.</source>
+        <translation>Abgebrochen. %1 bleibt unverändert auf der Festplatte.</translation>
+    </message>
+</context>
+<context>
+    <name>OperationHistory</name>
+    <message>
+        <source>The history of operations can&apos;t be opened (%1).</source>
+        <extracomment>%1 is SQLite&apos;s own description of the problem, in English.</extracomment>
+        <translation>Der Verlauf der Vorgänge kann nicht geöffnet werden (%1).</translation>
+    </message>
+    <message>
+        <source>The history of operations could not be read; it was moved to %1 and a new one started.</source>
+        <extracomment>%1 is the path of the file moved aside.</extracomment>
+        <translation>Der Verlauf der Vorgänge konnte nicht gelesen werden; er wurde nach %1 bewegt und ein neuer wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Orvando stopped before this operation finished.</source>
+        <translation>Orvando wurde beendet, bevor dieser Vorgang abgeschlossen war.</translation>
+    </message>
+</context>
+<context>
+    <name>OperationRecord</name>
+    <message numerus="yes">
+        <source>%n earlier lines are left out.</source>
+        <translation>
+            <numerusform>%n frühere Zeile ist ausgelassen.</numerusform>
+            <numerusform>%n frühere Zeilen sind ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The window closed before this operation finished.</source>
+        <translation>Das Fenster wurde geschlossen, bevor dieser Vorgang abgeschlossen war.</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet.</source>
+        <translation>%1 wird über Homebrew installiert, das auf diesem Mac noch nicht eingerichtet ist.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the state asked for.</source>
+        <translation>%1 ist nicht im gewünschten Zustand.</translation>
+    </message>
+</context>
+<context>
+    <name>OrvandoApp</name>
+    <message>
+        <source>Welcome to Orvando…</source>
+        <translation>Willkommen bei Orvando …</translation>
+    </message>
+    <message>
+        <source>Send Feedback…</source>
+        <translation>Feedback senden …</translation>
+    </message>
+    <message>
+        <source>An install is still running. Quit anyway?</source>
+        <translation>Eine Installation läuft noch. Trotzdem beenden?</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <extracomment>The File menu item that looks for newer versions of the installed apps.</extracomment>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>Show Install Logs</source>
+        <translation>Installationsprotokolle anzeigen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The File menu item.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <extracomment>The title of the alert about updating Orvando itself.</extracomment>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando does not update itself.</source>
+        <translation>Diese Kopie von Orvando aktualisiert sich nicht selbst.</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Downloadseite öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Ablage</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Neues Fenster</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>RefreshCaskList</name>
+    <message>
+        <source>Refreshing Homebrew&apos;s list of apps.</source>
+        <translation>Die App-Liste von Homebrew wird aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Refreshing Homebrew&apos;s list of apps, which did not know %1</source>
+        <translation>Die App-Liste von Homebrew wird aktualisiert, da sie %1 nicht kannte</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: there is no connection to its server.</source>
+        <translation>Homebrew konnte seine App-Liste nicht aktualisieren und kennt %1 daher noch immer nicht: Es besteht keine Verbindung zu seinem Server.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: %2</source>
+        <extracomment>%1 is the app, %2 the reason: brew&apos;s own message, in English, or a sentence of ours.</extracomment>
+        <translation>Homebrew konnte seine App-Liste nicht aktualisieren und kennt %1 daher noch immer nicht: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: brew update did not finish.</source>
+        <translation>Homebrew konnte seine App-Liste nicht aktualisieren und kennt %1 daher noch immer nicht: brew update wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s list of apps is up to date</source>
+        <translation>Die App-Liste von Homebrew ist auf dem neuesten Stand</translation>
     </message>
 </context>
 <context>
@@ -222,116 +1226,366 @@
     <name>RemovalReview</name>
     <message>
         <source>measuring…</source>
-        <translation type="unfinished"></translation>
+        <translation>wird gemessen …</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entfernen?</translation>
     </message>
     <message numerus="yes">
         <source>Remove %n apps?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n App entfernen?</numerusform>
+            <numerusform>%n Apps entfernen?</numerusform>
         </translation>
     </message>
     <message>
         <source>Everything ticked goes to the Trash, where you can still get it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles Markierte wird in den Papierkorb gelegt, wo du es noch zurückholen kannst.</translation>
     </message>
     <message>
         <source>What will be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Was entfernt wird</translation>
     </message>
     <message>
         <source>Remove app only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur App entfernen</translation>
     </message>
     <message>
         <source>Remove app and data</source>
-        <translation type="unfinished"></translation>
+        <translation>App und Daten entfernen</translation>
     </message>
     <message>
         <source>%1 (app)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (App)</translation>
     </message>
     <message>
         <source>Nothing of these apps is on this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesen Apps ist nichts auf diesem Mac.</translation>
     </message>
     <message>
         <source>needs your administrator password</source>
-        <translation type="unfinished"></translation>
+        <translation>erfordert dein Administratorpasswort</translation>
     </message>
     <message numerus="yes">
         <source>App: %1. Data: %2 in %n item(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>App: %1. Daten: %2 in %n Objekt.</numerusform>
+            <numerusform>App: %1. Daten: %2 in %n Objekten.</numerusform>
         </translation>
     </message>
     <message>
         <source>Measuring sizes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Größen werden gemessen …</translation>
     </message>
 </context>
 <context>
     <name>RemovalSteps</name>
     <message>
-        <source>note: The background task %1 could not be stopped.</source>
-        <translation type="unfinished"></translation>
+        <source>The background task %1 could not be stopped.</source>
+        <extracomment>%1 is the label of a launch job (&quot;com.example.helper&quot;).</extracomment>
+        <translation>Der Hintergrundprozess %1 konnte nicht gestoppt werden.</translation>
     </message>
     <message>
-        <source>note: The login item %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <source>The login item %1 could not be removed.</source>
+        <translation>Das Anmeldeobjekt %1 konnte nicht entfernt werden.</translation>
     </message>
     <message>
-        <source>note: %1 It was left where it is.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 It was left where it is.</source>
+        <extracomment>%1 is the sentence saying why the Trash refused the item.</extracomment>
+        <translation>%1 Es wurde an seinem Ort belassen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacesLine</name>
+    <message>
+        <source>Replaces %1</source>
+        <extracomment>%1 is a paid app this free one stands in for; its price follows</extracomment>
+        <translation>Ersetzt %1</translation>
+    </message>
+</context>
+<context>
+    <name>Revert</name>
+    <message>
+        <source>Homebrew can&apos;t put an earlier version of %1 back.</source>
+        <translation>Homebrew kann keine frühere Version von %1 wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>The earlier version of %1 is no longer kept, so it can&apos;t be put back.</source>
+        <translation>Die frühere Version von %1 ist nicht mehr vorhanden und kann daher nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Putting %1 back</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;).</extracomment>
+        <translation>%1 wird wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Putting %1 back.</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;).</extracomment>
+        <translation>%1 wird wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>%1 was put back at %2</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;), %2 where its bundle now is.</extracomment>
+        <translation>%1 wurde in %2 wiederhergestellt</translation>
     </message>
 </context>
 <context>
     <name>RevertButton</name>
     <message>
         <source>Revert to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf %1 zurücksetzen</translation>
     </message>
     <message>
         <source>Revert %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 zurücksetzen</translation>
     </message>
     <message>
         <source>The earlier version takes %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die frühere Version belegt %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RootView</name>
+    <message>
+        <source>Search apps</source>
+        <translation>Apps durchsuchen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <extracomment>The magnifying glass in the search field, read by a screen reader.</extracomment>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche löschen</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotStrip</name>
+    <message>
+        <source>Screenshots</source>
+        <translation>Bildschirmfotos</translation>
+    </message>
+    <message>
+        <source>%1 screenshot %2 of %3</source>
+        <extracomment>%1 is the app, %2 this screenshot&apos;s place, %3 how many there are</extracomment>
+        <translation>%1 – Bildschirmfoto %2 von %3</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAllButton</name>
+    <message>
+        <source>Clear selection</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Select all hand-picked</source>
+        <translation>Alle auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>SelfRemoval</name>
+    <message>
+        <source>Orvando can&apos;t remove itself from here. Move it to Applications first, or drag it to the Trash.</source>
+        <translation>Orvando kann sich von hier aus nicht selbst entfernen. Bewege es zuerst in den Ordner „Programme“ oder ziehe es in den Papierkorb.</translation>
     </message>
 </context>
 <context>
     <name>SettingsView</name>
     <message>
         <source>Uninstall every app Orvando installed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle von Orvando installierten Apps deinstallieren?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>No catalog apps were installed.</source>
+        <translation>Es waren keine Katalog-Apps installiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n app(s).</source>
+        <translation>
+            <numerusform>%n App entfernt.</numerusform>
+            <numerusform>%n Apps entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opened your mail app with the suggestion.</source>
+        <translation>Deine Mail-App wurde mit dem Vorschlag geöffnet.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remove Orvando but keep my apps?</source>
+        <translation>Orvando entfernen, aber meine Apps behalten?</translation>
+    </message>
+    <message>
+        <source>Apps already in Applications stay. Only the Orvando app is removed.</source>
+        <translation>Apps, die schon in „Programme“ liegen, bleiben. Nur die App Orvando wird entfernt.</translation>
+    </message>
+    <message>
+        <source>Remove Orvando</source>
+        <translation>Orvando entfernen</translation>
+    </message>
+    <message>
+        <source>Uninstalling apps…</source>
+        <translation>Apps werden deinstalliert …</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <comment>settings section heading</comment>
+        <translation>Rechtliches</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>Datenschutzrichtlinie</translation>
+    </message>
+    <message>
+        <source>Terms of use</source>
+        <translation>Nutzungsbedingungen</translation>
+    </message>
+    <message>
+        <source>Questions: %1</source>
+        <extracomment>%1 is the support e-mail address</extracomment>
+        <translation>Fragen: %1</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <comment>settings section heading</comment>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Share analytics with developer</source>
+        <translation>Analysedaten mit Entwickler teilen</translation>
+    </message>
+    <message>
+        <source>Only anonymous product events, such as installs, are shared. No account, no browsing content. Off by default.</source>
+        <translation>Geteilt werden nur anonyme Produktereignisse wie Installationen. Kein Account, keine Browserinhalte. Standardmäßig aus.</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <comment>settings section heading</comment>
+        <translation>Updates</translation>
+    </message>
+    <message>
+        <source>Check for Orvando updates automatically</source>
+        <translation>Automatisch nach Orvando-Updates suchen</translation>
+    </message>
+    <message>
+        <source>Orvando looks for a new version once a day and asks before installing it.</source>
+        <translation>Orvando sucht einmal täglich nach einer neuen Version und fragt vor der Installation nach.</translation>
+    </message>
+    <message>
+        <source>Suggest apps</source>
+        <comment>settings section heading</comment>
+        <translation>Apps vorschlagen</translation>
+    </message>
+    <message>
+        <source>Tell us a tool you wish was in Orvando.</source>
+        <translation>Nenne uns ein Tool, das du dir in Orvando wünschst.</translation>
+    </message>
+    <message>
+        <source>App suggestion</source>
+        <translation>App-Vorschlag</translation>
+    </message>
+    <message>
+        <source>Send suggestion</source>
+        <translation>Vorschlag senden</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <comment>settings section heading</comment>
+        <translation>Deinstallieren</translation>
+    </message>
+    <message>
+        <source>Uninstall all apps</source>
+        <translation>Alle Apps deinstallieren</translation>
+    </message>
+    <message>
+        <source>Removes catalog apps Orvando installed. Leaves Orvando itself.</source>
+        <translation>Entfernt die von Orvando installierten Katalog-Apps. Orvando selbst bleibt.</translation>
+    </message>
+    <message>
+        <source>Uninstall Orvando but keep my apps</source>
+        <translation>Orvando deinstallieren, Apps behalten</translation>
+    </message>
+    <message>
+        <source>Deletes only Orvando. Apps in Applications stay.</source>
+        <translation>Löscht nur Orvando. Apps in „Programme“ bleiben.</translation>
     </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität</translation>
     </message>
     <message>
         <source>Show activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivität anzeigen</translation>
     </message>
     <message>
         <source>What was installed, updated and removed, and how it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Was installiert, aktualisiert und entfernt wurde – und wie es lief</translation>
+    </message>
+    <message>
+        <source>Get the good Mac apps.</source>
+        <translation>Hol dir die guten Mac-Apps.</translation>
+    </message>
+    <message>
+        <source>Apps and categories</source>
+        <translation>Apps und Kategorien</translation>
+    </message>
+    <message>
+        <source>Handselected apps</source>
+        <translation>Handverlesene Apps</translation>
+    </message>
+    <message>
+        <source>All apps</source>
+        <translation>Alle Apps</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <extracomment>The heading above the list of app categories in the sidebar.</extracomment>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Feedback senden</translation>
+    </message>
+    <message>
+        <source>Email %1</source>
+        <extracomment>%1 is the support email address.</extracomment>
+        <translation>E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Privacy, uninstall, analytics, suggestions</source>
+        <translation>Datenschutz, Deinstallieren, Analyse, Vorschläge</translation>
+    </message>
+    <message>
+        <source>Updates (%L1)</source>
+        <extracomment>The sidebar row of the apps with a newer version; %L1 is how many.</extracomment>
+        <translation>Updates (%L1)</translation>
     </message>
 </context>
 <context>
     <name>SpinnerRow</name>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Download-Fortschritt</translation>
     </message>
 </context>
 <context>
@@ -353,72 +1607,192 @@
     <name>UndoRemoval</name>
     <message>
         <source>Putting %1 back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird zurückgelegt.</translation>
     </message>
     <message>
         <source>%1 is back, but not all of it: %2 The rest was put back; nothing was overwritten.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the app, %2 one sentence for each item that could not be put back.</extracomment>
+        <translation>%1 ist wieder da, aber nicht vollständig: %2 Der Rest wurde zurückgelegt; nichts wurde überschrieben.</translation>
     </message>
 </context>
 <context>
     <name>UndoRemovalButton</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerrufen</translation>
     </message>
     <message>
         <source>Undo removing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen von %1 widerrufen</translation>
     </message>
 </context>
 <context>
     <name>Uninstall</name>
     <message>
-        <source>note: Left alone: %1.</source>
-        <translation type="unfinished"></translation>
+        <source>Removing %1.</source>
+        <translation>%1 wird entfernt.</translation>
     </message>
     <message>
-        <source>note: %1 needs your administrator password; it was left where it is.</source>
-        <translation type="unfinished"></translation>
+        <source>Closing %1.</source>
+        <translation>%1 wird beendet.</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <extracomment>%1 is a path the removal does not touch, then a colon and why.</extracomment>
+        <translation>Unverändert gelassen: %1.</translation>
+    </message>
+    <message>
+        <source>Cleaning up.</source>
+        <translation>Wird aufgeräumt.</translation>
+    </message>
+    <message>
+        <source>%1 needs your administrator password; it was left where it is.</source>
+        <translation>%1 erfordert dein Administratorpasswort; es wurde an seinem Ort belassen.</translation>
+    </message>
+    <message>
+        <source>Clearing Accessibility permission.</source>
+        <translation>Berechtigung für Bedienungshilfen wird entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Update did not finish. The version you had is still installed.</source>
+        <translation>Die Aktualisierung wurde nicht abgeschlossen. Die bisherige Version ist weiterhin installiert.</translation>
+    </message>
+    <message>
+        <source>brew finished but %1 was not found on disk</source>
+        <translation>brew wurde beendet, aber %1 wurde nicht auf der Festplatte gefunden</translation>
+    </message>
+    <message>
+        <source>Update finished but %1 was not found. You can install it again.</source>
+        <translation>Die Aktualisierung wurde beendet, aber %1 wurde nicht gefunden. Du kannst die App erneut installieren.</translation>
+    </message>
+    <message>
+        <source>Getting %1 ready.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>%1 wird vorbereitet.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so there is nothing to update.</source>
+        <translation>%1 ist nicht installiert, daher gibt es nichts zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>%1 updates through Homebrew, which isn&apos;t set up on this Mac.</source>
+        <translation>%1 wird über Homebrew aktualisiert, das auf diesem Mac nicht eingerichtet ist.</translation>
     </message>
 </context>
 <context>
     <name>UpdateChoices</name>
     <message>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Version überspringen</translation>
     </message>
     <message>
         <source>Skip %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 überspringen</translation>
     </message>
     <message>
         <source>Don’t check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht nach Updates suchen</translation>
     </message>
     <message>
         <source>Don’t check %1 for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht nach Updates für %1 suchen</translation>
     </message>
     <message>
         <source>%1 %2 is kept (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 wird aufbewahrt (%3)</translation>
     </message>
     <message>
         <source>Revert to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf %1 zurücksetzen</translation>
     </message>
     <message>
         <source>Revert %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 zurücksetzen</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut prüfen</translation>
     </message>
     <message>
         <source>Check %1 for updates again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut nach Updates für %1 suchen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an app&apos;s name and the version on offer</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesView</name>
+    <message>
+        <source>Updates</source>
+        <extracomment>The heading of the view of the apps with a newer version.</extracomment>
+        <translation>Updates</translation>
+    </message>
+    <message>
+        <source>Update all</source>
+        <translation>Alle aktualisieren</translation>
+    </message>
+    <message>
+        <source>Not every app could be checked for updates: %1</source>
+        <extracomment>%1 is one or more sentences saying what went wrong.</extracomment>
+        <translation>Nicht alle Apps konnten auf Updates geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Updates …</translation>
+    </message>
+    <message>
+        <source>All your apps are up to date.</source>
+        <translation>Alle deine Apps sind auf dem neuesten Stand.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps have a newer version.</source>
+        <translation>
+            <numerusform>%n App hat eine neuere Version.</numerusform>
+            <numerusform>%n Apps haben eine neuere Version.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences one after the other: how many apps have a newer version, then which could not be checked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeView</name>
+    <message>
+        <source>Try great Mac apps</source>
+        <translation>Tolle Mac-Apps ausprobieren</translation>
+    </message>
+    <message>
+        <source>Browse a handpicked catalog and try great Mac apps before you buy. Install and uninstall cleanly, with no leftovers.</source>
+        <translation>Stöbere in einem handverlesenen Katalog und probiere tolle Mac-Apps aus, bevor du sie kaufst. Installiere und deinstalliere sauber, ohne Restdaten.</translation>
+    </message>
+    <message>
+        <source>The first open</source>
+        <extracomment>The heading of what happens the first time an app is opened.</extracomment>
+        <translation>Das erste Öffnen</translation>
+    </message>
+    <message>
+        <source>macOS may ask you to confirm opening an app, and some apps need a permission in System Settings. We guide you when it happens.</source>
+        <translation>macOS fragt dich eventuell, ob du eine App wirklich öffnen willst, und manche Apps brauchen eine Berechtigung in den Systemeinstellungen. Wir helfen dir dann weiter.</translation>
+    </message>
+    <message>
+        <source>Welcome to Orvando</source>
+        <translation>Willkommen bei Orvando</translation>
+    </message>
+    <message>
+        <source>Welcome to Orvando.</source>
+        <translation>Willkommen bei Orvando.</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>Los geht’s</translation>
     </message>
 </context>
 <context>

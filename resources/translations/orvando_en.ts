@@ -12,6 +12,16 @@
     </message>
 </context>
 <context>
+    <name>InstallLogFile</name>
+    <message numerus="yes">
+        <source>%n lines were left out of this file while the disk was too slow.</source>
+        <translation>
+            <numerusform>%n line was left out of this file while the disk was too slow.</numerusform>
+            <numerusform>%n lines were left out of this file while the disk was too slow.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LogDrawer</name>
     <message numerus="yes">
         <source>%n lines</source>
@@ -19,6 +29,16 @@
         <translation>
             <numerusform>%n line</numerusform>
             <numerusform>%n lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OperationRecord</name>
+    <message numerus="yes">
+        <source>%n earlier lines are left out.</source>
+        <translation>
+            <numerusform>%n earlier line is left out.</numerusform>
+            <numerusform>%n earlier lines are left out.</numerusform>
         </translation>
     </message>
 </context>

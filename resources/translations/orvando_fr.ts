@@ -5,138 +5,452 @@
     <name>ActivityModel</name>
     <message>
         <source>Installed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation de %1</translation>
     </message>
     <message>
         <source>%1 didn’t install</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’installation de %1</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour de %1</translation>
     </message>
     <message>
         <source>%1 didn’t update</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la mise à jour de %1</translation>
     </message>
     <message>
         <source>Removed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression de %1</translation>
     </message>
     <message>
         <source>%1 wasn’t removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la suppression de %1</translation>
     </message>
     <message>
         <source>Set up Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de Homebrew</translation>
     </message>
     <message>
         <source>Homebrew wasn’t set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la configuration de Homebrew</translation>
     </message>
     <message>
         <source>Worked through %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A batch install; %1 is how many apps it held, e.g. &quot;3 apps&quot;</extracomment>
+        <translation>Traitement de %1</translation>
     </message>
     <message>
         <source>Worked through %1, not all of it</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A batch install that left some apps out; %1 is how many apps it held, e.g. &quot;3 apps&quot;</extracomment>
+        <translation>Traitement de %1, incomplet</translation>
     </message>
     <message>
         <source>Reverted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à l’ancienne version de %1</translation>
     </message>
     <message>
         <source>%1 wasn’t reverted</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du retour à l’ancienne version de %1</translation>
     </message>
     <message>
         <source>Put %1 back</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration de %1</translation>
     </message>
     <message>
         <source>%1 wasn’t put back</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la restauration de %1</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussi</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé</translation>
     </message>
     <message>
         <source>Needs Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew requis</translation>
     </message>
     <message>
         <source>Interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompu</translation>
     </message>
     <message>
         <source>Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew</translation>
     </message>
     <message>
         <source>GitHub download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement GitHub</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Read aloud for a row of Activity: %1 what was done, %2 its outcome in lower case, %3 the versions, route and time</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A row of Activity: %1 what was done, %2 its outcome</extracomment>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
     <name>ActivityView</name>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité</translation>
     </message>
     <message>
         <source>Show the activity of</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names the filter whose choices are &quot;All apps&quot; and each app&apos;s name</extracomment>
+        <translation>Afficher l’activité de</translation>
     </message>
     <message>
         <source>Show operations that</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names the filter whose choices are &quot;Any outcome&quot; and each outcome, e.g. &quot;Failed&quot;</extracomment>
+        <translation>Afficher les opérations selon le résultat</translation>
     </message>
     <message>
         <source>Any outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les résultats</translation>
     </message>
     <message>
         <source>Operations, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations, les plus récentes en premier</translation>
     </message>
     <message>
         <source>Open a row for what happened and its log lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez une ligne pour voir ce qui s’est passé et les lignes du journal.</translation>
     </message>
     <message>
         <source>Nothing has been done yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération pour le moment.</translation>
     </message>
     <message>
         <source>Close Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l’activité</translation>
     </message>
     <message>
         <source>All apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les apps</translation>
     </message>
     <message>
         <source>No operation matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération ne correspond.</translation>
+    </message>
+</context>
+<context>
+    <name>AppCard</name>
+    <message>
+        <source>See %1 screenshots and details.</source>
+        <translation>Voir les captures d’écran et les détails de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardActionArea</name>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponible</translation>
+    </message>
+    <message>
+        <source>Open Accessibility settings</source>
+        <translation>Ouvrir les réglages Accessibilité</translation>
+    </message>
+    <message>
+        <source>Need help opening it?</source>
+        <translation>Besoin d’aide pour l’ouvrir&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Need help opening %1?</source>
+        <translation>Besoin d’aide pour ouvrir %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Show the steps for opening %1 the first time.</source>
+        <translation>Afficher les étapes pour ouvrir %1 la première fois.</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardContent</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Dismiss what went wrong with %1</source>
+        <translation>Ignorer l’erreur de %1</translation>
+    </message>
+    <message>
+        <source>Show %1 as it is on this Mac now.</source>
+        <translation>Afficher %1 tel qu’il est actuellement sur ce Mac.</translation>
+    </message>
+    <message>
+        <source>Show in log</source>
+        <translation>Afficher dans le journal</translation>
+    </message>
+    <message>
+        <source>Show what went wrong with %1 in the install log</source>
+        <translation>Afficher l’erreur de %1 dans le journal d’installation</translation>
+    </message>
+    <message>
+        <source>Open the install log at the lines that explain what went wrong.</source>
+        <translation>Ouvre le journal d’installation aux lignes qui expliquent l’erreur.</translation>
+    </message>
+    <message>
+        <source>The free version is all you need. Pro extras are optional.</source>
+        <translation>La version gratuite suffit. Les extras Pro sont facultatifs.</translation>
+    </message>
+    <message>
+        <source>Cancel updating %1</source>
+        <translation>Annuler la mise à jour de %1</translation>
+    </message>
+    <message>
+        <source>Cancel installing %1</source>
+        <translation>Annuler l’installation de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stop, and leave %1 as it is on disk.</source>
+        <translation>Arrêter et laisser %1 tel quel sur le disque.</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Afficher dans le Finder</translation>
+    </message>
+    <message>
+        <source>Show the app in the way of %1 in Finder</source>
+        <translation>Afficher dans le Finder l’app qui bloque %1</translation>
+    </message>
+    <message>
+        <source>Show the app already in Applications, to open it or move it to the Trash.</source>
+        <translation>Affiche l’app déjà présente dans Applications, pour l’ouvrir ou la placer dans la Corbeille.</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew</source>
+        <translation>Actualiser Homebrew</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew&apos;s list of apps for %1</source>
+        <translation>Actualiser la liste d’apps de Homebrew pour %1</translation>
+    </message>
+    <message>
+        <source>Bring Homebrew&apos;s list of apps up to date, so it knows %1.</source>
+        <translation>Met à jour la liste d’apps de Homebrew pour qu’elle connaisse %1.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Try updating %1 again</source>
+        <translation>Réessayer de mettre à jour %1</translation>
+    </message>
+    <message>
+        <source>Try installing %1 again</source>
+        <translation>Réessayer d’installer %1</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Install %1</source>
+        <translation>Installer %1</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Désinstaller</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>Désinstaller %1</translation>
+    </message>
+    <message>
+        <source>Remove %1 and its leftover files from this Mac.</source>
+        <translation>Supprime %1 et ses données restantes de ce Mac.</translation>
+    </message>
+    <message>
+        <source>Update %1 to %2</source>
+        <extracomment>%1 is the app, %2 the version it is updated to</extracomment>
+        <translation>Mettre à jour %1 vers %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2 in place of the installed version.</source>
+        <extracomment>%1 is the app, %2 the newer version</extracomment>
+        <translation>Installe %1 %2 à la place de la version installée.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb: open the app</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Installed: %1</source>
+        <extracomment>%1 is the version on this Mac</extracomment>
+        <translation>Installé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew…</source>
+        <translation>Configuration de Homebrew…</translation>
+    </message>
+    <message>
+        <source>Installed. %1 available.</source>
+        <extracomment>%1 is the update button&apos;s title, e.g. &quot;Update to 2.1.0&quot;</extracomment>
+        <translation>Installé. Disponible&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Downloading, %1%</source>
+        <translation>Téléchargement, %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+</context>
+<context>
+    <name>AppDetailView</name>
+    <message>
+        <source>Done</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Heading over the app&apos;s description</extracomment>
+        <translation>À propos</translation>
+    </message>
+</context>
+<context>
+    <name>AppIconTile</name>
+    <message>
+        <source>%1 icon</source>
+        <extracomment>%1 is the app&apos;s name</extracomment>
+        <translation>Icône de %1</translation>
+    </message>
+</context>
+<context>
+    <name>AppSelectBox</name>
+    <message>
+        <source>Select %1</source>
+        <translation>Sélectionner %1</translation>
+    </message>
+    <message>
+        <source>Select %1 to install it with others</source>
+        <translation>Sélectionner %1 pour l’installer avec d’autres</translation>
+    </message>
+</context>
+<context>
+    <name>AppSetTransfer</name>
+    <message>
+        <source>Export my apps…</source>
+        <extracomment>The File menu item that saves the installed apps to a Brewfile.</extracomment>
+        <translation>Exporter mes apps…</translation>
+    </message>
+    <message>
+        <source>Install from file…</source>
+        <extracomment>The File menu item that installs the apps listed in a Brewfile.</extracomment>
+        <translation>Installer depuis un fichier…</translation>
+    </message>
+    <message>
+        <source>Export my apps</source>
+        <translation>Exporter mes apps</translation>
+    </message>
+    <message>
+        <source>Your apps could not be exported.</source>
+        <translation>Impossible d’exporter vos apps.</translation>
+    </message>
+    <message>
+        <source>Install from file</source>
+        <translation>Installer depuis un fichier</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>AskpassDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Administrator password</source>
+        <translation>Mot de passe d’administrateur</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Homebrew needs your Mac password to continue.</source>
+        <translation>Homebrew a besoin du mot de passe de votre Mac pour continuer.</translation>
+    </message>
+    <message>
+        <source>Homebrew needs your Mac password to finish with %1.</source>
+        <extracomment>%1 is the name of the app being installed, updated or removed.</extracomment>
+        <translation>Homebrew a besoin du mot de passe de votre Mac pour terminer avec %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchFooter</name>
+    <message>
+        <source>Installs the selected apps one after another</source>
+        <translation>Installe les apps sélectionnées l’une après l’autre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stops the app being installed and installs no other</source>
+        <translation>Arrête l’installation en cours et n’installe aucune autre app</translation>
+    </message>
+    <message>
+        <source>Try failed again</source>
+        <translation>Réessayer les échecs</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Hides the summary of the last batch</source>
+        <translation>Masque le résumé de la dernière série d’installations</translation>
+    </message>
+    <message numerus="yes">
+        <source>Install %n apps</source>
+        <translation>
+            <numerusform>Installer %n app</numerusform>
+            <numerusform>Installer %n apps</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -144,6 +458,115 @@
     <message>
         <source>A mirror address starts with https:// and names a host, like https://mirror.example.com/homebrew.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DetailActionArea</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb: open the app</comment>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installé</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>Désinstaller</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew</source>
+        <translation>Configurer Homebrew</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>Indisponible</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Afficher dans le Finder</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew</source>
+        <translation>Actualiser Homebrew</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>Ouvrir %1</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>Désinstaller %1</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew for %1</source>
+        <translation>Configurer Homebrew pour %1</translation>
+    </message>
+    <message>
+        <source>One-time setup (needs your Mac password once), then %1 installs automatically.</source>
+        <translation>Configuration unique (demande une fois le mot de passe de votre Mac), puis %1 s’installe automatiquement.</translation>
+    </message>
+</context>
+<context>
+    <name>DirectDownload</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Resolving latest %1 release from %2</source>
+        <extracomment>%1 is the app, %2 its GitHub repository (&quot;p0deje/Maccy&quot;).</extracomment>
+        <translation>Recherche de la dernière version de %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Finding the latest %1.</source>
+        <translation>Recherche de la dernière version de %1.</translation>
+    </message>
+    <message>
+        <source>There is no private temporary folder to download into.</source>
+        <translation>Aucun dossier temporaire privé n’est disponible pour le téléchargement.</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <extracomment>%1 is the name of the file downloaded (&quot;Maccy.app.zip&quot;).</extracomment>
+        <translation>Téléchargement de %1</translation>
+    </message>
+    <message>
+        <source>Downloading %1.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>Téléchargement de %1.</translation>
+    </message>
+    <message>
+        <source>Extracting and installing %1.app</source>
+        <extracomment>%1 is the app&apos;s name; %1.app is its bundle.</extracomment>
+        <translation>Extraction et installation de %1.app</translation>
+    </message>
+    <message>
+        <source>Putting %1 in place.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>Mise en place de %1.</translation>
+    </message>
+    <message>
+        <source>%1 was successfully updated at %2</source>
+        <extracomment>%1 is the app, %2 where its bundle now is.</extracomment>
+        <translation>%1 a bien été mis à jour dans %2</translation>
+    </message>
+    <message>
+        <source>%1 was successfully installed at %2</source>
+        <translation>%1 a bien été installé dans %2</translation>
     </message>
 </context>
 <context>
@@ -182,7 +605,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1%</translation>
     </message>
     <message>
         <source>%1/s</source>
@@ -190,18 +613,448 @@
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>No handselected apps in this category.</source>
+        <translation>Aucune app de notre sélection dans cette catégorie.</translation>
+    </message>
+    <message>
+        <source>No apps match “%1”</source>
+        <extracomment>%1 is the text typed in the search field.</extracomment>
+        <translation>Aucune app ne correspond à «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>FailureExplainer</name>
+    <message>
+        <source>The download of %1 failed (%2 answered %3). The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the server&apos;s host name, %3 the HTTP status it answered with (404).</extracomment>
+        <translation>Le téléchargement de %1 a échoué (%2 a répondu %3). L’éditeur de l’app l’a peut-être déplacé&#xa0;; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed (the server answered %2). The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the HTTP status the server answered with (404).</extracomment>
+        <translation>Le téléchargement de %1 a échoué (le serveur a répondu %2). L’éditeur de l’app l’a peut-être déplacé&#xa0;; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The download of %1 from %2 failed. The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the server&apos;s host name.</extracomment>
+        <translation>Le téléchargement de %1 depuis %2 a échoué. L’éditeur de l’app l’a peut-être déplacé&#xa0;; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed. The app&apos;s publisher may have moved it; try again later.</source>
+        <translation>Le téléchargement de %1 a échoué. L’éditeur de l’app l’a peut-être déplacé&#xa0;; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>The download of %1 did not match its published checksum, so it was not installed.</source>
+        <translation>Le téléchargement de %1 ne correspondait pas à sa somme de contrôle publiée&#xa0;; l’app n’a donc pas été installée.</translation>
+    </message>
+    <message>
+        <source>The download of %1 did not match its published checksum, so it was not updated.</source>
+        <translation>Le téléchargement de %1 ne correspondait pas à sa somme de contrôle publiée&#xa0;; l’app n’a donc pas été mise à jour.</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2 or newer).</source>
+        <extracomment>%1 is the app, %2 the oldest macOS it runs on, as Homebrew names it (&quot;Ventura&quot; or &quot;13&quot;).</extracomment>
+        <translation>%1 ne prend pas en charge cette version de macOS (fonctionne avec&#xa0;: %2 ou ultérieur).</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2 or older).</source>
+        <extracomment>%1 is the app, %2 the newest macOS it runs on, as Homebrew names it (&quot;Monterey&quot; or &quot;12&quot;).</extracomment>
+        <translation>%1 ne prend pas en charge cette version de macOS (fonctionne avec&#xa0;: %2 ou antérieur).</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2).</source>
+        <extracomment>%1 is the app, %2 the macOS versions it runs on, as Homebrew lists them (&quot;Sonoma and Sequoia&quot;).</extracomment>
+        <translation>%1 ne prend pas en charge cette version de macOS (fonctionne avec&#xa0;: %2).</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1.</source>
+        <translation>Homebrew ne propose plus %1.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s list of apps on this Mac is out of date and does not know %1 yet. Refresh it, then try again.</source>
+        <translation>La liste des apps de Homebrew sur ce Mac est obsolète et ne connaît pas encore %1. Actualisez-la, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not installed.</source>
+        <translation>Une copie antérieure de %1, laissée dans le dossier de Homebrew par une mise à jour inachevée, gêne l’opération&#xa0;; %1 n’a donc pas été installé.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not updated.</source>
+        <translation>Une copie antérieure de %1, laissée dans le dossier de Homebrew par une mise à jour inachevée, gêne l’opération&#xa0;; %1 n’a donc pas été mis à jour.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not removed.</source>
+        <translation>Une copie antérieure de %1, laissée dans le dossier de Homebrew par une mise à jour inachevée, gêne l’opération&#xa0;; %1 n’a donc pas été supprimé.</translation>
+    </message>
+    <message>
+        <source>%1 is already in Applications but was not installed through Homebrew. Open it, or remove it first.</source>
+        <translation>%1 se trouve déjà dans Applications mais n’a pas été installé via Homebrew. Ouvrez-le ou supprimez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not installed.</source>
+        <translation>Le mot de passe du Mac n’a pas été saisi&#xa0;; %1 n’a donc pas été installé.</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not updated.</source>
+        <translation>Le mot de passe du Mac n’a pas été saisi&#xa0;; %1 n’a donc pas été mis à jour.</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not removed.</source>
+        <translation>Le mot de passe du Mac n’a pas été saisi&#xa0;; %1 n’a donc pas été supprimé.</translation>
+    </message>
+    <message>
+        <source>The installer of %1 failed. Its own log is in the install log.</source>
+        <translation>Le programme d’installation de %1 a échoué. Son propre journal figure dans le journal d’installation.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not installed. Its folders may belong to another user.</source>
+        <extracomment>%1 is the folder or file Homebrew could not write to, %2 the app.</extracomment>
+        <translation>Homebrew n’a pas pu écrire dans %1&#xa0;; %2 n’a donc pas été installé. Ses dossiers appartiennent peut-être à un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not updated. Its folders may belong to another user.</source>
+        <translation>Homebrew n’a pas pu écrire dans %1&#xa0;; %2 n’a donc pas été mis à jour. Ses dossiers appartiennent peut-être à un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not removed. Its folders may belong to another user.</source>
+        <translation>Homebrew n’a pas pu écrire dans %1&#xa0;; %2 n’a donc pas été supprimé. Ses dossiers appartiennent peut-être à un autre utilisateur.</translation>
+    </message>
+    <message>
+        <source>%1 could not be downloaded: no connection to its download server.</source>
+        <translation>Impossible de télécharger %1&#xa0;: aucune connexion à son serveur de téléchargement.</translation>
+    </message>
+    <message>
+        <source>%1 could not be downloaded: no connection to %2.</source>
+        <extracomment>%1 is the app, %2 the host name of its download server.</extracomment>
+        <translation>Impossible de télécharger %1&#xa0;: aucune connexion à %2.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not install %1: %2</source>
+        <extracomment>%1 is the app, %2 the reason: Homebrew&apos;s own message, in English, or a sentence of ours.</extracomment>
+        <translation>Homebrew n’a pas pu installer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not update %1: %2</source>
+        <translation>Homebrew n’a pas pu mettre à jour %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not remove %1: %2</source>
+        <translation>Homebrew n’a pas pu supprimer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>a step it ran failed (%1 exited with %2).</source>
+        <extracomment>Follows a colon: &quot;Homebrew could not install Maccy: a step it ran failed (installer exited with 1).&quot; %1 is the program that failed, %2 its exit status.</extracomment>
+        <translation>une étape qu’il a lancée a échoué (%1 s’est terminé avec le code %2).</translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>What did you try?
+
+
+What worked?
+
+
+What broke or felt confusing?
+
+
+Your Mac (model + macOS version):
+</source>
+        <extracomment>The body of a feedback e-mail: questions, each followed by room for the answer</extracomment>
+        <translation>Qu’avez-vous essayé&#xa0;?
+
+
+Qu’est-ce qui a fonctionné&#xa0;?
+
+
+Qu’est-ce qui n’a pas marché ou vous a semblé déroutant&#xa0;?
+
+
+Votre Mac (modèle + version de macOS)&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>Orvando v%1 feedback</source>
+        <extracomment>The subject of a feedback e-mail; %1 is Orvando&apos;s version</extracomment>
+        <translation>Commentaires sur Orvando v%1</translation>
+    </message>
+    <message>
+        <source>Orvando app suggestion</source>
+        <translation>Suggestion d’app pour Orvando</translation>
+    </message>
+    <message>
+        <source>Suggested app / tool:
+
+
+%1
+
+
+Why it should be in Orvando:
+
+</source>
+        <extracomment>The body of an app suggestion e-mail; %1 is what the user typed</extracomment>
+        <translation>App ou outil suggéré&#xa0;:
+
+
+%1
+
+
+Pourquoi l’ajouter à Orvando&#xa0;:
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetup</name>
+    <message>
+        <source>No address is set for Homebrew&apos;s install script.</source>
+        <translation>Aucune adresse n’est définie pour le script d’installation de Homebrew.</translation>
+    </message>
+    <message>
+        <source>No private temporary folder is available for the setup.</source>
+        <translation>Aucun dossier temporaire privé n’est disponible pour la configuration.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer could not be downloaded. Check your connection and try again.</source>
+        <translation>Impossible de télécharger le programme d’installation de Homebrew. Vérifiez votre connexion et réessayez.</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time).</source>
+        <translation>Configuration de Homebrew (une seule fois).</translation>
+    </message>
+    <message>
+        <source>Waiting for the Homebrew setup that is already running.</source>
+        <translation>En attente de la configuration de Homebrew déjà en cours.</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time). macOS will ask for your password once.</source>
+        <translation>Configuration de Homebrew (une seule fois). macOS vous demandera votre mot de passe une fois.</translation>
+    </message>
+    <message>
+        <source>Homebrew setup did not complete (code %1).</source>
+        <extracomment>%1 is the exit status of the setup.</extracomment>
+        <translation>La configuration de Homebrew n’a pas abouti (code %1).</translation>
+    </message>
+    <message>
+        <source>Homebrew is ready. From now on installs are silent.</source>
+        <translation>Homebrew est prêt. Les installations se feront désormais sans interruption.</translation>
+    </message>
+    <message>
+        <source>Homebrew setup finished but brew was not found afterward.</source>
+        <translation>La configuration de Homebrew s’est terminée, mais brew est ensuite introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetupPanel</name>
+    <message>
+        <source>Setting up Homebrew…</source>
+        <translation>Configuration de Homebrew…</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew (one-time, ~2 min — needs your Mac password once)</source>
+        <translation>Configurer Homebrew (une fois, ~2 min — demande une fois le mot de passe de votre Mac)</translation>
+    </message>
+    <message>
+        <source>Installs Homebrew with your password, then continues installing %1.</source>
+        <translation>Installe Homebrew avec votre mot de passe, puis poursuit l’installation de %1.</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, a free package manager for the Mac. orvando can set it up for you — one time, right here.</source>
+        <translation>%1 s’installe via Homebrew, un gestionnaire de paquets gratuit pour Mac. orvando peut le configurer pour vous — une seule fois, ici même.</translation>
+    </message>
+    <message>
+        <source>It asks for your password once. After that every install is silent — no Terminal, ever.</source>
+        <translation>Votre mot de passe est demandé une seule fois. Ensuite, chaque installation se fait en silence — jamais de Terminal.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportConfirmation</name>
+    <message>
+        <source>Install from file</source>
+        <translation>Installer depuis un fichier</translation>
+    </message>
+    <message>
+        <source>“%1” names no app of the catalog.</source>
+        <extracomment>%1 is the name of the file chosen.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» ne contient aucune app du catalogue.</translation>
+    </message>
+    <message>
+        <source>“%1” names these apps:</source>
+        <extracomment>%1 is the name of the file chosen; the list of apps follows.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» contient ces apps&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Not recognised: %1</source>
+        <extracomment>%1 lists the names in the file that are not apps of the catalog.</extracomment>
+        <translation>Non reconnu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Left to Homebrew: %1</source>
+        <extracomment>%1 lists the file&apos;s lines Orvando leaves for Homebrew to handle (taps, formulae).</extracomment>
+        <translation>Laissé à Homebrew&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1 — unavailable</source>
+        <extracomment>%1 is an app&apos;s name, in the list of apps a file names.</extracomment>
+        <translation>%1 — indisponible</translation>
+    </message>
+    <message>
+        <source>%1 — already installed</source>
+        <extracomment>%1 is an app&apos;s name, in the list of apps a file names.</extracomment>
+        <translation>%1 — déjà installée</translation>
+    </message>
+</context>
+<context>
+    <name>Install</name>
+    <message>
+        <source>Getting %1 ready.</source>
+        <translation>Préparation de %1.</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet — offering a one-time in-app setup.</source>
+        <translation>%1 s’installe via Homebrew, qui n’est pas encore configuré sur ce Mac — une configuration unique dans l’app est proposée.</translation>
+    </message>
+    <message>
+        <source>brew finished but %1 was not found on disk</source>
+        <translation>brew s’est terminé mais %1 est introuvable sur le disque</translation>
+    </message>
+    <message>
+        <source>Install finished but %1 was not found. You can try again.</source>
+        <translation>L’installation s’est terminée mais %1 est introuvable. Vous pouvez réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallGuidancePanel</name>
+    <message>
+        <source>macOS may ask “Are you sure you want to open this app from the internet?” — click Open.</source>
+        <extracomment>The question and the &quot;Open&quot; button are the ones macOS shows, in its own words</extracomment>
+        <translation>macOS peut demander «&#xa0;Voulez-vous vraiment ouvrir cette app provenant d’Internet&#xa0;?&#xa0;» — cliquez sur Ouvrir.</translation>
+    </message>
+    <message>
+        <source>Didn’t open?</source>
+        <translation>Elle ne s’ouvre pas&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Launch %1</source>
+        <translation>Lancer %1</translation>
+    </message>
+</context>
+<context>
+    <name>InstallLogFile</name>
+    <message numerus="yes">
+        <source>%n lines were left out of this file while the disk was too slow.</source>
+        <translation>
+            <numerusform>%n ligne a été omise de ce fichier car le disque était trop lent.</numerusform>
+            <numerusform>%n lignes ont été omises de ce fichier car le disque était trop lent.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogDrawer</name>
+    <message>
+        <source>Install log</source>
+        <translation>Journal d’installation</translation>
+    </message>
+    <message>
+        <source>No installs yet. The raw Homebrew log shows here.</source>
+        <translation>Aucune installation pour l’instant. Le journal brut de Homebrew s’affiche ici.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <extracomment>How many lines the install log holds, beside its title.</extracomment>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogListView</name>
+    <message>
+        <source>Install log lines</source>
+        <translation>Lignes du journal d’installation</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+</context>
+<context>
+    <name>MAC_APPLICATION_MENU</name>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>Réglages…</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>Services</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>Masquer %1</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>Masquer les autres</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>Quitter %1</translation>
+    </message>
+</context>
+<context>
+    <name>MailFallback</name>
+    <message>
+        <source>No mail app opened. Write to %1.</source>
+        <extracomment>%1 is the support email address.</extracomment>
+        <translation>Aucune app de messagerie ne s’est ouverte. Écrivez à %1.</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>Copier l’adresse</translation>
+    </message>
+</context>
+<context>
     <name>NetworkSection</name>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Réseau</translation>
     </message>
     <message>
         <source>Orvando and Homebrew use the proxy set in System Settings. Mirrors are optional: leave them empty to use Homebrew’s own servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvando et Homebrew utilisent le proxy défini dans Réglages Système. Les miroirs sont facultatifs&#xa0;: laissez-les vides pour utiliser les serveurs de Homebrew.</translation>
     </message>
     <message>
         <source>Given to Homebrew as %1.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the name of the environment variable Homebrew reads</extracomment>
+        <translation>Transmis à Homebrew sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Homebrew API mirror</source>
+        <translation>Miroir de l’API Homebrew</translation>
+    </message>
+    <message>
+        <source>Bottle mirror</source>
+        <translation>Miroir des bottles</translation>
+    </message>
+    <message>
+        <source>Artifact mirror</source>
+        <translation>Miroir des artefacts</translation>
     </message>
 </context>
 <context>
@@ -209,6 +1062,157 @@
     <message>
         <source>You&apos;re offline. Connect to the internet and try again.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OperationContext</name>
+    <message>
+        <source>Cancelled. %1 is left as it is on disk.</source>
+        <translation>Annulé. %1 est laissé tel quel sur le disque.</translation>
+    </message>
+</context>
+<context>
+    <name>OperationHistory</name>
+    <message>
+        <source>The history of operations can&apos;t be opened (%1).</source>
+        <extracomment>%1 is SQLite&apos;s own description of the problem, in English.</extracomment>
+        <translation>Impossible d’ouvrir l’historique des opérations (%1).</translation>
+    </message>
+    <message>
+        <source>The history of operations could not be read; it was moved to %1 and a new one started.</source>
+        <extracomment>%1 is the path of the file moved aside.</extracomment>
+        <translation>Impossible de lire l’historique des opérations&#xa0;; il a été déplacé vers %1 et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>Orvando stopped before this operation finished.</source>
+        <translation>Orvando s’est arrêté avant la fin de cette opération.</translation>
+    </message>
+</context>
+<context>
+    <name>OperationRecord</name>
+    <message numerus="yes">
+        <source>%n earlier lines are left out.</source>
+        <translation>
+            <numerusform>%n ligne précédente est omise.</numerusform>
+            <numerusform>%n lignes précédentes sont omises.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The window closed before this operation finished.</source>
+        <translation>La fenêtre a été fermée avant la fin de cette opération.</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet.</source>
+        <translation>%1 s’installe via Homebrew, qui n’est pas encore configuré sur ce Mac.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the state asked for.</source>
+        <translation>%1 n’est pas dans l’état demandé.</translation>
+    </message>
+</context>
+<context>
+    <name>OrvandoApp</name>
+    <message>
+        <source>Welcome to Orvando…</source>
+        <translation>Bienvenue dans Orvando…</translation>
+    </message>
+    <message>
+        <source>Send Feedback…</source>
+        <translation>Envoyer un avis…</translation>
+    </message>
+    <message>
+        <source>An install is still running. Quit anyway?</source>
+        <translation>Une installation est en cours. Quitter quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <extracomment>The File menu item that looks for newer versions of the installed apps.</extracomment>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>Show Install Logs</source>
+        <translation>Afficher les journaux d’installation</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The File menu item.</extracomment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <extracomment>The title of the alert about updating Orvando itself.</extracomment>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando does not update itself.</source>
+        <translation>Cette copie d’Orvando ne se met pas à jour elle-même.</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>Ouvrir la page de téléchargement</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fermer la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>RefreshCaskList</name>
+    <message>
+        <source>Refreshing Homebrew&apos;s list of apps.</source>
+        <translation>Actualisation de la liste des apps de Homebrew.</translation>
+    </message>
+    <message>
+        <source>Refreshing Homebrew&apos;s list of apps, which did not know %1</source>
+        <translation>Actualisation de la liste des apps de Homebrew, qui ne connaissait pas %1</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: there is no connection to its server.</source>
+        <translation>Homebrew n’a pas pu actualiser sa liste d’apps et ne connaît donc toujours pas %1&#xa0;: aucune connexion à son serveur.</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: %2</source>
+        <extracomment>%1 is the app, %2 the reason: brew&apos;s own message, in English, or a sentence of ours.</extracomment>
+        <translation>Homebrew n’a pas pu actualiser sa liste d’apps et ne connaît donc toujours pas %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: brew update did not finish.</source>
+        <translation>Homebrew n’a pas pu actualiser sa liste d’apps et ne connaît donc toujours pas %1&#xa0;: brew update n’a pas abouti.</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s list of apps is up to date</source>
+        <translation>La liste des apps de Homebrew est à jour</translation>
     </message>
 </context>
 <context>
@@ -222,116 +1226,366 @@
     <name>RemovalReview</name>
     <message>
         <source>measuring…</source>
-        <translation type="unfinished"></translation>
+        <translation>calcul…</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>Remove %n apps?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Supprimer %n app&#xa0;?</numerusform>
+            <numerusform>Supprimer %n apps&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <source>Everything ticked goes to the Trash, where you can still get it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout ce qui est coché est placé dans la Corbeille, d’où vous pouvez encore le récupérer.</translation>
     </message>
     <message>
         <source>What will be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui sera supprimé</translation>
     </message>
     <message>
         <source>Remove app only</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’app seule</translation>
     </message>
     <message>
         <source>Remove app and data</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l’app et les données</translation>
     </message>
     <message>
         <source>%1 (app)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (app)</translation>
     </message>
     <message>
         <source>Nothing of these apps is on this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien de ces apps ne se trouve sur ce Mac.</translation>
     </message>
     <message>
         <source>needs your administrator password</source>
-        <translation type="unfinished"></translation>
+        <translation>nécessite votre mot de passe d’administrateur</translation>
     </message>
     <message numerus="yes">
         <source>App: %1. Data: %2 in %n item(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>App&#xa0;: %1. Données&#xa0;: %2 dans %n élément.</numerusform>
+            <numerusform>App&#xa0;: %1. Données&#xa0;: %2 dans %n éléments.</numerusform>
         </translation>
     </message>
     <message>
         <source>Measuring sizes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul des tailles…</translation>
     </message>
 </context>
 <context>
     <name>RemovalSteps</name>
     <message>
-        <source>note: The background task %1 could not be stopped.</source>
-        <translation type="unfinished"></translation>
+        <source>The background task %1 could not be stopped.</source>
+        <extracomment>%1 is the label of a launch job (&quot;com.example.helper&quot;).</extracomment>
+        <translation>La tâche d’arrière-plan %1 n’a pas pu être arrêtée.</translation>
     </message>
     <message>
-        <source>note: The login item %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <source>The login item %1 could not be removed.</source>
+        <translation>L’élément d’ouverture %1 n’a pas pu être supprimé.</translation>
     </message>
     <message>
-        <source>note: %1 It was left where it is.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 It was left where it is.</source>
+        <extracomment>%1 is the sentence saying why the Trash refused the item.</extracomment>
+        <translation>%1 Il a été laissé à son emplacement.</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacesLine</name>
+    <message>
+        <source>Replaces %1</source>
+        <extracomment>%1 is a paid app this free one stands in for; its price follows</extracomment>
+        <translation>Remplace %1</translation>
+    </message>
+</context>
+<context>
+    <name>Revert</name>
+    <message>
+        <source>Homebrew can&apos;t put an earlier version of %1 back.</source>
+        <translation>Homebrew ne peut pas rétablir une version antérieure de %1.</translation>
+    </message>
+    <message>
+        <source>The earlier version of %1 is no longer kept, so it can&apos;t be put back.</source>
+        <translation>La version antérieure de %1 n’est plus conservée&#xa0;; elle ne peut donc pas être rétablie.</translation>
+    </message>
+    <message>
+        <source>Putting %1 back</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;).</extracomment>
+        <translation>Rétablissement de %1</translation>
+    </message>
+    <message>
+        <source>Putting %1 back.</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;).</extracomment>
+        <translation>Rétablissement de %1.</translation>
+    </message>
+    <message>
+        <source>%1 was put back at %2</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;), %2 where its bundle now is.</extracomment>
+        <translation>%1 a été rétabli dans %2</translation>
     </message>
 </context>
 <context>
     <name>RevertButton</name>
     <message>
         <source>Revert to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à %1</translation>
     </message>
     <message>
         <source>Revert %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à la version %2 de %1</translation>
     </message>
     <message>
         <source>The earlier version takes %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version précédente occupe %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RootView</name>
+    <message>
+        <source>Search apps</source>
+        <translation>Rechercher des apps</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <extracomment>The magnifying glass in the search field, read by a screen reader.</extracomment>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotStrip</name>
+    <message>
+        <source>Screenshots</source>
+        <translation>Captures d’écran</translation>
+    </message>
+    <message>
+        <source>%1 screenshot %2 of %3</source>
+        <extracomment>%1 is the app, %2 this screenshot&apos;s place, %3 how many there are</extracomment>
+        <translation>%1, capture d’écran %2 sur %3</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAllButton</name>
+    <message>
+        <source>Clear selection</source>
+        <translation>Tout désélectionner</translation>
+    </message>
+    <message>
+        <source>Select all hand-picked</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>SelfRemoval</name>
+    <message>
+        <source>Orvando can&apos;t remove itself from here. Move it to Applications first, or drag it to the Trash.</source>
+        <translation>Orvando ne peut pas se supprimer depuis cet emplacement. Placez-le d’abord dans Applications, ou faites-le glisser dans la Corbeille.</translation>
     </message>
 </context>
 <context>
     <name>SettingsView</name>
     <message>
         <source>Uninstall every app Orvando installed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Désinstaller toutes les apps installées par Orvando&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>No catalog apps were installed.</source>
+        <translation>Aucune app du catalogue n’était installée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n app(s).</source>
+        <translation>
+            <numerusform>%n app supprimée.</numerusform>
+            <numerusform>%n apps supprimées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opened your mail app with the suggestion.</source>
+        <translation>Votre app de messagerie s’est ouverte avec la suggestion.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Remove Orvando but keep my apps?</source>
+        <translation>Supprimer Orvando mais garder mes apps&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Apps already in Applications stay. Only the Orvando app is removed.</source>
+        <translation>Les apps déjà dans Applications restent. Seule l’app Orvando est supprimée.</translation>
+    </message>
+    <message>
+        <source>Remove Orvando</source>
+        <translation>Supprimer Orvando</translation>
+    </message>
+    <message>
+        <source>Uninstalling apps…</source>
+        <translation>Désinstallation des apps…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <comment>settings section heading</comment>
+        <translation>Mentions légales</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>Politique de confidentialité</translation>
+    </message>
+    <message>
+        <source>Terms of use</source>
+        <translation>Conditions d’utilisation</translation>
+    </message>
+    <message>
+        <source>Questions: %1</source>
+        <extracomment>%1 is the support e-mail address</extracomment>
+        <translation>Questions&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <comment>settings section heading</comment>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Share analytics with developer</source>
+        <translation>Partager les analyses avec le développeur</translation>
+    </message>
+    <message>
+        <source>Only anonymous product events, such as installs, are shared. No account, no browsing content. Off by default.</source>
+        <translation>Seuls des événements anonymes, comme les installations, sont partagés. Aucun compte, aucun contenu de navigation. Désactivé par défaut.</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <comment>settings section heading</comment>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>Check for Orvando updates automatically</source>
+        <translation>Rechercher automatiquement les mises à jour d’Orvando</translation>
+    </message>
+    <message>
+        <source>Orvando looks for a new version once a day and asks before installing it.</source>
+        <translation>Orvando recherche une nouvelle version une fois par jour et vous demande avant de l’installer.</translation>
+    </message>
+    <message>
+        <source>Suggest apps</source>
+        <comment>settings section heading</comment>
+        <translation>Suggérer des apps</translation>
+    </message>
+    <message>
+        <source>Tell us a tool you wish was in Orvando.</source>
+        <translation>Indiquez-nous un outil que vous aimeriez trouver dans Orvando.</translation>
+    </message>
+    <message>
+        <source>App suggestion</source>
+        <translation>Suggestion d’app</translation>
+    </message>
+    <message>
+        <source>Send suggestion</source>
+        <translation>Envoyer la suggestion</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <comment>settings section heading</comment>
+        <translation>Désinstaller</translation>
+    </message>
+    <message>
+        <source>Uninstall all apps</source>
+        <translation>Désinstaller toutes les apps</translation>
+    </message>
+    <message>
+        <source>Removes catalog apps Orvando installed. Leaves Orvando itself.</source>
+        <translation>Supprime les apps du catalogue installées par Orvando. Orvando reste en place.</translation>
+    </message>
+    <message>
+        <source>Uninstall Orvando but keep my apps</source>
+        <translation>Désinstaller Orvando et garder mes apps</translation>
+    </message>
+    <message>
+        <source>Deletes only Orvando. Apps in Applications stay.</source>
+        <translation>Supprime uniquement Orvando. Les apps dans Applications restent.</translation>
     </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Activité</translation>
     </message>
     <message>
         <source>Show activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’activité</translation>
     </message>
     <message>
         <source>What was installed, updated and removed, and how it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui a été installé, mis à jour et supprimé, et comment cela s’est passé</translation>
+    </message>
+    <message>
+        <source>Get the good Mac apps.</source>
+        <translation>Les bonnes apps pour votre Mac.</translation>
+    </message>
+    <message>
+        <source>Apps and categories</source>
+        <translation>Apps et catégories</translation>
+    </message>
+    <message>
+        <source>Handselected apps</source>
+        <translation>Notre sélection</translation>
+    </message>
+    <message>
+        <source>All apps</source>
+        <translation>Toutes les apps</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <extracomment>The heading above the list of app categories in the sidebar.</extracomment>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>Envoyer un avis</translation>
+    </message>
+    <message>
+        <source>Email %1</source>
+        <extracomment>%1 is the support email address.</extracomment>
+        <translation>Écrire à %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Privacy, uninstall, analytics, suggestions</source>
+        <translation>Confidentialité, désinstallation, analyse, suggestions</translation>
+    </message>
+    <message>
+        <source>Updates (%L1)</source>
+        <extracomment>The sidebar row of the apps with a newer version; %L1 is how many.</extracomment>
+        <translation>Mises à jour (%L1)</translation>
     </message>
 </context>
 <context>
     <name>SpinnerRow</name>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression du téléchargement</translation>
     </message>
 </context>
 <context>
@@ -353,72 +1607,192 @@
     <name>UndoRemoval</name>
     <message>
         <source>Putting %1 back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise en place de %1.</translation>
     </message>
     <message>
         <source>%1 is back, but not all of it: %2 The rest was put back; nothing was overwritten.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the app, %2 one sentence for each item that could not be put back.</extracomment>
+        <translation>%1 est de retour, mais pas entièrement&#xa0;: %2 Le reste a été remis en place&#xa0;; rien n’a été écrasé.</translation>
     </message>
 </context>
 <context>
     <name>UndoRemovalButton</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Undo removing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la suppression de %1</translation>
     </message>
 </context>
 <context>
     <name>Uninstall</name>
     <message>
-        <source>note: Left alone: %1.</source>
-        <translation type="unfinished"></translation>
+        <source>Removing %1.</source>
+        <translation>Suppression de %1.</translation>
     </message>
     <message>
-        <source>note: %1 needs your administrator password; it was left where it is.</source>
-        <translation type="unfinished"></translation>
+        <source>Closing %1.</source>
+        <translation>Fermeture de %1.</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <extracomment>%1 is a path the removal does not touch, then a colon and why.</extracomment>
+        <translation>Laissé tel quel&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Cleaning up.</source>
+        <translation>Nettoyage.</translation>
+    </message>
+    <message>
+        <source>%1 needs your administrator password; it was left where it is.</source>
+        <translation>%1 nécessite votre mot de passe d’administrateur&#xa0;; il a été laissé à son emplacement.</translation>
+    </message>
+    <message>
+        <source>Clearing Accessibility permission.</source>
+        <translation>Suppression de l’autorisation Accessibilité.</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Update did not finish. The version you had is still installed.</source>
+        <translation>La mise à jour n’a pas abouti. La version que vous aviez est toujours installée.</translation>
+    </message>
+    <message>
+        <source>brew finished but %1 was not found on disk</source>
+        <translation>brew s’est terminé mais %1 est introuvable sur le disque</translation>
+    </message>
+    <message>
+        <source>Update finished but %1 was not found. You can install it again.</source>
+        <translation>La mise à jour s’est terminée mais %1 est introuvable. Vous pouvez le réinstaller.</translation>
+    </message>
+    <message>
+        <source>Getting %1 ready.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>Préparation de %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so there is nothing to update.</source>
+        <translation>%1 n’est pas installé&#xa0;; il n’y a donc rien à mettre à jour.</translation>
+    </message>
+    <message>
+        <source>%1 updates through Homebrew, which isn&apos;t set up on this Mac.</source>
+        <translation>%1 se met à jour via Homebrew, qui n’est pas configuré sur ce Mac.</translation>
     </message>
 </context>
 <context>
     <name>UpdateChoices</name>
     <message>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer cette version</translation>
     </message>
     <message>
         <source>Skip %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer %1 %2</translation>
     </message>
     <message>
         <source>Don’t check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les mises à jour</translation>
     </message>
     <message>
         <source>Don’t check %1 for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les mises à jour de %1</translation>
     </message>
     <message>
         <source>%1 %2 is kept (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie de %1 %2 conservée (%3)</translation>
     </message>
     <message>
         <source>Revert to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à %1</translation>
     </message>
     <message>
         <source>Revert %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir à %2 pour %1</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier à nouveau</translation>
     </message>
     <message>
         <source>Check %1 for updates again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher à nouveau les mises à jour de %1</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an app&apos;s name and the version on offer</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesView</name>
+    <message>
+        <source>Updates</source>
+        <extracomment>The heading of the view of the apps with a newer version.</extracomment>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>Update all</source>
+        <translation>Tout mettre à jour</translation>
+    </message>
+    <message>
+        <source>Not every app could be checked for updates: %1</source>
+        <extracomment>%1 is one or more sentences saying what went wrong.</extracomment>
+        <translation>Certaines apps n’ont pas pu être vérifiées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>All your apps are up to date.</source>
+        <translation>Toutes vos apps sont à jour.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps have a newer version.</source>
+        <translation>
+            <numerusform>%n app a une version plus récente.</numerusform>
+            <numerusform>%n apps ont une version plus récente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences one after the other: how many apps have a newer version, then which could not be checked.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeView</name>
+    <message>
+        <source>Try great Mac apps</source>
+        <translation>Essayez d’excellentes apps Mac</translation>
+    </message>
+    <message>
+        <source>Browse a handpicked catalog and try great Mac apps before you buy. Install and uninstall cleanly, with no leftovers.</source>
+        <translation>Parcourez un catalogue choisi avec soin et essayez d’excellentes apps Mac avant de les acheter. Installez et désinstallez proprement, sans données restantes.</translation>
+    </message>
+    <message>
+        <source>The first open</source>
+        <extracomment>The heading of what happens the first time an app is opened.</extracomment>
+        <translation>La première ouverture</translation>
+    </message>
+    <message>
+        <source>macOS may ask you to confirm opening an app, and some apps need a permission in System Settings. We guide you when it happens.</source>
+        <translation>macOS peut vous demander de confirmer l’ouverture d’une app, et certaines apps ont besoin d’une autorisation dans Réglages Système. Nous vous guidons le moment venu.</translation>
+    </message>
+    <message>
+        <source>Welcome to Orvando</source>
+        <translation>Bienvenue dans Orvando</translation>
+    </message>
+    <message>
+        <source>Welcome to Orvando.</source>
+        <translation>Bienvenue dans Orvando.</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>Commencer</translation>
     </message>
 </context>
 <context>

@@ -5,138 +5,451 @@
     <name>ActivityModel</name>
     <message>
         <source>Installed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をインストールしました</translation>
     </message>
     <message>
         <source>%1 didn’t install</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をインストールできませんでした</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をアップデートしました</translation>
     </message>
     <message>
         <source>%1 didn’t update</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をアップデートできませんでした</translation>
     </message>
     <message>
         <source>Removed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除しました</translation>
     </message>
     <message>
         <source>%1 wasn’t removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除できませんでした</translation>
     </message>
     <message>
         <source>Set up Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew をセットアップしました</translation>
     </message>
     <message>
         <source>Homebrew wasn’t set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew をセットアップできませんでした</translation>
     </message>
     <message>
         <source>Worked through %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A batch install; %1 is how many apps it held, e.g. &quot;3 apps&quot;</extracomment>
+        <translation>%1 を処理しました</translation>
     </message>
     <message>
         <source>Worked through %1, not all of it</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A batch install that left some apps out; %1 is how many apps it held, e.g. &quot;3 apps&quot;</extracomment>
+        <translation>%1 を処理しました（一部のみ）</translation>
     </message>
     <message>
         <source>Reverted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を元に戻しました</translation>
     </message>
     <message>
         <source>%1 wasn’t reverted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を元に戻せませんでした</translation>
     </message>
     <message>
         <source>Put %1 back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を元の場所に戻しました</translation>
     </message>
     <message>
         <source>%1 wasn’t put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を元の場所に戻せませんでした</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>実行中</translation>
     </message>
     <message>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>成功</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失敗</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル済み</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>拒否</translation>
     </message>
     <message>
         <source>Needs Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew が必要</translation>
     </message>
     <message>
         <source>Interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>中断</translation>
     </message>
     <message>
         <source>Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew</translation>
     </message>
     <message>
         <source>GitHub download</source>
-        <translation type="unfinished"></translation>
+        <translation>GitHub からダウンロード</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Read aloud for a row of Activity: %1 what was done, %2 its outcome in lower case, %3 the versions, route and time</extracomment>
+        <translation>%1、%2、%3</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A row of Activity: %1 what was done, %2 its outcome</extracomment>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
     <name>ActivityView</name>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>アクティビティ</translation>
     </message>
     <message>
         <source>Show the activity of</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names the filter whose choices are &quot;All apps&quot; and each app&apos;s name</extracomment>
+        <translation>表示するアプリ</translation>
     </message>
     <message>
         <source>Show operations that</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names the filter whose choices are &quot;Any outcome&quot; and each outcome, e.g. &quot;Failed&quot;</extracomment>
+        <translation>表示する結果</translation>
     </message>
     <message>
         <source>Any outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての結果</translation>
     </message>
     <message>
         <source>Operations, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>操作（新しい順）</translation>
     </message>
     <message>
         <source>Open a row for what happened and its log lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>行を開くと、実行内容とログの行が表示されます。</translation>
     </message>
     <message>
         <source>Nothing has been done yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ何も実行されていません。</translation>
     </message>
     <message>
         <source>Close Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>アクティビティを閉じる</translation>
     </message>
     <message>
         <source>All apps</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのアプリ</translation>
     </message>
     <message>
         <source>No operation matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>一致する操作はありません。</translation>
+    </message>
+</context>
+<context>
+    <name>AppCard</name>
+    <message>
+        <source>See %1 screenshots and details.</source>
+        <translation>%1 のスクリーンショットと詳細を表示します。</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardActionArea</name>
+    <message>
+        <source>Installed</source>
+        <translation>インストール済み</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>利用不可</translation>
+    </message>
+    <message>
+        <source>Open Accessibility settings</source>
+        <translation>アクセシビリティ設定を開く</translation>
+    </message>
+    <message>
+        <source>Need help opening it?</source>
+        <translation>開き方がわからない場合</translation>
+    </message>
+    <message>
+        <source>Need help opening %1?</source>
+        <translation>%1 の開き方がわからない場合</translation>
+    </message>
+    <message>
+        <source>Show the steps for opening %1 the first time.</source>
+        <translation>%1 を初めて開くときの手順を表示します。</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardContent</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Dismiss what went wrong with %1</source>
+        <translation>%1 のエラーを閉じる</translation>
+    </message>
+    <message>
+        <source>Show %1 as it is on this Mac now.</source>
+        <translation>この Mac 上の %1 の現在の状態を表示します。</translation>
+    </message>
+    <message>
+        <source>Show in log</source>
+        <translation>ログで表示</translation>
+    </message>
+    <message>
+        <source>Show what went wrong with %1 in the install log</source>
+        <translation>%1 のエラーをインストールログで表示</translation>
+    </message>
+    <message>
+        <source>Open the install log at the lines that explain what went wrong.</source>
+        <translation>インストールログを、エラーの原因を示す行で開きます。</translation>
+    </message>
+    <message>
+        <source>The free version is all you need. Pro extras are optional.</source>
+        <translation>無料版で十分です。Pro の追加機能はオプションです。</translation>
+    </message>
+    <message>
+        <source>Cancel updating %1</source>
+        <translation>%1 のアップデートをキャンセル</translation>
+    </message>
+    <message>
+        <source>Cancel installing %1</source>
+        <translation>%1 のインストールをキャンセル</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Stop, and leave %1 as it is on disk.</source>
+        <translation>中止して、ディスク上の %1 をそのままにします。</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Finder で表示</translation>
+    </message>
+    <message>
+        <source>Show the app in the way of %1 in Finder</source>
+        <translation>%1 の妨げになっているアプリを Finder で表示</translation>
+    </message>
+    <message>
+        <source>Show the app already in Applications, to open it or move it to the Trash.</source>
+        <translation>アプリケーションにすでにあるアプリを表示します。開くか、ゴミ箱に入れてください。</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew</source>
+        <translation>Homebrew を更新</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew&apos;s list of apps for %1</source>
+        <translation>%1 のために Homebrew のアプリ一覧を更新</translation>
+    </message>
+    <message>
+        <source>Bring Homebrew&apos;s list of apps up to date, so it knows %1.</source>
+        <translation>Homebrew のアプリ一覧を最新にして、%1 を認識できるようにします。</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Try updating %1 again</source>
+        <translation>%1 のアップデートを再試行</translation>
+    </message>
+    <message>
+        <source>Try installing %1 again</source>
+        <translation>%1 のインストールを再試行</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>Install %1</source>
+        <translation>%1 をインストール</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>アンインストール</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>%1 をアンインストール</translation>
+    </message>
+    <message>
+        <source>Remove %1 and its leftover files from this Mac.</source>
+        <translation>%1 とその残りのデータをこの Mac から削除します。</translation>
+    </message>
+    <message>
+        <source>Update %1 to %2</source>
+        <extracomment>%1 is the app, %2 the version it is updated to</extracomment>
+        <translation>%1 を %2 にアップデート</translation>
+    </message>
+    <message>
+        <source>Install %1 %2 in place of the installed version.</source>
+        <extracomment>%1 is the app, %2 the newer version</extracomment>
+        <translation>インストール済みのバージョンの代わりに %1 %2 をインストールします。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb: open the app</comment>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 を開く</translation>
+    </message>
+    <message>
+        <source>Installed: %1</source>
+        <extracomment>%1 is the version on this Mac</extracomment>
+        <translation>インストール済み: %1</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew…</source>
+        <translation>Homebrew をセットアップ中…</translation>
+    </message>
+    <message>
+        <source>Installed. %1 available.</source>
+        <extracomment>%1 is the update button&apos;s title, e.g. &quot;Update to 2.1.0&quot;</extracomment>
+        <translation>インストール済み。利用可能: %1。</translation>
+    </message>
+    <message>
+        <source>Downloading, %1%</source>
+        <translation>ダウンロード中、%1%</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>インストール済み</translation>
+    </message>
+</context>
+<context>
+    <name>AppDetailView</name>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Heading over the app&apos;s description</extracomment>
+        <translation>概要</translation>
+    </message>
+</context>
+<context>
+    <name>AppIconTile</name>
+    <message>
+        <source>%1 icon</source>
+        <extracomment>%1 is the app&apos;s name</extracomment>
+        <translation>%1 のアイコン</translation>
+    </message>
+</context>
+<context>
+    <name>AppSelectBox</name>
+    <message>
+        <source>Select %1</source>
+        <translation>%1 を選択</translation>
+    </message>
+    <message>
+        <source>Select %1 to install it with others</source>
+        <translation>%1 を選択して、ほかのアプリと一緒にインストール</translation>
+    </message>
+</context>
+<context>
+    <name>AppSetTransfer</name>
+    <message>
+        <source>Export my apps…</source>
+        <extracomment>The File menu item that saves the installed apps to a Brewfile.</extracomment>
+        <translation>自分のアプリを書き出す…</translation>
+    </message>
+    <message>
+        <source>Install from file…</source>
+        <extracomment>The File menu item that installs the apps listed in a Brewfile.</extracomment>
+        <translation>ファイルからインストール…</translation>
+    </message>
+    <message>
+        <source>Export my apps</source>
+        <translation>自分のアプリを書き出す</translation>
+    </message>
+    <message>
+        <source>Your apps could not be exported.</source>
+        <translation>アプリを書き出せませんでした。</translation>
+    </message>
+    <message>
+        <source>Install from file</source>
+        <translation>ファイルからインストール</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>ファイルを読み込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>AskpassDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Administrator password</source>
+        <translation>管理者パスワード</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Homebrew needs your Mac password to continue.</source>
+        <translation>続けるには、Homebrew に Mac のパスワードが必要です。</translation>
+    </message>
+    <message>
+        <source>Homebrew needs your Mac password to finish with %1.</source>
+        <extracomment>%1 is the name of the app being installed, updated or removed.</extracomment>
+        <translation>%1 の処理を完了するには、Homebrew に Mac のパスワードが必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>BatchFooter</name>
+    <message>
+        <source>Installs the selected apps one after another</source>
+        <translation>選択したアプリを順番にインストールします</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Stops the app being installed and installs no other</source>
+        <translation>インストール中のアプリを中止し、ほかのアプリはインストールしません</translation>
+    </message>
+    <message>
+        <source>Try failed again</source>
+        <translation>失敗分を再試行</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Hides the summary of the last batch</source>
+        <translation>前回の一括インストールの概要を隠します</translation>
+    </message>
+    <message numerus="yes">
+        <source>Install %n apps</source>
+        <translation>
+            <numerusform>%n 個のアプリをインストール</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -144,6 +457,115 @@
     <message>
         <source>A mirror address starts with https:// and names a host, like https://mirror.example.com/homebrew.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DetailActionArea</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>インストール</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb: open the app</comment>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>インストール済み</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>アンインストール</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew</source>
+        <translation>Homebrew をセットアップ</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>利用不可</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Finder で表示</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew</source>
+        <translation>Homebrew を更新</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>%1 を開く</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>%1 をアンインストール</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew for %1</source>
+        <translation>%1 のために Homebrew をセットアップ</translation>
+    </message>
+    <message>
+        <source>One-time setup (needs your Mac password once), then %1 installs automatically.</source>
+        <translation>1回だけのセットアップ（Mac のパスワードが1回必要です）の後、%1 が自動的にインストールされます。</translation>
+    </message>
+</context>
+<context>
+    <name>DirectDownload</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>キャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Resolving latest %1 release from %2</source>
+        <extracomment>%1 is the app, %2 its GitHub repository (&quot;p0deje/Maccy&quot;).</extracomment>
+        <translation>%2 で %1 の最新リリースを確認中</translation>
+    </message>
+    <message>
+        <source>Finding the latest %1.</source>
+        <translation>最新の %1 を探しています。</translation>
+    </message>
+    <message>
+        <source>There is no private temporary folder to download into.</source>
+        <translation>ダウンロード先の非公開の一時フォルダがありません。</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <extracomment>%1 is the name of the file downloaded (&quot;Maccy.app.zip&quot;).</extracomment>
+        <translation>%1 をダウンロード中</translation>
+    </message>
+    <message>
+        <source>Downloading %1.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>%1 をダウンロードしています。</translation>
+    </message>
+    <message>
+        <source>Extracting and installing %1.app</source>
+        <extracomment>%1 is the app&apos;s name; %1.app is its bundle.</extracomment>
+        <translation>%1.app を展開してインストール中</translation>
+    </message>
+    <message>
+        <source>Putting %1 in place.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>%1 を配置しています。</translation>
+    </message>
+    <message>
+        <source>%1 was successfully updated at %2</source>
+        <extracomment>%1 is the app, %2 where its bundle now is.</extracomment>
+        <translation>%1 は %2 で正常にアップデートされました</translation>
+    </message>
+    <message>
+        <source>%1 was successfully installed at %2</source>
+        <translation>%1 は %2 に正常にインストールされました</translation>
     </message>
 </context>
 <context>
@@ -182,7 +604,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1%2 {1%?}</translation>
     </message>
     <message>
         <source>%1/s</source>
@@ -190,18 +612,446 @@
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>No handselected apps in this category.</source>
+        <translation>このカテゴリには厳選アプリがありません。</translation>
+    </message>
+    <message>
+        <source>No apps match “%1”</source>
+        <extracomment>%1 is the text typed in the search field.</extracomment>
+        <translation>「%1」に一致するアプリはありません</translation>
+    </message>
+</context>
+<context>
+    <name>FailureExplainer</name>
+    <message>
+        <source>The download of %1 failed (%2 answered %3). The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the server&apos;s host name, %3 the HTTP status it answered with (404).</extracomment>
+        <translation>%1 のダウンロードに失敗しました（%2 の応答: %3）。アプリの提供元が移動した可能性があります。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed (the server answered %2). The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the HTTP status the server answered with (404).</extracomment>
+        <translation>%1 のダウンロードに失敗しました（サーバの応答: %2）。アプリの提供元が移動した可能性があります。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The download of %1 from %2 failed. The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the server&apos;s host name.</extracomment>
+        <translation>%2 からの %1 のダウンロードに失敗しました。アプリの提供元が移動した可能性があります。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed. The app&apos;s publisher may have moved it; try again later.</source>
+        <translation>%1 のダウンロードに失敗しました。アプリの提供元が移動した可能性があります。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The download of %1 did not match its published checksum, so it was not installed.</source>
+        <translation>%1 のダウンロードが公開されているチェックサムと一致しなかったため、インストールされませんでした。</translation>
+    </message>
+    <message>
+        <source>The download of %1 did not match its published checksum, so it was not updated.</source>
+        <translation>%1 のダウンロードが公開されているチェックサムと一致しなかったため、アップデートされませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2 or newer).</source>
+        <extracomment>%1 is the app, %2 the oldest macOS it runs on, as Homebrew names it (&quot;Ventura&quot; or &quot;13&quot;).</extracomment>
+        <translation>%1 はこのバージョンの macOS に対応していません（対応: %2 以降）。</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2 or older).</source>
+        <extracomment>%1 is the app, %2 the newest macOS it runs on, as Homebrew names it (&quot;Monterey&quot; or &quot;12&quot;).</extracomment>
+        <translation>%1 はこのバージョンの macOS に対応していません（対応: %2 以前）。</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2).</source>
+        <extracomment>%1 is the app, %2 the macOS versions it runs on, as Homebrew lists them (&quot;Sonoma and Sequoia&quot;).</extracomment>
+        <translation>%1 はこのバージョンの macOS に対応していません（対応: %2）。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1.</source>
+        <translation>Homebrew では %1 の提供が終了しています。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s list of apps on this Mac is out of date and does not know %1 yet. Refresh it, then try again.</source>
+        <translation>この Mac の Homebrew のアプリリストが古いため、%1 がまだ含まれていません。リストを更新してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not installed.</source>
+        <translation>完了しなかったアップデートによって Homebrew のフォルダに以前の %1 のコピーが残っていて妨げになっているため、%1 をインストールできませんでした。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not updated.</source>
+        <translation>完了しなかったアップデートによって Homebrew のフォルダに以前の %1 のコピーが残っていて妨げになっているため、%1 をアップデートできませんでした。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not removed.</source>
+        <translation>完了しなかったアップデートによって Homebrew のフォルダに以前の %1 のコピーが残っていて妨げになっているため、%1 を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is already in Applications but was not installed through Homebrew. Open it, or remove it first.</source>
+        <translation>%1 はすでに「アプリケーション」にありますが、Homebrew でインストールされたものではありません。開くか、先に削除してください。</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not installed.</source>
+        <translation>Mac のパスワードが入力されなかったため、%1 はインストールされませんでした。</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not updated.</source>
+        <translation>Mac のパスワードが入力されなかったため、%1 はアップデートされませんでした。</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not removed.</source>
+        <translation>Mac のパスワードが入力されなかったため、%1 は削除されませんでした。</translation>
+    </message>
+    <message>
+        <source>The installer of %1 failed. Its own log is in the install log.</source>
+        <translation>%1 のインストーラが失敗しました。インストーラ自体のログはインストールログにあります。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not installed. Its folders may belong to another user.</source>
+        <extracomment>%1 is the folder or file Homebrew could not write to, %2 the app.</extracomment>
+        <translation>Homebrew が %1 に書き込めなかったため、%2 はインストールされませんでした。Homebrew のフォルダがほかのユーザの所有になっている可能性があります。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not updated. Its folders may belong to another user.</source>
+        <translation>Homebrew が %1 に書き込めなかったため、%2 はアップデートされませんでした。Homebrew のフォルダがほかのユーザの所有になっている可能性があります。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not removed. Its folders may belong to another user.</source>
+        <translation>Homebrew が %1 に書き込めなかったため、%2 は削除されませんでした。Homebrew のフォルダがほかのユーザの所有になっている可能性があります。</translation>
+    </message>
+    <message>
+        <source>%1 could not be downloaded: no connection to its download server.</source>
+        <translation>%1 をダウンロードできませんでした: ダウンロードサーバに接続できません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be downloaded: no connection to %2.</source>
+        <extracomment>%1 is the app, %2 the host name of its download server.</extracomment>
+        <translation>%1 をダウンロードできませんでした: %2 に接続できません。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not install %1: %2</source>
+        <extracomment>%1 is the app, %2 the reason: Homebrew&apos;s own message, in English, or a sentence of ours.</extracomment>
+        <translation>Homebrew で %1 をインストールできませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not update %1: %2</source>
+        <translation>Homebrew で %1 をアップデートできませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not remove %1: %2</source>
+        <translation>Homebrew で %1 を削除できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>a step it ran failed (%1 exited with %2).</source>
+        <extracomment>Follows a colon: &quot;Homebrew could not install Maccy: a step it ran failed (installer exited with 1).&quot; %1 is the program that failed, %2 its exit status.</extracomment>
+        <translation>実行した処理が失敗しました（%1 が %2 で終了）。</translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>What did you try?
+
+
+What worked?
+
+
+What broke or felt confusing?
+
+
+Your Mac (model + macOS version):
+</source>
+        <extracomment>The body of a feedback e-mail: questions, each followed by room for the answer</extracomment>
+        <translation>何を試しましたか？
+
+
+うまくいったことは何ですか？
+
+
+うまくいかなかったこと、わかりにくかったことは何ですか？
+
+
+お使いの Mac（モデルと macOS のバージョン）:
+</translation>
+    </message>
+    <message>
+        <source>Orvando v%1 feedback</source>
+        <extracomment>The subject of a feedback e-mail; %1 is Orvando&apos;s version</extracomment>
+        <translation>Orvando v%1 へのフィードバック</translation>
+    </message>
+    <message>
+        <source>Orvando app suggestion</source>
+        <translation>Orvando へのアプリの提案</translation>
+    </message>
+    <message>
+        <source>Suggested app / tool:
+
+
+%1
+
+
+Why it should be in Orvando:
+
+</source>
+        <extracomment>The body of an app suggestion e-mail; %1 is what the user typed</extracomment>
+        <translation>提案するアプリ / ツール:
+
+
+%1
+
+
+Orvando に入れるべき理由:
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetup</name>
+    <message>
+        <source>No address is set for Homebrew&apos;s install script.</source>
+        <translation>Homebrew のインストールスクリプトのアドレスが設定されていません。</translation>
+    </message>
+    <message>
+        <source>No private temporary folder is available for the setup.</source>
+        <translation>セットアップに使える非公開の一時フォルダがありません。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer could not be downloaded. Check your connection and try again.</source>
+        <translation>Homebrew のインストーラをダウンロードできませんでした。接続を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time).</source>
+        <translation>Homebrew をセットアップしています（初回のみ）。</translation>
+    </message>
+    <message>
+        <source>Waiting for the Homebrew setup that is already running.</source>
+        <translation>実行中の Homebrew のセットアップを待っています。</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time). macOS will ask for your password once.</source>
+        <translation>Homebrew をセットアップしています（初回のみ）。macOS からパスワードを一度だけ求められます。</translation>
+    </message>
+    <message>
+        <source>Homebrew setup did not complete (code %1).</source>
+        <extracomment>%1 is the exit status of the setup.</extracomment>
+        <translation>Homebrew のセットアップが完了しませんでした（コード %1）。</translation>
+    </message>
+    <message>
+        <source>Homebrew is ready. From now on installs are silent.</source>
+        <translation>Homebrew の準備ができました。今後のインストールは確認なしで行われます。</translation>
+    </message>
+    <message>
+        <source>Homebrew setup finished but brew was not found afterward.</source>
+        <translation>Homebrew のセットアップは終了しましたが、その後 brew が見つかりませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetupPanel</name>
+    <message>
+        <source>Setting up Homebrew…</source>
+        <translation>Homebrew をセットアップ中…</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew (one-time, ~2 min — needs your Mac password once)</source>
+        <translation>Homebrew をセットアップ（1回のみ、約2分 — Mac のパスワードが1回必要）</translation>
+    </message>
+    <message>
+        <source>Installs Homebrew with your password, then continues installing %1.</source>
+        <translation>パスワードを使って Homebrew をインストールしてから、%1 のインストールを続けます。</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, a free package manager for the Mac. orvando can set it up for you — one time, right here.</source>
+        <translation>%1 は、Mac 用の無料パッケージマネージャ Homebrew を使ってインストールされます。orvando がここで1回だけセットアップできます。</translation>
+    </message>
+    <message>
+        <source>It asks for your password once. After that every install is silent — no Terminal, ever.</source>
+        <translation>パスワードを求められるのは1回だけです。その後のインストールはすべて自動で行われ、ターミナルは一切使いません。</translation>
+    </message>
+</context>
+<context>
+    <name>ImportConfirmation</name>
+    <message>
+        <source>Install from file</source>
+        <translation>ファイルからインストール</translation>
+    </message>
+    <message>
+        <source>“%1” names no app of the catalog.</source>
+        <extracomment>%1 is the name of the file chosen.</extracomment>
+        <translation>「%1」にはカタログのアプリが含まれていません。</translation>
+    </message>
+    <message>
+        <source>“%1” names these apps:</source>
+        <extracomment>%1 is the name of the file chosen; the list of apps follows.</extracomment>
+        <translation>「%1」に含まれるアプリ：</translation>
+    </message>
+    <message>
+        <source>Not recognised: %1</source>
+        <extracomment>%1 lists the names in the file that are not apps of the catalog.</extracomment>
+        <translation>認識できない項目：%1</translation>
+    </message>
+    <message>
+        <source>Left to Homebrew: %1</source>
+        <extracomment>%1 lists the file&apos;s lines Orvando leaves for Homebrew to handle (taps, formulae).</extracomment>
+        <translation>Homebrew に任せる項目：%1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>%1 — unavailable</source>
+        <extracomment>%1 is an app&apos;s name, in the list of apps a file names.</extracomment>
+        <translation>%1 — 利用不可</translation>
+    </message>
+    <message>
+        <source>%1 — already installed</source>
+        <extracomment>%1 is an app&apos;s name, in the list of apps a file names.</extracomment>
+        <translation>%1 — インストール済み</translation>
+    </message>
+</context>
+<context>
+    <name>Install</name>
+    <message>
+        <source>Getting %1 ready.</source>
+        <translation>%1 を準備しています。</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet — offering a one-time in-app setup.</source>
+        <translation>%1 は Homebrew でインストールされますが、この Mac にはまだ Homebrew がセットアップされていません。アプリ内での初回セットアップを提案します。</translation>
+    </message>
+    <message>
+        <source>brew finished but %1 was not found on disk</source>
+        <translation>brew は終了しましたが、ディスク上に %1 が見つかりません</translation>
+    </message>
+    <message>
+        <source>Install finished but %1 was not found. You can try again.</source>
+        <translation>インストールは終了しましたが、%1 が見つかりません。もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>InstallGuidancePanel</name>
+    <message>
+        <source>macOS may ask “Are you sure you want to open this app from the internet?” — click Open.</source>
+        <extracomment>The question and the &quot;Open&quot; button are the ones macOS shows, in its own words</extracomment>
+        <translation>macOS に「インターネットからダウンロードされたこのアプリを開いてもよろしいですか？」と表示されたら、「開く」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Didn’t open?</source>
+        <translation>開かない場合</translation>
+    </message>
+    <message>
+        <source>Launch %1</source>
+        <translation>%1 を起動</translation>
+    </message>
+</context>
+<context>
+    <name>InstallLogFile</name>
+    <message numerus="yes">
+        <source>%n lines were left out of this file while the disk was too slow.</source>
+        <translation>
+            <numerusform>ディスクの処理が追いつかなかったため、%n 行がこのファイルから省かれました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogDrawer</name>
+    <message>
+        <source>Install log</source>
+        <translation>インストールログ</translation>
+    </message>
+    <message>
+        <source>No installs yet. The raw Homebrew log shows here.</source>
+        <translation>まだインストールはありません。Homebrew のログがそのままここに表示されます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <extracomment>How many lines the install log holds, beside its title.</extracomment>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogListView</name>
+    <message>
+        <source>Install log lines</source>
+        <translation>インストールログの行</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+</context>
+<context>
+    <name>MAC_APPLICATION_MENU</name>
+    <message>
+        <source>About %1</source>
+        <translation>%1について</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>サービス</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>%1を非表示</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>ほかを非表示</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>すべてを表示</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>%1を終了</translation>
+    </message>
+</context>
+<context>
+    <name>MailFallback</name>
+    <message>
+        <source>No mail app opened. Write to %1.</source>
+        <extracomment>%1 is the support email address.</extracomment>
+        <translation>メールアプリが開きませんでした。%1 宛てにお送りください。</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>アドレスをコピー</translation>
+    </message>
+</context>
+<context>
     <name>NetworkSection</name>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク</translation>
     </message>
     <message>
         <source>Orvando and Homebrew use the proxy set in System Settings. Mirrors are optional: leave them empty to use Homebrew’s own servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvando と Homebrew は、システム設定で指定したプロキシを使用します。ミラーはオプションです。空のままにすると Homebrew 自身のサーバを使用します。</translation>
     </message>
     <message>
         <source>Given to Homebrew as %1.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the name of the environment variable Homebrew reads</extracomment>
+        <translation>%1 として Homebrew に渡されます。</translation>
+    </message>
+    <message>
+        <source>Homebrew API mirror</source>
+        <translation>Homebrew API ミラー</translation>
+    </message>
+    <message>
+        <source>Bottle mirror</source>
+        <translation>Bottle ミラー</translation>
+    </message>
+    <message>
+        <source>Artifact mirror</source>
+        <translation>アーティファクトミラー</translation>
     </message>
 </context>
 <context>
@@ -209,6 +1059,156 @@
     <message>
         <source>You&apos;re offline. Connect to the internet and try again.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OperationContext</name>
+    <message>
+        <source>Cancelled. %1 is left as it is on disk.</source>
+        <translation>キャンセルしました。%1 はディスク上でそのままになっています。</translation>
+    </message>
+</context>
+<context>
+    <name>OperationHistory</name>
+    <message>
+        <source>The history of operations can&apos;t be opened (%1).</source>
+        <extracomment>%1 is SQLite&apos;s own description of the problem, in English.</extracomment>
+        <translation>操作の履歴を開けません（%1）。</translation>
+    </message>
+    <message>
+        <source>The history of operations could not be read; it was moved to %1 and a new one started.</source>
+        <extracomment>%1 is the path of the file moved aside.</extracomment>
+        <translation>操作の履歴を読み込めなかったため、%1 に移動して新しい履歴を開始しました。</translation>
+    </message>
+    <message>
+        <source>Orvando stopped before this operation finished.</source>
+        <translation>この操作が終わる前に Orvando が停止しました。</translation>
+    </message>
+</context>
+<context>
+    <name>OperationRecord</name>
+    <message numerus="yes">
+        <source>%n earlier lines are left out.</source>
+        <translation>
+            <numerusform>それ以前の %n 行は省略されています。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The window closed before this operation finished.</source>
+        <translation>この操作が終わる前にウインドウが閉じられました。</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet.</source>
+        <translation>%1 は Homebrew でインストールされますが、この Mac にはまだ Homebrew がセットアップされていません。</translation>
+    </message>
+    <message>
+        <source>%1 is not in the state asked for.</source>
+        <translation>%1 は要求された状態になっていません。</translation>
+    </message>
+</context>
+<context>
+    <name>OrvandoApp</name>
+    <message>
+        <source>Welcome to Orvando…</source>
+        <translation>Orvando へようこそ…</translation>
+    </message>
+    <message>
+        <source>Send Feedback…</source>
+        <translation>フィードバックを送信…</translation>
+    </message>
+    <message>
+        <source>An install is still running. Quit anyway?</source>
+        <translation>インストールがまだ実行中です。終了してもよろしいですか？</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <extracomment>The File menu item that looks for newer versions of the installed apps.</extracomment>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>Show Install Logs</source>
+        <translation>インストールログを表示</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The File menu item.</extracomment>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <extracomment>The title of the alert about updating Orvando itself.</extracomment>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando does not update itself.</source>
+        <translation>この Orvando は自動ではアップデートされません。</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>ダウンロードページを開く</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>新規ウインドウ</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>ウインドウを閉じる</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>RefreshCaskList</name>
+    <message>
+        <source>Refreshing Homebrew&apos;s list of apps.</source>
+        <translation>Homebrew のアプリリストを更新しています。</translation>
+    </message>
+    <message>
+        <source>Refreshing Homebrew&apos;s list of apps, which did not know %1</source>
+        <translation>%1 が含まれていなかった Homebrew のアプリリストを更新中</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: there is no connection to its server.</source>
+        <translation>Homebrew がアプリリストを更新できなかったため、%1 がまだ含まれていません: サーバに接続できません。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: %2</source>
+        <extracomment>%1 is the app, %2 the reason: brew&apos;s own message, in English, or a sentence of ours.</extracomment>
+        <translation>Homebrew がアプリリストを更新できなかったため、%1 がまだ含まれていません: %2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: brew update did not finish.</source>
+        <translation>Homebrew がアプリリストを更新できなかったため、%1 がまだ含まれていません: brew update が完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s list of apps is up to date</source>
+        <translation>Homebrew のアプリリストは最新です</translation>
     </message>
 </context>
 <context>
@@ -222,114 +1222,363 @@
     <name>RemovalReview</name>
     <message>
         <source>measuring…</source>
-        <translation type="unfinished"></translation>
+        <translation>計測中…</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を削除しますか？</translation>
     </message>
     <message numerus="yes">
         <source>Remove %n apps?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のアプリを削除しますか？</numerusform>
         </translation>
     </message>
     <message>
         <source>Everything ticked goes to the Trash, where you can still get it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックした項目はすべてゴミ箱に入ります。ゴミ箱からは元に戻せます。</translation>
     </message>
     <message>
         <source>What will be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除される項目</translation>
     </message>
     <message>
         <source>Remove app only</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリのみ削除</translation>
     </message>
     <message>
         <source>Remove app and data</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリとデータを削除</translation>
     </message>
     <message>
         <source>%1 (app)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（アプリ）</translation>
     </message>
     <message>
         <source>Nothing of these apps is on this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>これらのアプリは、この Mac 上に何もありません。</translation>
     </message>
     <message>
         <source>needs your administrator password</source>
-        <translation type="unfinished"></translation>
+        <translation>管理者パスワードが必要</translation>
     </message>
     <message numerus="yes">
         <source>App: %1. Data: %2 in %n item(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>アプリ: %1。データ: %n 項目、%2。</numerusform>
         </translation>
     </message>
     <message>
         <source>Measuring sizes…</source>
-        <translation type="unfinished"></translation>
+        <translation>サイズを計測中…</translation>
     </message>
 </context>
 <context>
     <name>RemovalSteps</name>
     <message>
-        <source>note: The background task %1 could not be stopped.</source>
-        <translation type="unfinished"></translation>
+        <source>The background task %1 could not be stopped.</source>
+        <extracomment>%1 is the label of a launch job (&quot;com.example.helper&quot;).</extracomment>
+        <translation>バックグラウンドタスク %1 を停止できませんでした。</translation>
     </message>
     <message>
-        <source>note: The login item %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <source>The login item %1 could not be removed.</source>
+        <translation>ログイン項目 %1 を削除できませんでした。</translation>
     </message>
     <message>
-        <source>note: %1 It was left where it is.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 It was left where it is.</source>
+        <extracomment>%1 is the sentence saying why the Trash refused the item.</extracomment>
+        <translation>%1 元の場所に残してあります。</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacesLine</name>
+    <message>
+        <source>Replaces %1</source>
+        <extracomment>%1 is a paid app this free one stands in for; its price follows</extracomment>
+        <translation>%1 の代わりに</translation>
+    </message>
+</context>
+<context>
+    <name>Revert</name>
+    <message>
+        <source>Homebrew can&apos;t put an earlier version of %1 back.</source>
+        <translation>Homebrew では %1 の以前のバージョンに戻せません。</translation>
+    </message>
+    <message>
+        <source>The earlier version of %1 is no longer kept, so it can&apos;t be put back.</source>
+        <translation>%1 の以前のバージョンはもう保持されていないため、戻せません。</translation>
+    </message>
+    <message>
+        <source>Putting %1 back</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;).</extracomment>
+        <translation>%1 を元に戻しています</translation>
+    </message>
+    <message>
+        <source>Putting %1 back.</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;).</extracomment>
+        <translation>%1 を元に戻しています。</translation>
+    </message>
+    <message>
+        <source>%1 was put back at %2</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;), %2 where its bundle now is.</extracomment>
+        <translation>%1 を %2 に戻しました</translation>
     </message>
 </context>
 <context>
     <name>RevertButton</name>
     <message>
         <source>Revert to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に戻す</translation>
     </message>
     <message>
         <source>Revert %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を %2 に戻す</translation>
     </message>
     <message>
         <source>The earlier version takes %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>以前のバージョンは %1 を使用しています。</translation>
+    </message>
+</context>
+<context>
+    <name>RootView</name>
+    <message>
+        <source>Search apps</source>
+        <translation>アプリを検索</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <extracomment>The magnifying glass in the search field, read by a screen reader.</extracomment>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>検索をクリア</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotStrip</name>
+    <message>
+        <source>Screenshots</source>
+        <translation>スクリーンショット</translation>
+    </message>
+    <message>
+        <source>%1 screenshot %2 of %3</source>
+        <extracomment>%1 is the app, %2 this screenshot&apos;s place, %3 how many there are</extracomment>
+        <translation>%1 のスクリーンショット（%2/%3）</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAllButton</name>
+    <message>
+        <source>Clear selection</source>
+        <translation>選択を解除</translation>
+    </message>
+    <message>
+        <source>Select all hand-picked</source>
+        <translation>厳選アプリをすべて選択</translation>
+    </message>
+</context>
+<context>
+    <name>SelfRemoval</name>
+    <message>
+        <source>Orvando can&apos;t remove itself from here. Move it to Applications first, or drag it to the Trash.</source>
+        <translation>Orvando はこの場所から自身を削除できません。先にアプリケーションフォルダに移動するか、ゴミ箱にドラッグしてください。</translation>
     </message>
 </context>
 <context>
     <name>SettingsView</name>
     <message>
         <source>Uninstall every app Orvando installed?</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvando でインストールしたすべてのアプリをアンインストールしますか？</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>No catalog apps were installed.</source>
+        <translation>カタログのアプリはインストールされていませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n app(s).</source>
+        <translation>
+            <numerusform>%n 個のアプリを削除しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opened your mail app with the suggestion.</source>
+        <translation>提案を入力した状態でメールアプリを開きました。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Remove Orvando but keep my apps?</source>
+        <translation>アプリを残して Orvando を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Apps already in Applications stay. Only the Orvando app is removed.</source>
+        <translation>アプリケーションにあるアプリはそのまま残ります。削除されるのは Orvando アプリだけです。</translation>
+    </message>
+    <message>
+        <source>Remove Orvando</source>
+        <translation>Orvando を削除</translation>
+    </message>
+    <message>
+        <source>Uninstalling apps…</source>
+        <translation>アプリをアンインストール中…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <comment>settings section heading</comment>
+        <translation>法的情報</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>プライバシーポリシー</translation>
+    </message>
+    <message>
+        <source>Terms of use</source>
+        <translation>利用規約</translation>
+    </message>
+    <message>
+        <source>Questions: %1</source>
+        <extracomment>%1 is the support e-mail address</extracomment>
+        <translation>お問い合わせ: %1</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <comment>settings section heading</comment>
+        <translation>プライバシー</translation>
+    </message>
+    <message>
+        <source>Share analytics with developer</source>
+        <translation>解析データをデベロッパと共有</translation>
+    </message>
+    <message>
+        <source>Only anonymous product events, such as installs, are shared. No account, no browsing content. Off by default.</source>
+        <translation>インストールなど、匿名の製品イベントだけが共有されます。アカウントや閲覧内容は含まれません。デフォルトではオフです。</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <comment>settings section heading</comment>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Check for Orvando updates automatically</source>
+        <translation>Orvando のアップデートを自動的に確認</translation>
+    </message>
+    <message>
+        <source>Orvando looks for a new version once a day and asks before installing it.</source>
+        <translation>Orvando は1日に1回新しいバージョンを確認し、インストールする前に確認を求めます。</translation>
+    </message>
+    <message>
+        <source>Suggest apps</source>
+        <comment>settings section heading</comment>
+        <translation>アプリを提案</translation>
+    </message>
+    <message>
+        <source>Tell us a tool you wish was in Orvando.</source>
+        <translation>Orvando に入っていてほしいツールを教えてください。</translation>
+    </message>
+    <message>
+        <source>App suggestion</source>
+        <translation>アプリの提案</translation>
+    </message>
+    <message>
+        <source>Send suggestion</source>
+        <translation>提案を送信</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <comment>settings section heading</comment>
+        <translation>アンインストール</translation>
+    </message>
+    <message>
+        <source>Uninstall all apps</source>
+        <translation>すべてのアプリをアンインストール</translation>
+    </message>
+    <message>
+        <source>Removes catalog apps Orvando installed. Leaves Orvando itself.</source>
+        <translation>Orvando でインストールしたカタログのアプリを削除します。Orvando 自体は残ります。</translation>
+    </message>
+    <message>
+        <source>Uninstall Orvando but keep my apps</source>
+        <translation>アプリを残して Orvando をアンインストール</translation>
+    </message>
+    <message>
+        <source>Deletes only Orvando. Apps in Applications stay.</source>
+        <translation>Orvando だけを削除します。アプリケーション内のアプリは残ります。</translation>
     </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>アクティビティ</translation>
     </message>
     <message>
         <source>Show activity</source>
-        <translation type="unfinished"></translation>
+        <translation>アクティビティを表示</translation>
     </message>
     <message>
         <source>What was installed, updated and removed, and how it went</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール、アップデート、削除した内容とその結果</translation>
+    </message>
+    <message>
+        <source>Get the good Mac apps.</source>
+        <translation>優れた Mac アプリを手に入れましょう。</translation>
+    </message>
+    <message>
+        <source>Apps and categories</source>
+        <translation>アプリとカテゴリ</translation>
+    </message>
+    <message>
+        <source>Handselected apps</source>
+        <translation>厳選アプリ</translation>
+    </message>
+    <message>
+        <source>All apps</source>
+        <translation>すべてのアプリ</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <extracomment>The heading above the list of app categories in the sidebar.</extracomment>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>フィードバックを送信</translation>
+    </message>
+    <message>
+        <source>Email %1</source>
+        <extracomment>%1 is the support email address.</extracomment>
+        <translation>%1 にメール</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Privacy, uninstall, analytics, suggestions</source>
+        <translation>プライバシー、アンインストール、解析、提案</translation>
+    </message>
+    <message>
+        <source>Updates (%L1)</source>
+        <extracomment>The sidebar row of the apps with a newer version; %L1 is how many.</extracomment>
+        <translation>アップデート（%L1）</translation>
     </message>
 </context>
 <context>
     <name>SpinnerRow</name>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードの進行状況</translation>
     </message>
 </context>
 <context>
@@ -351,72 +1600,191 @@
     <name>UndoRemoval</name>
     <message>
         <source>Putting %1 back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を元に戻しています。</translation>
     </message>
     <message>
         <source>%1 is back, but not all of it: %2 The rest was put back; nothing was overwritten.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the app, %2 one sentence for each item that could not be put back.</extracomment>
+        <translation>%1 は戻りましたが、一部は戻せませんでした: %2 それ以外は元に戻しました。上書きされたものはありません。</translation>
     </message>
 </context>
 <context>
     <name>UndoRemovalButton</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>取り消す</translation>
     </message>
     <message>
         <source>Undo removing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の削除を取り消す</translation>
     </message>
 </context>
 <context>
     <name>Uninstall</name>
     <message>
-        <source>note: Left alone: %1.</source>
-        <translation type="unfinished"></translation>
+        <source>Removing %1.</source>
+        <translation>%1 を削除しています。</translation>
     </message>
     <message>
-        <source>note: %1 needs your administrator password; it was left where it is.</source>
-        <translation type="unfinished"></translation>
+        <source>Closing %1.</source>
+        <translation>%1 を終了しています。</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <extracomment>%1 is a path the removal does not touch, then a colon and why.</extracomment>
+        <translation>そのままにしました: %1。</translation>
+    </message>
+    <message>
+        <source>Cleaning up.</source>
+        <translation>クリーンアップしています。</translation>
+    </message>
+    <message>
+        <source>%1 needs your administrator password; it was left where it is.</source>
+        <translation>%1 には管理者パスワードが必要なため、元の場所に残してあります。</translation>
+    </message>
+    <message>
+        <source>Clearing Accessibility permission.</source>
+        <translation>アクセシビリティの許可を解除しています。</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Update did not finish. The version you had is still installed.</source>
+        <translation>アップデートが完了しませんでした。以前のバージョンはインストールされたままです。</translation>
+    </message>
+    <message>
+        <source>brew finished but %1 was not found on disk</source>
+        <translation>brew は終了しましたが、ディスク上に %1 が見つかりません</translation>
+    </message>
+    <message>
+        <source>Update finished but %1 was not found. You can install it again.</source>
+        <translation>アップデートは終了しましたが、%1 が見つかりません。もう一度インストールできます。</translation>
+    </message>
+    <message>
+        <source>Getting %1 ready.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>%1 を準備しています。</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so there is nothing to update.</source>
+        <translation>%1 はインストールされていないため、アップデートするものはありません。</translation>
+    </message>
+    <message>
+        <source>%1 updates through Homebrew, which isn&apos;t set up on this Mac.</source>
+        <translation>%1 は Homebrew でアップデートされますが、この Mac には Homebrew がセットアップされていません。</translation>
     </message>
 </context>
 <context>
     <name>UpdateChoices</name>
     <message>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンをスキップ</translation>
     </message>
     <message>
         <source>Skip %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 をスキップ</translation>
     </message>
     <message>
         <source>Don’t check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認しない</translation>
     </message>
     <message>
         <source>Don’t check %1 for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のアップデートを確認しない</translation>
     </message>
     <message>
         <source>%1 %2 is kept (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 を保管中（%3）</translation>
     </message>
     <message>
         <source>Revert to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に戻す</translation>
     </message>
     <message>
         <source>Revert %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を %2 に戻す</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>再確認</translation>
     </message>
     <message>
         <source>Check %1 for updates again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のアップデートを再確認</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an app&apos;s name and the version on offer</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesView</name>
+    <message>
+        <source>Updates</source>
+        <extracomment>The heading of the view of the apps with a newer version.</extracomment>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>Update all</source>
+        <translation>すべてアップデート</translation>
+    </message>
+    <message>
+        <source>Not every app could be checked for updates: %1</source>
+        <extracomment>%1 is one or more sentences saying what went wrong.</extracomment>
+        <translation>一部のアプリはアップデートを確認できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>アップデートを確認中…</translation>
+    </message>
+    <message>
+        <source>All your apps are up to date.</source>
+        <translation>すべてのアプリは最新です。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps have a newer version.</source>
+        <translation>
+            <numerusform>%n 個のアプリに新しいバージョンがあります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences one after the other: how many apps have a newer version, then which could not be checked.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeView</name>
+    <message>
+        <source>Try great Mac apps</source>
+        <translation>優れた Mac アプリを試す</translation>
+    </message>
+    <message>
+        <source>Browse a handpicked catalog and try great Mac apps before you buy. Install and uninstall cleanly, with no leftovers.</source>
+        <translation>厳選されたカタログから、購入前に優れた Mac アプリを試せます。残りのデータを残さずに、きれいにインストール／アンインストールできます。</translation>
+    </message>
+    <message>
+        <source>The first open</source>
+        <extracomment>The heading of what happens the first time an app is opened.</extracomment>
+        <translation>初めて開くとき</translation>
+    </message>
+    <message>
+        <source>macOS may ask you to confirm opening an app, and some apps need a permission in System Settings. We guide you when it happens.</source>
+        <translation>macOS からアプリを開く確認を求められたり、アプリによってはシステム設定での許可が必要になったりすることがあります。その際は手順をご案内します。</translation>
+    </message>
+    <message>
+        <source>Welcome to Orvando</source>
+        <translation>Orvando へようこそ</translation>
+    </message>
+    <message>
+        <source>Welcome to Orvando.</source>
+        <translation>Orvando へようこそ。</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>始める</translation>
     </message>
 </context>
 <context>

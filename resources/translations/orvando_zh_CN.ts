@@ -5,138 +5,451 @@
     <name>ActivityModel</name>
     <message>
         <source>Installed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已安装 %1</translation>
     </message>
     <message>
         <source>%1 didn’t install</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未能安装</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已更新 %1</translation>
     </message>
     <message>
         <source>%1 didn’t update</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未能更新</translation>
     </message>
     <message>
         <source>Removed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已移除 %1</translation>
     </message>
     <message>
         <source>%1 wasn’t removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未能移除</translation>
     </message>
     <message>
         <source>Set up Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>已设置 Homebrew</translation>
     </message>
     <message>
         <source>Homebrew wasn’t set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew 未能设置</translation>
     </message>
     <message>
         <source>Worked through %1</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A batch install; %1 is how many apps it held, e.g. &quot;3 apps&quot;</extracomment>
+        <translation>已处理 %1</translation>
     </message>
     <message>
         <source>Worked through %1, not all of it</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A batch install that left some apps out; %1 is how many apps it held, e.g. &quot;3 apps&quot;</extracomment>
+        <translation>已处理 %1，未全部完成</translation>
     </message>
     <message>
         <source>Reverted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已还原 %1</translation>
     </message>
     <message>
         <source>%1 wasn’t reverted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未能还原</translation>
     </message>
     <message>
         <source>Put %1 back</source>
-        <translation type="unfinished"></translation>
+        <translation>已放回 %1</translation>
     </message>
     <message>
         <source>%1 wasn’t put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 未能放回</translation>
     </message>
     <message>
         <source>Running</source>
-        <translation type="unfinished"></translation>
+        <translation>进行中</translation>
     </message>
     <message>
         <source>Succeeded</source>
-        <translation type="unfinished"></translation>
+        <translation>成功</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>失败</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>已取消</translation>
     </message>
     <message>
         <source>Refused</source>
-        <translation type="unfinished"></translation>
+        <translation>被拒绝</translation>
     </message>
     <message>
         <source>Needs Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>需要 Homebrew</translation>
     </message>
     <message>
         <source>Interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>已中断</translation>
     </message>
     <message>
         <source>Homebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew</translation>
     </message>
     <message>
         <source>GitHub download</source>
-        <translation type="unfinished"></translation>
+        <translation>GitHub 下载</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>Read aloud for a row of Activity: %1 what was done, %2 its outcome in lower case, %3 the versions, route and time</extracomment>
+        <translation>%1，%2，%3</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A row of Activity: %1 what was done, %2 its outcome</extracomment>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
     <name>ActivityView</name>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>活动</translation>
     </message>
     <message>
         <source>Show the activity of</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names the filter whose choices are &quot;All apps&quot; and each app&apos;s name</extracomment>
+        <translation>按应用显示活动</translation>
     </message>
     <message>
         <source>Show operations that</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Names the filter whose choices are &quot;Any outcome&quot; and each outcome, e.g. &quot;Failed&quot;</extracomment>
+        <translation>按结果显示操作</translation>
     </message>
     <message>
         <source>Any outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>所有结果</translation>
     </message>
     <message>
         <source>Operations, newest first</source>
-        <translation type="unfinished"></translation>
+        <translation>操作（最新的在前）</translation>
     </message>
     <message>
         <source>Open a row for what happened and its log lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>展开一行可查看发生了什么及其日志行。</translation>
     </message>
     <message>
         <source>Nothing has been done yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>尚未执行任何操作。</translation>
     </message>
     <message>
         <source>Close Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭活动</translation>
     </message>
     <message>
         <source>All apps</source>
-        <translation type="unfinished"></translation>
+        <translation>所有应用</translation>
     </message>
     <message>
         <source>No operation matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有匹配的操作。</translation>
+    </message>
+</context>
+<context>
+    <name>AppCard</name>
+    <message>
+        <source>See %1 screenshots and details.</source>
+        <translation>查看 %1 的截图和详细信息。</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardActionArea</name>
+    <message>
+        <source>Installed</source>
+        <translation>已安装</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>Open Accessibility settings</source>
+        <translation>打开辅助功能设置</translation>
+    </message>
+    <message>
+        <source>Need help opening it?</source>
+        <translation>打开时需要帮助？</translation>
+    </message>
+    <message>
+        <source>Need help opening %1?</source>
+        <translation>打开 %1 时需要帮助？</translation>
+    </message>
+    <message>
+        <source>Show the steps for opening %1 the first time.</source>
+        <translation>显示首次打开 %1 的步骤。</translation>
+    </message>
+</context>
+<context>
+    <name>AppCardContent</name>
+    <message>
+        <source>Dismiss</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>Dismiss what went wrong with %1</source>
+        <translation>忽略 %1 的错误</translation>
+    </message>
+    <message>
+        <source>Show %1 as it is on this Mac now.</source>
+        <translation>显示 %1 在这台 Mac 上的当前状态。</translation>
+    </message>
+    <message>
+        <source>Show in log</source>
+        <translation>在日志中显示</translation>
+    </message>
+    <message>
+        <source>Show what went wrong with %1 in the install log</source>
+        <translation>在安装日志中显示 %1 的错误</translation>
+    </message>
+    <message>
+        <source>Open the install log at the lines that explain what went wrong.</source>
+        <translation>在说明错误原因的行处打开安装日志。</translation>
+    </message>
+    <message>
+        <source>The free version is all you need. Pro extras are optional.</source>
+        <translation>免费版本就够用了。Pro 附加功能可选。</translation>
+    </message>
+    <message>
+        <source>Cancel updating %1</source>
+        <translation>取消更新 %1</translation>
+    </message>
+    <message>
+        <source>Cancel installing %1</source>
+        <translation>取消安装 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Stop, and leave %1 as it is on disk.</source>
+        <translation>停止，并让磁盘上的 %1 保持原样。</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>在 Finder 中显示</translation>
+    </message>
+    <message>
+        <source>Show the app in the way of %1 in Finder</source>
+        <translation>在 Finder 中显示妨碍 %1 的应用</translation>
+    </message>
+    <message>
+        <source>Show the app already in Applications, to open it or move it to the Trash.</source>
+        <translation>显示“应用程序”中已有的应用，以便打开它或将其移到废纸篓。</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew</source>
+        <translation>刷新 Homebrew</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew&apos;s list of apps for %1</source>
+        <translation>为 %1 刷新 Homebrew 的应用列表</translation>
+    </message>
+    <message>
+        <source>Bring Homebrew&apos;s list of apps up to date, so it knows %1.</source>
+        <translation>更新 Homebrew 的应用列表，使其包含 %1。</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Try updating %1 again</source>
+        <translation>重新尝试更新 %1</translation>
+    </message>
+    <message>
+        <source>Try installing %1 again</source>
+        <translation>重新尝试安装 %1</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>Install %1</source>
+        <translation>安装 %1</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>卸载</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>卸载 %1</translation>
+    </message>
+    <message>
+        <source>Remove %1 and its leftover files from this Mac.</source>
+        <translation>从这台 Mac 上移除 %1 及其残留数据。</translation>
+    </message>
+    <message>
+        <source>Update %1 to %2</source>
+        <extracomment>%1 is the app, %2 the version it is updated to</extracomment>
+        <translation>将 %1 更新到 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2 in place of the installed version.</source>
+        <extracomment>%1 is the app, %2 the newer version</extracomment>
+        <translation>安装 %1 %2 以替换已安装的版本。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb: open the app</comment>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
+    </message>
+    <message>
+        <source>Installed: %1</source>
+        <extracomment>%1 is the version on this Mac</extracomment>
+        <translation>已安装：%1</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew…</source>
+        <translation>正在设置 Homebrew…</translation>
+    </message>
+    <message>
+        <source>Installed. %1 available.</source>
+        <extracomment>%1 is the update button&apos;s title, e.g. &quot;Update to 2.1.0&quot;</extracomment>
+        <translation>已安装。可用：%1。</translation>
+    </message>
+    <message>
+        <source>Downloading, %1%</source>
+        <translation>正在下载，%1%</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>已安装</translation>
+    </message>
+</context>
+<context>
+    <name>AppDetailView</name>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <extracomment>Heading over the app&apos;s description</extracomment>
+        <translation>简介</translation>
+    </message>
+</context>
+<context>
+    <name>AppIconTile</name>
+    <message>
+        <source>%1 icon</source>
+        <extracomment>%1 is the app&apos;s name</extracomment>
+        <translation>%1 图标</translation>
+    </message>
+</context>
+<context>
+    <name>AppSelectBox</name>
+    <message>
+        <source>Select %1</source>
+        <translation>选择 %1</translation>
+    </message>
+    <message>
+        <source>Select %1 to install it with others</source>
+        <translation>选择 %1，与其他应用一起安装</translation>
+    </message>
+</context>
+<context>
+    <name>AppSetTransfer</name>
+    <message>
+        <source>Export my apps…</source>
+        <extracomment>The File menu item that saves the installed apps to a Brewfile.</extracomment>
+        <translation>导出我的应用…</translation>
+    </message>
+    <message>
+        <source>Install from file…</source>
+        <extracomment>The File menu item that installs the apps listed in a Brewfile.</extracomment>
+        <translation>从文件安装…</translation>
+    </message>
+    <message>
+        <source>Export my apps</source>
+        <translation>导出我的应用</translation>
+    </message>
+    <message>
+        <source>Your apps could not be exported.</source>
+        <translation>无法导出你的应用。</translation>
+    </message>
+    <message>
+        <source>Install from file</source>
+        <translation>从文件安装</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+</context>
+<context>
+    <name>AskpassDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Administrator password</source>
+        <translation>管理员密码</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Homebrew needs your Mac password to continue.</source>
+        <translation>Homebrew 需要你的 Mac 密码才能继续。</translation>
+    </message>
+    <message>
+        <source>Homebrew needs your Mac password to finish with %1.</source>
+        <extracomment>%1 is the name of the app being installed, updated or removed.</extracomment>
+        <translation>Homebrew 需要你的 Mac 密码才能完成 %1 的操作。</translation>
+    </message>
+</context>
+<context>
+    <name>BatchFooter</name>
+    <message>
+        <source>Installs the selected apps one after another</source>
+        <translation>逐个安装所选应用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Stops the app being installed and installs no other</source>
+        <translation>停止正在安装的应用，并且不再安装其他应用</translation>
+    </message>
+    <message>
+        <source>Try failed again</source>
+        <translation>重试失败项</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Hides the summary of the last batch</source>
+        <translation>隐藏上一批安装的摘要</translation>
+    </message>
+    <message numerus="yes">
+        <source>Install %n apps</source>
+        <translation>
+            <numerusform>安装 %n 个应用</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -144,6 +457,115 @@
     <message>
         <source>A mirror address starts with https:// and names a host, like https://mirror.example.com/homebrew.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DetailActionArea</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <comment>verb: open the app</comment>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>已安装</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <translation>卸载</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew</source>
+        <translation>设置 Homebrew</translation>
+    </message>
+    <message>
+        <source>Unavailable</source>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>在 Finder 中显示</translation>
+    </message>
+    <message>
+        <source>Refresh Homebrew</source>
+        <translation>刷新 Homebrew</translation>
+    </message>
+    <message>
+        <source>Dismiss</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
+    </message>
+    <message>
+        <source>Uninstall %1</source>
+        <translation>卸载 %1</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew for %1</source>
+        <translation>为 %1 设置 Homebrew</translation>
+    </message>
+    <message>
+        <source>One-time setup (needs your Mac password once), then %1 installs automatically.</source>
+        <translation>一次性设置（需要输入一次你的 Mac 密码），之后 %1 会自动安装。</translation>
+    </message>
+</context>
+<context>
+    <name>DirectDownload</name>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>Resolving latest %1 release from %2</source>
+        <extracomment>%1 is the app, %2 its GitHub repository (&quot;p0deje/Maccy&quot;).</extracomment>
+        <translation>正在从 %2 查找 %1 的最新版本</translation>
+    </message>
+    <message>
+        <source>Finding the latest %1.</source>
+        <translation>正在查找最新的 %1。</translation>
+    </message>
+    <message>
+        <source>There is no private temporary folder to download into.</source>
+        <translation>没有可用于下载的私有临时文件夹。</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <extracomment>%1 is the name of the file downloaded (&quot;Maccy.app.zip&quot;).</extracomment>
+        <translation>正在下载 %1</translation>
+    </message>
+    <message>
+        <source>Downloading %1.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>正在下载 %1。</translation>
+    </message>
+    <message>
+        <source>Extracting and installing %1.app</source>
+        <extracomment>%1 is the app&apos;s name; %1.app is its bundle.</extracomment>
+        <translation>正在解压并安装 %1.app</translation>
+    </message>
+    <message>
+        <source>Putting %1 in place.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>正在放置 %1。</translation>
+    </message>
+    <message>
+        <source>%1 was successfully updated at %2</source>
+        <extracomment>%1 is the app, %2 where its bundle now is.</extracomment>
+        <translation>%1 已在 %2 成功更新</translation>
+    </message>
+    <message>
+        <source>%1 was successfully installed at %2</source>
+        <translation>%1 已成功安装到 %2</translation>
     </message>
 </context>
 <context>
@@ -182,7 +604,7 @@
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1%2 {1%?}</translation>
     </message>
     <message>
         <source>%1/s</source>
@@ -190,18 +612,446 @@
     </message>
 </context>
 <context>
+    <name>EmptyState</name>
+    <message>
+        <source>No handselected apps in this category.</source>
+        <translation>此类别中没有精选应用。</translation>
+    </message>
+    <message>
+        <source>No apps match “%1”</source>
+        <extracomment>%1 is the text typed in the search field.</extracomment>
+        <translation>没有与“%1”匹配的应用</translation>
+    </message>
+</context>
+<context>
+    <name>FailureExplainer</name>
+    <message>
+        <source>The download of %1 failed (%2 answered %3). The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the server&apos;s host name, %3 the HTTP status it answered with (404).</extracomment>
+        <translation>%1 下载失败（%2 返回了 %3）。该应用的发布者可能已将其移走；请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed (the server answered %2). The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the HTTP status the server answered with (404).</extracomment>
+        <translation>%1 下载失败（服务器返回了 %2）。该应用的发布者可能已将其移走；请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The download of %1 from %2 failed. The app&apos;s publisher may have moved it; try again later.</source>
+        <extracomment>%1 is the app, %2 the server&apos;s host name.</extracomment>
+        <translation>从 %2 下载 %1 失败。该应用的发布者可能已将其移走；请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The download of %1 failed. The app&apos;s publisher may have moved it; try again later.</source>
+        <translation>%1 下载失败。该应用的发布者可能已将其移走；请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The download of %1 did not match its published checksum, so it was not installed.</source>
+        <translation>%1 的下载与其公布的校验和不符，因此未安装。</translation>
+    </message>
+    <message>
+        <source>The download of %1 did not match its published checksum, so it was not updated.</source>
+        <translation>%1 的下载与其公布的校验和不符，因此未更新。</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2 or newer).</source>
+        <extracomment>%1 is the app, %2 the oldest macOS it runs on, as Homebrew names it (&quot;Ventura&quot; or &quot;13&quot;).</extracomment>
+        <translation>%1 不支持此版本的 macOS（支持：%2 或更高版本）。</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2 or older).</source>
+        <extracomment>%1 is the app, %2 the newest macOS it runs on, as Homebrew names it (&quot;Monterey&quot; or &quot;12&quot;).</extracomment>
+        <translation>%1 不支持此版本的 macOS（支持：%2 或更低版本）。</translation>
+    </message>
+    <message>
+        <source>%1 does not support this version of macOS (it runs on: %2).</source>
+        <extracomment>%1 is the app, %2 the macOS versions it runs on, as Homebrew lists them (&quot;Sonoma and Sequoia&quot;).</extracomment>
+        <translation>%1 不支持此版本的 macOS（支持：%2）。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1.</source>
+        <translation>Homebrew 已不再提供 %1。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s list of apps on this Mac is out of date and does not know %1 yet. Refresh it, then try again.</source>
+        <translation>此 Mac 上 Homebrew 的应用列表已过时，尚不包含 %1。请刷新列表，然后再试一次。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not installed.</source>
+        <translation>一次未完成的更新在 Homebrew 的文件夹中留下了旧版 %1 的副本，它造成了阻碍，因此未能安装 %1。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not updated.</source>
+        <translation>一次未完成的更新在 Homebrew 的文件夹中留下了旧版 %1 的副本，它造成了阻碍，因此未能更新 %1。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s own copy of an earlier %1, left in its folder by an update that did not finish, is in the way, so %1 was not removed.</source>
+        <translation>一次未完成的更新在 Homebrew 的文件夹中留下了旧版 %1 的副本，它造成了阻碍，因此未能移除 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is already in Applications but was not installed through Homebrew. Open it, or remove it first.</source>
+        <translation>%1 已在“应用程序”中，但不是通过 Homebrew 安装的。请打开它，或先将其移除。</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not installed.</source>
+        <translation>未输入 Mac 密码，因此未安装 %1。</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not updated.</source>
+        <translation>未输入 Mac 密码，因此未更新 %1。</translation>
+    </message>
+    <message>
+        <source>The Mac password was not entered, so %1 was not removed.</source>
+        <translation>未输入 Mac 密码，因此未移除 %1。</translation>
+    </message>
+    <message>
+        <source>The installer of %1 failed. Its own log is in the install log.</source>
+        <translation>%1 的安装器运行失败。其自身的日志位于安装日志中。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not installed. Its folders may belong to another user.</source>
+        <extracomment>%1 is the folder or file Homebrew could not write to, %2 the app.</extracomment>
+        <translation>Homebrew 无法写入 %1，因此未安装 %2。它的文件夹可能属于其他用户。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not updated. Its folders may belong to another user.</source>
+        <translation>Homebrew 无法写入 %1，因此未更新 %2。它的文件夹可能属于其他用户。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not write to %1, so %2 was not removed. Its folders may belong to another user.</source>
+        <translation>Homebrew 无法写入 %1，因此未移除 %2。它的文件夹可能属于其他用户。</translation>
+    </message>
+    <message>
+        <source>%1 could not be downloaded: no connection to its download server.</source>
+        <translation>无法下载 %1：未能连接到其下载服务器。</translation>
+    </message>
+    <message>
+        <source>%1 could not be downloaded: no connection to %2.</source>
+        <extracomment>%1 is the app, %2 the host name of its download server.</extracomment>
+        <translation>无法下载 %1：未能连接到 %2。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not install %1: %2</source>
+        <extracomment>%1 is the app, %2 the reason: Homebrew&apos;s own message, in English, or a sentence of ours.</extracomment>
+        <translation>Homebrew 无法安装 %1：%2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not update %1: %2</source>
+        <translation>Homebrew 无法更新 %1：%2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not remove %1: %2</source>
+        <translation>Homebrew 无法移除 %1：%2</translation>
+    </message>
+    <message>
+        <source>a step it ran failed (%1 exited with %2).</source>
+        <extracomment>Follows a colon: &quot;Homebrew could not install Maccy: a step it ran failed (installer exited with 1).&quot; %1 is the program that failed, %2 its exit status.</extracomment>
+        <translation>它运行的某个步骤失败了（%1 以 %2 退出）。</translation>
+    </message>
+</context>
+<context>
+    <name>Feedback</name>
+    <message>
+        <source>What did you try?
+
+
+What worked?
+
+
+What broke or felt confusing?
+
+
+Your Mac (model + macOS version):
+</source>
+        <extracomment>The body of a feedback e-mail: questions, each followed by room for the answer</extracomment>
+        <translation>你尝试了什么？
+
+
+哪些正常工作？
+
+
+哪些出了问题或让人困惑？
+
+
+你的 Mac（型号 + macOS 版本）：
+</translation>
+    </message>
+    <message>
+        <source>Orvando v%1 feedback</source>
+        <extracomment>The subject of a feedback e-mail; %1 is Orvando&apos;s version</extracomment>
+        <translation>Orvando v%1 反馈</translation>
+    </message>
+    <message>
+        <source>Orvando app suggestion</source>
+        <translation>Orvando 应用建议</translation>
+    </message>
+    <message>
+        <source>Suggested app / tool:
+
+
+%1
+
+
+Why it should be in Orvando:
+
+</source>
+        <extracomment>The body of an app suggestion e-mail; %1 is what the user typed</extracomment>
+        <translation>建议的应用 / 工具：
+
+
+%1
+
+
+为什么应该加入 Orvando：
+
+</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetup</name>
+    <message>
+        <source>No address is set for Homebrew&apos;s install script.</source>
+        <translation>未设置 Homebrew 安装脚本的地址。</translation>
+    </message>
+    <message>
+        <source>No private temporary folder is available for the setup.</source>
+        <translation>没有可用于设置的私有临时文件夹。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer could not be downloaded. Check your connection and try again.</source>
+        <translation>无法下载 Homebrew 安装器。请检查网络连接，然后再试一次。</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time).</source>
+        <translation>正在设置 Homebrew（仅需一次）。</translation>
+    </message>
+    <message>
+        <source>Waiting for the Homebrew setup that is already running.</source>
+        <translation>正在等待已在运行的 Homebrew 设置。</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time). macOS will ask for your password once.</source>
+        <translation>正在设置 Homebrew（仅需一次）。macOS 会请你输入一次密码。</translation>
+    </message>
+    <message>
+        <source>Homebrew setup did not complete (code %1).</source>
+        <extracomment>%1 is the exit status of the setup.</extracomment>
+        <translation>Homebrew 设置未完成（代码 %1）。</translation>
+    </message>
+    <message>
+        <source>Homebrew is ready. From now on installs are silent.</source>
+        <translation>Homebrew 已就绪。今后的安装将静默进行。</translation>
+    </message>
+    <message>
+        <source>Homebrew setup finished but brew was not found afterward.</source>
+        <translation>Homebrew 设置已结束，但之后未找到 brew。</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetupPanel</name>
+    <message>
+        <source>Setting up Homebrew…</source>
+        <translation>正在设置 Homebrew…</translation>
+    </message>
+    <message>
+        <source>Set up Homebrew (one-time, ~2 min — needs your Mac password once)</source>
+        <translation>设置 Homebrew（仅一次，约 2 分钟——需要输入一次你的 Mac 密码）</translation>
+    </message>
+    <message>
+        <source>Installs Homebrew with your password, then continues installing %1.</source>
+        <translation>使用你的密码安装 Homebrew，然后继续安装 %1。</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, a free package manager for the Mac. orvando can set it up for you — one time, right here.</source>
+        <translation>%1 通过 Homebrew（一款免费的 Mac 软件包管理器）安装。orvando 可以为你设置它——只需一次，就在这里。</translation>
+    </message>
+    <message>
+        <source>It asks for your password once. After that every install is silent — no Terminal, ever.</source>
+        <translation>只需输入一次密码。之后每次安装都会静默完成——完全不用终端。</translation>
+    </message>
+</context>
+<context>
+    <name>ImportConfirmation</name>
+    <message>
+        <source>Install from file</source>
+        <translation>从文件安装</translation>
+    </message>
+    <message>
+        <source>“%1” names no app of the catalog.</source>
+        <extracomment>%1 is the name of the file chosen.</extracomment>
+        <translation>“%1”中没有目录里的应用。</translation>
+    </message>
+    <message>
+        <source>“%1” names these apps:</source>
+        <extracomment>%1 is the name of the file chosen; the list of apps follows.</extracomment>
+        <translation>“%1”包含以下应用：</translation>
+    </message>
+    <message>
+        <source>Not recognised: %1</source>
+        <extracomment>%1 lists the names in the file that are not apps of the catalog.</extracomment>
+        <translation>无法识别：%1</translation>
+    </message>
+    <message>
+        <source>Left to Homebrew: %1</source>
+        <extracomment>%1 lists the file&apos;s lines Orvando leaves for Homebrew to handle (taps, formulae).</extracomment>
+        <translation>交由 Homebrew 处理：%1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 — unavailable</source>
+        <extracomment>%1 is an app&apos;s name, in the list of apps a file names.</extracomment>
+        <translation>%1 — 不可用</translation>
+    </message>
+    <message>
+        <source>%1 — already installed</source>
+        <extracomment>%1 is an app&apos;s name, in the list of apps a file names.</extracomment>
+        <translation>%1 — 已安装</translation>
+    </message>
+</context>
+<context>
+    <name>Install</name>
+    <message>
+        <source>Getting %1 ready.</source>
+        <translation>正在准备 %1。</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet — offering a one-time in-app setup.</source>
+        <translation>%1 需通过 Homebrew 安装，但此 Mac 尚未设置 Homebrew——将提供一次性的应用内设置。</translation>
+    </message>
+    <message>
+        <source>brew finished but %1 was not found on disk</source>
+        <translation>brew 已结束，但在磁盘上未找到 %1</translation>
+    </message>
+    <message>
+        <source>Install finished but %1 was not found. You can try again.</source>
+        <translation>安装已结束，但未找到 %1。你可以再试一次。</translation>
+    </message>
+</context>
+<context>
+    <name>InstallGuidancePanel</name>
+    <message>
+        <source>macOS may ask “Are you sure you want to open this app from the internet?” — click Open.</source>
+        <extracomment>The question and the &quot;Open&quot; button are the ones macOS shows, in its own words</extracomment>
+        <translation>macOS 可能会询问“你确定要打开这个来自互联网的应用吗？”——点按“打开”。</translation>
+    </message>
+    <message>
+        <source>Didn’t open?</source>
+        <translation>没有打开？</translation>
+    </message>
+    <message>
+        <source>Launch %1</source>
+        <translation>启动 %1</translation>
+    </message>
+</context>
+<context>
+    <name>InstallLogFile</name>
+    <message numerus="yes">
+        <source>%n lines were left out of this file while the disk was too slow.</source>
+        <translation>
+            <numerusform>由于磁盘速度过慢，此文件中略去了 %n 行。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogDrawer</name>
+    <message>
+        <source>Install log</source>
+        <translation>安装日志</translation>
+    </message>
+    <message>
+        <source>No installs yet. The raw Homebrew log shows here.</source>
+        <translation>尚无安装。Homebrew 的原始日志会显示在这里。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines</source>
+        <extracomment>How many lines the install log holds, beside its title.</extracomment>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LogListView</name>
+    <message>
+        <source>Install log lines</source>
+        <translation>安装日志行</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>拷贝</translation>
+    </message>
+</context>
+<context>
+    <name>MAC_APPLICATION_MENU</name>
+    <message>
+        <source>About %1</source>
+        <translation>关于“%1”</translation>
+    </message>
+    <message>
+        <source>Preferences...</source>
+        <translation>设置…</translation>
+    </message>
+    <message>
+        <source>Services</source>
+        <translation>服务</translation>
+    </message>
+    <message>
+        <source>Hide %1</source>
+        <translation>隐藏“%1”</translation>
+    </message>
+    <message>
+        <source>Hide Others</source>
+        <translation>隐藏其他</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>全部显示</translation>
+    </message>
+    <message>
+        <source>Quit %1</source>
+        <translation>退出“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>MailFallback</name>
+    <message>
+        <source>No mail app opened. Write to %1.</source>
+        <extracomment>%1 is the support email address.</extracomment>
+        <translation>没有打开任何邮件应用。请写信至 %1。</translation>
+    </message>
+    <message>
+        <source>Copy address</source>
+        <translation>拷贝地址</translation>
+    </message>
+</context>
+<context>
     <name>NetworkSection</name>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>网络</translation>
     </message>
     <message>
         <source>Orvando and Homebrew use the proxy set in System Settings. Mirrors are optional: leave them empty to use Homebrew’s own servers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvando 和 Homebrew 使用系统设置中设定的代理。镜像是可选的：留空即使用 Homebrew 自己的服务器。</translation>
     </message>
     <message>
         <source>Given to Homebrew as %1.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the name of the environment variable Homebrew reads</extracomment>
+        <translation>以 %1 传给 Homebrew。</translation>
+    </message>
+    <message>
+        <source>Homebrew API mirror</source>
+        <translation>Homebrew API 镜像</translation>
+    </message>
+    <message>
+        <source>Bottle mirror</source>
+        <translation>Bottle 镜像</translation>
+    </message>
+    <message>
+        <source>Artifact mirror</source>
+        <translation>制品镜像</translation>
     </message>
 </context>
 <context>
@@ -209,6 +1059,156 @@
     <message>
         <source>You&apos;re offline. Connect to the internet and try again.</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OperationContext</name>
+    <message>
+        <source>Cancelled. %1 is left as it is on disk.</source>
+        <translation>已取消。%1 在磁盘上保持原样。</translation>
+    </message>
+</context>
+<context>
+    <name>OperationHistory</name>
+    <message>
+        <source>The history of operations can&apos;t be opened (%1).</source>
+        <extracomment>%1 is SQLite&apos;s own description of the problem, in English.</extracomment>
+        <translation>无法打开操作历史（%1）。</translation>
+    </message>
+    <message>
+        <source>The history of operations could not be read; it was moved to %1 and a new one started.</source>
+        <extracomment>%1 is the path of the file moved aside.</extracomment>
+        <translation>无法读取操作历史；已将其移到 %1，并开始了新的历史。</translation>
+    </message>
+    <message>
+        <source>Orvando stopped before this operation finished.</source>
+        <translation>Orvando 在此操作完成前停止了。</translation>
+    </message>
+</context>
+<context>
+    <name>OperationRecord</name>
+    <message numerus="yes">
+        <source>%n earlier lines are left out.</source>
+        <translation>
+            <numerusform>之前的 %n 行已省略。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The window closed before this operation finished.</source>
+        <translation>此操作完成前窗口已关闭。</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet.</source>
+        <translation>%1 需通过 Homebrew 安装，但此 Mac 尚未设置 Homebrew。</translation>
+    </message>
+    <message>
+        <source>%1 is not in the state asked for.</source>
+        <translation>%1 未处于所要求的状态。</translation>
+    </message>
+</context>
+<context>
+    <name>OrvandoApp</name>
+    <message>
+        <source>Welcome to Orvando…</source>
+        <translation>欢迎使用 Orvando…</translation>
+    </message>
+    <message>
+        <source>Send Feedback…</source>
+        <translation>发送反馈…</translation>
+    </message>
+    <message>
+        <source>An install is still running. Quit anyway?</source>
+        <translation>仍有安装正在进行。仍要退出吗？</translation>
+    </message>
+    <message>
+        <source>Check for updates</source>
+        <extracomment>The File menu item that looks for newer versions of the installed apps.</extracomment>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>Show Install Logs</source>
+        <translation>显示安装日志</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <extracomment>The File menu item.</extracomment>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <extracomment>The title of the alert about updating Orvando itself.</extracomment>
+        <translation>检查更新</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando does not update itself.</source>
+        <translation>此 Orvando 副本不会自行更新。</translation>
+    </message>
+    <message>
+        <source>Open Download Page</source>
+        <translation>打开下载页面</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>新建窗口</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>关闭窗口</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>RefreshCaskList</name>
+    <message>
+        <source>Refreshing Homebrew&apos;s list of apps.</source>
+        <translation>正在刷新 Homebrew 的应用列表。</translation>
+    </message>
+    <message>
+        <source>Refreshing Homebrew&apos;s list of apps, which did not know %1</source>
+        <translation>正在刷新 Homebrew 的应用列表（其中没有 %1）</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: there is no connection to its server.</source>
+        <translation>Homebrew 无法刷新其应用列表，因此仍不包含 %1：未能连接到其服务器。</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: %2</source>
+        <extracomment>%1 is the app, %2 the reason: brew&apos;s own message, in English, or a sentence of ours.</extracomment>
+        <translation>Homebrew 无法刷新其应用列表，因此仍不包含 %1：%2</translation>
+    </message>
+    <message>
+        <source>Homebrew could not refresh its list of apps, so it still does not know %1: brew update did not finish.</source>
+        <translation>Homebrew 无法刷新其应用列表，因此仍不包含 %1：brew update 未完成。</translation>
+    </message>
+    <message>
+        <source>Homebrew&apos;s list of apps is up to date</source>
+        <translation>Homebrew 的应用列表已是最新</translation>
     </message>
 </context>
 <context>
@@ -222,114 +1222,363 @@
     <name>RemovalReview</name>
     <message>
         <source>measuring…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在计算…</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>移除 %1？</translation>
     </message>
     <message numerus="yes">
         <source>Remove %n apps?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>移除 %n 个应用？</numerusform>
         </translation>
     </message>
     <message>
         <source>Everything ticked goes to the Trash, where you can still get it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有勾选的项目都会移到废纸篓，你仍可从那里取回。</translation>
     </message>
     <message>
         <source>What will be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>将被移除的项目</translation>
     </message>
     <message>
         <source>Remove app only</source>
-        <translation type="unfinished"></translation>
+        <translation>仅移除应用</translation>
     </message>
     <message>
         <source>Remove app and data</source>
-        <translation type="unfinished"></translation>
+        <translation>移除应用和数据</translation>
     </message>
     <message>
         <source>%1 (app)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（应用）</translation>
     </message>
     <message>
         <source>Nothing of these apps is on this Mac.</source>
-        <translation type="unfinished"></translation>
+        <translation>这台 Mac 上没有这些应用的任何内容。</translation>
     </message>
     <message>
         <source>needs your administrator password</source>
-        <translation type="unfinished"></translation>
+        <translation>需要你的管理员密码</translation>
     </message>
     <message numerus="yes">
         <source>App: %1. Data: %2 in %n item(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>应用：%1。数据：%n 个项目，共 %2。</numerusform>
         </translation>
     </message>
     <message>
         <source>Measuring sizes…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在计算大小…</translation>
     </message>
 </context>
 <context>
     <name>RemovalSteps</name>
     <message>
-        <source>note: The background task %1 could not be stopped.</source>
-        <translation type="unfinished"></translation>
+        <source>The background task %1 could not be stopped.</source>
+        <extracomment>%1 is the label of a launch job (&quot;com.example.helper&quot;).</extracomment>
+        <translation>无法停止后台任务 %1。</translation>
     </message>
     <message>
-        <source>note: The login item %1 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <source>The login item %1 could not be removed.</source>
+        <translation>无法移除登录项 %1。</translation>
     </message>
     <message>
-        <source>note: %1 It was left where it is.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 It was left where it is.</source>
+        <extracomment>%1 is the sentence saying why the Trash refused the item.</extracomment>
+        <translation>%1 它已保留在原位置。</translation>
+    </message>
+</context>
+<context>
+    <name>ReplacesLine</name>
+    <message>
+        <source>Replaces %1</source>
+        <extracomment>%1 is a paid app this free one stands in for; its price follows</extracomment>
+        <translation>替代 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Revert</name>
+    <message>
+        <source>Homebrew can&apos;t put an earlier version of %1 back.</source>
+        <translation>Homebrew 无法还原 %1 的早期版本。</translation>
+    </message>
+    <message>
+        <source>The earlier version of %1 is no longer kept, so it can&apos;t be put back.</source>
+        <translation>%1 的早期版本已不再保留，因此无法还原。</translation>
+    </message>
+    <message>
+        <source>Putting %1 back</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;).</extracomment>
+        <translation>正在还原 %1</translation>
+    </message>
+    <message>
+        <source>Putting %1 back.</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;).</extracomment>
+        <translation>正在还原 %1。</translation>
+    </message>
+    <message>
+        <source>%1 was put back at %2</source>
+        <extracomment>%1 is the app and the version put back (&quot;Maccy 2.0.1&quot;), %2 where its bundle now is.</extracomment>
+        <translation>%1 已还原到 %2</translation>
     </message>
 </context>
 <context>
     <name>RevertButton</name>
     <message>
         <source>Revert to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>还原到 %1</translation>
     </message>
     <message>
         <source>Revert %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>将 %1 还原到 %2</translation>
     </message>
     <message>
         <source>The earlier version takes %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>早期版本占用 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>RootView</name>
+    <message>
+        <source>Search apps</source>
+        <translation>搜索应用</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <extracomment>The magnifying glass in the search field, read by a screen reader.</extracomment>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>清除搜索</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenshotStrip</name>
+    <message>
+        <source>Screenshots</source>
+        <translation>截图</translation>
+    </message>
+    <message>
+        <source>%1 screenshot %2 of %3</source>
+        <extracomment>%1 is the app, %2 this screenshot&apos;s place, %3 how many there are</extracomment>
+        <translation>%1 截图，第 %2 张，共 %3 张</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAllButton</name>
+    <message>
+        <source>Clear selection</source>
+        <translation>取消选择</translation>
+    </message>
+    <message>
+        <source>Select all hand-picked</source>
+        <translation>全选精选应用</translation>
+    </message>
+</context>
+<context>
+    <name>SelfRemoval</name>
+    <message>
+        <source>Orvando can&apos;t remove itself from here. Move it to Applications first, or drag it to the Trash.</source>
+        <translation>Orvando 无法从此位置移除自身。请先将它移到“应用程序”文件夹，或将它拖到废纸篓。</translation>
     </message>
 </context>
 <context>
     <name>SettingsView</name>
     <message>
         <source>Uninstall every app Orvando installed?</source>
-        <translation type="unfinished"></translation>
+        <translation>卸载 Orvando 安装的所有应用？</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>No catalog apps were installed.</source>
+        <translation>未安装任何目录中的应用。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n app(s).</source>
+        <translation>
+            <numerusform>已移除 %n 个应用。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Opened your mail app with the suggestion.</source>
+        <translation>已在你的邮件应用中打开该建议。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Remove Orvando but keep my apps?</source>
+        <translation>移除 Orvando 但保留我的应用？</translation>
+    </message>
+    <message>
+        <source>Apps already in Applications stay. Only the Orvando app is removed.</source>
+        <translation>“应用程序”中已有的应用会保留。只移除 Orvando 应用。</translation>
+    </message>
+    <message>
+        <source>Remove Orvando</source>
+        <translation>移除 Orvando</translation>
+    </message>
+    <message>
+        <source>Uninstalling apps…</source>
+        <translation>正在卸载应用…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <comment>settings section heading</comment>
+        <translation>法律信息</translation>
+    </message>
+    <message>
+        <source>Privacy policy</source>
+        <translation>隐私政策</translation>
+    </message>
+    <message>
+        <source>Terms of use</source>
+        <translation>使用条款</translation>
+    </message>
+    <message>
+        <source>Questions: %1</source>
+        <extracomment>%1 is the support e-mail address</extracomment>
+        <translation>问题：%1</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <comment>settings section heading</comment>
+        <translation>隐私</translation>
+    </message>
+    <message>
+        <source>Share analytics with developer</source>
+        <translation>与开发者共享分析数据</translation>
+    </message>
+    <message>
+        <source>Only anonymous product events, such as installs, are shared. No account, no browsing content. Off by default.</source>
+        <translation>仅共享匿名的产品事件，例如安装。不涉及账户，也不涉及浏览内容。默认关闭。</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <comment>settings section heading</comment>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Check for Orvando updates automatically</source>
+        <translation>自动检查 Orvando 更新</translation>
+    </message>
+    <message>
+        <source>Orvando looks for a new version once a day and asks before installing it.</source>
+        <translation>Orvando 每天检查一次新版本，并在安装前征求你的同意。</translation>
+    </message>
+    <message>
+        <source>Suggest apps</source>
+        <comment>settings section heading</comment>
+        <translation>推荐应用</translation>
+    </message>
+    <message>
+        <source>Tell us a tool you wish was in Orvando.</source>
+        <translation>告诉我们你希望 Orvando 收录的工具。</translation>
+    </message>
+    <message>
+        <source>App suggestion</source>
+        <translation>应用建议</translation>
+    </message>
+    <message>
+        <source>Send suggestion</source>
+        <translation>发送建议</translation>
+    </message>
+    <message>
+        <source>Uninstall</source>
+        <comment>settings section heading</comment>
+        <translation>卸载</translation>
+    </message>
+    <message>
+        <source>Uninstall all apps</source>
+        <translation>卸载所有应用</translation>
+    </message>
+    <message>
+        <source>Removes catalog apps Orvando installed. Leaves Orvando itself.</source>
+        <translation>移除 Orvando 安装的目录应用。保留 Orvando 本身。</translation>
+    </message>
+    <message>
+        <source>Uninstall Orvando but keep my apps</source>
+        <translation>卸载 Orvando 但保留我的应用</translation>
+    </message>
+    <message>
+        <source>Deletes only Orvando. Apps in Applications stay.</source>
+        <translation>仅删除 Orvando。“应用程序”中的应用会保留。</translation>
     </message>
 </context>
 <context>
     <name>Sidebar</name>
     <message>
         <source>Activity</source>
-        <translation type="unfinished"></translation>
+        <translation>活动</translation>
     </message>
     <message>
         <source>Show activity</source>
-        <translation type="unfinished"></translation>
+        <translation>显示活动</translation>
     </message>
     <message>
         <source>What was installed, updated and removed, and how it went</source>
-        <translation type="unfinished"></translation>
+        <translation>安装、更新和移除了哪些应用，以及结果如何</translation>
+    </message>
+    <message>
+        <source>Get the good Mac apps.</source>
+        <translation>获取优秀的 Mac 应用。</translation>
+    </message>
+    <message>
+        <source>Apps and categories</source>
+        <translation>应用和类别</translation>
+    </message>
+    <message>
+        <source>Handselected apps</source>
+        <translation>精选应用</translation>
+    </message>
+    <message>
+        <source>All apps</source>
+        <translation>所有应用</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <extracomment>The heading above the list of app categories in the sidebar.</extracomment>
+        <translation>类别</translation>
+    </message>
+    <message>
+        <source>Send feedback</source>
+        <translation>发送反馈</translation>
+    </message>
+    <message>
+        <source>Email %1</source>
+        <extracomment>%1 is the support email address.</extracomment>
+        <translation>发送邮件至 %1</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Privacy, uninstall, analytics, suggestions</source>
+        <translation>隐私、卸载、分析、建议</translation>
+    </message>
+    <message>
+        <source>Updates (%L1)</source>
+        <extracomment>The sidebar row of the apps with a newer version; %L1 is how many.</extracomment>
+        <translation>更新（%L1）</translation>
     </message>
 </context>
 <context>
     <name>SpinnerRow</name>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>下载进度</translation>
     </message>
 </context>
 <context>
@@ -351,72 +1600,191 @@
     <name>UndoRemoval</name>
     <message>
         <source>Putting %1 back.</source>
-        <translation type="unfinished"></translation>
+        <translation>正在放回 %1。</translation>
     </message>
     <message>
         <source>%1 is back, but not all of it: %2 The rest was put back; nothing was overwritten.</source>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the app, %2 one sentence for each item that could not be put back.</extracomment>
+        <translation>%1 已恢复，但不完整：%2 其余部分已放回；没有覆盖任何内容。</translation>
     </message>
 </context>
 <context>
     <name>UndoRemovalButton</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销</translation>
     </message>
     <message>
         <source>Undo removing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>撤销移除 %1</translation>
     </message>
 </context>
 <context>
     <name>Uninstall</name>
     <message>
-        <source>note: Left alone: %1.</source>
-        <translation type="unfinished"></translation>
+        <source>Removing %1.</source>
+        <translation>正在移除 %1。</translation>
     </message>
     <message>
-        <source>note: %1 needs your administrator password; it was left where it is.</source>
-        <translation type="unfinished"></translation>
+        <source>Closing %1.</source>
+        <translation>正在退出 %1。</translation>
+    </message>
+    <message>
+        <source>Left alone: %1.</source>
+        <extracomment>%1 is a path the removal does not touch, then a colon and why.</extracomment>
+        <translation>未做改动：%1。</translation>
+    </message>
+    <message>
+        <source>Cleaning up.</source>
+        <translation>正在清理。</translation>
+    </message>
+    <message>
+        <source>%1 needs your administrator password; it was left where it is.</source>
+        <translation>%1 需要你的管理员密码；它已保留在原位置。</translation>
+    </message>
+    <message>
+        <source>Clearing Accessibility permission.</source>
+        <translation>正在清除辅助功能权限。</translation>
+    </message>
+</context>
+<context>
+    <name>Update</name>
+    <message>
+        <source>Update did not finish. The version you had is still installed.</source>
+        <translation>更新未完成。你原来的版本仍处于安装状态。</translation>
+    </message>
+    <message>
+        <source>brew finished but %1 was not found on disk</source>
+        <translation>brew 已结束，但在磁盘上未找到 %1</translation>
+    </message>
+    <message>
+        <source>Update finished but %1 was not found. You can install it again.</source>
+        <translation>更新已结束，但未找到 %1。你可以重新安装它。</translation>
+    </message>
+    <message>
+        <source>Getting %1 ready.</source>
+        <extracomment>%1 is the app, with the version coming when it is known (&quot;Maccy 2.1.0&quot;).</extracomment>
+        <translation>正在准备 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is not installed, so there is nothing to update.</source>
+        <translation>%1 未安装，因此没有可更新的内容。</translation>
+    </message>
+    <message>
+        <source>%1 updates through Homebrew, which isn&apos;t set up on this Mac.</source>
+        <translation>%1 需通过 Homebrew 更新，但此 Mac 未设置 Homebrew。</translation>
     </message>
 </context>
 <context>
     <name>UpdateChoices</name>
     <message>
         <source>Skip this version</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过此版本</translation>
     </message>
     <message>
         <source>Skip %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>跳过 %1 %2</translation>
     </message>
     <message>
         <source>Don’t check for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>不检查更新</translation>
     </message>
     <message>
         <source>Don’t check %1 for updates</source>
-        <translation type="unfinished"></translation>
+        <translation>不检查 %1 的更新</translation>
     </message>
     <message>
         <source>%1 %2 is kept (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>已保留 %1 %2（%3）</translation>
     </message>
     <message>
         <source>Revert to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>还原到 %1</translation>
     </message>
     <message>
         <source>Revert %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>将 %1 还原到 %2</translation>
     </message>
     <message>
         <source>Check again</source>
-        <translation type="unfinished"></translation>
+        <translation>再次检查</translation>
     </message>
     <message>
         <source>Check %1 for updates again</source>
-        <translation type="unfinished"></translation>
+        <translation>再次检查 %1 的更新</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>an app&apos;s name and the version on offer</comment>
+        <translation>%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesView</name>
+    <message>
+        <source>Updates</source>
+        <extracomment>The heading of the view of the apps with a newer version.</extracomment>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Update all</source>
+        <translation>全部更新</translation>
+    </message>
+    <message>
+        <source>Not every app could be checked for updates: %1</source>
+        <extracomment>%1 is one or more sentences saying what went wrong.</extracomment>
+        <translation>部分应用无法检查更新：%1</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>正在检查更新…</translation>
+    </message>
+    <message>
+        <source>All your apps are up to date.</source>
+        <translation>你的所有应用均已是最新版本。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n apps have a newer version.</source>
+        <translation>
+            <numerusform>%n 个应用有新版本。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Two sentences one after the other: how many apps have a newer version, then which could not be checked.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeView</name>
+    <message>
+        <source>Try great Mac apps</source>
+        <translation>试用优秀的 Mac 应用</translation>
+    </message>
+    <message>
+        <source>Browse a handpicked catalog and try great Mac apps before you buy. Install and uninstall cleanly, with no leftovers.</source>
+        <translation>浏览精选目录，在购买前试用优秀的 Mac 应用。干净地安装和卸载，不留残留数据。</translation>
+    </message>
+    <message>
+        <source>The first open</source>
+        <extracomment>The heading of what happens the first time an app is opened.</extracomment>
+        <translation>首次打开</translation>
+    </message>
+    <message>
+        <source>macOS may ask you to confirm opening an app, and some apps need a permission in System Settings. We guide you when it happens.</source>
+        <translation>macOS 可能会要求你确认打开某个应用，有些应用还需要在“系统设置”中获得权限。届时我们会为你提供指导。</translation>
+    </message>
+    <message>
+        <source>Welcome to Orvando</source>
+        <translation>欢迎使用 Orvando</translation>
+    </message>
+    <message>
+        <source>Welcome to Orvando.</source>
+        <translation>欢迎使用 Orvando。</translation>
+    </message>
+    <message>
+        <source>Get started</source>
+        <translation>开始使用</translation>
     </message>
 </context>
 <context>

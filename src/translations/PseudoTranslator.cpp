@@ -79,8 +79,14 @@ QString PseudoTranslator::lengthen(const QString &text)
             ++i;
         }
     }
-    // Brackets and padding together make about 40 % more than the English text.
-    const qsizetype padding = qMax<qsizetype>(1, (text.size() * 2) / 5 - 2);
-    out += u' ' + QString(padding - 1 > 0 ? padding - 1 : 0, u'~') + u']';
+    // Brackets and padding together make about 40 % more than the English text. The padding comes
+    // in words of at most five, as a longer language's text would, so that it wraps where it may.
+    qsizetype padding = qMax<qsizetype>(1, (text.size() * 2) / 5 - 2);
+    while (padding > 0) {
+        const qsizetype word = qMin<qsizetype>(padding, 6);
+        out += u' ' + QString(word - 1, u'~');
+        padding -= word;
+    }
+    out += u']';
     return out;
 }

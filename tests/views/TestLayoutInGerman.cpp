@@ -86,6 +86,7 @@ class TestLayoutInGerman : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.setFixedHeight(card->heightForWidth(narrowestCard));
         QApplication::processEvents();
+        window.grab().save(u"/tmp/card-"_s + id + QString::number(int(state.kind)) + u".png"_s);
         audit(&window);
     }
 
