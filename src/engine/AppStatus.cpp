@@ -46,30 +46,54 @@ AppStatus AppStatus::of(const CatalogApp &app, const std::optional<InstallState>
     return status;
 }
 
-QString AppStatus::label() const
+namespace {
+
+const char *stateName(AppStatus::Kind kind)
 {
+    using Kind = AppStatus::Kind;
     switch (kind) {
     case Kind::NotInstalled:
-        return u"not installed"_s;
+        //: An app's state in a list column
+        return QT_TRANSLATE_NOOP("AppStatus", "not installed");
     case Kind::Installed:
-        return u"installed"_s;
+        //: An app's state in a list column
+        return QT_TRANSLATE_NOOP("AppStatus", "installed");
     case Kind::UpdateAvailable:
-        return u"update available"_s;
+        //: An app's state in a list column
+        return QT_TRANSLATE_NOOP("AppStatus", "update available");
     case Kind::Unavailable:
-        return u"unavailable"_s;
+        //: An app's state in a list column: Homebrew no longer offers it
+        return QT_TRANSLATE_NOOP("AppStatus", "unavailable");
     case Kind::Installing:
-        return u"installing"_s;
+        //: An app's state in a list column
+        return QT_TRANSLATE_NOOP("AppStatus", "installing");
     case Kind::Uninstalling:
-        return u"removing"_s;
+        //: An app's state in a list column
+        return QT_TRANSLATE_NOOP("AppStatus", "removing");
     case Kind::Failed:
-        return u"failed"_s;
+        //: An app's state in a list column: its last operation failed
+        return QT_TRANSLATE_NOOP("AppStatus", "failed");
     case Kind::NeedsHomebrew:
-        return u"needs Homebrew"_s;
+        //: An app's state in a list column
+        return QT_TRANSLATE_NOOP("AppStatus", "needs Homebrew");
     }
-    return {};
+    return "";
+}
+
+} // namespace
+
+QString AppStatus::label() const
+{
+    return tr(stateName(kind));
+}
+
+QString AppStatus::key() const
+{
+    return QString::fromLatin1(stateName(kind));
 }
 
 QString AppStatus::updateTitle() const
 {
-    return kind == Kind::UpdateAvailable ? u"Update to "_s + update->availableVersion : QString();
+    //: A button; %1 is the newer version, e.g. 2.1.0
+    return kind == Kind::UpdateAvailable ? tr("Update to %1").arg(update->availableVersion) : QString();
 }

@@ -5,6 +5,7 @@
 #include "engine/facts/AppUpdate.h"
 #include "engine/facts/CaskFacts.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
@@ -36,9 +37,13 @@ struct AppStatus
         const std::optional<CaskFacts> &facts, const std::optional<AppUpdate> &update, const QDate &today);
 
     // For a list column: "not installed", "installed", "update available", "unavailable",
-    // "installing", "removing", "failed", "needs Homebrew".
+    // "installing", "removing", "failed", "needs Homebrew", in the language in use.
     QString label() const;
+    // The same in English whatever the language, for machine-readable output.
+    QString key() const;
     // "Update to 2.1.0" with UpdateAvailable; empty otherwise.
     QString updateTitle() const;
     bool updatesItself() const { return update && update->updatesItself; }
+
+    Q_DECLARE_TR_FUNCTIONS(AppStatus)
 };

@@ -10,28 +10,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString pastTense(AppOperation operation)
+QString doneCount(AppOperation operation, int count)
 {
     switch (operation) {
     case AppOperation::Install:
-        return u"installed"_s;
+        //: Part of a batch's summary: how many apps were installed
+        return BatchInstaller::tr("%n installed", nullptr, count);
     case AppOperation::Update:
-        return u"updated"_s;
+        //: Part of a batch's summary: how many apps were updated
+        return BatchInstaller::tr("%n updated", nullptr, count);
     case AppOperation::Uninstall:
-        return u"removed"_s;
-    }
-    return {};
-}
-
-QString presentTense(AppOperation operation)
-{
-    switch (operation) {
-    case AppOperation::Install:
-        return u"Installing"_s;
-    case AppOperation::Update:
-        return u"Updating"_s;
-    case AppOperation::Uninstall:
-        return u"Removing"_s;
+        //: Part of a batch's summary: how many apps were removed
+        return BatchInstaller::tr("%n removed", nullptr, count);
     }
     return {};
 }
@@ -40,19 +30,24 @@ QString presentTense(AppOperation operation)
 
 QString BatchInstaller::Summary::text() const
 {
-    QStringList parts { QString::number(succeeded.size()) + u' ' + pastTense(operation) };
+    QStringList parts { doneCount(operation, int(succeeded.size())) };
     if (!cancelled.isEmpty())
-        parts.append(QString::number(cancelled.size()) + u" cancelled"_s);
+        //: Part of a batch's summary: how many apps were cancelled
+        parts.append(BatchInstaller::tr("%n cancelled", nullptr, int(cancelled.size())));
     if (!skipped.isEmpty())
-        parts.append(QString::number(skipped.size()) + u" skipped"_s);
+        //: Part of a batch's summary: how many apps were skipped
+        parts.append(BatchInstaller::tr("%n skipped", nullptr, int(skipped.size())));
     if (!failed.isEmpty()) {
         // Last, since each failure is a whole sentence of its own.
         QStringList why;
         for (const Entry &entry : failed)
-            why.append(entry.app.name + u" — "_s + entry.sentence);
-        parts.append(QString::number(failed.size()) + u" failed: "_s + why.join(u' '));
+            //: %1 is an app's name, %2 the sentence saying why it failed
+            why.append(BatchInstaller::tr("%1 — %2").arg(entry.app.name, entry.sentence));
+        //: Part of a batch's summary: how many apps failed, then %1 the reasons, one sentence each
+        parts.append(BatchInstaller::tr("%n failed: %1", nullptr, int(failed.size())).arg(why.join(u' ')));
     }
-    return parts.join(u", "_s);
+    //: Between the parts of a batch's summary, as in "3 installed, 1 skipped"
+    return parts.join(BatchInstaller::tr(", "));
 }
 
 QList<CatalogApp> BatchInstaller::Summary::failedApps() const
@@ -76,10 +71,11 @@ public:
         if (!m_history)
             return;
         m_record.kind = HistoryRecord::Kind::Batch;
-        m_record.appName = QString::number(total) + (total == 1 ? u" app"_s : u" apps"_s);
+        //: A batch's name in the history of operations
+        m_record.appName = BatchInstaller::tr("%n app(s)", nullptr, total);
         m_record.started = QDateTime::currentDateTime();
         m_record.outcome = HistoryRecord::Outcome::Interrupted;
-        m_record.sentence = u"The window closed before this operation finished."_s;
+        m_record.sentence = BatchInstaller::tr("The window closed before this operation finished.");
         m_id = m_history->begin(m_record);
     }
     ~BatchRecord()
@@ -114,10 +110,23 @@ BatchInstaller::BatchInstaller(InstallEngine *engine, QObject *parent)
 QString BatchInstaller::progressText() const
 {
     if (m_settingUp)
-        return u"Setting up Homebrew (one-time)."_s;
+        return tr("Setting up Homebrew (one-time).");
     if (!m_current)
         return {};
-    return presentTense(m_operation) + u" %1 of %2: "_s.arg(m_position).arg(m_total) + m_current->name;
+    const QString position = QString::number(m_position);
+    const QString total = QString::number(m_total);
+    switch (m_operation) {
+    case AppOperation::Install:
+        //: %1 of %2 counts the apps of a batch; %3 is the app's name
+        return tr("Installing %1 of %2: %3").arg(position, total, m_current->name);
+    case AppOperation::Update:
+        //: %1 of %2 counts the apps of a batch; %3 is the app's name
+        return tr("Updating %1 of %2: %3").arg(position, total, m_current->name);
+    case AppOperation::Uninstall:
+        //: %1 of %2 counts the apps of a batch; %3 is the app's name
+        return tr("Removing %1 of %2: %3").arg(position, total, m_current->name);
+    }
+    return {};
 }
 
 void BatchInstaller::start(QList<CatalogApp> apps, AppOperation operation)
@@ -140,12 +149,12 @@ std::optional<QString> BatchInstaller::skipReason(const CatalogApp &app, AppOper
     switch (operation) {
     case AppOperation::Install:
         if (installed)
-            return app.name + u" is already installed."_s;
+            return tr("%1 is already installed.").arg(app.name);
         return m_engine->unavailability(app);
     case AppOperation::Update:
     case AppOperation::Uninstall:
         if (!installed)
-            return app.name + u" is not installed."_s;
+            return tr("%1 is not installed.").arg(app.name);
         return std::nullopt;
     }
     return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -29,4 +30,7 @@ struct DownloadProgress
     static QString timeLeft(qint64 seconds);
 
     friend bool operator==(const DownloadProgress &, const DownloadProgress &) = default;
+
+    // Last: it leaves the members after it private.
+    Q_DECLARE_TR_FUNCTIONS(DownloadProgress)
 };

@@ -26,11 +26,14 @@ namespace {
 
 QString busySentence(const CatalogApp &app)
 {
-    return u"Another operation on "_s + app.name + u" is still running; try again when it has finished."_s;
+    return InstallEngine::tr("Another operation on %1 is still running; try again when it has finished.").arg(app.name);
 }
 
-const QString setupDidNotFinish = u"Homebrew setup didn't finish. You can try again — it asks for your Mac password "
-                                  u"once, then all installs are silent."_s;
+QString setupDidNotFinish()
+{
+    return InstallEngine::tr("Homebrew setup didn't finish. You can try again — it asks for your Mac password "
+                             "once, then all installs are silent.");
+}
 
 } // namespace
 
@@ -66,8 +69,10 @@ InstallEngine::InstallEngine(
     if (!m_env.logDir.isEmpty()) {
         m_logFile = InstallLogFile::forFolder(m_env.logDir);
         if (!m_logFile)
-            appendLog(u"warning: No log files are written: the log folder "_s + m_env.logDir
-                    + u" is a link to another place."_s,
+            appendLog(
+                //: %1 is the log folder's path
+                tr("warning: No log files are written: the log folder %1 is a link to another place.")
+                    .arg(m_env.logDir),
                 {});
     }
     // Shared with the process's other windows; a file that could not be read was moved aside.
@@ -158,7 +163,8 @@ bool InstallEngine::launch(const CatalogApp &app)
         return false;
     // Whether the system then starts it is not observed.
     Workspace::openApplication(*bundle);
-    appendLog(u"==> Opening "_s + app.name, app.id);
+    //: A line of the log; %1 is the app's name
+    appendLog(tr("==> Opening %1").arg(app.name), app.id);
     return true;
 }
 
@@ -241,10 +247,10 @@ QCoro::Task<OperationOutcome> InstallEngine::perform(AppOperation operation, Cat
         co_return OperationOutcome { Kind::Cancelled, {}, {} };
     if (now.kind == InstallState::Kind::NeedsHomebrew)
         co_return OperationOutcome { Kind::NeedsHomebrew,
-            app.name + u" installs through Homebrew, which isn't set up on this Mac yet."_s, {} };
+            tr("%1 installs through Homebrew, which isn't set up on this Mac yet.").arg(app.name), {} };
     if (now.kind == InstallState::Kind::Failed)
         co_return OperationOutcome { Kind::Failed, now.text, now.failure };
-    co_return OperationOutcome { Kind::Failed, app.name + u" is not in the state asked for."_s, {} };
+    co_return OperationOutcome { Kind::Failed, tr("%1 is not in the state asked for.").arg(app.name), {} };
 }
 
 QCoro::Task<OperationOutcome> InstallEngine::revert(CatalogApp app)
@@ -320,7 +326,7 @@ QCoro::Task<int> InstallEngine::uninstallAllCatalogApps()
         const OperationCoordinator::Ticket ticket
             = busy ? OperationCoordinator::Ticket() : m_coordinator->beginOperation(app, this);
         if (!ticket) {
-            appendLog(u"note: Skipped "_s + app.name + u": another operation on it is still running."_s, app.id);
+            appendLog(tr("note: Skipped %1: another operation on it is still running.").arg(app.name), app.id);
             continue;
         }
         const OperationRecord record(this, app, HistoryRecord::Kind::Uninstall);
@@ -345,7 +351,7 @@ std::optional<QString> InstallEngine::unavailability(const CatalogApp &app) cons
 
 QString InstallEngine::setupFailure() const
 {
-    return m_setupFailure.isEmpty() ? setupDidNotFinish : m_setupFailure;
+    return m_setupFailure.isEmpty() ? setupDidNotFinish() : m_setupFailure;
 }
 
 QCoro::Task<BrewResult> InstallEngine::runBrew(
@@ -380,7 +386,8 @@ OperationCoordinator::Ticket InstallEngine::beginOperation(const CatalogApp &app
 {
     OperationCoordinator::Ticket ticket = m_coordinator->beginOperation(app, this);
     if (!ticket)
-        appendLog(u"note: "_s + busySentence(app), app.id);
+        //: A line of the log; %1 is a whole sentence
+        appendLog(tr("note: %1").arg(busySentence(app)), app.id);
     return ticket;
 }
 

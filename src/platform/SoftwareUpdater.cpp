@@ -21,7 +21,8 @@ void SoftwareUpdater::setShared(SoftwareUpdater *updater)
 
 QString SoftwareUpdater::menuTitle()
 {
-    return QStringLiteral("Check for Updates\u2026");
+    //: The menu item that looks for a newer version of Orvando
+    return tr("Check for Updates…");
 }
 
 SoftwareUpdater::SoftwareUpdater() = default;
@@ -43,6 +44,7 @@ void SoftwareUpdater::setAutomaticallyChecks(bool) { }
 
 QString SoftwareUpdater::howToUpdate() const
 {
-    return QStringLiteral("To update Orvando, download the newest version from orvando.app and drag it into "
-                          "Applications, replacing this copy. Your apps and settings stay as they are.");
+    //: "Applications" is the Applications folder, as the Finder names it
+    return tr("To update Orvando, download the newest version from orvando.app and drag it into "
+              "Applications, replacing this copy. Your apps and settings stay as they are.");
 }

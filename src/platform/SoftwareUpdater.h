@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // How Orvando itself gets its next version. The Mac build updates itself from a signed appcast
@@ -30,4 +31,6 @@ public:
     virtual void setAutomaticallyChecks(bool on);
     // For a copy that does not update itself: how the user gets the next version.
     virtual QString howToUpdate() const;
+
+    Q_DECLARE_TR_FUNCTIONS(SoftwareUpdater)
 };

@@ -8,8 +8,8 @@ class SourceBuildUpdater final : public SoftwareUpdater
 public:
     QString howToUpdate() const override
     {
-        return QStringLiteral("This copy of Orvando was built from its source. To update it, get the newest "
-                              "source and run \u201cmake run\u201d again. Your apps and settings stay as they are.");
+        return SoftwareUpdater::tr("This copy of Orvando was built from its source. To update it, get the newest "
+                                   "source and run “make run” again. Your apps and settings stay as they are.");
     }
 };
 

@@ -12,7 +12,9 @@ namespace {
 
 QString couldNotMove(const QString &path, const QString &reason)
 {
-    return u"“%1” couldn’t be moved to the Trash (%2)."_s.arg(QFileInfo(path).fileName(), reason);
+    //: %1 is a file's name, %2 why, in lower case
+    return QCoreApplication::translate("Trash", "“%1” couldn’t be moved to the Trash (%2).")
+        .arg(QFileInfo(path).fileName(), reason);
 }
 
 } // namespace
@@ -22,14 +24,14 @@ bool Trash::moveToTrash(const QString &path, QString *error, QString *trashedPat
     QString ignored;
     QString &message = error ? *error : ignored;
     if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink()) {
-        message = couldNotMove(path, u"it no longer exists"_s);
+        message = couldNotMove(path, QCoreApplication::translate("Trash", "it no longer exists"));
         return false;
     }
     // Without the data folder, Qt 6.4 "succeeds" by moving the item into ./files under the
     // current directory: make sure the freedesktop Trash has a home first.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty() || !QDir().mkpath(data) || !QFileInfo(data).isDir()) {
-        message = couldNotMove(path, u"there is no Trash folder"_s);
+        message = couldNotMove(path, QCoreApplication::translate("Trash", "there is no Trash folder"));
         return false;
     }
     QFile item(path);
@@ -41,7 +43,7 @@ bool Trash::moveToTrash(const QString &path, QString *error, QString *trashedPat
     if (!QDir::isAbsolutePath(landed)) {
         // Whatever happened, the item is not in a Trash: put it back.
         QFile::rename(landed, path);
-        message = couldNotMove(path, u"there is no Trash folder"_s);
+        message = couldNotMove(path, QCoreApplication::translate("Trash", "there is no Trash folder"));
         return false;
     }
     if (trashedPath)

@@ -1,15 +1,16 @@
 #include "platform/Trash.h"
 
-#import <Foundation/Foundation.h>
+#include <QCoreApplication>
 
-using namespace Qt::StringLiterals;
+#import <Foundation/Foundation.h>
 
 bool Trash::moveToTrash(const QString &path, QString *error, QString *trashedPath)
 {
     // NSURL raises on an empty path.
     if (path.isEmpty()) {
         if (error)
-            *error = u"“” couldn’t be moved to the Trash because it doesn’t exist."_s;
+            *error
+                = QCoreApplication::translate("Trash", "“” couldn’t be moved to the Trash because it doesn’t exist.");
         return false;
     }
     @autoreleasepool {
@@ -32,7 +33,7 @@ bool Trash::putBack(const QString &trashedPath, const QString &originalPath, QSt
 {
     if (trashedPath.isEmpty() || originalPath.isEmpty()) {
         if (error)
-            *error = u"The item is no longer in the Trash."_s;
+            *error = QCoreApplication::translate("Trash", "The item is no longer in the Trash.");
         return false;
     }
     @autoreleasepool {
@@ -41,7 +42,8 @@ bool Trash::putBack(const QString &trashedPath, const QString &originalPath, QSt
         NSString *to = originalPath.toNSString();
         if (![files fileExistsAtPath:from]) {
             if (error)
-                *error = u"“%1” is no longer in the Trash."_s.arg(QString::fromNSString(to.lastPathComponent));
+                *error = QCoreApplication::translate("Trash", "“%1” is no longer in the Trash.")
+                             .arg(QString::fromNSString(to.lastPathComponent));
             return false;
         }
         NSError *failure = nil;

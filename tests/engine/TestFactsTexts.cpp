@@ -1,6 +1,8 @@
 // The words the card, the detail sheet and the command line share about an app: the permissions it
 // asks for, what Gatekeeper made of the installed copy, and "Before you install".
+#include "engine/DownloadProgress.h"
 #include "engine/facts/BeforeInstallFacts.h"
+#include "engine/facts/CaskFactsText.h"
 #include "engine/facts/GatekeeperVerdict.h"
 #include "engine/facts/PermissionGuidance.h"
 
@@ -122,6 +124,27 @@ private Q_SLOTS:
     {
         QFETCH(QString, text);
         QTEST(text, "expected");
+    }
+
+    // Figures and dates follow the language in use; a download's size is never grouped by thousands.
+    void writesFiguresInTheLanguageInUse_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("figures");
+        const QLocale us(QLocale::English, QLocale::UnitedStates), german(QLocale::German, QLocale::Germany);
+        QTest::newRow("English") << us << u"1 March 2026 | 12.3 MB | 1.5 MB | 1234.50 GB"_s;
+        QTest::newRow("German") << german << u"1 März 2026 | 12,3 MB | 1,5 MB | 1234,50 GB"_s;
+    }
+    void writesFiguresInTheLanguageInUse()
+    {
+        QFETCH(QLocale, locale);
+        const QLocale before;
+        QLocale::setDefault(locale);
+        const QString figures = QStringList { CaskFactsText::date(QDate(2026, 3, 1)), CaskFactsText::size(12'345'678),
+            DownloadProgress::size(1'500'000), DownloadProgress::size(1'234'500'000'000) }
+                                    .join(u" | "_s);
+        QLocale::setDefault(before);
+        QTEST(figures, "figures");
     }
 };
 

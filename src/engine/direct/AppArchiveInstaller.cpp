@@ -40,13 +40,13 @@ Outcome<QString> AppArchiveInstaller::install(const QString &download, const QSt
 {
     const QString archive = QDir(workFolder).absoluteFilePath(u"download.zip"_s);
     if (!QFile::rename(download, archive))
-        return Outcome<QString>::failure(fileProblem(u"The download could not be prepared for unpacking."_s));
+        return Outcome<QString>::failure(fileProblem(tr("The download could not be prepared for unpacking.")));
 
     // Made here and now, never an earlier attempt's: a failed unpack leaves partial files behind,
     // and a name that already exists may be a link to somewhere else.
     const QString folder = QDir(workFolder).absoluteFilePath(u"unpacked"_s);
     if (!QDir().mkdir(folder))
-        return Outcome<QString>::failure(fileProblem(u"There is no room to unpack the download."_s));
+        return Outcome<QString>::failure(fileProblem(tr("There is no room to unpack the download.")));
 
     if (const auto error = ArchiveUnpacker(m_env.tools.unzip).unpack(archive, folder))
         return Outcome<QString>::failure(*error);

@@ -3,6 +3,7 @@
 #include "engine/Environment.h"
 #include "engine/Outcome.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -38,4 +39,6 @@ public:
 
 private:
     Environment m_env;
+
+    Q_DECLARE_TR_FUNCTIONS(AppArchiveInstaller)
 };

@@ -29,8 +29,8 @@ QString besideName(const QString &folder, const QString &name, const QString &ro
 Outcome<QString> failure(const QString &name, const QString &folder, const std::error_code &error)
 {
     return Outcome<QString>::failure({ EngineError::Domain::System, error.value(),
-        u"Could not put "_s + name + u" into "_s + folder + u": "_s + QString::fromStdString(error.message())
-            + u"."_s });
+        //: %1 is an app's file name, %2 a folder, %3 the system's reason
+        BundlePlacer::tr("Could not put %1 into %2: %3.").arg(name, folder, QString::fromStdString(error.message())) });
 }
 
 } // namespace
@@ -68,7 +68,8 @@ Outcome<QString> BundlePlacer::place(const QString &bundle, const QString &folde
         if (!Trash::moveToTrash(destination, &why, &trashed)) {
             fs::remove_all(staging, ignored);
             return Outcome<QString>::failure({ EngineError::Domain::System, EngineError::Failed,
-                u"Could not put "_s + name + u" into "_s + folder + u". "_s + why });
+                //: %1 is an app's file name, %2 a folder, %3 a sentence saying why
+                tr("Could not put %1 into %2. %3").arg(name, folder, why) });
         }
     }
     fs::rename(staging, target, error);

@@ -3,6 +3,7 @@
 #include "engine/Environment.h"
 #include "engine/Outcome.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Puts an application bundle into an Applications folder. An older copy is replaced only once the
@@ -18,4 +19,6 @@ public:
     // Copies bundle into folder under its own folder name (or under name, when given: an update
     // keeps the installed copy's) and returns the placed path.
     static Outcome<QString> place(const QString &bundle, const QString &folder, const QString &name = {});
+
+    Q_DECLARE_TR_FUNCTIONS(BundlePlacer)
 };

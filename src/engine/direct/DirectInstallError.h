@@ -2,11 +2,15 @@
 
 #include "engine/EngineError.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Why a direct download could not be installed, in the words the card shows.
 struct DirectInstallError
 {
+    Q_DECLARE_TR_FUNCTIONS(DirectInstallError)
+
+public:
     enum class Kind { AssetNotFound, Ditto, NoAppInArchive, ChecksumMismatch, OtherApp, LinksOutside };
     Kind kind = Kind::NoAppInArchive;
     QString assetName; // AssetNotFound: the name looked for
@@ -23,19 +27,19 @@ struct DirectInstallError
     {
         switch (kind) {
         case Kind::AssetNotFound:
-            return QStringLiteral("Could not find a download named ") + assetName
-                + QStringLiteral(" in the latest release.");
+            //: %1 is the name of a file of the release
+            return tr("Could not find a download named %1 in the latest release.").arg(assetName);
         case Kind::Ditto:
-            return QStringLiteral("Could not unpack the download (code ") + QString::number(status)
-                + QStringLiteral(").");
+            //: %1 is the unpacking tool's exit code
+            return tr("Could not unpack the download (code %1).").arg(status);
         case Kind::NoAppInArchive:
-            return QStringLiteral("The download did not contain an app.");
+            return tr("The download did not contain an app.");
         case Kind::ChecksumMismatch:
-            return QStringLiteral("The download did not match its published checksum.");
+            return tr("The download did not match its published checksum.");
         case Kind::OtherApp:
-            return QStringLiteral("The app in the download is not the one expected, so it was not installed.");
+            return tr("The app in the download is not the one expected, so it was not installed.");
         case Kind::LinksOutside:
-            return QStringLiteral("The app in the download points to files outside itself, so it was not installed.");
+            return tr("The app in the download points to files outside itself, so it was not installed.");
         }
         return {};
     }

@@ -11,16 +11,20 @@ namespace {
 
 EngineError unreadable(const QString &why)
 {
-    return { EngineError::Domain::Decoding, 4864, u"The release information from GitHub could not be read: "_s + why };
+    //: %1 says what is wrong with it
+    return { EngineError::Domain::Decoding, 4864,
+        GitHubRelease::tr("The release information from GitHub could not be read: %1").arg(why) };
 }
 
 EngineError missing(const QString &key)
 {
-    return unreadable(u"“"_s + key + u"” is missing."_s);
+    //: %1 is the name of a field in GitHub's answer
+    return unreadable(GitHubRelease::tr("“%1” is missing.").arg(key));
 }
 EngineError wrongType(const QString &key)
 {
-    return unreadable(u"“"_s + key + u"” has the wrong type."_s);
+    //: %1 is the name of a field in GitHub's answer
+    return unreadable(GitHubRelease::tr("“%1” has the wrong type.").arg(key));
 }
 
 // A required text value: present and a string (an explicit null counts as missing).
@@ -58,9 +62,9 @@ Outcome<GitHubRelease> GitHubRelease::decode(const QByteArray &json)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return Outcome<GitHubRelease>::failure(unreadable(u"it is not valid JSON."_s));
+        return Outcome<GitHubRelease>::failure(unreadable(tr("it is not valid JSON.")));
     if (!document.isObject())
-        return Outcome<GitHubRelease>::failure(unreadable(u"it is not a release."_s));
+        return Outcome<GitHubRelease>::failure(unreadable(tr("it is not a release.")));
 
     const QJsonValue assets = document.object().value(u"assets"_s);
     if (assets.isUndefined() || assets.isNull())

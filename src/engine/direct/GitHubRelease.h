@@ -3,6 +3,7 @@
 #include "engine/Outcome.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonValue>
 #include <QList>
 #include <QString>
@@ -34,4 +35,6 @@ struct GitHubRelease
     // Fails, with the reason as a sentence, when the body is not JSON, "assets" or an asset's
     // "name" / "browser_download_url" is missing, or a value has the wrong type.
     static Outcome<GitHubRelease> decode(const QByteArray &json);
+
+    Q_DECLARE_TR_FUNCTIONS(GitHubRelease)
 };

@@ -37,7 +37,7 @@ QString transportProblem(const QNetworkReply &reply)
 {
     // Qt reports its own inactivity time-out as a cancellation.
     if (reply.error() == QNetworkReply::OperationCanceledError)
-        return u"the server stopped answering"_s;
+        return GitHubReleaseClient::tr("the server stopped answering");
     return reply.errorString();
 }
 
@@ -136,8 +136,9 @@ QCoro::Task<Outcome<GitHubRelease>> GitHubReleaseClient::latestRelease(QString r
         base.chop(1);
     url.setPath(base + u"/repos/"_s + repo + u"/releases/latest"_s);
     if (!isRepositoryName(repo) || !isDownloadAddress(url))
-        co_return Outcome<GitHubRelease>::failure(
-            { EngineError::Domain::Direct, -10, u"There is no valid address for the releases of "_s + repo + u"."_s });
+        co_return Outcome<GitHubRelease>::failure({ EngineError::Domain::Direct, -10,
+            //: %1 is a GitHub repository, such as owner/name
+            tr("There is no valid address for the releases of %1.").arg(repo) });
 
     QNetworkRequest request(url);
     request.setRawHeader("Accept", "application/vnd.github+json");
@@ -148,8 +149,9 @@ QCoro::Task<Outcome<GitHubRelease>> GitHubReleaseClient::latestRelease(QString r
 
     if (isTransportFailure(reply->error()))
         co_return Outcome<GitHubRelease>::failure({ EngineError::Domain::Network, int(reply->error()),
-            u"Could not get the latest release from "_s + url.host() + u" ("_s + transportProblem(*reply)
-                + u"). You can try again."_s });
+            //: %1 is a host, such as api.github.com; %2 why, in lower case
+            tr("Could not get the latest release from %1 (%2). You can try again.")
+                .arg(url.host(), transportProblem(*reply)) });
     co_return GitHubRelease::decode(reply->readAll());
 }
 
@@ -182,7 +184,7 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
     QTemporaryFile file(QDir(m_tempDir).absoluteFilePath(u"orvando-download-XXXXXX"_s));
     if (m_tempDir.isEmpty() || !file.open())
         co_return Outcome<QString>::failure(
-            { EngineError::Domain::Direct, -11, u"There is no private temporary folder to download into."_s });
+            { EngineError::Domain::Direct, -11, tr("There is no private temporary folder to download into.") });
 
     QCryptographicHash sha256(QCryptographicHash::Sha256);
     const qint64 limit = announcedSize >= 0 ? announcedSize : m_unannouncedLimit;
@@ -269,14 +271,18 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
         co_await finished(reply.get());
         drain();
 
-        if (tooLarge)
-            co_return Outcome<QString>::failure({ EngineError::Domain::Network, -13,
-                u"The download from "_s + url.host()
-                    + (announcedSize >= 0 ? u" was larger than announced."_s
-                                          : u" was too large, so it was stopped."_s) });
+        if (tooLarge) {
+            //: %1 is a host, such as github.com
+            QString sentence = tr("The download from %1 was larger than announced.").arg(url.host());
+            if (announcedSize < 0)
+                //: %1 is a host, such as github.com
+                sentence = tr("The download from %1 was too large, so it was stopped.").arg(url.host());
+            co_return Outcome<QString>::failure({ EngineError::Domain::Network, -13, sentence });
+        }
         if (writeFailed || !file.flush())
-            co_return Outcome<QString>::failure(
-                { EngineError::Domain::Direct, -12, u"The download could not be saved: "_s + file.errorString() });
+            co_return Outcome<QString>::failure({ EngineError::Domain::Direct, -12,
+                //: %1 is the system's reason
+                tr("The download could not be saved: %1").arg(file.errorString()) });
         // A dropped connection is tried again a few times, from where it stopped when the server
         // gave a validator; a stop asked for or a silent server is not.
         // Qt may take a close before the announced end for the end: the size says otherwise.
@@ -295,17 +301,20 @@ QCoro::Task<Outcome<QString>> GitHubReleaseClient::download(QUrl url, QString di
         if (isTransportFailure(reply->error()) || badRange || cutShort) {
             QString why = transportProblem(*reply);
             if (badRange)
-                why = u"the server sent the wrong part of the file"_s;
+                why = tr("the server sent the wrong part of the file");
             else if (cutShort)
-                why = u"the connection closed early"_s;
+                why = tr("the connection closed early");
             co_return Outcome<QString>::failure({ EngineError::Domain::Network, int(reply->error()),
-                u"The download from "_s + url.host() + u" did not finish ("_s + why + u"). You can try again."_s });
+                //: %1 is a host, such as github.com; %2 why, in lower case
+                tr("The download from %1 did not finish (%2). You can try again.").arg(url.host(), why) });
         }
         // A server that answers with an error page has not sent the asset, whatever the body holds.
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (status >= 400)
             co_return Outcome<QString>::failure({ EngineError::Domain::Network, status,
-                u"The download from "_s + url.host() + u" failed (HTTP %1). You can try again."_s.arg(status) });
+                //: %1 is a host, such as github.com; %2 the HTTP status code
+                tr("The download from %1 failed (HTTP %2). You can try again.")
+                    .arg(url.host(), QString::number(status)) });
         break;
     }
     if (!digest.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "engine/direct/GitHubRelease.h"
 
+#include <QCoreApplication>
 #include <QCoroTask>
 #include <QList>
 #include <QPointer>
@@ -83,4 +84,6 @@ private:
     int m_retryDelayMs = 1000;
     bool m_aborted = false;
     ProgressHandler m_onProgress;
+
+    Q_DECLARE_TR_FUNCTIONS(GitHubReleaseClient)
 };

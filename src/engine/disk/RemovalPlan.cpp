@@ -86,8 +86,10 @@ RemovalPlan RemovalPlan::find(const Source &source)
 
     const bool safeID = ZapPaths::isSafeBundleID(source.bundleID);
     if (!source.bundleID.isEmpty() && !safeID) {
-        plan.refused.append(source.bundleID + u": "_s
-            + QCoreApplication::translate("RemovalPlan", "not a bundle identifier, so nothing is looked up by it"));
+        //: %1 is what the app gave as its bundle identifier
+        plan.refused.append(
+            QCoreApplication::translate("RemovalPlan", "%1: not a bundle identifier, so nothing is looked up by it")
+                .arg(source.bundleID));
     }
 
     const QString ownID = safeID ? source.bundleID : QString();
@@ -106,7 +108,8 @@ RemovalPlan RemovalPlan::find(const Source &source)
                 add(plan, path, home);
             else
                 plan.refused.append(
-                    path + u": "_s + QCoreApplication::translate("ZapPaths", "it leads outside its folder"));
+                    QCoreApplication::translate("ZapPaths", "%1: %2")
+                        .arg(path, QCoreApplication::translate("ZapPaths", "it leads outside its folder")));
         }
     }
 

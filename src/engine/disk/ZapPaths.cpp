@@ -54,7 +54,8 @@ QString siblingOwning(const QString &name, const QString &own, const QStringList
 
 QString refusal(const QString &path, const QString &why)
 {
-    return path + u": "_s + why;
+    //: %1 is a path, %2 why it is left alone
+    return QCoreApplication::translate("ZapPaths", "%1: %2").arg(path, why);
 }
 
 } // namespace

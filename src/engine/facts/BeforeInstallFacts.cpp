@@ -31,19 +31,25 @@ BeforeInstallFacts BeforeInstallFacts::of(
 QList<BeforeInstallFacts::Row> BeforeInstallFacts::rows() const
 {
     return {
-        { u"Version"_s, version.isEmpty() ? notKnown() : version + u" (from "_s + source + u')' },
-        { u"Download from"_s, host.isEmpty() ? notKnown() : host },
-        { u"Checksum"_s, checksumNote.isEmpty() ? notKnown() : checksumNote },
-        { u"Size"_s, size >= 0 ? CaskFactsText::size(size) : QString() },
+        //: A row's title in "Before you install"
+        { tr("Version"),
+            //: %1 is a version, %2 where it comes from: Homebrew or GitHub
+            version.isEmpty() ? notKnown() : tr("%1 (from %2)").arg(version, source) },
+        //: A row's title in "Before you install": the host the app is downloaded from
+        { tr("Download from"), host.isEmpty() ? notKnown() : host },
+        //: A row's title in "Before you install"
+        { tr("Checksum"), checksumNote.isEmpty() ? notKnown() : checksumNote },
+        //: A row's title in "Before you install": the download's size
+        { tr("Size"), size >= 0 ? CaskFactsText::size(size) : QString() },
     };
 }
 
 QString BeforeInstallFacts::heading()
 {
-    return u"Before you install"_s;
+    return tr("Before you install");
 }
 
 QString BeforeInstallFacts::notKnown()
 {
-    return u"Not known yet"_s;
+    return tr("Not known yet");
 }

@@ -4,6 +4,7 @@
 #include "engine/facts/CaskFacts.h"
 #include "engine/facts/ReleaseFacts.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -39,4 +40,6 @@ struct BeforeInstallFacts
 
     static QString heading(); // "Before you install"
     static QString notKnown(); // "Not known yet"
+
+    Q_DECLARE_TR_FUNCTIONS(BeforeInstallFacts)
 };

@@ -3,6 +3,7 @@
 #include "engine/facts/CaskFacts.h"
 #include "engine/facts/ReleaseFacts.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
@@ -29,6 +30,7 @@ QString checksum(const ReleaseFacts &facts);
 
 // A download's size: "12.3 MB".
 QString size(qint64 bytes);
-inline constexpr auto updatesItself = "Updates itself";
+// Shown with QCoreApplication::translate("CaskFactsText", updatesItself).
+inline constexpr auto updatesItself = QT_TRANSLATE_NOOP("CaskFactsText", "Updates itself");
 
 } // namespace CaskFactsText

@@ -1,18 +1,9 @@
 #include "engine/facts/PermissionGuidance.h"
 
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
-namespace {
-
-// "Shottr needs Screen Recording permission to capture your screen".
-QString need(PermissionGuidance::Permission permission, const QString &appName)
-{
-    const QString purpose
-        = permission == PermissionGuidance::Permission::Accessibility ? u"work"_s : u"capture your screen"_s;
-    return appName + u" needs "_s + PermissionGuidance::pane(permission) + u" permission to "_s + purpose;
-}
-
-} // namespace
+// Each sentence is written out whole for each pane, so that a translation can use the pane's name
+// exactly as System Settings shows it in that language.
 
 QList<PermissionGuidance::Permission> PermissionGuidance::needed(const CatalogApp &app)
 {
@@ -28,40 +19,87 @@ QString PermissionGuidance::pane(Permission permission)
 {
     switch (permission) {
     case Permission::Accessibility:
-        return u"Accessibility"_s;
+        //: The pane's name in System Settings › Privacy & Security, exactly as macOS shows it
+        return QCoreApplication::translate("PermissionGuidance", "Accessibility");
     case Permission::ScreenRecording:
-        return u"Screen Recording"_s;
+        //: The pane's name in System Settings › Privacy & Security, exactly as macOS shows it
+        return QCoreApplication::translate("PermissionGuidance", "Screen Recording");
     }
     return {};
 }
 
 QString PermissionGuidance::required(Permission permission, const QString &appName)
 {
-    return u"Permission required: "_s + need(permission, appName) + u". It will ask on first launch — turn it on in "_s
-        + where(permission, appName);
+    switch (permission) {
+    case Permission::Accessibility:
+        //: %1 is the app's name; the pane's names exactly as System Settings shows them
+        return QCoreApplication::translate("PermissionGuidance",
+            "Permission required: %1 needs Accessibility permission to work. It will ask on first launch — turn it "
+            "on in System Settings › Privacy & Security › Accessibility, then switch on %1.")
+            .arg(appName);
+    case Permission::ScreenRecording:
+        //: %1 is the app's name; the pane's names exactly as System Settings shows them
+        return QCoreApplication::translate("PermissionGuidance",
+            "Permission required: %1 needs Screen Recording permission to capture your screen. It will ask on first "
+            "launch — turn it on in System Settings › Privacy & Security › Screen Recording, then switch on %1.")
+            .arg(appName);
+    }
+    return {};
 }
 
 QString PermissionGuidance::prompt(Permission permission, const QString &appName)
 {
     // The card's Accessibility line says when the app asks; its Screen Recording line is kept short.
-    return need(permission, appName)
-        + (permission == Permission::Accessibility ? u". On first launch it will ask — turn it on:"_s
-                                                   : u". Turn it on:"_s);
+    switch (permission) {
+    case Permission::Accessibility:
+        //: %1 is the app's name; the steps to turn it on follow on the next line
+        return QCoreApplication::translate("PermissionGuidance",
+            "%1 needs Accessibility permission to work. On first launch it will ask — turn it on:")
+            .arg(appName);
+    case Permission::ScreenRecording:
+        //: %1 is the app's name; the steps to turn it on follow on the next line
+        return QCoreApplication::translate(
+            "PermissionGuidance", "%1 needs Screen Recording permission to capture your screen. Turn it on:")
+            .arg(appName);
+    }
+    return {};
 }
 
 QString PermissionGuidance::where(Permission permission, const QString &appName)
 {
-    return u"System Settings › Privacy & Security › "_s + pane(permission) + u", then switch on "_s + appName + u'.';
+    switch (permission) {
+    case Permission::Accessibility:
+        //: %1 is the app's name; the pane's names exactly as System Settings shows them
+        return QCoreApplication::translate(
+            "PermissionGuidance", "System Settings › Privacy & Security › Accessibility, then switch on %1.")
+            .arg(appName);
+    case Permission::ScreenRecording:
+        //: %1 is the app's name; the pane's names exactly as System Settings shows them
+        return QCoreApplication::translate(
+            "PermissionGuidance", "System Settings › Privacy & Security › Screen Recording, then switch on %1.")
+            .arg(appName);
+    }
+    return {};
 }
 
 QString PermissionGuidance::openPane(Permission permission)
 {
-    return u"Open System Settings › "_s + pane(permission);
+    switch (permission) {
+    case Permission::Accessibility:
+        //: A button that opens the pane; the names exactly as System Settings shows them
+        return QCoreApplication::translate("PermissionGuidance", "Open System Settings › Accessibility");
+    case Permission::ScreenRecording:
+        //: A button that opens the pane; the names exactly as System Settings shows them
+        return QCoreApplication::translate("PermissionGuidance", "Open System Settings › Screen Recording");
+    }
+    return {};
 }
 
 QString PermissionGuidance::accessibilityLeftover(const QString &appName)
 {
-    return u"Removed "_s + appName
-        + u". We could not clear its Accessibility permission automatically. You can remove the leftover entry in "
-          u"System Settings > Privacy & Security > Accessibility."_s;
+    //: %1 is the app's name; the pane's names exactly as System Settings shows them
+    return QCoreApplication::translate("PermissionGuidance",
+        "Removed %1. We could not clear its Accessibility permission automatically. You can remove the leftover "
+        "entry in System Settings > Privacy & Security > Accessibility.")
+        .arg(appName);
 }

@@ -3,6 +3,8 @@
 #include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 std::optional<QString> UpdateHolds::skippedVersion(const QString &appID)
@@ -43,8 +45,9 @@ bool UpdateHolds::isHoldKey(const QString &key)
 std::optional<QString> UpdateHolds::reason(const AppUpdate &update, const QString &appName)
 {
     if (isHeld(update.appID))
-        return u"You asked not to check "_s + appName + u" for updates."_s;
+        return QCoreApplication::translate("UpdateHolds", "You asked not to check %1 for updates.").arg(appName);
     if (skippedVersion(update.appID) == update.availableVersion)
-        return u"You skipped "_s + appName + u' ' + update.availableVersion + u'.';
+        //: %1 is the app's name, %2 the version skipped
+        return QCoreApplication::translate("UpdateHolds", "You skipped %1 %2.").arg(appName, update.availableVersion);
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "engine/homebrew/BrewNotes.h"
 
+#include <QCoreApplication>
 #include <QStringMatcher>
 
 #include <array>
@@ -15,15 +16,14 @@ QString BrewNotes::install(const QString &line, const CatalogApp &app)
     struct Rule
     {
         QStringMatcher word;
-        QString before;
-        QString after;
+        const char *note; // %1 is the app's name
     };
     static const Rule rules[] = {
-        { QStringMatcher(u"downloading"_s, Qt::CaseInsensitive), u"Downloading "_s, u"."_s },
-        { QStringMatcher(u"installing"_s, Qt::CaseInsensitive), u"Installing "_s, u"."_s },
-        { QStringMatcher(u"pouring"_s, Qt::CaseInsensitive), u"Installing "_s, u"."_s },
-        { QStringMatcher(u"linking"_s, Qt::CaseInsensitive), u"Putting "_s, u" in place."_s },
-        { QStringMatcher(u"moving"_s, Qt::CaseInsensitive), u"Putting "_s, u" in place."_s },
+        { QStringMatcher(u"downloading"_s, Qt::CaseInsensitive), QT_TRANSLATE_NOOP("BrewNotes", "Downloading %1.") },
+        { QStringMatcher(u"installing"_s, Qt::CaseInsensitive), QT_TRANSLATE_NOOP("BrewNotes", "Installing %1.") },
+        { QStringMatcher(u"pouring"_s, Qt::CaseInsensitive), QT_TRANSLATE_NOOP("BrewNotes", "Installing %1.") },
+        { QStringMatcher(u"linking"_s, Qt::CaseInsensitive), QT_TRANSLATE_NOOP("BrewNotes", "Putting %1 in place.") },
+        { QStringMatcher(u"moving"_s, Qt::CaseInsensitive), QT_TRANSLATE_NOOP("BrewNotes", "Putting %1 in place.") },
     };
     static const QStringMatcher caveats(u"caveats"_s, Qt::CaseInsensitive);
     constexpr size_t ruleCount = std::size(rules);
@@ -41,20 +41,19 @@ QString BrewNotes::install(const QString &line, const CatalogApp &app)
     while (rule < ruleCount && rules[rule].word.indexIn(line) < 0)
         ++rule;
     if (rule == ruleCount && caveats.indexIn(line) >= 0)
-        return u"Almost done."_s;
+        return QCoreApplication::translate("BrewNotes", "Almost done.");
     QString &note = last.notes[rule];
     if (note.isNull())
-        note = rule < ruleCount ? rules[rule].before + app.name + rules[rule].after
-                                : u"Working on "_s + app.name + u"."_s;
+        note = rule < ruleCount ? QCoreApplication::translate("BrewNotes", rules[rule].note).arg(app.name)
+                                : QCoreApplication::translate("BrewNotes", "Working on %1.").arg(app.name);
     return note;
 }
 
 QString BrewNotes::uninstall(const QString &line, const CatalogApp &app)
 {
     const QString lower = line.toLower();
-    if (lower.contains(u"uninstalling"_s) || lower.contains(u"removing"_s))
-        return u"Removing "_s + app.name + u"."_s;
-    if (lower.contains(u"purging"_s) || lower.contains(u"cache"_s))
-        return u"Cleaning up."_s;
-    return u"Removing "_s + app.name + u"."_s;
+    const bool removing = lower.contains(u"uninstalling"_s) || lower.contains(u"removing"_s);
+    if (!removing && (lower.contains(u"purging"_s) || lower.contains(u"cache"_s)))
+        return QCoreApplication::translate("BrewNotes", "Cleaning up.");
+    return QCoreApplication::translate("BrewNotes", "Removing %1.").arg(app.name);
 }

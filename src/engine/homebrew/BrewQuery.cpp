@@ -5,6 +5,7 @@
 #include "engine/ProcessGroup.h"
 #include "engine/homebrew/BrewRunner.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QTimer>
 
@@ -17,8 +18,9 @@ QCoro::Task<Outcome<QByteArray>> BrewQuery::run(
 {
     const QString command = u"brew "_s + args.value(0);
     if (coordinator && coordinator->isStopping())
-        co_return Outcome<QByteArray>::failure(
-            { EngineError::Domain::Brew, EngineError::Stopped, command + u" was not run: Orvando is quitting."_s });
+        co_return Outcome<QByteArray>::failure({ EngineError::Domain::Brew, EngineError::Stopped,
+            //: %1 is a command, such as brew info
+            QCoreApplication::translate("BrewQuery", "%1 was not run: Orvando is quitting.").arg(command) });
     QProcess process;
     process.setProcessEnvironment(BrewRunner::environment(brew));
     process.setStandardInputFile(QProcess::nullDevice());
@@ -37,15 +39,29 @@ QCoro::Task<Outcome<QByteArray>> BrewQuery::run(
 
     if (status == -1)
         co_return Outcome<QByteArray>::failure({ EngineError::Domain::Brew, EngineError::NotStarted,
-            command + u" could not be started: "_s + process.errorString() + u'.' });
-    if (stopped)
-        co_return Outcome<QByteArray>::failure({ EngineError::Domain::Brew, EngineError::Stopped,
-            command + u" did not answer within %1 seconds."_s.arg(timeoutMs / 1000) });
+            //: %1 is a command, such as brew info; %2 the system's reason
+            QCoreApplication::translate("BrewQuery", "%1 could not be started: %2.")
+                .arg(command, process.errorString()) });
+    if (stopped) {
+        const int seconds = timeoutMs / 1000;
+        //: %1 is a command, such as brew info
+        const QString sentence
+            = QCoreApplication::translate("BrewQuery", "%1 did not answer within %n seconds.", nullptr, seconds);
+        co_return Outcome<QByteArray>::failure(
+            { EngineError::Domain::Brew, EngineError::Stopped, sentence.arg(command) });
+    }
     if (status != 0) {
         // brew's own first line says why ("Error: Cask 'x' is unavailable…").
         const QString why = QString::fromUtf8(process.readAllStandardError()).trimmed().section(u'\n', 0, 0);
-        co_return Outcome<QByteArray>::failure({ EngineError::Domain::Brew, status,
-            command + u" failed (code %1)"_s.arg(status) + (why.isEmpty() ? u"."_s : u": "_s + why) });
+        const QString code = QString::number(status);
+        QString sentence;
+        if (why.isEmpty())
+            //: %1 is a command, such as brew info; %2 its exit code
+            sentence = QCoreApplication::translate("BrewQuery", "%1 failed (code %2).").arg(command, code);
+        else
+            //: %1 is a command, such as brew info; %2 its exit code; %3 brew's own message
+            sentence = QCoreApplication::translate("BrewQuery", "%1 failed (code %2): %3").arg(command, code, why);
+        co_return Outcome<QByteArray>::failure({ EngineError::Domain::Brew, status, sentence });
     }
     co_return Outcome<QByteArray>::success(process.readAllStandardOutput());
 }

@@ -2,11 +2,16 @@
 
 #include "engine/EngineError.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 // The outcome of one brew command: success, or the error the caller shows.
 struct BrewResult
 {
+    Q_DECLARE_TR_FUNCTIONS(BrewResult)
+
+public:
     std::optional<EngineError> error; // absent on success
 
     bool succeeded() const { return !error.has_value(); }
@@ -15,7 +20,7 @@ struct BrewResult
     // What a brew command gets when there is no brew to run it.
     static BrewResult noHomebrew()
     {
-        return failure(EngineError::install(EngineError::Failed, QStringLiteral("No Homebrew found on this Mac.")));
+        return failure(EngineError::install(EngineError::Failed, tr("No Homebrew found on this Mac.")));
     }
 
     friend bool operator==(const BrewResult &, const BrewResult &) = default;

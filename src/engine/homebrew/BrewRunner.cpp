@@ -6,6 +6,7 @@
 #include "engine/homebrew/LineSplitter.h"
 #include "platform/UserDefaults.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -21,7 +22,10 @@ bool isExecutableFile(const QString &path)
     return info.isFile() && info.isExecutable();
 }
 
-const QString notFinished = u"Install did not finish. You can try again."_s;
+QString notFinished()
+{
+    return QCoreApplication::translate("BrewRunner", "Install did not finish. You can try again.");
+}
 
 } // namespace
 
@@ -63,7 +67,8 @@ QCoro::Task<BrewResult> BrewRunner::run(QString brewBinary, QStringList args, QP
     OperationCoordinator *coordinator, QString appID, LinesHandler onLines)
 {
     if (!appID.isEmpty() && coordinator->isCancelled(appID))
-        co_return BrewResult::failure(EngineError::install(EngineError::Stopped, u"Cancelled."_s));
+        co_return BrewResult::failure(
+            EngineError::install(EngineError::Stopped, QCoreApplication::translate("BrewRunner", "Cancelled.")));
 
     QProcess process;
     process.setProgram(brewBinary);
@@ -90,6 +95,6 @@ QCoro::Task<BrewResult> BrewRunner::run(QString brewBinary, QStringList args, QP
     onLines(splitter.finish());
 
     if (status != 0)
-        co_return BrewResult::failure(EngineError::install(status, notFinished));
+        co_return BrewResult::failure(EngineError::install(status, notFinished()));
     co_return BrewResult::success();
 }

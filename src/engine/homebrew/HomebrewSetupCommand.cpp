@@ -2,6 +2,8 @@
 
 #include "engine/homebrew/ShellQuote.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 QUrl HomebrewSetupCommand::installScriptUrl(const QUrl &host)
@@ -107,14 +109,17 @@ QString HomebrewSetupCommand::failedCheckSentence(const QString &check)
 {
     const QString name = check.trimmed();
     if (name == u"copy"_s)
-        return u"The Homebrew installer could not be copied to a safe place."_s;
+        return QCoreApplication::translate(
+            "HomebrewSetupCommand", "The Homebrew installer could not be copied to a safe place.");
     if (name == u"checksum"_s)
-        return u"The Homebrew installer's checksum could not be verified."_s;
+        return QCoreApplication::translate(
+            "HomebrewSetupCommand", "The Homebrew installer's checksum could not be verified.");
     if (name == u"signature"_s)
-        return u"The Homebrew installer's signature could not be verified."_s;
+        return QCoreApplication::translate(
+            "HomebrewSetupCommand", "The Homebrew installer's signature could not be verified.");
     if (name == u"notarization"_s)
-        return u"The Homebrew installer is not notarized by Apple."_s;
+        return QCoreApplication::translate("HomebrewSetupCommand", "The Homebrew installer is not notarized by Apple.");
     if (name == u"signer"_s)
-        return u"The Homebrew installer is not signed by Homebrew."_s;
+        return QCoreApplication::translate("HomebrewSetupCommand", "The Homebrew installer is not signed by Homebrew.");
     return {};
 }

@@ -1,5 +1,6 @@
 #include "engine/homebrew/OutdatedCasks.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,7 +12,8 @@ namespace {
 Outcome<QList<OutdatedCask>> unreadable(const QString &why)
 {
     return Outcome<QList<OutdatedCask>>::failure({ EngineError::Domain::Updates, EngineError::Failed,
-        u"Homebrew’s list of updates could not be read: "_s + why });
+        //: %1 says what is wrong with it
+        QCoreApplication::translate("OutdatedCasks", "Homebrew’s list of updates could not be read: %1").arg(why) });
 }
 
 } // namespace
@@ -21,12 +23,12 @@ Outcome<QList<OutdatedCask>> OutdatedCasks::decode(const QByteArray &json, const
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return unreadable(u"it is not valid JSON."_s);
+        return unreadable(QCoreApplication::translate("OutdatedCasks", "it is not valid JSON."));
     if (!document.isObject())
-        return unreadable(u"it is not a list of casks."_s);
+        return unreadable(QCoreApplication::translate("OutdatedCasks", "it is not a list of casks."));
     const QJsonValue casks = document.object().value(u"casks"_s);
     if (!casks.isArray())
-        return unreadable(u"“casks” is missing."_s);
+        return unreadable(QCoreApplication::translate("OutdatedCasks", "“casks” is missing."));
 
     QList<OutdatedCask> result;
     for (const QJsonValue &entry : casks.toArray()) {
