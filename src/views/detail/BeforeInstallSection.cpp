@@ -10,6 +10,7 @@
 #include "views/style/Brand.h"
 #include "views/style/Typography.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -36,7 +37,7 @@ BeforeInstallSection::BeforeInstallSection(const CatalogApp &app, InstallEngine 
         row(fact.title);
     row(GatekeeperVerdict::title());
     m_updatesItself
-        = Typography::label(QString::fromLatin1(CaskFactsText::updatesItself), 13, QFont::Normal, Brand::warmBlack);
+        = Typography::label(QCoreApplication::translate("CaskFactsText", CaskFactsText::updatesItself), 13, QFont::Normal, Brand::warmBlack);
     m_updatesItself->setObjectName(u"updatesItself"_s);
     stack->addWidget(m_updatesItself);
 

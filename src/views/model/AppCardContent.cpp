@@ -9,6 +9,7 @@
 #include "engine/facts/UpdateChecker.h"
 #include "views/style/Brand.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 
 using namespace Qt::StringLiterals;
@@ -122,7 +123,7 @@ AppCardContent AppCardContent::make(const CatalogApp &app, const std::optional<I
         uninstall.toolTip = tr("Remove %1 and its leftover files from this Mac.").arg(app.name);
         content.buttons.append(uninstall);
         if (status.updatesItself())
-            content.note = QString::fromLatin1(CaskFactsText::updatesItself);
+            content.note = QCoreApplication::translate("CaskFactsText", CaskFactsText::updatesItself);
         break;
     }
     case Kind::UpdateAvailable: {
