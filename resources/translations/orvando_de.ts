@@ -154,6 +154,17 @@
     </message>
 </context>
 <context>
+    <name>AppArchiveInstaller</name>
+    <message>
+        <source>The download could not be prepared for unpacking.</source>
+        <translation>Der Download konnte nicht zum Entpacken vorbereitet werden.</translation>
+    </message>
+    <message>
+        <source>There is no room to unpack the download.</source>
+        <translation>Es ist nicht genug Platz, um den Download zu entpacken.</translation>
+    </message>
+</context>
+<context>
     <name>AppCard</name>
     <message>
         <source>See %1 screenshots and details.</source>
@@ -392,6 +403,54 @@
     </message>
 </context>
 <context>
+    <name>AppStatus</name>
+    <message>
+        <source>not installed</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>nicht installiert</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>installiert</translation>
+    </message>
+    <message>
+        <source>update available</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <source>unavailable</source>
+        <extracomment>An app&apos;s state in a list column: Homebrew no longer offers it</extracomment>
+        <translation>nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>installing</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>wird installiert</translation>
+    </message>
+    <message>
+        <source>removing</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>wird entfernt</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>An app&apos;s state in a list column: its last operation failed</extracomment>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>needs Homebrew</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>benötigt Homebrew</translation>
+    </message>
+    <message>
+        <source>Update to %1</source>
+        <extracomment>A button; %1 is the newer version, e.g. 2.1.0</extracomment>
+        <translation>Auf %1 aktualisieren</translation>
+    </message>
+</context>
+<context>
     <name>AskpassDialog</name>
     <message>
         <source>OK</source>
@@ -454,10 +513,344 @@
     </message>
 </context>
 <context>
+    <name>BatchInstaller</name>
+    <message numerus="yes">
+        <source>%n installed</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were installed</extracomment>
+        <translation>
+            <numerusform>%n installiert</numerusform>
+            <numerusform>%n installiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updated</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were updated</extracomment>
+        <translation>
+            <numerusform>%n aktualisiert</numerusform>
+            <numerusform>%n aktualisiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were removed</extracomment>
+        <translation>
+            <numerusform>%n entfernt</numerusform>
+            <numerusform>%n entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were cancelled</extracomment>
+        <translation>
+            <numerusform>%n abgebrochen</numerusform>
+            <numerusform>%n abgebrochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were skipped</extracomment>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is an app&apos;s name, %2 the sentence saying why it failed</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps failed, then %1 the reasons, one sentence each</extracomment>
+        <translation>
+            <numerusform>%n fehlgeschlagen: %1</numerusform>
+            <numerusform>%n fehlgeschlagen: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a batch&apos;s summary, as in &quot;3 installed, 1 skipped&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s)</source>
+        <extracomment>A batch&apos;s name in the history of operations</extracomment>
+        <translation>
+            <numerusform>%n App</numerusform>
+            <numerusform>%n Apps</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The window closed before this operation finished.</source>
+        <translation>Das Fenster wurde geschlossen, bevor dieser Vorgang abgeschlossen war.</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time).</source>
+        <translation>Homebrew wird eingerichtet (einmalig).</translation>
+    </message>
+    <message>
+        <source>Installing %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>%1 von %2 wird installiert: %3</translation>
+    </message>
+    <message>
+        <source>Updating %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>%1 von %2 wird aktualisiert: %3</translation>
+    </message>
+    <message>
+        <source>Removing %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>%1 von %2 wird entfernt: %3</translation>
+    </message>
+    <message>
+        <source>%1 is already installed.</source>
+        <translation>%1 ist bereits installiert.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed.</source>
+        <translation>%1 ist nicht installiert.</translation>
+    </message>
+</context>
+<context>
+    <name>BeforeInstallFacts</name>
+    <message>
+        <source>Version</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;</extracomment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>%1 (from %2)</source>
+        <extracomment>%1 is a version, %2 where it comes from: Homebrew or GitHub</extracomment>
+        <translation>%1 (von %2)</translation>
+    </message>
+    <message>
+        <source>Download from</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;: the host the app is downloaded from</extracomment>
+        <translation>Download von</translation>
+    </message>
+    <message>
+        <source>Checksum</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;</extracomment>
+        <translation>Prüfsumme</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;: the download&apos;s size</extracomment>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Before you install</source>
+        <translation>Vor der Installation</translation>
+    </message>
+    <message>
+        <source>Not known yet</source>
+        <translation>Noch nicht bekannt</translation>
+    </message>
+</context>
+<context>
     <name>BrewNetwork</name>
     <message>
         <source>A mirror address starts with https:// and names a host, like https://mirror.example.com/homebrew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Spiegelserver-Adresse beginnt mit https:// und nennt einen Host, z. B. https://mirror.example.com/homebrew.</translation>
+    </message>
+</context>
+<context>
+    <name>BrewNotes</name>
+    <message>
+        <source>Downloading %1.</source>
+        <translation>%1 wird geladen.</translation>
+    </message>
+    <message>
+        <source>Installing %1.</source>
+        <translation>%1 wird installiert.</translation>
+    </message>
+    <message>
+        <source>Putting %1 in place.</source>
+        <translation>%1 wird bereitgestellt.</translation>
+    </message>
+    <message>
+        <source>Almost done.</source>
+        <translation>Fast fertig.</translation>
+    </message>
+    <message>
+        <source>Working on %1.</source>
+        <translation>%1 wird bearbeitet.</translation>
+    </message>
+    <message>
+        <source>Cleaning up.</source>
+        <translation>Wird aufgeräumt.</translation>
+    </message>
+    <message>
+        <source>Removing %1.</source>
+        <translation>%1 wird entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>BrewQuery</name>
+    <message>
+        <source>%1 was not run: Orvando is quitting.</source>
+        <extracomment>%1 is a command, such as brew info</extracomment>
+        <translation>%1 wurde nicht ausgeführt: Orvando wird beendet.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2.</source>
+        <extracomment>%1 is a command, such as brew info; %2 the system&apos;s reason</extracomment>
+        <translation>%1 konnte nicht gestartet werden: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not answer within %n seconds.</source>
+        <extracomment>%1 is a command, such as brew info</extracomment>
+        <translation>
+            <numerusform>%1 hat nicht innerhalb von %n Sekunde geantwortet.</numerusform>
+            <numerusform>%1 hat nicht innerhalb von %n Sekunden geantwortet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 failed (code %2).</source>
+        <extracomment>%1 is a command, such as brew info; %2 its exit code</extracomment>
+        <translation>%1 ist fehlgeschlagen (Code %2).</translation>
+    </message>
+    <message>
+        <source>%1 failed (code %2): %3</source>
+        <extracomment>%1 is a command, such as brew info; %2 its exit code; %3 brew&apos;s own message</extracomment>
+        <translation>%1 ist fehlgeschlagen (Code %2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>BrewResult</name>
+    <message>
+        <source>No Homebrew found on this Mac.</source>
+        <translation>Auf diesem Mac wurde kein Homebrew gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>BrewRunner</name>
+    <message>
+        <source>Install did not finish. You can try again.</source>
+        <translation>Die Installation wurde nicht abgeschlossen. Du kannst es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+</context>
+<context>
+    <name>BundlePlacer</name>
+    <message>
+        <source>Could not put %1 into %2: %3.</source>
+        <extracomment>%1 is an app&apos;s file name, %2 a folder, %3 the system&apos;s reason</extracomment>
+        <translation>%1 konnte nicht in %2 abgelegt werden: %3.</translation>
+    </message>
+    <message>
+        <source>Could not put %1 into %2. %3</source>
+        <extracomment>%1 is an app&apos;s file name, %2 a folder, %3 a sentence saying why</extracomment>
+        <translation>%1 konnte nicht in %2 abgelegt werden. %3</translation>
+    </message>
+</context>
+<context>
+    <name>CaskFactsText</name>
+    <message>
+        <source> Homebrew suggests “%1” instead.</source>
+        <extracomment>Follows another sentence, so it starts with a space; %1 is the name of another app or cask</extracomment>
+        <translation> Homebrew empfiehlt stattdessen „%1“.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <extracomment>The date format for when Homebrew stops offering an app, as in 1 September 2026 (Qt&apos;s date pattern letters)</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>its makers have stopped working on it</source>
+        <translation>die Entwickler arbeiten nicht mehr daran</translation>
+    </message>
+    <message>
+        <source>it is now only on the Mac App Store</source>
+        <translation>sie ist jetzt nur noch im Mac App Store erhältlich</translation>
+    </message>
+    <message>
+        <source>its makers no longer offer the download</source>
+        <translation>die Entwickler bieten den Download nicht mehr an</translation>
+    </message>
+    <message>
+        <source>it no longer meets Homebrew’s rules for apps</source>
+        <translation>sie erfüllt die Regeln von Homebrew für Apps nicht mehr</translation>
+    </message>
+    <message>
+        <source>nobody maintains it any more</source>
+        <translation>sie wird nicht mehr gepflegt</translation>
+    </message>
+    <message>
+        <source>it does not pass Apple’s Gatekeeper check</source>
+        <translation>sie besteht die Gatekeeper-Prüfung von Apple nicht</translation>
+    </message>
+    <message>
+        <source>it contains a part Apple’s security checks reject</source>
+        <translation>sie enthält einen Teil, den die Sicherheitsprüfungen von Apple ablehnen</translation>
+    </message>
+    <message>
+        <source>its source code repository has been archived</source>
+        <translation>ihr Quellcode-Repository wurde archiviert</translation>
+    </message>
+    <message>
+        <source>its source code repository has been removed</source>
+        <translation>ihr Quellcode-Repository wurde entfernt</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1, since %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 a date</extracomment>
+        <translation>Homebrew bietet %1 seit dem %2 nicht mehr an.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1: %2, since %3.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;), %3 a date</extracomment>
+        <translation>Homebrew bietet %1 seit dem %3 nicht mehr an: %2.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1.</source>
+        <extracomment>%1 is an app&apos;s name</extracomment>
+        <translation>Homebrew bietet %1 nicht mehr an.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1: %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;)</extracomment>
+        <translation>Homebrew bietet %1 nicht mehr an: %2.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer recommends %1.</source>
+        <extracomment>%1 is an app&apos;s name</extracomment>
+        <translation>Homebrew empfiehlt %1 nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer recommends %1: %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;)</extracomment>
+        <translation>Homebrew empfiehlt %1 nicht mehr: %2.</translation>
+    </message>
+    <message>
+        <source> It will stop offering it on %1.</source>
+        <extracomment>Follows another sentence, so it starts with a space; %1 is a date</extracomment>
+        <translation> Ab dem %1 wird sie nicht mehr angeboten.</translation>
+    </message>
+    <message>
+        <source>Checksum verified by Homebrew</source>
+        <translation>Prüfsumme von Homebrew überprüft</translation>
+    </message>
+    <message>
+        <source>Not verified: this app&apos;s download changes with every release</source>
+        <translation>Nicht überprüft: Der Download dieser App ändert sich mit jeder Version</translation>
+    </message>
+    <message>
+        <source>Verified against GitHub&apos;s published digest</source>
+        <translation>Mit dem von GitHub veröffentlichten Digest überprüft</translation>
+    </message>
+    <message>
+        <source>Not verified: GitHub published no digest for this download</source>
+        <translation>Nicht überprüft: GitHub hat für diesen Download keinen Digest veröffentlicht</translation>
+    </message>
+    <message>
+        <source>Updates itself</source>
+        <translation>Aktualisiert sich selbst</translation>
     </message>
 </context>
 <context>
@@ -570,46 +963,99 @@
     </message>
 </context>
 <context>
-    <name>DownloadProgress</name>
+    <name>DirectInstallError</name>
     <message>
-        <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>Could not find a download named %1 in the latest release.</source>
+        <extracomment>%1 is the name of a file of the release</extracomment>
+        <translation>In der neuesten Version wurde kein Download namens %1 gefunden.</translation>
     </message>
     <message>
+        <source>Could not unpack the download (code %1).</source>
+        <extracomment>%1 is the unpacking tool&apos;s exit code</extracomment>
+        <translation>Der Download konnte nicht entpackt werden (Code %1).</translation>
+    </message>
+    <message>
+        <source>The download did not contain an app.</source>
+        <translation>Der Download enthielt keine App.</translation>
+    </message>
+    <message>
+        <source>The download did not match its published checksum.</source>
+        <translation>Der Download stimmte nicht mit seiner veröffentlichten Prüfsumme überein.</translation>
+    </message>
+    <message>
+        <source>The app in the download is not the one expected, so it was not installed.</source>
+        <translation>Die App im Download ist nicht die erwartete und wurde daher nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The app in the download points to files outside itself, so it was not installed.</source>
+        <translation>Die App im Download verweist auf Dateien außerhalb von ihr und wurde daher nicht installiert.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgress</name>
+    <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Kilobytes, in decimal units as the Finder counts them</extracomment>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>%1 s left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in seconds</extracomment>
+        <translation>noch %1 s</translation>
     </message>
     <message>
         <source>%1 min left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in minutes</extracomment>
+        <translation>noch %1 Min.</translation>
     </message>
     <message>
         <source>about %1 h left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in hours</extracomment>
+        <translation>noch ca. %1 Std.</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <extracomment>How much of a download has come, in percent</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1/s</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A download&apos;s speed; %1 is a size such as 1.2 MB</extracomment>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading · %1</source>
+        <extracomment>%1 is how far the download has come: &quot;21% · 10.0 MB / 46.7 MB · 1.2 MB/s · 30 s left&quot;</extracomment>
+        <translation>Wird geladen · %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <extracomment>Between the figures of a download: &quot;21% · 10.0 MB / 46.7 MB · 1.2 MB/s&quot;</extracomment>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <extracomment>%1 is the size received so far, %2 the whole size</extracomment>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1254,113 @@ Warum es in Orvando gehört:
     </message>
 </context>
 <context>
+    <name>GatekeeperVerdict</name>
+    <message>
+        <source>Not checked on this computer</source>
+        <translation>Auf diesem Computer nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names, such as Notarized Developer ID</extracomment>
+        <translation>Akzeptiert: %1</translation>
+    </message>
+    <message>
+        <source>Accepted: %1 (%2)</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names, %2 the developer it names</extracomment>
+        <translation>Akzeptiert: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Rejected: %1</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names</extracomment>
+        <translation>Abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <extracomment>Gatekeeper&apos;s check of a downloaded app is running</extracomment>
+        <translation>Wird geprüft …</translation>
+    </message>
+</context>
+<context>
+    <name>GitHubRelease</name>
+    <message>
+        <source>The release information from GitHub could not be read: %1</source>
+        <extracomment>%1 says what is wrong with it</extracomment>
+        <translation>Die Versionsinformationen von GitHub konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is missing.</source>
+        <extracomment>%1 is the name of a field in GitHub&apos;s answer</extracomment>
+        <translation>„%1“ fehlt.</translation>
+    </message>
+    <message>
+        <source>“%1” has the wrong type.</source>
+        <extracomment>%1 is the name of a field in GitHub&apos;s answer</extracomment>
+        <translation>„%1“ hat den falschen Typ.</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON.</source>
+        <translation>sie sind kein gültiges JSON.</translation>
+    </message>
+    <message>
+        <source>it is not a release.</source>
+        <translation>sie beschreiben keine Version.</translation>
+    </message>
+</context>
+<context>
+    <name>GitHubReleaseClient</name>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>der Server antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>There is no valid address for the releases of %1.</source>
+        <extracomment>%1 is a GitHub repository, such as owner/name</extracomment>
+        <translation>Es gibt keine gültige Adresse für die Versionen von %1.</translation>
+    </message>
+    <message>
+        <source>Could not get the latest release from %1 (%2). You can try again.</source>
+        <extracomment>%1 is a host, such as api.github.com; %2 why, in lower case</extracomment>
+        <translation>Die neueste Version konnte nicht von %1 geladen werden (%2). Du kannst es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>There is no private temporary folder to download into.</source>
+        <translation>Es gibt keinen privaten temporären Ordner für den Download.</translation>
+    </message>
+    <message>
+        <source>The download from %1 was larger than announced.</source>
+        <extracomment>%1 is a host, such as github.com</extracomment>
+        <translation>Der Download von %1 war größer als angekündigt.</translation>
+    </message>
+    <message>
+        <source>The download from %1 was too large, so it was stopped.</source>
+        <extracomment>%1 is a host, such as github.com</extracomment>
+        <translation>Der Download von %1 war zu groß und wurde daher gestoppt.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>Der Download konnte nicht gesichert werden: %1</translation>
+    </message>
+    <message>
+        <source>the server sent the wrong part of the file</source>
+        <translation>der Server hat den falschen Teil der Datei gesendet</translation>
+    </message>
+    <message>
+        <source>the connection closed early</source>
+        <translation>die Verbindung wurde vorzeitig geschlossen</translation>
+    </message>
+    <message>
+        <source>The download from %1 did not finish (%2). You can try again.</source>
+        <extracomment>%1 is a host, such as github.com; %2 why, in lower case</extracomment>
+        <translation>Der Download von %1 wurde nicht abgeschlossen (%2). Du kannst es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The download from %1 failed (HTTP %2). You can try again.</source>
+        <extracomment>%1 is a host, such as github.com; %2 the HTTP status code</extracomment>
+        <translation>Der Download von %1 ist fehlgeschlagen (HTTP %2). Du kannst es erneut versuchen.</translation>
+    </message>
+</context>
+<context>
     <name>HomebrewSetup</name>
     <message>
         <source>No address is set for Homebrew&apos;s install script.</source>
@@ -845,6 +1398,29 @@ Warum es in Orvando gehört:
     <message>
         <source>Homebrew setup finished but brew was not found afterward.</source>
         <translation>Die Einrichtung von Homebrew wurde beendet, brew wurde danach aber nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetupCommand</name>
+    <message>
+        <source>The Homebrew installer could not be copied to a safe place.</source>
+        <translation>Das Homebrew-Installationsprogramm konnte nicht an einen sicheren Ort kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer&apos;s checksum could not be verified.</source>
+        <translation>Die Prüfsumme des Homebrew-Installationsprogramms konnte nicht überprüft werden.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer&apos;s signature could not be verified.</source>
+        <translation>Die Signatur des Homebrew-Installationsprogramms konnte nicht überprüft werden.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer is not notarized by Apple.</source>
+        <translation>Das Homebrew-Installationsprogramm ist nicht von Apple notariell beglaubigt.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer is not signed by Homebrew.</source>
+        <translation>Das Homebrew-Installationsprogramm ist nicht von Homebrew signiert.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1504,44 @@ Warum es in Orvando gehört:
     <message>
         <source>Install finished but %1 was not found. You can try again.</source>
         <translation>Die Installation wurde beendet, aber %1 wurde nicht gefunden. Du kannst es erneut versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallEngine</name>
+    <message>
+        <source>Another operation on %1 is still running; try again when it has finished.</source>
+        <translation>Ein anderer Vorgang für %1 läuft noch. Versuche es erneut, wenn er abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Homebrew setup didn&apos;t finish. You can try again — it asks for your Mac password once, then all installs are silent.</source>
+        <translation>Die Einrichtung von Homebrew wurde nicht abgeschlossen. Du kannst es erneut versuchen – dein Mac-Passwort wird nur einmal abgefragt, danach laufen alle Installationen ohne Rückfrage.</translation>
+    </message>
+    <message>
+        <source>warning: No log files are written: the log folder %1 is a link to another place.</source>
+        <extracomment>%1 is the log folder&apos;s path</extracomment>
+        <translation>warning: Es werden keine Protokolldateien geschrieben: Der Protokollordner %1 ist ein Verweis auf einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>==&gt; Opening %1</source>
+        <extracomment>A line of the log; %1 is the app&apos;s name</extracomment>
+        <translation>==&gt; %1 wird geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet.</source>
+        <translation>%1 wird über Homebrew installiert, das auf diesem Mac noch nicht eingerichtet ist.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the state asked for.</source>
+        <translation>%1 ist nicht im gewünschten Zustand.</translation>
+    </message>
+    <message>
+        <source>note: Skipped %1: another operation on it is still running.</source>
+        <translation>note: %1 übersprungen: Ein anderer Vorgang dafür läuft noch.</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <extracomment>A line of the log; %1 is a whole sentence</extracomment>
+        <translation>note: %1</translation>
     </message>
 </context>
 <context>
@@ -1061,7 +1675,7 @@ Warum es in Orvando gehört:
     <name>NetworkStatus</name>
     <message>
         <source>You&apos;re offline. Connect to the internet and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist offline. Stelle eine Verbindung zum Internet her und versuche es erneut.</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1787,84 @@ Warum es in Orvando gehört:
     </message>
 </context>
 <context>
+    <name>OutdatedCasks</name>
+    <message>
+        <source>Homebrew’s list of updates could not be read: %1</source>
+        <extracomment>%1 says what is wrong with it</extracomment>
+        <translation>Die Liste der Updates von Homebrew konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON.</source>
+        <translation>sie ist kein gültiges JSON.</translation>
+    </message>
+    <message>
+        <source>it is not a list of casks.</source>
+        <translation>sie ist keine Liste von Casks.</translation>
+    </message>
+    <message>
+        <source>“casks” is missing.</source>
+        <translation>„casks“ fehlt.</translation>
+    </message>
+</context>
+<context>
+    <name>PermissionGuidance</name>
+    <message>
+        <source>Accessibility</source>
+        <extracomment>The pane&apos;s name in System Settings › Privacy &amp; Security, exactly as macOS shows it</extracomment>
+        <translation>Bedienungshilfen</translation>
+    </message>
+    <message>
+        <source>Screen Recording</source>
+        <extracomment>The pane&apos;s name in System Settings › Privacy &amp; Security, exactly as macOS shows it</extracomment>
+        <translation>Bildschirmaufnahme</translation>
+    </message>
+    <message>
+        <source>Permission required: %1 needs Accessibility permission to work. It will ask on first launch — turn it on in System Settings › Privacy &amp; Security › Accessibility, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>Berechtigung erforderlich: %1 benötigt die Berechtigung „Bedienungshilfen“, um zu funktionieren. Beim ersten Start wird danach gefragt – aktiviere sie in Systemeinstellungen › Datenschutz &amp; Sicherheit › Bedienungshilfen und schalte dann %1 ein.</translation>
+    </message>
+    <message>
+        <source>Permission required: %1 needs Screen Recording permission to capture your screen. It will ask on first launch — turn it on in System Settings › Privacy &amp; Security › Screen Recording, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>Berechtigung erforderlich: %1 benötigt die Berechtigung „Bildschirmaufnahme“, um deinen Bildschirm aufzunehmen. Beim ersten Start wird danach gefragt – aktiviere sie in Systemeinstellungen › Datenschutz &amp; Sicherheit › Bildschirmaufnahme und schalte dann %1 ein.</translation>
+    </message>
+    <message>
+        <source>%1 needs Accessibility permission to work. On first launch it will ask — turn it on:</source>
+        <extracomment>%1 is the app&apos;s name; the steps to turn it on follow on the next line</extracomment>
+        <translation>%1 benötigt die Berechtigung „Bedienungshilfen“, um zu funktionieren. Beim ersten Start wird danach gefragt – aktiviere sie:</translation>
+    </message>
+    <message>
+        <source>%1 needs Screen Recording permission to capture your screen. Turn it on:</source>
+        <extracomment>%1 is the app&apos;s name; the steps to turn it on follow on the next line</extracomment>
+        <translation>%1 benötigt die Berechtigung „Bildschirmaufnahme“, um deinen Bildschirm aufzunehmen. Aktiviere sie:</translation>
+    </message>
+    <message>
+        <source>System Settings › Privacy &amp; Security › Accessibility, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>Systemeinstellungen › Datenschutz &amp; Sicherheit › Bedienungshilfen, dann %1 einschalten.</translation>
+    </message>
+    <message>
+        <source>System Settings › Privacy &amp; Security › Screen Recording, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>Systemeinstellungen › Datenschutz &amp; Sicherheit › Bildschirmaufnahme, dann %1 einschalten.</translation>
+    </message>
+    <message>
+        <source>Open System Settings › Accessibility</source>
+        <extracomment>A button that opens the pane; the names exactly as System Settings shows them</extracomment>
+        <translation>Systemeinstellungen › Bedienungshilfen öffnen</translation>
+    </message>
+    <message>
+        <source>Open System Settings › Screen Recording</source>
+        <extracomment>A button that opens the pane; the names exactly as System Settings shows them</extracomment>
+        <translation>Systemeinstellungen › Bildschirmaufnahme öffnen</translation>
+    </message>
+    <message>
+        <source>Removed %1. We could not clear its Accessibility permission automatically. You can remove the leftover entry in System Settings &gt; Privacy &amp; Security &gt; Accessibility.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>%1 wurde entfernt. Die Berechtigung „Bedienungshilfen“ konnte nicht automatisch zurückgesetzt werden. Du kannst den übrig gebliebenen Eintrag unter Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Bedienungshilfen entfernen.</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -1218,8 +1910,9 @@ Warum es in Orvando gehört:
 <context>
     <name>RemovalPlan</name>
     <message>
-        <source>not a bundle identifier, so nothing is looked up by it</source>
-        <translation type="unfinished"></translation>
+        <source>%1: not a bundle identifier, so nothing is looked up by it</source>
+        <extracomment>%1 is what the app gave as its bundle identifier</extracomment>
+        <translation>%1: keine Bundle-ID, daher wird damit nichts gesucht</translation>
     </message>
 </context>
 <context>
@@ -1582,6 +2275,23 @@ Warum es in Orvando gehört:
     </message>
 </context>
 <context>
+    <name>SoftwareUpdater</name>
+    <message>
+        <source>Check for Updates…</source>
+        <extracomment>The menu item that looks for a newer version of Orvando</extracomment>
+        <translation>Nach Updates suchen …</translation>
+    </message>
+    <message>
+        <source>To update Orvando, download the newest version from orvando.app and drag it into Applications, replacing this copy. Your apps and settings stay as they are.</source>
+        <extracomment>&quot;Applications&quot; is the Applications folder, as the Finder names it</extracomment>
+        <translation>Um Orvando zu aktualisieren, lade die neueste Version von orvando.app und ziehe sie in den Ordner „Programme“, um diese Kopie zu ersetzen. Deine Apps und Einstellungen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando was built from its source. To update it, get the newest source and run “make run” again. Your apps and settings stay as they are.</source>
+        <translation>Diese Kopie von Orvando wurde aus dem Quellcode erstellt. Um sie zu aktualisieren, hol dir den neuesten Quellcode und führe „make run“ erneut aus. Deine Apps und Einstellungen bleiben erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>SpinnerRow</name>
     <message>
         <source>Download progress</source>
@@ -1592,15 +2302,36 @@ Warum es in Orvando gehört:
     <name>Trash</name>
     <message>
         <source>“%1” is no longer in the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht mehr im Papierkorb.</translation>
     </message>
     <message>
         <source>Something new is at “%1” now.</source>
-        <translation type="unfinished"></translation>
+        <translation>An „%1“ befindet sich jetzt etwas Neues.</translation>
     </message>
     <message>
         <source>“%1” couldn’t be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht zurückgelegt werden.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be moved to the Trash (%2).</source>
+        <extracomment>%1 is a file&apos;s name, %2 why, in lower case</extracomment>
+        <translation>„%1“ konnte nicht in den Papierkorb gelegt werden (%2).</translation>
+    </message>
+    <message>
+        <source>it no longer exists</source>
+        <translation>es existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>there is no Trash folder</source>
+        <translation>es gibt keinen Papierkorb-Ordner</translation>
+    </message>
+    <message>
+        <source>“” couldn’t be moved to the Trash because it doesn’t exist.</source>
+        <translation>„“ konnte nicht in den Papierkorb gelegt werden, da es nicht existiert.</translation>
+    </message>
+    <message>
+        <source>The item is no longer in the Trash.</source>
+        <translation>Das Objekt ist nicht mehr im Papierkorb.</translation>
     </message>
 </context>
 <context>
@@ -1727,6 +2458,18 @@ Warum es in Orvando gehört:
     </message>
 </context>
 <context>
+    <name>UpdateHolds</name>
+    <message>
+        <source>You asked not to check %1 for updates.</source>
+        <translation>Du hast festgelegt, dass %1 nicht auf Updates geprüft wird.</translation>
+    </message>
+    <message>
+        <source>You skipped %1 %2.</source>
+        <extracomment>%1 is the app&apos;s name, %2 the version skipped</extracomment>
+        <translation>Du hast %1 %2 übersprungen.</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesView</name>
     <message>
         <source>Updates</source>
@@ -1799,27 +2542,32 @@ Warum es in Orvando gehört:
     <name>ZapPaths</name>
     <message>
         <source>it leads outside its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>er führt aus seinem Ordner hinaus</translation>
     </message>
     <message>
         <source>not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>kein vollständiger Pfad</translation>
     </message>
     <message>
         <source>it steps out of its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>er verlässt seinen Ordner</translation>
     </message>
     <message>
         <source>it would match other apps’ files</source>
-        <translation type="unfinished"></translation>
+        <translation>er würde Dateien anderer Apps erfassen</translation>
     </message>
     <message>
         <source>it belongs to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er gehört zu %1</translation>
     </message>
     <message>
         <source>it is a link to another place</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist ein Verweis auf einen anderen Ort</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a path, %2 why it is left alone</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

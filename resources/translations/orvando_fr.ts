@@ -154,6 +154,17 @@
     </message>
 </context>
 <context>
+    <name>AppArchiveInstaller</name>
+    <message>
+        <source>The download could not be prepared for unpacking.</source>
+        <translation>Le téléchargement n’a pas pu être préparé pour la décompression.</translation>
+    </message>
+    <message>
+        <source>There is no room to unpack the download.</source>
+        <translation>L’espace est insuffisant pour décompresser le téléchargement.</translation>
+    </message>
+</context>
+<context>
     <name>AppCard</name>
     <message>
         <source>See %1 screenshots and details.</source>
@@ -392,6 +403,54 @@
     </message>
 </context>
 <context>
+    <name>AppStatus</name>
+    <message>
+        <source>not installed</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>non installée</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>installée</translation>
+    </message>
+    <message>
+        <source>update available</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>unavailable</source>
+        <extracomment>An app&apos;s state in a list column: Homebrew no longer offers it</extracomment>
+        <translation>indisponible</translation>
+    </message>
+    <message>
+        <source>installing</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>installation en cours</translation>
+    </message>
+    <message>
+        <source>removing</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>suppression en cours</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>An app&apos;s state in a list column: its last operation failed</extracomment>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>needs Homebrew</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>Homebrew requis</translation>
+    </message>
+    <message>
+        <source>Update to %1</source>
+        <extracomment>A button; %1 is the newer version, e.g. 2.1.0</extracomment>
+        <translation>Mettre à jour vers %1</translation>
+    </message>
+</context>
+<context>
     <name>AskpassDialog</name>
     <message>
         <source>OK</source>
@@ -454,10 +513,344 @@
     </message>
 </context>
 <context>
+    <name>BatchInstaller</name>
+    <message numerus="yes">
+        <source>%n installed</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were installed</extracomment>
+        <translation>
+            <numerusform>%n installée</numerusform>
+            <numerusform>%n installées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updated</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were updated</extracomment>
+        <translation>
+            <numerusform>%n mise à jour</numerusform>
+            <numerusform>%n mises à jour</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were removed</extracomment>
+        <translation>
+            <numerusform>%n supprimée</numerusform>
+            <numerusform>%n supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were cancelled</extracomment>
+        <translation>
+            <numerusform>%n annulée</numerusform>
+            <numerusform>%n annulées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were skipped</extracomment>
+        <translation>
+            <numerusform>%n ignorée</numerusform>
+            <numerusform>%n ignorées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is an app&apos;s name, %2 the sentence saying why it failed</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps failed, then %1 the reasons, one sentence each</extracomment>
+        <translation>
+            <numerusform>%n en échec&#xa0;: %1</numerusform>
+            <numerusform>%n en échec&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a batch&apos;s summary, as in &quot;3 installed, 1 skipped&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s)</source>
+        <extracomment>A batch&apos;s name in the history of operations</extracomment>
+        <translation>
+            <numerusform>%n app</numerusform>
+            <numerusform>%n apps</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The window closed before this operation finished.</source>
+        <translation>La fenêtre a été fermée avant la fin de cette opération.</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time).</source>
+        <translation>Configuration de Homebrew (une seule fois).</translation>
+    </message>
+    <message>
+        <source>Installing %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>Installation de %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Updating %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>Mise à jour de %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Removing %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>Suppression de %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 is already installed.</source>
+        <translation>%1 est déjà installée.</translation>
+    </message>
+    <message>
+        <source>%1 is not installed.</source>
+        <translation>%1 n’est pas installée.</translation>
+    </message>
+</context>
+<context>
+    <name>BeforeInstallFacts</name>
+    <message>
+        <source>Version</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;</extracomment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>%1 (from %2)</source>
+        <extracomment>%1 is a version, %2 where it comes from: Homebrew or GitHub</extracomment>
+        <translation>%1 (depuis %2)</translation>
+    </message>
+    <message>
+        <source>Download from</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;: the host the app is downloaded from</extracomment>
+        <translation>Téléchargement depuis</translation>
+    </message>
+    <message>
+        <source>Checksum</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;</extracomment>
+        <translation>Somme de contrôle</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;: the download&apos;s size</extracomment>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Before you install</source>
+        <translation>Avant l’installation</translation>
+    </message>
+    <message>
+        <source>Not known yet</source>
+        <translation>Pas encore connu</translation>
+    </message>
+</context>
+<context>
     <name>BrewNetwork</name>
     <message>
         <source>A mirror address starts with https:// and names a host, like https://mirror.example.com/homebrew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une adresse de miroir commence par https:// et indique un hôte, par exemple https://mirror.example.com/homebrew.</translation>
+    </message>
+</context>
+<context>
+    <name>BrewNotes</name>
+    <message>
+        <source>Downloading %1.</source>
+        <translation>Téléchargement de %1.</translation>
+    </message>
+    <message>
+        <source>Installing %1.</source>
+        <translation>Installation de %1.</translation>
+    </message>
+    <message>
+        <source>Putting %1 in place.</source>
+        <translation>Mise en place de %1.</translation>
+    </message>
+    <message>
+        <source>Almost done.</source>
+        <translation>Presque terminé.</translation>
+    </message>
+    <message>
+        <source>Working on %1.</source>
+        <translation>Traitement de %1.</translation>
+    </message>
+    <message>
+        <source>Cleaning up.</source>
+        <translation>Nettoyage.</translation>
+    </message>
+    <message>
+        <source>Removing %1.</source>
+        <translation>Suppression de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BrewQuery</name>
+    <message>
+        <source>%1 was not run: Orvando is quitting.</source>
+        <extracomment>%1 is a command, such as brew info</extracomment>
+        <translation>%1 n’a pas été exécuté&#xa0;: Orvando est en train de quitter.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2.</source>
+        <extracomment>%1 is a command, such as brew info; %2 the system&apos;s reason</extracomment>
+        <translation>Impossible de lancer %1&#xa0;: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not answer within %n seconds.</source>
+        <extracomment>%1 is a command, such as brew info</extracomment>
+        <translation>
+            <numerusform>%1 n’a pas répondu dans un délai de %n seconde.</numerusform>
+            <numerusform>%1 n’a pas répondu dans un délai de %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 failed (code %2).</source>
+        <extracomment>%1 is a command, such as brew info; %2 its exit code</extracomment>
+        <translation>%1 a échoué (code %2).</translation>
+    </message>
+    <message>
+        <source>%1 failed (code %2): %3</source>
+        <extracomment>%1 is a command, such as brew info; %2 its exit code; %3 brew&apos;s own message</extracomment>
+        <translation>%1 a échoué (code %2)&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>BrewResult</name>
+    <message>
+        <source>No Homebrew found on this Mac.</source>
+        <translation>Homebrew est introuvable sur ce Mac.</translation>
+    </message>
+</context>
+<context>
+    <name>BrewRunner</name>
+    <message>
+        <source>Install did not finish. You can try again.</source>
+        <translation>L’installation n’a pas abouti. Vous pouvez réessayer.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+</context>
+<context>
+    <name>BundlePlacer</name>
+    <message>
+        <source>Could not put %1 into %2: %3.</source>
+        <extracomment>%1 is an app&apos;s file name, %2 a folder, %3 the system&apos;s reason</extracomment>
+        <translation>Impossible de placer %1 dans %2&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Could not put %1 into %2. %3</source>
+        <extracomment>%1 is an app&apos;s file name, %2 a folder, %3 a sentence saying why</extracomment>
+        <translation>Impossible de placer %1 dans %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>CaskFactsText</name>
+    <message>
+        <source> Homebrew suggests “%1” instead.</source>
+        <extracomment>Follows another sentence, so it starts with a space; %1 is the name of another app or cask</extracomment>
+        <translation> Homebrew suggère plutôt «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <extracomment>The date format for when Homebrew stops offering an app, as in 1 September 2026 (Qt&apos;s date pattern letters)</extracomment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>its makers have stopped working on it</source>
+        <translation>ses développeurs ont cessé d’y travailler</translation>
+    </message>
+    <message>
+        <source>it is now only on the Mac App Store</source>
+        <translation>elle n’est désormais disponible que sur le Mac App Store</translation>
+    </message>
+    <message>
+        <source>its makers no longer offer the download</source>
+        <translation>ses développeurs ne proposent plus le téléchargement</translation>
+    </message>
+    <message>
+        <source>it no longer meets Homebrew’s rules for apps</source>
+        <translation>elle ne respecte plus les règles de Homebrew pour les apps</translation>
+    </message>
+    <message>
+        <source>nobody maintains it any more</source>
+        <translation>elle n’est plus maintenue</translation>
+    </message>
+    <message>
+        <source>it does not pass Apple’s Gatekeeper check</source>
+        <translation>elle ne passe pas le contrôle Gatekeeper d’Apple</translation>
+    </message>
+    <message>
+        <source>it contains a part Apple’s security checks reject</source>
+        <translation>elle contient un élément rejeté par les contrôles de sécurité d’Apple</translation>
+    </message>
+    <message>
+        <source>its source code repository has been archived</source>
+        <translation>son dépôt de code source a été archivé</translation>
+    </message>
+    <message>
+        <source>its source code repository has been removed</source>
+        <translation>son dépôt de code source a été supprimé</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1, since %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 a date</extracomment>
+        <translation>Homebrew ne propose plus %1 depuis le %2.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1: %2, since %3.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;), %3 a date</extracomment>
+        <translation>Homebrew ne propose plus %1 depuis le %3&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1.</source>
+        <extracomment>%1 is an app&apos;s name</extracomment>
+        <translation>Homebrew ne propose plus %1.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1: %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;)</extracomment>
+        <translation>Homebrew ne propose plus %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer recommends %1.</source>
+        <extracomment>%1 is an app&apos;s name</extracomment>
+        <translation>Homebrew ne recommande plus %1.</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer recommends %1: %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;)</extracomment>
+        <translation>Homebrew ne recommande plus %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source> It will stop offering it on %1.</source>
+        <extracomment>Follows another sentence, so it starts with a space; %1 is a date</extracomment>
+        <translation> Elle ne sera plus proposée à partir du %1.</translation>
+    </message>
+    <message>
+        <source>Checksum verified by Homebrew</source>
+        <translation>Somme de contrôle vérifiée par Homebrew</translation>
+    </message>
+    <message>
+        <source>Not verified: this app&apos;s download changes with every release</source>
+        <translation>Non vérifié&#xa0;: le téléchargement de cette app change à chaque version</translation>
+    </message>
+    <message>
+        <source>Verified against GitHub&apos;s published digest</source>
+        <translation>Vérifié avec l’empreinte publiée par GitHub</translation>
+    </message>
+    <message>
+        <source>Not verified: GitHub published no digest for this download</source>
+        <translation>Non vérifié&#xa0;: GitHub n’a publié aucune empreinte pour ce téléchargement</translation>
+    </message>
+    <message>
+        <source>Updates itself</source>
+        <translation>Se met à jour seule</translation>
     </message>
 </context>
 <context>
@@ -570,46 +963,99 @@
     </message>
 </context>
 <context>
-    <name>DownloadProgress</name>
+    <name>DirectInstallError</name>
     <message>
-        <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>Could not find a download named %1 in the latest release.</source>
+        <extracomment>%1 is the name of a file of the release</extracomment>
+        <translation>Aucun téléchargement nommé %1 dans la dernière version.</translation>
     </message>
     <message>
+        <source>Could not unpack the download (code %1).</source>
+        <extracomment>%1 is the unpacking tool&apos;s exit code</extracomment>
+        <translation>Impossible de décompresser le téléchargement (code %1).</translation>
+    </message>
+    <message>
+        <source>The download did not contain an app.</source>
+        <translation>Le téléchargement ne contenait aucune app.</translation>
+    </message>
+    <message>
+        <source>The download did not match its published checksum.</source>
+        <translation>Le téléchargement ne correspondait pas à sa somme de contrôle publiée.</translation>
+    </message>
+    <message>
+        <source>The app in the download is not the one expected, so it was not installed.</source>
+        <translation>L’app du téléchargement n’est pas celle attendue&#xa0;; elle n’a donc pas été installée.</translation>
+    </message>
+    <message>
+        <source>The app in the download points to files outside itself, so it was not installed.</source>
+        <translation>L’app du téléchargement pointe vers des fichiers situés en dehors d’elle&#xa0;; elle n’a donc pas été installée.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgress</name>
+    <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Kilobytes, in decimal units as the Finder counts them</extracomment>
+        <translation>%1&#xa0;Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Go</translation>
     </message>
     <message>
         <source>%1 s left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in seconds</extracomment>
+        <translation>%1 s restantes</translation>
     </message>
     <message>
         <source>%1 min left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in minutes</extracomment>
+        <translation>%1 min restantes</translation>
     </message>
     <message>
         <source>about %1 h left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in hours</extracomment>
+        <translation>environ %1 h restantes</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%</translation>
+        <extracomment>How much of a download has come, in percent</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1/s</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A download&apos;s speed; %1 is a size such as 1.2 MB</extracomment>
+        <translation>%1/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading · %1</source>
+        <extracomment>%1 is how far the download has come: &quot;21% · 10.0 MB / 46.7 MB · 1.2 MB/s · 30 s left&quot;</extracomment>
+        <translation>Téléchargement · %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <extracomment>Between the figures of a download: &quot;21% · 10.0 MB / 46.7 MB · 1.2 MB/s&quot;</extracomment>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <extracomment>%1 is the size received so far, %2 the whole size</extracomment>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1254,113 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     </message>
 </context>
 <context>
+    <name>GatekeeperVerdict</name>
+    <message>
+        <source>Not checked on this computer</source>
+        <translation>Non vérifiée sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names, such as Notarized Developer ID</extracomment>
+        <translation>Acceptée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Accepted: %1 (%2)</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names, %2 the developer it names</extracomment>
+        <translation>Acceptée&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Rejected: %1</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names</extracomment>
+        <translation>Refusée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <extracomment>Gatekeeper&apos;s check of a downloaded app is running</extracomment>
+        <translation>Vérification…</translation>
+    </message>
+</context>
+<context>
+    <name>GitHubRelease</name>
+    <message>
+        <source>The release information from GitHub could not be read: %1</source>
+        <extracomment>%1 says what is wrong with it</extracomment>
+        <translation>Les informations de version de GitHub n’ont pas pu être lues&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is missing.</source>
+        <extracomment>%1 is the name of a field in GitHub&apos;s answer</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est absent.</translation>
+    </message>
+    <message>
+        <source>“%1” has the wrong type.</source>
+        <extracomment>%1 is the name of a field in GitHub&apos;s answer</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’a pas le bon type.</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON.</source>
+        <translation>elles ne sont pas au format JSON valide.</translation>
+    </message>
+    <message>
+        <source>it is not a release.</source>
+        <translation>elles ne décrivent pas une version.</translation>
+    </message>
+</context>
+<context>
+    <name>GitHubReleaseClient</name>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>le serveur ne répond plus</translation>
+    </message>
+    <message>
+        <source>There is no valid address for the releases of %1.</source>
+        <extracomment>%1 is a GitHub repository, such as owner/name</extracomment>
+        <translation>Il n’existe aucune adresse valide pour les versions de %1.</translation>
+    </message>
+    <message>
+        <source>Could not get the latest release from %1 (%2). You can try again.</source>
+        <extracomment>%1 is a host, such as api.github.com; %2 why, in lower case</extracomment>
+        <translation>Impossible d’obtenir la dernière version depuis %1 (%2). Vous pouvez réessayer.</translation>
+    </message>
+    <message>
+        <source>There is no private temporary folder to download into.</source>
+        <translation>Aucun dossier temporaire privé n’est disponible pour le téléchargement.</translation>
+    </message>
+    <message>
+        <source>The download from %1 was larger than announced.</source>
+        <extracomment>%1 is a host, such as github.com</extracomment>
+        <translation>Le téléchargement depuis %1 était plus volumineux qu’annoncé.</translation>
+    </message>
+    <message>
+        <source>The download from %1 was too large, so it was stopped.</source>
+        <extracomment>%1 is a host, such as github.com</extracomment>
+        <translation>Le téléchargement depuis %1 était trop volumineux&#xa0;; il a donc été arrêté.</translation>
+    </message>
+    <message>
+        <source>The download could not be saved: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>Le téléchargement n’a pas pu être enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the server sent the wrong part of the file</source>
+        <translation>le serveur a envoyé la mauvaise partie du fichier</translation>
+    </message>
+    <message>
+        <source>the connection closed early</source>
+        <translation>la connexion s’est fermée prématurément</translation>
+    </message>
+    <message>
+        <source>The download from %1 did not finish (%2). You can try again.</source>
+        <extracomment>%1 is a host, such as github.com; %2 why, in lower case</extracomment>
+        <translation>Le téléchargement depuis %1 n’a pas abouti (%2). Vous pouvez réessayer.</translation>
+    </message>
+    <message>
+        <source>The download from %1 failed (HTTP %2). You can try again.</source>
+        <extracomment>%1 is a host, such as github.com; %2 the HTTP status code</extracomment>
+        <translation>Le téléchargement depuis %1 a échoué (HTTP %2). Vous pouvez réessayer.</translation>
+    </message>
+</context>
+<context>
     <name>HomebrewSetup</name>
     <message>
         <source>No address is set for Homebrew&apos;s install script.</source>
@@ -845,6 +1398,29 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     <message>
         <source>Homebrew setup finished but brew was not found afterward.</source>
         <translation>La configuration de Homebrew s’est terminée, mais brew est ensuite introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetupCommand</name>
+    <message>
+        <source>The Homebrew installer could not be copied to a safe place.</source>
+        <translation>Le programme d’installation de Homebrew n’a pas pu être copié dans un emplacement sûr.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer&apos;s checksum could not be verified.</source>
+        <translation>La somme de contrôle du programme d’installation de Homebrew n’a pas pu être vérifiée.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer&apos;s signature could not be verified.</source>
+        <translation>La signature du programme d’installation de Homebrew n’a pas pu être vérifiée.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer is not notarized by Apple.</source>
+        <translation>Le programme d’installation de Homebrew n’est pas notarié par Apple.</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer is not signed by Homebrew.</source>
+        <translation>Le programme d’installation de Homebrew n’est pas signé par Homebrew.</translation>
     </message>
 </context>
 <context>
@@ -928,6 +1504,44 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     <message>
         <source>Install finished but %1 was not found. You can try again.</source>
         <translation>L’installation s’est terminée mais %1 est introuvable. Vous pouvez réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>InstallEngine</name>
+    <message>
+        <source>Another operation on %1 is still running; try again when it has finished.</source>
+        <translation>Une autre opération sur %1 est encore en cours&#xa0;; réessayez lorsqu’elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>Homebrew setup didn&apos;t finish. You can try again — it asks for your Mac password once, then all installs are silent.</source>
+        <translation>La configuration de Homebrew n’a pas abouti. Vous pouvez réessayer&#xa0;: le mot de passe de votre Mac n’est demandé qu’une fois, puis toutes les installations se font sans interruption.</translation>
+    </message>
+    <message>
+        <source>warning: No log files are written: the log folder %1 is a link to another place.</source>
+        <extracomment>%1 is the log folder&apos;s path</extracomment>
+        <translation>warning: Aucun fichier journal n’est écrit&#xa0;: le dossier des journaux %1 est un lien vers un autre emplacement.</translation>
+    </message>
+    <message>
+        <source>==&gt; Opening %1</source>
+        <extracomment>A line of the log; %1 is the app&apos;s name</extracomment>
+        <translation>==&gt; Ouverture de %1</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet.</source>
+        <translation>%1 s’installe avec Homebrew, qui n’est pas encore configuré sur ce Mac.</translation>
+    </message>
+    <message>
+        <source>%1 is not in the state asked for.</source>
+        <translation>%1 n’est pas dans l’état demandé.</translation>
+    </message>
+    <message>
+        <source>note: Skipped %1: another operation on it is still running.</source>
+        <translation>note: %1 ignorée&#xa0;: une autre opération la concernant est encore en cours.</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <extracomment>A line of the log; %1 is a whole sentence</extracomment>
+        <translation>note: %1</translation>
     </message>
 </context>
 <context>
@@ -1061,7 +1675,7 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     <name>NetworkStatus</name>
     <message>
         <source>You&apos;re offline. Connect to the internet and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes hors ligne. Connectez-vous à Internet, puis réessayez.</translation>
     </message>
 </context>
 <context>
@@ -1173,6 +1787,84 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     </message>
 </context>
 <context>
+    <name>OutdatedCasks</name>
+    <message>
+        <source>Homebrew’s list of updates could not be read: %1</source>
+        <extracomment>%1 says what is wrong with it</extracomment>
+        <translation>La liste des mises à jour de Homebrew n’a pas pu être lue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON.</source>
+        <translation>elle n’est pas au format JSON valide.</translation>
+    </message>
+    <message>
+        <source>it is not a list of casks.</source>
+        <translation>elle n’est pas une liste de casks.</translation>
+    </message>
+    <message>
+        <source>“casks” is missing.</source>
+        <translation>«&#xa0;casks&#xa0;» est absent.</translation>
+    </message>
+</context>
+<context>
+    <name>PermissionGuidance</name>
+    <message>
+        <source>Accessibility</source>
+        <extracomment>The pane&apos;s name in System Settings › Privacy &amp; Security, exactly as macOS shows it</extracomment>
+        <translation>Accessibilité</translation>
+    </message>
+    <message>
+        <source>Screen Recording</source>
+        <extracomment>The pane&apos;s name in System Settings › Privacy &amp; Security, exactly as macOS shows it</extracomment>
+        <translation>Enregistrement de l’écran</translation>
+    </message>
+    <message>
+        <source>Permission required: %1 needs Accessibility permission to work. It will ask on first launch — turn it on in System Settings › Privacy &amp; Security › Accessibility, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>Autorisation requise&#xa0;: %1 a besoin de l’autorisation «&#xa0;Accessibilité&#xa0;» pour fonctionner. Elle sera demandée au premier lancement — activez-la dans Réglages Système › Confidentialité et sécurité › Accessibilité, puis activez %1.</translation>
+    </message>
+    <message>
+        <source>Permission required: %1 needs Screen Recording permission to capture your screen. It will ask on first launch — turn it on in System Settings › Privacy &amp; Security › Screen Recording, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>Autorisation requise&#xa0;: %1 a besoin de l’autorisation «&#xa0;Enregistrement de l’écran&#xa0;» pour capturer votre écran. Elle sera demandée au premier lancement — activez-la dans Réglages Système › Confidentialité et sécurité › Enregistrement de l’écran, puis activez %1.</translation>
+    </message>
+    <message>
+        <source>%1 needs Accessibility permission to work. On first launch it will ask — turn it on:</source>
+        <extracomment>%1 is the app&apos;s name; the steps to turn it on follow on the next line</extracomment>
+        <translation>%1 a besoin de l’autorisation «&#xa0;Accessibilité&#xa0;» pour fonctionner. Elle sera demandée au premier lancement — activez-la&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 needs Screen Recording permission to capture your screen. Turn it on:</source>
+        <extracomment>%1 is the app&apos;s name; the steps to turn it on follow on the next line</extracomment>
+        <translation>%1 a besoin de l’autorisation «&#xa0;Enregistrement de l’écran&#xa0;» pour capturer votre écran. Activez-la&#xa0;:</translation>
+    </message>
+    <message>
+        <source>System Settings › Privacy &amp; Security › Accessibility, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>Réglages Système › Confidentialité et sécurité › Accessibilité, puis activez %1.</translation>
+    </message>
+    <message>
+        <source>System Settings › Privacy &amp; Security › Screen Recording, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>Réglages Système › Confidentialité et sécurité › Enregistrement de l’écran, puis activez %1.</translation>
+    </message>
+    <message>
+        <source>Open System Settings › Accessibility</source>
+        <extracomment>A button that opens the pane; the names exactly as System Settings shows them</extracomment>
+        <translation>Ouvrir Réglages Système › Accessibilité</translation>
+    </message>
+    <message>
+        <source>Open System Settings › Screen Recording</source>
+        <extracomment>A button that opens the pane; the names exactly as System Settings shows them</extracomment>
+        <translation>Ouvrir Réglages Système › Enregistrement de l’écran</translation>
+    </message>
+    <message>
+        <source>Removed %1. We could not clear its Accessibility permission automatically. You can remove the leftover entry in System Settings &gt; Privacy &amp; Security &gt; Accessibility.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>%1 a été supprimée. Son autorisation «&#xa0;Accessibilité&#xa0;» n’a pas pu être effacée automatiquement. Vous pouvez supprimer l’entrée restante dans Réglages Système &gt; Confidentialité et sécurité &gt; Accessibilité.</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -1218,8 +1910,9 @@ Pourquoi l’ajouter à Orvando&#xa0;:
 <context>
     <name>RemovalPlan</name>
     <message>
-        <source>not a bundle identifier, so nothing is looked up by it</source>
-        <translation type="unfinished"></translation>
+        <source>%1: not a bundle identifier, so nothing is looked up by it</source>
+        <extracomment>%1 is what the app gave as its bundle identifier</extracomment>
+        <translation>%1&#xa0;: ce n’est pas un identifiant de bundle, rien n’est donc recherché avec</translation>
     </message>
 </context>
 <context>
@@ -1582,6 +2275,23 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     </message>
 </context>
 <context>
+    <name>SoftwareUpdater</name>
+    <message>
+        <source>Check for Updates…</source>
+        <extracomment>The menu item that looks for a newer version of Orvando</extracomment>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>To update Orvando, download the newest version from orvando.app and drag it into Applications, replacing this copy. Your apps and settings stay as they are.</source>
+        <extracomment>&quot;Applications&quot; is the Applications folder, as the Finder names it</extracomment>
+        <translation>Pour mettre à jour Orvando, téléchargez la dernière version sur orvando.app et faites-la glisser dans Applications pour remplacer cette copie. Vos apps et vos réglages restent inchangés.</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando was built from its source. To update it, get the newest source and run “make run” again. Your apps and settings stay as they are.</source>
+        <translation>Cette copie d’Orvando a été compilée à partir de son code source. Pour la mettre à jour, récupérez le code source le plus récent et exécutez à nouveau «&#xa0;make run&#xa0;». Vos apps et vos réglages restent inchangés.</translation>
+    </message>
+</context>
+<context>
     <name>SpinnerRow</name>
     <message>
         <source>Download progress</source>
@@ -1592,15 +2302,36 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     <name>Trash</name>
     <message>
         <source>“%1” is no longer in the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est plus dans la Corbeille.</translation>
     </message>
     <message>
         <source>Something new is at “%1” now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouvel élément se trouve désormais à l’emplacement «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” couldn’t be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être remis à sa place.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be moved to the Trash (%2).</source>
+        <extracomment>%1 is a file&apos;s name, %2 why, in lower case</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être placé dans la Corbeille (%2).</translation>
+    </message>
+    <message>
+        <source>it no longer exists</source>
+        <translation>l’élément n’existe plus</translation>
+    </message>
+    <message>
+        <source>there is no Trash folder</source>
+        <translation>il n’y a pas de dossier Corbeille</translation>
+    </message>
+    <message>
+        <source>“” couldn’t be moved to the Trash because it doesn’t exist.</source>
+        <translation>«&#xa0;» n’a pas pu être placé dans la Corbeille, car il n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The item is no longer in the Trash.</source>
+        <translation>L’élément n’est plus dans la Corbeille.</translation>
     </message>
 </context>
 <context>
@@ -1727,6 +2458,18 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     </message>
 </context>
 <context>
+    <name>UpdateHolds</name>
+    <message>
+        <source>You asked not to check %1 for updates.</source>
+        <translation>Vous avez demandé à ne pas rechercher de mises à jour pour %1.</translation>
+    </message>
+    <message>
+        <source>You skipped %1 %2.</source>
+        <extracomment>%1 is the app&apos;s name, %2 the version skipped</extracomment>
+        <translation>Vous avez ignoré %1 %2.</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesView</name>
     <message>
         <source>Updates</source>
@@ -1799,27 +2542,32 @@ Pourquoi l’ajouter à Orvando&#xa0;:
     <name>ZapPaths</name>
     <message>
         <source>it leads outside its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il mène hors de son dossier</translation>
     </message>
     <message>
         <source>not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un chemin complet</translation>
     </message>
     <message>
         <source>it steps out of its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il sort de son dossier</translation>
     </message>
     <message>
         <source>it would match other apps’ files</source>
-        <translation type="unfinished"></translation>
+        <translation>il correspondrait aux fichiers d’autres apps</translation>
     </message>
     <message>
         <source>it belongs to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à %1</translation>
     </message>
     <message>
         <source>it is a link to another place</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un lien vers un autre emplacement</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a path, %2 why it is left alone</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

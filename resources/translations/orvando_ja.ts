@@ -154,6 +154,17 @@
     </message>
 </context>
 <context>
+    <name>AppArchiveInstaller</name>
+    <message>
+        <source>The download could not be prepared for unpacking.</source>
+        <translation>ダウンロードを展開する準備ができませんでした。</translation>
+    </message>
+    <message>
+        <source>There is no room to unpack the download.</source>
+        <translation>ダウンロードを展開する空き容量がありません。</translation>
+    </message>
+</context>
+<context>
     <name>AppCard</name>
     <message>
         <source>See %1 screenshots and details.</source>
@@ -392,6 +403,54 @@
     </message>
 </context>
 <context>
+    <name>AppStatus</name>
+    <message>
+        <source>not installed</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>未インストール</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>インストール済み</translation>
+    </message>
+    <message>
+        <source>update available</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>アップデートあり</translation>
+    </message>
+    <message>
+        <source>unavailable</source>
+        <extracomment>An app&apos;s state in a list column: Homebrew no longer offers it</extracomment>
+        <translation>利用不可</translation>
+    </message>
+    <message>
+        <source>installing</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>インストール中</translation>
+    </message>
+    <message>
+        <source>removing</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>削除中</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>An app&apos;s state in a list column: its last operation failed</extracomment>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>needs Homebrew</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>Homebrew が必要</translation>
+    </message>
+    <message>
+        <source>Update to %1</source>
+        <extracomment>A button; %1 is the newer version, e.g. 2.1.0</extracomment>
+        <translation>%1 にアップデート</translation>
+    </message>
+</context>
+<context>
     <name>AskpassDialog</name>
     <message>
         <source>OK</source>
@@ -453,10 +512,336 @@
     </message>
 </context>
 <context>
+    <name>BatchInstaller</name>
+    <message numerus="yes">
+        <source>%n installed</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were installed</extracomment>
+        <translation>
+            <numerusform>%n 個インストール済み</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updated</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were updated</extracomment>
+        <translation>
+            <numerusform>%n 個アップデート済み</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were removed</extracomment>
+        <translation>
+            <numerusform>%n 個削除済み</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were cancelled</extracomment>
+        <translation>
+            <numerusform>%n 個キャンセル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were skipped</extracomment>
+        <translation>
+            <numerusform>%n 個スキップ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is an app&apos;s name, %2 the sentence saying why it failed</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps failed, then %1 the reasons, one sentence each</extracomment>
+        <translation>
+            <numerusform>%n 個失敗：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a batch&apos;s summary, as in &quot;3 installed, 1 skipped&quot;</extracomment>
+        <translation>、</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s)</source>
+        <extracomment>A batch&apos;s name in the history of operations</extracomment>
+        <translation>
+            <numerusform>%n 個のアプリ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The window closed before this operation finished.</source>
+        <translation>この操作が完了する前にウインドウが閉じられました。</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time).</source>
+        <translation>Homebrew を設定しています（初回のみ）。</translation>
+    </message>
+    <message>
+        <source>Installing %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>インストール中 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>Updating %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>アップデート中 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>Removing %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>削除中 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>%1 is already installed.</source>
+        <translation>%1 はすでにインストールされています。</translation>
+    </message>
+    <message>
+        <source>%1 is not installed.</source>
+        <translation>%1 はインストールされていません。</translation>
+    </message>
+</context>
+<context>
+    <name>BeforeInstallFacts</name>
+    <message>
+        <source>Version</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;</extracomment>
+        <translation>バージョン</translation>
+    </message>
+    <message>
+        <source>%1 (from %2)</source>
+        <extracomment>%1 is a version, %2 where it comes from: Homebrew or GitHub</extracomment>
+        <translation>%1（%2 から）</translation>
+    </message>
+    <message>
+        <source>Download from</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;: the host the app is downloaded from</extracomment>
+        <translation>ダウンロード元</translation>
+    </message>
+    <message>
+        <source>Checksum</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;</extracomment>
+        <translation>チェックサム</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;: the download&apos;s size</extracomment>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Before you install</source>
+        <translation>インストールする前に</translation>
+    </message>
+    <message>
+        <source>Not known yet</source>
+        <translation>まだ不明</translation>
+    </message>
+</context>
+<context>
     <name>BrewNetwork</name>
     <message>
         <source>A mirror address starts with https:// and names a host, like https://mirror.example.com/homebrew.</source>
-        <translation type="unfinished"></translation>
+        <translation>ミラーのアドレスは https:// で始まり、ホストを含みます（例：https://mirror.example.com/homebrew）。</translation>
+    </message>
+</context>
+<context>
+    <name>BrewNotes</name>
+    <message>
+        <source>Downloading %1.</source>
+        <translation>%1 をダウンロードしています。</translation>
+    </message>
+    <message>
+        <source>Installing %1.</source>
+        <translation>%1 をインストールしています。</translation>
+    </message>
+    <message>
+        <source>Putting %1 in place.</source>
+        <translation>%1 を配置しています。</translation>
+    </message>
+    <message>
+        <source>Almost done.</source>
+        <translation>まもなく完了します。</translation>
+    </message>
+    <message>
+        <source>Working on %1.</source>
+        <translation>%1 を処理しています。</translation>
+    </message>
+    <message>
+        <source>Cleaning up.</source>
+        <translation>クリーンアップしています。</translation>
+    </message>
+    <message>
+        <source>Removing %1.</source>
+        <translation>%1 を削除しています。</translation>
+    </message>
+</context>
+<context>
+    <name>BrewQuery</name>
+    <message>
+        <source>%1 was not run: Orvando is quitting.</source>
+        <extracomment>%1 is a command, such as brew info</extracomment>
+        <translation>%1 は実行されませんでした：Orvando を終了しています。</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2.</source>
+        <extracomment>%1 is a command, such as brew info; %2 the system&apos;s reason</extracomment>
+        <translation>%1 を開始できませんでした：%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not answer within %n seconds.</source>
+        <extracomment>%1 is a command, such as brew info</extracomment>
+        <translation>
+            <numerusform>%1 は %n 秒以内に応答しませんでした。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 failed (code %2).</source>
+        <extracomment>%1 is a command, such as brew info; %2 its exit code</extracomment>
+        <translation>%1 が失敗しました（コード %2）。</translation>
+    </message>
+    <message>
+        <source>%1 failed (code %2): %3</source>
+        <extracomment>%1 is a command, such as brew info; %2 its exit code; %3 brew&apos;s own message</extracomment>
+        <translation>%1 が失敗しました（コード %2）：%3</translation>
+    </message>
+</context>
+<context>
+    <name>BrewResult</name>
+    <message>
+        <source>No Homebrew found on this Mac.</source>
+        <translation>この Mac に Homebrew が見つかりません。</translation>
+    </message>
+</context>
+<context>
+    <name>BrewRunner</name>
+    <message>
+        <source>Install did not finish. You can try again.</source>
+        <translation>インストールが完了しませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>キャンセルしました。</translation>
+    </message>
+</context>
+<context>
+    <name>BundlePlacer</name>
+    <message>
+        <source>Could not put %1 into %2: %3.</source>
+        <extracomment>%1 is an app&apos;s file name, %2 a folder, %3 the system&apos;s reason</extracomment>
+        <translation>%1 を %2 に配置できませんでした：%3。</translation>
+    </message>
+    <message>
+        <source>Could not put %1 into %2. %3</source>
+        <extracomment>%1 is an app&apos;s file name, %2 a folder, %3 a sentence saying why</extracomment>
+        <translation>%1 を %2 に配置できませんでした。%3</translation>
+    </message>
+</context>
+<context>
+    <name>CaskFactsText</name>
+    <message>
+        <source> Homebrew suggests “%1” instead.</source>
+        <extracomment>Follows another sentence, so it starts with a space; %1 is the name of another app or cask</extracomment>
+        <translation>代わりに「%1」を使うよう Homebrew は勧めています。</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <extracomment>The date format for when Homebrew stops offering an app, as in 1 September 2026 (Qt&apos;s date pattern letters)</extracomment>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>its makers have stopped working on it</source>
+        <translation>開発元が開発を終了しました</translation>
+    </message>
+    <message>
+        <source>it is now only on the Mac App Store</source>
+        <translation>現在は Mac App Store でのみ入手できます</translation>
+    </message>
+    <message>
+        <source>its makers no longer offer the download</source>
+        <translation>開発元がダウンロードの提供を終了しました</translation>
+    </message>
+    <message>
+        <source>it no longer meets Homebrew’s rules for apps</source>
+        <translation>Homebrew のアプリ基準を満たさなくなりました</translation>
+    </message>
+    <message>
+        <source>nobody maintains it any more</source>
+        <translation>メンテナンスされなくなりました</translation>
+    </message>
+    <message>
+        <source>it does not pass Apple’s Gatekeeper check</source>
+        <translation>Apple の Gatekeeper チェックに合格しません</translation>
+    </message>
+    <message>
+        <source>it contains a part Apple’s security checks reject</source>
+        <translation>Apple のセキュリティチェックで拒否される部分が含まれています</translation>
+    </message>
+    <message>
+        <source>its source code repository has been archived</source>
+        <translation>ソースコードのリポジトリがアーカイブされました</translation>
+    </message>
+    <message>
+        <source>its source code repository has been removed</source>
+        <translation>ソースコードのリポジトリが削除されました</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1, since %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 a date</extracomment>
+        <translation>Homebrew は %2 から %1 を提供していません。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1: %2, since %3.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;), %3 a date</extracomment>
+        <translation>Homebrew は %3 から %1 を提供していません：%2。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1.</source>
+        <extracomment>%1 is an app&apos;s name</extracomment>
+        <translation>Homebrew は %1 を提供していません。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1: %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;)</extracomment>
+        <translation>Homebrew は %1 を提供していません：%2。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer recommends %1.</source>
+        <extracomment>%1 is an app&apos;s name</extracomment>
+        <translation>Homebrew は %1 を推奨しなくなりました。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer recommends %1: %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;)</extracomment>
+        <translation>Homebrew は %1 を推奨しなくなりました：%2。</translation>
+    </message>
+    <message>
+        <source> It will stop offering it on %1.</source>
+        <extracomment>Follows another sentence, so it starts with a space; %1 is a date</extracomment>
+        <translation>%1 に提供を終了します。</translation>
+    </message>
+    <message>
+        <source>Checksum verified by Homebrew</source>
+        <translation>Homebrew がチェックサムを検証済み</translation>
+    </message>
+    <message>
+        <source>Not verified: this app&apos;s download changes with every release</source>
+        <translation>未検証：このアプリのダウンロードはリリースごとに変わります</translation>
+    </message>
+    <message>
+        <source>Verified against GitHub&apos;s published digest</source>
+        <translation>GitHub が公開したダイジェストで検証済み</translation>
+    </message>
+    <message>
+        <source>Not verified: GitHub published no digest for this download</source>
+        <translation>未検証：GitHub はこのダウンロードのダイジェストを公開していません</translation>
+    </message>
+    <message>
+        <source>Updates itself</source>
+        <translation>自動でアップデート</translation>
     </message>
 </context>
 <context>
@@ -569,46 +954,98 @@
     </message>
 </context>
 <context>
-    <name>DownloadProgress</name>
+    <name>DirectInstallError</name>
     <message>
-        <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>Could not find a download named %1 in the latest release.</source>
+        <extracomment>%1 is the name of a file of the release</extracomment>
+        <translation>最新リリースに %1 という名前のダウンロードが見つかりませんでした。</translation>
     </message>
     <message>
+        <source>Could not unpack the download (code %1).</source>
+        <extracomment>%1 is the unpacking tool&apos;s exit code</extracomment>
+        <translation>ダウンロードを展開できませんでした（コード %1）。</translation>
+    </message>
+    <message>
+        <source>The download did not contain an app.</source>
+        <translation>ダウンロードにアプリが含まれていませんでした。</translation>
+    </message>
+    <message>
+        <source>The download did not match its published checksum.</source>
+        <translation>ダウンロードが公開されているチェックサムと一致しませんでした。</translation>
+    </message>
+    <message>
+        <source>The app in the download is not the one expected, so it was not installed.</source>
+        <translation>ダウンロードに含まれるアプリが想定と異なるため、インストールしませんでした。</translation>
+    </message>
+    <message>
+        <source>The app in the download points to files outside itself, so it was not installed.</source>
+        <translation>ダウンロードに含まれるアプリが自身の外にあるファイルを参照しているため、インストールしませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgress</name>
+    <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Kilobytes, in decimal units as the Finder counts them</extracomment>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>%1 s left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in seconds</extracomment>
+        <translation>残り %1 秒</translation>
     </message>
     <message>
         <source>%1 min left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in minutes</extracomment>
+        <translation>残り %1 分</translation>
     </message>
     <message>
         <source>about %1 h left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in hours</extracomment>
+        <translation>残り約 %1 時間</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード中</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%2 {1%?}</translation>
+        <extracomment>How much of a download has come, in percent</extracomment>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1/s</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A download&apos;s speed; %1 is a size such as 1.2 MB</extracomment>
+        <translation>%1/秒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n バイト</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading · %1</source>
+        <extracomment>%1 is how far the download has come: &quot;21% · 10.0 MB / 46.7 MB · 1.2 MB/s · 30 s left&quot;</extracomment>
+        <translation>ダウンロード中 · %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <extracomment>Between the figures of a download: &quot;21% · 10.0 MB / 46.7 MB · 1.2 MB/s&quot;</extracomment>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <extracomment>%1 is the size received so far, %2 the whole size</extracomment>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -807,6 +1244,113 @@ Orvando に入れるべき理由:
     </message>
 </context>
 <context>
+    <name>GatekeeperVerdict</name>
+    <message>
+        <source>Not checked on this computer</source>
+        <translation>このコンピュータでは未確認</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names, such as Notarized Developer ID</extracomment>
+        <translation>承認：%1</translation>
+    </message>
+    <message>
+        <source>Accepted: %1 (%2)</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names, %2 the developer it names</extracomment>
+        <translation>承認：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Rejected: %1</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names</extracomment>
+        <translation>拒否：%1</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <extracomment>Gatekeeper&apos;s check of a downloaded app is running</extracomment>
+        <translation>確認中…</translation>
+    </message>
+</context>
+<context>
+    <name>GitHubRelease</name>
+    <message>
+        <source>The release information from GitHub could not be read: %1</source>
+        <extracomment>%1 says what is wrong with it</extracomment>
+        <translation>GitHub のリリース情報を読み込めませんでした：%1</translation>
+    </message>
+    <message>
+        <source>“%1” is missing.</source>
+        <extracomment>%1 is the name of a field in GitHub&apos;s answer</extracomment>
+        <translation>「%1」がありません。</translation>
+    </message>
+    <message>
+        <source>“%1” has the wrong type.</source>
+        <extracomment>%1 is the name of a field in GitHub&apos;s answer</extracomment>
+        <translation>「%1」の型が正しくありません。</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON.</source>
+        <translation>有効な JSON ではありません。</translation>
+    </message>
+    <message>
+        <source>it is not a release.</source>
+        <translation>リリースではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>GitHubReleaseClient</name>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>サーバが応答しなくなりました</translation>
+    </message>
+    <message>
+        <source>There is no valid address for the releases of %1.</source>
+        <extracomment>%1 is a GitHub repository, such as owner/name</extracomment>
+        <translation>%1 のリリースの有効なアドレスがありません。</translation>
+    </message>
+    <message>
+        <source>Could not get the latest release from %1 (%2). You can try again.</source>
+        <extracomment>%1 is a host, such as api.github.com; %2 why, in lower case</extracomment>
+        <translation>%1 から最新リリースを取得できませんでした（%2）。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>There is no private temporary folder to download into.</source>
+        <translation>ダウンロード先となる非公開の一時フォルダがありません。</translation>
+    </message>
+    <message>
+        <source>The download from %1 was larger than announced.</source>
+        <extracomment>%1 is a host, such as github.com</extracomment>
+        <translation>%1 からのダウンロードが予告されたサイズを超えました。</translation>
+    </message>
+    <message>
+        <source>The download from %1 was too large, so it was stopped.</source>
+        <extracomment>%1 is a host, such as github.com</extracomment>
+        <translation>%1 からのダウンロードが大きすぎるため、停止しました。</translation>
+    </message>
+    <message>
+        <source>The download could not be saved: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>ダウンロードを保存できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>the server sent the wrong part of the file</source>
+        <translation>サーバがファイルの誤った部分を送信しました</translation>
+    </message>
+    <message>
+        <source>the connection closed early</source>
+        <translation>接続が途中で切断されました</translation>
+    </message>
+    <message>
+        <source>The download from %1 did not finish (%2). You can try again.</source>
+        <extracomment>%1 is a host, such as github.com; %2 why, in lower case</extracomment>
+        <translation>%1 からのダウンロードが完了しませんでした（%2）。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The download from %1 failed (HTTP %2). You can try again.</source>
+        <extracomment>%1 is a host, such as github.com; %2 the HTTP status code</extracomment>
+        <translation>%1 からのダウンロードに失敗しました（HTTP %2）。もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>HomebrewSetup</name>
     <message>
         <source>No address is set for Homebrew&apos;s install script.</source>
@@ -844,6 +1388,29 @@ Orvando に入れるべき理由:
     <message>
         <source>Homebrew setup finished but brew was not found afterward.</source>
         <translation>Homebrew のセットアップは終了しましたが、その後 brew が見つかりませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetupCommand</name>
+    <message>
+        <source>The Homebrew installer could not be copied to a safe place.</source>
+        <translation>Homebrew インストーラを安全な場所にコピーできませんでした。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer&apos;s checksum could not be verified.</source>
+        <translation>Homebrew インストーラのチェックサムを検証できませんでした。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer&apos;s signature could not be verified.</source>
+        <translation>Homebrew インストーラの署名を検証できませんでした。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer is not notarized by Apple.</source>
+        <translation>Homebrew インストーラは Apple による公証を受けていません。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer is not signed by Homebrew.</source>
+        <translation>Homebrew インストーラは Homebrew によって署名されていません。</translation>
     </message>
 </context>
 <context>
@@ -927,6 +1494,44 @@ Orvando に入れるべき理由:
     <message>
         <source>Install finished but %1 was not found. You can try again.</source>
         <translation>インストールは終了しましたが、%1 が見つかりません。もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>InstallEngine</name>
+    <message>
+        <source>Another operation on %1 is still running; try again when it has finished.</source>
+        <translation>%1 に対する別の操作がまだ実行中です。完了してからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Homebrew setup didn&apos;t finish. You can try again — it asks for your Mac password once, then all installs are silent.</source>
+        <translation>Homebrew の設定が完了しませんでした。もう一度お試しください。Mac のパスワードを一度入力すれば、以降のインストールはすべて確認なしで行われます。</translation>
+    </message>
+    <message>
+        <source>warning: No log files are written: the log folder %1 is a link to another place.</source>
+        <extracomment>%1 is the log folder&apos;s path</extracomment>
+        <translation>warning: ログファイルは書き込まれません：ログフォルダ %1 は別の場所へのリンクです。</translation>
+    </message>
+    <message>
+        <source>==&gt; Opening %1</source>
+        <extracomment>A line of the log; %1 is the app&apos;s name</extracomment>
+        <translation>==&gt; %1 を開いています</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet.</source>
+        <translation>%1 は Homebrew でインストールしますが、この Mac ではまだ Homebrew が設定されていません。</translation>
+    </message>
+    <message>
+        <source>%1 is not in the state asked for.</source>
+        <translation>%1 は要求された状態になっていません。</translation>
+    </message>
+    <message>
+        <source>note: Skipped %1: another operation on it is still running.</source>
+        <translation>note: %1 をスキップしました：別の操作がまだ実行中です。</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <extracomment>A line of the log; %1 is a whole sentence</extracomment>
+        <translation>note: %1</translation>
     </message>
 </context>
 <context>
@@ -1058,7 +1663,7 @@ Orvando に入れるべき理由:
     <name>NetworkStatus</name>
     <message>
         <source>You&apos;re offline. Connect to the internet and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>オフラインです。インターネットに接続してから、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1774,84 @@ Orvando に入れるべき理由:
     </message>
 </context>
 <context>
+    <name>OutdatedCasks</name>
+    <message>
+        <source>Homebrew’s list of updates could not be read: %1</source>
+        <extracomment>%1 says what is wrong with it</extracomment>
+        <translation>Homebrew のアップデート一覧を読み込めませんでした：%1</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON.</source>
+        <translation>有効な JSON ではありません。</translation>
+    </message>
+    <message>
+        <source>it is not a list of casks.</source>
+        <translation>cask の一覧ではありません。</translation>
+    </message>
+    <message>
+        <source>“casks” is missing.</source>
+        <translation>「casks」がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>PermissionGuidance</name>
+    <message>
+        <source>Accessibility</source>
+        <extracomment>The pane&apos;s name in System Settings › Privacy &amp; Security, exactly as macOS shows it</extracomment>
+        <translation>アクセシビリティ</translation>
+    </message>
+    <message>
+        <source>Screen Recording</source>
+        <extracomment>The pane&apos;s name in System Settings › Privacy &amp; Security, exactly as macOS shows it</extracomment>
+        <translation>画面収録</translation>
+    </message>
+    <message>
+        <source>Permission required: %1 needs Accessibility permission to work. It will ask on first launch — turn it on in System Settings › Privacy &amp; Security › Accessibility, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>許可が必要です：%1 が動作するには「アクセシビリティ」の許可が必要です。初回起動時に確認されます — システム設定 › プライバシーとセキュリティ › アクセシビリティ で %1 をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>Permission required: %1 needs Screen Recording permission to capture your screen. It will ask on first launch — turn it on in System Settings › Privacy &amp; Security › Screen Recording, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>許可が必要です：%1 が画面を取り込むには「画面収録」の許可が必要です。初回起動時に確認されます — システム設定 › プライバシーとセキュリティ › 画面収録 で %1 をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>%1 needs Accessibility permission to work. On first launch it will ask — turn it on:</source>
+        <extracomment>%1 is the app&apos;s name; the steps to turn it on follow on the next line</extracomment>
+        <translation>%1 が動作するには「アクセシビリティ」の許可が必要です。初回起動時に確認されます — 次の場所でオンにしてください：</translation>
+    </message>
+    <message>
+        <source>%1 needs Screen Recording permission to capture your screen. Turn it on:</source>
+        <extracomment>%1 is the app&apos;s name; the steps to turn it on follow on the next line</extracomment>
+        <translation>%1 が画面を取り込むには「画面収録」の許可が必要です。次の場所でオンにしてください：</translation>
+    </message>
+    <message>
+        <source>System Settings › Privacy &amp; Security › Accessibility, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>システム設定 › プライバシーとセキュリティ › アクセシビリティ で %1 をオンにします。</translation>
+    </message>
+    <message>
+        <source>System Settings › Privacy &amp; Security › Screen Recording, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>システム設定 › プライバシーとセキュリティ › 画面収録 で %1 をオンにします。</translation>
+    </message>
+    <message>
+        <source>Open System Settings › Accessibility</source>
+        <extracomment>A button that opens the pane; the names exactly as System Settings shows them</extracomment>
+        <translation>システム設定 › アクセシビリティ を開く</translation>
+    </message>
+    <message>
+        <source>Open System Settings › Screen Recording</source>
+        <extracomment>A button that opens the pane; the names exactly as System Settings shows them</extracomment>
+        <translation>システム設定 › 画面収録 を開く</translation>
+    </message>
+    <message>
+        <source>Removed %1. We could not clear its Accessibility permission automatically. You can remove the leftover entry in System Settings &gt; Privacy &amp; Security &gt; Accessibility.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>%1 を削除しました。「アクセシビリティ」の許可を自動で消去できませんでした。残った項目は システム設定 &gt; プライバシーとセキュリティ &gt; アクセシビリティ で削除できます。</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -1214,8 +1897,9 @@ Orvando に入れるべき理由:
 <context>
     <name>RemovalPlan</name>
     <message>
-        <source>not a bundle identifier, so nothing is looked up by it</source>
-        <translation type="unfinished"></translation>
+        <source>%1: not a bundle identifier, so nothing is looked up by it</source>
+        <extracomment>%1 is what the app gave as its bundle identifier</extracomment>
+        <translation>%1：バンドル ID ではないため、これを使った検索は行いません</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +2259,23 @@ Orvando に入れるべき理由:
     </message>
 </context>
 <context>
+    <name>SoftwareUpdater</name>
+    <message>
+        <source>Check for Updates…</source>
+        <extracomment>The menu item that looks for a newer version of Orvando</extracomment>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>To update Orvando, download the newest version from orvando.app and drag it into Applications, replacing this copy. Your apps and settings stay as they are.</source>
+        <extracomment>&quot;Applications&quot; is the Applications folder, as the Finder names it</extracomment>
+        <translation>Orvando をアップデートするには、orvando.app から最新バージョンをダウンロードし、「アプリケーション」フォルダにドラッグしてこのコピーを置き換えてください。アプリと設定はそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando was built from its source. To update it, get the newest source and run “make run” again. Your apps and settings stay as they are.</source>
+        <translation>この Orvando はソースコードからビルドされました。アップデートするには、最新のソースコードを入手して「make run」をもう一度実行してください。アプリと設定はそのまま残ります。</translation>
+    </message>
+</context>
+<context>
     <name>SpinnerRow</name>
     <message>
         <source>Download progress</source>
@@ -1585,15 +2286,36 @@ Orvando に入れるべき理由:
     <name>Trash</name>
     <message>
         <source>“%1” is no longer in the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はゴミ箱にありません。</translation>
     </message>
     <message>
         <source>Something new is at “%1” now.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」には現在別の項目があります。</translation>
     </message>
     <message>
         <source>“%1” couldn’t be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を元に戻せませんでした。</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be moved to the Trash (%2).</source>
+        <extracomment>%1 is a file&apos;s name, %2 why, in lower case</extracomment>
+        <translation>「%1」をゴミ箱に入れられませんでした（%2）。</translation>
+    </message>
+    <message>
+        <source>it no longer exists</source>
+        <translation>存在しません</translation>
+    </message>
+    <message>
+        <source>there is no Trash folder</source>
+        <translation>ゴミ箱フォルダがありません</translation>
+    </message>
+    <message>
+        <source>“” couldn’t be moved to the Trash because it doesn’t exist.</source>
+        <translation>「」は存在しないため、ゴミ箱に入れられませんでした。</translation>
+    </message>
+    <message>
+        <source>The item is no longer in the Trash.</source>
+        <translation>項目はゴミ箱にありません。</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +2442,18 @@ Orvando に入れるべき理由:
     </message>
 </context>
 <context>
+    <name>UpdateHolds</name>
+    <message>
+        <source>You asked not to check %1 for updates.</source>
+        <translation>%1 のアップデートを確認しないよう設定しています。</translation>
+    </message>
+    <message>
+        <source>You skipped %1 %2.</source>
+        <extracomment>%1 is the app&apos;s name, %2 the version skipped</extracomment>
+        <translation>%1 %2 をスキップしました。</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesView</name>
     <message>
         <source>Updates</source>
@@ -1791,27 +2525,32 @@ Orvando に入れるべき理由:
     <name>ZapPaths</name>
     <message>
         <source>it leads outside its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダの外を指しています</translation>
     </message>
     <message>
         <source>not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>完全なパスではありません</translation>
     </message>
     <message>
         <source>it steps out of its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダの外に出ています</translation>
     </message>
     <message>
         <source>it would match other apps’ files</source>
-        <translation type="unfinished"></translation>
+        <translation>他のアプリのファイルにも一致してしまいます</translation>
     </message>
     <message>
         <source>it belongs to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のものです</translation>
     </message>
     <message>
         <source>it is a link to another place</source>
-        <translation type="unfinished"></translation>
+        <translation>別の場所へのリンクです</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a path, %2 why it is left alone</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -154,6 +154,17 @@
     </message>
 </context>
 <context>
+    <name>AppArchiveInstaller</name>
+    <message>
+        <source>The download could not be prepared for unpacking.</source>
+        <translation>无法准备解压下载文件。</translation>
+    </message>
+    <message>
+        <source>There is no room to unpack the download.</source>
+        <translation>没有足够空间解压下载文件。</translation>
+    </message>
+</context>
+<context>
     <name>AppCard</name>
     <message>
         <source>See %1 screenshots and details.</source>
@@ -392,6 +403,54 @@
     </message>
 </context>
 <context>
+    <name>AppStatus</name>
+    <message>
+        <source>not installed</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>未安装</translation>
+    </message>
+    <message>
+        <source>installed</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>已安装</translation>
+    </message>
+    <message>
+        <source>update available</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>有可用更新</translation>
+    </message>
+    <message>
+        <source>unavailable</source>
+        <extracomment>An app&apos;s state in a list column: Homebrew no longer offers it</extracomment>
+        <translation>不可用</translation>
+    </message>
+    <message>
+        <source>installing</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>正在安装</translation>
+    </message>
+    <message>
+        <source>removing</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>正在移除</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <extracomment>An app&apos;s state in a list column: its last operation failed</extracomment>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>needs Homebrew</source>
+        <extracomment>An app&apos;s state in a list column</extracomment>
+        <translation>需要 Homebrew</translation>
+    </message>
+    <message>
+        <source>Update to %1</source>
+        <extracomment>A button; %1 is the newer version, e.g. 2.1.0</extracomment>
+        <translation>更新到 %1</translation>
+    </message>
+</context>
+<context>
     <name>AskpassDialog</name>
     <message>
         <source>OK</source>
@@ -453,10 +512,336 @@
     </message>
 </context>
 <context>
+    <name>BatchInstaller</name>
+    <message numerus="yes">
+        <source>%n installed</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were installed</extracomment>
+        <translation>
+            <numerusform>已安装 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updated</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were updated</extracomment>
+        <translation>
+            <numerusform>已更新 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n removed</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were removed</extracomment>
+        <translation>
+            <numerusform>已移除 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cancelled</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were cancelled</extracomment>
+        <translation>
+            <numerusform>已取消 %n 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps were skipped</extracomment>
+        <translation>
+            <numerusform>已跳过 %n 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>%1 is an app&apos;s name, %2 the sentence saying why it failed</extracomment>
+        <translation>%1——%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>Part of a batch&apos;s summary: how many apps failed, then %1 the reasons, one sentence each</extracomment>
+        <translation>
+            <numerusform>%n 个失败：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of a batch&apos;s summary, as in &quot;3 installed, 1 skipped&quot;</extracomment>
+        <translation>，</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n app(s)</source>
+        <extracomment>A batch&apos;s name in the history of operations</extracomment>
+        <translation>
+            <numerusform>%n 个应用</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The window closed before this operation finished.</source>
+        <translation>此操作完成前窗口已关闭。</translation>
+    </message>
+    <message>
+        <source>Setting up Homebrew (one-time).</source>
+        <translation>正在设置 Homebrew（仅需一次）。</translation>
+    </message>
+    <message>
+        <source>Installing %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>正在安装第 %1 个，共 %2 个：%3</translation>
+    </message>
+    <message>
+        <source>Updating %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>正在更新第 %1 个，共 %2 个：%3</translation>
+    </message>
+    <message>
+        <source>Removing %1 of %2: %3</source>
+        <extracomment>%1 of %2 counts the apps of a batch; %3 is the app&apos;s name</extracomment>
+        <translation>正在移除第 %1 个，共 %2 个：%3</translation>
+    </message>
+    <message>
+        <source>%1 is already installed.</source>
+        <translation>%1 已安装。</translation>
+    </message>
+    <message>
+        <source>%1 is not installed.</source>
+        <translation>%1 未安装。</translation>
+    </message>
+</context>
+<context>
+    <name>BeforeInstallFacts</name>
+    <message>
+        <source>Version</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;</extracomment>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>%1 (from %2)</source>
+        <extracomment>%1 is a version, %2 where it comes from: Homebrew or GitHub</extracomment>
+        <translation>%1（来自 %2）</translation>
+    </message>
+    <message>
+        <source>Download from</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;: the host the app is downloaded from</extracomment>
+        <translation>下载来源</translation>
+    </message>
+    <message>
+        <source>Checksum</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;</extracomment>
+        <translation>校验和</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>A row&apos;s title in &quot;Before you install&quot;: the download&apos;s size</extracomment>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Before you install</source>
+        <translation>安装前须知</translation>
+    </message>
+    <message>
+        <source>Not known yet</source>
+        <translation>尚不清楚</translation>
+    </message>
+</context>
+<context>
     <name>BrewNetwork</name>
     <message>
         <source>A mirror address starts with https:// and names a host, like https://mirror.example.com/homebrew.</source>
-        <translation type="unfinished"></translation>
+        <translation>镜像地址以 https:// 开头并包含主机名，例如 https://mirror.example.com/homebrew。</translation>
+    </message>
+</context>
+<context>
+    <name>BrewNotes</name>
+    <message>
+        <source>Downloading %1.</source>
+        <translation>正在下载 %1。</translation>
+    </message>
+    <message>
+        <source>Installing %1.</source>
+        <translation>正在安装 %1。</translation>
+    </message>
+    <message>
+        <source>Putting %1 in place.</source>
+        <translation>正在放置 %1。</translation>
+    </message>
+    <message>
+        <source>Almost done.</source>
+        <translation>即将完成。</translation>
+    </message>
+    <message>
+        <source>Working on %1.</source>
+        <translation>正在处理 %1。</translation>
+    </message>
+    <message>
+        <source>Cleaning up.</source>
+        <translation>正在清理。</translation>
+    </message>
+    <message>
+        <source>Removing %1.</source>
+        <translation>正在移除 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>BrewQuery</name>
+    <message>
+        <source>%1 was not run: Orvando is quitting.</source>
+        <extracomment>%1 is a command, such as brew info</extracomment>
+        <translation>%1 未运行：Orvando 正在退出。</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2.</source>
+        <extracomment>%1 is a command, such as brew info; %2 the system&apos;s reason</extracomment>
+        <translation>无法启动 %1：%2。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 did not answer within %n seconds.</source>
+        <extracomment>%1 is a command, such as brew info</extracomment>
+        <translation>
+            <numerusform>%1 未在 %n 秒内响应。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 failed (code %2).</source>
+        <extracomment>%1 is a command, such as brew info; %2 its exit code</extracomment>
+        <translation>%1 失败（代码 %2）。</translation>
+    </message>
+    <message>
+        <source>%1 failed (code %2): %3</source>
+        <extracomment>%1 is a command, such as brew info; %2 its exit code; %3 brew&apos;s own message</extracomment>
+        <translation>%1 失败（代码 %2）：%3</translation>
+    </message>
+</context>
+<context>
+    <name>BrewResult</name>
+    <message>
+        <source>No Homebrew found on this Mac.</source>
+        <translation>在此 Mac 上未找到 Homebrew。</translation>
+    </message>
+</context>
+<context>
+    <name>BrewRunner</name>
+    <message>
+        <source>Install did not finish. You can try again.</source>
+        <translation>安装未完成。你可以重试。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+</context>
+<context>
+    <name>BundlePlacer</name>
+    <message>
+        <source>Could not put %1 into %2: %3.</source>
+        <extracomment>%1 is an app&apos;s file name, %2 a folder, %3 the system&apos;s reason</extracomment>
+        <translation>无法将 %1 放入 %2：%3。</translation>
+    </message>
+    <message>
+        <source>Could not put %1 into %2. %3</source>
+        <extracomment>%1 is an app&apos;s file name, %2 a folder, %3 a sentence saying why</extracomment>
+        <translation>无法将 %1 放入 %2。%3</translation>
+    </message>
+</context>
+<context>
+    <name>CaskFactsText</name>
+    <message>
+        <source> Homebrew suggests “%1” instead.</source>
+        <extracomment>Follows another sentence, so it starts with a space; %1 is the name of another app or cask</extracomment>
+        <translation>Homebrew 建议改用“%1”。</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <extracomment>The date format for when Homebrew stops offering an app, as in 1 September 2026 (Qt&apos;s date pattern letters)</extracomment>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message>
+        <source>its makers have stopped working on it</source>
+        <translation>其开发者已停止开发</translation>
+    </message>
+    <message>
+        <source>it is now only on the Mac App Store</source>
+        <translation>它现在仅在 Mac App Store 提供</translation>
+    </message>
+    <message>
+        <source>its makers no longer offer the download</source>
+        <translation>其开发者已不再提供下载</translation>
+    </message>
+    <message>
+        <source>it no longer meets Homebrew’s rules for apps</source>
+        <translation>它不再符合 Homebrew 的应用规则</translation>
+    </message>
+    <message>
+        <source>nobody maintains it any more</source>
+        <translation>已无人维护</translation>
+    </message>
+    <message>
+        <source>it does not pass Apple’s Gatekeeper check</source>
+        <translation>它未通过 Apple 的 Gatekeeper 检查</translation>
+    </message>
+    <message>
+        <source>it contains a part Apple’s security checks reject</source>
+        <translation>它包含被 Apple 安全检查拒绝的部分</translation>
+    </message>
+    <message>
+        <source>its source code repository has been archived</source>
+        <translation>其源代码仓库已归档</translation>
+    </message>
+    <message>
+        <source>its source code repository has been removed</source>
+        <translation>其源代码仓库已被移除</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1, since %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 a date</extracomment>
+        <translation>自 %2 起，Homebrew 不再提供 %1。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1: %2, since %3.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;), %3 a date</extracomment>
+        <translation>自 %3 起，Homebrew 不再提供 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1.</source>
+        <extracomment>%1 is an app&apos;s name</extracomment>
+        <translation>Homebrew 不再提供 %1。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer offers %1: %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;)</extracomment>
+        <translation>Homebrew 不再提供 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer recommends %1.</source>
+        <extracomment>%1 is an app&apos;s name</extracomment>
+        <translation>Homebrew 不再推荐 %1。</translation>
+    </message>
+    <message>
+        <source>Homebrew no longer recommends %1: %2.</source>
+        <extracomment>%1 is an app&apos;s name, %2 why, as a clause (&quot;its makers have stopped working on it&quot;)</extracomment>
+        <translation>Homebrew 不再推荐 %1：%2。</translation>
+    </message>
+    <message>
+        <source> It will stop offering it on %1.</source>
+        <extracomment>Follows another sentence, so it starts with a space; %1 is a date</extracomment>
+        <translation>将于 %1 停止提供。</translation>
+    </message>
+    <message>
+        <source>Checksum verified by Homebrew</source>
+        <translation>校验和已由 Homebrew 验证</translation>
+    </message>
+    <message>
+        <source>Not verified: this app&apos;s download changes with every release</source>
+        <translation>未验证：此应用的下载文件每次发布都会变化</translation>
+    </message>
+    <message>
+        <source>Verified against GitHub&apos;s published digest</source>
+        <translation>已根据 GitHub 发布的摘要验证</translation>
+    </message>
+    <message>
+        <source>Not verified: GitHub published no digest for this download</source>
+        <translation>未验证：GitHub 未发布此下载的摘要</translation>
+    </message>
+    <message>
+        <source>Updates itself</source>
+        <translation>自动更新</translation>
     </message>
 </context>
 <context>
@@ -569,46 +954,98 @@
     </message>
 </context>
 <context>
-    <name>DownloadProgress</name>
+    <name>DirectInstallError</name>
     <message>
-        <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <source>Could not find a download named %1 in the latest release.</source>
+        <extracomment>%1 is the name of a file of the release</extracomment>
+        <translation>在最新发布中找不到名为 %1 的下载文件。</translation>
     </message>
     <message>
+        <source>Could not unpack the download (code %1).</source>
+        <extracomment>%1 is the unpacking tool&apos;s exit code</extracomment>
+        <translation>无法解压下载文件（代码 %1）。</translation>
+    </message>
+    <message>
+        <source>The download did not contain an app.</source>
+        <translation>下载文件中不含应用。</translation>
+    </message>
+    <message>
+        <source>The download did not match its published checksum.</source>
+        <translation>下载文件与其公布的校验和不符。</translation>
+    </message>
+    <message>
+        <source>The app in the download is not the one expected, so it was not installed.</source>
+        <translation>下载文件中的应用不是预期的应用，因此未安装。</translation>
+    </message>
+    <message>
+        <source>The app in the download points to files outside itself, so it was not installed.</source>
+        <translation>下载文件中的应用指向其自身以外的文件，因此未安装。</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadProgress</name>
+    <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Kilobytes, in decimal units as the Finder counts them</extracomment>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>%1 s left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in seconds</extracomment>
+        <translation>剩余 %1 秒</translation>
     </message>
     <message>
         <source>%1 min left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in minutes</extracomment>
+        <translation>剩余 %1 分钟</translation>
     </message>
     <message>
         <source>about %1 h left</source>
-        <translation type="unfinished"></translation>
+        <extracomment>Time left of a download, in hours</extracomment>
+        <translation>剩余约 %1 小时</translation>
     </message>
     <message>
         <source>Downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>正在下载</translation>
     </message>
     <message>
         <source>%1%</source>
-        <translation type="unfinished">%1%2 {1%?}</translation>
+        <extracomment>How much of a download has come, in percent</extracomment>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1/s</source>
-        <translation type="unfinished"></translation>
+        <extracomment>A download&apos;s speed; %1 is a size such as 1.2 MB</extracomment>
+        <translation>%1/秒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n 字节</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Downloading · %1</source>
+        <extracomment>%1 is how far the download has come: &quot;21% · 10.0 MB / 46.7 MB · 1.2 MB/s · 30 s left&quot;</extracomment>
+        <translation>正在下载 · %1</translation>
+    </message>
+    <message>
+        <source> · </source>
+        <extracomment>Between the figures of a download: &quot;21% · 10.0 MB / 46.7 MB · 1.2 MB/s&quot;</extracomment>
+        <translation> · </translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <extracomment>%1 is the size received so far, %2 the whole size</extracomment>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>
@@ -807,6 +1244,113 @@ Why it should be in Orvando:
     </message>
 </context>
 <context>
+    <name>GatekeeperVerdict</name>
+    <message>
+        <source>Not checked on this computer</source>
+        <translation>未在此电脑上检查</translation>
+    </message>
+    <message>
+        <source>Accepted: %1</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names, such as Notarized Developer ID</extracomment>
+        <translation>已接受：%1</translation>
+    </message>
+    <message>
+        <source>Accepted: %1 (%2)</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names, %2 the developer it names</extracomment>
+        <translation>已接受：%1（%2）</translation>
+    </message>
+    <message>
+        <source>Rejected: %1</source>
+        <extracomment>Gatekeeper&apos;s verdict; %1 is the source macOS names</extracomment>
+        <translation>已拒绝：%1</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <extracomment>Gatekeeper&apos;s check of a downloaded app is running</extracomment>
+        <translation>正在检查…</translation>
+    </message>
+</context>
+<context>
+    <name>GitHubRelease</name>
+    <message>
+        <source>The release information from GitHub could not be read: %1</source>
+        <extracomment>%1 says what is wrong with it</extracomment>
+        <translation>无法读取来自 GitHub 的发布信息：%1</translation>
+    </message>
+    <message>
+        <source>“%1” is missing.</source>
+        <extracomment>%1 is the name of a field in GitHub&apos;s answer</extracomment>
+        <translation>缺少“%1”。</translation>
+    </message>
+    <message>
+        <source>“%1” has the wrong type.</source>
+        <extracomment>%1 is the name of a field in GitHub&apos;s answer</extracomment>
+        <translation>“%1”的类型不正确。</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON.</source>
+        <translation>它不是有效的 JSON。</translation>
+    </message>
+    <message>
+        <source>it is not a release.</source>
+        <translation>它不是发布信息。</translation>
+    </message>
+</context>
+<context>
+    <name>GitHubReleaseClient</name>
+    <message>
+        <source>the server stopped answering</source>
+        <translation>服务器停止了响应</translation>
+    </message>
+    <message>
+        <source>There is no valid address for the releases of %1.</source>
+        <extracomment>%1 is a GitHub repository, such as owner/name</extracomment>
+        <translation>%1 的发布没有有效地址。</translation>
+    </message>
+    <message>
+        <source>Could not get the latest release from %1 (%2). You can try again.</source>
+        <extracomment>%1 is a host, such as api.github.com; %2 why, in lower case</extracomment>
+        <translation>无法从 %1 获取最新发布（%2）。你可以重试。</translation>
+    </message>
+    <message>
+        <source>There is no private temporary folder to download into.</source>
+        <translation>没有可用于下载的私有临时文件夹。</translation>
+    </message>
+    <message>
+        <source>The download from %1 was larger than announced.</source>
+        <extracomment>%1 is a host, such as github.com</extracomment>
+        <translation>来自 %1 的下载大于所声明的大小。</translation>
+    </message>
+    <message>
+        <source>The download from %1 was too large, so it was stopped.</source>
+        <extracomment>%1 is a host, such as github.com</extracomment>
+        <translation>来自 %1 的下载过大，因此已停止。</translation>
+    </message>
+    <message>
+        <source>The download could not be saved: %1</source>
+        <extracomment>%1 is the system&apos;s reason</extracomment>
+        <translation>无法存储下载文件：%1</translation>
+    </message>
+    <message>
+        <source>the server sent the wrong part of the file</source>
+        <translation>服务器发送了文件的错误部分</translation>
+    </message>
+    <message>
+        <source>the connection closed early</source>
+        <translation>连接过早关闭</translation>
+    </message>
+    <message>
+        <source>The download from %1 did not finish (%2). You can try again.</source>
+        <extracomment>%1 is a host, such as github.com; %2 why, in lower case</extracomment>
+        <translation>来自 %1 的下载未完成（%2）。你可以重试。</translation>
+    </message>
+    <message>
+        <source>The download from %1 failed (HTTP %2). You can try again.</source>
+        <extracomment>%1 is a host, such as github.com; %2 the HTTP status code</extracomment>
+        <translation>来自 %1 的下载失败（HTTP %2）。你可以重试。</translation>
+    </message>
+</context>
+<context>
     <name>HomebrewSetup</name>
     <message>
         <source>No address is set for Homebrew&apos;s install script.</source>
@@ -844,6 +1388,29 @@ Why it should be in Orvando:
     <message>
         <source>Homebrew setup finished but brew was not found afterward.</source>
         <translation>Homebrew 设置已结束，但之后未找到 brew。</translation>
+    </message>
+</context>
+<context>
+    <name>HomebrewSetupCommand</name>
+    <message>
+        <source>The Homebrew installer could not be copied to a safe place.</source>
+        <translation>无法将 Homebrew 安装器拷贝到安全位置。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer&apos;s checksum could not be verified.</source>
+        <translation>无法验证 Homebrew 安装器的校验和。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer&apos;s signature could not be verified.</source>
+        <translation>无法验证 Homebrew 安装器的签名。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer is not notarized by Apple.</source>
+        <translation>Homebrew 安装器未经 Apple 公证。</translation>
+    </message>
+    <message>
+        <source>The Homebrew installer is not signed by Homebrew.</source>
+        <translation>Homebrew 安装器未由 Homebrew 签名。</translation>
     </message>
 </context>
 <context>
@@ -927,6 +1494,44 @@ Why it should be in Orvando:
     <message>
         <source>Install finished but %1 was not found. You can try again.</source>
         <translation>安装已结束，但未找到 %1。你可以再试一次。</translation>
+    </message>
+</context>
+<context>
+    <name>InstallEngine</name>
+    <message>
+        <source>Another operation on %1 is still running; try again when it has finished.</source>
+        <translation>%1 的另一项操作仍在进行；请在其完成后重试。</translation>
+    </message>
+    <message>
+        <source>Homebrew setup didn&apos;t finish. You can try again — it asks for your Mac password once, then all installs are silent.</source>
+        <translation>Homebrew 设置未完成。你可以重试——只需输入一次 Mac 密码，之后所有安装都会静默进行。</translation>
+    </message>
+    <message>
+        <source>warning: No log files are written: the log folder %1 is a link to another place.</source>
+        <extracomment>%1 is the log folder&apos;s path</extracomment>
+        <translation>warning: 不会写入日志文件：日志文件夹 %1 是指向其他位置的链接。</translation>
+    </message>
+    <message>
+        <source>==&gt; Opening %1</source>
+        <extracomment>A line of the log; %1 is the app&apos;s name</extracomment>
+        <translation>==&gt; 正在打开 %1</translation>
+    </message>
+    <message>
+        <source>%1 installs through Homebrew, which isn&apos;t set up on this Mac yet.</source>
+        <translation>%1 需通过 Homebrew 安装，但此 Mac 尚未设置 Homebrew。</translation>
+    </message>
+    <message>
+        <source>%1 is not in the state asked for.</source>
+        <translation>%1 未处于所要求的状态。</translation>
+    </message>
+    <message>
+        <source>note: Skipped %1: another operation on it is still running.</source>
+        <translation>note: 已跳过 %1：其另一项操作仍在进行。</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <extracomment>A line of the log; %1 is a whole sentence</extracomment>
+        <translation>note: %1</translation>
     </message>
 </context>
 <context>
@@ -1058,7 +1663,7 @@ Why it should be in Orvando:
     <name>NetworkStatus</name>
     <message>
         <source>You&apos;re offline. Connect to the internet and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>你已离线。请连接互联网后再试一次。</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1774,84 @@ Why it should be in Orvando:
     </message>
 </context>
 <context>
+    <name>OutdatedCasks</name>
+    <message>
+        <source>Homebrew’s list of updates could not be read: %1</source>
+        <extracomment>%1 says what is wrong with it</extracomment>
+        <translation>无法读取 Homebrew 的更新列表：%1</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON.</source>
+        <translation>它不是有效的 JSON。</translation>
+    </message>
+    <message>
+        <source>it is not a list of casks.</source>
+        <translation>它不是 cask 列表。</translation>
+    </message>
+    <message>
+        <source>“casks” is missing.</source>
+        <translation>缺少“casks”。</translation>
+    </message>
+</context>
+<context>
+    <name>PermissionGuidance</name>
+    <message>
+        <source>Accessibility</source>
+        <extracomment>The pane&apos;s name in System Settings › Privacy &amp; Security, exactly as macOS shows it</extracomment>
+        <translation>辅助功能</translation>
+    </message>
+    <message>
+        <source>Screen Recording</source>
+        <extracomment>The pane&apos;s name in System Settings › Privacy &amp; Security, exactly as macOS shows it</extracomment>
+        <translation>屏幕录制</translation>
+    </message>
+    <message>
+        <source>Permission required: %1 needs Accessibility permission to work. It will ask on first launch — turn it on in System Settings › Privacy &amp; Security › Accessibility, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>需要权限：%1 需要“辅助功能”权限才能运行。首次启动时会请求权限——请在系统设置 › 隐私与安全性 › 辅助功能中打开 %1。</translation>
+    </message>
+    <message>
+        <source>Permission required: %1 needs Screen Recording permission to capture your screen. It will ask on first launch — turn it on in System Settings › Privacy &amp; Security › Screen Recording, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>需要权限：%1 需要“屏幕录制”权限才能捕获你的屏幕。首次启动时会请求权限——请在系统设置 › 隐私与安全性 › 屏幕录制中打开 %1。</translation>
+    </message>
+    <message>
+        <source>%1 needs Accessibility permission to work. On first launch it will ask — turn it on:</source>
+        <extracomment>%1 is the app&apos;s name; the steps to turn it on follow on the next line</extracomment>
+        <translation>%1 需要“辅助功能”权限才能运行。首次启动时会请求权限——请在此处打开：</translation>
+    </message>
+    <message>
+        <source>%1 needs Screen Recording permission to capture your screen. Turn it on:</source>
+        <extracomment>%1 is the app&apos;s name; the steps to turn it on follow on the next line</extracomment>
+        <translation>%1 需要“屏幕录制”权限才能捕获你的屏幕。请在此处打开：</translation>
+    </message>
+    <message>
+        <source>System Settings › Privacy &amp; Security › Accessibility, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>系统设置 › 隐私与安全性 › 辅助功能，然后打开 %1。</translation>
+    </message>
+    <message>
+        <source>System Settings › Privacy &amp; Security › Screen Recording, then switch on %1.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>系统设置 › 隐私与安全性 › 屏幕录制，然后打开 %1。</translation>
+    </message>
+    <message>
+        <source>Open System Settings › Accessibility</source>
+        <extracomment>A button that opens the pane; the names exactly as System Settings shows them</extracomment>
+        <translation>打开系统设置 › 辅助功能</translation>
+    </message>
+    <message>
+        <source>Open System Settings › Screen Recording</source>
+        <extracomment>A button that opens the pane; the names exactly as System Settings shows them</extracomment>
+        <translation>打开系统设置 › 屏幕录制</translation>
+    </message>
+    <message>
+        <source>Removed %1. We could not clear its Accessibility permission automatically. You can remove the leftover entry in System Settings &gt; Privacy &amp; Security &gt; Accessibility.</source>
+        <extracomment>%1 is the app&apos;s name; the pane&apos;s names exactly as System Settings shows them</extracomment>
+        <translation>已移除 %1。无法自动清除其“辅助功能”权限。你可以在系统设置 &gt; 隐私与安全性 &gt; 辅助功能中移除残留的条目。</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -1214,8 +1897,9 @@ Why it should be in Orvando:
 <context>
     <name>RemovalPlan</name>
     <message>
-        <source>not a bundle identifier, so nothing is looked up by it</source>
-        <translation type="unfinished"></translation>
+        <source>%1: not a bundle identifier, so nothing is looked up by it</source>
+        <extracomment>%1 is what the app gave as its bundle identifier</extracomment>
+        <translation>%1：不是包标识符，因此不会据此查找任何内容</translation>
     </message>
 </context>
 <context>
@@ -1575,6 +2259,23 @@ Why it should be in Orvando:
     </message>
 </context>
 <context>
+    <name>SoftwareUpdater</name>
+    <message>
+        <source>Check for Updates…</source>
+        <extracomment>The menu item that looks for a newer version of Orvando</extracomment>
+        <translation>检查更新…</translation>
+    </message>
+    <message>
+        <source>To update Orvando, download the newest version from orvando.app and drag it into Applications, replacing this copy. Your apps and settings stay as they are.</source>
+        <extracomment>&quot;Applications&quot; is the Applications folder, as the Finder names it</extracomment>
+        <translation>要更新 Orvando，请从 orvando.app 下载最新版本，并将其拖到“应用程序”文件夹以替换此副本。你的应用和设置将保持不变。</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando was built from its source. To update it, get the newest source and run “make run” again. Your apps and settings stay as they are.</source>
+        <translation>此 Orvando 副本是从源代码构建的。要更新它，请获取最新的源代码并再次运行“make run”。你的应用和设置将保持不变。</translation>
+    </message>
+</context>
+<context>
     <name>SpinnerRow</name>
     <message>
         <source>Download progress</source>
@@ -1585,15 +2286,36 @@ Why it should be in Orvando:
     <name>Trash</name>
     <message>
         <source>“%1” is no longer in the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”已不在废纸篓中。</translation>
     </message>
     <message>
         <source>Something new is at “%1” now.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”处现在已有新项目。</translation>
     </message>
     <message>
         <source>“%1” couldn’t be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将“%1”放回原处。</translation>
+    </message>
+    <message>
+        <source>“%1” couldn’t be moved to the Trash (%2).</source>
+        <extracomment>%1 is a file&apos;s name, %2 why, in lower case</extracomment>
+        <translation>无法将“%1”移到废纸篓（%2）。</translation>
+    </message>
+    <message>
+        <source>it no longer exists</source>
+        <translation>它已不存在</translation>
+    </message>
+    <message>
+        <source>there is no Trash folder</source>
+        <translation>没有废纸篓文件夹</translation>
+    </message>
+    <message>
+        <source>“” couldn’t be moved to the Trash because it doesn’t exist.</source>
+        <translation>无法将“”移到废纸篓，因为它不存在。</translation>
+    </message>
+    <message>
+        <source>The item is no longer in the Trash.</source>
+        <translation>该项目已不在废纸篓中。</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +2442,18 @@ Why it should be in Orvando:
     </message>
 </context>
 <context>
+    <name>UpdateHolds</name>
+    <message>
+        <source>You asked not to check %1 for updates.</source>
+        <translation>你已选择不检查 %1 的更新。</translation>
+    </message>
+    <message>
+        <source>You skipped %1 %2.</source>
+        <extracomment>%1 is the app&apos;s name, %2 the version skipped</extracomment>
+        <translation>你已跳过 %1 %2。</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesView</name>
     <message>
         <source>Updates</source>
@@ -1791,27 +2525,32 @@ Why it should be in Orvando:
     <name>ZapPaths</name>
     <message>
         <source>it leads outside its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>它指向其文件夹之外</translation>
     </message>
     <message>
         <source>not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>不是完整路径</translation>
     </message>
     <message>
         <source>it steps out of its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>它超出了其文件夹</translation>
     </message>
     <message>
         <source>it would match other apps’ files</source>
-        <translation type="unfinished"></translation>
+        <translation>它会匹配到其他应用的文件</translation>
     </message>
     <message>
         <source>it belongs to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>它属于 %1</translation>
     </message>
     <message>
         <source>it is a link to another place</source>
-        <translation type="unfinished"></translation>
+        <translation>它是指向其他位置的链接</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a path, %2 why it is left alone</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 // The words the card, the detail sheet and the command line share about an app: the permissions it
 // asks for, what Gatekeeper made of the installed copy, and "Before you install".
+#include "translations/Translations.h"
+
 #include "engine/DownloadProgress.h"
 #include "engine/facts/BeforeInstallFacts.h"
 #include "engine/facts/CaskFactsText.h"
@@ -145,6 +147,42 @@ private Q_SLOTS:
                                     .join(u" | "_s);
         QLocale::setDefault(before);
         QTEST(figures, "figures");
+    }
+
+    // The user looks for these names on screen: each language says what System Settings itself
+    // shows there (macOS 14), and keeps the app's name.
+    void namesSystemSettingsAsTheMacDoes_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("accessibility");
+        QTest::addColumn<QString>("screenRecording");
+        QTest::newRow("en") << u"en"_s << u"System Settings › Privacy & Security › Accessibility"_s
+                            << u"System Settings › Privacy & Security › Screen Recording"_s;
+        QTest::newRow("de") << u"de"_s << u"Systemeinstellungen › Datenschutz & Sicherheit › Bedienungshilfen"_s
+                            << u"Systemeinstellungen › Datenschutz & Sicherheit › Bildschirmaufnahme"_s;
+        QTest::newRow("fr") << u"fr"_s << u"Réglages Système › Confidentialité et sécurité › Accessibilité"_s
+                            << u"Réglages Système › Confidentialité et sécurité › Enregistrement de l’écran"_s;
+        QTest::newRow("ja") << u"ja"_s << u"システム設定 › プライバシーとセキュリティ › アクセシビリティ"_s
+                            << u"システム設定 › プライバシーとセキュリティ › 画面収録"_s;
+        QTest::newRow("zh_CN") << u"zh_CN"_s << u"系统设置 › 隐私与安全性 › 辅助功能"_s
+                               << u"系统设置 › 隐私与安全性 › 屏幕录制"_s;
+    }
+    void namesSystemSettingsAsTheMacDoes()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, accessibility);
+        QFETCH(QString, screenRecording);
+        Translations::install(QCoreApplication::instance(), QLocale(language));
+        using PermissionGuidance::Permission;
+        const QStringList texts { PermissionGuidance::where(Permission::Accessibility, u"Rectangle"_s),
+            PermissionGuidance::required(Permission::Accessibility, u"Rectangle"_s),
+            PermissionGuidance::where(Permission::ScreenRecording, u"Shottr"_s),
+            PermissionGuidance::required(Permission::ScreenRecording, u"Shottr"_s) };
+        Translations::install(QCoreApplication::instance(), QLocale(QLocale::English, QLocale::UnitedStates));
+        for (const QString &text : texts.mid(0, 2))
+            QVERIFY2(text.contains(accessibility) && text.contains(u"Rectangle"_s), qPrintable(text));
+        for (const QString &text : texts.mid(2))
+            QVERIFY2(text.contains(screenRecording) && text.contains(u"Shottr"_s), qPrintable(text));
     }
 };
 
