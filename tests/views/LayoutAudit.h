@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QStringList>
+#include <QToolButton>
 #include <QWidget>
 
 // What a reader would find cut off or covered in root as it is laid out now: a label or button
@@ -69,7 +70,9 @@ inline QString tooSmall(const QWidget *widget)
         return {};
     }
     if (auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-        if (button->text().isEmpty())
+        // A tool button showing its icon alone keeps its text for assistive technology.
+        auto *tool = qobject_cast<const QToolButton *>(widget);
+        if (button->text().isEmpty() || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
             return {};
         if (button->hasHeightForWidth()) {
             const int needs = button->heightForWidth(has.width());

@@ -2,7 +2,9 @@
 #include "translations/PseudoTranslator.h"
 #include "translations/Translations.h"
 
+#include "app/MainWindow.h"
 #include "engine/DownloadProgress.h"
+#include "platform/SettingsKeys.h"
 #include "platform/UserDefaults.h"
 #include "support/EngineTestKit.h"
 #include "support/Sandbox.h"
@@ -11,6 +13,7 @@
 #include "views/removal/RemovalReview.h"
 #include "views/settings/SettingsView.h"
 #include "views/style/BrandStyle.h"
+#include "views/window/RootView.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -86,7 +89,6 @@ class TestLayoutInGerman : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.setFixedHeight(card->heightForWidth(narrowestCard));
         QApplication::processEvents();
-        window.grab().save(u"/tmp/card-"_s + id + QString::number(int(state.kind)) + u".png"_s);
         audit(&window);
     }
 
@@ -155,6 +157,28 @@ private Q_SLOTS:
                 QVERIFY(!QTest::currentTestFailed());
             }
         }
+    }
+
+    // The window at its smallest: the sidebar, the search row, the cards, the log drawer's bar.
+    void mainWindow_data()
+    {
+        QTest::addColumn<Language>("language");
+        addLanguages("main window");
+    }
+    void mainWindow()
+    {
+        QFETCH(Language, language);
+        speak(language);
+        UserDefaults defaults(m_sandbox->root() + u"/window.ini"_s);
+        defaults.setBool(SettingsKeys::hasSeenWelcome(), true);
+        RootView::Options options;
+        options.environment = m_sandbox->environment();
+        options.defaults = &defaults;
+        RootView view(std::move(options));
+        view.resize(MainWindow::minimumContentSize());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        audit(&view);
     }
 
     void detailSheet_data()

@@ -125,7 +125,7 @@ Sidebar::Sidebar(QWidget *parent)
     logoRow->addStretch();
     column->addLayout(logoRow);
 
-    QLabel *tagline = Typography::label(tr("Get the good Mac apps."), 13, QFont::Normal, Brand::n3, false, this);
+    QLabel *tagline = Typography::label(tr("Get the good Mac apps."), 13, QFont::Normal, Brand::n3, true, this);
     tagline->setContentsMargins(20, 0, 20, 20);
     column->addWidget(tagline);
 
@@ -186,6 +186,7 @@ QWidget *Sidebar::footer()
     m_footer = stack;
 
     auto *buttons = new QHBoxLayout;
+    m_footerButtons = buttons;
     buttons->setSpacing(14);
     const QFont font = Typography::font(12);
     m_feedback = Controls::button(tr("Send feedback"), BrandStyle::Look::Plain, Brand::n3, font, u"envelope"_s, box);
@@ -202,11 +203,23 @@ QWidget *Sidebar::footer()
     connect(m_activity, &QPushButton::clicked, this, &Sidebar::activityRequested);
     // A line of its own: beside the other two it would squeeze "Send feedback" in a narrow sidebar.
     stack->addWidget(m_activity, 0, Qt::AlignLeft);
-    buttons->addWidget(m_feedback);
-    buttons->addWidget(m_settings);
+    buttons->addWidget(m_feedback, 0, Qt::AlignLeft);
+    buttons->addWidget(m_settings, 0, Qt::AlignLeft);
     buttons->addStretch();
     stack->addLayout(buttons);
     return box;
+}
+
+void Sidebar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Side by side while both fit whole; one above the other where a language's words are longer.
+    const QMargins margins = m_footer->contentsMargins();
+    const int room = width() - margins.left() - margins.right();
+    const int sideBySide = m_feedback->sizeHint().width() + 14 + m_settings->sizeHint().width();
+    const bool fits = sideBySide <= room;
+    m_footerButtons->setDirection(fits ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    m_footerButtons->setSpacing(fits ? 14 : 8);
 }
 
 void Sidebar::addFooterPanel(QWidget *panel)

@@ -9,6 +9,7 @@
 
 class QListWidget;
 class QPushButton;
+class QBoxLayout;
 class QVBoxLayout;
 
 // The window's left column: the logo, the tagline, one list of the curated and full lists, the
@@ -53,6 +54,9 @@ Q_SIGNALS:
     void settingsRequested();
     void activityRequested();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QWidget *navigationList();
     QWidget *footer();
@@ -63,5 +67,6 @@ private:
     QPushButton *m_settings = nullptr;
     QPushButton *m_activity = nullptr;
     QVBoxLayout *m_footer = nullptr;
+    QBoxLayout *m_footerButtons = nullptr; // Send feedback and Settings
     bool m_syncing = false; // the current row follows a choice made elsewhere
 };
