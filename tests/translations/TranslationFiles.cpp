@@ -8,18 +8,9 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+using TranslationFiles::Message;
 
-struct Message
-{
-    QString context;
-    QString source;
-    bool numerus = false;
-    bool unfinished = false;
-    QStringList forms; // the translation, or each numerus form
-};
-
-QList<Message> read(const QString &path, QString *error)
+QList<Message> TranslationFiles::read(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -57,8 +48,6 @@ QList<Message> read(const QString &path, QString *error)
         *error = path + u": "_s + xml.errorString();
     return messages;
 }
-
-} // namespace
 
 QStringList TranslationFiles::placeholders(const QString &text)
 {

@@ -7,6 +7,18 @@
 
 namespace TranslationFiles {
 
+struct Message
+{
+    QString context;
+    QString source;
+    bool numerus = false;
+    bool unfinished = false;
+    QStringList forms; // the translation, or each numerus form
+};
+
+// The file's messages in order; error set when it cannot be read whole.
+QList<Message> read(const QString &tsPath, QString *error);
+
 // Every message must be finished; with onlyPlurals (English, the source language), the file holds
 // only the texts that count something, and each must have its forms. A problem reads
 // "Context: “source” — what is wrong".

@@ -1,5 +1,4 @@
 #include "LayoutAudit.h"
-#include "translations/PseudoTranslator.h"
 #include "translations/Translations.h"
 
 #include "app/MainWindow.h"
@@ -33,8 +32,6 @@ namespace {
 // The narrowest a card gets: one column of the grid in the smallest window.
 constexpr int narrowestCard = 300;
 
-enum class Language { German, Pseudo };
-
 QtMessageHandler s_previousHandler = nullptr;
 
 // The offscreen platform says so at every fixed size a test gives a window.
@@ -44,53 +41,80 @@ void quietAboutSizeHints(QtMsgType type, const QMessageLogContext &context, cons
         s_previousHandler(type, context, message);
 }
 
-} // namespace
-Q_DECLARE_METATYPE(Language)
+// Lays out one scene in the sandbox: the windows to audit, owned by the caller.
+using Scene = std::function<QList<QWidget *>(TestEngine *, Sandbox *, UserDefaults *)>;
 
-// German runs about a third longer than English: the card, the detail sheet, the settings and the
-// review sheets in German, and in the pseudo-translation that is longer still, with nothing cut
-// off and nothing on top of anything else.
+QList<QWidget *> cards(TestEngine *engine, Sandbox *, UserDefaults *)
+{
+    QList<QWidget *> windows;
+    const DownloadProgress progress { 10'000'000, 46'700'000, 1'200'000, 30 };
+    const QList<InstallState> states { InstallState::notInstalled(), InstallState::installed(),
+        InstallState::downloading(QString(), progress), InstallState::needsHomebrew(),
+        InstallState::failed(QCoreApplication::translate("Install", "%1 didn’t install. Try again.")) };
+    // A short name, a permission note, a long name, a direct download: a card in each state each.
+    for (const QString &id : { u"maccy"_s, u"shottr"_s, u"raspberry-pi-imager"_s, u"parabolic"_s }) {
+        for (const InstallState &state : states) {
+            auto *window = new QWidget;
+            auto *layout = new QVBoxLayout(window);
+            layout->setContentsMargins(0, 0, 0, 0);
+            layout->addWidget(new AppCard(catalogApp(id), engine, window));
+            engine->setState(id, state);
+            window->setFixedWidth(narrowestCard);
+            windows.append(window);
+        }
+    }
+    return windows;
+}
+
+QList<QWidget *> mainWindow(TestEngine *, Sandbox *sandbox, UserDefaults *defaults)
+{
+    RootView::Options options;
+    options.environment = sandbox->environment();
+    options.defaults = defaults;
+    auto *view = new RootView(std::move(options));
+    view->resize(MainWindow::minimumContentSize());
+    return { view };
+}
+
+template <typename Sheet> Scene sheet(const QString &id = {})
+{
+    return [id](TestEngine *engine, Sandbox *, UserDefaults *) -> QList<QWidget *> {
+        if constexpr (std::is_same_v<Sheet, AppDetailView>)
+            return { new AppDetailView(catalogApp(id), engine) };
+        else
+            return { new Sheet(engine) };
+    };
+}
+
+QList<QWidget *> removalReview(TestEngine *engine, Sandbox *sandbox, const QStringList &ids)
+{
+    QList<CatalogApp> apps;
+    for (const QString &id : ids) {
+        apps.append(catalogApp(id));
+        sandbox->makeBundle(sandbox->userApplications(), apps.last().name, apps.last().bundleID.value_or(id));
+    }
+    auto *window = new QWidget;
+    window->resize(900, 600);
+    window->show();
+    RemovalReview *review = RemovalReview::review(engine, apps, window);
+    QSignalSpy measured(review, &RemovalReview::measured);
+    if (!measured.wait())
+        qWarning("the sizes were not measured");
+    return { review, window };
+}
+
+} // namespace
+
+// German runs about a third longer than English: the window, the card, the detail sheet, the
+// settings and the review sheets in German, and in the pseudo-translation that is longer still,
+// with nothing cut off and nothing on top of anything else.
 class TestLayoutInGerman : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<Sandbox> m_sandbox;
     std::unique_ptr<TestEngine> m_engine;
-
-    void speak(Language language)
-    {
-        Translations::install(qApp, QLocale(QLocale::German, QLocale::Germany), language == Language::Pseudo);
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    }
-
-    static void addLanguages(const char *scene)
-    {
-        QTest::newRow(qPrintable(QString::fromLatin1(scene) + u" (German)"_s)) << Language::German;
-        QTest::newRow(qPrintable(QString::fromLatin1(scene) + u" (pseudo)"_s)) << Language::Pseudo;
-    }
-
-    static void audit(QWidget *widget)
-    {
-        QApplication::processEvents();
-        const QStringList problems = LayoutAudit::problems(widget);
-        QVERIFY2(problems.isEmpty(), qPrintable(u"\n"_s + problems.join(u'\n')));
-    }
-
-    void auditCard(const QString &id, const InstallState &state)
-    {
-        QWidget window;
-        auto *layout = new QVBoxLayout(&window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto *card = new AppCard(catalogApp(id), m_engine.get(), &window);
-        layout->addWidget(card);
-        m_engine->setState(id, state);
-        window.setFixedWidth(narrowestCard);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.setFixedHeight(card->heightForWidth(narrowestCard));
-        QApplication::processEvents();
-        audit(&window);
-    }
+    std::unique_ptr<UserDefaults> m_defaults;
 
 private Q_SLOTS:
     void initTestCase()
@@ -103,6 +127,8 @@ private Q_SLOTS:
         m_sandbox = std::make_unique<Sandbox>();
         qputenv("XDG_DATA_HOME", (m_sandbox->home() + u"/.local/share"_s).toUtf8());
         UserDefaults::setStandardLocation(m_sandbox->root() + u"/defaults.ini"_s);
+        m_defaults = std::make_unique<UserDefaults>(m_sandbox->root() + u"/window.ini"_s);
+        m_defaults->setBool(SettingsKeys::hasSeenWelcome(), true);
         m_engine = std::make_unique<TestEngine>(m_sandbox->environment());
     }
     void cleanup()
@@ -114,187 +140,87 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
-    // The German texts are really there: a test in English would prove nothing.
-    void germanIsInstalled()
+    void nothingIsCutOff_data()
     {
-        speak(Language::German);
-        SettingsView settings(m_engine.get());
-        QStringList english;
-        for (const QPushButton *button : settings.findChildren<QPushButton *>())
-            if (!button->text().isEmpty())
-                english.append(button->text());
-        cleanup();
-        init();
-        SettingsView inEnglish(m_engine.get());
-        QStringList source;
-        for (const QPushButton *button : inEnglish.findChildren<QPushButton *>())
-            if (!button->text().isEmpty())
-                source.append(button->text());
-        QVERIFY(!english.isEmpty());
-        QVERIFY2(english != source, qPrintable(english.join(u", "_s)));
-    }
-
-    void cards_data()
-    {
-        QTest::addColumn<Language>("language");
-        addLanguages("cards");
-    }
-    void cards()
-    {
-        QFETCH(Language, language);
-        speak(language);
-        DownloadProgress progress { 10'000'000, 46'700'000, 1'200'000, 30 };
-        const QList<InstallState> states { InstallState::notInstalled(), InstallState::installed(),
-            InstallState::downloading(QString(), progress), InstallState::needsHomebrew(),
-            InstallState::failed(QCoreApplication::translate("TestLayoutInGerman",
-                "Maccy didn’t install. The download was interrupted: check your connection and try again.")) };
-        // A short name, a permission note, a long name, a direct download.
-        for (const QString &id : { u"maccy"_s, u"shottr"_s, u"raspberry-pi-imager"_s, u"parabolic"_s }) {
-            for (const InstallState &state : states) {
-                auditCard(id, state);
-                if (QTest::currentTestFailed())
-                    qWarning("in the card of %s, state %d", qPrintable(id), int(state.kind));
-                QVERIFY(!QTest::currentTestFailed());
-            }
+        QTest::addColumn<Scene>("scene");
+        QTest::addColumn<bool>("pseudo");
+        const auto review = [](const QStringList &ids) -> Scene {
+            return [ids](TestEngine *engine, Sandbox *sandbox, UserDefaults *) {
+                return removalReview(engine, sandbox, ids);
+            };
+        };
+        const QList<std::pair<const char *, Scene>> scenes { { "main window", mainWindow }, { "cards", cards },
+            { "detail sheet of Shottr", sheet<AppDetailView>(u"shottr"_s) },
+            { "detail sheet of Parabolic", sheet<AppDetailView>(u"parabolic"_s) },
+            { "settings", sheet<SettingsView>() }, { "review of one app", review({ u"maccy"_s }) },
+            { "review of every app", review({ u"maccy"_s, u"shottr"_s, u"iina"_s }) } };
+        for (const auto &[name, scene] : scenes) {
+            QTest::newRow(qPrintable(QString::fromLatin1(name) + u" (German)"_s)) << scene << false;
+            QTest::newRow(qPrintable(QString::fromLatin1(name) + u" (pseudo)"_s)) << scene << true;
         }
     }
-
-    // The window at its smallest: the sidebar, the search row, the cards, the log drawer's bar.
-    void mainWindow_data()
+    void nothingIsCutOff()
     {
-        QTest::addColumn<Language>("language");
-        addLanguages("main window");
-    }
-    void mainWindow()
-    {
-        QFETCH(Language, language);
-        speak(language);
-        UserDefaults defaults(m_sandbox->root() + u"/window.ini"_s);
-        defaults.setBool(SettingsKeys::hasSeenWelcome(), true);
-        RootView::Options options;
-        options.environment = m_sandbox->environment();
-        options.defaults = &defaults;
-        RootView view(std::move(options));
-        view.resize(MainWindow::minimumContentSize());
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        audit(&view);
-    }
-
-    void detailSheet_data()
-    {
-        QTest::addColumn<Language>("language");
-        addLanguages("detail sheet");
-    }
-    void detailSheet()
-    {
-        QFETCH(Language, language);
-        speak(language);
-        for (const QString &id : { u"shottr"_s, u"rectangle"_s, u"parabolic"_s }) {
-            AppDetailView sheet(catalogApp(id), m_engine.get());
-            sheet.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&sheet));
-            audit(&sheet);
-            QVERIFY(!QTest::currentTestFailed());
+        QFETCH(Scene, scene);
+        QFETCH(bool, pseudo);
+        Translations::install(qApp, QLocale(QLocale::German, QLocale::Germany), pseudo);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        // The German texts are really there: an audit in English would prove nothing.
+        if (!pseudo)
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Abbrechen"_s);
+        const QList<QWidget *> windows = scene(m_engine.get(), m_sandbox.get(), m_defaults.get());
+        for (QWidget *window : windows) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            // As tall as its width asks for, as the grid makes a card.
+            if (window->hasHeightForWidth())
+                window->setFixedHeight(window->heightForWidth(window->width()));
+            QApplication::processEvents();
+            const QStringList problems = LayoutAudit::problems(window);
+            QVERIFY2(problems.isEmpty(), qPrintable(u"\n"_s + problems.join(u'\n')));
         }
-    }
-
-    void settings_data()
-    {
-        QTest::addColumn<Language>("language");
-        addLanguages("settings");
-    }
-    void settings()
-    {
-        QFETCH(Language, language);
-        speak(language);
-        SettingsView view(m_engine.get());
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        audit(&view);
-    }
-
-    void removalReview_data()
-    {
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QStringList>("ids");
-        for (const auto &[scene, ids] : { std::pair { "review of one app", QStringList { u"maccy"_s } },
-                 std::pair { "review of every app", QStringList { u"maccy"_s, u"shottr"_s, u"iina"_s } } }) {
-            QTest::newRow(qPrintable(QString::fromLatin1(scene) + u" (German)"_s)) << Language::German << ids;
-            QTest::newRow(qPrintable(QString::fromLatin1(scene) + u" (pseudo)"_s)) << Language::Pseudo << ids;
-        }
-    }
-    void removalReview()
-    {
-        QFETCH(Language, language);
-        QFETCH(QStringList, ids);
-        speak(language);
-        QList<CatalogApp> apps;
-        for (const QString &id : ids) {
-            const CatalogApp app = catalogApp(id);
-            m_sandbox->makeBundle(m_sandbox->userApplications(), app.name, app.bundleID.value_or(id));
-            apps.append(app);
-        }
-        QWidget window;
-        window.resize(900, 600);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        RemovalReview *review = RemovalReview::review(m_engine.get(), apps, &window);
-        QSignalSpy measured(review, &RemovalReview::measured);
-        QVERIFY(measured.wait());
-        QTRY_VERIFY(review->isVisible());
-        audit(review);
-        review->reject();
+        qDeleteAll(windows); // a sheet before the window it belongs to
     }
 
     // The audit itself finds each kind of fault it looks for.
     void auditFindsCutOffAndOverlap_data()
     {
-        QTest::addColumn<std::function<void(QWidget *)>>("build");
+        QTest::addColumn<std::function<void(QGridLayout *)>>("build");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("fits") << std::function<void(QWidget *)>([](QWidget *root) {
-            auto *layout = new QVBoxLayout(root);
-            layout->addWidget(new QPushButton(u"Installieren"_s));
-            layout->addWidget(new QLabel(u"Kurz"_s));
+        const auto sized = [](QWidget *widget, QSize size) {
+            widget->setFixedSize(size);
+            return widget;
+        };
+        QTest::newRow("fits") << std::function<void(QGridLayout *)>([](QGridLayout *layout) {
+            layout->addWidget(new QPushButton(u"Installieren"_s), 0, 0);
         }) << QString();
-        QTest::newRow("button too narrow") << std::function<void(QWidget *)>([](QWidget *root) {
-            auto *layout = new QVBoxLayout(root);
-            auto *button = new QPushButton(u"Deinstallieren und Restdaten entfernen"_s);
-            button->setFixedWidth(60);
-            layout->addWidget(button);
-        }) << u"needs"_s;
-        QTest::newRow("label too narrow") << std::function<void(QWidget *)>([](QWidget *root) {
-            auto *layout = new QVBoxLayout(root);
-            auto *label = new QLabel(u"Systemeinstellungen › Datenschutz & Sicherheit"_s);
-            label->setFixedWidth(50);
-            layout->addWidget(label);
+        QTest::newRow("button too narrow") << std::function<void(QGridLayout *)>([sized](QGridLayout *layout) {
+            layout->addWidget(sized(new QPushButton(u"Deinstallieren und Restdaten entfernen"_s), { 60, 30 }), 0, 0);
         }) << u"px wide"_s;
-        QTest::newRow("wrapped label too low") << std::function<void(QWidget *)>([](QWidget *root) {
-            auto *layout = new QVBoxLayout(root);
+        QTest::newRow("label too narrow") << std::function<void(QGridLayout *)>([sized](QGridLayout *layout) {
+            layout->addWidget(sized(new QLabel(u"Systemeinstellungen › Datenschutz & Sicherheit"_s), { 50, 30 }), 0, 0);
+        }) << u"px wide"_s;
+        QTest::newRow("wrapped label too low") << std::function<void(QGridLayout *)>([sized](QGridLayout *layout) {
             auto *label = new QLabel(QString(u"Ein langer Satz, der umbrechen muss. "_s).repeated(6));
             label->setWordWrap(true);
-            label->setFixedSize(120, 20);
-            layout->addWidget(label);
+            layout->addWidget(sized(label, { 120, 20 }), 0, 0);
         }) << u"px high"_s;
-        QTest::newRow("overlap") << std::function<void(QWidget *)>([](QWidget *root) {
-            auto *layout = new QGridLayout(root);
+        QTest::newRow("overlap") << std::function<void(QGridLayout *)>([](QGridLayout *layout) {
             layout->addWidget(new QLabel(u"Eins"_s), 0, 0);
             layout->addWidget(new QLabel(u"Zwei"_s), 0, 0);
         }) << u"overlaps"_s;
     }
     void auditFindsCutOffAndOverlap()
     {
-        QFETCH(std::function<void(QWidget *)>, build);
+        QFETCH(std::function<void(QGridLayout *)>, build);
         QFETCH(QString, problem);
         QWidget root;
-        build(&root);
+        build(new QGridLayout(&root));
         root.show();
         QVERIFY(QTest::qWaitForWindowExposed(&root));
         const QStringList problems = LayoutAudit::problems(&root);
-        if (problem.isEmpty())
-            QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
-        else
-            QVERIFY2(!problems.filter(problem).isEmpty(), qPrintable(problems.join(u'\n')));
+        QVERIFY2(problem.isEmpty() ? problems.isEmpty() : !problems.filter(problem).isEmpty(),
+            qPrintable(problems.join(u'\n')));
     }
 };
 
