@@ -2,6 +2,7 @@
 
 #include "platform/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -91,9 +92,10 @@ AppSetFile::Import AppSetFile::parse(const QByteArray &content, const QList<Cata
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content);
     if (content.contains('\0') || decoder.hasError())
-        return failure(u"The file is not a list of apps: it holds binary data, not text."_s);
+        return failure(QCoreApplication::translate(
+            "AppSetFile", "The file is not a list of apps: it holds binary data, not text."));
     if (text.trimmed().isEmpty())
-        return failure(u"The file is empty, so it names no apps."_s);
+        return failure(QCoreApplication::translate("AppSetFile", "The file is empty, so it names no apps."));
 
     QSet<QString> selected;
     Import result;
@@ -157,14 +159,17 @@ AppSetFile::Import AppSetFile::readFile(const QString &path, const QList<Catalog
     case SafeFile::Content::Status::Read:
         return parse(content.bytes, catalog);
     case SafeFile::Content::Status::TooLarge:
-        return failure(u"“"_s + name + u"” is too large to be a list of apps."_s);
+        //: %1 is a file name.
+        return failure(QCoreApplication::translate("AppSetFile", "“%1” is too large to be a list of apps.").arg(name));
     case SafeFile::Content::Status::NotAFile:
-        return failure(u"Could not read “"_s + name + u"”: it is not a file."_s);
+        //: %1 is a file name.
+        return failure(QCoreApplication::translate("AppSetFile", "Could not read “%1”: it is not a file.").arg(name));
     case SafeFile::Content::Status::Missing:
     case SafeFile::Content::Status::Unreadable:
         break;
     }
-    return failure(u"Could not read “"_s + name + u"”: "_s + content.reason + u'.');
+    //: %1 is a file name, %2 why it could not be read.
+    return failure(QCoreApplication::translate("AppSetFile", "Could not read “%1”: %2.").arg(name, content.reason));
 }
 
 bool AppSetFile::writeFile(const QString &path, const QByteArray &content, QString *error)
@@ -173,6 +178,8 @@ bool AppSetFile::writeFile(const QString &path, const QByteArray &content, QStri
     if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
         return true;
     if (error)
-        *error = u"Could not save “"_s + QFileInfo(path).fileName() + u"”: "_s + file.errorString() + u'.';
+        //: %1 is a file name, %2 why it could not be saved.
+        *error = QCoreApplication::translate("AppSetFile", "Could not save “%1”: %2.")
+                     .arg(QFileInfo(path).fileName(), file.errorString());
     return false;
 }

@@ -1,6 +1,7 @@
 // Which list is in use: the built-in one until a refreshed catalog is chosen at start-up.
 #include "catalog/Catalog.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMutex>
 #include <QSet>
@@ -24,12 +25,17 @@ Active &state()
 QString dayText(const QDateTime &moment)
 {
     // Written out, the way the rest of the program talks: "7 December 2026".
-    return QLocale(QLocale::English, QLocale::UnitedKingdom).toString(moment.toLocalTime().date(), u"d MMMM yyyy"_s);
+    return QLocale().toString(
+        moment.toLocalTime().date(), QCoreApplication::translate("Catalog", "d MMMM yyyy", "date format"));
 }
 
-QString appCount(qsizetype count)
+QList<CatalogApp> translated(const QList<CatalogApp> &apps)
 {
-    return count == 1 ? u"1 app"_s : u"%1 apps"_s.arg(count);
+    QList<CatalogApp> result;
+    result.reserve(apps.size());
+    for (const CatalogApp &app : apps)
+        result.append(app.translated());
+    return result;
 }
 
 } // namespace
@@ -38,9 +44,13 @@ namespace Catalog {
 
 QList<CatalogApp> active()
 {
-    Active &current = state();
-    const QMutexLocker lock(&current.mutex);
-    return current.refreshed ? current.refreshed->apps : builtIn();
+    QList<CatalogApp> apps;
+    {
+        Active &current = state();
+        const QMutexLocker lock(&current.mutex);
+        apps = current.refreshed ? current.refreshed->apps : builtIn();
+    }
+    return translated(apps);
 }
 
 void setActive(const std::optional<CatalogDocument> &refreshed)
@@ -58,7 +68,7 @@ QList<CatalogApp> activeAndBuiltIn()
         ids.insert(app.id);
     for (const CatalogApp &app : builtIn()) {
         if (!ids.contains(app.id))
-            apps.append(app);
+            apps.append(app.translated());
     }
     return apps;
 }
@@ -77,13 +87,18 @@ QString activeSummary()
     const std::optional<QDateTime> issued = activeIssued();
     const qsizetype count = active().size();
     if (!issued)
-        return u"Catalog: built in, "_s + appCount(count);
-    return u"Catalog: updated "_s + dayText(*issued) + u", "_s + appCount(count);
+        return QCoreApplication::translate("Catalog", "Catalog: built in, %n apps", nullptr, int(count));
+    //: %1 is the day the catalog in use was issued, e.g. "7 December 2026".
+    return QCoreApplication::translate("Catalog", "Catalog: updated %1, %n apps", nullptr, int(count))
+        .arg(dayText(*issued));
 }
 
 QString waitingNote(const QDateTime &issued)
 {
-    return u"A newer catalog from "_s + dayText(issued) + u" is ready. Orvando uses it the next time it opens."_s;
+    //: %1 is the day the newer catalog was issued, e.g. "7 December 2026".
+    return QCoreApplication::translate(
+        "Catalog", "A newer catalog from %1 is ready. Orvando uses it the next time it opens.")
+        .arg(dayText(issued));
 }
 
 } // namespace Catalog

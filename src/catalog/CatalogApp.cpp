@@ -42,23 +42,102 @@ QList<CatalogApp::Category> CatalogApp::allCategories()
         Category::Files };
 }
 
-QString CatalogApp::label(Category category)
+namespace {
+
+// The English labels: the JSON values, and the source texts of what the user reads.
+const char *categoryText(CatalogApp::Category category)
 {
+    using Category = CatalogApp::Category;
     switch (category) {
     case Category::Window:
-        return u"Window & desktop"_s;
+        //: A category of apps, in the sidebar and on an app's page.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Window & desktop");
     case Category::Clipboard:
-        return u"Clipboard & text"_s;
+        //: A category of apps, in the sidebar and on an app's page.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Clipboard & text");
     case Category::Media:
-        return u"Media"_s;
+        //: A category of apps (video, audio, images), in the sidebar and on an app's page.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Media");
     case Category::Menubar:
-        return u"Menu bar"_s;
+        //: A category of apps that live in the menu bar, in the sidebar and on an app's page.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Menu bar");
     case Category::Security:
-        return u"Privacy & security"_s;
+        //: A category of apps (password managers), in the sidebar and on an app's page.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Privacy & security");
     case Category::Files:
-        return u"Files & disk"_s;
+        //: A category of apps, in the sidebar and on an app's page.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Files & disk");
     }
-    return {};
+    return "";
+}
+
+// Licence names are identifiers, the same in every language; only "Proprietary" is a word.
+const char *licenseText(CatalogApp::License license)
+{
+    using License = CatalogApp::License;
+    switch (license) {
+    case License::Mit:
+        return "MIT";
+    case License::Apache:
+        return "Apache-2.0";
+    case License::Bsd:
+        return "BSD";
+    case License::Gpl:
+        return "GPL";
+    case License::ApacheCommonsClause:
+        return "Apache-2.0 + Commons Clause";
+    case License::Proprietary:
+        //: An app's licence: closed source, owned by its maker.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Proprietary");
+    }
+    return "";
+}
+
+const char *pricingText(Pricing pricing)
+{
+    switch (pricing) {
+    case Pricing::Free:
+        //: An app's price: it costs nothing.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Free");
+    case Pricing::Freemium:
+        //: An app's price: free, with paid extras.
+        return QT_TRANSLATE_NOOP("CatalogApp", "Freemium");
+    }
+    return "";
+}
+
+// A price per period as catalogs write it ("$30/yr"), in the language in use ("30 $/an"); the
+// amount itself is kept as written.
+QString priceInLanguage(const QString &priceText)
+{
+    struct Period
+    {
+        QStringView suffix;
+        const char *text;
+    };
+    static const Period periods[] {
+        //: A yearly price; %1 is the amount with its currency, e.g. "$30".
+        { u"/yr", QT_TRANSLATE_NOOP("CatalogApp", "%1/yr") },
+        //: A monthly price; %1 is the amount with its currency, e.g. "$23".
+        { u"/mo", QT_TRANSLATE_NOOP("CatalogApp", "%1/mo") },
+    };
+    for (const Period &period : periods) {
+        if (priceText.size() > period.suffix.size() && priceText.endsWith(period.suffix))
+            return CatalogApp::tr(period.text).arg(priceText.chopped(period.suffix.size()));
+    }
+    return priceText;
+}
+
+} // namespace
+
+QString CatalogApp::label(Category category)
+{
+    return tr(categoryText(category));
+}
+
+QString CatalogApp::jsonLabel(Category category)
+{
+    return QString::fromUtf8(categoryText(category));
 }
 
 QString CatalogApp::symbol(Category category)
@@ -82,21 +161,12 @@ QString CatalogApp::symbol(Category category)
 
 QString CatalogApp::label(License license)
 {
-    switch (license) {
-    case License::Mit:
-        return u"MIT"_s;
-    case License::Apache:
-        return u"Apache-2.0"_s;
-    case License::Bsd:
-        return u"BSD"_s;
-    case License::Gpl:
-        return u"GPL"_s;
-    case License::ApacheCommonsClause:
-        return u"Apache-2.0 + Commons Clause"_s;
-    case License::Proprietary:
-        return u"Proprietary"_s;
-    }
-    return {};
+    return tr(licenseText(license));
+}
+
+QString CatalogApp::jsonLabel(License license)
+{
+    return QString::fromUtf8(licenseText(license));
 }
 
 QList<CatalogApp::License> CatalogApp::allLicenses()
@@ -107,13 +177,23 @@ QList<CatalogApp::License> CatalogApp::allLicenses()
 
 QString CatalogApp::label(Pricing pricing)
 {
-    switch (pricing) {
-    case Pricing::Free:
-        return u"Free"_s;
-    case Pricing::Freemium:
-        return u"Freemium"_s;
-    }
-    return {};
+    return tr(pricingText(pricing));
+}
+
+QString CatalogApp::jsonLabel(Pricing pricing)
+{
+    return QString::fromUtf8(pricingText(pricing));
+}
+
+// The taglines' translations are made from the built-in list (CatalogList.cpp), so they carry its
+// context; a refreshed catalog's tagline that matches one of them reads translated too.
+CatalogApp CatalogApp::translated() const
+{
+    CatalogApp result = *this;
+    result.tagline = QCoreApplication::translate("CatalogList", tagline.toUtf8().constData());
+    if (result.replaces)
+        result.replaces->priceText = priceInLanguage(replaces->priceText);
+    return result;
 }
 
 size_t qHash(const DirectDownload &download, size_t seed) noexcept

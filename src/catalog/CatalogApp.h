@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHashFunctions>
 #include <QJsonObject>
 #include <QList>
@@ -50,6 +51,9 @@ struct InstallSource
 
 struct CatalogApp
 {
+    Q_DECLARE_TR_FUNCTIONS(CatalogApp)
+
+public:
     enum class Category { Window, Clipboard, Media, Menubar, Security, Files };
     enum class License { Mit, Apache, Bsd, Gpl, ApacheCommonsClause, Proprietary };
 
@@ -71,10 +75,20 @@ struct CatalogApp
 
     static QList<Category> allCategories();
     static QList<License> allLicenses();
+    // What the user reads, in the language in use.
     static QString label(Category category);
     static QString symbol(Category category); // the symbol name shown beside the label
     static QString label(License license);
     static QString label(Pricing pricing);
+    // The English labels, as the JSON form writes them: the same in every language.
+    static QString jsonLabel(Category category);
+    static QString jsonLabel(License license);
+    static QString jsonLabel(Pricing pricing);
+
+    // This entry as the user reads it: the tagline, and the period of the replaced app's price
+    // ("$30/yr"), in the language in use. A text the translation does not know stays as published,
+    // so a tagline new in a refreshed catalog reads in English.
+    CatalogApp translated() const;
 
     // The JSON form. fromJson returns nothing and sets *error on a decoding error.
     QJsonObject toJson() const;

@@ -44,25 +44,33 @@ bool isBundleID(const QString &text)
 QString unusable(const CatalogApp &app)
 {
     if (!isPlainName(app.id) || app.id != app.id.toLower())
-        return u"the id is not a plain lower-case name"_s;
+        //: What is wrong with a catalog entry, written after: Entry 3 ("maccy"):
+        return CatalogDocument::tr("the id is not a plain lower-case name");
     if (app.name.trimmed().isEmpty())
-        return u"the name is empty"_s;
+        //: What is wrong with a catalog entry, written after: Entry 3 ("maccy"):
+        return CatalogDocument::tr("the name is empty");
     if (app.install.isHomebrewCask() && !isCaskToken(app.install.caskToken()))
-        return u"the cask token is not one brew would take as a name"_s;
+        //: What is wrong with a catalog entry, written after: Entry 3 ("maccy"):
+        return CatalogDocument::tr("the cask token is not one brew would take as a name");
     if (const DirectDownload *download = app.install.download()) {
         if (!isGitHubRepo(download->githubRepo))
-            return u"the GitHub repository is not \"owner/name\""_s;
+            //: What is wrong with a catalog entry, written after: Entry 3 ("maccy"):
+            return CatalogDocument::tr("the GitHub repository is not \"owner/name\"");
         if (!isPlainName(download->assetArm64) || !isPlainName(download->assetX64))
-            return u"an asset name is not a plain file name"_s;
+            //: What is wrong with a catalog entry, written after: Entry 3 ("maccy"):
+            return CatalogDocument::tr("an asset name is not a plain file name");
     }
     const QUrl homepage(app.homepage, QUrl::StrictMode);
     if (!homepage.isValid() || homepage.scheme() != u"https"_s || homepage.host().isEmpty())
-        return u"the home page is not an https address"_s;
+        //: What is wrong with a catalog entry, written after: Entry 3 ("maccy"):
+        return CatalogDocument::tr("the home page is not an https address");
     if (app.bundleID && !isBundleID(*app.bundleID))
-        return u"the bundle identifier is not one macOS would accept"_s;
+        //: What is wrong with a catalog entry, written after: Entry 3 ("maccy"):
+        return CatalogDocument::tr("the bundle identifier is not one macOS would accept");
     for (const QString &screenshot : app.screenshots) {
         if (!isPlainName(screenshot))
-            return u"a screenshot name is not a plain name"_s;
+            //: What is wrong with a catalog entry, written after: Entry 3 ("maccy"):
+            return CatalogDocument::tr("a screenshot name is not a plain name");
     }
     return {};
 }
@@ -81,38 +89,44 @@ std::optional<CatalogDocument> CatalogDocument::fromJson(const QByteArray &json,
     QJsonParseError parse {};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parse);
     if (!document.isObject())
-        return fail(error, u"The catalog is not a JSON object."_s);
+        return fail(error, tr("The catalog is not a JSON object."));
     const QJsonObject top = document.object();
     const QJsonValue formatValue = top.value(u"format"_s);
     if (formatValue.toInt(-1) != format)
-        return fail(error, u"The catalog is not of format %1."_s.arg(format));
+        //: %1 is the number of the catalog layout this program reads, e.g. 1.
+        return fail(error, tr("The catalog is not of format %1.").arg(format));
     // A moment, not a day, and with its time zone: a local time would order catalogs differently
     // from one Mac to the next.
     const QString issuedField = top.value(u"issued"_s).toString();
     const QDateTime issued = QDateTime::fromString(issuedField, Qt::ISODate);
     if (!issued.isValid() || !issuedField.contains(u'T') || issued.timeSpec() == Qt::LocalTime)
-        return fail(error, u"The catalog has no valid \"issued\" date and time."_s);
+        return fail(error, tr("The catalog has no valid \"issued\" date and time."));
     const QJsonValue appsValue = top.value(u"apps"_s);
     if (!appsValue.isArray() || appsValue.toArray().isEmpty())
-        return fail(error, u"The catalog has no list of apps."_s);
+        return fail(error, tr("The catalog has no list of apps."));
 
     CatalogDocument result;
     result.issued = issued.toUTC();
     QSet<QString> ids;
     const QJsonArray entries = appsValue.toArray();
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        const QString where = u"Entry %1"_s.arg(i + 1);
+        const int entry = int(i) + 1;
         if (!entries.at(i).isObject())
-            return fail(error, where + u" is not an object."_s);
+            //: %1 is the number of an entry in the catalog's list of apps, from 1.
+            return fail(error, tr("Entry %1 is not an object.").arg(entry));
         QString why;
         const std::optional<CatalogApp> app = CatalogApp::fromJson(entries.at(i).toObject(), &why);
         if (!app)
-            return fail(error, where + u": "_s + why);
+            //: %1 is the number of an entry in the catalog's list of apps, %2 what is wrong with it.
+            return fail(error, tr("Entry %1: %2").arg(QString::number(entry), why));
         const QString problem = unusable(*app);
         if (!problem.isEmpty())
-            return fail(error, where + u" (\""_s + app->id + u"\"): "_s + problem + u'.');
+            //: %1 is the number of an entry in the catalog's list of apps, %2 its id, %3 what is wrong
+            //: with it ("the name is empty").
+            return fail(error, tr("Entry %1 (\"%2\"): %3.").arg(QString::number(entry), app->id, problem));
         if (ids.contains(app->id))
-            return fail(error, where + u": the id \""_s + app->id + u"\" is used twice."_s);
+            //: %1 is the number of an entry in the catalog's list of apps, %2 its id.
+            return fail(error, tr("Entry %1: the id \"%2\" is used twice.").arg(QString::number(entry), app->id));
         ids.insert(app->id);
         result.apps.append(*app);
     }

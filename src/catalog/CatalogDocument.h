@@ -3,6 +3,7 @@
 #include "catalog/CatalogApp.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 
@@ -15,6 +16,9 @@
 //   { "format": 1, "issued": "2026-12-07T09:30:00Z", "apps": [ { "id": "maccy", … }, … ] }
 struct CatalogDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(CatalogDocument)
+
+public:
     // The layout this program reads; a catalog of a later format is for a later program.
     static constexpr int format = 1;
 

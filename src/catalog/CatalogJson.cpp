@@ -17,7 +17,8 @@ QJsonValue required(const QJsonObject &object, const QString &key)
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined())
-        throw DecodeError { u"No value associated with key \"%1\"."_s.arg(key) };
+        //: A catalog entry lacks a field; %1 is the JSON key, e.g. "homepage".
+        throw DecodeError { CatalogApp::tr("No value associated with key \"%1\".").arg(key) };
     return value;
 }
 
@@ -25,7 +26,8 @@ QString requiredString(const QJsonObject &object, const QString &key)
 {
     const QJsonValue value = required(object, key);
     if (!value.isString())
-        throw DecodeError { u"Expected a string for key \"%1\"."_s.arg(key) };
+        //: %1 is a JSON key of a catalog entry.
+        throw DecodeError { CatalogApp::tr("Expected a string for key \"%1\".").arg(key) };
     return value.toString();
 }
 
@@ -33,7 +35,8 @@ QJsonObject requiredObject(const QJsonObject &object, const QString &key)
 {
     const QJsonValue value = required(object, key);
     if (!value.isObject())
-        throw DecodeError { u"Expected an object for key \"%1\"."_s.arg(key) };
+        //: %1 is a JSON key of a catalog entry.
+        throw DecodeError { CatalogApp::tr("Expected an object for key \"%1\".").arg(key) };
     return value.toObject();
 }
 
@@ -52,13 +55,15 @@ Enum enumFromLabel(const QJsonObject &object, const QString &key, const QList<En
         if (label(candidate) == text)
             return candidate;
     }
-    throw DecodeError { u"Cannot initialize %1 from invalid value \"%2\"."_s.arg(key, text) };
+    //: %1 is a JSON key of a catalog entry ("category"), %2 the value found there.
+    throw DecodeError { CatalogApp::tr("Cannot initialize %1 from invalid value \"%2\".").arg(key, text) };
 }
 
 InstallSource installFromJson(const QJsonObject &object)
 {
     if (object.size() != 1)
-        throw DecodeError { u"Invalid number of keys found, expected one."_s };
+        //: The "install" field of a catalog entry must name exactly one kind of source.
+        throw DecodeError { CatalogApp::tr("Invalid number of keys found, expected one.") };
     const QString kind = object.constBegin().key();
     if (kind == u"homebrewCask"_s)
         return InstallSource::homebrewCask(requiredString(requiredObject(object, kind), u"_0"_s));
@@ -67,7 +72,8 @@ InstallSource installFromJson(const QJsonObject &object)
         return InstallSource::directDownload({ requiredString(download, u"githubRepo"_s),
             requiredString(download, u"assetArm64"_s), requiredString(download, u"assetX64"_s) });
     }
-    throw DecodeError { u"Cannot initialize install from invalid key \"%1\"."_s.arg(kind) };
+    //: %1 is a JSON key found in the "install" field of a catalog entry.
+    throw DecodeError { CatalogApp::tr("Cannot initialize install from invalid key \"%1\".").arg(kind) };
 }
 
 QJsonObject installToJson(const InstallSource &source)
@@ -84,11 +90,11 @@ QStringList screenshotsFromJson(const QJsonObject &object)
 {
     const QJsonValue value = required(object, u"screenshots"_s);
     if (!value.isArray())
-        throw DecodeError { u"Expected an array for key \"screenshots\"."_s };
+        throw DecodeError { CatalogApp::tr("Expected an array for key \"screenshots\".") };
     QStringList names;
     for (const QJsonValue &name : value.toArray()) {
         if (!name.isString())
-            throw DecodeError { u"Expected a string in \"screenshots\"."_s };
+            throw DecodeError { CatalogApp::tr("Expected a string in \"screenshots\".") };
         names.append(name.toString());
     }
     return names;
@@ -101,18 +107,18 @@ CatalogApp decode(const QJsonObject &object)
     app.name = requiredString(object, u"name"_s);
     app.tagline = requiredString(object, u"tagline"_s);
     app.category = enumFromLabel(object, u"category"_s, CatalogApp::allCategories(),
-        [](CatalogApp::Category c) { return CatalogApp::label(c); });
+        [](CatalogApp::Category c) { return CatalogApp::jsonLabel(c); });
     app.install = installFromJson(requiredObject(object, u"install"_s));
-    app.license = enumFromLabel(
-        object, u"license"_s, CatalogApp::allLicenses(), [](CatalogApp::License l) { return CatalogApp::label(l); });
+    app.license = enumFromLabel(object, u"license"_s, CatalogApp::allLicenses(),
+        [](CatalogApp::License l) { return CatalogApp::jsonLabel(l); });
     app.pricing = enumFromLabel(object, u"pricing"_s, QList<Pricing> { Pricing::Free, Pricing::Freemium },
-        [](Pricing p) { return CatalogApp::label(p); });
+        [](Pricing p) { return CatalogApp::jsonLabel(p); });
     app.homepage = requiredString(object, u"homepage"_s);
     if (present(object, u"bundleID"_s))
         app.bundleID = requiredString(object, u"bundleID"_s);
     const QJsonValue curated = required(object, u"isCurated"_s);
     if (!curated.isBool())
-        throw DecodeError { u"Expected a boolean for key \"isCurated\"."_s };
+        throw DecodeError { CatalogApp::tr("Expected a boolean for key \"isCurated\".") };
     app.isCurated = curated.toBool();
     if (present(object, u"replaces"_s)) {
         const QJsonObject replaces = requiredObject(object, u"replaces"_s);
@@ -127,9 +133,9 @@ CatalogApp decode(const QJsonObject &object)
 QJsonObject CatalogApp::toJson() const
 {
     QJsonObject object { { u"id"_s, id }, { u"name"_s, name }, { u"tagline"_s, tagline },
-        { u"category"_s, label(category) }, { u"install"_s, installToJson(install) }, { u"license"_s, label(license) },
-        { u"pricing"_s, label(pricing) }, { u"homepage"_s, homepage }, { u"isCurated"_s, isCurated },
-        { u"screenshots"_s, QJsonArray::fromStringList(screenshots) } };
+        { u"category"_s, jsonLabel(category) }, { u"install"_s, installToJson(install) },
+        { u"license"_s, jsonLabel(license) }, { u"pricing"_s, jsonLabel(pricing) }, { u"homepage"_s, homepage },
+        { u"isCurated"_s, isCurated }, { u"screenshots"_s, QJsonArray::fromStringList(screenshots) } };
     if (bundleID)
         object.insert(u"bundleID"_s, *bundleID);
     if (replaces)

@@ -1,5 +1,7 @@
 #include "catalog/SignedCatalog.h"
 
+#include <QCoreApplication>
+
 #include <sodium.h>
 
 using namespace Qt::StringLiterals;
@@ -48,27 +50,32 @@ namespace SignedCatalog {
 Check check(const QByteArray &bytes, const QByteArray &signature, const QString &publicKey, const QDateTime &newerThan)
 {
     if (bytes.size() > maximumSize || signature.size() > maximumSignatureSize)
-        return refused(Verdict::Oversized, u"The catalog or its signature is larger than a catalog can be."_s);
+        return refused(Verdict::Oversized,
+            QCoreApplication::translate(
+                "SignedCatalog", "The catalog or its signature is larger than a catalog can be."));
     const QByteArray key = decodeKey(publicKey.toLatin1(), crypto_sign_PUBLICKEYBYTES);
     if (key.isEmpty())
-        return refused(Verdict::Unsigned, u"This copy of Orvando has no key to check a catalog with."_s);
+        return refused(Verdict::Unsigned,
+            QCoreApplication::translate("SignedCatalog", "This copy of Orvando has no key to check a catalog with."));
     if (signature.trimmed().isEmpty())
-        return refused(Verdict::Unsigned, u"The catalog is not signed."_s);
+        return refused(Verdict::Unsigned, QCoreApplication::translate("SignedCatalog", "The catalog is not signed."));
     const QByteArray raw = decodeKey(signature, crypto_sign_BYTES);
     if (raw.isEmpty() || !ready()
         || crypto_sign_verify_detached(reinterpret_cast<const unsigned char *>(raw.constData()),
                reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(bytes.size()),
                reinterpret_cast<const unsigned char *>(key.constData()))
             != 0)
-        return refused(Verdict::BadSignature, u"The catalog's signature does not match it."_s);
+        return refused(Verdict::BadSignature,
+            QCoreApplication::translate("SignedCatalog", "The catalog's signature does not match it."));
     QString why;
     std::optional<CatalogDocument> document = CatalogDocument::fromJson(bytes, &why);
     if (!document)
         return refused(Verdict::Invalid, why);
     if (newerThan.isValid() && document->issued <= newerThan)
         return refused(Verdict::Stale,
-            u"The catalog was issued %1, not after %2."_s.arg(
-                CatalogDocument::issuedText(document->issued), CatalogDocument::issuedText(newerThan)));
+            //: %1 and %2 are moments written as in the catalog, e.g. "2026-12-07T09:30:00Z".
+            QCoreApplication::translate("SignedCatalog", "The catalog was issued %1, not after %2.")
+                .arg(CatalogDocument::issuedText(document->issued), CatalogDocument::issuedText(newerThan)));
     return { Verdict::Accepted, std::move(document), {} };
 }
 

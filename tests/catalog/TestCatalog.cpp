@@ -7,12 +7,52 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 using Category = CatalogApp::Category;
 using OptionalCategory = std::optional<CatalogApp::Category>;
 Q_DECLARE_METATYPE(OptionalCategory)
 using EngineTestKit::idsOf;
+
+namespace {
+
+// Stands in for a shipped translation, installed for as long as it lives: the texts it knows, in a
+// language of its own; every other text stays English.
+class TableTranslator : public QTranslator
+{
+public:
+    TableTranslator()
+    {
+        QCoreApplication::installTranslator(this);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    ~TableTranslator() override
+    {
+        QCoreApplication::removeTranslator(this);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        static const QHash<QString, QString> texts {
+            { u"CatalogList|A clipboard that remembers what you copied."_s,
+                u"Eine Zwischenablage, die sich merkt, was du kopiert hast."_s },
+            { u"CatalogApp|%1/yr"_s, u"%1/Jahr"_s },
+            { u"CatalogApp|%1/mo"_s, u"%1/Monat"_s },
+            { u"CatalogApp|Media"_s, u"Medien"_s },
+            { u"CatalogApp|Free"_s, u"Kostenlos"_s },
+            { u"CatalogApp|Proprietary"_s, u"Proprietär"_s },
+            { u"AppSetFile|Could not read “%1”: %2."_s, u"%2 – „%1“ ist nicht lesbar."_s },
+            { u"Catalog|d MMMM yyyy"_s, u"d. MMMM yyyy"_s },
+            { u"Catalog|Catalog: updated %1, %n apps"_s, u"Katalog vom %1: %n Apps"_s },
+        };
+        return texts.value(QString::fromUtf8(context) + u'|' + QString::fromUtf8(source));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 // The built-in list, the queries the grid uses, the JSON form of an entry, and the file a set of
 // apps travels in: a Brewfile out, a Brewfile or a plain list in.
@@ -21,6 +61,8 @@ class TestCatalog : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { Catalog::setActive(std::nullopt); }
+
     void listHasTwentyEightCompleteEntries()
     {
         const QStringList allIDs = idsOf(Catalog::builtIn());
@@ -80,13 +122,94 @@ private Q_SLOTS:
         QCOMPARE(idsOf(Catalog::apps(false, Category::Media, search)), expected);
     }
 
+    // The JSON form is the same in every language: a catalog written or read on a Mac set to
+    // German carries the English labels.
     void everyEntrySurvivesARoundTripThroughJson()
     {
+        const TableTranslator german;
+        QCOMPARE(CatalogApp::label(Category::Media), u"Medien"_s);
         for (const CatalogApp &app : Catalog::builtIn()) {
             QString error;
             const QJsonObject text = QJsonDocument::fromJson(QJsonDocument(app.toJson()).toJson()).object();
             QVERIFY2(CatalogApp::fromJson(text, &error) == app, qPrintable(app.id + u' ' + error));
+            QCOMPARE(text.value(u"category"_s).toString(), CatalogApp::jsonLabel(app.category));
+            QCOMPARE(text.value(u"pricing"_s).toString(), CatalogApp::jsonLabel(app.pricing));
+            QCOMPARE(text.value(u"license"_s).toString(), CatalogApp::jsonLabel(app.license));
         }
+        QCOMPARE(CatalogApp::jsonLabel(Category::Media), u"Media"_s);
+        QCOMPARE(CatalogApp::jsonLabel(CatalogApp::License::Proprietary), u"Proprietary"_s);
+        QCOMPARE(CatalogApp::jsonLabel(Pricing::Free), u"Free"_s);
+    }
+
+    // What the views and the command line show reads in the user's language, from the built-in
+    // list or a refreshed one; the built-in list itself stays as published. A tagline the
+    // translation does not know, new in a refreshed catalog, reads in English.
+    void readsInTheUserLanguage_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("refreshedTagline"); // empty: the built-in list; "-": left out of a refreshed one
+        QTest::addColumn<QString>("tagline");
+        QTest::addColumn<QString>("price");
+        const QString maccy = u"Eine Zwischenablage, die sich merkt, was du kopiert hast."_s;
+        const QString maccyEnglish = u"A clipboard that remembers what you copied."_s;
+        QTest::newRow("built in, yearly price") << u"maccy"_s << QString() << maccy << u"$30/Jahr"_s;
+        QTest::newRow("built in, monthly price, tagline not translated")
+            << u"inkscape"_s << QString() << u"Draw and edit vector graphics for free."_s << u"$23/Monat"_s;
+        QTest::newRow("one-off price") << u"rectangle"_s << QString() << QString() << u"$8"_s;
+        QTest::newRow("one-off price in pounds") << u"sol"_s << QString() << QString() << u"£34"_s;
+        QTest::newRow("refreshed, tagline unchanged") << u"maccy"_s << maccyEnglish << maccy << u"$30/Jahr"_s;
+        QTest::newRow("left out of a refreshed catalog") << u"maccy"_s << u"-"_s << maccy << u"$30/Jahr"_s;
+        QTest::newRow("refreshed, new tagline")
+            << u"maccy"_s << u"A clipboard with a memory."_s << u"A clipboard with a memory."_s << u"$30/Jahr"_s;
+    }
+    void readsInTheUserLanguage()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, refreshedTagline);
+        QFETCH(QString, tagline);
+        QFETCH(QString, price);
+        const CatalogApp published = EngineTestKit::catalogApp(id);
+        if (!refreshedTagline.isEmpty()) {
+            QList<CatalogApp> apps = Catalog::builtIn();
+            for (CatalogApp &app : apps) {
+                if (app.id == id)
+                    app.tagline = refreshedTagline;
+            }
+            if (refreshedTagline == u"-"_s)
+                apps.removeAt(idsOf(apps).indexOf(id));
+            Catalog::setActive(CatalogDocument { Catalog::builtInIssued().addDays(1), apps });
+        }
+        const TableTranslator german;
+        const QList<CatalogApp> lists[] { Catalog::active(), Catalog::activeAndBuiltIn(), Catalog::curated() };
+        QVERIFY(idsOf(lists[1]).contains(id));
+        for (const QList<CatalogApp> &list : lists) {
+            const qsizetype at = idsOf(list).indexOf(id);
+            if (at < 0)
+                continue; // not curated, or left out
+            QCOMPARE(list.at(at).tagline, tagline.isEmpty() ? published.tagline : tagline);
+            QCOMPARE(list.at(at).replaces.value_or(Replacement()).priceText, price);
+            QCOMPARE(list.at(at).name, published.name);
+        }
+        QCOMPARE(EngineTestKit::catalogApp(id), published);
+    }
+
+    // Sentences put together from a translation keep its order; the day is written the language's way.
+    void sentencesFollowTheTranslation()
+    {
+        // English takes its plural forms from the shipped English translation.
+        QCOMPARE(Catalog::activeSummary(), u"Catalog: built in, 28 apps"_s);
+        Catalog::setActive(
+            CatalogDocument { QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC), Catalog::builtIn().mid(0, 1) });
+        QCOMPARE(Catalog::activeSummary(), u"Catalog: updated 9 December 2026, 1 app"_s);
+        const TableTranslator german;
+        QCOMPARE(AppSetFile::readFile(u"/nonexistent/gone.txt"_s, Catalog::builtIn())
+                     .error.value_or(QString())
+                     .section(u" – "_s, 1),
+            u"„gone.txt“ ist nicht lesbar."_s);
+        Catalog::setActive(
+            CatalogDocument { QDateTime(QDate(2026, 12, 9), QTime(12, 0), Qt::UTC), Catalog::builtIn() });
+        QCOMPARE(Catalog::activeSummary(), u"Katalog vom 9. Dezember 2026: 28 Apps"_s);
+        QCOMPARE(idsOf(Catalog::apps(false, std::nullopt, u"medien"_s)), idsOf(Catalog::apps(true, Category::Media)));
     }
 
     // An entry written elsewhere: patch laid over a built-in entry, removed keys taken out. The
