@@ -374,6 +374,37 @@
     </message>
 </context>
 <context>
+    <name>AppSetFile</name>
+    <message>
+        <source>The file is not a list of apps: it holds binary data, not text.</source>
+        <translation>Die Datei ist keine Liste von Apps: Sie enthält Binärdaten statt Text.</translation>
+    </message>
+    <message>
+        <source>The file is empty, so it names no apps.</source>
+        <translation>Die Datei ist leer und nennt daher keine Apps.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large to be a list of apps.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation>„%1“ ist zu groß für eine Liste von Apps.</translation>
+    </message>
+    <message>
+        <source>Could not read “%1”: it is not a file.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation>„%1“ konnte nicht gelesen werden: Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Could not read “%1”: %2.</source>
+        <extracomment>%1 is a file name, %2 why it could not be read.</extracomment>
+        <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save “%1”: %2.</source>
+        <extracomment>%1 is a file name, %2 why it could not be saved.</extracomment>
+        <translation>„%1“ konnte nicht gesichert werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>AppSetTransfer</name>
     <message>
         <source>Export my apps…</source>
@@ -851,6 +882,329 @@
     <message>
         <source>Updates itself</source>
         <translation>Aktualisiert sich selbst</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: built in, %n apps</source>
+        <translation>
+            <numerusform>Katalog: integriert, %n App</numerusform>
+            <numerusform>Katalog: integriert, %n Apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: updated %1, %n apps</source>
+        <extracomment>%1 is the day the catalog in use was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>
+            <numerusform>Katalog: aktualisiert am %1, %n App</numerusform>
+            <numerusform>Katalog: aktualisiert am %1, %n Apps</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A newer catalog from %1 is ready. Orvando uses it the next time it opens.</source>
+        <extracomment>%1 is the day the newer catalog was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>Ein neuerer Katalog vom %1 ist bereit. Orvando verwendet ihn beim nächsten Öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogApp</name>
+    <message>
+        <source>Window &amp; desktop</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Fenster &amp; Schreibtisch</translation>
+    </message>
+    <message>
+        <source>Clipboard &amp; text</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Zwischenablage &amp; Text</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <extracomment>A category of apps (video, audio, images), in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <extracomment>A category of apps that live in the menu bar, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Menüleiste</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; security</source>
+        <extracomment>A category of apps (password managers), in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Datenschutz &amp; Sicherheit</translation>
+    </message>
+    <message>
+        <source>Files &amp; disk</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Dateien &amp; Festplatte</translation>
+    </message>
+    <message>
+        <source>Proprietary</source>
+        <extracomment>An app&apos;s licence: closed source, owned by its maker.</extracomment>
+        <translation>Proprietär</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <extracomment>An app&apos;s price: it costs nothing.</extracomment>
+        <translation>Kostenlos</translation>
+    </message>
+    <message>
+        <source>Freemium</source>
+        <extracomment>An app&apos;s price: free, with paid extras.</extracomment>
+        <translation>Freemium</translation>
+    </message>
+    <message>
+        <source>%1/yr</source>
+        <extracomment>A yearly price; %1 is the amount with its currency, e.g. &quot;$30&quot;.</extracomment>
+        <translation>%1/Jahr</translation>
+    </message>
+    <message>
+        <source>%1/mo</source>
+        <extracomment>A monthly price; %1 is the amount with its currency, e.g. &quot;$23&quot;.</extracomment>
+        <translation>%1/Monat</translation>
+    </message>
+    <message>
+        <source>No value associated with key &quot;%1&quot;.</source>
+        <extracomment>A catalog entry lacks a field; %1 is the JSON key, e.g. &quot;homepage&quot;.</extracomment>
+        <translation>Kein Wert für den Schlüssel „%1“.</translation>
+    </message>
+    <message>
+        <source>Expected a string for key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry.</extracomment>
+        <translation>Für den Schlüssel „%1“ wird ein Text erwartet.</translation>
+    </message>
+    <message>
+        <source>Expected an object for key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry.</extracomment>
+        <translation>Für den Schlüssel „%1“ wird ein Objekt erwartet.</translation>
+    </message>
+    <message>
+        <source>Cannot initialize %1 from invalid value &quot;%2&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry (&quot;category&quot;), %2 the value found there.</extracomment>
+        <translation>„%2“ ist kein gültiger Wert für %1.</translation>
+    </message>
+    <message>
+        <source>Invalid number of keys found, expected one.</source>
+        <extracomment>The &quot;install&quot; field of a catalog entry must name exactly one kind of source.</extracomment>
+        <translation>Falsche Anzahl an Schlüsseln, erwartet wird genau einer.</translation>
+    </message>
+    <message>
+        <source>Cannot initialize install from invalid key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key found in the &quot;install&quot; field of a catalog entry.</extracomment>
+        <translation>„%1“ ist kein gültiger Schlüssel für install.</translation>
+    </message>
+    <message>
+        <source>Expected an array for key &quot;screenshots&quot;.</source>
+        <translation>Für den Schlüssel „screenshots“ wird eine Liste erwartet.</translation>
+    </message>
+    <message>
+        <source>Expected a string in &quot;screenshots&quot;.</source>
+        <translation>In „screenshots“ wird Text erwartet.</translation>
+    </message>
+    <message>
+        <source>Expected a boolean for key &quot;isCurated&quot;.</source>
+        <translation>Für den Schlüssel „isCurated“ wird ein Wahrheitswert erwartet.</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogDocument</name>
+    <message>
+        <source>the id is not a plain lower-case name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>die ID ist kein einfacher Name in Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>the cask token is not one brew would take as a name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>brew würde das Cask-Token nicht als Namen annehmen</translation>
+    </message>
+    <message>
+        <source>the GitHub repository is not &quot;owner/name&quot;</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>das GitHub-Repository hat nicht die Form „owner/name“</translation>
+    </message>
+    <message>
+        <source>an asset name is not a plain file name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>ein Asset-Name ist kein einfacher Dateiname</translation>
+    </message>
+    <message>
+        <source>the home page is not an https address</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>die Homepage ist keine https-Adresse</translation>
+    </message>
+    <message>
+        <source>the bundle identifier is not one macOS would accept</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>macOS würde die Bundle-ID nicht akzeptieren</translation>
+    </message>
+    <message>
+        <source>a screenshot name is not a plain name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>ein Bildschirmfotoname ist kein einfacher Name</translation>
+    </message>
+    <message>
+        <source>The catalog is not a JSON object.</source>
+        <translation>Der Katalog ist kein JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>The catalog is not of format %1.</source>
+        <extracomment>%1 is the number of the catalog layout this program reads, e.g. 1.</extracomment>
+        <translation>Der Katalog hat nicht das Format %1.</translation>
+    </message>
+    <message>
+        <source>The catalog has no valid &quot;issued&quot; date and time.</source>
+        <translation>Der Katalog hat kein gültiges Datum mit Uhrzeit unter „issued“.</translation>
+    </message>
+    <message>
+        <source>The catalog has no list of apps.</source>
+        <translation>Der Katalog enthält keine Liste von Apps.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not an object.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, from 1.</extracomment>
+        <translation>Eintrag %1 ist kein Objekt.</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 what is wrong with it.</extracomment>
+        <translation>Eintrag %1: %2</translation>
+    </message>
+    <message>
+        <source>Entry %1 (&quot;%2&quot;): %3.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 its id, %3 what is wrong with it (&quot;the name is empty&quot;).</extracomment>
+        <translation>Eintrag %1 („%2“): %3.</translation>
+    </message>
+    <message>
+        <source>Entry %1: the id &quot;%2&quot; is used twice.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 its id.</extracomment>
+        <translation>Eintrag %1: Die ID „%2“ wird doppelt verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogList</name>
+    <message>
+        <source>A clipboard that remembers what you copied.</source>
+        <translation>Eine Zwischenablage, die sich merkt, was du kopiert hast.</translation>
+    </message>
+    <message>
+        <source>Hide and arrange your menu bar icons.</source>
+        <translation>Blende Symbole in der Menüleiste aus und ordne sie an.</translation>
+    </message>
+    <message>
+        <source>Snap windows into place with a keyboard shortcut.</source>
+        <translation>Rücke Fenster per Tastaturkurzbefehl an ihren Platz.</translation>
+    </message>
+    <message>
+        <source>Arrange windows by flicking your mouse to an edge.</source>
+        <translation>Ordne Fenster an, indem du die Maus an einen Rand schnellst.</translation>
+    </message>
+    <message>
+        <source>See every window when you switch with the keyboard.</source>
+        <translation>Sieh beim Wechseln per Tastatur jedes Fenster.</translation>
+    </message>
+    <message>
+        <source>A video player that plays everything.</source>
+        <translation>Ein Videoplayer, der alles abspielt.</translation>
+    </message>
+    <message>
+        <source>Convert video into a smaller, shareable file.</source>
+        <translation>Wandle Videos in kleinere Dateien zum Teilen um.</translation>
+    </message>
+    <message>
+        <source>Convert audio, video, and images with pro control.</source>
+        <translation>Konvertiere Audio, Video und Bilder mit Profi-Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Download video and audio from the web, beautifully.</source>
+        <translation>Lade Video und Audio aus dem Web – elegant und einfach.</translation>
+    </message>
+    <message>
+        <source>See CPU, memory, and network in your menu bar.</source>
+        <translation>Sieh CPU, Speicher und Netzwerk in der Menüleiste.</translation>
+    </message>
+    <message>
+        <source>Open and make archives in any format.</source>
+        <translation>Öffne und erstelle Archive in jedem Format.</translation>
+    </message>
+    <message>
+        <source>Type a short code and expand it into anything.</source>
+        <translation>Tippe ein Kürzel und erweitere es zu beliebigem Text.</translation>
+    </message>
+    <message>
+        <source>Tune resolution, brightness, and dummy displays.</source>
+        <translation>Passe Auflösung, Helligkeit und virtuelle Displays an.</translation>
+    </message>
+    <message>
+        <source>Screenshot, annotate, and pull text out of any image.</source>
+        <translation>Nimm Bildschirmfotos auf, beschrifte sie und hol Text aus jedem Bild.</translation>
+    </message>
+    <message>
+        <source>Uninstall apps and sweep up the files they leave behind.</source>
+        <translation>Deinstalliere Apps und räume die Dateien auf, die sie zurücklassen.</translation>
+    </message>
+    <message>
+        <source>Pomodoro timer in your menu bar.</source>
+        <translation>Pomodoro-Timer in der Menüleiste.</translation>
+    </message>
+    <message>
+        <source>Launch apps and run quick actions from one bar.</source>
+        <translation>Öffne Apps und führe Schnellaktionen aus – alles in einer Leiste.</translation>
+    </message>
+    <message>
+        <source>Make any mouse scroll and track the way you want.</source>
+        <translation>Lass jede Maus so scrollen und reagieren, wie du willst.</translation>
+    </message>
+    <message>
+        <source>Read your news feeds in one quiet place.</source>
+        <translation>Lies deine News-Feeds an einem ruhigen Ort.</translation>
+    </message>
+    <message>
+        <source>The player that has never met a file it cannot open.</source>
+        <translation>Der Player, der noch jede Datei öffnen konnte.</translation>
+    </message>
+    <message>
+        <source>Draw and edit vector graphics for free.</source>
+        <translation>Zeichne und bearbeite Vektorgrafiken kostenlos.</translation>
+    </message>
+    <message>
+        <source>Tuck away the menu bar icons you rarely need.</source>
+        <translation>Verstau die Symbole in der Menüleiste, die du selten brauchst.</translation>
+    </message>
+    <message>
+        <source>Keep your passwords in a vault you own.</source>
+        <translation>Bewahre deine Passwörter in einem Tresor auf, der dir gehört.</translation>
+    </message>
+    <message>
+        <source>Sync your passwords across every device you own.</source>
+        <translation>Synchronisiere deine Passwörter auf allen deinen Geräten.</translation>
+    </message>
+    <message>
+        <source>Write an OS image to an SD card without fuss.</source>
+        <translation>Schreib ein Betriebssystem-Image ganz einfach auf eine SD-Karte.</translation>
+    </message>
+    <message>
+        <source>Send files between your devices over the local network.</source>
+        <translation>Sende Dateien über das lokale Netzwerk zwischen deinen Geräten.</translation>
+    </message>
+    <message>
+        <source>Browse FTP and cloud storage like a folder.</source>
+        <translation>Durchsuche FTP- und Cloudspeicher wie einen Ordner.</translation>
+    </message>
+    <message>
+        <source>Organize and convert your ebook library.</source>
+        <translation>Organisiere und konvertiere deine E-Book-Bibliothek.</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2626,30 @@ Warum es in Orvando gehört:
         <source>Updates (%L1)</source>
         <extracomment>The sidebar row of the apps with a newer version; %L1 is how many.</extracomment>
         <translation>Updates (%L1)</translation>
+    </message>
+</context>
+<context>
+    <name>SignedCatalog</name>
+    <message>
+        <source>The catalog or its signature is larger than a catalog can be.</source>
+        <translation>Der Katalog oder seine Signatur ist größer, als ein Katalog sein kann.</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando has no key to check a catalog with.</source>
+        <translation>Diese Kopie von Orvando hat keinen Schlüssel, um einen Katalog zu prüfen.</translation>
+    </message>
+    <message>
+        <source>The catalog is not signed.</source>
+        <translation>Der Katalog ist nicht signiert.</translation>
+    </message>
+    <message>
+        <source>The catalog&apos;s signature does not match it.</source>
+        <translation>Die Signatur passt nicht zum Katalog.</translation>
+    </message>
+    <message>
+        <source>The catalog was issued %1, not after %2.</source>
+        <extracomment>%1 and %2 are moments written as in the catalog, e.g. &quot;2026-12-07T09:30:00Z&quot;.</extracomment>
+        <translation>Der Katalog wurde am %1 ausgegeben, nicht nach %2.</translation>
     </message>
 </context>
 <context>

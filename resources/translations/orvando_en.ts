@@ -82,6 +82,24 @@
     </message>
 </context>
 <context>
+    <name>Catalog</name>
+    <message numerus="yes">
+        <source>Catalog: built in, %n apps</source>
+        <translation>
+            <numerusform>Catalog: built in, %n app</numerusform>
+            <numerusform>Catalog: built in, %n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: updated %1, %n apps</source>
+        <extracomment>%1 is the day the catalog in use was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>
+            <numerusform>Catalog: updated %1, %n app</numerusform>
+            <numerusform>Catalog: updated %1, %n apps</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DownloadProgress</name>
     <message numerus="yes">
         <source>%n bytes</source>

@@ -374,6 +374,37 @@
     </message>
 </context>
 <context>
+    <name>AppSetFile</name>
+    <message>
+        <source>The file is not a list of apps: it holds binary data, not text.</source>
+        <translation>Le fichier n’est pas une liste d’apps&#xa0;: il contient des données binaires, pas du texte.</translation>
+    </message>
+    <message>
+        <source>The file is empty, so it names no apps.</source>
+        <translation>Le fichier est vide&#xa0;: il ne mentionne aucune app.</translation>
+    </message>
+    <message>
+        <source>“%1” is too large to be a list of apps.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est trop volumineux pour être une liste d’apps.</translation>
+    </message>
+    <message>
+        <source>Could not read “%1”: it is not a file.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: ce n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Could not read “%1”: %2.</source>
+        <extracomment>%1 is a file name, %2 why it could not be read.</extracomment>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save “%1”: %2.</source>
+        <extracomment>%1 is a file name, %2 why it could not be saved.</extracomment>
+        <translation>Impossible d’enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>AppSetTransfer</name>
     <message>
         <source>Export my apps…</source>
@@ -851,6 +882,329 @@
     <message>
         <source>Updates itself</source>
         <translation>Se met à jour seule</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: built in, %n apps</source>
+        <translation>
+            <numerusform>Catalogue&#xa0;: intégré, %n app</numerusform>
+            <numerusform>Catalogue&#xa0;: intégré, %n apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: updated %1, %n apps</source>
+        <extracomment>%1 is the day the catalog in use was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>
+            <numerusform>Catalogue&#xa0;: mis à jour le %1, %n app</numerusform>
+            <numerusform>Catalogue&#xa0;: mis à jour le %1, %n apps</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A newer catalog from %1 is ready. Orvando uses it the next time it opens.</source>
+        <extracomment>%1 is the day the newer catalog was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>Un catalogue plus récent du %1 est prêt. Orvando l’utilisera à sa prochaine ouverture.</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogApp</name>
+    <message>
+        <source>Window &amp; desktop</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Fenêtres et bureau</translation>
+    </message>
+    <message>
+        <source>Clipboard &amp; text</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Presse-papiers et texte</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <extracomment>A category of apps (video, audio, images), in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Multimédia</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <extracomment>A category of apps that live in the menu bar, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Barre des menus</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; security</source>
+        <extracomment>A category of apps (password managers), in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Confidentialité et sécurité</translation>
+    </message>
+    <message>
+        <source>Files &amp; disk</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>Fichiers et disque</translation>
+    </message>
+    <message>
+        <source>Proprietary</source>
+        <extracomment>An app&apos;s licence: closed source, owned by its maker.</extracomment>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <extracomment>An app&apos;s price: it costs nothing.</extracomment>
+        <translation>Gratuit</translation>
+    </message>
+    <message>
+        <source>Freemium</source>
+        <extracomment>An app&apos;s price: free, with paid extras.</extracomment>
+        <translation>Freemium</translation>
+    </message>
+    <message>
+        <source>%1/yr</source>
+        <extracomment>A yearly price; %1 is the amount with its currency, e.g. &quot;$30&quot;.</extracomment>
+        <translation>%1/an</translation>
+    </message>
+    <message>
+        <source>%1/mo</source>
+        <extracomment>A monthly price; %1 is the amount with its currency, e.g. &quot;$23&quot;.</extracomment>
+        <translation>%1/mois</translation>
+    </message>
+    <message>
+        <source>No value associated with key &quot;%1&quot;.</source>
+        <extracomment>A catalog entry lacks a field; %1 is the JSON key, e.g. &quot;homepage&quot;.</extracomment>
+        <translation>Aucune valeur pour la clé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Expected a string for key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry.</extracomment>
+        <translation>Une chaîne est attendue pour la clé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Expected an object for key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry.</extracomment>
+        <translation>Un objet est attendu pour la clé «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Cannot initialize %1 from invalid value &quot;%2&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry (&quot;category&quot;), %2 the value found there.</extracomment>
+        <translation>«&#xa0;%2&#xa0;» n’est pas une valeur valide pour %1.</translation>
+    </message>
+    <message>
+        <source>Invalid number of keys found, expected one.</source>
+        <extracomment>The &quot;install&quot; field of a catalog entry must name exactly one kind of source.</extracomment>
+        <translation>Nombre de clés incorrect&#xa0;: une seule est attendue.</translation>
+    </message>
+    <message>
+        <source>Cannot initialize install from invalid key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key found in the &quot;install&quot; field of a catalog entry.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une clé valide pour install.</translation>
+    </message>
+    <message>
+        <source>Expected an array for key &quot;screenshots&quot;.</source>
+        <translation>Une liste est attendue pour la clé «&#xa0;screenshots&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Expected a string in &quot;screenshots&quot;.</source>
+        <translation>Une chaîne est attendue dans «&#xa0;screenshots&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Expected a boolean for key &quot;isCurated&quot;.</source>
+        <translation>Un booléen est attendu pour la clé «&#xa0;isCurated&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogDocument</name>
+    <message>
+        <source>the id is not a plain lower-case name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>l’identifiant n’est pas un simple nom en minuscules</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>le nom est vide</translation>
+    </message>
+    <message>
+        <source>the cask token is not one brew would take as a name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>le jeton du cask n’est pas un nom que brew accepterait</translation>
+    </message>
+    <message>
+        <source>the GitHub repository is not &quot;owner/name&quot;</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>le dépôt GitHub n’est pas de la forme «&#xa0;owner/name&#xa0;»</translation>
+    </message>
+    <message>
+        <source>an asset name is not a plain file name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>un nom de ressource n’est pas un simple nom de fichier</translation>
+    </message>
+    <message>
+        <source>the home page is not an https address</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>la page d’accueil n’est pas une adresse https</translation>
+    </message>
+    <message>
+        <source>the bundle identifier is not one macOS would accept</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>macOS n’accepterait pas l’identifiant de bundle</translation>
+    </message>
+    <message>
+        <source>a screenshot name is not a plain name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>un nom de capture d’écran n’est pas un simple nom</translation>
+    </message>
+    <message>
+        <source>The catalog is not a JSON object.</source>
+        <translation>Le catalogue n’est pas un objet JSON.</translation>
+    </message>
+    <message>
+        <source>The catalog is not of format %1.</source>
+        <extracomment>%1 is the number of the catalog layout this program reads, e.g. 1.</extracomment>
+        <translation>Le catalogue n’est pas au format %1.</translation>
+    </message>
+    <message>
+        <source>The catalog has no valid &quot;issued&quot; date and time.</source>
+        <translation>Le catalogue n’a pas de date et heure «&#xa0;issued&#xa0;» valides.</translation>
+    </message>
+    <message>
+        <source>The catalog has no list of apps.</source>
+        <translation>Le catalogue ne contient aucune liste d’apps.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not an object.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, from 1.</extracomment>
+        <translation>L’entrée %1 n’est pas un objet.</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 what is wrong with it.</extracomment>
+        <translation>Entrée %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Entry %1 (&quot;%2&quot;): %3.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 its id, %3 what is wrong with it (&quot;the name is empty&quot;).</extracomment>
+        <translation>Entrée %1 («&#xa0;%2&#xa0;»)&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Entry %1: the id &quot;%2&quot; is used twice.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 its id.</extracomment>
+        <translation>Entrée %1&#xa0;: l’identifiant «&#xa0;%2&#xa0;» est utilisé deux fois.</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogList</name>
+    <message>
+        <source>A clipboard that remembers what you copied.</source>
+        <translation>Un presse-papiers qui se souvient de ce que vous avez copié.</translation>
+    </message>
+    <message>
+        <source>Hide and arrange your menu bar icons.</source>
+        <translation>Masquez et organisez les icônes de la barre des menus.</translation>
+    </message>
+    <message>
+        <source>Snap windows into place with a keyboard shortcut.</source>
+        <translation>Placez vos fenêtres d’un raccourci clavier.</translation>
+    </message>
+    <message>
+        <source>Arrange windows by flicking your mouse to an edge.</source>
+        <translation>Organisez vos fenêtres d’un geste de la souris vers un bord.</translation>
+    </message>
+    <message>
+        <source>See every window when you switch with the keyboard.</source>
+        <translation>Voyez chaque fenêtre lorsque vous basculez au clavier.</translation>
+    </message>
+    <message>
+        <source>A video player that plays everything.</source>
+        <translation>Un lecteur vidéo qui lit tout.</translation>
+    </message>
+    <message>
+        <source>Convert video into a smaller, shareable file.</source>
+        <translation>Convertissez une vidéo en un fichier plus léger, facile à partager.</translation>
+    </message>
+    <message>
+        <source>Convert audio, video, and images with pro control.</source>
+        <translation>Convertissez audio, vidéo et images avec un contrôle professionnel.</translation>
+    </message>
+    <message>
+        <source>Download video and audio from the web, beautifully.</source>
+        <translation>Téléchargez vidéo et audio depuis le Web, en toute élégance.</translation>
+    </message>
+    <message>
+        <source>See CPU, memory, and network in your menu bar.</source>
+        <translation>Surveillez processeur, mémoire et réseau dans la barre des menus.</translation>
+    </message>
+    <message>
+        <source>Open and make archives in any format.</source>
+        <translation>Ouvrez et créez des archives dans tous les formats.</translation>
+    </message>
+    <message>
+        <source>Type a short code and expand it into anything.</source>
+        <translation>Tapez un code court et développez-le en n’importe quel texte.</translation>
+    </message>
+    <message>
+        <source>Tune resolution, brightness, and dummy displays.</source>
+        <translation>Réglez la résolution, la luminosité et les écrans virtuels.</translation>
+    </message>
+    <message>
+        <source>Screenshot, annotate, and pull text out of any image.</source>
+        <translation>Capturez l’écran, annotez et extrayez le texte de n’importe quelle image.</translation>
+    </message>
+    <message>
+        <source>Uninstall apps and sweep up the files they leave behind.</source>
+        <translation>Désinstallez des apps et faites le ménage dans les fichiers qu’elles laissent.</translation>
+    </message>
+    <message>
+        <source>Pomodoro timer in your menu bar.</source>
+        <translation>Un minuteur Pomodoro dans la barre des menus.</translation>
+    </message>
+    <message>
+        <source>Launch apps and run quick actions from one bar.</source>
+        <translation>Lancez des apps et des actions rapides depuis une seule barre.</translation>
+    </message>
+    <message>
+        <source>Make any mouse scroll and track the way you want.</source>
+        <translation>Réglez le défilement et le suivi de n’importe quelle souris à votre goût.</translation>
+    </message>
+    <message>
+        <source>Read your news feeds in one quiet place.</source>
+        <translation>Lisez vos fils d’actualité dans un endroit calme.</translation>
+    </message>
+    <message>
+        <source>The player that has never met a file it cannot open.</source>
+        <translation>Le lecteur qui n’a jamais rencontré de fichier qu’il ne sait pas ouvrir.</translation>
+    </message>
+    <message>
+        <source>Draw and edit vector graphics for free.</source>
+        <translation>Dessinez et modifiez des graphismes vectoriels gratuitement.</translation>
+    </message>
+    <message>
+        <source>Tuck away the menu bar icons you rarely need.</source>
+        <translation>Rangez les icônes de la barre des menus dont vous vous servez peu.</translation>
+    </message>
+    <message>
+        <source>Keep your passwords in a vault you own.</source>
+        <translation>Gardez vos mots de passe dans un coffre qui vous appartient.</translation>
+    </message>
+    <message>
+        <source>Sync your passwords across every device you own.</source>
+        <translation>Synchronisez vos mots de passe sur tous vos appareils.</translation>
+    </message>
+    <message>
+        <source>Write an OS image to an SD card without fuss.</source>
+        <translation>Copiez une image système sur une carte SD, sans complications.</translation>
+    </message>
+    <message>
+        <source>Send files between your devices over the local network.</source>
+        <translation>Envoyez des fichiers entre vos appareils via le réseau local.</translation>
+    </message>
+    <message>
+        <source>Browse FTP and cloud storage like a folder.</source>
+        <translation>Parcourez serveurs FTP et stockage en ligne comme un dossier.</translation>
+    </message>
+    <message>
+        <source>Organize and convert your ebook library.</source>
+        <translation>Organisez et convertissez votre bibliothèque de livres numériques.</translation>
     </message>
 </context>
 <context>
@@ -2272,6 +2626,30 @@ Pourquoi l’ajouter à Orvando&#xa0;:
         <source>Updates (%L1)</source>
         <extracomment>The sidebar row of the apps with a newer version; %L1 is how many.</extracomment>
         <translation>Mises à jour (%L1)</translation>
+    </message>
+</context>
+<context>
+    <name>SignedCatalog</name>
+    <message>
+        <source>The catalog or its signature is larger than a catalog can be.</source>
+        <translation>Le catalogue ou sa signature est plus volumineux qu’un catalogue ne peut l’être.</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando has no key to check a catalog with.</source>
+        <translation>Cette copie d’Orvando n’a aucune clé pour vérifier un catalogue.</translation>
+    </message>
+    <message>
+        <source>The catalog is not signed.</source>
+        <translation>Le catalogue n’est pas signé.</translation>
+    </message>
+    <message>
+        <source>The catalog&apos;s signature does not match it.</source>
+        <translation>La signature ne correspond pas au catalogue.</translation>
+    </message>
+    <message>
+        <source>The catalog was issued %1, not after %2.</source>
+        <extracomment>%1 and %2 are moments written as in the catalog, e.g. &quot;2026-12-07T09:30:00Z&quot;.</extracomment>
+        <translation>Le catalogue a été émis le %1, et non après le %2.</translation>
     </message>
 </context>
 <context>

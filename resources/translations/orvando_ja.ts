@@ -374,6 +374,37 @@
     </message>
 </context>
 <context>
+    <name>AppSetFile</name>
+    <message>
+        <source>The file is not a list of apps: it holds binary data, not text.</source>
+        <translation>このファイルはアプリのリストではありません。テキストではなくバイナリデータが含まれています。</translation>
+    </message>
+    <message>
+        <source>The file is empty, so it names no apps.</source>
+        <translation>ファイルが空のため、アプリが 1 つも指定されていません。</translation>
+    </message>
+    <message>
+        <source>“%1” is too large to be a list of apps.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation>「%1」はアプリのリストとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>Could not read “%1”: it is not a file.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation>「%1」を読み込めませんでした。ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Could not read “%1”: %2.</source>
+        <extracomment>%1 is a file name, %2 why it could not be read.</extracomment>
+        <translation>「%1」を読み込めませんでした：%2。</translation>
+    </message>
+    <message>
+        <source>Could not save “%1”: %2.</source>
+        <extracomment>%1 is a file name, %2 why it could not be saved.</extracomment>
+        <translation>「%1」を保存できませんでした：%2。</translation>
+    </message>
+</context>
+<context>
     <name>AppSetTransfer</name>
     <message>
         <source>Export my apps…</source>
@@ -842,6 +873,327 @@
     <message>
         <source>Updates itself</source>
         <translation>自動でアップデート</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: built in, %n apps</source>
+        <translation>
+            <numerusform>カタログ：内蔵、%n 個のアプリ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: updated %1, %n apps</source>
+        <extracomment>%1 is the day the catalog in use was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>
+            <numerusform>カタログ：%1に更新、%n 個のアプリ</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A newer catalog from %1 is ready. Orvando uses it the next time it opens.</source>
+        <extracomment>%1 is the day the newer catalog was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>%1付けの新しいカタログがあります。Orvando の次回起動時に使用されます。</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogApp</name>
+    <message>
+        <source>Window &amp; desktop</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>ウインドウとデスクトップ</translation>
+    </message>
+    <message>
+        <source>Clipboard &amp; text</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>クリップボードとテキスト</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <extracomment>A category of apps (video, audio, images), in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>メディア</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <extracomment>A category of apps that live in the menu bar, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>メニューバー</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; security</source>
+        <extracomment>A category of apps (password managers), in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>プライバシーとセキュリティ</translation>
+    </message>
+    <message>
+        <source>Files &amp; disk</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>ファイルとディスク</translation>
+    </message>
+    <message>
+        <source>Proprietary</source>
+        <extracomment>An app&apos;s licence: closed source, owned by its maker.</extracomment>
+        <translation>プロプライエタリ</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <extracomment>An app&apos;s price: it costs nothing.</extracomment>
+        <translation>無料</translation>
+    </message>
+    <message>
+        <source>Freemium</source>
+        <extracomment>An app&apos;s price: free, with paid extras.</extracomment>
+        <translation>フリーミアム</translation>
+    </message>
+    <message>
+        <source>%1/yr</source>
+        <extracomment>A yearly price; %1 is the amount with its currency, e.g. &quot;$30&quot;.</extracomment>
+        <translation>%1/年</translation>
+    </message>
+    <message>
+        <source>%1/mo</source>
+        <extracomment>A monthly price; %1 is the amount with its currency, e.g. &quot;$23&quot;.</extracomment>
+        <translation>%1/月</translation>
+    </message>
+    <message>
+        <source>No value associated with key &quot;%1&quot;.</source>
+        <extracomment>A catalog entry lacks a field; %1 is the JSON key, e.g. &quot;homepage&quot;.</extracomment>
+        <translation>キー「%1」に値がありません。</translation>
+    </message>
+    <message>
+        <source>Expected a string for key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry.</extracomment>
+        <translation>キー「%1」には文字列が必要です。</translation>
+    </message>
+    <message>
+        <source>Expected an object for key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry.</extracomment>
+        <translation>キー「%1」にはオブジェクトが必要です。</translation>
+    </message>
+    <message>
+        <source>Cannot initialize %1 from invalid value &quot;%2&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry (&quot;category&quot;), %2 the value found there.</extracomment>
+        <translation>「%2」は %1 の値として無効です。</translation>
+    </message>
+    <message>
+        <source>Invalid number of keys found, expected one.</source>
+        <extracomment>The &quot;install&quot; field of a catalog entry must name exactly one kind of source.</extracomment>
+        <translation>キーの数が正しくありません。1 つだけ指定する必要があります。</translation>
+    </message>
+    <message>
+        <source>Cannot initialize install from invalid key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key found in the &quot;install&quot; field of a catalog entry.</extracomment>
+        <translation>「%1」は install のキーとして無効です。</translation>
+    </message>
+    <message>
+        <source>Expected an array for key &quot;screenshots&quot;.</source>
+        <translation>キー「screenshots」には配列が必要です。</translation>
+    </message>
+    <message>
+        <source>Expected a string in &quot;screenshots&quot;.</source>
+        <translation>「screenshots」の要素には文字列が必要です。</translation>
+    </message>
+    <message>
+        <source>Expected a boolean for key &quot;isCurated&quot;.</source>
+        <translation>キー「isCurated」にはブール値が必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogDocument</name>
+    <message>
+        <source>the id is not a plain lower-case name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>ID が小文字だけの単純な名前ではありません</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>名前が空です</translation>
+    </message>
+    <message>
+        <source>the cask token is not one brew would take as a name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>cask トークンが brew で名前として使える形式ではありません</translation>
+    </message>
+    <message>
+        <source>the GitHub repository is not &quot;owner/name&quot;</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>GitHub リポジトリが「owner/name」の形式ではありません</translation>
+    </message>
+    <message>
+        <source>an asset name is not a plain file name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>アセット名が単純なファイル名ではありません</translation>
+    </message>
+    <message>
+        <source>the home page is not an https address</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>ホームページが https のアドレスではありません</translation>
+    </message>
+    <message>
+        <source>the bundle identifier is not one macOS would accept</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>バンドル ID が macOS で使える形式ではありません</translation>
+    </message>
+    <message>
+        <source>a screenshot name is not a plain name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>スクリーンショット名が単純な名前ではありません</translation>
+    </message>
+    <message>
+        <source>The catalog is not a JSON object.</source>
+        <translation>カタログが JSON オブジェクトではありません。</translation>
+    </message>
+    <message>
+        <source>The catalog is not of format %1.</source>
+        <extracomment>%1 is the number of the catalog layout this program reads, e.g. 1.</extracomment>
+        <translation>カタログの形式が %1 ではありません。</translation>
+    </message>
+    <message>
+        <source>The catalog has no valid &quot;issued&quot; date and time.</source>
+        <translation>カタログに有効な「issued」の日時がありません。</translation>
+    </message>
+    <message>
+        <source>The catalog has no list of apps.</source>
+        <translation>カタログにアプリのリストがありません。</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not an object.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, from 1.</extracomment>
+        <translation>項目 %1 がオブジェクトではありません。</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 what is wrong with it.</extracomment>
+        <translation>項目 %1：%2</translation>
+    </message>
+    <message>
+        <source>Entry %1 (&quot;%2&quot;): %3.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 its id, %3 what is wrong with it (&quot;the name is empty&quot;).</extracomment>
+        <translation>項目 %1（「%2」）：%3。</translation>
+    </message>
+    <message>
+        <source>Entry %1: the id &quot;%2&quot; is used twice.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 its id.</extracomment>
+        <translation>項目 %1：ID「%2」が重複しています。</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogList</name>
+    <message>
+        <source>A clipboard that remembers what you copied.</source>
+        <translation>コピーした内容を覚えておくクリップボードです。</translation>
+    </message>
+    <message>
+        <source>Hide and arrange your menu bar icons.</source>
+        <translation>メニューバーのアイコンを隠したり並べ替えたりできます。</translation>
+    </message>
+    <message>
+        <source>Snap windows into place with a keyboard shortcut.</source>
+        <translation>キーボードショートカットでウインドウを定位置に配置します。</translation>
+    </message>
+    <message>
+        <source>Arrange windows by flicking your mouse to an edge.</source>
+        <translation>マウスを端にさっと動かすだけでウインドウを整列します。</translation>
+    </message>
+    <message>
+        <source>See every window when you switch with the keyboard.</source>
+        <translation>キーボードで切り替えるときにすべてのウインドウを表示します。</translation>
+    </message>
+    <message>
+        <source>A video player that plays everything.</source>
+        <translation>なんでも再生できるビデオプレーヤーです。</translation>
+    </message>
+    <message>
+        <source>Convert video into a smaller, shareable file.</source>
+        <translation>ビデオを共有しやすい小さなファイルに変換します。</translation>
+    </message>
+    <message>
+        <source>Convert audio, video, and images with pro control.</source>
+        <translation>オーディオ、ビデオ、画像をプロ並みの細かな設定で変換します。</translation>
+    </message>
+    <message>
+        <source>Download video and audio from the web, beautifully.</source>
+        <translation>Web からビデオやオーディオをスマートにダウンロードできます。</translation>
+    </message>
+    <message>
+        <source>See CPU, memory, and network in your menu bar.</source>
+        <translation>CPU、メモリ、ネットワークの状況をメニューバーで確認できます。</translation>
+    </message>
+    <message>
+        <source>Open and make archives in any format.</source>
+        <translation>あらゆる形式のアーカイブを開いたり作成したりできます。</translation>
+    </message>
+    <message>
+        <source>Type a short code and expand it into anything.</source>
+        <translation>短いコードを入力するだけで、好きな文章に展開します。</translation>
+    </message>
+    <message>
+        <source>Tune resolution, brightness, and dummy displays.</source>
+        <translation>解像度、輝度、仮想ディスプレイを調整します。</translation>
+    </message>
+    <message>
+        <source>Screenshot, annotate, and pull text out of any image.</source>
+        <translation>スクリーンショットを撮って注釈を付け、どんな画像からもテキストを取り出せます。</translation>
+    </message>
+    <message>
+        <source>Uninstall apps and sweep up the files they leave behind.</source>
+        <translation>アプリをアンインストールし、残されたファイルも片付けます。</translation>
+    </message>
+    <message>
+        <source>Pomodoro timer in your menu bar.</source>
+        <translation>メニューバーで使えるポモドーロタイマーです。</translation>
+    </message>
+    <message>
+        <source>Launch apps and run quick actions from one bar.</source>
+        <translation>1 つのバーからアプリを起動し、クイックアクションを実行できます。</translation>
+    </message>
+    <message>
+        <source>Make any mouse scroll and track the way you want.</source>
+        <translation>どんなマウスでも、スクロールと軌跡の速さを思いどおりに設定できます。</translation>
+    </message>
+    <message>
+        <source>Read your news feeds in one quiet place.</source>
+        <translation>ニュースフィードを 1 か所で静かに読めます。</translation>
+    </message>
+    <message>
+        <source>The player that has never met a file it cannot open.</source>
+        <translation>開けないファイルに出会ったことのないプレーヤーです。</translation>
+    </message>
+    <message>
+        <source>Draw and edit vector graphics for free.</source>
+        <translation>ベクターグラフィックを無料で描画・編集できます。</translation>
+    </message>
+    <message>
+        <source>Tuck away the menu bar icons you rarely need.</source>
+        <translation>めったに使わないメニューバーのアイコンをしまっておけます。</translation>
+    </message>
+    <message>
+        <source>Keep your passwords in a vault you own.</source>
+        <translation>パスワードを自分だけの保管庫にしまっておけます。</translation>
+    </message>
+    <message>
+        <source>Sync your passwords across every device you own.</source>
+        <translation>パスワードをお使いのすべてのデバイスで同期します。</translation>
+    </message>
+    <message>
+        <source>Write an OS image to an SD card without fuss.</source>
+        <translation>OS イメージを SD カードに手軽に書き込めます。</translation>
+    </message>
+    <message>
+        <source>Send files between your devices over the local network.</source>
+        <translation>ローカルネットワーク経由でデバイス間でファイルを送信します。</translation>
+    </message>
+    <message>
+        <source>Browse FTP and cloud storage like a folder.</source>
+        <translation>FTP やクラウドストレージをフォルダのようにブラウズできます。</translation>
+    </message>
+    <message>
+        <source>Organize and convert your ebook library.</source>
+        <translation>電子書籍のライブラリを整理・変換します。</translation>
     </message>
 </context>
 <context>
@@ -2256,6 +2608,30 @@ Orvando に入れるべき理由:
         <source>Updates (%L1)</source>
         <extracomment>The sidebar row of the apps with a newer version; %L1 is how many.</extracomment>
         <translation>アップデート（%L1）</translation>
+    </message>
+</context>
+<context>
+    <name>SignedCatalog</name>
+    <message>
+        <source>The catalog or its signature is larger than a catalog can be.</source>
+        <translation>カタログまたはその署名が、カタログとしてありえないサイズです。</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando has no key to check a catalog with.</source>
+        <translation>この Orvando にはカタログを検証するための鍵がありません。</translation>
+    </message>
+    <message>
+        <source>The catalog is not signed.</source>
+        <translation>カタログに署名がありません。</translation>
+    </message>
+    <message>
+        <source>The catalog&apos;s signature does not match it.</source>
+        <translation>署名がカタログと一致しません。</translation>
+    </message>
+    <message>
+        <source>The catalog was issued %1, not after %2.</source>
+        <extracomment>%1 and %2 are moments written as in the catalog, e.g. &quot;2026-12-07T09:30:00Z&quot;.</extracomment>
+        <translation>カタログの発行日時は %1 で、%2 より後ではありません。</translation>
     </message>
 </context>
 <context>

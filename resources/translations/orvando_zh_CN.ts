@@ -374,6 +374,37 @@
     </message>
 </context>
 <context>
+    <name>AppSetFile</name>
+    <message>
+        <source>The file is not a list of apps: it holds binary data, not text.</source>
+        <translation>该文件不是应用列表：其中包含二进制数据，而非文本。</translation>
+    </message>
+    <message>
+        <source>The file is empty, so it names no apps.</source>
+        <translation>该文件为空，未列出任何应用。</translation>
+    </message>
+    <message>
+        <source>“%1” is too large to be a list of apps.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation>“%1”太大，不可能是应用列表。</translation>
+    </message>
+    <message>
+        <source>Could not read “%1”: it is not a file.</source>
+        <extracomment>%1 is a file name.</extracomment>
+        <translation>无法读取“%1”：它不是文件。</translation>
+    </message>
+    <message>
+        <source>Could not read “%1”: %2.</source>
+        <extracomment>%1 is a file name, %2 why it could not be read.</extracomment>
+        <translation>无法读取“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Could not save “%1”: %2.</source>
+        <extracomment>%1 is a file name, %2 why it could not be saved.</extracomment>
+        <translation>无法存储“%1”：%2。</translation>
+    </message>
+</context>
+<context>
     <name>AppSetTransfer</name>
     <message>
         <source>Export my apps…</source>
@@ -842,6 +873,327 @@
     <message>
         <source>Updates itself</source>
         <translation>自动更新</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>date format</comment>
+        <translation>yyyy年M月d日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: built in, %n apps</source>
+        <translation>
+            <numerusform>目录：内置，%n 个应用</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Catalog: updated %1, %n apps</source>
+        <extracomment>%1 is the day the catalog in use was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>
+            <numerusform>目录：%1更新，%n 个应用</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A newer catalog from %1 is ready. Orvando uses it the next time it opens.</source>
+        <extracomment>%1 is the day the newer catalog was issued, e.g. &quot;7 December 2026&quot;.</extracomment>
+        <translation>%1发布的新目录已就绪。Orvando 将在下次打开时使用它。</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogApp</name>
+    <message>
+        <source>Window &amp; desktop</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>窗口与桌面</translation>
+    </message>
+    <message>
+        <source>Clipboard &amp; text</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>剪贴板与文本</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <extracomment>A category of apps (video, audio, images), in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>媒体</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <extracomment>A category of apps that live in the menu bar, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>菜单栏</translation>
+    </message>
+    <message>
+        <source>Privacy &amp; security</source>
+        <extracomment>A category of apps (password managers), in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>隐私与安全性</translation>
+    </message>
+    <message>
+        <source>Files &amp; disk</source>
+        <extracomment>A category of apps, in the sidebar and on an app&apos;s page.</extracomment>
+        <translation>文件与磁盘</translation>
+    </message>
+    <message>
+        <source>Proprietary</source>
+        <extracomment>An app&apos;s licence: closed source, owned by its maker.</extracomment>
+        <translation>专有</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <extracomment>An app&apos;s price: it costs nothing.</extracomment>
+        <translation>免费</translation>
+    </message>
+    <message>
+        <source>Freemium</source>
+        <extracomment>An app&apos;s price: free, with paid extras.</extracomment>
+        <translation>免费增值</translation>
+    </message>
+    <message>
+        <source>%1/yr</source>
+        <extracomment>A yearly price; %1 is the amount with its currency, e.g. &quot;$30&quot;.</extracomment>
+        <translation>%1/年</translation>
+    </message>
+    <message>
+        <source>%1/mo</source>
+        <extracomment>A monthly price; %1 is the amount with its currency, e.g. &quot;$23&quot;.</extracomment>
+        <translation>%1/月</translation>
+    </message>
+    <message>
+        <source>No value associated with key &quot;%1&quot;.</source>
+        <extracomment>A catalog entry lacks a field; %1 is the JSON key, e.g. &quot;homepage&quot;.</extracomment>
+        <translation>键“%1”没有对应的值。</translation>
+    </message>
+    <message>
+        <source>Expected a string for key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry.</extracomment>
+        <translation>键“%1”的值应为字符串。</translation>
+    </message>
+    <message>
+        <source>Expected an object for key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry.</extracomment>
+        <translation>键“%1”的值应为对象。</translation>
+    </message>
+    <message>
+        <source>Cannot initialize %1 from invalid value &quot;%2&quot;.</source>
+        <extracomment>%1 is a JSON key of a catalog entry (&quot;category&quot;), %2 the value found there.</extracomment>
+        <translation>“%2”不是 %1 的有效值。</translation>
+    </message>
+    <message>
+        <source>Invalid number of keys found, expected one.</source>
+        <extracomment>The &quot;install&quot; field of a catalog entry must name exactly one kind of source.</extracomment>
+        <translation>键的数量无效，应为一个。</translation>
+    </message>
+    <message>
+        <source>Cannot initialize install from invalid key &quot;%1&quot;.</source>
+        <extracomment>%1 is a JSON key found in the &quot;install&quot; field of a catalog entry.</extracomment>
+        <translation>“%1”不是 install 的有效键。</translation>
+    </message>
+    <message>
+        <source>Expected an array for key &quot;screenshots&quot;.</source>
+        <translation>键“screenshots”的值应为数组。</translation>
+    </message>
+    <message>
+        <source>Expected a string in &quot;screenshots&quot;.</source>
+        <translation>“screenshots”中的元素应为字符串。</translation>
+    </message>
+    <message>
+        <source>Expected a boolean for key &quot;isCurated&quot;.</source>
+        <translation>键“isCurated”的值应为布尔值。</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogDocument</name>
+    <message>
+        <source>the id is not a plain lower-case name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>ID 不是纯小写的简单名称</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>名称为空</translation>
+    </message>
+    <message>
+        <source>the cask token is not one brew would take as a name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>cask 标记不是 brew 可接受的名称</translation>
+    </message>
+    <message>
+        <source>the GitHub repository is not &quot;owner/name&quot;</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>GitHub 仓库不是“owner/name”格式</translation>
+    </message>
+    <message>
+        <source>an asset name is not a plain file name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>某个资源名称不是简单的文件名</translation>
+    </message>
+    <message>
+        <source>the home page is not an https address</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>主页不是 https 地址</translation>
+    </message>
+    <message>
+        <source>the bundle identifier is not one macOS would accept</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>包标识符不是 macOS 可接受的格式</translation>
+    </message>
+    <message>
+        <source>a screenshot name is not a plain name</source>
+        <extracomment>What is wrong with a catalog entry, written after: Entry 3 (&quot;maccy&quot;):</extracomment>
+        <translation>某个截屏名称不是简单名称</translation>
+    </message>
+    <message>
+        <source>The catalog is not a JSON object.</source>
+        <translation>目录不是 JSON 对象。</translation>
+    </message>
+    <message>
+        <source>The catalog is not of format %1.</source>
+        <extracomment>%1 is the number of the catalog layout this program reads, e.g. 1.</extracomment>
+        <translation>目录的格式不是 %1。</translation>
+    </message>
+    <message>
+        <source>The catalog has no valid &quot;issued&quot; date and time.</source>
+        <translation>目录没有有效的“issued”日期和时间。</translation>
+    </message>
+    <message>
+        <source>The catalog has no list of apps.</source>
+        <translation>目录中没有应用列表。</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not an object.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, from 1.</extracomment>
+        <translation>第 %1 项不是对象。</translation>
+    </message>
+    <message>
+        <source>Entry %1: %2</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 what is wrong with it.</extracomment>
+        <translation>第 %1 项：%2</translation>
+    </message>
+    <message>
+        <source>Entry %1 (&quot;%2&quot;): %3.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 its id, %3 what is wrong with it (&quot;the name is empty&quot;).</extracomment>
+        <translation>第 %1 项（“%2”）：%3。</translation>
+    </message>
+    <message>
+        <source>Entry %1: the id &quot;%2&quot; is used twice.</source>
+        <extracomment>%1 is the number of an entry in the catalog&apos;s list of apps, %2 its id.</extracomment>
+        <translation>第 %1 项：ID“%2”被使用了两次。</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogList</name>
+    <message>
+        <source>A clipboard that remembers what you copied.</source>
+        <translation>能记住你所拷贝内容的剪贴板。</translation>
+    </message>
+    <message>
+        <source>Hide and arrange your menu bar icons.</source>
+        <translation>隐藏并排列菜单栏图标。</translation>
+    </message>
+    <message>
+        <source>Snap windows into place with a keyboard shortcut.</source>
+        <translation>使用键盘快捷键将窗口吸附到位。</translation>
+    </message>
+    <message>
+        <source>Arrange windows by flicking your mouse to an edge.</source>
+        <translation>将鼠标快速甩向边缘即可排列窗口。</translation>
+    </message>
+    <message>
+        <source>See every window when you switch with the keyboard.</source>
+        <translation>用键盘切换时看到每一个窗口。</translation>
+    </message>
+    <message>
+        <source>A video player that plays everything.</source>
+        <translation>什么都能播放的视频播放器。</translation>
+    </message>
+    <message>
+        <source>Convert video into a smaller, shareable file.</source>
+        <translation>将视频转换为更小、便于共享的文件。</translation>
+    </message>
+    <message>
+        <source>Convert audio, video, and images with pro control.</source>
+        <translation>以专业级控制转换音频、视频和图像。</translation>
+    </message>
+    <message>
+        <source>Download video and audio from the web, beautifully.</source>
+        <translation>优雅地从网上下载视频和音频。</translation>
+    </message>
+    <message>
+        <source>See CPU, memory, and network in your menu bar.</source>
+        <translation>在菜单栏中查看 CPU、内存和网络。</translation>
+    </message>
+    <message>
+        <source>Open and make archives in any format.</source>
+        <translation>打开和创建任意格式的归档。</translation>
+    </message>
+    <message>
+        <source>Type a short code and expand it into anything.</source>
+        <translation>输入简短代码，即可展开为任意内容。</translation>
+    </message>
+    <message>
+        <source>Tune resolution, brightness, and dummy displays.</source>
+        <translation>调整分辨率、亮度和虚拟显示器。</translation>
+    </message>
+    <message>
+        <source>Screenshot, annotate, and pull text out of any image.</source>
+        <translation>截屏、标注，并从任意图像中提取文字。</translation>
+    </message>
+    <message>
+        <source>Uninstall apps and sweep up the files they leave behind.</source>
+        <translation>卸载应用，并清理它们留下的文件。</translation>
+    </message>
+    <message>
+        <source>Pomodoro timer in your menu bar.</source>
+        <translation>菜单栏中的番茄钟。</translation>
+    </message>
+    <message>
+        <source>Launch apps and run quick actions from one bar.</source>
+        <translation>在一个栏中启动应用并执行快速操作。</translation>
+    </message>
+    <message>
+        <source>Make any mouse scroll and track the way you want.</source>
+        <translation>让任何鼠标都按你想要的方式滚动和跟踪。</translation>
+    </message>
+    <message>
+        <source>Read your news feeds in one quiet place.</source>
+        <translation>在一个安静的地方阅读你的新闻订阅。</translation>
+    </message>
+    <message>
+        <source>The player that has never met a file it cannot open.</source>
+        <translation>从未遇到过打不开的文件的播放器。</translation>
+    </message>
+    <message>
+        <source>Draw and edit vector graphics for free.</source>
+        <translation>免费绘制和编辑矢量图形。</translation>
+    </message>
+    <message>
+        <source>Tuck away the menu bar icons you rarely need.</source>
+        <translation>收起很少用到的菜单栏图标。</translation>
+    </message>
+    <message>
+        <source>Keep your passwords in a vault you own.</source>
+        <translation>将密码保存在属于你自己的保险库中。</translation>
+    </message>
+    <message>
+        <source>Sync your passwords across every device you own.</source>
+        <translation>在你的所有设备间同步密码。</translation>
+    </message>
+    <message>
+        <source>Write an OS image to an SD card without fuss.</source>
+        <translation>轻松将系统映像写入 SD 卡。</translation>
+    </message>
+    <message>
+        <source>Send files between your devices over the local network.</source>
+        <translation>通过本地网络在你的设备之间发送文件。</translation>
+    </message>
+    <message>
+        <source>Browse FTP and cloud storage like a folder.</source>
+        <translation>像浏览文件夹一样浏览 FTP 和云存储。</translation>
+    </message>
+    <message>
+        <source>Organize and convert your ebook library.</source>
+        <translation>整理和转换你的电子书库。</translation>
     </message>
 </context>
 <context>
@@ -2256,6 +2608,30 @@ Why it should be in Orvando:
         <source>Updates (%L1)</source>
         <extracomment>The sidebar row of the apps with a newer version; %L1 is how many.</extracomment>
         <translation>更新（%L1）</translation>
+    </message>
+</context>
+<context>
+    <name>SignedCatalog</name>
+    <message>
+        <source>The catalog or its signature is larger than a catalog can be.</source>
+        <translation>目录或其签名超出了目录可有的大小。</translation>
+    </message>
+    <message>
+        <source>This copy of Orvando has no key to check a catalog with.</source>
+        <translation>此 Orvando 副本没有用于验证目录的密钥。</translation>
+    </message>
+    <message>
+        <source>The catalog is not signed.</source>
+        <translation>目录未签名。</translation>
+    </message>
+    <message>
+        <source>The catalog&apos;s signature does not match it.</source>
+        <translation>签名与目录不匹配。</translation>
+    </message>
+    <message>
+        <source>The catalog was issued %1, not after %2.</source>
+        <extracomment>%1 and %2 are moments written as in the catalog, e.g. &quot;2026-12-07T09:30:00Z&quot;.</extracomment>
+        <translation>目录的发布时间为 %1，并不晚于 %2。</translation>
     </message>
 </context>
 <context>
