@@ -24,10 +24,15 @@
 #include <functional>
 
 using namespace Qt::StringLiterals;
-using EngineTestKit::catalogApp;
 using EngineTestKit::TestEngine;
 
 namespace {
+
+// The entry as the window shows it, in the language in use.
+CatalogApp catalogApp(const QString &id)
+{
+    return EngineTestKit::catalogApp(id).translated();
+}
 
 // The narrowest a card gets: one column of the grid in the smallest window.
 constexpr int narrowestCard = 300;
