@@ -100,6 +100,37 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message numerus="yes">
+        <source>Wrote %n apps to %1.</source>
+        <translation>
+            <numerusform>Wrote %n app to %1.</numerusform>
+            <numerusform>Wrote %n apps to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file names %n apps:</source>
+        <translation>
+            <numerusform>The file names %n app:</numerusform>
+            <numerusform>The file names %n apps:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Install these %n apps? [y/N] </source>
+        <translation>
+            <numerusform>Install this %n app? [y/N] </numerusform>
+            <numerusform>Install these %n apps? [y/N] </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n items of data kept)</source>
+        <translation>
+            <numerusform>(%n item of data kept)</numerusform>
+            <numerusform>(%n items of data kept)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DownloadProgress</name>
     <message numerus="yes">
         <source>%n bytes</source>

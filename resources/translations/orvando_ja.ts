@@ -1197,6 +1197,497 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>GitHub releases of %1 (%2)</source>
+        <extracomment>%1 is a GitHub repository, %2 the file downloaded from its releases</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homebrew cask %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The free version is all you need. Pro extras are optional.</source>
+        <translation type="unfinished">無料版で十分です。Pro の追加機能はオプションです。</translation>
+    </message>
+    <message>
+        <source>Replaces %1 - %2</source>
+        <extracomment>%1 is a paid app, %2 its price, such as $30/yr</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (installed %2)</source>
+        <extracomment>%1 is the update, such as &quot;Update to 2.1.0&quot;, %2 the installed version</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>License</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pricing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand-picked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed at</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list: every app, not only the hand-picked ones; update: every app with an update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only the apps of one category: window, clipboard, media, menubar, security, files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>apps whose name, description, category or replaced app holds the text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print JSON (documented in the README) instead of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>install without asking for confirmation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>history: list at most n operations (20 unless given)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>never set up Homebrew; exit with 3 when an app needs it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uninstall: remove the app only; its settings and data stay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uninstall: list what would go, with sizes; nothing is changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no progress and no success messages; errors only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>also print brew&apos;s own lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-picked apps (every app with --all), with their state.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything about one app: what it is, its state, and what you are about to trust.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installs apps, one after another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removes apps and the files they leave behind, to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates the apps named, or every app with an update (those that update themselves are left alone).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The installed apps that have a newer version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes the installed apps as a Brewfile, to the file or to standard output.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installs the apps a Brewfile or a list of ids names, once you have confirmed the set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What Orvando did, newest first: every operation, one app&apos;s (by its id), or one operation in full (by its number).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts back the version of a downloaded app that its last update replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name the apps to update, or use --all, not both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 command needs one file.</source>
+        <extracomment>%1 is a command&apos;s name, such as info</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 command needs one app id.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name at least one app to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 command takes no app or file names.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 command takes one name only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name a command. “%1 --help” lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown command “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1 --help” lists the commands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option “%1” for %2.</source>
+        <extracomment>%1 is the option typed, %2 the command&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Did you mean “%1”?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1 %2 --help” lists its options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a value: %2.</source>
+        <extracomment>%1 is the option, %2 what it takes, such as &lt;n&gt;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--limit needs a whole number above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <extracomment>%1 is the command line as typed, such as &quot;orvando-cli info &lt;id&gt;&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hand-picked catalog of free Mac apps, from a terminal or a script.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the program&apos;s version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 an operation failed, 2 bad usage, 3 Homebrew is needed and was not set up, 130 interrupted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown app “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list --all command shows every app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown category “%1”.</source>
+        <extracomment>%1 lists the category names to type, which stay in English</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The categories are %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed %1.</source>
+        <translation type="unfinished">%1. をインストールしました</translation>
+    </message>
+    <message>
+        <source>Updated %1.</source>
+        <extracomment>%1 is the app, %2 its new version</extracomment>
+        <translation type="unfinished">%1. をアップデートしました</translation>
+    </message>
+    <message>
+        <source>Updated %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed %1.</source>
+        <translation type="unfinished">%1. を削除しました</translation>
+    </message>
+    <message>
+        <source>Not started: %1.</source>
+        <extracomment>%1 lists the apps&apos; names</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homebrew was not set up, as --no-setup asks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run this in a terminal to set Homebrew up (it asks for your password once), or install Homebrew first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped. %1 is left as it is on disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading what Homebrew says about the apps…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation type="unfinished">アップデートを確認中…</translation>
+    </message>
+    <message>
+        <source>Not every app could be checked for updates: %1</source>
+        <translation type="unfinished">一部のアプリはアップデートを確認できませんでした：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote %n apps to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished">バージョン</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The history of operations can&apos;t be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no operation %1 in the history.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been done yet.</source>
+        <translation type="unfinished">まだ何も実行されていません。</translation>
+    </message>
+    <message>
+        <source>STARTED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VERSION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OUTCOME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not in the catalog, left out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left to Homebrew: %1.</source>
+        <translation type="unfinished">Homebrew に任せる項目：%1.</translation>
+    </message>
+    <message>
+        <source>The file names no app of the catalog.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file names %n apps:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was installed: confirm with --yes, or run the import in a terminal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install %1? [y/N] </source>
+        <extracomment>The answer stays y or n in every language</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Install these %n apps? [y/N] </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No app matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CATEGORY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>STATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left alone: %1</source>
+        <translation type="unfinished">そのままにしました: %1。 {1?}</translation>
+    </message>
+    <message>
+        <source>Every installed app is up to date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INSTALLED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AVAILABLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting %1 %2 back…</source>
+        <extracomment>%1 is the app, %2 the version it goes back to</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put %1 %2 back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(needs your administrator password)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n items of data kept)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kept (one of your own folders): %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left alone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DetailActionArea</name>
     <message>
         <source>Cancel</source>

@@ -1,6 +1,7 @@
 #include "cli/AppReport.h"
 
 #include "cli/CliFormat.h"
+#include "cli/CliText.h"
 
 #include "engine/direct/ReleaseAsset.h"
 #include "engine/facts/BeforeInstallFacts.h"
@@ -32,8 +33,9 @@ QString checksumKey(BeforeInstallFacts::Checksum checksum)
 QString sourceText(const CatalogApp &app)
 {
     if (const DirectDownload *download = app.install.download())
-        return u"GitHub releases of "_s + download->githubRepo + u" ("_s + ReleaseAsset::name(*download) + u')';
-    return u"Homebrew cask "_s + app.install.caskToken();
+        //: %1 is a GitHub repository, %2 the file downloaded from its releases
+        return Cli::tr("GitHub releases of %1 (%2)").arg(download->githubRepo, ReleaseAsset::name(*download));
+    return Cli::tr("Homebrew cask %1").arg(app.install.caskToken());
 }
 
 QString verdictKey(GatekeeperAssessment::Verdict verdict)
@@ -55,7 +57,7 @@ QStringList AppReport::notes() const
 {
     QStringList notes;
     if (app.pricing == Pricing::Freemium)
-        notes.append(u"The free version is all you need. Pro extras are optional."_s);
+        notes.append(Cli::tr("The free version is all you need. Pro extras are optional."));
     for (const PermissionGuidance::Permission permission : PermissionGuidance::needed(app))
         notes.append(PermissionGuidance::required(permission, app.name));
     return notes;
@@ -65,34 +67,36 @@ QString AppReport::text() const
 {
     QString text = app.name + u'\n' + app.tagline + u'\n';
     if (app.replaces)
-        text += u"Replaces "_s + app.replaces->app + u" - "_s + app.replaces->priceText + u'\n';
+        //: %1 is a paid app, %2 its price, such as $30/yr
+        text += Cli::tr("Replaces %1 - %2").arg(app.replaces->app, app.replaces->priceText) + u'\n';
 
-    QList<QStringList> fields { { u"State"_s, status.label() } };
+    QList<QStringList> fields { { Cli::tr("State"), status.label() } };
     if (!status.sentence.isEmpty())
         fields.append({ QString(), status.sentence });
     if (!status.warning.isEmpty())
-        fields.append({ u"Warning"_s, status.warning });
+        fields.append({ Cli::tr("Warning"), status.warning });
     if (status.update) {
-        const QString installed = status.update->installedVersion.isEmpty()
-            ? QString()
-            : u" (installed "_s + status.update->installedVersion + u')';
-        fields.append({ u"Update"_s,
-            (status.updatesItself()
-                    ? QString::fromLatin1(CaskFactsText::updatesItself) + u": "_s + status.update->availableVersion
-                    : u"Update to "_s + status.update->availableVersion)
-                + installed });
+        const QString update = status.updatesItself()
+            ? QCoreApplication::translate("CaskFactsText", CaskFactsText::updatesItself) + u": "_s
+                + status.update->availableVersion
+            : status.updateTitle();
+        fields.append({ Cli::tr("Update"),
+            status.update->installedVersion.isEmpty()
+                ? update
+                //: %1 is the update, such as "Update to 2.1.0", %2 the installed version
+                : Cli::tr("%1 (installed %2)").arg(update, status.update->installedVersion) });
     }
     fields += QList<QStringList> {
-        { u"Category"_s, CatalogApp::label(app.category) },
-        { u"License"_s, CatalogApp::label(app.license) },
-        { u"Pricing"_s, CatalogApp::label(app.pricing) },
-        { u"Hand-picked"_s, app.isCurated ? u"yes"_s : u"no"_s },
-        { u"Homepage"_s, app.homepage },
-        { u"Source"_s, sourceText(app) },
-        { u"Bundle ID"_s, app.bundleID.value_or(u"none recorded"_s) },
+        { Cli::tr("Category"), CatalogApp::label(app.category) },
+        { Cli::tr("License"), CatalogApp::label(app.license) },
+        { Cli::tr("Pricing"), CatalogApp::label(app.pricing) },
+        { Cli::tr("Hand-picked"), app.isCurated ? Cli::tr("yes") : Cli::tr("no") },
+        { Cli::tr("Homepage"), app.homepage },
+        { Cli::tr("Source"), sourceText(app) },
+        { Cli::tr("Bundle ID"), app.bundleID.value_or(Cli::tr("none recorded")) },
     };
     if (installedPath)
-        fields.append({ u"Installed at"_s, *installedPath });
+        fields.append({ Cli::tr("Installed at"), *installedPath });
     if (gatekeeper)
         fields.append({ GatekeeperVerdict::title(), GatekeeperVerdict::text(*gatekeeper) });
     text += u'\n' + CliFormat::table({}, fields);
@@ -103,7 +107,7 @@ QString AppReport::text() const
         if (!row.value.isEmpty())
             before.append({ u"  "_s + row.title, row.value });
     if (trust.updatesItself)
-        before.append({ u"  "_s + QString::fromLatin1(CaskFactsText::updatesItself) });
+        before.append({ u"  "_s + QCoreApplication::translate("CaskFactsText", CaskFactsText::updatesItself) });
     text += u'\n' + BeforeInstallFacts::heading() + u'\n' + CliFormat::table({}, before);
 
     for (const QString &note : notes())
@@ -117,13 +121,13 @@ QJsonObject AppReport::json() const
         { u"id"_s, app.id },
         { u"name"_s, app.name },
         { u"tagline"_s, app.tagline },
-        { u"category"_s, CatalogApp::label(app.category) },
-        { u"license"_s, CatalogApp::label(app.license) },
-        { u"pricing"_s, CatalogApp::label(app.pricing) },
+        { u"category"_s, CatalogApp::jsonLabel(app.category) },
+        { u"license"_s, CatalogApp::jsonLabel(app.license) },
+        { u"pricing"_s, CatalogApp::jsonLabel(app.pricing) },
         { u"homepage"_s, app.homepage },
         { u"bundleID"_s, CliFormat::textOrNull(app.bundleID.value_or(QString())) },
         { u"handPicked"_s, app.isCurated },
-        { u"state"_s, status.label() },
+        { u"state"_s, status.key() },
         { u"stateNote"_s, CliFormat::textOrNull(status.sentence) },
         { u"warning"_s, CliFormat::textOrNull(status.warning) },
         { u"installedPath"_s, CliFormat::textOrNull(installedPath.value_or(QString())) },

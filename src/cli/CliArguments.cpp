@@ -1,6 +1,7 @@
 #include "cli/CliArguments.h"
 
 #include "cli/CliLookup.h"
+#include "cli/CliText.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ struct Option
     QString name;
     QString letter; // "-q"; empty when there is none
     QString value; // the placeholder of an option that takes one; empty for a switch
-    QString help;
+    const char *help; // translated where shown
 };
 
 struct CommandSyntax
@@ -22,7 +23,7 @@ struct CommandSyntax
     Command command;
     QString name;
     QString arguments; // as the usage line shows them
-    QString summary;
+    const char *summary; // translated where shown
     QStringList options; // besides --quiet, --verbose and --help
     int minimum; // arguments that are not options
     int maximum; // -1: no limit
@@ -31,19 +32,27 @@ struct CommandSyntax
 const QList<Option> &allOptions()
 {
     static const QList<Option> options {
-        { u"--all"_s, {}, {}, u"list: every app, not only the hand-picked ones; update: every app with an update"_s },
+        { u"--all"_s, {}, {},
+            QT_TRANSLATE_NOOP(
+                "Cli", "list: every app, not only the hand-picked ones; update: every app with an update") },
         { u"--category"_s, {}, u"<c>"_s,
-            u"only the apps of one category: window, clipboard, media, menubar, security, files"_s },
-        { u"--search"_s, {}, u"<text>"_s, u"apps whose name, description, category or replaced app holds the text"_s },
-        { u"--json"_s, {}, {}, u"print JSON (documented in the README) instead of text"_s },
-        { u"--yes"_s, u"-y"_s, {}, u"install without asking for confirmation"_s },
-        { u"--limit"_s, {}, u"<n>"_s, u"history: list at most n operations (20 unless given)"_s },
-        { u"--no-setup"_s, {}, {}, u"never set up Homebrew; exit with 3 when an app needs it"_s },
-        { u"--keep-data"_s, {}, {}, u"uninstall: remove the app only; its settings and data stay"_s },
-        { u"--dry-run"_s, {}, {}, u"uninstall: list what would go, with sizes; nothing is changed"_s },
-        { u"--quiet"_s, u"-q"_s, {}, u"no progress and no success messages; errors only"_s },
-        { u"--verbose"_s, u"-v"_s, {}, u"also print brew's own lines"_s },
-        { u"--help"_s, u"-h"_s, {}, u"this help"_s },
+            QT_TRANSLATE_NOOP(
+                "Cli", "only the apps of one category: window, clipboard, media, menubar, security, files") },
+        { u"--search"_s, {}, u"<text>"_s,
+            QT_TRANSLATE_NOOP("Cli", "apps whose name, description, category or replaced app holds the text") },
+        { u"--json"_s, {}, {}, QT_TRANSLATE_NOOP("Cli", "print JSON (documented in the README) instead of text") },
+        { u"--yes"_s, u"-y"_s, {}, QT_TRANSLATE_NOOP("Cli", "install without asking for confirmation") },
+        { u"--limit"_s, {}, u"<n>"_s,
+            QT_TRANSLATE_NOOP("Cli", "history: list at most n operations (20 unless given)") },
+        { u"--no-setup"_s, {}, {},
+            QT_TRANSLATE_NOOP("Cli", "never set up Homebrew; exit with 3 when an app needs it") },
+        { u"--keep-data"_s, {}, {},
+            QT_TRANSLATE_NOOP("Cli", "uninstall: remove the app only; its settings and data stay") },
+        { u"--dry-run"_s, {}, {},
+            QT_TRANSLATE_NOOP("Cli", "uninstall: list what would go, with sizes; nothing is changed") },
+        { u"--quiet"_s, u"-q"_s, {}, QT_TRANSLATE_NOOP("Cli", "no progress and no success messages; errors only") },
+        { u"--verbose"_s, u"-v"_s, {}, QT_TRANSLATE_NOOP("Cli", "also print brew's own lines") },
+        { u"--help"_s, u"-h"_s, {}, QT_TRANSLATE_NOOP("Cli", "this help") },
     };
     return options;
 }
@@ -52,32 +61,38 @@ const QList<CommandSyntax> &commands()
 {
     static const QList<CommandSyntax> table {
         { Command::List, u"list"_s, u"[--all] [--category <c>] [--search <text>]"_s,
-            u"The hand-picked apps (every app with --all), with their state."_s,
+            QT_TRANSLATE_NOOP("Cli", "The hand-picked apps (every app with --all), with their state."),
             { u"--all"_s, u"--category"_s, u"--search"_s, u"--json"_s }, 0, 0 },
         { Command::Info, u"info"_s, u"<id>"_s,
-            u"Everything about one app: what it is, its state, and what you are about to trust."_s, { u"--json"_s }, 1,
-            1 },
-        { Command::Install, u"install"_s, u"<id>…"_s, u"Installs apps, one after another."_s, { u"--no-setup"_s }, 1,
-            -1 },
+            QT_TRANSLATE_NOOP(
+                "Cli", "Everything about one app: what it is, its state, and what you are about to trust."),
+            { u"--json"_s }, 1, 1 },
+        { Command::Install, u"install"_s, u"<id>…"_s, QT_TRANSLATE_NOOP("Cli", "Installs apps, one after another."),
+            { u"--no-setup"_s }, 1, -1 },
         { Command::Uninstall, u"uninstall"_s, u"<id>… [--keep-data] [--dry-run]"_s,
-            u"Removes apps and the files they leave behind, to the Trash."_s,
+            QT_TRANSLATE_NOOP("Cli", "Removes apps and the files they leave behind, to the Trash."),
             { u"--keep-data"_s, u"--dry-run"_s, u"--json"_s }, 1, -1 },
         { Command::Update, u"update"_s, u"[<id>…|--all]"_s,
-            u"Updates the apps named, or every app with an update (those that update themselves are left alone)."_s,
+            QT_TRANSLATE_NOOP("Cli",
+                "Updates the apps named, or every app with an update (those that update themselves are left alone)."),
             { u"--all"_s, u"--no-setup"_s }, 0, -1 },
-        { Command::Outdated, u"outdated"_s, {}, u"The installed apps that have a newer version."_s, { u"--json"_s }, 0,
-            0 },
+        { Command::Outdated, u"outdated"_s, {},
+            QT_TRANSLATE_NOOP("Cli", "The installed apps that have a newer version."), { u"--json"_s }, 0, 0 },
         { Command::Export, u"export"_s, u"[file]"_s,
-            u"Writes the installed apps as a Brewfile, to the file or to standard output."_s, {}, 0, 1 },
+            QT_TRANSLATE_NOOP("Cli", "Writes the installed apps as a Brewfile, to the file or to standard output."), {},
+            0, 1 },
         { Command::Import, u"import"_s, u"<file> [--yes]"_s,
-            u"Installs the apps a Brewfile or a list of ids names, once you have confirmed the set."_s,
+            QT_TRANSLATE_NOOP(
+                "Cli", "Installs the apps a Brewfile or a list of ids names, once you have confirmed the set."),
             { u"--yes"_s, u"--no-setup"_s }, 1, 1 },
         { Command::History, u"history"_s, u"[<number>|<id>] [--limit <n>]"_s,
-            u"What Orvando did, newest first: every operation, one app's (by its id), or one operation in full "
-            "(by its number)."_s,
+            QT_TRANSLATE_NOOP("Cli",
+                "What Orvando did, newest first: every operation, one app's (by its id), or one "
+                "operation in full (by its number)."),
             { u"--json"_s, u"--limit"_s }, 0, 1 },
         { Command::Revert, u"revert"_s, u"<id>"_s,
-            u"Puts back the version of a downloaded app that its last update replaced."_s, {}, 1, 1 },
+            QT_TRANSLATE_NOOP("Cli", "Puts back the version of a downloaded app that its last update replaced."), {}, 1,
+            1 },
     };
     return table;
 }
@@ -129,17 +144,17 @@ CliArguments::Parsed usage(const QString &sentence)
 std::optional<QString> countProblem(const CommandSyntax &syntax, const CliRequest &request, qsizetype count)
 {
     if (syntax.command == Command::Update && request.all && count > 0)
-        return u"Name the apps to update, or use --all, not both."_s;
-    if (count < syntax.minimum && syntax.maximum == 1) {
-        const QString what = syntax.command == Command::Import ? u"file"_s : u"app id"_s;
-        return u"The "_s + syntax.name + u" command needs one "_s + what + u'.';
-    }
+        return Cli::tr("Name the apps to update, or use --all, not both.");
+    //: %1 is a command's name, such as info
+    if (count < syntax.minimum && syntax.maximum == 1)
+        return syntax.command == Command::Import ? Cli::tr("The %1 command needs one file.").arg(syntax.name)
+                                                 : Cli::tr("The %1 command needs one app id.").arg(syntax.name);
     if (count < syntax.minimum)
-        return u"Name at least one app to "_s + syntax.name + u'.';
+        return Cli::tr("Name at least one app to %1.").arg(syntax.name);
     if (syntax.maximum == 0 && count > 0)
-        return u"The "_s + syntax.name + u" command takes no app or file names."_s;
+        return Cli::tr("The %1 command takes no app or file names.").arg(syntax.name);
     if (syntax.maximum > 0 && count > syntax.maximum)
-        return u"The "_s + syntax.name + u" command takes one name only."_s;
+        return Cli::tr("The %1 command takes one name only.").arg(syntax.name);
     return std::nullopt;
 }
 
@@ -181,7 +196,7 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
     const qsizetype at = commandIndex(arguments);
     if (at < 0)
         return helpWanted ? Parsed { Parsed::Kind::Help, {}, help(program) }
-                          : usage(u"Name a command. “"_s + program + u" --help” lists them."_s);
+                          : usage(Cli::tr("Name a command. “%1 --help” lists them.").arg(program));
     const QString &word = arguments.at(at);
     QStringList names;
     for (const CommandSyntax &syntax : commands())
@@ -192,8 +207,8 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
     }
     const CommandSyntax *syntax = findCommand(word);
     if (!syntax)
-        return usage(CliLookup::unknown(
-            u"command"_s, word, CliLookup::closest(word, names), u"“"_s + program + u" --help” lists the commands."_s));
+        return usage(CliLookup::unknown(Cli::tr("Unknown command “%1”.").arg(word), CliLookup::closest(word, names),
+            Cli::tr("“%1 --help” lists the commands.").arg(program)));
     if (helpWanted)
         return { Parsed::Kind::Help, {}, help(program, syntax->command) };
 
@@ -218,9 +233,11 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
         const QStringList allowed = syntax->options + QStringList { u"--quiet"_s, u"--verbose"_s };
         if (!option || !allowed.contains(option->name)) {
             const std::optional<QString> meant = CliLookup::closest(name, allowed);
-            return usage(u"Unknown option “"_s + name + u"” for "_s + syntax->name + u'.'
-                + (meant ? u" Did you mean “"_s + *meant + u"”?"_s
-                         : u" “"_s + program + u' ' + syntax->name + u" --help” lists its options."_s));
+            //: %1 is the option typed, %2 the command's name
+            const QString first = Cli::tr("Unknown option “%1” for %2.").arg(name, syntax->name);
+            return usage(meant
+                    ? first + u' ' + Cli::tr("Did you mean “%1”?").arg(*meant)
+                    : first + u' ' + Cli::tr("“%1 %2 --help” lists its options.").arg(program, syntax->name));
         }
         QString value;
         if (!option->value.isEmpty()) {
@@ -229,11 +246,12 @@ CliArguments::Parsed CliArguments::parse(const QStringList &arguments, const QSt
             else if (i + 1 < arguments.size())
                 value = arguments.at(++i);
             else
-                return usage(option->name + u" needs a value: "_s + option->value + u'.');
+                //: %1 is the option, %2 what it takes, such as <n>
+                return usage(Cli::tr("%1 needs a value: %2.").arg(option->name, option->value));
             if (option->name == u"--limit"_s && value.toInt() <= 0)
-                return usage(u"--limit needs a whole number above 0."_s);
+                return usage(Cli::tr("--limit needs a whole number above 0."));
         } else if (equals >= 0) {
-            return usage(option->name + u" takes no value."_s);
+            return usage(Cli::tr("%1 takes no value.").arg(option->name));
         }
         set(request, option->name, value);
     }
@@ -259,26 +277,30 @@ QString CliArguments::help(const QString &program, std::optional<Command> comman
             QString left = option.name + (option.value.isEmpty() ? QString() : u' ' + option.value);
             if (!option.letter.isEmpty())
                 left += u", "_s + option.letter;
-            text += u"  "_s + left.leftJustified(20) + u' ' + option.help + u'\n';
+            text += u"  "_s + left.leftJustified(20) + u' ' + Cli::tr(option.help) + u'\n';
         }
         return text;
     };
     if (command) {
         const CommandSyntax &syntax = specOf(*command);
-        return u"Usage: "_s + program + u' ' + syntax.name
-            + (syntax.arguments.isEmpty() ? QString() : u' ' + syntax.arguments) + u"\n\n"_s + syntax.summary
-            + u"\n\nOptions:\n"_s
+        //: %1 is the command line as typed, such as "orvando-cli info <id>"
+        return Cli::tr("Usage: %1")
+                   .arg(program + u' ' + syntax.name
+                       + (syntax.arguments.isEmpty() ? QString() : u' ' + syntax.arguments))
+            + u"\n\n"_s + Cli::tr(syntax.summary) + u"\n\n"_s + Cli::tr("Options:") + u'\n'
             + optionLines(syntax.options + QStringList { u"--quiet"_s, u"--verbose"_s, u"--help"_s });
     }
-    QString text = u"Usage: "_s + program
-        + u" <command> [options]\n\nThe hand-picked catalog of free Mac apps, from a terminal or a script.\n\n"
-          u"Commands:\n"_s;
+    QString text = Cli::tr("Usage: %1").arg(program + u" <command> [options]"_s) + u"\n\n"_s
+        + Cli::tr("The hand-picked catalog of free Mac apps, from a terminal or a script.") + u"\n\n"_s
+        + Cli::tr("Commands:") + u'\n';
     for (const CommandSyntax &syntax : commands())
-        text += u"  "_s + syntax.name + u' ' + syntax.arguments + u"\n      "_s + syntax.summary + u'\n';
+        text += u"  "_s + syntax.name + u' ' + syntax.arguments + u"\n      "_s + Cli::tr(syntax.summary) + u'\n';
     QStringList names;
     for (const Option &option : allOptions())
         names.append(option.name);
-    return text + u"\nOptions:\n"_s + optionLines(names) + u"  --version            the program's version\n\n"_s
-        + u"Exit status: 0 done, 1 an operation failed, 2 bad usage, 3 Homebrew is needed and was not set up, "
-          u"130 interrupted.\n"_s;
+    return text + u'\n' + Cli::tr("Options:") + u'\n' + optionLines(names) + u"  "_s + u"--version"_s.leftJustified(20)
+        + u' ' + Cli::tr("the program's version") + u"\n\n"_s
+        + Cli::tr("Exit status: 0 done, 1 an operation failed, 2 bad usage, 3 Homebrew is needed and was not set "
+                  "up, 130 interrupted.")
+        + u'\n';
 }

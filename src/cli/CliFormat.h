@@ -16,6 +16,9 @@ inline constexpr int schemaVersion = 1;
 // Columns padded to their widest cell, two spaces apart, the last one unpadded; a header row first
 // when headers are given. Every line ends with a line feed.
 QString table(const QStringList &headers, const QList<QStringList> &rows);
+// How many terminal columns text takes: two for each Chinese, Japanese or Korean character and
+// full-width form, none for a combining mark, one for anything else.
+qsizetype columns(const QString &text);
 // object with "schemaVersion" added, indented, ending with a line feed.
 QByteArray document(QJsonObject object);
 // text safe to print on a terminal: control characters (escape sequences, carriage returns, bells)

@@ -1,5 +1,7 @@
 #include "cli/CliLookup.h"
 
+#include "cli/CliText.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -63,8 +65,8 @@ CliLookup::Apps CliLookup::apps(const QStringList &names, const QList<CatalogApp
                 || (app.install.isHomebrewCask() && app.install.caskToken().compare(name, Qt::CaseInsensitive) == 0);
         });
         if (match == catalog.cend()) {
-            found.problems.append(
-                unknown(u"app"_s, name, closest(name.toLower(), ids), u"The list --all command shows every app."_s));
+            found.problems.append(unknown(Cli::tr("Unknown app “%1”.").arg(name), closest(name.toLower(), ids),
+                Cli::tr("The list --all command shows every app.")));
             continue;
         }
         if (!found.apps.contains(*match))
@@ -97,19 +99,20 @@ std::optional<CatalogApp::Category> CliLookup::category(const QString &text, QSt
     QStringList keys;
     for (const CatalogApp::Category category : CatalogApp::allCategories()) {
         if (categoryKey(category).compare(text, Qt::CaseInsensitive) == 0
-            || CatalogApp::label(category).compare(text, Qt::CaseInsensitive) == 0)
+            || CatalogApp::label(category).compare(text, Qt::CaseInsensitive) == 0
+            || CatalogApp::jsonLabel(category).compare(text, Qt::CaseInsensitive) == 0)
             return category;
         keys.append(categoryKey(category));
     }
-    *problem = unknown(u"category"_s, text, closest(text, keys), u"The categories are "_s + keys.join(u", "_s) + u'.');
+    //: %1 lists the category names to type, which stay in English
+    *problem = unknown(Cli::tr("Unknown category “%1”.").arg(text), closest(text, keys),
+        Cli::tr("The categories are %1.").arg(keys.join(u", "_s)));
     return std::nullopt;
 }
 
-QString CliLookup::unknown(
-    const QString &what, const QString &word, const std::optional<QString> &suggestion, const QString &hint)
+QString CliLookup::unknown(const QString &first, const std::optional<QString> &suggestion, const QString &hint)
 {
-    const QString sentence = u"Unknown "_s + what + u" “"_s + word + u"”."_s;
     if (suggestion)
-        return sentence + u" Did you mean “"_s + *suggestion + u"”?"_s;
-    return hint.isEmpty() ? sentence : sentence + u' ' + hint;
+        return first + u' ' + Cli::tr("Did you mean “%1”?").arg(*suggestion);
+    return hint.isEmpty() ? first : first + u' ' + hint;
 }

@@ -32,8 +32,8 @@ std::optional<CatalogApp::Category> category(const QString &text, QString *probl
 // "window", "clipboard", "media", "menubar", "security", "files".
 QString categoryKey(CatalogApp::Category category);
 
-// "Unknown app “maccyy”. Did you mean “maccy”?"; the hint stands in when nothing is close.
-QString unknown(
-    const QString &what, const QString &word, const std::optional<QString> &suggestion, const QString &hint = {});
+// "Unknown app “maccyy”. Did you mean “maccy”?" after first, the sentence that says what is
+// unknown; the hint stands in when nothing is close.
+QString unknown(const QString &first, const std::optional<QString> &suggestion, const QString &hint = {});
 
 } // namespace CliLookup

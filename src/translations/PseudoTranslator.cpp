@@ -84,7 +84,7 @@ QString PseudoTranslator::lengthen(const QString &text)
     qsizetype padding = qMax<qsizetype>(1, (text.size() * 2) / 5 - 2);
     while (padding > 0) {
         const qsizetype word = qMin<qsizetype>(padding, 6);
-        out += u' ' + QString(word - 1, u'~');
+        out += u' ' + QString(qMax<qsizetype>(word - 1, 1), u'~');
         padding -= word;
     }
     out += u']';

@@ -1,5 +1,6 @@
 #include "cli/commands/BatchRun.h"
 
+#include "cli/CliText.h"
 #include "cli/commands/CliContext.h"
 
 #include "engine/BatchInstaller.h"
@@ -15,11 +16,13 @@ QString doneSentence(AppOperation operation, const CatalogApp &app, const QStrin
 {
     switch (operation) {
     case AppOperation::Install:
-        return u"Installed "_s + app.name + u'.';
+        return Cli::tr("Installed %1.").arg(app.name);
     case AppOperation::Update:
-        return u"Updated "_s + app.name + (version.isEmpty() ? QString() : u" to "_s + version) + u'.';
+        //: %1 is the app, %2 its new version
+        return version.isEmpty() ? Cli::tr("Updated %1.").arg(app.name)
+                                 : Cli::tr("Updated %1 to %2.").arg(app.name, version);
     case AppOperation::Uninstall:
-        return u"Removed "_s + app.name + u'.';
+        return Cli::tr("Removed %1.").arg(app.name);
     }
     return {};
 }
@@ -74,11 +77,12 @@ QCoro::Task<int> BatchRun::run(CliContext *context, AppOperation operation, QLis
             notStarted.append(app.name);
     }
     if (!notStarted.isEmpty())
-        context->err(u"Not started: "_s + notStarted.join(u", "_s) + u'.');
+        //: %1 lists the apps' names
+        context->err(Cli::tr("Not started: %1.").arg(QLocale().createSeparatedList(notStarted)));
     if (tally.m_missingHomebrew > 0)
-        context->err(request.noSetup ? u"Homebrew was not set up, as --no-setup asks."_s
-                                     : u"Run this in a terminal to set Homebrew up (it asks for your password "
-                                       u"once), or install Homebrew first."_s);
+        context->err(request.noSetup ? Cli::tr("Homebrew was not set up, as --no-setup asks.")
+                                     : Cli::tr("Run this in a terminal to set Homebrew up (it asks for your "
+                                               "password once), or install Homebrew first."));
 
     if (context->interrupted)
         co_return ExitCode::interrupted;
@@ -96,13 +100,13 @@ void BatchRun::report(const CatalogApp &app, const OperationOutcome &outcome)
             m_context->out(doneSentence(m_operation, app, m_newVersions.value(app.id)) + u'\n');
         break;
     case OperationOutcome::Kind::Cancelled:
-        m_context->err(u"Stopped. "_s + app.name + u" is left as it is on disk."_s);
+        m_context->err(Cli::tr("Stopped. %1 is left as it is on disk.").arg(app.name));
         break;
     case OperationOutcome::Kind::Failed:
     case OperationOutcome::Kind::Refused:
         // brew ended by the stop reads as a failure; it was what the user asked for.
         if (m_context->interrupted) {
-            m_context->err(u"Stopped. "_s + app.name + u" is left as it is on disk."_s);
+            m_context->err(Cli::tr("Stopped. %1 is left as it is on disk.").arg(app.name));
             break;
         }
         ++m_failures;

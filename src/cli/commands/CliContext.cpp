@@ -1,6 +1,7 @@
 #include "cli/commands/CliContext.h"
 
 #include "cli/CliLookup.h"
+#include "cli/CliText.h"
 
 #include "catalog/Catalog.h"
 #include "engine/EngineServices.h"
@@ -22,7 +23,7 @@ CliContext::CliContext(CliRequest request_, Terminals terminals_)
 
 QString CliContext::couldNotCheck()
 {
-    return u"Could not check for updates."_s;
+    return Cli::tr("Could not check for updates.");
 }
 
 void CliContext::out(const QString &text)
@@ -54,7 +55,7 @@ QCoro::Task<> CliContext::loadFacts()
     CaskFactsService *facts = services->facts();
     facts->start();
     if (facts->isRefreshing())
-        progress.show(u"Reading what Homebrew says about the apps…"_s);
+        progress.show(Cli::tr("Reading what Homebrew says about the apps…"));
     while (facts->isRefreshing())
         co_await qCoro(facts, &CaskFactsService::refreshingChanged);
     progress.clear();
@@ -62,7 +63,7 @@ QCoro::Task<> CliContext::loadFacts()
 
 QCoro::Task<std::optional<QString>> CliContext::checkUpdates()
 {
-    progress.show(u"Checking for updates…"_s);
+    progress.show(Cli::tr("Checking for updates…"));
     UpdateChecker *updates = services->updates();
     // One started in the background (by a refresh) would turn this one away as "not checked".
     while (updates->isChecking())
@@ -72,6 +73,6 @@ QCoro::Task<std::optional<QString>> CliContext::checkUpdates()
     if (!checked)
         co_return couldNotCheck();
     if (!updates->lastProblems().isEmpty())
-        co_return u"Not every app could be checked for updates: "_s + updates->lastProblems().join(u" "_s);
+        co_return Cli::tr("Not every app could be checked for updates: %1").arg(updates->lastProblems().join(u" "_s));
     co_return std::nullopt;
 }

@@ -1,3 +1,4 @@
+#include "cli/CliText.h"
 #include "cli/commands/CliCommands.h"
 #include "cli/commands/CliContext.h"
 
@@ -31,6 +32,6 @@ int CliCommands::exportSet(CliContext *context)
         return ExitCode::failed;
     }
     if (!request.quiet)
-        context->out(u"Wrote %1 apps to %2.\n"_s.arg(installed.size()).arg(request.file));
+        context->out(Cli::tr("Wrote %n apps to %1.", nullptr, int(installed.size())).arg(request.file) + u'\n');
     return ExitCode::success;
 }

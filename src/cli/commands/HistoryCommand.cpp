@@ -1,5 +1,6 @@
 #include "cli/CliFormat.h"
 #include "cli/CliLookup.h"
+#include "cli/CliText.h"
 #include "cli/commands/CliCommands.h"
 #include "cli/commands/CliContext.h"
 
@@ -50,11 +51,11 @@ QJsonObject json(const HistoryRecord &record)
 
 QString details(const HistoryRecord &record)
 {
-    QList<QStringList> rows { { u"Operation"_s, QString::number(record.id) }, { u"App"_s, subject(record) },
-        { u"Kind"_s, HistoryRecord::kindName(record.kind) }, { u"Source"_s, record.route },
-        { u"Version"_s, versions(record) }, { u"Started"_s, timeText(record.started) },
-        { u"Ended"_s, timeText(record.ended) }, { u"Outcome"_s, HistoryRecord::outcomeName(record.outcome) },
-        { u"Why"_s, record.sentence } };
+    QList<QStringList> rows { { Cli::tr("Operation"), QString::number(record.id) }, { Cli::tr("App"), subject(record) },
+        { Cli::tr("Kind"), HistoryRecord::kindName(record.kind) }, { Cli::tr("Source"), record.route },
+        { Cli::tr("Version"), versions(record) }, { Cli::tr("Started"), timeText(record.started) },
+        { Cli::tr("Ended"), timeText(record.ended) },
+        { Cli::tr("Outcome"), HistoryRecord::outcomeName(record.outcome) }, { Cli::tr("Why"), record.sentence } };
     rows.removeIf([](const QStringList &row) { return row.at(1).isEmpty(); });
     for (QStringList &row : rows)
         row[1] = CliFormat::printable(row.at(1));
@@ -74,7 +75,7 @@ int CliCommands::history(CliContext *context)
 {
     const std::shared_ptr<OperationHistory> history = context->engine->history();
     if (!history || !history->isOpen()) {
-        context->err(u"The history of operations can't be read."_s);
+        context->err(Cli::tr("The history of operations can't be read."));
         return ExitCode::failed;
     }
     const QString name = context->request.names.value(0);
@@ -83,7 +84,7 @@ int CliCommands::history(CliContext *context)
     if (isNumber) {
         const std::optional<HistoryRecord> record = history->record(number);
         if (!record) {
-            context->err(u"There is no operation "_s + name + u" in the history."_s);
+            context->err(Cli::tr("There is no operation %1 in the history.").arg(name));
             return ExitCode::usage;
         }
         context->out(context->request.json
@@ -108,7 +109,7 @@ int CliCommands::history(CliContext *context)
         return ExitCode::success;
     }
     if (records.isEmpty()) {
-        context->out(u"Nothing has been done yet.\n"_s);
+        context->out(Cli::tr("Nothing has been done yet.") + u'\n');
         return ExitCode::success;
     }
     QList<QStringList> rows;
@@ -116,7 +117,8 @@ int CliCommands::history(CliContext *context)
         rows.append({ QString::number(record.id), timeText(record.started), CliFormat::printable(subject(record)),
             HistoryRecord::kindName(record.kind), versions(record), HistoryRecord::outcomeName(record.outcome),
             CliFormat::printable(record.sentence) });
-    context->out(
-        CliFormat::table({ u"#"_s, u"STARTED"_s, u"APP"_s, u"KIND"_s, u"VERSION"_s, u"OUTCOME"_s, QString() }, rows));
+    context->out(CliFormat::table({ u"#"_s, Cli::tr("STARTED"), Cli::tr("APP"), Cli::tr("KIND"), Cli::tr("VERSION"),
+                                      Cli::tr("OUTCOME"), QString() },
+        rows));
     return ExitCode::success;
 }

@@ -1,4 +1,5 @@
 #include "cli/CliFormat.h"
+#include "cli/CliText.h"
 #include "cli/commands/BatchRun.h"
 #include "cli/commands/CliCommands.h"
 #include "cli/commands/CliContext.h"
@@ -71,35 +72,36 @@ QCoro::Task<int> CliCommands::importSet(CliContext *context)
     }
     // As written in the file, which may hold anything: escape sequences are shown, not obeyed.
     if (!set.unknown.isEmpty())
-        context->err(u"Not in the catalog, left out: "_s + CliFormat::printable(set.unknown.join(u", "_s)) + u'.');
+        context->err(Cli::tr("Not in the catalog, left out: %1.").arg(CliFormat::printable(set.unknown.join(u", "_s))));
     if (!set.ignored.isEmpty())
-        context->err(u"Left to Homebrew: "_s + CliFormat::printable(set.ignored.join(u", "_s)) + u'.');
+        context->err(Cli::tr("Left to Homebrew: %1.").arg(CliFormat::printable(set.ignored.join(u", "_s))));
     if (set.apps.isEmpty()) {
-        context->err(u"The file names no app of the catalog."_s);
+        context->err(Cli::tr("The file names no app of the catalog."));
         co_return ExitCode::failed;
     }
     if (!request.quiet || !request.yes) {
         QString listed;
         for (const CatalogApp &app : set.apps)
             listed += u"  "_s + app.name + u" ("_s + app.id + u")\n"_s;
-        context->out(
-            u"The file names %1 app%2:\n"_s.arg(set.apps.size()).arg(set.apps.size() == 1 ? u""_s : u"s"_s) + listed);
+        context->out(Cli::tr("The file names %n apps:", nullptr, int(set.apps.size())) + u'\n' + listed);
     }
     if (!request.yes) {
         // Never an install nobody confirmed: without a terminal to ask at, --yes is the confirmation.
         if (!context->terminals.input) {
-            context->err(u"Nothing was installed: confirm with --yes, or run the import in a terminal."_s);
+            context->err(Cli::tr("Nothing was installed: confirm with --yes, or run the import in a terminal."));
             co_return ExitCode::usage;
         }
-        const QString question = set.apps.size() == 1 ? u"Install "_s + set.apps.constFirst().name + u"? [y/N] "_s
-                                                      : u"Install these %1 apps? [y/N] "_s.arg(set.apps.size());
+        //: The answer stays y or n in every language
+        const QString question = set.apps.size() == 1
+            ? Cli::tr("Install %1? [y/N] ").arg(set.apps.constFirst().name)
+            : Cli::tr("Install these %n apps? [y/N] ", nullptr, int(set.apps.size()));
         std::fputs(question.toUtf8().constData(), stderr);
         std::fflush(stderr);
         const std::optional<QString> answer = co_await readAnswer();
         if (!answer || !answer->trimmed().startsWith(u'y', Qt::CaseInsensitive)) {
             if (!answer)
                 std::fputc('\n', stderr);
-            context->err(u"Nothing was installed."_s);
+            context->err(Cli::tr("Nothing was installed."));
             co_return ExitCode::success;
         }
     }

@@ -1,5 +1,6 @@
 #include "cli/CliFormat.h"
 #include "cli/CliLookup.h"
+#include "cli/CliText.h"
 #include "cli/commands/CliCommands.h"
 #include "cli/commands/CliContext.h"
 
@@ -32,16 +33,16 @@ QCoro::Task<int> CliCommands::list(CliContext *context)
     QList<QStringList> rows;
     QJsonArray array;
     for (const CatalogApp &app : apps) {
-        const QStringList row { app.id, app.name, CatalogApp::label(app.category), engine->status(app).label() };
-        rows.append(row);
-        array.append(QJsonObject {
-            { u"id"_s, row[0] }, { u"name"_s, row[1] }, { u"category"_s, row[2] }, { u"state"_s, row[3] } });
+        const AppStatus status = engine->status(app);
+        rows.append({ app.id, app.name, CatalogApp::label(app.category), status.label() });
+        array.append(QJsonObject { { u"id"_s, app.id }, { u"name"_s, app.name },
+            { u"category"_s, CatalogApp::jsonLabel(app.category) }, { u"state"_s, status.key() } });
     }
     if (request.json)
         context->out(QString::fromUtf8(CliFormat::document({ { u"apps"_s, array } })));
     else if (rows.isEmpty())
-        context->err(u"No app matches."_s);
+        context->err(Cli::tr("No app matches."));
     else
-        context->out(CliFormat::table({ u"ID"_s, u"NAME"_s, u"CATEGORY"_s, u"STATE"_s }, rows));
+        context->out(CliFormat::table({ u"ID"_s, Cli::tr("NAME"), Cli::tr("CATEGORY"), Cli::tr("STATE") }, rows));
     co_return ExitCode::success;
 }

@@ -1,3 +1,4 @@
+#include "cli/CliText.h"
 #include "cli/commands/CliCommands.h"
 #include "cli/commands/CliContext.h"
 
@@ -15,13 +16,14 @@ QCoro::Task<int> CliCommands::revert(CliContext *context)
     const CatalogApp app = apps->value(0);
     const std::optional<KeptVersions::Kept> kept = KeptVersions::kept(context->engine->environment(), app.id);
     if (kept && !context->request.quiet)
-        context->progress.show(u"Putting "_s + app.name + u' ' + kept->version + u" back…"_s);
+        //: %1 is the app, %2 the version it goes back to
+        context->progress.show(Cli::tr("Putting %1 %2 back…").arg(app.name, kept->version));
     const OperationOutcome outcome = co_await context->engine->revert(app);
     if (!outcome.succeeded()) {
         context->err(outcome.sentence);
         co_return ExitCode::failed;
     }
     if (!context->request.quiet)
-        context->out(u"Put "_s + app.name + u' ' + kept->version + u" back.\n"_s);
+        context->out(Cli::tr("Put %1 %2 back.").arg(app.name, kept->version) + u'\n');
     co_return ExitCode::success;
 }

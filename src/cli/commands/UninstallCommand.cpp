@@ -1,4 +1,5 @@
 #include "cli/CliFormat.h"
+#include "cli/CliText.h"
 #include "cli/commands/BatchRun.h"
 #include "cli/commands/CliCommands.h"
 #include "cli/commands/CliContext.h"
@@ -25,7 +26,7 @@ QString itemRow(const LeftoverItem &item, const QString &home)
     QString row
         = u"  "_s + shown(item.path, home) + u"  "_s + QLocale::c().formattedDataSize(qMax<qint64>(item.size, 0));
     if (item.needsAdministrator)
-        row += u"  (needs your administrator password)"_s;
+        row += u"  "_s + Cli::tr("(needs your administrator password)");
     return row + u'\n';
 }
 
@@ -37,7 +38,7 @@ QString planText(const CatalogApp &app, const RemovalPlan &plan, bool keepData, 
         text += itemRow(*plan.bundle, home);
     if (keepData) {
         if (!plan.leftovers.isEmpty())
-            text += u"  (%1 item(s) of data kept)\n"_s.arg(plan.leftovers.size());
+            text += u"  "_s + Cli::tr("(%n items of data kept)", nullptr, int(plan.leftovers.size())) + u'\n';
     } else {
         for (const LeftoverItem &item : plan.leftovers) {
             if (!item.inUserFolder)
@@ -45,11 +46,11 @@ QString planText(const CatalogApp &app, const RemovalPlan &plan, bool keepData, 
         }
         for (const LeftoverItem &item : plan.leftovers) {
             if (item.inUserFolder)
-                text += u"  kept (one of your own folders): "_s + shown(item.path, home) + u'\n';
+                text += u"  "_s + Cli::tr("kept (one of your own folders): %1").arg(shown(item.path, home)) + u'\n';
         }
     }
     for (const QString &refused : plan.refused)
-        text += u"  left alone: "_s + CliFormat::printable(refused) + u'\n';
+        text += u"  "_s + Cli::tr("left alone: %1").arg(CliFormat::printable(refused)) + u'\n';
     return text;
 }
 

@@ -1,3 +1,4 @@
+#include "cli/CliText.h"
 #include "cli/commands/BatchRun.h"
 #include "cli/commands/CliCommands.h"
 #include "cli/commands/CliContext.h"
@@ -28,12 +29,12 @@ QCoro::Task<int> CliCommands::update(CliContext *context)
     // Skipped versions and held apps are left alone, and said so, before the others are updated.
     if (!context->request.quiet)
         for (const auto &[update, why] : context->services->updates()->leftAlone())
-            context->out(u"Left alone: "_s + why + u'\n');
+            context->out(Cli::tr("Left alone: %1").arg(why) + u'\n');
     int code = ExitCode::success;
     if (!apps->isEmpty())
         code = co_await BatchRun::run(context, AppOperation::Update, *apps);
     else if (!problem && !context->request.quiet)
-        context->out(u"Every installed app is up to date.\n"_s);
+        context->out(Cli::tr("Every installed app is up to date.") + u'\n');
     if (!problem)
         co_return code;
     context->err(*problem);
