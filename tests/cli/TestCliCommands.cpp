@@ -280,6 +280,45 @@ private Q_SLOTS:
         QCOMPARE(found.problems, problems);
     }
 
+    // A terminal's language decides the sentences; a JSON answer is the same in every language.
+    void followsTheTerminalsLanguage_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("variables");
+        QTest::addColumn<bool>("english");
+        const auto row = [](const char *name, const char *command, const QStringList &variables, bool english) {
+            QTest::newRow(name) << QString::fromLatin1(command) << variables << english;
+        };
+        row("C", "--help", { u"LANG=C"_s }, true);
+        row("POSIX", "info shottr", { u"LANG=POSIX"_s }, true);
+        row("nothing set", "--help", {}, true);
+        row("LC_ALL over LANG", "--help", { u"LC_ALL=C.UTF-8"_s, u"LANG=de_DE.UTF-8"_s }, true);
+        row("a language not shipped", "--help", { u"LANG=it_IT.UTF-8"_s }, true);
+        row("German", "--help", { u"LANG=de_DE.UTF-8"_s }, false);
+        row("Japanese, from LC_MESSAGES", "info shottr", { u"LC_MESSAGES=ja_JP.UTF-8"_s }, false);
+        row("list as JSON", "list --json", { u"LANG=de_DE.UTF-8"_s }, true);
+        row("info as JSON", "info shottr --json", { u"LANG=fr_FR.UTF-8"_s }, true);
+        row("outdated as JSON", "outdated --json", { u"LANG=zh_CN.UTF-8"_s }, true);
+        row("a dry run as JSON", "uninstall maccy --dry-run --json", { u"LANG=ja_JP.UTF-8"_s }, true);
+    }
+    void followsTheTerminalsLanguage()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, variables);
+        QFETCH(bool, english);
+        const CliSandbox sandbox;
+        sandbox.preinstall({ u"maccy"_s, u"shottr"_s });
+        const QStringList unset { u"LC_ALL="_s, u"LC_MESSAGES="_s, u"LANG="_s };
+        const Run source = sandbox.run(QProcess::splitCommand(command), unset);
+        const Run shown = sandbox.run(QProcess::splitCommand(command), unset + variables);
+        QCOMPARE(shown.exitCode, source.exitCode);
+        QVERIFY(!source.out.isEmpty());
+        if (english)
+            QCOMPARE(shown.out, source.out);
+        else
+            QVERIFY2(shown.out != source.out, qPrintable(shown.out));
+    }
+
     void commands_data()
     {
         QTest::addColumn<QStringList>("arguments");
