@@ -18,96 +18,65 @@ namespace LayoutAudit {
 
 inline QString describe(const QWidget *widget)
 {
-    QString text;
-    if (auto *label = qobject_cast<const QLabel *>(widget))
-        text = label->text();
-    else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-        text = button->text();
+    auto *label = qobject_cast<const QLabel *>(widget);
+    auto *button = qobject_cast<const QAbstractButton *>(widget);
+    QString text = label ? label->text() : button ? button->text() : QString();
     if (text.isEmpty())
         text = widget->accessibleName();
     return QString::fromLatin1(widget->metaObject()->className()) + QStringLiteral(" “") + text.left(60)
         + QStringLiteral("”");
 }
 
-inline bool scrolls(const QWidget *widget, const QWidget *root)
-{
-    for (const QWidget *w = widget->parentWidget(); w && w != root; w = w->parentWidget())
-        if (qobject_cast<const QAbstractScrollArea *>(w))
-            return true;
-    return false;
-}
-
 // Whether layout, or a layout nested in it, places widget.
-inline bool places(const QLayout *layout, const QWidget *widget)
+inline bool places(QLayout *layout, const QWidget *widget)
 {
-    for (int i = 0; layout && i < layout->count(); ++i) {
-        QLayoutItem *item = layout->itemAt(i);
-        if (item->widget() == widget || places(item->layout(), widget))
+    for (int i = 0; layout && i < layout->count(); ++i)
+        if (layout->itemAt(i)->widget() == widget || places(layout->itemAt(i)->layout(), widget))
             return true;
-    }
     return false;
 }
 
 inline QString tooSmall(const QWidget *widget)
 {
+    auto *label = qobject_cast<const QLabel *>(widget);
+    auto *button = qobject_cast<const QAbstractButton *>(widget);
+    // A tool button showing its icon alone keeps its text for assistive technology.
+    auto *tool = qobject_cast<const QToolButton *>(widget);
+    if ((!label && !button) || (label ? label->text() : button->text()).isEmpty()
+        || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
+        return {};
     const QSize has = widget->size();
-    if (auto *elided = qobject_cast<const ElidedLabel *>(widget)) {
-        const int needs = elided->heightForWidth(has.width());
+    if (qobject_cast<const ElidedLabel *>(widget) || (label && label->wordWrap()) || widget->hasHeightForWidth()) {
+        const int needs = widget->heightForWidth(has.width());
         return needs > has.height() + 1 ? QStringLiteral("needs %1 px high, has %2").arg(needs).arg(has.height())
                                         : QString();
     }
-    if (auto *label = qobject_cast<const QLabel *>(widget)) {
-        if (label->text().isEmpty())
-            return {};
-        if (label->wordWrap()) {
-            const int needs = label->heightForWidth(has.width());
-            return needs > has.height() + 1 ? QStringLiteral("needs %1 px high, has %2").arg(needs).arg(has.height())
-                                            : QString();
-        }
-        const QSize needs = label->sizeHint();
-        if (needs.width() > has.width() + 1)
-            return QStringLiteral("needs %1 px wide, has %2").arg(needs.width()).arg(has.width());
-        return {};
-    }
-    if (auto *button = qobject_cast<const QAbstractButton *>(widget)) {
-        // A tool button showing its icon alone keeps its text for assistive technology.
-        auto *tool = qobject_cast<const QToolButton *>(widget);
-        if (button->text().isEmpty() || (tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly))
-            return {};
-        if (button->hasHeightForWidth()) {
-            const int needs = button->heightForWidth(has.width());
-            return needs > has.height() + 1 ? QStringLiteral("needs %1 px high, has %2").arg(needs).arg(has.height())
-                                            : QString();
-        }
-        const QSize needs = button->sizeHint();
-        if (needs.width() > has.width() + 1)
-            return QStringLiteral("needs %1 px wide, has %2").arg(needs.width()).arg(has.width());
-    }
-    return {};
+    const int needs = widget->sizeHint().width();
+    return needs > has.width() + 1 ? QStringLiteral("needs %1 px wide, has %2").arg(needs).arg(has.width()) : QString();
 }
 
 inline QStringList problems(const QWidget *root)
 {
     QStringList found;
-    const QList<QWidget *> widgets = root->findChildren<QWidget *>();
-    for (const QWidget *widget : widgets) {
+    for (const QWidget *widget : root->findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(root) || widget->isWindow() || widget->size().isEmpty())
             continue;
         if (const QString problem = tooSmall(widget); !problem.isEmpty())
-            found.append(describe(widget) + QStringLiteral(" ") + problem);
-        const QWidget *parent = widget->parentWidget();
-        if (parent == nullptr || scrolls(widget, root) || qobject_cast<const QAbstractScrollArea *>(parent))
+            found.append(describe(widget) + u' ' + problem);
+        QWidget *parent = widget->parentWidget();
+        bool scrolls = false;
+        for (const QWidget *w = parent; w && w != root && !scrolls; w = w->parentWidget())
+            scrolls = qobject_cast<const QAbstractScrollArea *>(w) != nullptr;
+        if (scrolls || !parent)
             continue;
         if (!parent->rect().adjusted(-1, -1, 1, 1).contains(widget->geometry()))
             found.append(describe(widget) + QStringLiteral(" reaches past ") + describe(parent));
-        const QLayout *layout = parent->layout();
-        if (!places(layout, widget))
+        if (!places(parent->layout(), widget))
             continue;
         for (const QWidget *other : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            if (other <= widget || !other->isVisibleTo(root) || other->isWindow() || !places(layout, other))
-                continue;
             const QRect shared = widget->geometry().intersected(other->geometry());
-            if (shared.width() > 1 && shared.height() > 1)
+            if (other > widget && other->isVisibleTo(root) && !other->isWindow() && places(parent->layout(), other)
+                && shared.width() > 1 && shared.height() > 1)
                 found.append(describe(widget) + QStringLiteral(" overlaps ") + describe(other));
         }
     }
