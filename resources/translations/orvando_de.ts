@@ -1212,494 +1212,494 @@
     <message>
         <source>GitHub releases of %1 (%2)</source>
         <extracomment>%1 is a GitHub repository, %2 the file downloaded from its releases</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GitHub-Releases von %1 (%2)</translation>
     </message>
     <message>
         <source>Homebrew cask %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew-Cask %1</translation>
     </message>
     <message>
         <source>The free version is all you need. Pro extras are optional.</source>
-        <translation type="unfinished">Die kostenlose Version reicht völlig. Pro-Extras sind optional.</translation>
+        <translation>Die kostenlose Version reicht völlig. Pro-Extras sind optional.</translation>
     </message>
     <message>
         <source>Replaces %1 - %2</source>
         <extracomment>%1 is a paid app, %2 its price, such as $30/yr</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt %1 – %2</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>%1 (installed %2)</source>
         <extracomment>%1 is the update, such as &quot;Update to 2.1.0&quot;, %2 the installed version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (installiert: %2)</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Lizenz</translation>
     </message>
     <message>
         <source>Pricing</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Hand-picked</source>
-        <translation type="unfinished"></translation>
+        <translation>Handverlesen</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Website</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Bundle ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundle-ID</translation>
     </message>
     <message>
         <source>none recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>keine angegeben</translation>
     </message>
     <message>
         <source>Installed at</source>
-        <translation type="unfinished"></translation>
+        <translation>Installiert in</translation>
     </message>
     <message>
         <source>list: every app, not only the hand-picked ones; update: every app with an update</source>
-        <translation type="unfinished"></translation>
+        <translation>list: jede App, nicht nur die handverlesenen; update: jede App mit einem Update</translation>
     </message>
     <message>
         <source>only the apps of one category: window, clipboard, media, menubar, security, files</source>
-        <translation type="unfinished"></translation>
+        <translation>nur die Apps einer Kategorie: window, clipboard, media, menubar, security, files</translation>
     </message>
     <message>
         <source>apps whose name, description, category or replaced app holds the text</source>
-        <translation type="unfinished"></translation>
+        <translation>Apps, deren Name, Beschreibung, Kategorie oder ersetzte App den Text enthält</translation>
     </message>
     <message>
         <source>print JSON (documented in the README) instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON (in der README beschrieben) statt Text ausgeben</translation>
     </message>
     <message>
         <source>install without asking for confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>installieren, ohne nachzufragen</translation>
     </message>
     <message>
         <source>history: list at most n operations (20 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>history: höchstens n Vorgänge auflisten (ohne Angabe 20)</translation>
     </message>
     <message>
         <source>never set up Homebrew; exit with 3 when an app needs it</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew nie einrichten; mit 3 beenden, wenn eine App es braucht</translation>
     </message>
     <message>
         <source>uninstall: remove the app only; its settings and data stay</source>
-        <translation type="unfinished"></translation>
+        <translation>uninstall: nur die App entfernen; ihre Einstellungen und Daten bleiben</translation>
     </message>
     <message>
         <source>uninstall: list what would go, with sizes; nothing is changed</source>
-        <translation type="unfinished"></translation>
+        <translation>uninstall: auflisten, was entfernt würde, mit Größen; nichts wird geändert</translation>
     </message>
     <message>
         <source>no progress and no success messages; errors only</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Fortschritts- und Erfolgsmeldungen; nur Fehler</translation>
     </message>
     <message>
         <source>also print brew&apos;s own lines</source>
-        <translation type="unfinished"></translation>
+        <translation>auch die Zeilen von brew selbst ausgeben</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe</translation>
     </message>
     <message>
         <source>The hand-picked apps (every app with --all), with their state.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die handverlesenen Apps (mit --all jede App) mit ihrem Status.</translation>
     </message>
     <message>
         <source>Everything about one app: what it is, its state, and what you are about to trust.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles über eine App: was sie ist, ihr Status und worauf du dich verlässt.</translation>
     </message>
     <message>
         <source>Installs apps, one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installiert Apps, eine nach der anderen.</translation>
     </message>
     <message>
         <source>Removes apps and the files they leave behind, to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt Apps und die Dateien, die sie hinterlassen, in den Papierkorb.</translation>
     </message>
     <message>
         <source>Updates the apps named, or every app with an update (those that update themselves are left alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert die genannten Apps oder jede App mit einem Update (Apps, die sich selbst aktualisieren, bleiben unberührt).</translation>
     </message>
     <message>
         <source>The installed apps that have a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die installierten Apps, für die es eine neuere Version gibt.</translation>
     </message>
     <message>
         <source>Writes the installed apps as a Brewfile, to the file or to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die installierten Apps als Brewfile in die Datei oder auf die Standardausgabe.</translation>
     </message>
     <message>
         <source>Installs the apps a Brewfile or a list of ids names, once you have confirmed the set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installiert die Apps, die ein Brewfile oder eine Liste von IDs nennt, sobald du die Auswahl bestätigt hast.</translation>
     </message>
     <message>
         <source>What Orvando did, newest first: every operation, one app&apos;s (by its id), or one operation in full (by its number).</source>
-        <translation type="unfinished"></translation>
+        <translation>Was Orvando getan hat, das Neueste zuerst: jeder Vorgang, die einer App (nach ihrer ID) oder ein Vorgang vollständig (nach seiner Nummer).</translation>
     </message>
     <message>
         <source>Puts back the version of a downloaded app that its last update replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt die Version einer geladenen App wieder her, die ihr letztes Update ersetzt hat.</translation>
     </message>
     <message>
         <source>Name the apps to update, or use --all, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenne die zu aktualisierenden Apps oder verwende --all, nicht beides.</translation>
     </message>
     <message>
         <source>The %1 command needs one file.</source>
         <extracomment>%1 is a command&apos;s name, such as info</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl %1 braucht eine Datei.</translation>
     </message>
     <message>
         <source>The %1 command needs one app id.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl %1 braucht eine App-ID.</translation>
     </message>
     <message>
         <source>Name at least one app to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenne mindestens eine App für %1.</translation>
     </message>
     <message>
         <source>The %1 command takes no app or file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl %1 nimmt keine App- oder Dateinamen an.</translation>
     </message>
     <message>
         <source>The %1 command takes one name only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl %1 nimmt nur einen Namen an.</translation>
     </message>
     <message>
         <source>Name a command. “%1 --help” lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenne einen Befehl. „%1 --help“ listet sie auf.</translation>
     </message>
     <message>
         <source>Unknown command “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl „%1“.</translation>
     </message>
     <message>
         <source>“%1 --help” lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1 --help“ listet die Befehle auf.</translation>
     </message>
     <message>
         <source>Unknown option “%1” for %2.</source>
         <extracomment>%1 is the option typed, %2 the command&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option „%1“ für %2.</translation>
     </message>
     <message>
         <source>Did you mean “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Meintest du „%1“?</translation>
     </message>
     <message>
         <source>“%1 %2 --help” lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1 %2 --help“ listet ihre Optionen auf.</translation>
     </message>
     <message>
         <source>%1 needs a value: %2.</source>
         <extracomment>%1 is the option, %2 what it takes, such as &lt;n&gt;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert: %2.</translation>
     </message>
     <message>
         <source>--limit needs a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit braucht eine ganze Zahl über 0.</translation>
     </message>
     <message>
         <source>%1 takes no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nimmt keinen Wert an.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the command line as typed, such as &quot;orvando-cli info &lt;id&gt;&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verwendung: %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <source>The hand-picked catalog of free Mac apps, from a terminal or a script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der handverlesene Katalog kostenloser Mac-Apps, im Terminal oder in einem Skript.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:</translation>
     </message>
     <message>
         <source>the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Version des Programms</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 an operation failed, 2 bad usage, 3 Homebrew is needed and was not set up, 130 interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Status: 0 fertig, 1 ein Vorgang ist fehlgeschlagen, 2 falsche Verwendung, 3 Homebrew wird gebraucht und wurde nicht eingerichtet, 130 abgebrochen.</translation>
     </message>
     <message>
         <source>Unknown app “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte App „%1“.</translation>
     </message>
     <message>
         <source>The list --all command shows every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehl list --all zeigt jede App.</translation>
     </message>
     <message>
         <source>Unknown category “%1”.</source>
         <extracomment>%1 lists the category names to type, which stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Kategorie „%1“.</translation>
     </message>
     <message>
         <source>The categories are %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorien sind %1.</translation>
     </message>
     <message>
         <source>Installed %1.</source>
-        <translation type="unfinished">%1. installiert</translation>
+        <translation>%1 installiert.</translation>
     </message>
     <message>
         <source>Updated %1.</source>
         <extracomment>%1 is the app, %2 its new version</extracomment>
-        <translation type="unfinished">%1. aktualisiert</translation>
+        <translation>%1 aktualisiert.</translation>
     </message>
     <message>
         <source>Updated %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf %2 aktualisiert.</translation>
     </message>
     <message>
         <source>Removed %1.</source>
-        <translation type="unfinished">%1. entfernt</translation>
+        <translation>%1 entfernt.</translation>
     </message>
     <message>
         <source>Not started: %1.</source>
         <extracomment>%1 lists the apps&apos; names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht begonnen: %1.</translation>
     </message>
     <message>
         <source>Homebrew was not set up, as --no-setup asks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew wurde nicht eingerichtet, wie --no-setup es verlangt.</translation>
     </message>
     <message>
         <source>Run this in a terminal to set Homebrew up (it asks for your password once), or install Homebrew first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Führe dies in einem Terminal aus, um Homebrew einzurichten (es fragt einmal nach deinem Passwort), oder installiere Homebrew zuerst.</translation>
     </message>
     <message>
         <source>Stopped. %1 is left as it is on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten. %1 bleibt auf dem Volume, wie es ist.</translation>
     </message>
     <message>
         <source>Could not check for updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates konnte nicht gesucht werden.</translation>
     </message>
     <message>
         <source>Reading what Homebrew says about the apps…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese, was Homebrew über die Apps sagt …</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished">Suche nach Updates …</translation>
+        <translation>Nach Updates suchen …</translation>
     </message>
     <message>
         <source>Not every app could be checked for updates: %1</source>
-        <translation type="unfinished">Nicht alle Apps konnten auf Updates geprüft werden: %1</translation>
+        <translation>Nicht jede App konnte auf Updates geprüft werden: %1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n apps to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n App in %1 geschrieben.</numerusform>
+            <numerusform>%n Apps in %1 geschrieben.</numerusform>
         </translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>App</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">Version</translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>The history of operations can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf der Vorgänge kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>There is no operation %1 in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Verlauf gibt es keinen Vorgang %1.</translation>
     </message>
     <message>
         <source>Nothing has been done yet.</source>
-        <translation type="unfinished">Bisher wurde nichts ausgeführt.</translation>
+        <translation>Bisher wurde nichts getan.</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>BEGONNEN</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>APP</translation>
     </message>
     <message>
         <source>KIND</source>
-        <translation type="unfinished"></translation>
+        <translation>ART</translation>
     </message>
     <message>
         <source>VERSION</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSION</translation>
     </message>
     <message>
         <source>OUTCOME</source>
-        <translation type="unfinished"></translation>
+        <translation>ERGEBNIS</translation>
     </message>
     <message>
         <source>Not in the catalog, left out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Katalog, ausgelassen: %1.</translation>
     </message>
     <message>
         <source>Left to Homebrew: %1.</source>
-        <translation type="unfinished">Homebrew überlassen: %1.</translation>
+        <translation>Homebrew überlassen: %1.</translation>
     </message>
     <message>
         <source>The file names no app of the catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei nennt keine App aus dem Katalog.</translation>
     </message>
     <message numerus="yes">
         <source>The file names %n apps:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Datei nennt %n App:</numerusform>
+            <numerusform>Die Datei nennt %n Apps:</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was installed: confirm with --yes, or run the import in a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde installiert: Bestätige mit --yes oder führe den Import in einem Terminal aus.</translation>
     </message>
     <message>
         <source>Install %1? [y/N] </source>
         <extracomment>The answer stays y or n in every language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 installieren? [y/N] </translation>
     </message>
     <message numerus="yes">
         <source>Install these %n apps? [y/N] </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Diese %n App installieren? [y/N] </numerusform>
+            <numerusform>Diese %n Apps installieren? [y/N] </numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde installiert.</translation>
     </message>
     <message>
         <source>No app matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine App passt.</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>CATEGORY</source>
-        <translation type="unfinished"></translation>
+        <translation>KATEGORIE</translation>
     </message>
     <message>
         <source>STATE</source>
-        <translation type="unfinished"></translation>
+        <translation>STATUS</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished">Unverändert gelassen: %1. {1?}</translation>
+        <translation>Unberührt: %1</translation>
     </message>
     <message>
         <source>Every installed app is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede installierte App ist auf dem neuesten Stand.</translation>
     </message>
     <message>
         <source>INSTALLED</source>
-        <translation type="unfinished"></translation>
+        <translation>INSTALLIERT</translation>
     </message>
     <message>
         <source>AVAILABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>VERFÜGBAR</translation>
     </message>
     <message>
         <source>Putting %1 %2 back…</source>
         <extracomment>%1 is the app, %2 the version it goes back to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 wird wiederhergestellt …</translation>
     </message>
     <message>
         <source>Put %1 %2 back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 wiederhergestellt.</translation>
     </message>
     <message>
         <source>(needs your administrator password)</source>
-        <translation type="unfinished"></translation>
+        <translation>(braucht dein Administratorpasswort)</translation>
     </message>
     <message numerus="yes">
         <source>(%n items of data kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n Datenobjekt behalten)</numerusform>
+            <numerusform>(%n Datenobjekte behalten)</numerusform>
         </translation>
     </message>
     <message>
         <source>kept (one of your own folders): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>behalten (einer deiner eigenen Ordner): %1</translation>
     </message>
     <message>
         <source>left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unberührt: %1</translation>
     </message>
 </context>
 <context>

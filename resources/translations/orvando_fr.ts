@@ -1212,494 +1212,494 @@
     <message>
         <source>GitHub releases of %1 (%2)</source>
         <extracomment>%1 is a GitHub repository, %2 the file downloaded from its releases</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versions GitHub de %1 (%2)</translation>
     </message>
     <message>
         <source>Homebrew cask %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cask Homebrew %1</translation>
     </message>
     <message>
         <source>The free version is all you need. Pro extras are optional.</source>
-        <translation type="unfinished">La version gratuite suffit. Les extras Pro sont facultatifs.</translation>
+        <translation>La version gratuite suffit. Les options Pro sont facultatives.</translation>
     </message>
     <message>
         <source>Replaces %1 - %2</source>
         <extracomment>%1 is a paid app, %2 its price, such as $30/yr</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Remplace %1 – %2</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour</translation>
     </message>
     <message>
         <source>%1 (installed %2)</source>
         <extracomment>%1 is the update, such as &quot;Update to 2.1.0&quot;, %2 the installed version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (installée : %2)</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>Pricing</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Hand-picked</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnée</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Bundle ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant de bundle</translation>
     </message>
     <message>
         <source>none recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun indiqué</translation>
     </message>
     <message>
         <source>Installed at</source>
-        <translation type="unfinished"></translation>
+        <translation>Installée dans</translation>
     </message>
     <message>
         <source>list: every app, not only the hand-picked ones; update: every app with an update</source>
-        <translation type="unfinished"></translation>
+        <translation>list : toutes les apps, pas seulement la sélection ; update : toutes les apps qui ont une mise à jour</translation>
     </message>
     <message>
         <source>only the apps of one category: window, clipboard, media, menubar, security, files</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement les apps d’une catégorie : window, clipboard, media, menubar, security, files</translation>
     </message>
     <message>
         <source>apps whose name, description, category or replaced app holds the text</source>
-        <translation type="unfinished"></translation>
+        <translation>les apps dont le nom, la description, la catégorie ou l’app remplacée contient le texte</translation>
     </message>
     <message>
         <source>print JSON (documented in the README) instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher du JSON (décrit dans le README) au lieu du texte</translation>
     </message>
     <message>
         <source>install without asking for confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>installer sans demander de confirmation</translation>
     </message>
     <message>
         <source>history: list at most n operations (20 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>history : afficher au plus n opérations (20 par défaut)</translation>
     </message>
     <message>
         <source>never set up Homebrew; exit with 3 when an app needs it</source>
-        <translation type="unfinished"></translation>
+        <translation>ne jamais configurer Homebrew ; quitter avec 3 si une app en a besoin</translation>
     </message>
     <message>
         <source>uninstall: remove the app only; its settings and data stay</source>
-        <translation type="unfinished"></translation>
+        <translation>uninstall : supprimer l’app seulement ; ses réglages et données restent</translation>
     </message>
     <message>
         <source>uninstall: list what would go, with sizes; nothing is changed</source>
-        <translation type="unfinished"></translation>
+        <translation>uninstall : lister ce qui serait supprimé, avec les tailles ; rien n’est modifié</translation>
     </message>
     <message>
         <source>no progress and no success messages; errors only</source>
-        <translation type="unfinished"></translation>
+        <translation>ni progression ni message de réussite ; erreurs seulement</translation>
     </message>
     <message>
         <source>also print brew&apos;s own lines</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher aussi les lignes de brew</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>cette aide</translation>
     </message>
     <message>
         <source>The hand-picked apps (every app with --all), with their state.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les apps de la sélection (toutes avec --all), avec leur état.</translation>
     </message>
     <message>
         <source>Everything about one app: what it is, its state, and what you are about to trust.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sur une app : ce qu’elle est, son état et ce à quoi vous allez faire confiance.</translation>
     </message>
     <message>
         <source>Installs apps, one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installe des apps, l’une après l’autre.</translation>
     </message>
     <message>
         <source>Removes apps and the files they leave behind, to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime des apps et les fichiers qu’elles laissent, dans la Corbeille.</translation>
     </message>
     <message>
         <source>Updates the apps named, or every app with an update (those that update themselves are left alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Met à jour les apps indiquées, ou toutes celles qui ont une mise à jour (celles qui se mettent à jour seules sont laissées telles quelles).</translation>
     </message>
     <message>
         <source>The installed apps that have a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les apps installées qui ont une version plus récente.</translation>
     </message>
     <message>
         <source>Writes the installed apps as a Brewfile, to the file or to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les apps installées sous forme de Brewfile, dans le fichier ou sur la sortie standard.</translation>
     </message>
     <message>
         <source>Installs the apps a Brewfile or a list of ids names, once you have confirmed the set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installe les apps qu’indique un Brewfile ou une liste d’identifiants, une fois l’ensemble confirmé.</translation>
     </message>
     <message>
         <source>What Orvando did, newest first: every operation, one app&apos;s (by its id), or one operation in full (by its number).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu’Orvando a fait, le plus récent d’abord : toutes les opérations, celles d’une app (par son identifiant) ou une opération en détail (par son numéro).</translation>
     </message>
     <message>
         <source>Puts back the version of a downloaded app that its last update replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablit la version d’une app téléchargée que sa dernière mise à jour a remplacée.</translation>
     </message>
     <message>
         <source>Name the apps to update, or use --all, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez les apps à mettre à jour ou utilisez --all, pas les deux.</translation>
     </message>
     <message>
         <source>The %1 command needs one file.</source>
         <extracomment>%1 is a command&apos;s name, such as info</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La commande %1 requiert un fichier.</translation>
     </message>
     <message>
         <source>The %1 command needs one app id.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande %1 requiert un identifiant d’app.</translation>
     </message>
     <message>
         <source>Name at least one app to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez au moins une app pour %1.</translation>
     </message>
     <message>
         <source>The %1 command takes no app or file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande %1 n’accepte aucun nom d’app ni de fichier.</translation>
     </message>
     <message>
         <source>The %1 command takes one name only.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande %1 n’accepte qu’un seul nom.</translation>
     </message>
     <message>
         <source>Name a command. “%1 --help” lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez une commande. « %1 --help » les énumère.</translation>
     </message>
     <message>
         <source>Unknown command “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande inconnue « %1 ».</translation>
     </message>
     <message>
         <source>“%1 --help” lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 --help » énumère les commandes.</translation>
     </message>
     <message>
         <source>Unknown option “%1” for %2.</source>
         <extracomment>%1 is the option typed, %2 the command&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue « %1 » pour %2.</translation>
     </message>
     <message>
         <source>Did you mean “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vouliez-vous dire « %1 » ?</translation>
     </message>
     <message>
         <source>“%1 %2 --help” lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 %2 --help » énumère ses options.</translation>
     </message>
     <message>
         <source>%1 needs a value: %2.</source>
         <extracomment>%1 is the option, %2 what it takes, such as &lt;n&gt;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 requiert une valeur : %2.</translation>
     </message>
     <message>
         <source>--limit needs a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit requiert un nombre entier supérieur à 0.</translation>
     </message>
     <message>
         <source>%1 takes no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’accepte aucune valeur.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the command line as typed, such as &quot;orvando-cli info &lt;id&gt;&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options :</translation>
     </message>
     <message>
         <source>The hand-picked catalog of free Mac apps, from a terminal or a script.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le catalogue sélectionné d’apps Mac gratuites, depuis un terminal ou un script.</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes :</translation>
     </message>
     <message>
         <source>the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>la version du programme</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 an operation failed, 2 bad usage, 3 Homebrew is needed and was not set up, 130 interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie : 0 terminé, 1 une opération a échoué, 2 mauvaise utilisation, 3 Homebrew est nécessaire et n’a pas été configuré, 130 interrompu.</translation>
     </message>
     <message>
         <source>Unknown app “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>App inconnue « %1 ».</translation>
     </message>
     <message>
         <source>The list --all command shows every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commande list --all affiche toutes les apps.</translation>
     </message>
     <message>
         <source>Unknown category “%1”.</source>
         <extracomment>%1 lists the category names to type, which stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie inconnue « %1 ».</translation>
     </message>
     <message>
         <source>The categories are %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les catégories sont %1.</translation>
     </message>
     <message>
         <source>Installed %1.</source>
-        <translation type="unfinished">Installation de %1.</translation>
+        <translation>%1 installée.</translation>
     </message>
     <message>
         <source>Updated %1.</source>
         <extracomment>%1 is the app, %2 its new version</extracomment>
-        <translation type="unfinished">Mise à jour de %1.</translation>
+        <translation>%1 mise à jour.</translation>
     </message>
     <message>
         <source>Updated %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mise à jour vers %2.</translation>
     </message>
     <message>
         <source>Removed %1.</source>
-        <translation type="unfinished">Suppression de %1.</translation>
+        <translation>%1 supprimée.</translation>
     </message>
     <message>
         <source>Not started: %1.</source>
         <extracomment>%1 lists the apps&apos; names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas commencé : %1.</translation>
     </message>
     <message>
         <source>Homebrew was not set up, as --no-setup asks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew n’a pas été configuré, comme --no-setup le demande.</translation>
     </message>
     <message>
         <source>Run this in a terminal to set Homebrew up (it asks for your password once), or install Homebrew first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez ceci dans un terminal pour configurer Homebrew (votre mot de passe est demandé une fois), ou installez d’abord Homebrew.</translation>
     </message>
     <message>
         <source>Stopped. %1 is left as it is on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté. %1 reste tel quel sur le disque.</translation>
     </message>
     <message>
         <source>Could not check for updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de rechercher les mises à jour.</translation>
     </message>
     <message>
         <source>Reading what Homebrew says about the apps…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de ce que Homebrew dit des apps…</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished">Recherche de mises à jour…</translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>Not every app could be checked for updates: %1</source>
-        <translation type="unfinished">Certaines apps n’ont pas pu être vérifiées&#xa0;: %1</translation>
+        <translation>Toutes les apps n’ont pas pu être vérifiées : %1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n apps to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n app écrite dans %1.</numerusform>
+            <numerusform>%n apps écrites dans %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>App</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">Version</translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>The history of operations can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique des opérations ne peut pas être lu.</translation>
     </message>
     <message>
         <source>There is no operation %1 in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas d’opération %1 dans l’historique.</translation>
     </message>
     <message>
         <source>Nothing has been done yet.</source>
-        <translation type="unfinished">Aucune opération pour le moment.</translation>
+        <translation>Rien n’a encore été fait.</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉBUT</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>APP</translation>
     </message>
     <message>
         <source>KIND</source>
-        <translation type="unfinished"></translation>
+        <translation>TYPE</translation>
     </message>
     <message>
         <source>VERSION</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSION</translation>
     </message>
     <message>
         <source>OUTCOME</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉSULTAT</translation>
     </message>
     <message>
         <source>Not in the catalog, left out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Absentes du catalogue, ignorées : %1.</translation>
     </message>
     <message>
         <source>Left to Homebrew: %1.</source>
-        <translation type="unfinished">Laissé à Homebrew&#xa0;: %1.</translation>
+        <translation>Laissées à Homebrew : %1.</translation>
     </message>
     <message>
         <source>The file names no app of the catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’indique aucune app du catalogue.</translation>
     </message>
     <message numerus="yes">
         <source>The file names %n apps:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le fichier indique %n app :</numerusform>
+            <numerusform>Le fichier indique %n apps :</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was installed: confirm with --yes, or run the import in a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été installé : confirmez avec --yes, ou lancez l’importation dans un terminal.</translation>
     </message>
     <message>
         <source>Install %1? [y/N] </source>
         <extracomment>The answer stays y or n in every language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Installer %1 ? [y/N] </translation>
     </message>
     <message numerus="yes">
         <source>Install these %n apps? [y/N] </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Installer cette app (%n) ? [y/N] </numerusform>
+            <numerusform>Installer ces %n apps ? [y/N] </numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été installé.</translation>
     </message>
     <message>
         <source>No app matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune app ne correspond.</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <source>CATEGORY</source>
-        <translation type="unfinished"></translation>
+        <translation>CATÉGORIE</translation>
     </message>
     <message>
         <source>STATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉTAT</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished">Laissé tel quel&#xa0;: %1. {1?}</translation>
+        <translation>Laissée telle quelle : %1</translation>
     </message>
     <message>
         <source>Every installed app is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les apps installées sont à jour.</translation>
     </message>
     <message>
         <source>INSTALLED</source>
-        <translation type="unfinished"></translation>
+        <translation>INSTALLÉE</translation>
     </message>
     <message>
         <source>AVAILABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>DISPONIBLE</translation>
     </message>
     <message>
         <source>Putting %1 %2 back…</source>
         <extracomment>%1 is the app, %2 the version it goes back to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rétablissement de %1 %2…</translation>
     </message>
     <message>
         <source>Put %1 %2 back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 rétablie.</translation>
     </message>
     <message>
         <source>(needs your administrator password)</source>
-        <translation type="unfinished"></translation>
+        <translation>(requiert votre mot de passe d’administrateur)</translation>
     </message>
     <message numerus="yes">
         <source>(%n items of data kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n élément de données conservé)</numerusform>
+            <numerusform>(%n éléments de données conservés)</numerusform>
         </translation>
     </message>
     <message>
         <source>kept (one of your own folders): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conservé (l’un de vos propres dossiers) : %1</translation>
     </message>
     <message>
         <source>left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>laissé tel quel : %1</translation>
     </message>
 </context>
 <context>

@@ -1201,490 +1201,490 @@
     <message>
         <source>GitHub releases of %1 (%2)</source>
         <extracomment>%1 is a GitHub repository, %2 the file downloaded from its releases</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 の GitHub リリース（%2）</translation>
     </message>
     <message>
         <source>Homebrew cask %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew の cask %1</translation>
     </message>
     <message>
         <source>The free version is all you need. Pro extras are optional.</source>
-        <translation type="unfinished">無料版で十分です。Pro の追加機能はオプションです。</translation>
+        <translation>無料版で十分です。Pro の追加機能は任意です。</translation>
     </message>
     <message>
         <source>Replaces %1 - %2</source>
         <extracomment>%1 is a paid app, %2 its price, such as $30/yr</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 の代わりに – %2</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <source>%1 (installed %2)</source>
         <extracomment>%1 is the update, such as &quot;Update to 2.1.0&quot;, %2 the installed version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（インストール済み: %2）</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>ライセンス</translation>
     </message>
     <message>
         <source>Pricing</source>
-        <translation type="unfinished"></translation>
+        <translation>価格</translation>
     </message>
     <message>
         <source>Hand-picked</source>
-        <translation type="unfinished"></translation>
+        <translation>厳選</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Web サイト</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>入手元</translation>
     </message>
     <message>
         <source>Bundle ID</source>
-        <translation type="unfinished"></translation>
+        <translation>バンドル ID</translation>
     </message>
     <message>
         <source>none recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>記録なし</translation>
     </message>
     <message>
         <source>Installed at</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール先</translation>
     </message>
     <message>
         <source>list: every app, not only the hand-picked ones; update: every app with an update</source>
-        <translation type="unfinished"></translation>
+        <translation>list: 厳選アプリだけでなくすべてのアプリ。update: アップデートのあるすべてのアプリ</translation>
     </message>
     <message>
         <source>only the apps of one category: window, clipboard, media, menubar, security, files</source>
-        <translation type="unfinished"></translation>
+        <translation>1 つのカテゴリのアプリのみ: window, clipboard, media, menubar, security, files</translation>
     </message>
     <message>
         <source>apps whose name, description, category or replaced app holds the text</source>
-        <translation type="unfinished"></translation>
+        <translation>名前、説明、カテゴリ、または置き換えるアプリにテキストを含むアプリ</translation>
     </message>
     <message>
         <source>print JSON (documented in the README) instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストの代わりに JSON（README に記載）を出力</translation>
     </message>
     <message>
         <source>install without asking for confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>確認せずにインストール</translation>
     </message>
     <message>
         <source>history: list at most n operations (20 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>history: 最大 n 件の操作を表示（指定がなければ 20）</translation>
     </message>
     <message>
         <source>never set up Homebrew; exit with 3 when an app needs it</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew をセットアップしない。アプリに必要な場合は 3 で終了</translation>
     </message>
     <message>
         <source>uninstall: remove the app only; its settings and data stay</source>
-        <translation type="unfinished"></translation>
+        <translation>uninstall: アプリのみ削除。設定とデータは残す</translation>
     </message>
     <message>
         <source>uninstall: list what would go, with sizes; nothing is changed</source>
-        <translation type="unfinished"></translation>
+        <translation>uninstall: 削除される項目をサイズ付きで表示。何も変更しない</translation>
     </message>
     <message>
         <source>no progress and no success messages; errors only</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況と成功メッセージを表示せず、エラーのみ</translation>
     </message>
     <message>
         <source>also print brew&apos;s own lines</source>
-        <translation type="unfinished"></translation>
+        <translation>brew 自身の出力も表示</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプ</translation>
     </message>
     <message>
         <source>The hand-picked apps (every app with --all), with their state.</source>
-        <translation type="unfinished"></translation>
+        <translation>厳選アプリ（--all ですべてのアプリ）とその状態。</translation>
     </message>
     <message>
         <source>Everything about one app: what it is, its state, and what you are about to trust.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 つのアプリのすべて: 内容、状態、そして信頼することになるもの。</translation>
     </message>
     <message>
         <source>Installs apps, one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリを 1 つずつインストールします。</translation>
     </message>
     <message>
         <source>Removes apps and the files they leave behind, to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリとその残りのファイルをゴミ箱に移動して削除します。</translation>
     </message>
     <message>
         <source>Updates the apps named, or every app with an update (those that update themselves are left alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>指定したアプリ、またはアップデートのあるすべてのアプリをアップデートします（自動でアップデートするアプリはそのままです）。</translation>
     </message>
     <message>
         <source>The installed apps that have a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョンがあるインストール済みのアプリ。</translation>
     </message>
     <message>
         <source>Writes the installed apps as a Brewfile, to the file or to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール済みのアプリを Brewfile としてファイルまたは標準出力に書き出します。</translation>
     </message>
     <message>
         <source>Installs the apps a Brewfile or a list of ids names, once you have confirmed the set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brewfile または ID の一覧にあるアプリを、確認後にインストールします。</translation>
     </message>
     <message>
         <source>What Orvando did, newest first: every operation, one app&apos;s (by its id), or one operation in full (by its number).</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvando が行ったこと（新しい順）: すべての操作、1 つのアプリの操作（ID で指定）、または 1 つの操作の詳細（番号で指定）。</translation>
     </message>
     <message>
         <source>Puts back the version of a downloaded app that its last update replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロードしたアプリの、最後のアップデートで置き換えられたバージョンを元に戻します。</translation>
     </message>
     <message>
         <source>Name the apps to update, or use --all, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートするアプリを指定するか --all を使用してください。両方は指定できません。</translation>
     </message>
     <message>
         <source>The %1 command needs one file.</source>
         <extracomment>%1 is a command&apos;s name, such as info</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 コマンドにはファイルを 1 つ指定してください。</translation>
     </message>
     <message>
         <source>The %1 command needs one app id.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 コマンドにはアプリ ID を 1 つ指定してください。</translation>
     </message>
     <message>
         <source>Name at least one app to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 するアプリを 1 つ以上指定してください。</translation>
     </message>
     <message>
         <source>The %1 command takes no app or file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 コマンドにはアプリ名やファイル名を指定できません。</translation>
     </message>
     <message>
         <source>The %1 command takes one name only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 コマンドに指定できる名前は 1 つだけです。</translation>
     </message>
     <message>
         <source>Name a command. “%1 --help” lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドを指定してください。「%1 --help」で一覧を表示できます。</translation>
     </message>
     <message>
         <source>Unknown command “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なコマンド「%1」。</translation>
     </message>
     <message>
         <source>“%1 --help” lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1 --help」でコマンドの一覧を表示できます。</translation>
     </message>
     <message>
         <source>Unknown option “%1” for %2.</source>
         <extracomment>%1 is the option typed, %2 the command&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 に不明なオプション「%1」。</translation>
     </message>
     <message>
         <source>Did you mean “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」のことですか？</translation>
     </message>
     <message>
         <source>“%1 %2 --help” lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1 %2 --help」でオプションの一覧を表示できます。</translation>
     </message>
     <message>
         <source>%1 needs a value: %2.</source>
         <extracomment>%1 is the option, %2 what it takes, such as &lt;n&gt;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 には値が必要です: %2。</translation>
     </message>
     <message>
         <source>--limit needs a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit には 0 より大きい整数が必要です。</translation>
     </message>
     <message>
         <source>%1 takes no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には値を指定できません。</translation>
     </message>
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the command line as typed, such as &quot;orvando-cli info &lt;id&gt;&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方: %1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション:</translation>
     </message>
     <message>
         <source>The hand-picked catalog of free Mac apps, from a terminal or a script.</source>
-        <translation type="unfinished"></translation>
+        <translation>厳選された無料 Mac アプリのカタログを、ターミナルやスクリプトから。</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンド:</translation>
     </message>
     <message>
         <source>the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムのバージョン</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 an operation failed, 2 bad usage, 3 Homebrew is needed and was not set up, 130 interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了ステータス: 0 完了、1 操作に失敗、2 使い方の誤り、3 Homebrew が必要だがセットアップされていない、130 中断。</translation>
     </message>
     <message>
         <source>Unknown app “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なアプリ「%1」。</translation>
     </message>
     <message>
         <source>The list --all command shows every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>list --all コマンドですべてのアプリを表示できます。</translation>
     </message>
     <message>
         <source>Unknown category “%1”.</source>
         <extracomment>%1 lists the category names to type, which stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不明なカテゴリ「%1」。</translation>
     </message>
     <message>
         <source>The categories are %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリは %1 です。</translation>
     </message>
     <message>
         <source>Installed %1.</source>
-        <translation type="unfinished">%1. をインストールしました</translation>
+        <translation>%1 をインストールしました。</translation>
     </message>
     <message>
         <source>Updated %1.</source>
         <extracomment>%1 is the app, %2 its new version</extracomment>
-        <translation type="unfinished">%1. をアップデートしました</translation>
+        <translation>%1 をアップデートしました。</translation>
     </message>
     <message>
         <source>Updated %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を %2 にアップデートしました。</translation>
     </message>
     <message>
         <source>Removed %1.</source>
-        <translation type="unfinished">%1. を削除しました</translation>
+        <translation>%1 を削除しました。</translation>
     </message>
     <message>
         <source>Not started: %1.</source>
         <extracomment>%1 lists the apps&apos; names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>開始されませんでした: %1。</translation>
     </message>
     <message>
         <source>Homebrew was not set up, as --no-setup asks.</source>
-        <translation type="unfinished"></translation>
+        <translation>--no-setup の指定どおり、Homebrew はセットアップされませんでした。</translation>
     </message>
     <message>
         <source>Run this in a terminal to set Homebrew up (it asks for your password once), or install Homebrew first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew をセットアップするにはターミナルでこれを実行してください（パスワードを 1 回だけ求められます）。または先に Homebrew をインストールしてください。</translation>
     </message>
     <message>
         <source>Stopped. %1 is left as it is on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>停止しました。%1 はディスク上でそのままです。</translation>
     </message>
     <message>
         <source>Could not check for updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認できませんでした。</translation>
     </message>
     <message>
         <source>Reading what Homebrew says about the apps…</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew のアプリ情報を読み込んでいます…</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished">アップデートを確認中…</translation>
+        <translation>アップデートを確認しています…</translation>
     </message>
     <message>
         <source>Not every app could be checked for updates: %1</source>
-        <translation type="unfinished">一部のアプリはアップデートを確認できませんでした：%1</translation>
+        <translation>一部のアプリのアップデートを確認できませんでした: %1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n apps to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のアプリを %1 に書き出しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>操作</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">バージョン</translation>
+        <translation>バージョン</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>結果</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>理由</translation>
     </message>
     <message>
         <source>The history of operations can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>操作の履歴を読み込めません。</translation>
     </message>
     <message>
         <source>There is no operation %1 in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>履歴に操作 %1 はありません。</translation>
     </message>
     <message>
         <source>Nothing has been done yet.</source>
-        <translation type="unfinished">まだ何も実行されていません。</translation>
+        <translation>まだ何も行われていません。</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ</translation>
     </message>
     <message>
         <source>KIND</source>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>VERSION</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン</translation>
     </message>
     <message>
         <source>OUTCOME</source>
-        <translation type="unfinished"></translation>
+        <translation>結果</translation>
     </message>
     <message>
         <source>Not in the catalog, left out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>カタログにないため除外: %1。</translation>
     </message>
     <message>
         <source>Left to Homebrew: %1.</source>
-        <translation type="unfinished">Homebrew に任せる項目：%1.</translation>
+        <translation>Homebrew に任せます: %1。</translation>
     </message>
     <message>
         <source>The file names no app of the catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルにはカタログのアプリが含まれていません。</translation>
     </message>
     <message numerus="yes">
         <source>The file names %n apps:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ファイルには %n 個のアプリがあります:</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was installed: confirm with --yes, or run the import in a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>何もインストールされませんでした: --yes で確認するか、ターミナルで読み込みを実行してください。</translation>
     </message>
     <message>
         <source>Install %1? [y/N] </source>
         <extracomment>The answer stays y or n in every language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 をインストールしますか? [y/N] </translation>
     </message>
     <message numerus="yes">
         <source>Install these %n apps? [y/N] </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>これら %n 個のアプリをインストールしますか? [y/N] </numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>何もインストールされませんでした。</translation>
     </message>
     <message>
         <source>No app matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>一致するアプリはありません。</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <source>CATEGORY</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>STATE</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished">そのままにしました: %1。 {1?}</translation>
+        <translation>そのまま: %1</translation>
     </message>
     <message>
         <source>Every installed app is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール済みのアプリはすべて最新です。</translation>
     </message>
     <message>
         <source>INSTALLED</source>
-        <translation type="unfinished"></translation>
+        <translation>インストール済み</translation>
     </message>
     <message>
         <source>AVAILABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>利用可能</translation>
     </message>
     <message>
         <source>Putting %1 %2 back…</source>
         <extracomment>%1 is the app, %2 the version it goes back to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 を元に戻しています…</translation>
     </message>
     <message>
         <source>Put %1 %2 back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 を元に戻しました。</translation>
     </message>
     <message>
         <source>(needs your administrator password)</source>
-        <translation type="unfinished"></translation>
+        <translation>（管理者パスワードが必要）</translation>
     </message>
     <message numerus="yes">
         <source>(%n items of data kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>（%n 個のデータ項目を保持）</numerusform>
         </translation>
     </message>
     <message>
         <source>kept (one of your own folders): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保持（自分のフォルダ）: %1</translation>
     </message>
     <message>
         <source>left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>そのまま: %1</translation>
     </message>
 </context>
 <context>

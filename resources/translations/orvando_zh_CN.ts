@@ -1201,490 +1201,490 @@
     <message>
         <source>GitHub releases of %1 (%2)</source>
         <extracomment>%1 is a GitHub repository, %2 the file downloaded from its releases</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 的 GitHub 发布版本（%2）</translation>
     </message>
     <message>
         <source>Homebrew cask %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Homebrew cask %1</translation>
     </message>
     <message>
         <source>The free version is all you need. Pro extras are optional.</source>
-        <translation type="unfinished">免费版本就够用了。Pro 附加功能可选。</translation>
+        <translation>免费版就够用了。Pro 附加功能可选。</translation>
     </message>
     <message>
         <source>Replaces %1 - %2</source>
         <extracomment>%1 is a paid app, %2 its price, such as $30/yr</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>替代 %1 – %2</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>%1 (installed %2)</source>
         <extracomment>%1 is the update, such as &quot;Update to 2.1.0&quot;, %2 the installed version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（已安装 %2）</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>类别</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>许可证</translation>
     </message>
     <message>
         <source>Pricing</source>
-        <translation type="unfinished"></translation>
+        <translation>价格</translation>
     </message>
     <message>
         <source>Hand-picked</source>
-        <translation type="unfinished"></translation>
+        <translation>精选</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>是</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>否</translation>
     </message>
     <message>
         <source>Homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>主页</translation>
     </message>
     <message>
         <source>Source</source>
-        <translation type="unfinished"></translation>
+        <translation>来源</translation>
     </message>
     <message>
         <source>Bundle ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundle ID</translation>
     </message>
     <message>
         <source>none recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>未记录</translation>
     </message>
     <message>
         <source>Installed at</source>
-        <translation type="unfinished"></translation>
+        <translation>安装位置</translation>
     </message>
     <message>
         <source>list: every app, not only the hand-picked ones; update: every app with an update</source>
-        <translation type="unfinished"></translation>
+        <translation>list：所有应用，而不只是精选应用；update：所有有更新的应用</translation>
     </message>
     <message>
         <source>only the apps of one category: window, clipboard, media, menubar, security, files</source>
-        <translation type="unfinished"></translation>
+        <translation>仅某一类别的应用：window、clipboard、media、menubar、security、files</translation>
     </message>
     <message>
         <source>apps whose name, description, category or replaced app holds the text</source>
-        <translation type="unfinished"></translation>
+        <translation>名称、描述、类别或所替代应用中包含该文本的应用</translation>
     </message>
     <message>
         <source>print JSON (documented in the README) instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>输出 JSON（见 README）而非文本</translation>
     </message>
     <message>
         <source>install without asking for confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>安装前不询问确认</translation>
     </message>
     <message>
         <source>history: list at most n operations (20 unless given)</source>
-        <translation type="unfinished"></translation>
+        <translation>history：最多列出 n 项操作（未指定时为 20）</translation>
     </message>
     <message>
         <source>never set up Homebrew; exit with 3 when an app needs it</source>
-        <translation type="unfinished"></translation>
+        <translation>从不设置 Homebrew；应用需要时以 3 退出</translation>
     </message>
     <message>
         <source>uninstall: remove the app only; its settings and data stay</source>
-        <translation type="unfinished"></translation>
+        <translation>uninstall：仅移除应用；保留其设置和数据</translation>
     </message>
     <message>
         <source>uninstall: list what would go, with sizes; nothing is changed</source>
-        <translation type="unfinished"></translation>
+        <translation>uninstall：列出将移除的内容及大小；不做任何更改</translation>
     </message>
     <message>
         <source>no progress and no success messages; errors only</source>
-        <translation type="unfinished"></translation>
+        <translation>不显示进度和成功信息；仅显示错误</translation>
     </message>
     <message>
         <source>also print brew&apos;s own lines</source>
-        <translation type="unfinished"></translation>
+        <translation>同时输出 brew 自身的内容</translation>
     </message>
     <message>
         <source>this help</source>
-        <translation type="unfinished"></translation>
+        <translation>本帮助</translation>
     </message>
     <message>
         <source>The hand-picked apps (every app with --all), with their state.</source>
-        <translation type="unfinished"></translation>
+        <translation>精选应用（使用 --all 时为所有应用）及其状态。</translation>
     </message>
     <message>
         <source>Everything about one app: what it is, its state, and what you are about to trust.</source>
-        <translation type="unfinished"></translation>
+        <translation>关于一个应用的一切：它是什么、它的状态，以及你将要信任的内容。</translation>
     </message>
     <message>
         <source>Installs apps, one after another.</source>
-        <translation type="unfinished"></translation>
+        <translation>逐个安装应用。</translation>
     </message>
     <message>
         <source>Removes apps and the files they leave behind, to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>将应用及其遗留的文件移到废纸篓。</translation>
     </message>
     <message>
         <source>Updates the apps named, or every app with an update (those that update themselves are left alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>更新指定的应用，或所有有更新的应用（会自动更新的应用不做处理）。</translation>
     </message>
     <message>
         <source>The installed apps that have a newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>有更新版本的已安装应用。</translation>
     </message>
     <message>
         <source>Writes the installed apps as a Brewfile, to the file or to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>将已安装的应用写为 Brewfile，输出到文件或标准输出。</translation>
     </message>
     <message>
         <source>Installs the apps a Brewfile or a list of ids names, once you have confirmed the set.</source>
-        <translation type="unfinished"></translation>
+        <translation>确认后，安装 Brewfile 或 ID 列表中列出的应用。</translation>
     </message>
     <message>
         <source>What Orvando did, newest first: every operation, one app&apos;s (by its id), or one operation in full (by its number).</source>
-        <translation type="unfinished"></translation>
+        <translation>Orvando 做过的事，最新的在前：所有操作、某个应用的操作（按其 ID），或某项操作的完整信息（按其编号）。</translation>
     </message>
     <message>
         <source>Puts back the version of a downloaded app that its last update replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>还原下载的应用被上次更新替换掉的版本。</translation>
     </message>
     <message>
         <source>Name the apps to update, or use --all, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>请指定要更新的应用或使用 --all，不能同时使用。</translation>
     </message>
     <message>
         <source>The %1 command needs one file.</source>
         <extracomment>%1 is a command&apos;s name, such as info</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 命令需要一个文件。</translation>
     </message>
     <message>
         <source>The %1 command needs one app id.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 命令需要一个应用 ID。</translation>
     </message>
     <message>
         <source>Name at least one app to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>请至少指定一个要 %1 的应用。</translation>
     </message>
     <message>
         <source>The %1 command takes no app or file names.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 命令不接受应用或文件名。</translation>
     </message>
     <message>
         <source>The %1 command takes one name only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 命令只接受一个名称。</translation>
     </message>
     <message>
         <source>Name a command. “%1 --help” lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>请指定一个命令。“%1 --help”会列出所有命令。</translation>
     </message>
     <message>
         <source>Unknown command “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知命令“%1”。</translation>
     </message>
     <message>
         <source>“%1 --help” lists the commands.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1 --help”会列出所有命令。</translation>
     </message>
     <message>
         <source>Unknown option “%1” for %2.</source>
         <extracomment>%1 is the option typed, %2 the command&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 的未知选项“%1”。</translation>
     </message>
     <message>
         <source>Did you mean “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>你是想输入“%1”吗？</translation>
     </message>
     <message>
         <source>“%1 %2 --help” lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1 %2 --help”会列出其选项。</translation>
     </message>
     <message>
         <source>%1 needs a value: %2.</source>
         <extracomment>%1 is the option, %2 what it takes, such as &lt;n&gt;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 需要一个值：%2。</translation>
     </message>
     <message>
         <source>--limit needs a whole number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>--limit 需要一个大于 0 的整数。</translation>
     </message>
     <message>
         <source>%1 takes no value.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不接受值。</translation>
     </message>
     <message>
         <source>Usage: %1</source>
         <extracomment>%1 is the command line as typed, such as &quot;orvando-cli info &lt;id&gt;&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：%1</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>选项：</translation>
     </message>
     <message>
         <source>The hand-picked catalog of free Mac apps, from a terminal or a script.</source>
-        <translation type="unfinished"></translation>
+        <translation>精选的免费 Mac 应用目录，可在终端或脚本中使用。</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>命令：</translation>
     </message>
     <message>
         <source>the program&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>程序版本</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 an operation failed, 2 bad usage, 3 Homebrew is needed and was not set up, 130 interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>退出状态：0 完成，1 有操作失败，2 用法错误，3 需要 Homebrew 但未设置，130 已中断。</translation>
     </message>
     <message>
         <source>Unknown app “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>未知应用“%1”。</translation>
     </message>
     <message>
         <source>The list --all command shows every app.</source>
-        <translation type="unfinished"></translation>
+        <translation>list --all 命令会显示所有应用。</translation>
     </message>
     <message>
         <source>Unknown category “%1”.</source>
         <extracomment>%1 lists the category names to type, which stay in English</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未知类别“%1”。</translation>
     </message>
     <message>
         <source>The categories are %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>类别有：%1。</translation>
     </message>
     <message>
         <source>Installed %1.</source>
-        <translation type="unfinished">已安装 %1.</translation>
+        <translation>已安装 %1。</translation>
     </message>
     <message>
         <source>Updated %1.</source>
         <extracomment>%1 is the app, %2 its new version</extracomment>
-        <translation type="unfinished">已更新 %1.</translation>
+        <translation>已更新 %1。</translation>
     </message>
     <message>
         <source>Updated %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 更新到 %2。</translation>
     </message>
     <message>
         <source>Removed %1.</source>
-        <translation type="unfinished">已移除 %1.</translation>
+        <translation>已移除 %1。</translation>
     </message>
     <message>
         <source>Not started: %1.</source>
         <extracomment>%1 lists the apps&apos; names</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未开始：%1。</translation>
     </message>
     <message>
         <source>Homebrew was not set up, as --no-setup asks.</source>
-        <translation type="unfinished"></translation>
+        <translation>按照 --no-setup 的要求，未设置 Homebrew。</translation>
     </message>
     <message>
         <source>Run this in a terminal to set Homebrew up (it asks for your password once), or install Homebrew first.</source>
-        <translation type="unfinished"></translation>
+        <translation>请在终端中运行此命令以设置 Homebrew（会询问一次你的密码），或先安装 Homebrew。</translation>
     </message>
     <message>
         <source>Stopped. %1 is left as it is on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>已停止。%1 在磁盘上保持原样。</translation>
     </message>
     <message>
         <source>Could not check for updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法检查更新。</translation>
     </message>
     <message>
         <source>Reading what Homebrew says about the apps…</source>
-        <translation type="unfinished"></translation>
+        <translation>正在读取 Homebrew 提供的应用信息…</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished">正在检查更新…</translation>
+        <translation>正在检查更新…</translation>
     </message>
     <message>
         <source>Not every app could be checked for updates: %1</source>
-        <translation type="unfinished">部分应用无法检查更新：%1</translation>
+        <translation>并非所有应用都能检查更新：%1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n apps to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已将 %n 个应用写入 %1。</numerusform>
         </translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation type="unfinished"></translation>
+        <translation>操作</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished">版本</translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Ended</source>
-        <translation type="unfinished"></translation>
+        <translation>结束</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>结果</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>原因</translation>
     </message>
     <message>
         <source>The history of operations can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取操作历史。</translation>
     </message>
     <message>
         <source>There is no operation %1 in the history.</source>
-        <translation type="unfinished"></translation>
+        <translation>历史中没有操作 %1。</translation>
     </message>
     <message>
         <source>Nothing has been done yet.</source>
-        <translation type="unfinished">尚未执行任何操作。</translation>
+        <translation>尚未执行任何操作。</translation>
     </message>
     <message>
         <source>STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>KIND</source>
-        <translation type="unfinished"></translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>VERSION</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>OUTCOME</source>
-        <translation type="unfinished"></translation>
+        <translation>结果</translation>
     </message>
     <message>
         <source>Not in the catalog, left out: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>不在目录中，已略过：%1。</translation>
     </message>
     <message>
         <source>Left to Homebrew: %1.</source>
-        <translation type="unfinished">交由 Homebrew 处理：%1.</translation>
+        <translation>交给 Homebrew：%1。</translation>
     </message>
     <message>
         <source>The file names no app of the catalog.</source>
-        <translation type="unfinished"></translation>
+        <translation>该文件未列出目录中的任何应用。</translation>
     </message>
     <message numerus="yes">
         <source>The file names %n apps:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>该文件列出了 %n 个应用：</numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was installed: confirm with --yes, or run the import in a terminal.</source>
-        <translation type="unfinished"></translation>
+        <translation>未安装任何内容：请使用 --yes 确认，或在终端中运行导入。</translation>
     </message>
     <message>
         <source>Install %1? [y/N] </source>
         <extracomment>The answer stays y or n in every language</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>安装 %1？[y/N] </translation>
     </message>
     <message numerus="yes">
         <source>Install these %n apps? [y/N] </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>安装这 %n 个应用？[y/N] </numerusform>
         </translation>
     </message>
     <message>
         <source>Nothing was installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>未安装任何内容。</translation>
     </message>
     <message>
         <source>No app matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有匹配的应用。</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>名称</translation>
     </message>
     <message>
         <source>CATEGORY</source>
-        <translation type="unfinished"></translation>
+        <translation>类别</translation>
     </message>
     <message>
         <source>STATE</source>
-        <translation type="unfinished"></translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Left alone: %1</source>
-        <translation type="unfinished">未做改动：%1。 {1?}</translation>
+        <translation>未处理：%1</translation>
     </message>
     <message>
         <source>Every installed app is up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>所有已安装的应用都是最新的。</translation>
     </message>
     <message>
         <source>INSTALLED</source>
-        <translation type="unfinished"></translation>
+        <translation>已安装</translation>
     </message>
     <message>
         <source>AVAILABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>可用</translation>
     </message>
     <message>
         <source>Putting %1 %2 back…</source>
         <extracomment>%1 is the app, %2 the version it goes back to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>正在还原 %1 %2…</translation>
     </message>
     <message>
         <source>Put %1 %2 back.</source>
-        <translation type="unfinished"></translation>
+        <translation>已还原 %1 %2。</translation>
     </message>
     <message>
         <source>(needs your administrator password)</source>
-        <translation type="unfinished"></translation>
+        <translation>（需要你的管理员密码）</translation>
     </message>
     <message numerus="yes">
         <source>(%n items of data kept)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>（保留 %n 项数据）</numerusform>
         </translation>
     </message>
     <message>
         <source>kept (one of your own folders): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保留（你自己的文件夹）：%1</translation>
     </message>
     <message>
         <source>left alone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>未处理：%1</translation>
     </message>
 </context>
 <context>
