@@ -36,8 +36,8 @@ BeforeInstallSection::BeforeInstallSection(const CatalogApp &app, InstallEngine 
     for (const BeforeInstallFacts::Row &fact : BeforeInstallFacts().rows())
         row(fact.title);
     row(GatekeeperVerdict::title());
-    m_updatesItself
-        = Typography::label(QCoreApplication::translate("CaskFactsText", CaskFactsText::updatesItself), 13, QFont::Normal, Brand::warmBlack);
+    m_updatesItself = Typography::label(QCoreApplication::translate("CaskFactsText", CaskFactsText::updatesItself), 13,
+        QFont::Normal, Brand::warmBlack);
     m_updatesItself->setObjectName(u"updatesItself"_s);
     stack->addWidget(m_updatesItself);
 
