@@ -187,7 +187,7 @@ bool renderAll(const Sandbox &mac, OperationCoordinator *coordinator, EngineServ
     for (const QString &id : { u"maccy"_s, u"shottr"_s, u"tomatobar"_s }) {
         const CatalogApp app = *std::find_if(Catalog::builtIn().begin(), Catalog::builtIn().end(),
             [&id](const CatalogApp &each) { return each.id == id; });
-        AppDetailView detail(app, &engine);
+        AppDetailView detail(app.translated(), &engine);
         detail.show();
         ok &= save(&detail, folder, u"detail-"_s + id + suffix);
     }

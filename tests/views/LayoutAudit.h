@@ -64,10 +64,14 @@ inline QStringList problems(const QWidget *root)
         if (const QString problem = tooSmall(widget); !problem.isEmpty())
             found.append(describe(widget) + u' ' + problem);
         QWidget *parent = widget->parentWidget();
-        bool scrolls = false;
-        for (const QWidget *w = parent; w && w != root && !scrolls; w = w->parentWidget())
-            scrolls = qobject_cast<const QAbstractScrollArea *>(w) != nullptr;
-        if (scrolls || !parent)
+        const QAbstractScrollArea *scroll = nullptr;
+        for (const QWidget *w = parent; w && w != root && !scroll; w = w->parentWidget())
+            scroll = qobject_cast<const QAbstractScrollArea *>(w);
+        // What scrolls may run past the bottom, never past the sides it does not scroll to.
+        if (scroll && scroll->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+            && widget->mapTo(scroll->viewport(), QPoint(widget->width(), 0)).x() > scroll->viewport()->width() + 1)
+            found.append(describe(widget) + QStringLiteral(" runs past the side of what scrolls"));
+        if (scroll || !parent)
             continue;
         if (!parent->rect().adjusted(-1, -1, 1, 1).contains(widget->geometry()))
             found.append(describe(widget) + QStringLiteral(" reaches past ") + describe(parent));

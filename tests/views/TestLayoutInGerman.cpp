@@ -157,6 +157,11 @@ private Q_SLOTS:
         const QList<std::pair<const char *, Scene>> scenes { { "main window", mainWindow }, { "cards", cards },
             { "detail sheet of Shottr", sheet<AppDetailView>(u"shottr"_s) },
             { "detail sheet of Parabolic", sheet<AppDetailView>(u"parabolic"_s) },
+            { "detail sheet of an installed app",
+                [](TestEngine *engine, Sandbox *sandbox, UserDefaults *defaults) {
+                    engine->setState(u"raspberry-pi-imager"_s, InstallState::installed());
+                    return sheet<AppDetailView>(u"raspberry-pi-imager"_s)(engine, sandbox, defaults);
+                } },
             { "settings", sheet<SettingsView>() }, { "review of one app", review({ u"maccy"_s }) },
             { "review of every app", review({ u"maccy"_s, u"shottr"_s, u"iina"_s }) } };
         for (const auto &[name, scene] : scenes) {

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -32,7 +33,6 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
     setObjectName(u"appDetail_"_s + app.id);
     setWindowTitle(app.name);
     setMinimumSize(640, 520);
-    resize(sizeHint());
     Controls::fill(this, Brand::cream);
 
     m_actions = new DetailActionArea(app, engine);
@@ -81,6 +81,10 @@ AppDetailView::AppDetailView(const CatalogApp &app, InstallEngine *engine, QWidg
     frame->setSpacing(0);
     frame->addWidget(topBar());
     frame->addWidget(scroll, 1);
+    // Wide enough for the header's buttons in a longer language: the sheet scrolls down, never sideways.
+    setMinimumWidth(
+        qMax(minimumWidth(), body->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width()));
+    resize(sizeHint().expandedTo(minimumSize()));
 }
 
 QWidget *AppDetailView::topBar()
