@@ -69,6 +69,7 @@ inline QStringList problems(const QWidget *root)
             scroll = qobject_cast<const QAbstractScrollArea *>(w);
         // What scrolls may run past the bottom, never past the sides it does not scroll to.
         if (scroll && scroll->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff
+            && scroll->viewport()->isAncestorOf(widget)
             && widget->mapTo(scroll->viewport(), QPoint(widget->width(), 0)).x() > scroll->viewport()->width() + 1)
             found.append(describe(widget) + QStringLiteral(" runs past the side of what scrolls"));
         if (scroll || !parent)
