@@ -4,12 +4,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QThread>
 #include <QtConcurrentRun>
 
 #include <atomic>
@@ -119,7 +121,12 @@ bool OperationHistory::open(bool afterMovingAside)
 {
     close();
     QSqlError failure;
-    {
+    // Two processes opening a new file at once: while one sets it up (its journal, its tables),
+    // the other can find it locked where SQLite does not wait. It tries again, for as long as a
+    // write would wait.
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
         db.setDatabaseName(m_path);
         db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(busyTimeoutMs));
@@ -148,6 +155,13 @@ bool OperationHistory::open(bool afterMovingAside)
             // by whichever write happens to fill it.
             QSqlQuery(db).exec(u"PRAGMA wal_autocheckpoint = 0"_s);
         }
+        const QString code = failure.nativeErrorCode();
+        if (!failure.isValid() || (code != u"5"_s && code != u"6"_s) || waited.elapsed() > busyTimeoutMs)
+            break;
+        db = QSqlDatabase();
+        close();
+        failure = QSqlError();
+        QThread::msleep(20);
     }
     m_open = !failure.isValid();
     if (m_open) {
